@@ -1,0 +1,77 @@
+#pragma once
+// The classification engine: the Run, Preview, Stop and Undo commands over ClassifyOptions and RunState.
+// Single-threaded: a command runs to its end inside the caller, letting window events run between items
+// through the message pump; Stop and the close query only set StopRequested.
+#include "engine/Options.h"
+#include "engine/PreviewTree.h"
+#include "engine/RunState.h"
+#include "engine/RunView.h"
+#include "engine/SourceWalker.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/MessagePump.h"
+#include "platform/Shell.h"
+
+#include <cstdint>
+#include <string>
+
+namespace varnolt {
+
+struct EngineServices {
+    FileSystem& Fs;
+    MessageBoxes& Boxes;
+    MessagePump& Pump;
+    Shell& Desktop;
+    RunView& View;
+};
+
+class Engine : public ItemSink {
+public:
+    // `dataFolder` holds "undo.udo" and ends with "/".
+    Engine(ClassifyOptions& options, EngineServices services, std::string dataFolder);
+
+    ClassifyOptions& Options() { return options_; }
+    RunState& State() { return state_; }
+    const RunState& State() const { return state_; }
+    PreviewTree& Preview() { return preview_; }
+    const std::string& DataFolder() const { return dataFolder_; }
+    std::string JournalPath() const { return dataFolder_ + kJournalFileName; }
+
+    // The commands of the toolbar.
+    void Run();     // asks whether to run or only preview
+    void PreviewCommand();
+    void Stop();    // asks first
+    void UndoLastRun();
+    // Whether the window may close now; asks while a command walks its sources.
+    bool CloseQuery();
+    // A command or an undo is in progress; a second one is refused quietly.
+    bool IsBusy() const { return commandRunning_ || state_.UndoInProgress; }
+    bool IsWalking() const { return walking_; }
+
+    // The steps of a command, reachable for the window and for tests.
+    void StartPreviewTree();
+    void ClassifyItem(const std::string& path, bool isFile) override;
+    void AddPreviewItem(const std::string& path, const std::string& category);
+    bool TransferItem(const std::string& source, const std::string& destination);
+    std::int32_t CountFolderEntries(const std::string& folder);
+
+private:
+    void RunCommand();
+    bool CheckInputs();
+    bool PrepareResultFolder();
+    bool NormaliseMethodOptions();
+    void WalkSources();
+    void FinishRun();
+    std::string CategoryOf(const std::string& path, bool isFile);
+    bool EnsureCategoryFolder(const std::string& folder);
+
+    ClassifyOptions& options_;
+    EngineServices services_;
+    std::string dataFolder_;
+    RunState state_;
+    PreviewTree preview_;
+    bool commandRunning_ = false;
+    bool walking_ = false;
+};
+
+} // namespace varnolt

@@ -1,0 +1,56 @@
+#pragma once
+// The tree a preview builds: a root standing for the result location, a node for every level of every
+// category, and inside each category a node for every item placed there. Children keep insertion order;
+// below one parent no two children share a text (exact comparison). Finding a child uses an index, not
+// a scan of the siblings, so wide categories cost the same per item as narrow ones.
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnolt {
+
+using NodeId = std::uint32_t;
+inline constexpr NodeId kNoNode = std::numeric_limits<NodeId>::max();
+
+// The window's view of the tree; called as the tree changes.
+class PreviewTreeView {
+public:
+    virtual ~PreviewTreeView() = default;
+    virtual void TreeCleared() = 0;                         // every node removed
+    virtual void NodeAppended(NodeId parent, NodeId node) = 0; // parent is kNoNode for the root
+    virtual void RootExpanded() = 0;                        // the root's children shown; deeper nodes as they were
+    virtual void RootRenamed() = 0;
+    virtual void Repaint() = 0;
+};
+
+class PreviewTree {
+public:
+    static constexpr NodeId Root = 0;
+
+    void SetView(PreviewTreeView* view) { view_ = view; }
+
+    void Clear();
+    void AddRoot(const std::string& text);
+    bool HasNodes() const;
+    void RenameRoot(const std::string& text);
+
+    NodeId FindOrAddChild(NodeId parent, std::string_view text);
+    void AddItemNode(NodeId parent, std::string_view text);
+
+    std::size_t NodeCount() const;
+    const std::string& Text(NodeId node) const;
+    NodeId Parent(NodeId node) const;
+    int Level(NodeId node) const;
+    std::size_t ChildCount(NodeId node) const;
+    NodeId Child(NodeId node, std::size_t index) const;
+    void ExpandRoot();
+    void Repaint();
+
+private:
+    PreviewTreeView* view_ = nullptr;
+};
+
+} // namespace varnolt

@@ -1,0 +1,44 @@
+#pragma once
+// The journal of a run: the mode line, then a source line and a destination line per successful
+// transfer. It is written to a side file as the run goes, so that a crash leaves behind every transfer
+// made so far; the end of the run syncs it and renames it to "undo.udo".
+#include "platform/FileSystem.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace varnolt {
+
+inline constexpr const char* kJournalFileName = "undo.udo";
+inline constexpr const char* kJournalInProgressFileName = "undo.udo.partial";
+inline constexpr const char* kMoveModeLine = "Move Mode";
+inline constexpr const char* kCopyModeLine = "Copy Mode";
+
+class RunJournal {
+public:
+    // Empties the journal and adds the mode line. When the side file in `dataFolder` cannot be created,
+    // the lines are kept in memory and written at Save.
+    void Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine);
+    void AppendPair(const std::string& source, const std::string& destination);
+    std::int64_t LineCount() const { return lineCount_; }
+    bool IsEmpty() const { return lineCount_ == 0; }
+    // Makes the journal "undo.udo", replacing an earlier one, then empties it.
+    bool Save(std::string& error);
+
+private:
+    bool Write(const std::string& bytes);
+
+    FileSystem* fs_ = nullptr;
+    std::string dataFolder_;
+    std::unique_ptr<AppendFile> sideFile_;
+    std::vector<std::string> pending_; // the lines, when there is no side file
+    std::int64_t lineCount_ = 0;
+};
+
+// A side file left behind by a crashed run becomes "undo.udo", so that the run can be undone.
+// Returns whether there was one.
+bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder);
+
+} // namespace varnolt

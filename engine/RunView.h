@@ -1,0 +1,33 @@
+#pragma once
+// What the engine changes in the window while a command runs. The window implements it; tests record it.
+#include <string>
+
+namespace varnolt {
+
+// The fields a refusal moves the focus to.
+enum class Field {
+    ResultLocation, // ComboBox4
+    WordList,       // Memo1
+    Other1Folder,   // Edit3
+    Other1Types,    // Edit4
+    Other2Folder,   // Edit5
+    Other2Types,    // Edit6
+    SubfolderName,  // Edit9
+};
+
+class RunView {
+public:
+    virtual ~RunView() = default;
+    virtual void SetStatusText(int panel, const std::string& text) = 0;
+    virtual void SetStopEnabled(bool enabled) = 0;
+    virtual void SetUndoEnabled(bool enabled) = 0;
+    virtual void SetBusy(bool busy) = 0; // the busy cursor
+    virtual void HidePreviewCaption() = 0; // Panel15
+    virtual void FocusField(Field field) = 0;
+    // The engine rewrote some option fields (trimming and the like); show them.
+    virtual void ShowNormalisedOptions() = 0;
+    // Puts the location at the top of the history and selects it.
+    virtual void RememberResultLocation(const std::string& location) = 0;
+};
+
+} // namespace varnolt

@@ -1,0 +1,81 @@
+#pragma once
+// The file-system service. Every operation reports success or failure as a plain value and never throws.
+// Paths are native byte strings; a name need not be valid UTF-8.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnolt {
+
+// Seconds since the epoch, UTC.
+using FileTime = std::int64_t;
+
+struct ItemInfo {
+    std::uint64_t Size = 0;
+    FileTime CreationTime = 0; // the birth time where the file system records it, else the last write time
+    FileTime LastAccessTime = 0;
+    FileTime LastWriteTime = 0;
+    bool IsFolder = false;
+};
+
+struct FolderEntry {
+    std::string Name;
+    bool IsFolder = false; // a link to a folder counts as a folder
+};
+
+struct FolderIdentity {
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
+    friend bool operator==(const FolderIdentity&, const FolderIdentity&) = default;
+};
+
+// A file of the program's own that grows line by line (the run journal).
+class AppendFile {
+public:
+    virtual ~AppendFile() = default;
+    // Writes the bytes through to the kernel, so they survive a kill of the process.
+    virtual bool Append(std::string_view bytes) = 0;
+    // Forces everything appended so far onto the disk.
+    virtual bool Sync() = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Following links.
+    virtual bool FolderExists(const std::string& path) = 0;
+    // An existing entry that is not a folder.
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual std::optional<ItemInfo> ReadItemInfo(const std::string& path) = 0;
+    virtual std::optional<FolderIdentity> IdentifyFolder(const std::string& path) = 0;
+
+    // Every entry of one folder except "." and "..", in the order the system returns them. The folder
+    // is closed before this returns. False when the folder cannot be listed.
+    virtual bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) = 0;
+
+    virtual bool MakeFolder(const std::string& path) = 0;   // one level; the parent must exist
+    virtual bool RemoveFolder(const std::string& path) = 0; // only an empty folder
+    virtual bool DeleteFile(const std::string& path) = 0;
+
+    // Never replace an existing entry at `to`; a failure leaves `from` untouched and nothing at `to`.
+    virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+    // The whole folder ends up at `to`, or at the next free name "to (2)", "to (3)", ... when `to` is taken.
+    virtual bool MoveFolder(const std::string& from, const std::string& to) = 0;
+    virtual bool CopyFolder(const std::string& from, const std::string& to) = 0;
+
+    // The program's own files (journal, lists). `error` receives a readable reason on failure.
+    virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) = 0;
+    // Writes a new file beside `path`, syncs it and renames it over `path`: never a truncated file.
+    virtual bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) = 0;
+    // Creates or truncates `path` for appending.
+    virtual std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::string& error) = 0;
+    // Renames one of the program's own files over another (replacing it on purpose).
+    virtual bool ReplaceWith(const std::string& from, const std::string& to) = 0;
+};
+
+} // namespace varnolt
