@@ -57,9 +57,14 @@ public:
 
 private:
     void RunCommand();
-    bool CheckInputs();
+    void ResetState();
     bool PrepareResultFolder();
     bool NormaliseMethodOptions();
+    bool NormaliseOtherGroup(bool enabled, const std::string& folder, std::string& types, Field folderField,
+                             Field typesField);
+    // Shows a refusal; returns false so that a check can end with it.
+    bool Refuse(const char* text, Icon icon);
+    bool Refuse(const char* text, Icon icon, Field focus);
     void WalkSources();
     void FinishRun();
     std::string CategoryOf(const std::string& path, bool isFile);

@@ -29,12 +29,14 @@ public:
 
 private:
     bool Write(const std::string& bytes);
+    std::string ReadSideFile();
 
     FileSystem* fs_ = nullptr;
     std::string dataFolder_;
     std::unique_ptr<AppendFile> sideFile_;
     std::vector<std::string> pending_; // the lines, when there is no side file
     std::int64_t lineCount_ = 0;
+    std::size_t committedBytes_ = 0; // what the side file took in whole writes
 };
 
 // A side file left behind by a crashed run becomes "undo.udo", so that the run can be undone.

@@ -3,7 +3,9 @@
 #include "platform/FileSystem.h"
 #include "platform/MessagePump.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace varnolt {
 
@@ -20,8 +22,9 @@ struct WalkContext {
     const ClassifyOptions& Options;
     const bool& StopRequested;
     ItemSink& Sink;
-    // A folder never entered nor handed over: the result location, when it lies inside a source.
-    std::string SkipFolder;
+    // A folder never entered nor handed over: the result location, when it lies inside a source, so
+    // that a run does not classify its own output again.
+    std::optional<FolderIdentity> SkipFolder;
 };
 
 // Hands the files, and the subfolders when the options ask for them, of one source folder to the sink;

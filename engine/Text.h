@@ -7,6 +7,12 @@
 
 namespace varnolt {
 
+inline constexpr char32_t kInvalidCodePoint = 0xFFFFFFFF;
+// Decodes the character at text[at]: returns its length in bytes (1 for a byte that starts no valid
+// sequence, whose codePoint is then kInvalidCodePoint, or the byte itself below 0x80).
+std::size_t DecodeUtf8(std::string_view text, std::size_t at, char32_t& codePoint);
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // Removes characters with codes up to and including 32 from both ends.
 std::string Trim(std::string_view text);
 // Removes them from the start only.
@@ -31,11 +37,9 @@ std::string WithoutExtension(std::string_view path);
 // The part up to and including the last "/"; empty when there is none.
 std::string FolderPartOf(std::string_view path);
 
-// Whether the extension e (without its dot) is an entry of the ";"-separated list.
+// Whether the extension e (without its dot) is an entry of the ";"-separated list; entries compare
+// whole, so ".jpg" or " jpg" in the list never match "jpg", and an empty e matches nothing.
 bool ExtensionMatches(std::string_view e, std::string_view list);
-
-// Case-insensitive order with ties broken by bytes, so two different names never compare equal.
-bool FolderEntryNameLess(std::string_view a, std::string_view b);
 
 bool ContainsLineBreak(std::string_view text);
 

@@ -1,0 +1,228 @@
+#include "engine/Engine.h"
+#include "engine/Messages.h"
+#include "engine/Text.h"
+
+#include <algorithm>
+
+namespace varnolt {
+
+namespace {
+
+// Leaves the command in the state every way out must leave it: not a preview, Stop disabled, idle.
+class CommandScope {
+public:
+    CommandScope(RunState& state, RunView& view, bool& running, bool& walking)
+        : state_(state), view_(view), running_(running), walking_(walking) {
+        running_ = true;
+    }
+    ~CommandScope() {
+        state_.PreviewMode = false;
+        walking_ = false;
+        view_.SetStopEnabled(false);
+        running_ = false;
+    }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    RunState& state_;
+    RunView& view_;
+    bool& running_;
+    bool& walking_;
+};
+
+std::int64_t SizeStepInBytes(std::int32_t step, int unit) {
+    std::int64_t bytes = step;
+    for (int i = 0; i < std::clamp(unit, 0, 3); ++i) bytes *= 1024;
+    return bytes;
+}
+
+std::string WithoutDots(std::string text) {
+    std::erase(text, '.');
+    return text;
+}
+
+} // namespace
+
+Engine::Engine(ClassifyOptions& options, EngineServices services, std::string dataFolder)
+    : options_(options), services_(services), dataFolder_(WithTrailingSlash(dataFolder)) {}
+
+void Engine::Run() {
+    if (IsBusy()) return;
+    RunCommand();
+}
+
+void Engine::PreviewCommand() {
+    if (IsBusy()) return;
+    state_.PreviewMode = true;
+    RunCommand();
+}
+
+void Engine::Stop() {
+    if (services_.Boxes.Show(Messages::ConfirmStop, Messages::Confirmation, Buttons::YesNo, Icon::Question) ==
+        Answer::Yes)
+        state_.StopRequested = true;
+}
+
+bool Engine::CloseQuery() {
+    if (!walking_) return true;
+    if (services_.Boxes.Show(Messages::ConfirmStopAndExit, Messages::Confirmation, Buttons::YesNo,
+                             Icon::Question) != Answer::Yes)
+        return false;
+    state_.StopRequested = true;
+    return true;
+}
+
+void Engine::StartPreviewTree() {
+    preview_.Clear();
+    const std::string location = Trim(options_.ResultLocation);
+    preview_.AddRoot(location.empty() ? Messages::NoResultLocationRoot : location);
+    preview_.Repaint();
+}
+
+bool Engine::Refuse(const char* text, Icon icon) {
+    services_.Boxes.Show(text, Messages::Information, Buttons::Ok, icon);
+    return false;
+}
+
+bool Engine::Refuse(const char* text, Icon icon, Field focus) {
+    Refuse(text, icon);
+    services_.View.FocusField(focus);
+    return false;
+}
+
+void Engine::RunCommand() {
+    CommandScope scope(state_, services_.View, commandRunning_, walking_);
+    if (options_.SourceList.empty()) {
+        Refuse(Messages::NoSources, Icon::Information);
+        return;
+    }
+    if (options_.MethodKey.empty()) {
+        Refuse(Messages::NoMethod, Icon::Information);
+        return;
+    }
+    if (!state_.PreviewMode &&
+        services_.Boxes.Show(Messages::RunOrPreview, Messages::Confirmation, Buttons::YesNo, Icon::Question) ==
+            Answer::No)
+        state_.PreviewMode = true;
+
+    ResetState();
+    options_.ResultLocation = Trim(options_.ResultLocation);
+    const bool ready = (state_.PreviewMode || PrepareResultFolder()) && NormaliseMethodOptions();
+    services_.View.ShowNormalisedOptions();
+    if (!ready) return;
+
+    state_.ResultRoot = WithTrailingSlash(options_.ResultLocation);
+    if (state_.PreviewMode) {
+        services_.View.HidePreviewCaption();
+        StartPreviewTree();
+    } else {
+        state_.UndoJournal.Begin(services_.Fs, dataFolder_,
+                                 options_.MoveSourceFiles ? kMoveModeLine : kCopyModeLine);
+    }
+
+    services_.View.SetStopEnabled(true);
+    walking_ = true;
+    state_.StopRequested = false;
+    WalkSources();
+
+    if (state_.PreviewMode)
+        services_.View.SetStatusText(0, Messages::PreviewDone);
+    else
+        FinishRun();
+}
+
+void Engine::ResetState() {
+    state_.StopRequested = false;
+    state_.TransferredCount = 0;
+    state_.FolderSerial = 0;
+    state_.FolderFillCount = 0;
+    state_.ItemCount = 0;
+    state_.NewCategoryCount = 0;
+}
+
+bool Engine::PrepareResultFolder() {
+    const std::string& location = options_.ResultLocation;
+    if (location.empty()) return Refuse(Messages::NoResultLocation, Icon::Information, Field::ResultLocation);
+    // A new result folder can only be made directly inside an existing folder.
+    if (!services_.Fs.FolderExists(FolderPartOf(location)))
+        return Refuse(Messages::InvalidResultLocation, Icon::Information, Field::ResultLocation);
+    while (!services_.Fs.FolderExists(location) && !services_.Fs.MakeFolder(location)) {
+        const Answer answer =
+            services_.Boxes.Show(std::string(Messages::CannotCreateResultFolder) + location, Messages::Information,
+                                 Buttons::AbortRetryIgnore, Icon::Information);
+        if (answer != Answer::Retry) return false;
+    }
+    return true;
+}
+
+bool Engine::NormaliseMethodOptions() {
+    const std::string& method = options_.MethodKey;
+    if (method == Method::Name && options_.NameByWordList) {
+        std::erase_if(options_.Words, [](const std::string& line) { return line.empty(); });
+        if (options_.Words.empty()) return Refuse(Messages::NoWordInList, Icon::Warning, Field::WordList);
+    }
+    options_.Other1Folder = TrimLeft(options_.Other1Folder);
+    options_.Other2Folder = TrimLeft(options_.Other2Folder);
+    options_.Other1Types = Trim(options_.Other1Types);
+    options_.Other2Types = Trim(options_.Other2Types);
+
+    if (method == Method::Type) {
+        if (!NormaliseOtherGroup(options_.Other1Enabled, options_.Other1Folder, options_.Other1Types,
+                                 Field::Other1Folder, Field::Other1Types) ||
+            !NormaliseOtherGroup(options_.Other2Enabled, options_.Other2Folder, options_.Other2Types,
+                                 Field::Other2Folder, Field::Other2Types))
+            return false;
+        const bool anyGroup = options_.GroupMusic || options_.GroupImage || options_.GroupVideo ||
+                              options_.GroupProgram || options_.GroupDocument || options_.EveryTypeFolder;
+        if (!anyGroup) return Refuse(Messages::NoTypeGroup, Icon::Warning);
+    } else if (method == Method::Size) {
+        state_.SizeStepBytes = SizeStepInBytes(options_.SizeStep, options_.SizeUnit);
+    } else if (method == Method::Number) {
+        options_.SubfolderName = TrimLeft(options_.SubfolderName);
+        if (options_.SubfolderName.empty())
+            return Refuse(Messages::NoSubfolderName, Icon::Warning, Field::SubfolderName);
+    }
+    return true;
+}
+
+bool Engine::NormaliseOtherGroup(bool enabled, const std::string& folder, std::string& types, Field folderField,
+                                 Field typesField) {
+    if (!enabled) return true;
+    if (folder.empty()) return Refuse(Messages::NoOtherFolderName, Icon::Warning, folderField);
+    if (types.empty()) return Refuse(Messages::NoOtherTypes, Icon::Warning, typesField);
+    types = LowerAllLetters(WithoutDots(types));
+    return true;
+}
+
+void Engine::WalkSources() {
+    WalkContext context{services_.Fs, services_.Pump, options_, state_.StopRequested, *this,
+                        services_.Fs.IdentifyFolder(options_.ResultLocation)};
+    // The list may change while events run between items: take each entry afresh.
+    for (std::size_t index = 0; index < options_.SourceList.size() && !state_.StopRequested; ++index) {
+        const std::string path = options_.SourceList[index];
+        if (services_.Fs.FolderExists(path))
+            WalkSourceFolder(context, path);
+        else if (services_.Fs.FileExists(path))
+            ClassifyItem(path, true);
+    }
+}
+
+void Engine::FinishRun() {
+    if (!state_.UndoJournal.IsEmpty()) {
+        std::string error;
+        if (state_.UndoJournal.Save(error))
+            services_.View.SetUndoEnabled(true);
+        else
+            services_.Boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);
+    }
+    services_.Pump.Pump();
+    services_.View.RememberResultLocation(options_.ResultLocation);
+    const std::string count = std::to_string(state_.TransferredCount);
+    services_.View.SetStatusText(0, "Classify done. " + count + " files were classified!");
+    if (services_.Boxes.Show(count + Messages::RunCompleted, Messages::Information, Buttons::YesNo,
+                             Icon::Information) == Answer::Yes)
+        services_.Desktop.OpenFolder(options_.ResultLocation);
+}
+
+} // namespace varnolt

@@ -1,0 +1,74 @@
+#include "engine/RunJournal.h"
+
+#include "engine/TextFile.h"
+
+namespace varnolt {
+
+namespace {
+std::string LineBytes(const std::string& line) { return line + "\r\n"; }
+} // namespace
+
+void RunJournal::Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine) {
+    fs_ = &fs;
+    dataFolder_ = dataFolder;
+    pending_.clear();
+    lineCount_ = 0;
+    committedBytes_ = 0;
+    std::string ignored;
+    sideFile_ = fs.CreateAppendFile(dataFolder + kJournalInProgressFileName, ignored);
+    Write(LineBytes(modeLine));
+    if (!sideFile_) pending_.push_back(modeLine);
+    lineCount_ = 1;
+}
+
+bool RunJournal::Write(const std::string& bytes) {
+    // A side file that stops taking lines is given up; the lines then stay in memory for Save.
+    if (sideFile_ && !sideFile_->Append(bytes)) sideFile_.reset();
+    if (sideFile_) committedBytes_ += bytes.size();
+    return sideFile_ != nullptr;
+}
+
+void RunJournal::AppendPair(const std::string& source, const std::string& destination) {
+    if (!sideFile_) {
+        pending_.push_back(source);
+        pending_.push_back(destination);
+    } else if (!Write(LineBytes(source) + LineBytes(destination))) {
+        // Keep the whole lines the side file took; Save then writes the journal from memory.
+        pending_ = DecodeTextFile(ReadSideFile().substr(0, committedBytes_)).Lines;
+        pending_.push_back(source);
+        pending_.push_back(destination);
+    }
+    lineCount_ += 2;
+}
+
+std::string RunJournal::ReadSideFile() {
+    std::string ignored;
+    return fs_->ReadWholeFile(dataFolder_ + kJournalInProgressFileName, ignored).value_or("");
+}
+
+bool RunJournal::Save(std::string& error) {
+    if (!fs_) return false;
+    const std::string journalPath = dataFolder_ + kJournalFileName;
+    const std::string sidePath = dataFolder_ + kJournalInProgressFileName;
+    bool saved = false;
+    if (sideFile_) {
+        saved = sideFile_->Sync();
+        sideFile_.reset();
+        saved = saved && fs_->ReplaceWith(sidePath, journalPath);
+        if (!saved) error = "The journal could not be completed in " + dataFolder_;
+    } else {
+        saved = fs_->ReplaceFile(journalPath, EncodeTextFile(pending_, TextEncoding::Plain), error);
+        if (saved) fs_->DeleteFile(sidePath);
+    }
+    pending_.clear();
+    lineCount_ = 0;
+    return saved;
+}
+
+bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder) {
+    const std::string sidePath = dataFolder + kJournalInProgressFileName;
+    if (!fs.FileExists(sidePath)) return false;
+    return fs.ReplaceWith(sidePath, dataFolder + kJournalFileName);
+}
+
+} // namespace varnolt

@@ -1,0 +1,85 @@
+#include "engine/SourceWalker.h"
+
+#include "engine/Text.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace varnolt {
+
+namespace {
+
+// Case-insensitive name order with ties broken by bytes, the way an NTFS listing comes, so that runs
+// are repeatable and numbered folders fill in name order.
+void SortByName(std::vector<FolderEntry>& entries) {
+    std::vector<std::string> folded;
+    folded.reserve(entries.size());
+    for (const auto& entry : entries) folded.push_back(LowerAllLetters(entry.Name));
+    std::vector<std::size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (folded[a] != folded[b]) return folded[a] < folded[b];
+        return entries[a].Name < entries[b].Name;
+    });
+    std::vector<FolderEntry> sorted;
+    sorted.reserve(entries.size());
+    for (std::size_t index : order) sorted.push_back(std::move(entries[index]));
+    entries = std::move(sorted);
+}
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && LowerAsciiLetters(text.substr(text.size() - suffix.size())) == suffix;
+}
+
+class Walker {
+public:
+    explicit Walker(const WalkContext& context) : context_(context) {}
+
+    void Walk(const std::string& folder) {
+        const auto identity = context_.Fs.IdentifyFolder(folder);
+        // A folder already on the way down is a link cycle: entering it again would never end.
+        if (!identity || std::find(descent_.begin(), descent_.end(), *identity) != descent_.end()) return;
+        const std::string base = WithTrailingSlash(folder);
+        std::vector<FolderEntry> entries;
+        if (!context_.Fs.ListFolder(base, entries)) return;
+        SortByName(entries);
+        descent_.push_back(*identity);
+        for (const auto& entry : entries) {
+            context_.Pump.Pump();
+            if (context_.StopRequested) break;
+            HandleEntry(base + entry.Name, entry);
+        }
+        descent_.pop_back();
+    }
+
+private:
+    void HandleEntry(const std::string& path, const FolderEntry& entry) {
+        const ClassifyOptions& options = context_.Options;
+        if (!entry.IsFolder) {
+            if (!options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, true);
+            return;
+        }
+        if (IsSkipFolder(path)) return;
+        if (options.IncludeFolderName || options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, false);
+        // Read again: the options may have changed while the item was handled.
+        if (options.IncludeSubfolders && !options.OnlyClassifySubfolder && !IsCompanionFolderName(entry.Name))
+            Walk(path);
+    }
+
+    bool IsSkipFolder(const std::string& path) const {
+        return context_.SkipFolder && context_.Fs.IdentifyFolder(path) == context_.SkipFolder;
+    }
+
+    const WalkContext& context_;
+    std::vector<FolderIdentity> descent_;
+};
+
+} // namespace
+
+bool IsCompanionFolderName(std::string_view name) {
+    return EndsWithIgnoringCase(name, ".files") || EndsWithIgnoringCase(name, "_files");
+}
+
+void WalkSourceFolder(const WalkContext& context, const std::string& folder) { Walker(context).Walk(folder); }
+
+} // namespace varnolt

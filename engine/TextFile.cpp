@@ -1,0 +1,116 @@
+#include "engine/TextFile.h"
+
+#include "engine/Text.h"
+
+namespace varnolt {
+
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LEMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BEMark = "\xFE\xFF";
+
+// UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size());
+    const auto unit = [&](std::size_t i) -> char32_t {
+        const auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
+        const auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
+        return static_cast<char32_t>((hi << 8) | lo);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            } else {
+                c = 0xFFFD;
+            }
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+// UTF-8 to UTF-16; a byte that starts no valid sequence becomes U+FFFD.
+std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    const auto put = [&](char32_t u) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        const std::size_t length = DecodeUtf8(text, i, c);
+        if (c == kInvalidCodePoint) c = 0xFFFD;
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            put(0xD800 + (c >> 10));
+            put(0xDC00 + (c & 0x3FF));
+        } else {
+            put(c);
+        }
+        i += length;
+    }
+    return out;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+} // namespace
+
+TextFileContent DecodeTextFile(std::string_view bytes) {
+    TextFileContent content;
+    if (bytes.starts_with(kUtf8Mark)) {
+        content.Encoding = TextEncoding::Utf8WithMark;
+        content.Lines = SplitLines(bytes.substr(kUtf8Mark.size()));
+    } else if (bytes.starts_with(kUtf16LEMark)) {
+        content.Encoding = TextEncoding::Utf16LE;
+        content.Lines = SplitLines(Utf16ToUtf8(bytes.substr(2), false));
+    } else if (bytes.starts_with(kUtf16BEMark)) {
+        content.Encoding = TextEncoding::Utf16BE;
+        content.Lines = SplitLines(Utf16ToUtf8(bytes.substr(2), true));
+    } else {
+        content.Lines = SplitLines(bytes);
+    }
+    return content;
+}
+
+std::string EncodeTextFile(const std::vector<std::string>& lines, TextEncoding encoding) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    switch (encoding) {
+    case TextEncoding::Plain:
+        return text;
+    case TextEncoding::Utf8WithMark:
+        return std::string(kUtf8Mark) + text;
+    case TextEncoding::Utf16LE:
+        return std::string(kUtf16LEMark) + Utf8ToUtf16(text, false);
+    case TextEncoding::Utf16BE:
+        return std::string(kUtf16BEMark) + Utf8ToUtf16(text, true);
+    }
+    return text;
+}
+
+} // namespace varnolt

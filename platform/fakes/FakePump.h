@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/MessagePump.h"
+
+#include <functional>
+
+namespace varnolt {
+
+// Counts the turns of the message pump; a test can act at a turn (press Stop, change an option).
+class FakePump : public MessagePump {
+public:
+    int Count = 0;
+    std::function<void()> OnPump;
+
+    void Pump() override {
+        ++Count;
+        if (OnPump) OnPump();
+    }
+};
+
+} // namespace varnolt
