@@ -50,7 +50,22 @@ public:
     void Repaint();
 
 private:
+    struct Node {
+        std::string Text;
+        NodeId Parent = kNoNode;
+        std::vector<NodeId> Children;
+    };
+
+    const Node& At(NodeId node) const;
+    NodeId Append(NodeId parent, std::string_view text);
+    // The slot of the child of `parent` named `text`, or the empty slot where it would go.
+    std::size_t SlotOf(NodeId parent, std::string_view text) const;
+    void GrowIndex();
+
     PreviewTreeView* view_ = nullptr;
+    std::vector<Node> nodes_;
+    // Open-addressing table of every node but the root, keyed by (parent, text); kNoNode marks a free slot.
+    std::vector<NodeId> index_;
 };
 
 } // namespace varnolt

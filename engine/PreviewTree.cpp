@@ -1,0 +1,98 @@
+#include "engine/PreviewTree.h"
+
+#include <functional>
+#include <stdexcept>
+
+namespace varnolt {
+
+namespace {
+
+std::size_t HashOf(NodeId parent, std::string_view text) {
+    const std::size_t h = std::hash<std::string_view>{}(text);
+    return h ^ (static_cast<std::size_t>(parent) * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2));
+}
+
+} // namespace
+
+void PreviewTree::Clear() {
+    nodes_.clear();
+    index_.clear();
+    if (view_) view_->TreeCleared();
+}
+
+void PreviewTree::AddRoot(const std::string& text) {
+    if (HasNodes()) Clear();
+    nodes_.push_back(Node{text, kNoNode, {}});
+    if (view_) view_->NodeAppended(kNoNode, Root);
+}
+
+bool PreviewTree::HasNodes() const { return !nodes_.empty(); }
+
+void PreviewTree::RenameRoot(const std::string& text) {
+    if (!HasNodes()) return;
+    nodes_[Root].Text = text;
+    if (view_) view_->RootRenamed();
+}
+
+NodeId PreviewTree::FindOrAddChild(NodeId parent, std::string_view text) {
+    At(parent);
+    const NodeId found = index_.empty() ? kNoNode : index_[SlotOf(parent, text)];
+    return found != kNoNode ? found : Append(parent, text);
+}
+
+void PreviewTree::AddItemNode(NodeId parent, std::string_view text) { FindOrAddChild(parent, text); }
+
+std::size_t PreviewTree::NodeCount() const { return nodes_.size(); }
+const std::string& PreviewTree::Text(NodeId node) const { return At(node).Text; }
+NodeId PreviewTree::Parent(NodeId node) const { return At(node).Parent; }
+
+int PreviewTree::Level(NodeId node) const {
+    int level = 0;
+    for (NodeId up = At(node).Parent; up != kNoNode; up = nodes_[up].Parent) ++level;
+    return level;
+}
+
+std::size_t PreviewTree::ChildCount(NodeId node) const { return At(node).Children.size(); }
+NodeId PreviewTree::Child(NodeId node, std::size_t index) const { return At(node).Children.at(index); }
+
+void PreviewTree::ExpandRoot() {
+    if (view_) view_->RootExpanded();
+}
+
+void PreviewTree::Repaint() {
+    if (view_) view_->Repaint();
+}
+
+const PreviewTree::Node& PreviewTree::At(NodeId node) const {
+    if (node >= nodes_.size()) throw std::out_of_range("no such preview node");
+    return nodes_[node];
+}
+
+NodeId PreviewTree::Append(NodeId parent, std::string_view text) {
+    if (nodes_.size() >= kNoNode) throw std::length_error("preview tree full");
+    // Keep the table at most three quarters full so that probes stay short.
+    if ((nodes_.size() + 1) * 4 > index_.size() * 3) GrowIndex();
+    const auto node = static_cast<NodeId>(nodes_.size());
+    nodes_.push_back(Node{std::string(text), parent, {}});
+    nodes_[parent].Children.push_back(node);
+    index_[SlotOf(parent, text)] = node;
+    if (view_) view_->NodeAppended(parent, node);
+    return node;
+}
+
+std::size_t PreviewTree::SlotOf(NodeId parent, std::string_view text) const {
+    const std::size_t mask = index_.size() - 1; // the size is a power of two
+    for (std::size_t slot = HashOf(parent, text) & mask;; slot = (slot + 1) & mask) {
+        const NodeId candidate = index_[slot];
+        if (candidate == kNoNode) return slot;
+        const Node& n = nodes_[candidate];
+        if (n.Parent == parent && n.Text == text) return slot;
+    }
+}
+
+void PreviewTree::GrowIndex() {
+    index_.assign(index_.empty() ? 64 : index_.size() * 2, kNoNode);
+    for (NodeId node = Root + 1; node < nodes_.size(); ++node) index_[SlotOf(nodes_[node].Parent, nodes_[node].Text)] = node;
+}
+
+} // namespace varnolt

@@ -1,0 +1,95 @@
+#include "engine/Engine.h"
+#include "engine/Messages.h"
+#include "engine/TextFile.h"
+#include "engine/Text.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace varnolt {
+
+namespace {
+
+// Holds the busy state for as long as an undo runs, on every way out.
+class UndoBusy {
+public:
+    UndoBusy(RunState& state, RunView& view) : state_(state), view_(view) {
+        state_.UndoInProgress = true;
+        view_.SetBusy(true);
+    }
+    ~UndoBusy() {
+        state_.UndoInProgress = false;
+        view_.SetBusy(false);
+    }
+    UndoBusy(const UndoBusy&) = delete;
+    UndoBusy& operator=(const UndoBusy&) = delete;
+
+private:
+    RunState& state_;
+    RunView& view_;
+};
+
+bool IsMoveJournal(const std::vector<std::string>& lines) {
+    return !lines.empty() && lines.front().find("Move") != std::string::npos;
+}
+
+// Moving back never replaces: when a new file stands at the old path, the moved one stays where it is.
+void RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination) {
+    if (moveMode) {
+        if (!fs.FileExists(source) && fs.FileExists(destination)) fs.MoveFile(destination, source);
+    } else if (fs.FileExists(source)) {
+        fs.DeleteFile(destination);
+    } else if (fs.FileExists(destination)) {
+        fs.MoveFile(destination, source);
+    }
+}
+
+} // namespace
+
+void Engine::UndoLastRun() {
+    if (IsBusy()) return;
+    MessageBoxes& boxes = services_.Boxes;
+    if (boxes.Show(Messages::ConfirmUndo, Messages::UndoConfirmationCaption, Buttons::YesNo, Icon::Question) !=
+        Answer::Yes)
+        return;
+
+    FileSystem& fs = services_.Fs;
+    RecoverInterruptedJournal(fs, dataFolder_);
+    std::string error;
+    const auto bytes = fs.ReadWholeFile(JournalPath(), error);
+    if (!bytes) {
+        boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);
+        return;
+    }
+    const std::vector<std::string> lines = DecodeTextFile(*bytes).Lines;
+
+    {
+        UndoBusy busy(state_, services_.View);
+        const bool moveMode = IsMoveJournal(lines);
+        const std::size_t total = lines.empty() ? 0 : (lines.size() - 1) / 2;
+        for (std::size_t k = 1; k <= total; ++k) {
+            const std::string& source = lines[2 * k - 1];
+            const std::string& destination = lines[2 * k];
+            RestorePair(fs, moveMode, source, destination);
+            services_.View.SetStatusText(1, "Undo " + std::to_string(k) + " of " + std::to_string(total));
+            // Only the direct folder goes; outer category levels and the result location stay.
+            const std::string folder = FolderPartOf(destination);
+            if (CountFolderEntries(folder) == 0) fs.RemoveFolder(folder);
+        }
+    }
+    services_.View.SetStatusText(1, Messages::UndoDone);
+    fs.DeleteFile(JournalPath());
+    services_.View.SetUndoEnabled(false);
+    boxes.Show(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question);
+}
+
+std::int32_t Engine::CountFolderEntries(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    if (!services_.Fs.ListFolder(WithTrailingSlash(folder), entries)) return 0;
+    // The listing also returns "." and ".."; the window gets a turn for every entry.
+    for (std::size_t turn = 0; turn < entries.size() + 2; ++turn) services_.Pump.Pump();
+    return static_cast<std::int32_t>(entries.size());
+}
+
+} // namespace varnolt
