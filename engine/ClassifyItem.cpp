@@ -1,0 +1,123 @@
+// One item of a run or a preview: the filters, its category, and its placement.
+#include "engine/CategoryRules.h"
+#include "engine/DateCategory.h"
+#include "engine/Engine.h"
+#include "engine/Messages.h"
+#include "engine/Text.h"
+
+#include <optional>
+
+namespace varnolt {
+
+namespace {
+
+std::string PreviewProgress(std::int32_t items, std::size_t categories) {
+    return "Files: " + std::to_string(items) + ", Categories: " + std::to_string(categories);
+}
+
+std::string RunProgress(std::int32_t items, std::int32_t newCategories) {
+    return "Files: " + std::to_string(items) + ", New Categories: " + std::to_string(newCategories);
+}
+
+// A numbered folder is opened by the first item of a command, or when the previous one is full.
+// Names already present in the result location are passed over, so that a second run to the same place
+// does not pour more items into the folders of the first; the folder this command created for the current
+// serial is never looked at again, because the look-up happens only when a serial is opened.
+std::string NumberedCategory(const ClassifyOptions& options, RunState& state, FileSystem& fs) {
+    const bool firstItem = state.ItemCount == 0;
+    const bool opened =
+        AdvanceNumberedFolder(options.MaxFilesPerFolder, state.FolderFillCount, state.FolderSerial) || firstItem;
+    std::string name = NumberedFolderName(options.SubfolderName, state.FolderSerial);
+    // Without a result location a preview has nothing to look in.
+    if (!opened || options.ResultLocation.empty()) return name;
+    const auto taken = [&](const std::string& candidate) {
+        const std::string path = state.ResultRoot + candidate;
+        return IsSafeCategory(candidate) && (fs.FolderExists(path) || fs.FileExists(path));
+    };
+    while (taken(name)) name = NumberedFolderName(options.SubfolderName, ++state.FolderSerial);
+    return name;
+}
+
+} // namespace
+
+void Engine::ClassifyItem(const std::string& path, bool isFile) {
+    if (state_.StopRequested) return;
+    if (isFile && IsExcludedFile(options_, path)) return;
+    if (!PassesTypeFilter(options_, path, isFile)) return;
+    services_.View.SetStatusText(0, "File: " + path);
+
+    const std::string category = CategoryOf(path, isFile);
+    if (category.empty()) return;
+    ++state_.ItemCount;
+
+    if (state_.PreviewMode) {
+        if (options_.LimitPreview && options_.PreviewLimit < state_.ItemCount) {
+            state_.StopRequested = true;
+            --state_.ItemCount;
+            return;
+        }
+        AddPreviewItem(path, category);
+        services_.View.SetStatusText(1, PreviewProgress(state_.ItemCount, preview_.ChildCount(PreviewTree::Root)));
+        return;
+    }
+
+    const std::string folder = state_.ResultRoot + category;
+    if (!EnsureCategoryFolder(folder)) {
+        const Answer answer = services_.Boxes.Show(
+            Messages::CannotCreateCategoryPrefix + folder + Messages::CannotCreateCategorySuffix, Messages::Error,
+            Buttons::YesNo, Icon::Question);
+        if (answer == Answer::No) {
+            state_.StopRequested = true;
+            return;
+        }
+    }
+    TransferItem(path, folder + "/" + NameOf(path));
+    services_.View.SetStatusText(1, RunProgress(state_.ItemCount, state_.NewCategoryCount));
+}
+
+// Only a category whose every level is a real folder name is given: anything else could place the item
+// outside its category, or outside the result location.
+std::string Engine::CategoryOf(const std::string& path, bool isFile) {
+    const std::string& method = options_.MethodKey;
+    std::string category;
+    if (method == Method::Name) {
+        category = NameCategory(options_, path, isFile);
+    } else if (method == Method::Type) {
+        if (isFile) category = TypeCategory(options_, path);
+    } else if (method == Method::Number) {
+        category = NumberedCategory(options_, state_, services_.Fs);
+    } else if (method == Method::Size || method == Method::Date) {
+        // An item that vanished since the walk found it has no size or time.
+        const bool sized = method == Method::Size;
+        if (sized && !isFile) return {};
+        const std::optional<ItemInfo> info = services_.Fs.ReadItemInfo(path);
+        if (!info) return {};
+        category = sized ? SizeCategory(info->Size, state_.SizeStepBytes, options_.SizeStep, options_.SizeUnit)
+                         : DateCategory(*info, options_);
+    }
+    return IsSafeCategory(category) ? category : std::string();
+}
+
+// Creates the missing levels of the category below the result location, one at a time; the result
+// location itself is the run's to make. Returns whether the folder exists now.
+bool Engine::EnsureCategoryFolder(const std::string& folder) {
+    FileSystem& fs = services_.Fs;
+    if (fs.FolderExists(folder)) return true;
+    const std::string& root = state_.ResultRoot;
+    bool madeLast = false;
+    for (std::size_t end = root.size(); end != std::string::npos;) {
+        end = folder.find('/', end + 1);
+        const std::string level = folder.substr(0, end);
+        if (fs.FolderExists(level)) {
+            madeLast = false;
+            continue;
+        }
+        madeLast = fs.MakeFolder(level);
+        // Made by someone else in the meantime is as good as made.
+        if (!madeLast && !fs.FolderExists(level)) return false;
+    }
+    if (madeLast) ++state_.NewCategoryCount;
+    return true;
+}
+
+} // namespace varnolt
