@@ -1,0 +1,249 @@
+#include "engine/Messages.h"
+#include "engine/TextFile.h"
+#include "support/EngineFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace varnolt {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class UndoTest : public EngineFixture {
+protected:
+    UndoTest() {
+        view.UndoEnabled = true;
+        // The second progress text as the window would show it at each of its turns.
+        pump.OnPump = [this] {
+            if (progress.empty() || progress.back() != view.Status[1]) progress.push_back(view.Status[1]);
+        };
+    }
+
+    void WriteJournal(const Lines& lines, TextEncoding encoding = TextEncoding::Plain) {
+        data.File(kJournalFileName, EncodeTextFile(lines, encoding));
+    }
+    void ExpectFinished() {
+        EXPECT_FALSE(data.Exists(kJournalFileName));
+        EXPECT_FALSE(view.UndoEnabled);
+        EXPECT_FALSE(view.Busy);
+        EXPECT_FALSE(engine.State().UndoInProgress);
+        EXPECT_EQ(view.Status[1], Messages::UndoDone);
+        ASSERT_EQ(boxes.Shown.size(), 2u);
+        EXPECT_EQ(boxes.Shown[1].Text, Messages::UndoDone);
+        EXPECT_EQ(boxes.Shown[1].Caption, Messages::Information);
+        EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::Ok);
+        EXPECT_EQ(boxes.Shown[1].Icon, Icon::Question);
+    }
+
+    Lines progress;
+};
+
+TEST_F(UndoTest, AJournalWithItsModeLineOnlyChangesNothingButEndsTheUndo) {
+    tree.File("R/Docs/a.txt", "x");
+    WriteJournal({"Move Mode"});
+    engine.UndoLastRun();
+    ASSERT_FALSE(boxes.Shown.empty());
+    EXPECT_EQ(boxes.Shown[0].Text, Messages::ConfirmUndo);
+    EXPECT_EQ(boxes.Shown[0].Caption, Messages::UndoConfirmationCaption);
+    EXPECT_EQ(boxes.Shown[0].Buttons, Buttons::YesNo);
+    EXPECT_EQ(progress, Lines{}) << "no pair count is ever shown";
+    EXPECT_EQ(tree.Read("R/Docs/a.txt"), "x");
+    ExpectFinished();
+}
+
+// Nothing to undo and nothing to show for it: the empty file is treated as a journal without pairs.
+TEST_F(UndoTest, AnEmptyJournalFileEndsWithoutChanges) {
+    tree.File("R/Docs/a.txt", "x");
+    data.File(kJournalFileName, "");
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("R/Docs/a.txt"), "x");
+    ExpectFinished();
+}
+
+TEST_F(UndoTest, MovedFilesGoBackAndOnlyTheEmptiedDirectFolderIsRemoved) {
+    tree.File("R/2011/3/7/a(1).txt", "a");
+    tree.File("R/Docs/b.txt", "b");
+    tree.File("R/Docs/other.txt", "was there before");
+    tree.File("R/Thumbs/c.txt", "c");
+    tree.File("R/Thumbs/Thumbs.db", "");
+    tree.Folder("in");
+    WriteJournal({"Move Mode", tree / "in/a.txt", tree / "R/2011/3/7/a(1).txt", tree / "in/b.txt",
+                  tree / "R/Docs/b.txt", tree / "in/c.txt", tree / "R/Thumbs/c.txt"});
+    engine.UndoLastRun();
+
+    EXPECT_EQ(tree.Read("in/a.txt"), "a");
+    EXPECT_EQ(tree.Read("in/b.txt"), "b");
+    EXPECT_EQ(tree.Read("in/c.txt"), "c");
+    EXPECT_FALSE(tree.Exists("R/2011/3/7"));
+    EXPECT_TRUE(tree.Exists("R/2011/3")) << "outer category levels stay";
+    EXPECT_TRUE(tree.Exists("R/Docs/other.txt"));
+    EXPECT_TRUE(tree.Exists("R/Thumbs/Thumbs.db"));
+    EXPECT_EQ(progress, (Lines{"Undo 1 of 3", "Undo 2 of 3", "Undo 3 of 3"}));
+    ExpectFinished();
+}
+
+TEST_F(UndoTest, AFileStandingAtTheOldPathAgainIsNeverReplaced) {
+    tree.File("in/a.txt", "new");
+    tree.File("R/Docs/a.txt", "moved");
+    WriteJournal({"Move Mode", tree / "in/a.txt", tree / "R/Docs/a.txt"});
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("in/a.txt"), "new");
+    EXPECT_EQ(tree.Read("R/Docs/a.txt"), "moved");
+    ExpectFinished();
+}
+
+TEST_F(UndoTest, CopyModeDeletesCopiesAndPutsACopyBackWhereItsSourceIsGone) {
+    tree.File("in/kept.txt", "kept");
+    tree.File("R/A/kept.txt", "kept");
+    tree.File("R/B/lost.txt", "lost");
+    tree.Folder("in");
+    WriteJournal({"Copy Mode", tree / "in/kept.txt", tree / "R/A/kept.txt", tree / "in/lost.txt",
+                  tree / "R/B/lost.txt"});
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("in/kept.txt"), "kept");
+    EXPECT_EQ(tree.Read("in/lost.txt"), "lost");
+    EXPECT_FALSE(tree.Exists("R/A"));
+    EXPECT_FALSE(tree.Exists("R/B"));
+    ExpectFinished();
+}
+
+TEST_F(UndoTest, FoldersOfTheRunStayWhereTheRunPutThem) {
+    tree.File("R/Web/page_files/img.png", "png");
+    tree.File("R/Web/page.htm", "p");
+    tree.File("R/2011/Photos/a.jpg", "a");
+    tree.Folder("in");
+    WriteJournal({"Move Mode", tree / "in/page_files", tree / "R/Web/page_files", tree / "in/page.htm",
+                  tree / "R/Web/page.htm", tree / "in/Photos", tree / "R/2011/Photos"});
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("in/page.htm"), "p");
+    EXPECT_TRUE(tree.Exists("R/Web/page_files/img.png"));
+    EXPECT_TRUE(tree.Exists("R/2011/Photos/a.jpg"));
+    EXPECT_FALSE(tree.Exists("in/Photos"));
+}
+
+TEST_F(UndoTest, AMoveJournalOverCopiedFilesLeavesBothCopies) {
+    tree.File("in/a.txt", "a");
+    tree.File("R/a.txt", "a");
+    WriteJournal({"Move Mode", tree / "in/a.txt", tree / "R/a.txt"});
+    engine.UndoLastRun();
+    EXPECT_TRUE(tree.Exists("in/a.txt"));
+    EXPECT_TRUE(tree.Exists("R/a.txt"));
+}
+
+TEST_F(UndoTest, AnUnpairedLastLineIsIgnored) {
+    tree.File("R/a.txt", "a");
+    tree.File("R/b.txt", "b");
+    tree.Folder("in");
+    WriteJournal({"Move Mode", tree / "in/a.txt", tree / "R/a.txt", tree / "R/b.txt"});
+    engine.UndoLastRun();
+    EXPECT_TRUE(tree.Exists("in/a.txt"));
+    EXPECT_TRUE(tree.Exists("R/b.txt"));
+    EXPECT_EQ(progress, Lines{"Undo 1 of 1"});
+}
+
+TEST_F(UndoTest, PairsThatCannotBeRestoredArePassedOverQuietly) {
+    tree.File("R/a.txt", "a"); // its old folder is gone
+    tree.File("R/b.txt", "b");
+    tree.Folder("in");
+    WriteJournal({"Move Mode", tree / "gone/a.txt", tree / "R/a.txt", tree / "in/c.txt", tree / "R/c.txt",
+                  tree / "in/b.txt", tree / "R/b.txt"});
+    engine.UndoLastRun();
+    EXPECT_TRUE(tree.Exists("R/a.txt"));
+    EXPECT_TRUE(tree.Exists("in/b.txt"));
+    ExpectFinished();
+}
+
+// Journals written by other programs: any byte-order mark, any line end, no break at the end.
+TEST_F(UndoTest, JournalsAreReadInEveryEncodingAndLineEnd) {
+    const std::string name = "Grüße €.txt";
+    for (const TextEncoding encoding : {TextEncoding::Utf8WithMark, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+        SCOPED_TRACE(static_cast<int>(encoding));
+        tree.File("R/" + name, "x");
+        tree.Folder("in");
+        WriteJournal({"Move Mode", tree / ("in/" + name), tree / ("R/" + name)}, encoding);
+        engine.UndoLastRun();
+        EXPECT_EQ(tree.Read("in/" + name), "x");
+        std::filesystem::remove(tree / ("in/" + name));
+    }
+    for (const std::string breakText : {"\r", "\n"}) {
+        tree.File("R/" + name, "x");
+        data.File(kJournalFileName, "Copy Mode" + breakText + tree / ("in/" + name) + breakText + tree / ("R/" + name));
+        engine.UndoLastRun();
+        EXPECT_EQ(tree.Read("in/" + name), "x") << "copy mode puts the copy back where the source is gone";
+        std::filesystem::remove(tree / ("in/" + name));
+    }
+}
+
+TEST_F(UndoTest, AnyAnswerButYesChangesNothing) {
+    tree.File("R/a.txt", "a");
+    tree.Folder("in");
+    WriteJournal({"Move Mode", tree / "in/a.txt", tree / "R/a.txt"});
+    boxes.Answers = {Answer::No};
+    engine.UndoLastRun();
+    EXPECT_TRUE(tree.Exists("R/a.txt"));
+    EXPECT_TRUE(data.Exists(kJournalFileName));
+    EXPECT_TRUE(view.UndoEnabled);
+    EXPECT_EQ(boxes.Shown.size(), 1u);
+}
+
+TEST_F(UndoTest, AJournalThatCannotBeReadIsReportedBeforeAnythingChanges) {
+    engine.UndoLastRun();
+    ASSERT_EQ(boxes.Shown.size(), 2u);
+    EXPECT_NE(boxes.Shown[1].Text, "");
+    EXPECT_EQ(boxes.Shown[1].Caption, Messages::Error);
+    EXPECT_EQ(boxes.Shown[1].Icon, Icon::Error);
+    EXPECT_TRUE(view.UndoEnabled);
+    EXPECT_EQ(view.Status[1], "");
+
+    data.Folder(kJournalFileName); // not a file at all
+    engine.UndoLastRun();
+    EXPECT_EQ(boxes.Shown.size(), 4u);
+    EXPECT_TRUE(data.Exists(kJournalFileName));
+    EXPECT_TRUE(view.UndoEnabled);
+}
+
+TEST_F(UndoTest, IsBusyWhileItRunsAndRefusesASecondUndo) {
+    tree.File("R/a.txt", "a");
+    tree.Folder("in");
+    WriteJournal({"Move Mode", tree / "in/a.txt", tree / "R/a.txt"});
+    int busyTurns = 0;
+    pump.OnPump = [&] {
+        if (engine.State().UndoInProgress && view.Busy && engine.IsBusy()) ++busyTurns;
+        engine.UndoLastRun();
+    };
+    engine.UndoLastRun();
+    EXPECT_GT(busyTurns, 0);
+    EXPECT_EQ(boxes.Shown.size(), 2u) << "the undo inside the undo asked nothing";
+    ExpectFinished();
+}
+
+TEST_F(UndoTest, AJournalLeftBehindByAnInterruptedRunIsUndone) {
+    tree.File("R/a.txt", "a");
+    tree.Folder("in");
+    data.File(kJournalInProgressFileName, EncodeTextFile({"Move Mode", tree / "in/a.txt", tree / "R/a.txt"},
+                                                         TextEncoding::Plain));
+    engine.UndoLastRun();
+    EXPECT_TRUE(tree.Exists("in/a.txt"));
+    EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
+    ExpectFinished();
+}
+
+TEST_F(UndoTest, CountFolderEntriesCountsEveryEntryAndGivesTheWindowATurnForEach) {
+    tree.File("F/.hidden", "");
+    tree.File("F/a", "");
+    tree.Folder("F/sub");
+    pump.OnPump = nullptr;
+    EXPECT_EQ(engine.CountFolderEntries(tree / "F"), 3);
+    EXPECT_EQ(pump.Count, 5) << "the listing's \".\" and \"..\" get their turns too";
+    EXPECT_EQ(engine.CountFolderEntries(tree / "F/"), 3);
+    EXPECT_EQ(engine.CountFolderEntries(tree / "missing"), 0);
+    EXPECT_EQ(engine.CountFolderEntries(tree / "F/a"), 0);
+    EXPECT_EQ(pump.Count, 10);
+}
+
+} // namespace
+} // namespace varnolt
