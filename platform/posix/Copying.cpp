@@ -1,0 +1,186 @@
+#include "platform/posix/Copying.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+
+namespace varnolt::posix {
+
+namespace {
+
+constexpr mode_t PermissionBits = 0777;
+// Our own folders stay open to us until the copy is complete; their final bits come last.
+constexpr mode_t WorkingFolderMode = 0700;
+
+std::string Join(const std::string& root, const std::string& relative) {
+    return relative.empty() ? root : root + "/" + relative;
+}
+
+// The errors by which a file system says it cannot clone or copy in the kernel; reading and writing
+// may still work there.
+bool IsUnsupported(int error) {
+    return error == EOPNOTSUPP || error == ENOTTY || error == EXDEV || error == EINVAL || error == ENOSYS;
+}
+
+enum class Outcome { Done, Failed, Unsupported };
+
+Outcome CopyRanges(SystemCalls& sys, int from, int to, const std::string& toPath) {
+    constexpr std::size_t Chunk = std::size_t{1} << 30;
+    bool copiedAny = false;
+    for (;;) {
+        const long copied = sys.CopyRange(to, from, toPath, Chunk);
+        if (copied > 0) {
+            copiedAny = true;
+            continue;
+        }
+        // Files of pseudo file systems give nothing here although they have content: reading tells.
+        if (copied == 0) return copiedAny ? Outcome::Done : Outcome::Unsupported;
+        return !copiedAny && IsUnsupported(errno) ? Outcome::Unsupported : Outcome::Failed;
+    }
+}
+
+bool CopyByReading(SystemCalls& sys, int from, const std::string& fromPath, int to, const std::string& toPath) {
+    constexpr std::size_t BufferSize = 256 * 1024;
+    const auto buffer = std::make_unique<char[]>(BufferSize);
+    for (;;) {
+        const long got = sys.Read(from, fromPath, buffer.get(), BufferSize);
+        if (got < 0) return false;
+        if (got == 0) return true;
+        if (!sys.WriteAll(to, toPath, {buffer.get(), static_cast<std::size_t>(got)})) return false;
+    }
+}
+
+// Shares the blocks where the file system can, else copies in the kernel, else reads and writes.
+bool CopyData(SystemCalls& sys, int from, const std::string& fromPath, int to, const std::string& toPath) {
+    if (sys.Clone(to, from, toPath)) return true;
+    if (!IsUnsupported(errno)) return false;
+    switch (CopyRanges(sys, from, to, toPath)) {
+    case Outcome::Done:
+        return true;
+    case Outcome::Failed:
+        return false;
+    case Outcome::Unsupported:
+        break;
+    }
+    return CopyByReading(sys, from, fromPath, to, toPath);
+}
+
+bool IsSameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+bool FillCopy(SystemCalls& sys, int from, const std::string& fromPath, const struct stat& info, FileDescriptor& to,
+              const std::string& toPath, Durability durability) {
+    const struct timespec times[2] = {info.st_atim, info.st_mtim};
+    return CopyData(sys, from, fromPath, to.Get(), toPath) &&
+           sys.ChangeMode(to.Get(), toPath, info.st_mode & PermissionBits) && sys.SetTimes(to.Get(), toPath, times) &&
+           (durability == Durability::Lazy || sys.Sync(to.Get(), toPath)) && to.Close();
+}
+
+} // namespace
+
+bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct stat& expected, const std::string& to,
+                     Durability durability) {
+    // Non-blocking, so that a fifo put in the file's place meanwhile cannot hold the open; the check
+    // after it refuses anything but the regular file that was looked at.
+    FileDescriptor source = sys.Open(from, O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    if (!source.IsOpen()) return false;
+    struct stat info;
+    if (!sys.FileStat(source.Get(), from, info)) return false;
+    if (!S_ISREG(info.st_mode) || !IsSameFile(info, expected)) {
+        errno = EINVAL;
+        return false;
+    }
+    FileDescriptor target = sys.Open(to, O_WRONLY | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
+    if (!target.IsOpen()) return false;
+    if (FillCopy(sys, source.Get(), from, info, target, to, durability)) return true;
+    const int error = errno;
+    target.Close();
+    sys.Unlink(to);
+    errno = error;
+    return false;
+}
+
+bool CopySymbolicLink(SystemCalls& sys, const std::string& from, const std::string& to) {
+    const auto target = sys.ReadLink(from);
+    return target && sys.Symlink(*target, to);
+}
+
+bool SyncFolder(SystemCalls& sys, const std::string& folder) {
+    const FileDescriptor fd = sys.Open(folder, O_RDONLY | O_DIRECTORY);
+    return fd.IsOpen() && sys.Sync(fd.Get(), folder);
+}
+
+bool TreeCopy::Copy(const std::string& from, const struct stat& root, const std::string& to) {
+    entries_.push_back({"", true, root.st_mode & PermissionBits, {root.st_atim, root.st_mtim}});
+    if (!CopyContent(from, to, "")) return false;
+    // The last first, so that each folder gets its times after everything inside it was written.
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
+        if (entry->IsFolder && !ApplyFolderAttributes(to, *entry)) return false;
+    return true;
+}
+
+bool TreeCopy::CopyContent(const std::string& from, const std::string& to, const std::string& relative) {
+    const DirectoryHandle dir = sys_.OpenDirectory(from);
+    if (!dir) return false;
+    while (const dirent* entry = sys_.ReadDirectory(dir.get(), from)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        if (!CopyEntry(from + "/" + name, to + "/" + name, Join(relative, name))) return false;
+    }
+    return errno == 0;
+}
+
+bool TreeCopy::CopyEntry(const std::string& from, const std::string& to, const std::string& relative) {
+    struct stat info;
+    if (!sys_.LinkStat(from, info)) return false;
+    if (S_ISDIR(info.st_mode)) {
+        if (!sys_.MakeDirectory(to, WorkingFolderMode)) return false;
+        entries_.push_back({relative, true, info.st_mode & PermissionBits, {info.st_atim, info.st_mtim}});
+        return CopyContent(from, to, relative);
+    }
+    if (S_ISLNK(info.st_mode)) {
+        if (!CopySymbolicLink(sys_, from, to)) return false;
+    } else if (S_ISREG(info.st_mode)) {
+        if (!CopyRegularFile(sys_, from, info, to, durability_)) return false;
+    } else {
+        // A fifo, socket or device has no content to copy, and reading one could block or have effects.
+        errno = EINVAL;
+        return false;
+    }
+    entries_.push_back({relative, false});
+    return true;
+}
+
+bool TreeCopy::ApplyFolderAttributes(const std::string& root, Entry& folder) {
+    const std::string path = Join(root, folder.Relative);
+    FileDescriptor fd = sys_.Open(path, O_RDONLY | O_DIRECTORY);
+    if (!fd.IsOpen()) return false;
+    folder.AttributesApplied = true;
+    return sys_.ChangeMode(fd.Get(), path, folder.FolderMode) && sys_.SetTimes(fd.Get(), path, folder.Times) &&
+           (durability_ == Durability::Lazy || sys_.Sync(fd.Get(), path));
+}
+
+bool TreeCopy::RemoveCopies(const std::string& root) {
+    // A copied folder may be closed to writing already; open every one of ours again first.
+    for (const Entry& entry : entries_)
+        if (entry.AttributesApplied) sys_.ChangeModeAt(Join(root, entry.Relative), WorkingFolderMode);
+    bool removedAll = true;
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
+        removedAll = Remove(root, *entry) && removedAll;
+    return removedAll;
+}
+
+bool TreeCopy::RemoveOriginals(const std::string& root, bool& removedAny) {
+    removedAny = false;
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
+        if (!Remove(root, *entry)) return false;
+        removedAny = true;
+    }
+    return true;
+}
+
+bool TreeCopy::Remove(const std::string& root, const Entry& entry) {
+    const std::string path = Join(root, entry.Relative);
+    return entry.IsFolder ? sys_.RemoveDirectory(path) : sys_.Unlink(path);
+}
+
+} // namespace varnolt::posix

@@ -1,0 +1,257 @@
+// Moving and copying the user's files and folders. No path here replaces an existing entry: renames
+// refuse a taken name, and every new entry is created exclusively.
+#include "platform/posix/Copying.h"
+#include "platform/posix/Paths.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/SystemCalls.h"
+
+#include <cerrno>
+#include <optional>
+
+namespace varnolt {
+
+using posix::Durability;
+using posix::SystemCalls;
+
+namespace {
+
+constexpr mode_t NewFolderMode = 0777;
+constexpr mode_t ClaimedFolderMode = 0700;
+// Where the search for a free "Name (n)" gives up; only a broken file system would get this far.
+constexpr int LastFreeNameNumber = 100000;
+
+bool IsSameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Whether a rename failed only because it cannot work here, so that copying may.
+bool RenameCannotWorkHere(int error) { return error == EXDEV || error == EINVAL || error == ENOSYS; }
+
+// Removes a file just created by a move that then failed; keeps the errno of that failure.
+void TakeBack(SystemCalls& sys, const std::string& created) {
+    const int error = errno;
+    sys.Unlink(created);
+    errno = error;
+}
+
+// The missing folders above a destination, made for it and taken away again when it fails.
+class MissingParents {
+public:
+    explicit MissingParents(SystemCalls& sys) : sys_(sys) {}
+    MissingParents(const MissingParents&) = delete;
+    MissingParents& operator=(const MissingParents&) = delete;
+    ~MissingParents() {
+        if (kept_) return;
+        const int error = errno;
+        for (auto folder = created_.rbegin(); folder != created_.rend(); ++folder) sys_.RemoveDirectory(*folder);
+        errno = error;
+    }
+
+    bool Make(const std::string& folder) {
+        std::vector<std::string> missing;
+        std::string path = folder;
+        struct stat info;
+        while (!sys_.Stat(path, info)) {
+            const std::string parent = posix::ParentOf(path);
+            if (errno != ENOENT || parent == path) return false;
+            missing.push_back(path);
+            path = parent;
+        }
+        for (auto next = missing.rbegin(); next != missing.rend(); ++next) {
+            if (!sys_.MakeDirectory(*next, NewFolderMode)) return false;
+            created_.push_back(*next);
+        }
+        return true;
+    }
+
+    void Keep() { kept_ = true; }
+
+private:
+    SystemCalls& sys_;
+    std::vector<std::string> created_;
+    bool kept_ = false;
+};
+
+// Whether the folder that will hold `destination` is `folder` or lies inside it, going up by ".." from
+// the nearest existing folder; nullopt when that cannot be told.
+std::optional<bool> DestinationLiesWithin(SystemCalls& sys, const std::string& destination, const struct stat& folder) {
+    std::string path = posix::ParentOf(destination);
+    struct stat info;
+    while (!sys.Stat(path, info)) {
+        const std::string parent = posix::ParentOf(path);
+        if (errno != ENOENT || parent == path) return std::nullopt;
+        path = parent;
+    }
+    struct stat root;
+    if (!sys.Stat("/", root)) return std::nullopt;
+    for (;;) {
+        if (IsSameFile(info, folder)) return true;
+        if (IsSameFile(info, root)) return false;
+        path += "/..";
+        if (!sys.Stat(path, info)) return std::nullopt;
+    }
+}
+
+// Makes sure that `destination` can receive the folder `folder`: not inside itself, its parents made.
+bool PrepareFolderDestination(SystemCalls& sys, const std::string& destination, const struct stat& folder,
+                              MissingParents& parents) {
+    const auto within = DestinationLiesWithin(sys, destination, folder);
+    if (!within) return false;
+    if (*within) {
+        errno = EINVAL;
+        return false;
+    }
+    return parents.Make(posix::ParentOf(destination));
+}
+
+// Creates an empty folder of ours at the first free name from "Name (first)" on.
+std::optional<std::string> ClaimFolder(SystemCalls& sys, const std::string& target, int first) {
+    for (int n = first; n <= LastFreeNameNumber; ++n) {
+        std::string candidate = posix::NumberedName(target, n);
+        if (sys.MakeDirectory(candidate, ClaimedFolderMode)) return candidate;
+        if (errno != EEXIST) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Recreates the link `from` at the first free name from "Name (first)" on and removes the original.
+bool MoveLinkAcross(SystemCalls& sys, const std::string& from, const std::string& target, int first) {
+    for (int n = first; n <= LastFreeNameNumber; ++n) {
+        const std::string candidate = posix::NumberedName(target, n);
+        if (posix::CopySymbolicLink(sys, from, candidate)) {
+            if (sys.Unlink(from)) return true;
+            TakeBack(sys, candidate);
+            return false;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+// Copies the whole folder to a free name, and removes the source only once everything is copied.
+bool MoveTreeAcross(SystemCalls& sys, const std::string& from, const struct stat& folder, const std::string& target,
+                    int first) {
+    const auto claimed = ClaimFolder(sys, target, first);
+    if (!claimed) return false;
+    posix::TreeCopy copy(sys, Durability::Synced);
+    if (!copy.Copy(from, folder, *claimed) || !posix::SyncFolder(sys, posix::ParentOf(*claimed))) {
+        copy.RemoveCopies(*claimed);
+        return false;
+    }
+    bool removedAny = false;
+    if (copy.RemoveOriginals(from, removedAny)) return true;
+    // While the source is whole, the failure leaves things as they were; once part of it is gone, the
+    // copy is the one complete version and stays.
+    if (!removedAny) copy.RemoveCopies(*claimed);
+    return false;
+}
+
+// Makes `to` a copy of the entry `from` on another file system, on the disk before the source goes.
+bool CopyForMove(SystemCalls& sys, const std::string& from, const struct stat& entry, const std::string& to) {
+    if (S_ISLNK(entry.st_mode)) return posix::CopySymbolicLink(sys, from, to);
+    if (!S_ISREG(entry.st_mode)) {
+        errno = EXDEV; // a fifo, socket or device has no content to carry over
+        return false;
+    }
+    if (!posix::CopyRegularFile(sys, from, entry, to, Durability::Synced)) return false;
+    if (posix::SyncFolder(sys, posix::ParentOf(to))) return true;
+    TakeBack(sys, to);
+    return false;
+}
+
+bool MoveFileAcross(SystemCalls& sys, const std::string& from, const struct stat& entry, const std::string& to) {
+    if (!CopyForMove(sys, from, entry, to)) return false;
+    if (sys.Unlink(from)) return true;
+    TakeBack(sys, to);
+    return false;
+}
+
+// For file systems that cannot rename without replacing: a second name, then the first one removed.
+bool MoveFileByLink(SystemCalls& sys, const std::string& from, const std::string& to) {
+    if (!sys.Link(from, to)) return false;
+    if (sys.Unlink(from)) return true;
+    TakeBack(sys, to);
+    return false;
+}
+
+} // namespace
+
+bool PosixFileSystem::MoveFile(const std::string& from, const std::string& to) {
+    SystemCalls sys(hook_);
+    struct stat entry;
+    if (!sys.LinkStat(from, entry)) return false;
+    if (S_ISDIR(entry.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    if (sys.RenameNoReplace(from, to)) return true;
+    if (errno == EXDEV) return MoveFileAcross(sys, from, entry, to);
+    if (errno == EINVAL || errno == ENOSYS) return MoveFileByLink(sys, from, to);
+    return false;
+}
+
+bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
+    SystemCalls sys(hook_);
+    struct stat info;
+    if (!sys.Stat(from, info)) return false;
+    if (!S_ISREG(info.st_mode)) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    return posix::CopyRegularFile(sys, from, info, to, Durability::Lazy);
+}
+
+bool PosixFileSystem::MoveFolder(const std::string& from, const std::string& to) {
+    SystemCalls sys(hook_);
+    const std::string source = posix::WithoutTrailingSlash(from);
+    const std::string target = posix::WithoutTrailingSlash(to);
+    struct stat entry;
+    struct stat folder;
+    // A link to a folder moves as the link: the folder it points to stays where it is.
+    if (!sys.LinkStat(source, entry) || !sys.Stat(source, folder)) return false;
+    if (!S_ISDIR(folder.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    const bool isLink = S_ISLNK(entry.st_mode);
+    MissingParents parents(sys);
+    // Only a real folder can end up inside itself; a link may well move into the folder it points to.
+    if (isLink ? !parents.Make(posix::ParentOf(target)) : !PrepareFolderDestination(sys, target, folder, parents))
+        return false;
+    int n = 1;
+    for (; n <= LastFreeNameNumber; ++n) {
+        if (sys.RenameNoReplace(source, posix::NumberedName(target, n))) {
+            parents.Keep();
+            return true;
+        }
+        if (errno != EEXIST) break;
+    }
+    if (!RenameCannotWorkHere(errno)) return false;
+    const bool moved =
+        isLink ? MoveLinkAcross(sys, source, target, n) : MoveTreeAcross(sys, source, entry, target, n);
+    if (moved) parents.Keep();
+    return moved;
+}
+
+bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to) {
+    SystemCalls sys(hook_);
+    const std::string source = posix::WithoutTrailingSlash(from);
+    const std::string target = posix::WithoutTrailingSlash(to);
+    struct stat folder;
+    if (!sys.Stat(source, folder)) return false;
+    if (!S_ISDIR(folder.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    MissingParents parents(sys);
+    if (!PrepareFolderDestination(sys, target, folder, parents)) return false;
+    const auto claimed = ClaimFolder(sys, target, 1);
+    if (!claimed) return false;
+    posix::TreeCopy copy(sys, Durability::Lazy);
+    if (!copy.Copy(source, folder, *claimed)) {
+        copy.RemoveCopies(*claimed);
+        return false;
+    }
+    parents.Keep();
+    return true;
+}
+
+} // namespace varnolt

@@ -1,0 +1,193 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include "platform/posix/Copying.h"
+#include "platform/posix/Paths.h"
+#include "platform/posix/SystemCalls.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace varnolt {
+
+using posix::FileDescriptor;
+using posix::SystemCalls;
+
+const char* SyscallName(Syscall call) {
+    switch (call) {
+    case Syscall::Stat: return "stat";
+    case Syscall::OpenDir: return "opendir";
+    case Syscall::ReadDir: return "readdir";
+    case Syscall::MakeDir: return "mkdir";
+    case Syscall::RemoveDir: return "rmdir";
+    case Syscall::Unlink: return "unlink";
+    case Syscall::Rename: return "rename";
+    case Syscall::Link: return "link";
+    case Syscall::Symlink: return "symlink";
+    case Syscall::Open: return "open";
+    case Syscall::Read: return "read";
+    case Syscall::Write: return "write";
+    case Syscall::Sync: return "fsync";
+    case Syscall::Copy: return "copy";
+    case Syscall::Chmod: return "chmod";
+    case Syscall::Utimens: return "utimens";
+    case Syscall::ReadLink: return "readlink";
+    }
+    return "?";
+}
+
+namespace {
+
+constexpr mode_t NewFileMode = 0666; // narrowed by the umask
+constexpr mode_t NewFolderMode = 0777;
+
+std::string ErrorText(int error) { return std::strerror(error); }
+
+// Whether the entry `path` of a listing is a folder, following a link to where it points.
+bool IsListedFolder(SystemCalls& sys, const std::string& path, unsigned char type) {
+    if (type == DT_DIR) return true;
+    if (type != DT_LNK && type != DT_UNKNOWN) return false;
+    struct stat info;
+    return sys.Stat(path, info) && S_ISDIR(info.st_mode);
+}
+
+class PosixAppendFile final : public AppendFile {
+public:
+    PosixAppendFile(SystemCalls sys, FileDescriptor fd, std::string path)
+        : sys_(sys), fd_(std::move(fd)), path_(std::move(path)) {}
+
+    bool Append(std::string_view bytes) override { return sys_.WriteAll(fd_.Get(), path_, bytes); }
+    bool Sync() override { return sys_.Sync(fd_.Get(), path_); }
+
+private:
+    SystemCalls sys_;
+    FileDescriptor fd_;
+    std::string path_;
+};
+
+// Creates a new file of ours beside `path`, under a name that nothing else uses.
+FileDescriptor CreateFileBeside(SystemCalls& sys, const std::string& path, std::string& created) {
+    const std::string prefix = posix::WithoutTrailingSlash(path) + ".new-" + std::to_string(::getpid()) + "-";
+    for (int attempt = 1;; ++attempt) {
+        created = prefix + std::to_string(attempt);
+        FileDescriptor fd = sys.Open(created, O_WRONLY | O_CREAT | O_EXCL, NewFileMode);
+        // A leftover of an earlier process of the same number only moves us on to the next name.
+        if (fd.IsOpen() || errno != EEXIST || attempt == 100) return fd;
+    }
+}
+
+} // namespace
+
+PosixFileSystem::PosixFileSystem(SyscallHook* hook) : hook_(hook) {}
+
+bool PosixFileSystem::FolderExists(const std::string& path) {
+    struct stat info;
+    return SystemCalls(hook_).Stat(path, info) && S_ISDIR(info.st_mode);
+}
+
+bool PosixFileSystem::FileExists(const std::string& path) {
+    struct stat info;
+    return SystemCalls(hook_).Stat(path, info) && !S_ISDIR(info.st_mode);
+}
+
+std::optional<ItemInfo> PosixFileSystem::ReadItemInfo(const std::string& path) {
+    struct statx info;
+    if (!SystemCalls(hook_).ExtendedStat(path, info)) return std::nullopt;
+    ItemInfo item;
+    item.Size = info.stx_size;
+    item.LastAccessTime = info.stx_atime.tv_sec;
+    item.LastWriteTime = info.stx_mtime.tv_sec;
+    item.CreationTime = (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : item.LastWriteTime;
+    item.IsFolder = S_ISDIR(info.stx_mode);
+    return item;
+}
+
+std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string& path) {
+    struct stat info;
+    if (!SystemCalls(hook_).Stat(path, info) || !S_ISDIR(info.st_mode)) return std::nullopt;
+    return FolderIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+bool PosixFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    SystemCalls sys(hook_);
+    const posix::DirectoryHandle dir = sys.OpenDirectory(path);
+    if (!dir) return false;
+    const std::string base = path.ends_with('/') ? path : path + "/";
+    while (const dirent* entry = sys.ReadDirectory(dir.get(), path)) {
+        std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        const bool isFolder = IsListedFolder(sys, base + name, entry->d_type);
+        entries.push_back({std::move(name), isFolder});
+    }
+    return errno == 0;
+}
+
+bool PosixFileSystem::MakeFolder(const std::string& path) {
+    return SystemCalls(hook_).MakeDirectory(path, NewFolderMode);
+}
+
+bool PosixFileSystem::RemoveFolder(const std::string& path) { return SystemCalls(hook_).RemoveDirectory(path); }
+
+bool PosixFileSystem::DeleteFile(const std::string& path) { return SystemCalls(hook_).Unlink(path); }
+
+std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& path, std::string& error) {
+    SystemCalls sys(hook_);
+    // Non-blocking: a fifo in the file's place must not hang the program.
+    const FileDescriptor fd = sys.Open(path, O_RDONLY | O_NONBLOCK);
+    if (!fd.IsOpen()) {
+        error = ErrorText(errno);
+        return std::nullopt;
+    }
+    std::string content;
+    char buffer[64 * 1024];
+    for (;;) {
+        const long got = sys.Read(fd.Get(), path, buffer, sizeof buffer);
+        if (got < 0) {
+            error = ErrorText(errno);
+            return std::nullopt;
+        }
+        if (got == 0) return content;
+        content.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+bool PosixFileSystem::ReplaceFile(const std::string& path, std::string_view content, std::string& error) {
+    SystemCalls sys(hook_);
+    std::string temporary;
+    FileDescriptor fd = CreateFileBeside(sys, path, temporary);
+    if (!fd.IsOpen()) {
+        error = ErrorText(errno);
+        return false;
+    }
+    if (!sys.WriteAll(fd.Get(), temporary, content) || !sys.Sync(fd.Get(), temporary) || !fd.Close() ||
+        !sys.RenameReplacing(temporary, path)) {
+        error = ErrorText(errno);
+        fd.Close();
+        sys.Unlink(temporary);
+        return false;
+    }
+    // The new name must reach the disk too, or a crash could bring back the old file.
+    if (!posix::SyncFolder(sys, posix::ParentOf(path))) {
+        error = ErrorText(errno);
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string& path, std::string& error) {
+    SystemCalls sys(hook_);
+    FileDescriptor fd = sys.Open(path, O_WRONLY | O_CREAT | O_TRUNC | O_APPEND, NewFileMode);
+    if (!fd.IsOpen()) {
+        error = ErrorText(errno);
+        return nullptr;
+    }
+    return std::make_unique<PosixAppendFile>(sys, std::move(fd), path);
+}
+
+bool PosixFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
+    return SystemCalls(hook_).RenameReplacing(from, to);
+}
+
+} // namespace varnolt
