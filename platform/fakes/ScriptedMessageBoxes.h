@@ -12,8 +12,8 @@ namespace varnolt {
 struct ShownMessage {
     std::string Text;
     std::string Caption;
-    Buttons Buttons = Buttons::Ok;
-    Icon Icon = Icon::Information;
+    varnolt::Buttons Buttons = varnolt::Buttons::Ok;
+    varnolt::Icon Icon = varnolt::Icon::Information;
 };
 
 class ScriptedMessageBoxes : public MessageBoxes {
