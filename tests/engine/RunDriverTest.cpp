@@ -1,0 +1,270 @@
+#include "engine/Messages.h"
+#include "support/EngineFixture.h"
+
+#include <unistd.h>
+
+namespace varnolt {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class RunDriverTest : public EngineFixture {
+protected:
+    RunDriverTest() {
+        options.MethodKey = Method::Date;
+        source = tree.Folder("in");
+        options.SourceList = {source};
+        out = tree.Path() + "out";
+        options.ResultLocation = out;
+    }
+
+    std::string JournalBytes() const { return data.Read(kJournalFileName); }
+
+    std::string source;
+    std::string out;
+};
+
+TEST_F(RunDriverTest, MissingSourcesOrMethodRefuseBeforeAnyQuestion) {
+    engine.State().ItemCount = 7;
+    options.SourceList.clear();
+    engine.Run();
+    options.SourceList = {source};
+    options.MethodKey.clear();
+    engine.PreviewCommand();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoSources, Messages::NoMethod}));
+    EXPECT_EQ(boxes.Shown[0].Caption, Messages::Information);
+    EXPECT_EQ(engine.State().ItemCount, 7); // nothing was reset
+    EXPECT_FALSE(engine.State().PreviewMode);
+}
+
+TEST_F(RunDriverTest, AnsweringNoGivesAPreviewWithoutLocationCheckOrJournal) {
+    options.ResultLocation = "  ";
+    boxes.Answers = {Answer::No};
+    engine.Run();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::RunOrPreview}));
+    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+    EXPECT_TRUE(view.PreviewCaptionHidden);
+    EXPECT_EQ(engine.Preview().Text(PreviewTree::Root), Messages::NoResultLocationRoot);
+    EXPECT_FALSE(data.Exists(kJournalFileName));
+    EXPECT_FALSE(engine.State().PreviewMode);
+    EXPECT_FALSE(view.StopEnabled);
+    EXPECT_EQ(engine.State().ResultRoot, "/");
+}
+
+TEST_F(RunDriverTest, ResultLocationRefusalsMoveTheFocus) {
+    options.ResultLocation = "";
+    engine.Run();
+    options.ResultLocation = tree.Path() + "a/b/out"; // two levels below the nearest folder
+    engine.Run();
+    options.ResultLocation = "relative-out";
+    engine.Run();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::RunOrPreview, Messages::NoResultLocation, Messages::RunOrPreview,
+                                    Messages::InvalidResultLocation, Messages::RunOrPreview,
+                                    Messages::InvalidResultLocation}));
+    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::ResultLocation, Field::ResultLocation, Field::ResultLocation}));
+    EXPECT_FALSE(tree.Exists("a"));
+}
+
+TEST_F(RunDriverTest, MissingResultFolderIsCreatedAndAnEmptyRunStillSavesItsJournal) {
+    options.ResultLocation = "  " + out + " \t";
+    engine.Run();
+    EXPECT_EQ(options.ResultLocation, out);
+    EXPECT_GE(view.NormalisedShown, 1);
+    EXPECT_TRUE(tree.Exists("out"));
+    EXPECT_EQ(engine.State().NewCategoryCount, 0);
+    EXPECT_EQ(engine.State().ResultRoot, out + "/");
+    EXPECT_EQ(JournalBytes(), "Move Mode\r\n");
+    EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
+    EXPECT_TRUE(view.UndoEnabled);
+    EXPECT_EQ(view.Remembered, (Texts{out}));
+    EXPECT_EQ(view.Status[0], "Classify done. 0 files were classified!");
+    ASSERT_EQ(boxes.Shown.size(), 2u);
+    EXPECT_EQ(boxes.Shown[1].Text, std::string("0") + Messages::RunCompleted);
+    EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::YesNo);
+    EXPECT_EQ(shell.OpenedFolders, (Texts{out})); // the default answer Yes opens the location
+}
+
+TEST_F(RunDriverTest, CopyRunsJournalTheirMode) {
+    options.MoveSourceFiles = false;
+    boxes.Answers = {Answer::Yes, Answer::No};
+    engine.Run();
+    EXPECT_EQ(JournalBytes(), "Copy Mode\r\n");
+    EXPECT_TRUE(shell.OpenedFolders.empty());
+}
+
+TEST_F(RunDriverTest, ResultLocationHeldByAFileAsksAbortRetryIgnore) {
+    const std::string blocker = tree.File("out", "x");
+    boxes.Answers = {Answer::Yes, Answer::Retry, Answer::Retry};
+    boxes.OnShow = [&](const ShownMessage&) {
+        if (boxes.Shown.size() == 3) unlink(blocker.c_str()); // the second Retry finds the way free
+    };
+    engine.Run();
+    ASSERT_GE(boxes.Shown.size(), 3u);
+    EXPECT_EQ(boxes.Shown[1].Text, "Can not create result folder:" + out);
+    EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::AbortRetryIgnore);
+    EXPECT_TRUE(tree.Exists("out"));
+    EXPECT_TRUE(data.Exists(kJournalFileName));
+}
+
+TEST_F(RunDriverTest, AbortOrIgnoreOnTheResultFolderEndsTheCommand) {
+    for (Answer giveUp : {Answer::Abort, Answer::Ignore}) {
+        tree.File("out", "x");
+        boxes.Answers = {Answer::Yes, giveUp};
+        engine.Run();
+        EXPECT_FALSE(data.Exists(kJournalFileName));
+        EXPECT_FALSE(engine.State().PreviewMode);
+        EXPECT_FALSE(view.UndoEnabled);
+    }
+}
+
+TEST_F(RunDriverTest, WordListWithOnlyEmptyLinesIsRefused) {
+    options.MethodKey = Method::Name;
+    options.NameByWordList = true;
+    options.Words = {"", "", ""};
+    engine.PreviewCommand();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoWordInList}));
+    EXPECT_EQ(boxes.Shown[0].Icon, Icon::Warning);
+    EXPECT_TRUE(options.Words.empty());
+    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::WordList}));
+
+    options.Words = {"", " ", "Report", ""};
+    engine.PreviewCommand();
+    EXPECT_EQ(options.Words, (Texts{" ", "Report"})); // a line of blanks is not empty
+}
+
+TEST_F(RunDriverTest, OtherGroupsAreCheckedInOrderAndNormalised) {
+    options.MethodKey = Method::Type;
+    options.Other1Enabled = true;
+    options.Other1Folder = "  ";
+    engine.PreviewCommand();
+    options.Other1Folder = "  My Stuff ";
+    options.Other1Types = " \t";
+    engine.PreviewCommand();
+    options.Other1Types = " .MP3;.Ogg ;\xC3\x89XT ";
+    options.Other2Enabled = true;
+    options.Other2Folder = "Two";
+    engine.PreviewCommand();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoOtherFolderName, Messages::NoOtherTypes, Messages::NoOtherTypes}));
+    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::Other1Folder, Field::Other1Types, Field::Other2Types}));
+    EXPECT_EQ(options.Other1Folder, "My Stuff ");
+    EXPECT_EQ(options.Other1Types, "mp3;ogg ;\xC3\xA9xt");
+}
+
+TEST_F(RunDriverTest, TypeNeedsOneOfTheFixedGroupsOrEveryType) {
+    options.MethodKey = Method::Type;
+    options.Other1Enabled = true;
+    options.Other1Folder = "Mine";
+    options.Other1Types = "abc";
+    engine.PreviewCommand();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoTypeGroup}));
+    options.EveryTypeFolder = true;
+    engine.PreviewCommand();
+    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+}
+
+TEST_F(RunDriverTest, SizeStepIsWidenedTo64Bits) {
+    options.MethodKey = Method::Size;
+    options.SizeStep = 32767;
+    options.SizeUnit = UnitGB;
+    engine.PreviewCommand();
+    EXPECT_EQ(engine.State().SizeStepBytes, 35183298347008LL);
+    options.SizeStep = 100;
+    options.SizeUnit = UnitKB;
+    engine.PreviewCommand();
+    EXPECT_EQ(engine.State().SizeStepBytes, 102400);
+}
+
+TEST_F(RunDriverTest, NumberNeedsASubfolderName) {
+    options.MethodKey = Method::Number;
+    options.SubfolderName = " \t ";
+    engine.PreviewCommand();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoSubfolderName}));
+    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::SubfolderName}));
+    EXPECT_EQ(options.SubfolderName, "");
+}
+
+TEST_F(RunDriverTest, AfterARefusedPreviewRunAsksAgain) {
+    options.MethodKey = Method::Number;
+    engine.PreviewCommand();
+    options.SubfolderName = "Batch";
+    boxes.Answers = {Answer::No};
+    engine.Run();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoSubfolderName, Messages::RunOrPreview}));
+}
+
+TEST_F(RunDriverTest, StopDuringTheWalkRunsTheEndSteps) {
+    for (int i = 0; i < 5; ++i) tree.File("in/f" + std::to_string(i) + ".txt", "data");
+    pump.OnPump = [&] {
+        if (pump.Count == 3) engine.Stop();
+    };
+    engine.Run();
+    EXPECT_TRUE(engine.State().StopRequested);
+    EXPECT_EQ(engine.State().TransferredCount, 2);
+    EXPECT_EQ(FilesBelow(source).size(), 3u);
+    EXPECT_TRUE(view.UndoEnabled);
+    EXPECT_EQ(view.Status[0], "Classify done. 2 files were classified!");
+    EXPECT_EQ(boxes.Shown[1].Text, Messages::ConfirmStop);
+    const auto lines = std::count(JournalBytes().begin(), JournalBytes().end(), '\n');
+    EXPECT_EQ(lines, 5);
+}
+
+TEST_F(RunDriverTest, StopAnsweredNoChangesNothing) {
+    tree.File("in/a.txt");
+    tree.File("in/b.txt");
+    boxes.Answers = {Answer::No};
+    pump.OnPump = [&] {
+        if (pump.Count == 1) engine.Stop();
+    };
+    engine.PreviewCommand();
+    EXPECT_FALSE(engine.State().StopRequested);
+    EXPECT_EQ(engine.State().ItemCount, 2);
+}
+
+TEST_F(RunDriverTest, CloseQueryAsksOnlyWhileWalking) {
+    EXPECT_TRUE(engine.CloseQuery());
+    EXPECT_TRUE(boxes.Shown.empty());
+
+    tree.File("in/a.txt");
+    tree.File("in/b.txt");
+    std::vector<bool> answers;
+    boxes.Answers = {Answer::No, Answer::Yes};
+    pump.OnPump = [&] { answers.push_back(engine.CloseQuery()); };
+    engine.PreviewCommand();
+    EXPECT_EQ(answers, (std::vector<bool>{false, true}));
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::ConfirmStopAndExit, Messages::ConfirmStopAndExit}));
+    EXPECT_EQ(engine.State().ItemCount, 1); // No let it go on; Yes stopped it before the second item
+}
+
+TEST_F(RunDriverTest, ASecondCommandDuringAWalkIsRefusedQuietly) {
+    tree.File("in/a.txt");
+    int nested = 0;
+    pump.OnPump = [&] {
+        ++nested;
+        engine.Run();
+        engine.PreviewCommand();
+        engine.UndoLastRun();
+    };
+    engine.PreviewCommand();
+    EXPECT_GT(nested, 0);
+    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+}
+
+TEST_F(RunDriverTest, MissingSourceEntriesAreSkippedAndSingleFilesClassified) {
+    const std::string single = tree.File("single.txt", "x");
+    options.SourceList = {tree.Path() + "gone", single};
+    engine.PreviewCommand();
+    EXPECT_EQ(engine.State().ItemCount, 1);
+}
+
+TEST_F(RunDriverTest, AJournalThatCannotBeSavedIsReportedAndUndoStaysOff) {
+    Engine cannotSave(options, {fs, boxes, pump, shell, view}, tree.Path() + "no/such/data/");
+    cannotSave.Run();
+    ASSERT_EQ(boxes.Shown.size(), 3u);
+    EXPECT_EQ(boxes.Shown[1].Caption, Messages::Error);
+    EXPECT_FALSE(view.UndoEnabled);
+    EXPECT_EQ(view.Status[0], "Classify done. 0 files were classified!");
+}
+
+} // namespace
+} // namespace varnolt

@@ -1,0 +1,77 @@
+#include "engine/RunJournal.h"
+#include "platform/fakes/FaultInjector.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace varnolt {
+namespace {
+
+class RunJournalTest : public ::testing::Test {
+protected:
+    TempDir data;
+    PosixFileSystem fs;
+    RunJournal journal;
+    std::string error;
+};
+
+TEST_F(RunJournalTest, LinesReachTheSideFileAsTheRunGoes) {
+    journal.Begin(fs, data.Path(), kMoveModeLine);
+    journal.AppendPair("/in/a.txt", "/out/2011-3-7/a.txt");
+    EXPECT_EQ(data.Read(kJournalInProgressFileName), "Move Mode\r\n/in/a.txt\r\n/out/2011-3-7/a.txt\r\n");
+    EXPECT_EQ(journal.LineCount(), 3);
+    EXPECT_FALSE(data.Exists(kJournalFileName));
+}
+
+TEST_F(RunJournalTest, SaveReplacesTheEarlierJournalAndEmpties) {
+    data.File(kJournalFileName, "Copy Mode\r\n/old\r\n/older\r\n");
+    journal.Begin(fs, data.Path(), kMoveModeLine);
+    journal.AppendPair("/in/caf\xE9.txt", "/out/caf\xE9(1).txt");
+    ASSERT_TRUE(journal.Save(error)) << error;
+    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/in/caf\xE9.txt\r\n/out/caf\xE9(1).txt\r\n");
+    EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
+    EXPECT_TRUE(journal.IsEmpty());
+}
+
+TEST_F(RunJournalTest, WithoutASideFileTheLinesWaitInMemory) {
+    FaultInjector faults;
+    faults.FailPathsContaining(kJournalInProgressFileName, EACCES, Syscall::Open);
+    PosixFileSystem guarded(&faults);
+    journal.Begin(guarded, data.Path(), kCopyModeLine);
+    journal.AppendPair("/a", "/b");
+    EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
+    ASSERT_TRUE(journal.Save(error)) << error;
+    EXPECT_EQ(data.Read(kJournalFileName), "Copy Mode\r\n/a\r\n/b\r\n");
+}
+
+TEST_F(RunJournalTest, ASideFileThatFillsUpKeepsEveryWholePair) {
+    FaultInjector faults;
+    PosixFileSystem guarded(&faults);
+    journal.Begin(guarded, data.Path(), kMoveModeLine);
+    journal.AppendPair("/a", "/b");
+    faults.FailNth(Syscall::Write, faults.Count(Syscall::Write) + 1, ENOSPC);
+    journal.AppendPair("/c", "/d");
+    journal.AppendPair("/e", "/f");
+    ASSERT_TRUE(journal.Save(error)) << error;
+    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n/c\r\n/d\r\n/e\r\n/f\r\n");
+    EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
+}
+
+TEST_F(RunJournalTest, AnUnwritableDataFolderFailsTheSave) {
+    journal.Begin(fs, data.Path() + "missing/", kMoveModeLine);
+    EXPECT_FALSE(journal.Save(error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST_F(RunJournalTest, ACrashLeftSideFileBecomesTheJournal) {
+    EXPECT_FALSE(RecoverInterruptedJournal(fs, data.Path()));
+    data.File(kJournalFileName, "Move Mode\r\n");
+    data.File(kJournalInProgressFileName, "Move Mode\r\n/a\r\n/b\r\n");
+    EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
+    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n");
+    EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
+}
+
+} // namespace
+} // namespace varnolt

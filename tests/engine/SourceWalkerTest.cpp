@@ -1,0 +1,137 @@
+#include "engine/SourceWalker.h"
+#include "platform/fakes/FakePump.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace varnolt {
+namespace {
+
+class RecordingSink : public ItemSink {
+public:
+    std::vector<std::string> Items; // "F rel" for files, "D rel" for folders
+    std::string Root;
+    std::function<void(const std::string&)> OnItem;
+
+    void ClassifyItem(const std::string& path, bool isFile) override {
+        Items.push_back((isFile ? "F " : "D ") + path.substr(Root.size()));
+        if (OnItem) OnItem(path);
+    }
+};
+
+class SourceWalkerTest : public ::testing::Test {
+protected:
+    SourceWalkerTest() {
+        sink.Root = tree.Path();
+        tree.File("b.txt");
+        tree.File("A.txt");
+        tree.File("sub/inner.txt");
+        tree.File("sub/deeper/deep.txt");
+        tree.File("page_files/part.css");
+        tree.File("Site.FILES/part.js");
+        tree.File("myfiles/kept.txt"); // ends in "files" without "." or "_": walked as usual
+    }
+
+    std::vector<std::string> Walk(const std::string& folder) {
+        sink.Items.clear();
+        WalkSourceFolder(context, folder);
+        return sink.Items;
+    }
+
+    TempDir tree;
+    PosixFileSystem fs;
+    FakePump pump;
+    ClassifyOptions options;
+    bool stop = false;
+    RecordingSink sink;
+    WalkContext context{fs, pump, options, stop, sink, std::nullopt};
+};
+
+using Items = std::vector<std::string>;
+
+TEST_F(SourceWalkerTest, FilesOnlyByDefaultInCaseInsensitiveNameOrder) {
+    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt"}));
+    // A path without its trailing "/" walks the same and gets one "/" only.
+    std::string noSlash = tree.Path();
+    noSlash.pop_back();
+    EXPECT_EQ(Walk(noSlash), (Items{"F A.txt", "F b.txt"}));
+}
+
+TEST_F(SourceWalkerTest, SubfoldersPreOrderDepthFirstSkippingCompanionContent) {
+    options.IncludeSubfolders = true;
+    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "F myfiles/kept.txt", "F sub/deeper/deep.txt",
+                                        "F sub/inner.txt"}));
+    options.IncludeFolderName = true;
+    EXPECT_EQ(Walk(tree.Path()),
+              (Items{"F A.txt", "F b.txt", "D myfiles", "F myfiles/kept.txt", "D page_files", "D Site.FILES",
+                     "D sub", "D sub/deeper", "F sub/deeper/deep.txt", "F sub/inner.txt"}));
+}
+
+TEST_F(SourceWalkerTest, FolderNamesWithoutDescent) {
+    options.IncludeFolderName = true;
+    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "D myfiles", "D page_files", "D Site.FILES", "D sub"}));
+}
+
+TEST_F(SourceWalkerTest, OnlySubfoldersIgnoresTheOtherOptions) {
+    options.OnlyClassifySubfolder = true;
+    options.IncludeSubfolders = true;
+    EXPECT_EQ(Walk(tree.Path()), (Items{"D myfiles", "D page_files", "D Site.FILES", "D sub"}));
+}
+
+TEST_F(SourceWalkerTest, StopEndsEveryLevelAtItsNextEntry) {
+    options.IncludeSubfolders = true;
+    sink.OnItem = [&](const std::string& path) {
+        if (path.ends_with("deep.txt")) stop = true;
+    };
+    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "F myfiles/kept.txt", "F sub/deeper/deep.txt"}));
+}
+
+TEST_F(SourceWalkerTest, PumpRunsBeforeTheStopCheckAtEveryEntry) {
+    pump.OnPump = [&] { stop = pump.Count == 2; };
+    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt"}));
+}
+
+TEST_F(SourceWalkerTest, OptionsChangedDuringTheWalkApplyToLaterEntries) {
+    sink.OnItem = [&](const std::string&) { options.IncludeFolderName = true; };
+    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "D myfiles", "D page_files", "D Site.FILES", "D sub"}));
+}
+
+TEST_F(SourceWalkerTest, MissingOrUnreadableFoldersYieldNothing) {
+    EXPECT_TRUE(Walk(tree / "gone").empty());
+    EXPECT_TRUE(Walk(tree / "A.txt").empty());
+}
+
+TEST_F(SourceWalkerTest, LinkCyclesEnd) {
+    options.IncludeSubfolders = true;
+    options.IncludeFolderName = true;
+    ASSERT_EQ(symlink("..", (tree / "sub/back").c_str()), 0);
+    ASSERT_EQ(symlink(tree.Path().c_str(), (tree / "sub/deeper/top").c_str()), 0);
+    const Items items = Walk(tree / "sub");
+    EXPECT_EQ(items, (Items{"D sub/back", "F sub/back/A.txt", "F sub/back/b.txt", "D sub/back/myfiles",
+                            "F sub/back/myfiles/kept.txt", "D sub/back/page_files", "D sub/back/Site.FILES",
+                            "D sub/back/sub", "D sub/deeper", "F sub/deeper/deep.txt", "D sub/deeper/top",
+                            "F sub/deeper/top/A.txt", "F sub/deeper/top/b.txt", "D sub/deeper/top/myfiles",
+                            "F sub/deeper/top/myfiles/kept.txt", "D sub/deeper/top/page_files",
+                            "D sub/deeper/top/Site.FILES", "D sub/deeper/top/sub", "F sub/inner.txt"}));
+}
+
+TEST_F(SourceWalkerTest, ResultLocationInsideTheSourceIsNeitherEnteredNorHandedOver) {
+    options.IncludeSubfolders = true;
+    options.IncludeFolderName = true;
+    context.SkipFolder = fs.IdentifyFolder(tree / "sub");
+    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "D myfiles", "F myfiles/kept.txt", "D page_files",
+                                        "D Site.FILES"}));
+}
+
+TEST_F(SourceWalkerTest, CompanionFolderNames) {
+    EXPECT_TRUE(IsCompanionFolderName("page.files"));
+    EXPECT_TRUE(IsCompanionFolderName("PAGE_FILES"));
+    EXPECT_TRUE(IsCompanionFolderName("x.Files"));
+    EXPECT_FALSE(IsCompanionFolderName("myfiles"));
+    EXPECT_FALSE(IsCompanionFolderName("files"));
+}
+
+} // namespace
+} // namespace varnolt
