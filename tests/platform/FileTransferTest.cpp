@@ -1,0 +1,302 @@
+// Moving and copying single files: never over an existing entry, and never half done.
+#include "platform/fakes/FaultInjector.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/TempDir.h"
+#include "tests/platform/FaultCampaign.h"
+#include "tests/platform/TreeSnapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace varnolt {
+namespace {
+
+using testing::FailEachCallInTurn;
+using testing::Snapshot;
+
+struct stat LinkStat(const std::string& path) {
+    struct stat info {};
+    ::lstat(path.c_str(), &info);
+    return info;
+}
+
+void SetTimes(const std::string& path, struct timespec access, struct timespec write) {
+    const struct timespec times[2] = {access, write};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+class FileTransferTest : public ::testing::Test {
+protected:
+    FileTransferTest() {
+        source = dir.File("in/photo.jpg", std::string(300'000, 'x') + "end");
+        ::chmod(source.c_str(), 0640);
+        SetTimes(source, {1'262'304'000, 123}, {1'234'567'890, 456'789});
+        original = Snapshot(dir / "in");
+        dir.Folder("out");
+    }
+
+    // Every rename crosses a file system boundary, as to another disk.
+    static void CrossDevice(FaultInjector& faults) { faults.FailPathsContaining("/out/", EXDEV, Syscall::Rename); }
+
+    void ExpectMovedIntact() {
+        EXPECT_FALSE(dir.Exists("in/photo.jpg"));
+        EXPECT_EQ(Snapshot(dir / "out/photo.jpg")[""], original["photo.jpg"]);
+    }
+
+    void ExpectSourceFileIntact() { EXPECT_EQ(Snapshot(source)[""], original["photo.jpg"]); }
+
+    TempDir dir;
+    PosixFileSystem fs;
+    std::string source;
+    testing::TreeSnapshot original;
+};
+
+TEST_F(FileTransferTest, MoveKeepsDataModeAndTimes) {
+    ASSERT_TRUE(fs.MoveFile(source, dir / "out/photo.jpg"));
+    ExpectMovedIntact();
+}
+
+TEST_F(FileTransferTest, MoveNeverReplacesAFileAFolderOrALink) {
+    dir.File("out/photo.jpg", "theirs");
+    EXPECT_FALSE(fs.MoveFile(source, dir / "out/photo.jpg"));
+    EXPECT_EQ(dir.Read("out/photo.jpg"), "theirs");
+
+    dir.Folder("out/album");
+    EXPECT_FALSE(fs.MoveFile(source, dir / "out/album"));
+    EXPECT_TRUE(fs.FolderExists(dir / "out/album"));
+
+    ::symlink("nowhere", (dir / "out/dangling").c_str());
+    EXPECT_FALSE(fs.MoveFile(source, dir / "out/dangling"));
+    EXPECT_EQ(testing::DescribeEntry(dir / "out/dangling"), "link -> nowhere");
+    EXPECT_EQ(Snapshot(dir / "in"), original);
+}
+
+TEST_F(FileTransferTest, MoveDoesNotReplaceADestinationThatAppearsAtTheLastMoment) {
+    FaultInjector faults;
+    faults.RunBefore(Syscall::Rename, 1, [&] { dir.File("out/photo.jpg", "theirs"); });
+    PosixFileSystem racing(&faults);
+    EXPECT_FALSE(racing.MoveFile(source, dir / "out/photo.jpg"));
+    EXPECT_EQ(dir.Read("out/photo.jpg"), "theirs");
+    EXPECT_EQ(Snapshot(dir / "in"), original);
+}
+
+TEST_F(FileTransferTest, MoveAcrossFileSystemsCopiesDataModeAndTimesThenRemovesTheSource) {
+    FaultInjector faults;
+    CrossDevice(faults);
+    PosixFileSystem crossing(&faults);
+    ASSERT_TRUE(crossing.MoveFile(source, dir / "out/photo.jpg"));
+    ExpectMovedIntact();
+    EXPECT_GE(faults.Count(Syscall::Sync), 2) << "the copy and its folder reach the disk before the source goes";
+}
+
+TEST_F(FileTransferTest, MoveAcrossFileSystemsDoesNotReplaceATakenName) {
+    dir.File("out/photo.jpg", "theirs");
+    FaultInjector faults;
+    CrossDevice(faults);
+    PosixFileSystem crossing(&faults);
+    EXPECT_FALSE(crossing.MoveFile(source, dir / "out/photo.jpg"));
+    EXPECT_EQ(dir.Read("out/photo.jpg"), "theirs");
+    EXPECT_EQ(Snapshot(dir / "in"), original);
+}
+
+TEST_F(FileTransferTest, MoveToAnotherRealFileSystem) {
+    struct stat here = LinkStat(dir.Path());
+    struct stat there {};
+    if (::stat("/dev/shm", &there) != 0 || here.st_dev == there.st_dev) GTEST_SKIP() << "no second file system";
+    std::string target = "/dev/shm/varnolt-move-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(target.data()));
+    target += "/photo.jpg";
+    const bool moved = fs.MoveFile(source, target);
+    const std::string arrived = testing::DescribeEntry(target);
+    ::unlink(target.c_str());
+    ::rmdir(target.substr(0, target.rfind('/')).c_str());
+    ASSERT_TRUE(moved);
+    EXPECT_FALSE(dir.Exists("in/photo.jpg"));
+    EXPECT_EQ(arrived, original["photo.jpg"]);
+}
+
+TEST_F(FileTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLeavesTheSourceWhole) {
+    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+        TempDir tree;
+        const std::string from = tree.File("in/a.txt", "content");
+        tree.Folder("out");
+        const auto before = Snapshot(tree / "in");
+        CrossDevice(faults);
+        PosixFileSystem failing(&faults);
+        const bool moved = failing.MoveFile(from, tree / "out/a.txt");
+        SCOPED_TRACE(describe());
+        if (moved) {
+            EXPECT_FALSE(tree.Exists("in/a.txt"));
+            EXPECT_EQ(Snapshot(tree / "out/a.txt")[""], before.at("a.txt"));
+        } else {
+            EXPECT_EQ(Snapshot(tree / "in"), before);
+            EXPECT_FALSE(tree.Exists("out/a.txt"));
+        }
+    });
+}
+
+TEST_F(FileTransferTest, WhereTheFileSystemRefusesNoReplaceALinkAndUnlinkMove) {
+    FaultInjector faults;
+    faults.FailPathsContaining("/out/", EINVAL, Syscall::Rename);
+    PosixFileSystem refusing(&faults);
+    dir.File("out/taken.jpg", "theirs");
+    EXPECT_FALSE(refusing.MoveFile(source, dir / "out/taken.jpg"));
+    EXPECT_EQ(dir.Read("out/taken.jpg"), "theirs");
+    ASSERT_TRUE(refusing.MoveFile(source, dir / "out/photo.jpg"));
+    ExpectMovedIntact();
+    EXPECT_EQ(faults.Count(Syscall::Link), 2);
+
+    FailEachCallInTurn([&](FaultInjector& failing, auto describe) {
+        TempDir tree;
+        const std::string from = tree.File("in/a.txt", "content");
+        tree.Folder("out");
+        failing.FailPathsContaining("/out/", EINVAL, Syscall::Rename);
+        PosixFileSystem system(&failing);
+        const bool moved = system.MoveFile(from, tree / "out/a.txt");
+        SCOPED_TRACE(describe());
+        EXPECT_NE(tree.Exists("in/a.txt"), tree.Exists("out/a.txt"));
+        EXPECT_EQ(moved, tree.Exists("out/a.txt"));
+    });
+}
+
+TEST_F(FileTransferTest, ALinkMovesAsTheLinkItself) {
+    ::symlink("../in/photo.jpg", (dir / "in/shortcut").c_str());
+    ::symlink("gone", (dir / "in/dangling").c_str());
+    ASSERT_TRUE(fs.MoveFile(dir / "in/shortcut", dir / "out/shortcut"));
+    ASSERT_TRUE(fs.MoveFile(dir / "in/dangling", dir / "out/dangling"));
+    EXPECT_EQ(testing::DescribeEntry(dir / "out/shortcut"), "link -> ../in/photo.jpg");
+    EXPECT_EQ(testing::DescribeEntry(dir / "out/dangling"), "link -> gone");
+    ExpectSourceFileIntact();
+
+    FaultInjector faults;
+    CrossDevice(faults);
+    PosixFileSystem crossing(&faults);
+    ASSERT_TRUE(crossing.MoveFile(dir / "out/shortcut", dir / "out/sub-free-name"));
+    EXPECT_EQ(testing::DescribeEntry(dir / "out/sub-free-name"), "link -> ../in/photo.jpg");
+    EXPECT_FALSE(dir.Exists("out/shortcut"));
+    EXPECT_EQ(faults.Count(Syscall::Open), 0) << "the target is not copied";
+    ExpectSourceFileIntact();
+}
+
+TEST_F(FileTransferTest, AFifoIsRenamedButNeverOpenedToCrossFileSystems) {
+    ASSERT_EQ(::mkfifo((dir / "in/pipe").c_str(), 0600), 0);
+    FaultInjector faults;
+    CrossDevice(faults);
+    PosixFileSystem crossing(&faults);
+    EXPECT_FALSE(crossing.MoveFile(dir / "in/pipe", dir / "out/pipe"));
+    EXPECT_TRUE(dir.Exists("in/pipe"));
+    EXPECT_FALSE(dir.Exists("out/pipe"));
+    EXPECT_EQ(faults.Count(Syscall::Open), 0);
+
+    ASSERT_TRUE(fs.MoveFile(dir / "in/pipe", dir / "out/pipe"));
+    EXPECT_TRUE(S_ISFIFO(LinkStat(dir / "out/pipe").st_mode));
+}
+
+TEST_F(FileTransferTest, AFolderIsNoFileToMove) {
+    dir.Folder("in/album");
+    EXPECT_FALSE(fs.MoveFile(dir / "in/album", dir / "out/album"));
+    EXPECT_TRUE(fs.FolderExists(dir / "in/album"));
+}
+
+TEST_F(FileTransferTest, CopyKeepsDataPermissionBitsAndTimesAndTheSource) {
+    ASSERT_TRUE(fs.CopyFile(source, dir / "out/photo.jpg"));
+    // Before anything reads the copy.
+    EXPECT_EQ(LinkStat(dir / "out/photo.jpg").st_atim.tv_sec, 1'262'304'000);
+    EXPECT_EQ(Snapshot(dir / "in"), original);
+    EXPECT_EQ(Snapshot(dir / "out/photo.jpg")[""], original["photo.jpg"]);
+}
+
+TEST_F(FileTransferTest, CopyNeverReplacesNorWritesThroughALink) {
+    dir.File("out/photo.jpg", "theirs");
+    EXPECT_FALSE(fs.CopyFile(source, dir / "out/photo.jpg"));
+    EXPECT_EQ(dir.Read("out/photo.jpg"), "theirs");
+
+    dir.Folder("out/album");
+    EXPECT_FALSE(fs.CopyFile(source, dir / "out/album"));
+    EXPECT_TRUE(fs.FolderExists(dir / "out/album"));
+
+    ::symlink((dir / "out/elsewhere").c_str(), (dir / "out/dangling").c_str());
+    EXPECT_FALSE(fs.CopyFile(source, dir / "out/dangling"));
+    EXPECT_FALSE(dir.Exists("out/elsewhere"));
+}
+
+TEST_F(FileTransferTest, CopyFollowsALinkToItsFile) {
+    ::symlink(source.c_str(), (dir / "in/shortcut").c_str());
+    ASSERT_TRUE(fs.CopyFile(dir / "in/shortcut", dir / "out/copy.jpg"));
+    EXPECT_EQ(Snapshot(dir / "out/copy.jpg")[""], original["photo.jpg"]);
+    EXPECT_FALSE(fs.CopyFile(dir / "in", dir / "out/folder"));
+    EXPECT_FALSE(dir.Exists("out/folder"));
+}
+
+TEST_F(FileTransferTest, CopyOfAFifoFailsAtOnceWithoutReadingIt) {
+    ASSERT_EQ(::mkfifo((dir / "in/pipe").c_str(), 0600), 0);
+    auto copy = std::async(std::launch::async, [&] { return fs.CopyFile(dir / "in/pipe", dir / "out/pipe"); });
+    if (copy.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Let the blocked copy go, so that the test ends.
+        const int writer = ::open((dir / "in/pipe").c_str(), O_WRONLY);
+        ::close(writer);
+        FAIL() << "copying a fifo blocked";
+    }
+    EXPECT_FALSE(copy.get());
+    EXPECT_FALSE(dir.Exists("out/pipe"));
+}
+
+// Each way of copying data: cloning blocks, copying in the kernel, reading and writing.
+class CopyMethodTest : public FileTransferTest, public ::testing::WithParamInterface<int> {
+protected:
+    // Makes the first `unsupported` calls that copy in the kernel fail as unsupported.
+    static void Restrict(FaultInjector& faults, int unsupported) {
+        for (int n = 1; n <= unsupported; ++n) faults.FailNth(Syscall::Copy, n, EOPNOTSUPP);
+    }
+};
+
+TEST_P(CopyMethodTest, CopiesEveryByte) {
+    std::string content;
+    for (int i = 0; i < 700'000; ++i) content += static_cast<char>(i * 7919 % 251);
+    const std::string from = dir.File("in/big.bin", content);
+    FaultInjector faults;
+    Restrict(faults, GetParam());
+    PosixFileSystem restricted(&faults);
+    ASSERT_TRUE(restricted.CopyFile(from, dir / "out/big.bin"));
+    EXPECT_EQ(dir.Read("out/big.bin"), content);
+    if (GetParam() == 2) {
+        EXPECT_GE(faults.Count(Syscall::Write), 3) << "read and written in pieces";
+    }
+
+    ASSERT_TRUE(restricted.CopyFile(dir.File("in/empty"), dir / "out/empty"));
+    EXPECT_EQ(dir.Read("out/empty"), "");
+}
+
+TEST_P(CopyMethodTest, AnyFailingCallLeavesNoPartialCopy) {
+    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+        TempDir tree;
+        const std::string from = tree.File("in/a.txt", "content");
+        tree.Folder("out");
+        const auto before = Snapshot(tree / "in");
+        Restrict(faults, GetParam());
+        PosixFileSystem failing(&faults);
+        const bool copied = failing.CopyFile(from, tree / "out/a.txt");
+        SCOPED_TRACE(describe());
+        EXPECT_EQ(Snapshot(tree / "in"), before);
+        if (copied)
+            EXPECT_EQ(Snapshot(tree / "out/a.txt")[""], before.at("a.txt"));
+        else
+            EXPECT_FALSE(tree.Exists("out/a.txt"));
+    });
+}
+
+std::string MethodName(const ::testing::TestParamInfo<int>& info) {
+    const std::array<const char*, 3> names = {"Preferred", "KernelCopy", "ReadWrite"};
+    return names[static_cast<std::size_t>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Methods, CopyMethodTest, ::testing::Values(0, 1, 2), MethodName);
+
+} // namespace
+} // namespace varnolt
