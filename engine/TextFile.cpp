@@ -100,17 +100,21 @@ std::string EncodeTextFile(const std::vector<std::string>& lines, TextEncoding e
         text += line;
         text += "\r\n";
     }
+    return EncodeText(text, encoding);
+}
+
+std::string EncodeText(std::string_view text, TextEncoding encoding) {
     switch (encoding) {
     case TextEncoding::Plain:
-        return text;
+        return std::string(text);
     case TextEncoding::Utf8WithMark:
-        return std::string(kUtf8Mark) + text;
+        return std::string(kUtf8Mark).append(text);
     case TextEncoding::Utf16LE:
         return std::string(kUtf16LEMark) + Utf8ToUtf16(text, false);
     case TextEncoding::Utf16BE:
         return std::string(kUtf16BEMark) + Utf8ToUtf16(text, true);
     }
-    return text;
+    return std::string(text);
 }
 
 } // namespace varnolt

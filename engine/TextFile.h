@@ -18,5 +18,7 @@ struct TextFileContent {
 TextFileContent DecodeTextFile(std::string_view bytes);
 // Every line, the last one included, ends with CR LF; a mark is written for every encoding but Plain.
 std::string EncodeTextFile(const std::vector<std::string>& lines, TextEncoding encoding);
+// The text with the mark of its encoding; line breaks stay as they are.
+std::string EncodeText(std::string_view text, TextEncoding encoding);
 
 } // namespace varnolt

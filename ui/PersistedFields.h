@@ -1,0 +1,62 @@
+#pragma once
+// What of the window outlives a restart, as the settings loader and saver see it. The window
+// implements it over its controls, so both read and write the controls at the moment they run.
+#include "engine/TextFile.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SettingsStore.h"
+#include "ui/TypeGroups.h"
+
+#include <string>
+#include <vector>
+
+namespace varnolt {
+
+class PersistedFields {
+public:
+    virtual ~PersistedFields() = default;
+
+    virtual std::string GroupTypes(TypeGroup group) const = 0;
+    virtual void SetGroupTypes(TypeGroup group, const std::string& types) = 0;
+    // `group` is 0 or 1.
+    virtual std::string OtherFolder(int group) const = 0;
+    virtual std::string OtherTypes(int group) const = 0;
+    virtual void SetOtherGroup(int group, const std::string& folder, const std::string& types) = 0;
+    virtual void SetCustomTypeList(const std::string& types) = 0;
+
+    virtual int TypeFilterGroup() const = 0;
+    virtual bool UseTypeFilter() const = 0;
+    virtual std::string TypeFilterText() const = 0;
+    virtual void SetTypeFilterText(const std::string& text) = 0;
+
+    // The box's text, "\n" between lines, and the encoding of the file it was last loaded from.
+    virtual std::string WordListText() const = 0;
+    virtual TextEncoding WordListEncoding() const = 0;
+    virtual void LoadWordList(const TextFileContent& content) = 0;
+
+    virtual std::vector<std::string> SourcePaths() const = 0;
+    virtual std::vector<std::string> ResultHistory() const = 0;
+    virtual void AppendResultHistory(const std::string& location) = 0;
+
+    virtual void EnableUndo() = 0;
+    virtual void ShowLoadLastList() = 0;
+};
+
+// Where the settings live and whom to tell when they cannot be read or written.
+struct SettingsPlaces {
+    SettingsStore& Store;
+    FileSystem& Fs;
+    MessageBoxes& Boxes;
+    std::string DataFolder; // ends with "/"
+};
+
+// Writes one value, opening the store for it alone. A failure is shown to the user.
+void WriteSetting(const SettingsPlaces& places, const std::string& name, const std::string& value);
+
+// Shows a failure the program cannot mend, with its text.
+void ReportSettingsError(MessageBoxes& boxes, const std::string& text);
+
+inline constexpr int kStoredHistoryLength = 10;
+std::string HistoryValueName(int index);
+
+} // namespace varnolt
