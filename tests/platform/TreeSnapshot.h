@@ -2,6 +2,7 @@
 // What a tree holds, entry by entry, so that a test can tell whether an operation left it as it was.
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
@@ -30,7 +31,11 @@ inline std::string DescribeEntry(const std::string& path) {
     if (S_ISDIR(info.st_mode)) {
         line << "folder";
     } else if (S_ISREG(info.st_mode)) {
-        line << "file " << ReadBytes(path);
+        const std::string content = ReadBytes(path);
+        if (content.size() <= 64)
+            line << "file " << content;
+        else
+            line << "file of " << content.size() << " bytes, hash " << std::hash<std::string>{}(content);
     } else {
         line << "special";
     }
@@ -38,6 +43,7 @@ inline std::string DescribeEntry(const std::string& path) {
 }
 
 // Every entry below `root` (not following links), by its path relative to `root`; the root itself as "".
+// Nothing when `root` is missing.
 inline TreeSnapshot Snapshot(const std::string& root) {
     namespace fs = std::filesystem;
     TreeSnapshot tree;
@@ -47,6 +53,14 @@ inline TreeSnapshot Snapshot(const std::string& root) {
     if (!fs::is_directory(fs::symlink_status(root, error))) return tree;
     for (const auto& entry : fs::recursive_directory_iterator(root, error))
         tree[fs::relative(entry.path(), root).string()] = DescribeEntry(entry.path().string());
+    return tree;
+}
+
+// What a folder holds, without the folder itself (whose modification time changes when an entry is
+// made and removed again).
+inline TreeSnapshot Content(const std::string& root) {
+    TreeSnapshot tree = Snapshot(root);
+    tree.erase("");
     return tree;
 }
 

@@ -1,0 +1,234 @@
+// Moving and copying whole folders: a taken name gives "Name (2)", nothing is overwritten, and a failure
+// leaves the source whole and no partial copy behind.
+#include "platform/fakes/FaultInjector.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/TempDir.h"
+#include "tests/platform/FaultCampaign.h"
+#include "tests/platform/TreeSnapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace varnolt {
+namespace {
+
+using testing::FailEachCallInTurn;
+using testing::FileContents;
+using testing::Snapshot;
+using testing::TreeSnapshot;
+
+void SetTimes(const std::string& path, time_t write) {
+    const struct timespec times[2] = {{write - 50, 0}, {write, 777}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+// A small album: nested folders, an empty one, files of several modes and a relative link.
+void MakeAlbum(const TempDir& dir, const std::string& album) {
+    dir.File(album + "/cover.jpg", "cover");
+    dir.File(album + "/disc 1/track 1.mp3", std::string(70'000, '1'));
+    dir.File(album + "/disc 1/notes.txt", "notes");
+    dir.Folder(album + "/disc 2/empty");
+    ::symlink("../cover.jpg", (dir / (album + "/disc 1/cover link")).c_str());
+    ::chmod((dir / (album + "/disc 1/notes.txt")).c_str(), 0600);
+    ::chmod((dir / (album + "/disc 2")).c_str(), 0750);
+    SetTimes(dir / (album + "/cover.jpg"), 1'100'000'000);
+    SetTimes(dir / (album + "/disc 1/track 1.mp3"), 1'200'000'000);
+    SetTimes(dir / (album + "/disc 1/notes.txt"), 1'250'000'000);
+    SetTimes(dir / (album + "/disc 2/empty"), 1'300'000'000);
+    SetTimes(dir / (album + "/disc 2"), 1'350'000'000);
+    SetTimes(dir / (album + "/disc 1"), 1'400'000'000);
+    SetTimes(dir / album, 1'500'000'000);
+}
+
+// Every rename into `out` crosses a file system boundary, as to another disk.
+void CrossDevice(FaultInjector& faults) { faults.FailPathsContaining("/out/", EXDEV, Syscall::Rename); }
+
+class FolderTransferTest : public ::testing::Test {
+protected:
+    FolderTransferTest() {
+        MakeAlbum(dir, "in/Album");
+        original = Snapshot(dir / "in/Album");
+        dir.Folder("out");
+    }
+
+    TempDir dir;
+    PosixFileSystem fs;
+    TreeSnapshot original;
+};
+
+TEST_F(FolderTransferTest, MoveTakesTheWholeFolder) {
+    ASSERT_TRUE(fs.MoveFolder(dir / "in/Album", dir / "out/Album"));
+    EXPECT_FALSE(dir.Exists("in/Album"));
+    EXPECT_EQ(Snapshot(dir / "out/Album"), original);
+}
+
+TEST_F(FolderTransferTest, ATakenNameGivesTheNextFreeNumberAndNothingIsOverwritten) {
+    dir.File("out/Album/cover.jpg", "theirs");
+    dir.File("out/Album (2)", "a file of theirs");
+    const TreeSnapshot theirs = Snapshot(dir / "out/Album");
+    ASSERT_TRUE(fs.MoveFolder(dir / "in/Album", dir / "out/Album"));
+    EXPECT_EQ(Snapshot(dir / "out/Album (3)"), original);
+    EXPECT_EQ(Snapshot(dir / "out/Album"), theirs);
+    EXPECT_EQ(dir.Read("out/Album (2)"), "a file of theirs");
+
+    MakeAlbum(dir, "in/Album");
+    ASSERT_TRUE(fs.CopyFolder(dir / "in/Album/", dir / "out/Album/"));
+    EXPECT_EQ(Snapshot(dir / "out/Album (4)"), original);
+    EXPECT_EQ(Snapshot(dir / "in/Album"), original);
+}
+
+TEST_F(FolderTransferTest, ATakenNameAcrossFileSystemsGivesTheNextFreeNumberToo) {
+    dir.Folder("out/Album");
+    FaultInjector faults;
+    CrossDevice(faults);
+    PosixFileSystem crossing(&faults);
+    ASSERT_TRUE(crossing.MoveFolder(dir / "in/Album", dir / "out/Album"));
+    EXPECT_FALSE(dir.Exists("in/Album"));
+    EXPECT_EQ(Snapshot(dir / "out/Album (2)"), original);
+    EXPECT_EQ(Snapshot(dir / "out/Album").size(), 1u);
+}
+
+TEST_F(FolderTransferTest, MissingParentsOfTheDestinationAreMade) {
+    ASSERT_TRUE(fs.CopyFolder(dir / "in/Album", dir / "out/2011/3/Album"));
+    EXPECT_EQ(Snapshot(dir / "out/2011/3/Album"), original);
+    ASSERT_TRUE(fs.MoveFolder(dir / "in/Album", dir / "new/deep/Album"));
+    EXPECT_EQ(Snapshot(dir / "new/deep/Album"), original);
+}
+
+TEST_F(FolderTransferTest, AFolderIsNeverCopiedOrMovedIntoItself) {
+    EXPECT_FALSE(fs.CopyFolder(dir / "in/Album", dir / "in/Album/disc 1/Album"));
+    EXPECT_FALSE(fs.CopyFolder(dir / "in/Album", dir / "in/Album/new/Album"));
+    ::symlink((dir / "in/Album/disc 2").c_str(), (dir / "out/way in").c_str());
+    EXPECT_FALSE(fs.CopyFolder(dir / "in/Album", dir / "out/way in/Album"));
+
+    FaultInjector faults;
+    faults.FailPathsContaining("/in/", EXDEV, Syscall::Rename);
+    PosixFileSystem crossing(&faults);
+    EXPECT_FALSE(crossing.MoveFolder(dir / "in/Album", dir / "in/Album/disc 1/Album"));
+    EXPECT_FALSE(fs.MoveFolder(dir / "in/Album", dir / "in/Album/disc 1/Album"));
+    EXPECT_EQ(Snapshot(dir / "in/Album"), original);
+}
+
+TEST_F(FolderTransferTest, MoveAcrossFileSystemsCopiesTheTreeWithLinksModesAndTimes) {
+    FaultInjector faults;
+    CrossDevice(faults);
+    PosixFileSystem crossing(&faults);
+    ASSERT_TRUE(crossing.MoveFolder(dir / "in/Album", dir / "out/Album"));
+    EXPECT_FALSE(dir.Exists("in/Album"));
+    EXPECT_EQ(Snapshot(dir / "out/Album"), original);
+}
+
+TEST_F(FolderTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLosesNothing) {
+    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+        TempDir tree;
+        MakeAlbum(tree, "in/Album");
+        tree.Folder("out");
+        const TreeSnapshot before = Snapshot(tree / "in/Album");
+        CrossDevice(faults);
+        PosixFileSystem failing(&faults);
+        const bool moved = failing.MoveFolder(tree / "in/Album", tree / "out/new/Album");
+        SCOPED_TRACE(describe());
+        if (moved) {
+            EXPECT_FALSE(tree.Exists("in/Album"));
+            EXPECT_EQ(Snapshot(tree / "out/new/Album"), before);
+            return;
+        }
+        const TreeSnapshot source = Snapshot(tree / "in/Album");
+        if (source == before) {
+            EXPECT_FALSE(tree.Exists("out/new")) << "a partial copy or a made parent stayed";
+            return;
+        }
+        // Removing the source failed half way: the copy is complete and stays.
+        const auto& calls = faults.Calls();
+        const auto failed = std::find_if(calls.begin(), calls.end(), [](const auto& call) {
+            return call.Error != 0 && call.Error != EXDEV;
+        });
+        ASSERT_NE(failed, calls.end());
+        EXPECT_TRUE(failed->Kind == Syscall::Unlink || failed->Kind == Syscall::RemoveDir);
+        EXPECT_EQ(Snapshot(tree / "out/new/Album"), before);
+    });
+}
+
+TEST_F(FolderTransferTest, AnyFailingCallOfACopyLeavesNoPartialCopy) {
+    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+        TempDir tree;
+        MakeAlbum(tree, "in/Album");
+        tree.Folder("out/Album");
+        const TreeSnapshot before = Snapshot(tree / "in/Album");
+        const TreeSnapshot out = testing::Content(tree / "out");
+        PosixFileSystem failing(&faults);
+        const bool copied = failing.CopyFolder(tree / "in/Album", tree / "out/Album");
+        SCOPED_TRACE(describe());
+        EXPECT_EQ(Snapshot(tree / "in/Album"), before);
+        if (copied)
+            EXPECT_EQ(Snapshot(tree / "out/Album (2)"), before);
+        else
+            EXPECT_EQ(testing::Content(tree / "out"), out);
+    });
+}
+
+TEST_F(FolderTransferTest, AnyFailingCallOfAMoveOnOneFileSystemLeavesTheSourceWhole) {
+    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+        TempDir tree;
+        MakeAlbum(tree, "in/Album");
+        tree.Folder("out/Album");
+        const TreeSnapshot before = Snapshot(tree / "in/Album");
+        PosixFileSystem failing(&faults);
+        const bool moved = failing.MoveFolder(tree / "in/Album", tree / "out/x/Album");
+        SCOPED_TRACE(describe());
+        EXPECT_EQ(Snapshot(tree / (moved ? "out/x/Album" : "in/Album")), before);
+        EXPECT_NE(tree.Exists("in/Album"), tree.Exists("out/x"));
+    });
+}
+
+TEST_F(FolderTransferTest, ALinkToAFolderMovesAsTheLinkAndCopiesAsItsFolder) {
+    ::symlink("Album", (dir / "in/Shortcut").c_str());
+    ASSERT_TRUE(fs.CopyFolder(dir / "in/Shortcut", dir / "out/Copied"));
+    EXPECT_EQ(FileContents(dir / "out/Copied"), FileContents(dir / "in/Album"));
+    EXPECT_EQ(testing::DescribeEntry(dir / "out/Copied/disc 1/cover link"), "link -> ../cover.jpg");
+
+    ASSERT_TRUE(fs.MoveFolder(dir / "in/Shortcut", dir / "out/Shortcut"));
+    EXPECT_EQ(testing::DescribeEntry(dir / "out/Shortcut"), "link -> Album");
+
+    FaultInjector faults;
+    CrossDevice(faults);
+    PosixFileSystem crossing(&faults);
+    ::symlink((dir / "in/Album").c_str(), (dir / "in/Absolute").c_str());
+    ASSERT_TRUE(crossing.MoveFolder(dir / "in/Absolute", dir / "out/Shortcut"));
+    EXPECT_EQ(testing::DescribeEntry(dir / "out/Shortcut (2)"), "link -> " + (dir / "in/Album"));
+    EXPECT_FALSE(dir.Exists("in/Absolute"));
+    EXPECT_EQ(Snapshot(dir / "in/Album"), original);
+}
+
+TEST_F(FolderTransferTest, AFifoInsideIsMovedWithItsFolderButStopsACopyAtOnce) {
+    ASSERT_EQ(::mkfifo((dir / "in/Album/disc 1/pipe").c_str(), 0600), 0);
+    auto copy = std::async(std::launch::async, [&] { return fs.CopyFolder(dir / "in/Album", dir / "out/Album"); });
+    if (copy.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        const int writer = ::open((dir / "in/Album/disc 1/pipe").c_str(), O_WRONLY);
+        ::close(writer);
+        FAIL() << "copying a fifo blocked";
+    }
+    EXPECT_FALSE(copy.get());
+    EXPECT_FALSE(dir.Exists("out/Album"));
+
+    ASSERT_TRUE(fs.MoveFolder(dir / "in/Album", dir / "out/Album"));
+    EXPECT_TRUE(dir.Exists("out/Album/disc 1/pipe"));
+}
+
+TEST_F(FolderTransferTest, OnlyAFolderIsMovedOrCopiedAsOne) {
+    const std::string file = dir.File("in/file.txt");
+    EXPECT_FALSE(fs.MoveFolder(file, dir / "out/file.txt"));
+    EXPECT_FALSE(fs.CopyFolder(file, dir / "out/file.txt"));
+    EXPECT_FALSE(fs.MoveFolder(dir / "in/nothing", dir / "out/nothing"));
+    EXPECT_TRUE(dir.Exists("in/file.txt"));
+    EXPECT_EQ(Snapshot(dir / "out").size(), 1u);
+}
+
+} // namespace
+} // namespace varnolt
