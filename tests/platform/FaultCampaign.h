@@ -11,6 +11,9 @@
 namespace varnolt::testing {
 
 inline const std::vector<int> CampaignErrors = {EACCES, ENOSPC, EIO, ENOENT};
+// For long operations: the code treats EACCES, ENOSPC and EIO alike, while a vanished entry (ENOENT)
+// can look like a free name.
+inline const std::vector<int> ShortCampaignErrors = {ENOSPC, ENOENT};
 
 // Describes the call that `faults` made fail as the k-th, for the test's messages.
 inline std::string FailedCall(const FaultInjector& faults, int k, int error) {

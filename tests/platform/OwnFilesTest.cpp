@@ -1,0 +1,138 @@
+// The program's own files: read whole, replaced atomically, appended to line by line.
+#include "platform/fakes/FaultInjector.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/TempDir.h"
+#include "tests/platform/FaultCampaign.h"
+#include "tests/platform/TreeSnapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace varnolt {
+namespace {
+
+class OwnFilesTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    PosixFileSystem fs;
+    std::string error;
+};
+
+TEST_F(OwnFilesTest, ReadWholeFileGivesEveryByteOrTheReason) {
+    std::string content = "Move Mode\r\n";
+    content += std::string(200'000, 'p') + '\0' + "\xFF\r\n";
+    const std::string path = dir.File("undo.udo", content);
+    EXPECT_EQ(fs.ReadWholeFile(path, error), content);
+
+    EXPECT_FALSE(fs.ReadWholeFile(dir / "missing.udo", error));
+    EXPECT_EQ(error, std::strerror(ENOENT));
+
+    FaultInjector faults;
+    faults.FailNth(Syscall::Read, 2, EIO);
+    PosixFileSystem failing(&faults);
+    EXPECT_FALSE(failing.ReadWholeFile(path, error));
+    EXPECT_EQ(error, std::strerror(EIO));
+}
+
+TEST_F(OwnFilesTest, ReplaceFileCreatesAndReplacesLeavingNothingElse) {
+    const std::string path = dir / "Folderlist.txt";
+    ASSERT_TRUE(fs.ReplaceFile(path, "first\r\n", error));
+    EXPECT_EQ(dir.Read("Folderlist.txt"), "first\r\n");
+    ASSERT_TRUE(fs.ReplaceFile(path, "", error));
+    EXPECT_EQ(dir.Read("Folderlist.txt"), "");
+    EXPECT_EQ(testing::Content(dir.Path()).size(), 1u);
+}
+
+TEST_F(OwnFilesTest, AReplaceThatFailsAnywhereKeepsTheOldFileWhole) {
+    testing::FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+        TempDir data;
+        const std::string path = data.File("Wordfilter.txt", "old words\r\n");
+        PosixFileSystem failing(&faults);
+        std::string reason;
+        const bool replaced = failing.ReplaceFile(path, "new words\r\n", reason);
+        SCOPED_TRACE(describe());
+        const std::string now = data.Read("Wordfilter.txt");
+        // The folder's sync comes after the rename: the new content is in place then, reported or not.
+        const auto& calls = faults.Calls();
+        const bool renamed = std::any_of(calls.begin(), calls.end(), [](const auto& call) {
+            return call.Kind == Syscall::Rename && call.Error == 0;
+        });
+        EXPECT_EQ(now, replaced || renamed ? "new words\r\n" : "old words\r\n");
+        EXPECT_EQ(testing::Content(data.Path()).size(), 1u) << "a temporary file stayed";
+        EXPECT_EQ(replaced, reason.empty());
+    });
+}
+
+TEST_F(OwnFilesTest, AppendFileStartsEmptyAndKeepsEveryAppendedByte) {
+    const std::string path = dir.File("journal", "an old journal");
+    const auto file = fs.CreateAppendFile(path, error);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(dir.Read("journal"), "");
+    ASSERT_TRUE(file->Append("Move Mode\r\n"));
+    ASSERT_TRUE(file->Append(std::string(100'000, 'x')));
+    ASSERT_TRUE(file->Sync());
+    EXPECT_EQ(dir.Read("journal"), "Move Mode\r\n" + std::string(100'000, 'x'));
+
+    EXPECT_FALSE(fs.CreateAppendFile(dir / "no folder/journal", error));
+    EXPECT_EQ(error, std::strerror(ENOENT));
+}
+
+TEST_F(OwnFilesTest, AppendFileReportsAFailingWriteOrSync) {
+    FaultInjector faults;
+    faults.FailNth(Syscall::Write, 2, ENOSPC);
+    faults.FailNth(Syscall::Sync, 1, EIO);
+    PosixFileSystem failing(&faults);
+    const auto file = failing.CreateAppendFile(dir / "journal", error);
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(file->Append("one\r\n"));
+    EXPECT_FALSE(file->Append("two\r\n"));
+    EXPECT_FALSE(file->Sync());
+    EXPECT_TRUE(file->Append("three\r\n"));
+    EXPECT_TRUE(file->Sync());
+    EXPECT_EQ(dir.Read("journal"), "one\r\nthree\r\n");
+}
+
+TEST_F(OwnFilesTest, ReplaceWithPutsOneOwnFileOverAnother) {
+    dir.File("undo.udo", "old");
+    dir.File("undo.udo.new", "new");
+    EXPECT_TRUE(fs.ReplaceWith(dir / "undo.udo.new", dir / "undo.udo"));
+    EXPECT_EQ(dir.Read("undo.udo"), "new");
+    EXPECT_FALSE(dir.Exists("undo.udo.new"));
+    EXPECT_FALSE(fs.ReplaceWith(dir / "undo.udo.new", dir / "undo.udo"));
+}
+
+TEST(FaultInjectorTest, CountsFailsAndActsOnTheChosenCalls) {
+    TempDir dir;
+    dir.Folder("locked-in");
+    FaultInjector faults;
+    PosixFileSystem fs(&faults);
+    int actions = 0;
+    faults.RunBefore(Syscall::MakeDir, 2, [&] {
+        ++actions;
+        fs.FileExists(dir / "inside the action");
+    });
+    faults.FailNth(Syscall::MakeDir, 3, EROFS);
+    faults.FailPathsContaining("locked", EACCES, Syscall::MakeDir);
+    faults.FailNthCall(7, EIO);
+
+    EXPECT_TRUE(fs.MakeFolder(dir / "a"));
+    EXPECT_TRUE(fs.MakeFolder(dir / "b"));
+    EXPECT_FALSE(fs.MakeFolder(dir / "c"));
+    EXPECT_FALSE(fs.MakeFolder(dir / "locked"));
+    EXPECT_TRUE(fs.FolderExists(dir / "locked-in"));
+    EXPECT_FALSE(fs.FolderExists(dir / "a"));
+
+    EXPECT_EQ(actions, 1);
+    EXPECT_EQ(faults.Count(Syscall::MakeDir), 4);
+    EXPECT_EQ(faults.Count(Syscall::Stat), 3);
+    EXPECT_EQ(faults.Total(), 7);
+    const std::vector<int> errors = {0, 0, 0, EROFS, EACCES, 0, EIO};
+    for (std::size_t i = 0; i < errors.size(); ++i) EXPECT_EQ(faults.Calls()[i].Error, errors[i]) << i;
+    EXPECT_EQ(faults.Calls()[2].Path, dir / "inside the action");
+}
+
+} // namespace
+} // namespace varnolt
