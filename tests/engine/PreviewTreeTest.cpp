@@ -75,7 +75,7 @@ TEST_F(PreviewPlacementTest, LaterItemsReuseCategoriesAndKeepInsertionOrder) {
     EXPECT_EQ(ChildTexts(t, year), (std::vector<std::string>{"3", "4"}));
     EXPECT_EQ(ChildTexts(t, ChildNamed(t, ChildNamed(t, year, "3"), "7")),
               (std::vector<std::string>{"b.jpg", "a.jpg"}));
-    EXPECT_EQ(t.NodeCount(), 10u);
+    EXPECT_EQ(t.NodeCount(), 11u);
 }
 
 TEST_F(PreviewPlacementTest, SameNameTwiceShowsOnceButCountsTwice) {

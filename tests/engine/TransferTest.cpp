@@ -1,8 +1,14 @@
 #include "engine/TextFile.h"
+#include "platform/fakes/FaultInjector.h"
 #include "support/EngineFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <map>
+#include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -200,6 +206,147 @@ TEST_F(TransferTest, PathsWithLineBreaksAreNotTransferred) {
     EXPECT_EQ(FilesBelow(tree / "R"), Lines{});
     ExpectCounts(0);
     EXPECT_EQ(JournalPairs(), Lines{});
+}
+
+// Fault injection: one system call of a transfer fails, for every call in turn, with the file system's
+// own route and with the route across file systems. An item is either wholly transferred and journaled,
+// or its source is as it was, nothing of it is left at the destination and the journal has no pair for it;
+// what stood at the destination before is never touched.
+struct FaultCase {
+    const char* Name;
+    bool Move;
+    bool AcrossDevices;
+    std::vector<std::pair<std::string, std::string>> Files; // below "in/"
+    std::vector<std::string> Items;                          // what is handed to TransferItem
+};
+
+class InjectedFaultTest : public EngineFixture, public ::testing::WithParamInterface<FaultCase> {
+protected:
+    using Contents = std::map<std::string, std::string>; // path below the tree -> content
+
+    Contents Snapshot(const TempDir& dir, const std::string& root) {
+        Contents files;
+        for (const std::string& relative : FilesBelow(dir / root)) files[root + relative] = dir.Read(root + relative);
+        return files;
+    }
+
+    // The files of each item handed over, and of a page's companion folder, keyed by the item's path.
+    std::map<std::string, Contents> ItemsOf(const TempDir& dir, const Contents& in) {
+        std::map<std::string, Contents> items;
+        for (const auto& [path, content] : in) {
+            const std::string below = path.substr(3); // without "in/"
+            const std::string top = below.substr(0, below.find('/'));
+            items[dir / ("in/" + top)][path] = content;
+        }
+        return items;
+    }
+
+    // Runs the case with the n-th system call failed; returns how many calls it made.
+    int RunWithFault(int n) {
+        const FaultCase& c = GetParam();
+        TempDir dir;
+        TempDir journalDir;
+        for (const auto& [path, content] : c.Files) dir.File("in/" + path, content);
+        dir.File("R/Docs/a.txt", "old a");
+        dir.File("R/Docs/F/old", "old F");
+        const Contents in = Snapshot(dir, "in/");
+        const Contents r = Snapshot(dir, "R/");
+
+        FaultInjector injector;
+        if (c.AcrossDevices) injector.FailNth(Syscall::Rename, 1, EXDEV);
+        if (n > 0) injector.FailNthCall(n, EIO);
+        PosixFileSystem faulty(&injector);
+        options.MoveSourceFiles = c.Move;
+        Engine e(options, {faulty, boxes, pump, shell, view}, journalDir.Path());
+        // The journal itself is written without faults: only the transfer's calls count.
+        e.State().UndoJournal.Begin(fs, journalDir.Path(), kMoveModeLine);
+        for (const std::string& item : c.Items) e.TransferItem(dir / ("in/" + item), dir / ("R/Docs/" + item));
+        std::string error;
+        EXPECT_TRUE(e.State().UndoJournal.Save(error));
+        const Lines journal = DecodeTextFile(journalDir.Read(kJournalFileName)).Lines;
+        const int calls = injector.Total();
+
+        std::vector<std::string> journaledSources;
+        for (std::size_t k = 1; k + 1 < journal.size(); k += 2) journaledSources.push_back(journal[k]);
+        const Contents inAfter = Snapshot(dir, "in/");
+        Contents arrived = Snapshot(dir, "R/");
+        for (const auto& [path, content] : r) {
+            EXPECT_EQ(arrived[path], content) << path << " was there before";
+            arrived.erase(path);
+        }
+        std::multiset<std::string> arrivedContents;
+        for (const auto& [path, content] : arrived) arrivedContents.insert(content);
+        EXPECT_EQ(arrived.size(), arrivedContents.size()) << "nothing arrived twice";
+        for (const auto& [item, files] : ItemsOf(dir, in)) {
+            SCOPED_TRACE(item);
+            const bool journaled = std::find(journaledSources.begin(), journaledSources.end(), item) != journaledSources.end();
+            bool allArrived = true, noneArrived = true, allAtSource = true, noneAtSource = true;
+            for (const auto& [path, content] : files) {
+                const bool arrivedOnce = arrivedContents.count(content) == 1;
+                const auto still = inAfter.find(path);
+                const bool atSource = still != inAfter.end();
+                EXPECT_TRUE(!atSource || still->second == content) << path;
+                allArrived = allArrived && arrivedOnce;
+                noneArrived = noneArrived && arrivedContents.count(content) == 0;
+                allAtSource = allAtSource && atSource;
+                noneAtSource = noneAtSource && !atSource;
+            }
+            if (journaled) {
+                EXPECT_TRUE(allArrived);
+                EXPECT_TRUE(c.Move ? noneAtSource : allAtSource);
+            } else if (!noneArrived) {
+                // A folder moved across file systems whose source could only partly be removed after
+                // its copy was complete: the copy is the one whole version and stays.
+                EXPECT_TRUE(c.Move && c.AcrossDevices && allArrived && files.size() > 1);
+            } else {
+                EXPECT_TRUE(allAtSource);
+            }
+        }
+        return calls;
+    }
+};
+
+TEST_P(InjectedFaultTest, AFailedCallLeavesTheSourceAndTheJournalAsTheyWere) {
+    const int calls = RunWithFault(0);
+    ASSERT_GT(calls, 0);
+    for (int n = 1; n <= calls && !HasFailure(); ++n) {
+        SCOPED_TRACE("call " + std::to_string(n) + " of " + std::to_string(calls) + " failed");
+        RunWithFault(n);
+    }
+}
+
+const std::vector<std::pair<std::string, std::string>> kPageFiles = {
+    {"a.htm", "page"}, {"a_files/r1", "r1"}, {"a_files/sub/r2", "r2"}};
+const std::vector<std::pair<std::string, std::string>> kFolderFiles = {{"F/x", "x"}, {"F/sub/y", "y"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryRoute, InjectedFaultTest,
+    ::testing::Values(FaultCase{"MoveFile", true, false, {{"a.txt", "new a"}}, {"a.txt"}},
+                      FaultCase{"MoveFileAcrossDevices", true, true, {{"a.txt", "new a"}}, {"a.txt"}},
+                      FaultCase{"CopyFile", false, false, {{"a.txt", "new a"}}, {"a.txt"}},
+                      FaultCase{"MovePage", true, false, kPageFiles, {"a.htm"}},
+                      FaultCase{"CopyPage", false, false, kPageFiles, {"a.htm"}},
+                      FaultCase{"MoveFolder", true, false, kFolderFiles, {"F"}},
+                      FaultCase{"MoveFolderAcrossDevices", true, true, kFolderFiles, {"F"}},
+                      FaultCase{"CopyFolder", false, false, kFolderFiles, {"F"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(TransferTest, ACompanionThatCannotTravelDoesNotStopItsPage) {
+    FaultInjector injector;
+    injector.FailPathsContaining("R/Web/page_files", EACCES);
+    PosixFileSystem faulty(&injector);
+    Engine e(options, {faulty, boxes, pump, shell, view}, data.Path());
+    e.State().UndoJournal.Begin(fs, data.Path(), kMoveModeLine);
+    const std::string page = tree.File("in/page.htm", "p");
+    tree.File("in/page_files/img.png", "png");
+    tree.Folder("R/Web");
+    EXPECT_TRUE(e.TransferItem(page, tree / "R/Web/page.htm"));
+    EXPECT_EQ(tree.Read("R/Web/page.htm"), "p");
+    EXPECT_EQ(tree.Read("in/page_files/img.png"), "png");
+    EXPECT_EQ(e.State().TransferredCount, 1);
+    std::string error;
+    ASSERT_TRUE(e.State().UndoJournal.Save(error));
+    EXPECT_EQ(DecodeTextFile(data.Read(kJournalFileName)).Lines, (Lines{kMoveModeLine, page, tree / "R/Web/page.htm"}));
 }
 
 } // namespace

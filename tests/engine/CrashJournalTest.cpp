@@ -1,0 +1,91 @@
+// A run killed half way must still be undoable: the journal reaches the disk as the run goes.
+#include "engine/Messages.h"
+#include "engine/TextFile.h"
+#include "support/EngineFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace varnolt {
+namespace {
+
+constexpr int kFileCount = 3000;
+constexpr std::size_t kKillAfterPairs = 1000;
+
+class CrashJournalTest : public EngineFixture {
+protected:
+    // Every file below `root`, keyed by its content (each content is unique).
+    static std::map<std::string, std::string> FilesByContent(const TempDir& dir, const std::string& root) {
+        std::map<std::string, std::string> files;
+        for (const std::string& relative : FilesBelow(dir / root)) files[dir.Read(root + "/" + relative)] = relative;
+        return files;
+    }
+
+    std::size_t PairsOnDisk() const {
+        const auto lines = DecodeTextFile(data.Read(kJournalInProgressFileName)).Lines;
+        return lines.empty() ? 0 : (lines.size() - 1) / 2;
+    }
+
+    // Runs the command in a child process and kills it once enough pairs are on the disk.
+    void RunAndKillHalfWay() {
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            // Slow the run down so that the kill lands in its middle; never return into the test.
+            pump.OnPump = [] { std::this_thread::sleep_for(std::chrono::microseconds(200)); };
+            engine.Run();
+            _exit(0);
+        }
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+        while (PairsOnDisk() < kKillAfterPairs && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the run ended before it could be killed";
+    }
+};
+
+TEST_F(CrashJournalTest, AKilledRunIsUndoneFileForFile) {
+    for (int i = 0; i < kFileCount; ++i)
+        tree.File("in/d" + std::to_string(i % 7) + "/f" + std::to_string(i) + ".txt", "content " + std::to_string(i));
+    const auto before = FilesByContent(tree, "in");
+    options.SourceList = {tree / "in"};
+    options.ResultLocation = tree / "out";
+    options.MethodKey = Method::Number;
+    options.SubfolderName = "Batch";
+    options.IncludeSubfolders = true;
+
+    RunAndKillHalfWay();
+    EXPECT_FALSE(data.Exists(kJournalFileName)) << "the run never reached its end";
+    const std::size_t journaled = PairsOnDisk();
+    const std::size_t moved = FilesBelow(tree / "out").size();
+    EXPECT_GE(journaled, kKillAfterPairs);
+    EXPECT_LT(moved, static_cast<std::size_t>(kFileCount));
+    EXPECT_LE(moved - journaled, 1u) << "at most the item in flight is missing from the journal";
+
+    boxes.Answers = {Answer::Yes};
+    engine.UndoLastRun();
+    EXPECT_EQ(boxes.Shown.back().Text, Messages::UndoDone);
+
+    // No file lost or doubled; all back but the one that may have been in flight.
+    const auto back = FilesByContent(tree, "in");
+    const auto left = FilesByContent(tree, "out");
+    EXPECT_EQ(back.size() + left.size(), before.size());
+    EXPECT_LE(left.size(), 1u);
+    for (const auto& [content, relative] : back) EXPECT_EQ(before.at(content), relative);
+    EXPECT_FALSE(data.Exists(kJournalFileName));
+    EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
+}
+
+} // namespace
+} // namespace varnolt
