@@ -195,7 +195,7 @@ TEST_F(RunDriverTest, AfterARefusedPreviewRunAsksAgain) {
 TEST_F(RunDriverTest, StopDuringTheWalkRunsTheEndSteps) {
     for (int i = 0; i < 5; ++i) tree.File("in/f" + std::to_string(i) + ".txt", "data");
     pump.OnPump = [&] {
-        if (pump.Count == 3) engine.Stop();
+        if (pump.Count == 4) engine.Stop(); // after the second transfer
     };
     engine.Run();
     EXPECT_TRUE(engine.State().StopRequested);
@@ -204,8 +204,8 @@ TEST_F(RunDriverTest, StopDuringTheWalkRunsTheEndSteps) {
     EXPECT_TRUE(view.UndoEnabled);
     EXPECT_EQ(view.Status[0], "Classify done. 2 files were classified!");
     EXPECT_EQ(boxes.Shown[1].Text, Messages::ConfirmStop);
-    const auto lines = std::count(JournalBytes().begin(), JournalBytes().end(), '\n');
-    EXPECT_EQ(lines, 5);
+    const std::string journal = JournalBytes();
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), '\n'), 5);
 }
 
 TEST_F(RunDriverTest, StopAnsweredNoChangesNothing) {
@@ -228,7 +228,9 @@ TEST_F(RunDriverTest, CloseQueryAsksOnlyWhileWalking) {
     tree.File("in/b.txt");
     std::vector<bool> answers;
     boxes.Answers = {Answer::No, Answer::Yes};
-    pump.OnPump = [&] { answers.push_back(engine.CloseQuery()); };
+    pump.OnPump = [&] {
+        if (!engine.State().StopRequested) answers.push_back(engine.CloseQuery());
+    };
     engine.PreviewCommand();
     EXPECT_EQ(answers, (std::vector<bool>{false, true}));
     EXPECT_EQ(boxes.Texts(), (Texts{Messages::ConfirmStopAndExit, Messages::ConfirmStopAndExit}));
