@@ -1,0 +1,382 @@
+#include "engine/Messages.h"
+#include "platform/fakes/FaultInjector.h"
+#include "support/EngineFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace varnolt {
+namespace {
+
+using Paths = std::vector<std::string>;
+
+// Seconds since the epoch of a local calendar time.
+std::time_t LocalTimeOf(int year, int month, int day, int hour = 12) {
+    std::tm parts{};
+    parts.tm_year = year - 1900;
+    parts.tm_mon = month - 1;
+    parts.tm_mday = day;
+    parts.tm_hour = hour;
+    parts.tm_isdst = -1;
+    return std::mktime(&parts);
+}
+
+void SetFileTimes(const std::string& path, std::time_t access, std::time_t write) {
+    const timespec times[2] = {{access, 0}, {write, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+}
+
+class ClassifyItemTest : public EngineFixture {
+protected:
+    ClassifyItemTest() {
+        out = tree.Folder("out");
+        options.ResultLocation = out;
+        options.SourceList = {tree.Folder("in")};
+    }
+
+    // The state the Run and Preview commands leave for the items.
+    void BeginRun() {
+        state().PreviewMode = false;
+        state().ResultRoot = out + "/";
+    }
+    void BeginPreview() {
+        state().PreviewMode = true;
+        state().ResultRoot = out + "/";
+        engine.StartPreviewTree();
+    }
+
+    RunState& state() { return engine.State(); }
+
+    // Every item shown in the preview, as the path it would have below the result location.
+    Paths PreviewPaths() {
+        Paths paths;
+        const std::function<void(NodeId, const std::string&)> collect = [&](NodeId node, const std::string& prefix) {
+            const PreviewTree& preview = engine.Preview();
+            for (std::size_t i = 0; i < preview.ChildCount(node); ++i) {
+                const NodeId child = preview.Child(node, i);
+                const std::string path = prefix + preview.Text(child);
+                if (preview.ChildCount(child) == 0)
+                    paths.push_back(path);
+                else
+                    collect(child, path + "/");
+            }
+        };
+        collect(PreviewTree::Root, "");
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    }
+
+    Paths RunResult() { return FilesBelow(out); }
+
+    // Previews the sources, then runs them; both must place the items at `expected`, and nothing else in
+    // the result location may change.
+    void ExpectPreviewAndRun(const Paths& expected) {
+        const Paths before = RunResult();
+        engine.PreviewCommand();
+        EXPECT_EQ(PreviewPaths(), expected) << "preview";
+        EXPECT_EQ(RunResult(), before) << "a preview changes nothing";
+        boxes.Answers = {Answer::Yes, Answer::No}; // run now; do not open the result location
+        engine.Run();
+        Paths after = before;
+        after.insert(after.end(), expected.begin(), expected.end());
+        std::sort(after.begin(), after.end());
+        EXPECT_EQ(RunResult(), after) << "run";
+    }
+
+    std::string out;
+};
+
+TEST_F(ClassifyItemTest, FilteredItemsLeaveNoTrace) {
+    options.MethodKey = Method::Name;
+    BeginPreview();
+    for (const char* name : {"desktop.ini", "Thumbs.db", "A.LNK", "b.Lnk"}) engine.ClassifyItem(tree.File(name), true);
+    EXPECT_EQ(view.Status[0], "");
+    EXPECT_EQ(state().ItemCount, 0);
+    const std::string folder = tree.Folder("sub/desktop.ini"); // the filters look at files only
+    engine.ClassifyItem(folder, false);
+    EXPECT_EQ(view.Status[0], "File: " + folder);
+    engine.ClassifyItem(tree.File("Desktop.ini"), true);
+    engine.ClassifyItem(tree.File("thumbs.db"), true);
+    EXPECT_EQ(state().ItemCount, 3);
+    EXPECT_EQ(PreviewPaths(), (Paths{"D/Desktop.ini", "D/desktop.ini", "T/thumbs.db"}));
+}
+
+TEST_F(ClassifyItemTest, TypeFilterKeepsOnlyListedFiles) {
+    options.MethodKey = Method::Name;
+    options.UseTypeFilter = true;
+    options.TypeFilterText = "JPG;Png";
+    BeginPreview();
+    engine.ClassifyItem(tree.File("a.jpg"), true);
+    engine.ClassifyItem(tree.File("b.PNG"), true);
+    engine.ClassifyItem(tree.File("c.gif"), true);
+    engine.ClassifyItem(tree.File("README"), true);
+    engine.ClassifyItem(tree.Folder("d.jpg"), false);
+    EXPECT_EQ(PreviewPaths(), (Paths{"A/a.jpg", "B/b.PNG"}));
+    EXPECT_EQ(view.Status[0], "File: " + tree / "b.PNG"); // the last item that passed
+}
+
+TEST_F(ClassifyItemTest, PreviewLimitTurnsAwayTheItemBeyondIt) {
+    options.MethodKey = Method::Name;
+    options.LimitPreview = true;
+    options.PreviewLimit = 3;
+    for (const char* name : {"a1", "a2", "b1", "b2", "c1", "c2", "d1", "d2", "e1", "e2"})
+        tree.File(std::string("in/") + name + ".txt");
+    engine.PreviewCommand();
+    EXPECT_EQ(PreviewPaths(), (Paths{"A/a1.txt", "A/a2.txt", "B/b1.txt"}));
+    EXPECT_EQ(state().ItemCount, 3);
+    EXPECT_TRUE(state().StopRequested);
+    EXPECT_EQ(view.Status[1], "Files: 3, Categories: 2");
+    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+}
+
+TEST_F(ClassifyItemTest, NestedCategoryFoldersAreMadeOnceAndCountedOnce) {
+    options.MethodKey = Method::Date;
+    options.GroupedSubfolders = true;
+    const std::time_t day = LocalTimeOf(2011, 3, 7);
+    const std::string a = tree.File("in/a.txt", "a"), b = tree.File("in/b.txt", "b");
+    SetFileTimes(a, day, day);
+    SetFileTimes(b, day, day);
+    BeginRun();
+    engine.ClassifyItem(a, true);
+    EXPECT_EQ(state().NewCategoryCount, 1);
+    engine.ClassifyItem(b, true);
+    EXPECT_EQ(state().NewCategoryCount, 1);
+    EXPECT_EQ(state().ItemCount, 2);
+    EXPECT_EQ(RunResult(), (Paths{"2011/3/7/a.txt", "2011/3/7/b.txt"}));
+    EXPECT_EQ(view.Status[1], "Files: 2, New Categories: 1");
+    EXPECT_EQ(view.Status[0], "Moving " + b);
+}
+
+TEST_F(ClassifyItemTest, AnExistingCategoryFolderIsNotNew) {
+    options.MethodKey = Method::Name;
+    tree.Folder("out/A");
+    BeginRun();
+    engine.ClassifyItem(tree.File("in/a.txt"), true);
+    engine.ClassifyItem(tree.File("in/b.txt"), true);
+    EXPECT_EQ(state().NewCategoryCount, 1);
+    EXPECT_EQ(RunResult(), (Paths{"A/a.txt", "B/b.txt"}));
+}
+
+class FailedCategoryFolder : public ClassifyItemTest {
+protected:
+    FailedCategoryFolder() : guarded(&faults), guardedEngine(options, {guarded, boxes, pump, shell, view}, data.Path()) {
+        options.MethodKey = Method::Name;
+        options.SourceList = {tree.File("in/a1.txt"), tree.File("in/a2.txt"), tree.File("in/b1.txt")};
+        faults.FailPathsContaining("/out/A", EACCES, Syscall::MakeDir);
+    }
+    // The whole command through the guarded file system, answering the folder questions with `answers`.
+    void RunAnswering(std::deque<Answer> answers) {
+        boxes.Answers = {Answer::Yes};
+        boxes.Answers.insert(boxes.Answers.end(), answers.begin(), answers.end());
+        boxes.Answers.push_back(Answer::No); // do not open the result location
+        guardedEngine.Run();
+    }
+    std::string Question() const { return "Can not create new folder: " + out + "/A, continue?"; }
+
+    FaultInjector faults;
+    PosixFileSystem guarded;
+    Engine guardedEngine;
+};
+
+TEST_F(FailedCategoryFolder, NoStopsTheRunWithTheItemInPlace) {
+    RunAnswering({Answer::No});
+    ASSERT_EQ(boxes.Shown.size(), 3u);
+    EXPECT_EQ(boxes.Shown[1].Text, Question());
+    EXPECT_EQ(boxes.Shown[1].Caption, Messages::Error);
+    EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::YesNo);
+    EXPECT_EQ(boxes.Shown[1].Icon, Icon::Question);
+    EXPECT_TRUE(guardedEngine.State().StopRequested);
+    EXPECT_EQ(guardedEngine.State().TransferredCount, 0);
+    EXPECT_TRUE(tree.Exists("in/a1.txt"));
+    EXPECT_TRUE(RunResult().empty());
+}
+
+TEST_F(FailedCategoryFolder, YesHandsTheItemOnAndTheNextItemAsksAgain) {
+    RunAnswering({Answer::Yes, Answer::Yes});
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{Messages::RunOrPreview, Question(), Question(),
+                                        std::string("1") + Messages::RunCompleted}));
+    EXPECT_EQ(guardedEngine.State().ItemCount, 3); // handed to the transfer, whether or not it worked
+    EXPECT_EQ(guardedEngine.State().TransferredCount, 1);
+    EXPECT_EQ(guardedEngine.State().NewCategoryCount, 1);
+    EXPECT_EQ(RunResult(), (Paths{"B/b1.txt"}));
+    EXPECT_TRUE(tree.Exists("in/a1.txt"));
+    EXPECT_TRUE(tree.Exists("in/a2.txt"));
+}
+
+TEST_F(ClassifyItemTest, NumberedFoldersFillInOrderAndAFailedTransferTakesNoPlace) {
+    options.MethodKey = Method::Number;
+    options.MaxFilesPerFolder = 1;
+    options.SubfolderName = "Batch";
+    BeginRun();
+    engine.ClassifyItem(tree.File("in/a.txt"), true);
+    engine.ClassifyItem(tree / "in/vanished.txt", true); // its transfer fails
+    engine.ClassifyItem(tree.File("in/c.txt"), true);
+    engine.ClassifyItem(tree.File("in/d.txt"), true);
+    EXPECT_EQ(RunResult(), (Paths{"Batch (1)/c.txt", "Batch (2)/d.txt", "Batch/a.txt"}));
+    EXPECT_EQ(state().FolderSerial, 2);
+}
+
+TEST_F(ClassifyItemTest, NumberedFoldersPassOverNamesTakenBeforeTheRun) {
+    options.MethodKey = Method::Number;
+    options.MaxFilesPerFolder = 2;
+    options.SubfolderName = "Batch";
+    tree.File("out/Batch/old.txt");
+    tree.File("out/Batch (2)"); // a file takes the name as well
+    for (const char* name : {"a", "b", "c"}) tree.File(std::string("in/") + name);
+    ExpectPreviewAndRun({"Batch (1)/a", "Batch (1)/b", "Batch (3)/c"});
+}
+
+TEST_F(ClassifyItemTest, SizesPastFourGibibytes) {
+    options.MethodKey = Method::Size;
+    options.SizeStep = 1;
+    options.SizeUnit = UnitGB;
+    const std::string big = tree.File("in/big.bin");
+    ASSERT_EQ(truncate(big.c_str(), (5ll << 30) + 1), 0); // sparse: no data blocks
+    tree.File("in/small.bin", "x");
+    engine.PreviewCommand();
+    EXPECT_EQ(PreviewPaths(), (Paths{"0GB-1GB/small.bin", "5GB-6GB/big.bin"}));
+}
+
+TEST_F(ClassifyItemTest, VanishedItemsHaveNoSizeOrDate) {
+    BeginPreview();
+    for (const char* method : {Method::Size, Method::Date}) {
+        options.MethodKey = method;
+        state().SizeStepBytes = 102400;
+        engine.ClassifyItem(tree / "in/gone.txt", true);
+        EXPECT_EQ(view.Status[0], "File: " + tree / "in/gone.txt");
+    }
+    EXPECT_EQ(state().ItemCount, 0);
+}
+
+TEST_F(ClassifyItemTest, FolderItemsByMethod) {
+    const std::string photos = tree.Folder("in/photos.jpg");
+    const std::time_t day = LocalTimeOf(2011, 3, 7);
+    SetFileTimes(photos, day, day);
+    SetFileTimes(tree.File("in/photos.txt"), day, day);
+    options.GroupImage = true;
+    state().SizeStepBytes = 102400;
+    BeginPreview();
+    for (const char* method : {Method::Type, Method::Size, Method::Date, Method::Name}) {
+        options.MethodKey = method;
+        engine.ClassifyItem(photos, false);
+    }
+    options.MethodKey = Method::Date;
+    engine.ClassifyItem(tree / "in/photos.txt", true);
+    EXPECT_EQ(PreviewPaths(), (Paths{"2011-3-7/photos.jpg", "2011-3-7/photos.txt", "P/photos.jpg"}));
+}
+
+TEST_F(ClassifyItemTest, TimeKindChoosesTheFileTime) {
+    options.MethodKey = Method::Date;
+    const std::string a = tree.File("in/a.txt");
+    SetFileTimes(a, LocalTimeOf(2011, 3, 6), LocalTimeOf(2011, 3, 7));
+    BeginPreview();
+    options.TimeKind = LastAccessTime;
+    engine.ClassifyItem(a, true);
+    options.TimeKind = LastWriteTime;
+    engine.ClassifyItem(a, true);
+    EXPECT_EQ(PreviewPaths(), (Paths{"2011-3-6/a.txt", "2011-3-7/a.txt"}));
+}
+
+// A category level that is empty, "." or ".." would place the item outside its category or outside the
+// result location; such an item is not placed at all.
+TEST_F(ClassifyItemTest, CategoriesNeverLeaveTheirPlace) {
+    options.MethodKey = Method::Name;
+    options.HeadLetterCount = 2;
+    tree.File("in/..notes.txt", "n");
+    tree.File("in/..txt", "x"); // its base name is "."
+    tree.File("in/ok.txt", "o");
+    ExpectPreviewAndRun({"OK/ok.txt"});
+    EXPECT_TRUE(tree.Exists("in/..notes.txt"));
+    EXPECT_EQ(state().ItemCount, 1);
+}
+
+TEST_F(ClassifyItemTest, WordListLinesOfDotsPlaceNothing) {
+    options.MethodKey = Method::Name;
+    options.NameByWordList = true;
+    options.Words = {"..", "y"};
+    tree.File("in/x..y.txt");
+    tree.File("in/y.txt");
+    ExpectPreviewAndRun({"y/y.txt"});
+    EXPECT_TRUE(tree.Exists("in/x..y.txt"));
+}
+
+TEST_F(ClassifyItemTest, OtherFolderNamesThatWouldEscapeOrCollapsePlaceNothing) {
+    options.MethodKey = Method::Type;
+    options.Other1Enabled = true;
+    options.Other1Types = "aaa";
+    options.Other2Enabled = true;
+    options.Other2Types = "bbb";
+    options.Other2Folder = "Music/Rock"; // "/" nests: two real levels
+    BeginRun();
+    for (const char* folder : {"..", "../escape", "a//b", "/abs", "Up/"}) {
+        options.Other1Folder = folder;
+        engine.ClassifyItem(tree.File("in/f.aaa"), true);
+    }
+    options.Other1Folder = "back\\slash"; // an ordinary character in a name
+    engine.ClassifyItem(tree.File("in/f.aaa"), true);
+    engine.ClassifyItem(tree.File("in/g.bbb"), true);
+    EXPECT_EQ(RunResult(), (Paths{"Music/Rock/g.bbb", "back\\slash/f.aaa"}));
+    EXPECT_EQ(FilesBelow(tree.Path()).size(), 2u); // nothing landed beside the result location
+}
+
+TEST_F(ClassifyItemTest, StopRequestedTurnsEveryItemAway) {
+    options.MethodKey = Method::Name;
+    BeginPreview();
+    state().StopRequested = true;
+    engine.ClassifyItem(tree.File("in/a.txt"), true);
+    EXPECT_EQ(view.Status[0], "");
+    EXPECT_EQ(state().ItemCount, 0);
+}
+
+TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Date) {
+    options.MethodKey = Method::Date;
+    const std::time_t march = LocalTimeOf(2011, 3, 7), christmas = LocalTimeOf(2012, 12, 25);
+    SetFileTimes(tree.File("in/a.txt"), march, march);
+    SetFileTimes(tree.File("in/b.txt"), christmas, christmas);
+    ExpectPreviewAndRun({"2011-3-7/a.txt", "2012-12-25/b.txt"});
+}
+
+TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Name) {
+    options.MethodKey = Method::Name;
+    for (const char* name : {"apple.txt", "Avocado.txt", "banana.txt"}) tree.File(std::string("in/") + name);
+    ExpectPreviewAndRun({"A/Avocado.txt", "A/apple.txt", "B/banana.txt"});
+}
+
+TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Type) {
+    options.MethodKey = Method::Type;
+    options.GroupMusic = options.GroupImage = true;
+    for (const char* name : {"a.mp3", "b.JPG", "c.xyz"}) tree.File(std::string("in/") + name);
+    ExpectPreviewAndRun({"Image files/b.JPG", "Music files/a.mp3"});
+    EXPECT_TRUE(tree.Exists("in/c.xyz"));
+}
+
+TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Size) {
+    options.MethodKey = Method::Size;
+    options.SizeStep = 1;
+    options.SizeUnit = UnitKB;
+    tree.File("in/empty");
+    tree.File("in/larger", std::string(1500, 'x'));
+    ExpectPreviewAndRun({"0KB-1KB/empty", "1KB-2KB/larger"});
+}
+
+TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Number) {
+    options.MethodKey = Method::Number;
+    options.MaxFilesPerFolder = 2;
+    options.SubfolderName = "Batch";
+    for (const char* name : {"a", "b", "c", "d", "e"}) tree.File(std::string("in/") + name);
+    ExpectPreviewAndRun({"Batch (1)/c", "Batch (1)/d", "Batch (2)/e", "Batch/a", "Batch/b"});
+}
+
+} // namespace
+} // namespace varnolt
