@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 // Resources of a static library must be pulled in by name, outside any namespace.
 static void InitVarnoltResources() { Q_INIT_RESOURCE(varnolt); }
 
@@ -54,12 +56,13 @@ QToolButton* NewToolButton(QWidget* parent, const char* name, const char* captio
     button->setIconSize({24, 24});
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
-    button->setFixedSize(kToolButtonSize);
     if (bold) {
         QFont font = button->font();
         font.setBold(true);
         button->setFont(font);
     }
+    // The desktop's font may be wider than the button; then the button grows rather than cut its caption.
+    button->setFixedSize(std::max(kToolButtonSize.width(), button->sizeHint().width()), kToolButtonSize.height());
     return button;
 }
 
@@ -141,7 +144,9 @@ TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& sh
 }
 
 TForm1::~TForm1() {
-    // The views go with the window; the tree they show goes with the engine, before them.
+    // The controls go after the window's own members: what they signal on the way out has no receiver.
+    for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
+    // The tree the result view shows goes with the engine, before the view.
     TreeView2->setModel(nullptr);
     engine_.Preview().SetView(nullptr);
 }
@@ -168,6 +173,8 @@ void TForm1::BuildNavigationTree() {
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setIconSize({24, 24});
     TreeView1->setIndentation(27);
+    // The top entry needs no branch of its own: the width goes to the entries' captions.
+    TreeView1->setRootIsDecorated(false);
     TreeView1->setFrameShape(QFrame::NoFrame);
 
     auto* top = new QTreeWidgetItem(TreeView1, {QStringLiteral("Auto-Classify Files")});

@@ -281,6 +281,7 @@ void TForm1::BuildGeneralOptions() {
     Edit1 = NewEdit(Panel4, "Edit1");
     Edit1->setToolTip(QStringLiteral("Seperate each with ';'"));
     Edit1->setText(QLatin1String(kDefaultMusicTypes));
+    Edit1->setCursorPosition(0);
     RowsOf(Panel4)->addWidget(Edit1);
     RowsOf(Panel4)->addStretch(1);
 }

@@ -1,0 +1,42 @@
+#pragma once
+// A main window over the real file system, with scripted message boxes, a recording shell and a fresh
+// data folder; events run through the real pump, as in the program.
+#include "platform/fakes/RecordingShell.h"
+#include "platform/fakes/ScriptedMessageBoxes.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/qt/QtMessagePump.h"
+#include "support/TempDir.h"
+#include "ui/TForm1.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+namespace varnolt {
+
+class TestWindow {
+public:
+    TestWindow();
+
+    // The control of that object name; fails the test program when there is none.
+    template <typename Control> Control* Find(const char* name) const {
+        auto* control = window->findChild<Control*>(QLatin1String(name));
+        if (!control) qFatal("no control named %s", name);
+        return control;
+    }
+    // A source-list row, as the Folder and Files buttons add it.
+    void AddSource(const std::string& path);
+
+    PosixFileSystem fs;
+    ScriptedMessageBoxes boxes;
+    QtMessagePump pump;
+    RecordingShell shell;
+    TempDir data;
+    std::unique_ptr<TForm1> window;
+};
+
+// Every test program runs in one locale, whatever the machine's.
+void UseTestLocale();
+
+} // namespace varnolt
