@@ -261,7 +261,7 @@ protected:
 
 TEST_P(CopyMethodTest, CopiesEveryByte) {
     std::string content;
-    for (int i = 0; i < 700'000; ++i) content += static_cast<char>(i * 7919 % 251);
+    for (long i = 0; i < 700'000; ++i) content += static_cast<char>(i * 7919 % 251);
     const std::string from = dir.File("in/big.bin", content);
     FaultInjector faults;
     Restrict(faults, GetParam());
