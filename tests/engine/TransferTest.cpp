@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <map>
+#include <ostream>
 #include <set>
 #include <utility>
 #include <string>
@@ -219,6 +220,8 @@ struct FaultCase {
     std::vector<std::pair<std::string, std::string>> Files; // below "in/"
     std::vector<std::string> Items;                          // what is handed to TransferItem
 };
+
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.Name; }
 
 class InjectedFaultTest : public EngineFixture, public ::testing::WithParamInterface<FaultCase> {
 protected:
