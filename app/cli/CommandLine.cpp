@@ -1,0 +1,310 @@
+#include "app/cli/CommandLine.h"
+
+#include "engine/Text.h"
+#include "engine/TextFile.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+
+namespace varnolt::cli {
+
+namespace {
+
+const std::vector<std::string> kMethods = {Method::Date, Method::Name, Method::Number, Method::Type, Method::Size};
+const std::vector<std::string> kGroups = {"music", "image", "video", "program", "document"};
+const std::vector<std::string> kTimeKinds = {"creation", "access", "write"}; // index = TimeKind
+const std::vector<std::string> kDateParts = {"year", "month", "week", "day", "hour", "minute", "second"};
+const std::vector<std::string> kSizeUnits(std::begin(kSizeUnitTexts), std::end(kSizeUnitTexts));
+
+const char* const kFooter = R"(Questions of the engine:
+  Without --yes or --no, the undo confirmation is answered Yes, and the question
+  whether to go on after a category folder could not be created is answered No
+  (the run stops; what it moved so far stays in the journal and can be undone).
+  The offer to open the result location is always declined.
+
+Exit status: 0 done; 1 the engine refused the command or an operation failed
+(its message goes to standard error); 2 usage error; 130 interrupted.)";
+
+int IndexOf(const std::vector<std::string>& texts, const std::string& text) {
+    return static_cast<int>(std::find(texts.begin(), texts.end(), text) - texts.begin());
+}
+
+bool Contains(const std::vector<std::string>& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+// The paths go into the journal, which an undo from any working folder must still understand.
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty()) return path;
+    std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
+    while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
+    return absolute;
+}
+
+// NAME=LIST split at the first "=" (a name holds none), FOLDER=LIST at the last (a folder name may).
+bool SplitPair(const std::string& text, bool atLast, std::string& left, std::string& right) {
+    const auto pos = atLast ? text.rfind('=') : text.find('=');
+    if (pos == std::string::npos) return false;
+    left = text.substr(0, pos);
+    right = text.substr(pos + 1);
+    return true;
+}
+
+// As the window's group editor stores a list: ";." becomes ";" and every letter is lower-cased.
+std::string NormalisedGroupList(const std::string& list) {
+    std::string result;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        result += list[i];
+        if (list[i] == ';' && i + 1 < list.size() && list[i + 1] == '.') ++i;
+    }
+    return LowerAllLetters(result);
+}
+
+std::string& GroupListField(ClassifyOptions& options, const std::string& group) {
+    std::string* lists[] = {&options.MusicTypes, &options.ImageTypes, &options.VideoTypes, &options.ProgramTypes,
+                            &options.DocumentTypes};
+    return *lists[IndexOf(kGroups, group)];
+}
+
+bool& GroupFlag(ClassifyOptions& options, const std::string& group) {
+    bool* flags[] = {&options.GroupMusic, &options.GroupImage, &options.GroupVideo, &options.GroupProgram,
+                     &options.GroupDocument};
+    return *flags[IndexOf(kGroups, group)];
+}
+
+void SetDateParts(ClassifyOptions& options, const std::vector<std::string>& parts) {
+    bool* flags[] = {&options.ByYear, &options.ByMonth,       &options.ByWeek,       &options.ByDay,
+                     &options.ByHour, &options.IncludeMinute, &options.IncludeSecond};
+    for (std::size_t i = 0; i < kDateParts.size(); ++i) *flags[i] = Contains(parts, kDateParts[i]);
+}
+
+bool ReadWordList(const std::string& path, std::vector<std::string>& words, std::string& error) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = "cannot read the word list " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    words = DecodeTextFile(bytes.str()).Lines;
+    return true;
+}
+
+// Everything CLI11 reads, before it is mapped onto the fields.
+struct RawArguments {
+    bool preview = false, run = false, undo = false;
+    std::vector<std::string> sources;
+    std::string resultLocation;
+    std::string method = Method::Date;
+    bool copy = false;
+    bool includeSubfolders = false, includeFolderName = false, onlySubfolders = false;
+    bool keepShortcuts = false, keepFolderInfo = false, keepThumbs = false;
+    std::optional<std::int32_t> previewLimit;
+    std::optional<std::string> typeFilter;
+    std::optional<std::int32_t> headLetters;
+    std::optional<std::string> wordsFile;
+    std::vector<std::string> groups;
+    std::vector<std::string> groupLists;
+    std::optional<std::string> other1, other2;
+    bool everyType = false;
+    std::optional<std::int32_t> sizeStep;
+    std::string sizeUnit = kSizeUnitTexts[UnitKB];
+    std::string timeKind = kTimeKinds[LastWriteTime];
+    std::vector<std::string> parts = {"year", "month", "day"};
+    bool grouped = false, monthNames = false, monthAbbr = false;
+    std::optional<std::int32_t> maxFiles;
+    std::optional<std::string> subfolderName;
+    std::string dataDir;
+    bool yes = false, no = false;
+};
+
+void DefineOptions(CLI::App& app, RawArguments& raw) {
+    app.set_version_flag("--version", std::string("varnolt-cli ") + VARNOLT_VERSION);
+    app.footer(kFooter);
+
+    auto* commands = app.add_option_group("Command", "exactly one of");
+    commands->add_flag("--preview", raw.preview, "Print the preview tree; nothing on disk changes");
+    commands->add_flag("--run", raw.run, "Classify: create the category folders and move or copy the items");
+    commands->add_flag("--undo", raw.undo, "Undo the last run (from this program or from the window)");
+    commands->require_option(1);
+
+    app.add_option("SOURCE", raw.sources, "Folders and files to classify");
+    app.add_option("--to", raw.resultLocation, "The result location")->type_name("RESULT");
+    app.add_option("--method", raw.method, "Classification method (default date)")->check(CLI::IsMember(kMethods));
+
+    app.add_flag("--copy", raw.copy, "Copy the items instead of moving them");
+    app.add_flag("--include-subfolders", raw.includeSubfolders, "Descend into subfolders");
+    app.add_flag("--include-folder-name", raw.includeFolderName, "Classify every subfolder met as one item too");
+    app.add_flag("--only-subfolders", raw.onlySubfolders, "Classify only the direct subfolders of each source");
+    app.add_flag("--no-exclude-shortcut", raw.keepShortcuts, "Classify .lnk files too");
+    app.add_flag("--no-exclude-folder-info", raw.keepFolderInfo, "Classify desktop.ini files too");
+    app.add_flag("--no-exclude-thumbs", raw.keepThumbs, "Classify Thumbs.db files too");
+    app.add_option("--limit-preview", raw.previewLimit, "A preview places at most N items")
+        ->check(CLI::Range(kPreviewLimitMin, kPreviewLimitMax));
+    app.add_option("--type-filter", raw.typeFilter, "Only files with these extensions (e.g. jpg;png)")
+        ->type_name("LIST");
+
+    app.add_option("--head-letters", raw.headLetters, "Method name: the number of head letters (default 1)")
+        ->check(CLI::Range(kHeadLetterCountMin, kHeadLetterCountMax));
+    app.add_option("--words", raw.wordsFile, "Method name: classify by the words of this file, one a line")
+        ->type_name("FILE");
+
+    app.add_option("--group", raw.groups, "Method type: enable these groups")
+        ->delimiter(',')
+        ->check(CLI::IsMember(kGroups))
+        ->type_name("GROUP,...");
+    app.add_option("--group-list", raw.groupLists, "Method type: replace a group's extension list")
+        ->type_name("NAME=LIST");
+    app.add_option("--other1", raw.other1, "Method type: the first Other group")->type_name("FOLDER=LIST");
+    app.add_option("--other2", raw.other2, "Method type: the second Other group")->type_name("FOLDER=LIST");
+    app.add_flag("--every-type", raw.everyType, "Method type: a folder per extension");
+
+    app.add_option("--size-step", raw.sizeStep, "Method size: the step (default 100)")
+        ->check(CLI::Range(kSizeStepMin, kSizeStepMax));
+    app.add_option("--size-unit", raw.sizeUnit, "Method size: the unit (default KB)")
+        ->check(CLI::IsMember(kSizeUnits));
+
+    app.add_option("--time", raw.timeKind, "Method date: which file time (default write)")
+        ->check(CLI::IsMember(kTimeKinds));
+    app.add_option("--parts", raw.parts, "Method date: the parts of the date (default year,month,day)")
+        ->delimiter(',')
+        ->check(CLI::IsMember(kDateParts))
+        ->type_name("PART,...");
+    app.add_flag("--grouped", raw.grouped, "Method date: nested folders instead of one joined name");
+    app.add_flag("--month-names", raw.monthNames, "Method date: names of months and weekdays, not numbers");
+    app.add_flag("--month-abbr", raw.monthAbbr, "Method date: abbreviated names (implies --month-names)");
+
+    app.add_option("--max-files", raw.maxFiles, "Method number: items per numbered folder (default 100)")
+        ->check(CLI::Range(kMaxFilesPerFolderMin, kMaxFilesPerFolderMax));
+    app.add_option("--subfolder-name", raw.subfolderName, "Method number: the name of the numbered folders")
+        ->type_name("NAME");
+
+    app.add_option("--data-dir", raw.dataDir,
+                   "Where the journal lives (default $XDG_DATA_HOME/Quorvane/Varnolt, as the window)")
+        ->type_name("DIR");
+    auto* yes = app.add_flag("--yes", raw.yes, "Answer Yes to the engine's questions");
+    app.add_flag("--no", raw.no, "Answer No to the engine's questions")->excludes(yes);
+}
+
+// Maps the arguments onto the request; false with `error` set when a value makes no sense.
+bool MapArguments(const RawArguments& raw, Request& request, std::string& error) {
+    request.Action = raw.run ? Command::Run : raw.undo ? Command::Undo : Command::Preview;
+    ClassifyOptions& o = request.Options;
+
+    for (const auto& source : raw.sources) o.SourceList.push_back(AbsolutePath(source));
+    SortSourceList(o.SourceList);
+    o.ResultLocation = AbsolutePath(raw.resultLocation);
+    o.MethodKey = raw.method;
+
+    o.MoveSourceFiles = !raw.copy;
+    o.IncludeSubfolders = raw.includeSubfolders;
+    o.IncludeFolderName = raw.includeFolderName;
+    o.OnlyClassifySubfolder = raw.onlySubfolders;
+    o.ExcludeShortcut = !raw.keepShortcuts;
+    o.ExcludeFolderInfoFile = !raw.keepFolderInfo;
+    o.ExcludeThumbFile = !raw.keepThumbs;
+    if (raw.previewLimit) {
+        o.LimitPreview = true;
+        o.PreviewLimit = *raw.previewLimit;
+    }
+    if (raw.typeFilter) {
+        o.UseTypeFilter = true;
+        o.TypeFilterText = *raw.typeFilter;
+    }
+
+    if (raw.headLetters) o.HeadLetterCount = *raw.headLetters;
+    if (raw.wordsFile) {
+        if (!ReadWordList(*raw.wordsFile, o.Words, error)) return false;
+        o.NameByWordList = true;
+    }
+
+    for (const auto& group : raw.groups) GroupFlag(o, group) = true;
+    for (const auto& entry : raw.groupLists) {
+        std::string name, list;
+        if (!SplitPair(entry, false, name, list) || !Contains(kGroups, name)) {
+            error = "--group-list: expected NAME=LIST with NAME one of music, image, video, program, document";
+            return false;
+        }
+        GroupListField(o, name) = NormalisedGroupList(list);
+    }
+    if (raw.other1) {
+        if (!SplitPair(*raw.other1, true, o.Other1Folder, o.Other1Types)) {
+            error = "--other1: expected FOLDER=LIST";
+            return false;
+        }
+        o.Other1Enabled = true;
+    }
+    if (raw.other2) {
+        if (!SplitPair(*raw.other2, true, o.Other2Folder, o.Other2Types)) {
+            error = "--other2: expected FOLDER=LIST";
+            return false;
+        }
+        o.Other2Enabled = true;
+    }
+    o.EveryTypeFolder = raw.everyType;
+
+    if (raw.sizeStep) o.SizeStep = *raw.sizeStep;
+    o.SizeUnit = IndexOf(kSizeUnits, raw.sizeUnit);
+
+    o.TimeKind = IndexOf(kTimeKinds, raw.timeKind);
+    SetDateParts(o, raw.parts);
+    o.GroupedSubfolders = raw.grouped;
+    // The window keeps numbers and abbreviations exclusive: ticking the abbreviations unticks the numbers.
+    o.NumberMonth = !(raw.monthNames || raw.monthAbbr);
+    o.AbbrMonth = raw.monthAbbr;
+
+    if (raw.maxFiles) o.MaxFilesPerFolder = *raw.maxFiles;
+    if (raw.subfolderName) o.SubfolderName = *raw.subfolderName;
+
+    request.DataFolder = raw.dataDir.empty() ? std::string() : AbsolutePath(raw.dataDir);
+    request.Answers = raw.yes ? AnswerPolicy::Yes : raw.no ? AnswerPolicy::No : AnswerPolicy::Sensible;
+    return true;
+}
+
+} // namespace
+
+std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Request& request, std::ostream& out,
+                                    std::ostream& err) {
+    CLI::App app("Sorts many files at once into category folders, with a preview and an undo of the last run.",
+                 args.empty() ? "varnolt-cli" : args.front());
+    app.get_formatter()->column_width(34);
+    RawArguments raw;
+    DefineOptions(app, raw);
+
+    std::vector<std::string> reversed(args.rbegin(), args.rend()); // CLI11 takes them last to first
+    if (!reversed.empty()) reversed.pop_back();
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e, out, err);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e, out, err);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e, out, err);
+        return kExitUsage;
+    }
+
+    std::string error;
+    if (!MapArguments(raw, request, error)) {
+        err << error << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+    return std::nullopt;
+}
+
+void SortSourceList(std::vector<std::string>& sources) {
+    std::sort(sources.begin(), sources.end(), [](const std::string& a, const std::string& b) {
+        const int order = std::strcoll(a.c_str(), b.c_str());
+        return order != 0 ? order < 0 : a < b;
+    });
+}
+
+} // namespace varnolt::cli
