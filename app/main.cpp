@@ -1,15 +1,15 @@
 // Starts the window: the platform services, the per-user data folder, and the message loop.
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtMessagePump.h"
+#include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtShell.h"
+#include "ui/DataFolder.h"
 #include "ui/FileIcons.h"
 #include "ui/TForm1.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
 
 #include <exception>
 #include <string>
@@ -31,14 +31,6 @@ public:
     }
 };
 
-// Where the program keeps its own files; both levels are made when missing.
-std::string DataFolder() {
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quorvane/Varnolt/");
-    QDir().mkpath(folder);
-    return QFile::encodeName(folder).toStdString();
-}
-
 // The user guide is installed beside the program.
 QString HelpPage() { return QCoreApplication::applicationDirPath() + QStringLiteral("/help/index.html"); }
 
@@ -54,7 +46,10 @@ int main(int argc, char* argv[]) {
     varnolt::QtMessageBoxes boxes;
     varnolt::QtMessagePump pump;
     varnolt::QtShell shell(HelpPage());
-    varnolt::TForm1 window(fs, boxes, pump, shell, DataFolder());
+    varnolt::QtSettingsStore settings;
+    varnolt::QtFileDialogs dialogs;
+    varnolt::TForm1 window(fs, boxes, pump, shell, settings, dialogs,
+                           varnolt::MakeDataFolder(fs, varnolt::UserDataLocation()));
     window.show();
     return application.exec();
 }

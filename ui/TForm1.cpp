@@ -3,7 +3,6 @@
 #include "ui/TForm1.h"
 
 #include "engine/Messages.h"
-#include "engine/RunJournal.h"
 #include "ui/FileIcons.h"
 #include "ui/PreviewTreeModel.h"
 
@@ -60,6 +59,8 @@ void TForm1::ConnectCommands() {
     connect(SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
     connect(SpeedButton13, &QToolButton::clicked, this, &TForm1::SpeedButton13Click);
     connect(SpeedButton8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+    ConnectSourceList();
+    ConnectFieldHandlers();
 }
 
 void TForm1::Timer1Timer() {
@@ -67,9 +68,7 @@ void TForm1::Timer1Timer() {
     QTreeWidgetItem* classify = TreeView1->topLevelItem(0);
     TreeView1->expandItem(classify);
     TreeView1->setCurrentItem(classify->child(0));
-    // A run cut short by a crash left its journal half-written; it can still be undone.
-    if (RecoverInterruptedJournal(fs_, engine_.DataFolder()) || fs_.FileExists(engine_.JournalPath()))
-        SetUndoEnabled(true);
+    LoadStoredSettings();
 }
 
 void TForm1::SelectMethodEntry(const QString& entryText) {

@@ -56,7 +56,11 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessagePump.h"
+#include "platform/FileDialogs.h"
+#include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "ui/PersistedFields.h"
+#include "ui/TypeGroups.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -84,11 +88,14 @@ class QToolButton;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QDropEvent;
 
 namespace varnolt {
 
 class PreviewTreeModel;
 class FileIcons;
+class TForm6;
+class WindowFields;
 
 // The images of the result tree: the root and the category nodes.
 enum ResultTreeImage { OpenFolderImage = 0, MarkedFolderImage = 1, ClosedFolderImage = 2, UnknownFileImage = 3 };
@@ -97,9 +104,10 @@ class TForm1 : public QMainWindow, public RunView {
     Q_OBJECT
 
 public:
-    // `dataFolder` holds the program's own files and ends with "/".
-    TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell, const std::string& dataFolder,
-           QWidget* parent = nullptr);
+    // `dataFolder` holds the program's own files and ends with "/"; `settings` the values that outlive a
+    // restart.
+    TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell, SettingsStore& settings,
+           FileDialogs& dialogs, const std::string& dataFolder, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Applies a navigation-tree entry: shows its method panel and sets MethodKey.
@@ -231,6 +239,9 @@ public:
     // The start-up step, 300 ms after the window is created.
     QTimer Timer1;
 
+    // "Change file type", made once and reused for every group.
+    TForm6* Form6;
+
     // Images: ImageList1 for the navigation tree (24 x 24), ImageList2 for the result tree (16 x 16):
     // an open folder, a folder with an orange mark, a closed folder, a document with a question mark.
     std::vector<QIcon> ImageList1;
@@ -248,6 +259,35 @@ public slots:
     void SpeedButton10Click(); // Undo
     void SpeedButton13Click(); // Help
     void SpeedButton8Click();  // Close
+
+    // Source list and result location, in TForm1Sources.cpp.
+    std::string BrowseForFolder(const std::string& title);
+    // Adds a row unless one holds exactly that path; false when it was listed.
+    bool AddSource(const std::string& path);
+    void SpeedButton4Click(); // Folder, and "Add Folder"
+    void SpeedButton7Click(); // Files, and "Add Files"
+    void SpeedButton2Click(); // Remove, and "Delete"
+    void ListView1SelectItem();
+    void ListView1Click();
+    void ListView1Drop(QDropEvent* event);
+    void Button1Click();      // Load last list
+    void SpeedButton6Click(); // select the result folder
+    void SpeedButton9Click(); // open the result folder
+    void ComboBox4Change();
+    void ComboBox4KeyDown(QObject* watched); // the Delete key, in the box or in its drop-down
+    std::vector<std::string> ResultHistory() const;
+
+    // Type groups, type filter, word list, name fields and settings, in TForm1Fields.cpp.
+    QCheckBox* GroupCheckBox(TypeGroup group) const;
+    void EditGroupTypes(TypeGroup group);
+    const std::string& CustomTypeList() const { return customTypeList_; }
+    void ComboBox1Change(int entry);
+    void Edit1Change();
+    void RadioButton8Click(bool byWords);
+    void Button2Click(); // Save as
+    void Button3Click(); // Load
+    TextEncoding WordListEncoding() const { return wordListEncoding_; }
+    void FormClose();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -275,6 +315,8 @@ private:
     void ConnectInterlocks();
     void ConnectCommands();
     void CentreOnScreen();
+    void ConnectSourceList();
+    void ConnectFieldHandlers();
 
     // Handlers
     void TreeView1Change(QTreeWidgetItem* current);
@@ -298,10 +340,22 @@ private:
     template <typename Command> void RunCommand(Command command);
     void AfterCommand();
 
+    void InsertSourceRow(const std::string& path);
+    void SetRemoveEnabled(bool enabled);
+    void ShowWordList(const TextFileContent& content);
+    SettingsPlaces SettingsPlacesOfWindow();
+    void LoadStoredSettings();
+    friend class WindowFields;
+
     ClassifyOptions options_;
     FileSystem& fs_;
     MessageBoxes& boxes_;
     Shell& shell_;
+    SettingsStore& settings_;
+    FileDialogs& dialogs_;
+    std::string customTypeList_;
+    // The encoding of the file the word list last came from; it is saved back in it.
+    TextEncoding wordListEncoding_ = TextEncoding::Plain;
     varnolt::Engine engine_;
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;

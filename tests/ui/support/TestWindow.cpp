@@ -5,7 +5,7 @@
 
 namespace varnolt {
 
-TestWindow::TestWindow() : window(std::make_unique<TForm1>(fs, boxes, pump, shell, data.Path())) {}
+TestWindow::TestWindow() : window(std::make_unique<TForm1>(fs, boxes, pump, shell, settings, dialogs, data.Path())) {}
 
 void TestWindow::AddSource(const std::string& path) {
     window->ListView1->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(path)}));

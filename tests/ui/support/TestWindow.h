@@ -1,7 +1,9 @@
 #pragma once
 // A main window over the real file system, with scripted message boxes, a recording shell and a fresh
 // data folder; events run through the real pump, as in the program.
+#include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/RecordingShell.h"
+#include "platform/fakes/ScriptedFileDialogs.h"
 #include "platform/fakes/ScriptedMessageBoxes.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtMessagePump.h"
@@ -32,6 +34,8 @@ public:
     ScriptedMessageBoxes boxes;
     QtMessagePump pump;
     RecordingShell shell;
+    MemorySettingsStore settings;
+    ScriptedFileDialogs dialogs;
     TempDir data;
     std::unique_ptr<TForm1> window;
 };

@@ -1,0 +1,219 @@
+// The source list and the result location: adding, removing and reloading sources, dropped folders and
+// files, the result folder's history, and the buttons that pick and open it.
+#include "engine/Messages.h"
+#include "ui/DataFolder.h"
+#include "ui/PersistedFields.h"
+#include "ui/PreviewTreeModel.h"
+#include "ui/SourceListOrder.h"
+#include "ui/TForm1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace varnolt {
+
+namespace {
+
+constexpr const char* kAddFolderTitle = "Add a folder to list";
+constexpr const char* kSelectResultTitle = "Select a folder to Save result";
+constexpr const char* kResultFolderMissing = "The result folder does not exist!";
+constexpr const char* kAnyFileFilter = "All Files (*)";
+
+QString Readable(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string NativePath(const QString& text) { return QFile::encodeName(text).toStdString(); }
+
+// Hands the source list's drops and clicks, and the location box's Delete key, to the window.
+class SourceListEvents : public QObject {
+public:
+    SourceListEvents(TForm1& window, QObject* parent) : QObject(parent), window_(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (!drag->mimeData()->hasUrls()) return false;
+            drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop:
+            window_.ListView1Drop(static_cast<QDropEvent*>(event));
+            return true;
+        case QEvent::MouseButtonRelease:
+            window_.ListView1Click();
+            break;
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) window_.ComboBox4KeyDown(watched);
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TForm1& window_;
+};
+
+} // namespace
+
+void TForm1::ConnectSourceList() {
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    connect(AddFolder1, &QAction::triggered, this, &TForm1::SpeedButton4Click);
+    connect(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+    connect(AddFiles1, &QAction::triggered, this, &TForm1::SpeedButton7Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(Delete1, &QAction::triggered, this, &TForm1::SpeedButton2Click);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TForm1::ListView1SelectItem);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    connect(SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
+    // Typing and picking an entry only: a text the program sets does not rename the result tree's root.
+    connect(ComboBox4, &QComboBox::textActivated, this, &TForm1::ComboBox4Change);
+    connect(ComboBox4->lineEdit(), &QLineEdit::textEdited, this, &TForm1::ComboBox4Change);
+
+    auto* events = new SourceListEvents(*this, this);
+    ListView1->setAcceptDrops(true);
+    ListView1->viewport()->setAcceptDrops(true);
+    ListView1->viewport()->installEventFilter(events);
+    ComboBox4->installEventFilter(events);
+    ComboBox4->view()->installEventFilter(events);
+}
+
+std::string TForm1::BrowseForFolder(const std::string& title) { return dialogs_.BrowseForFolder(title); }
+
+bool TForm1::AddSource(const std::string& path) {
+    const auto& rows = options_.SourceList;
+    if (std::find(rows.begin(), rows.end(), path) != rows.end()) return false;
+    InsertSourceRow(path);
+    return true;
+}
+
+void TForm1::InsertSourceRow(const std::string& path) {
+    auto* row = new QTreeWidgetItem({Readable(path)});
+    // The bytes themselves, for a name that is not UTF-8.
+    row->setData(0, Qt::UserRole, QByteArray::fromStdString(path));
+    ListView1->insertTopLevelItem(static_cast<int>(SourceInsertPosition(options_.SourceList, path)), row);
+}
+
+void TForm1::SpeedButton4Click() {
+    const std::string folder = BrowseForFolder(kAddFolderTitle);
+    if (folder.empty()) return;
+    AddSource(folder);
+    Panel14->hide();
+}
+
+void TForm1::SpeedButton7Click() {
+    const auto files = dialogs_.OpenFiles(kAnyFileFilter, true);
+    if (files.empty()) return;
+    for (const std::string& file : files) AddSource(file);
+    Panel14->hide();
+}
+
+void TForm1::ListView1Drop(QDropEvent* event) {
+    bool added = false;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile()) continue;
+        std::string path = QFile::encodeName(url.toLocalFile()).toStdString();
+        // A dragged folder may come with a trailing "/"; the Folder button gives none.
+        while (path.size() > 1 && path.back() == '/') path.pop_back();
+        AddSource(path);
+        added = true;
+    }
+    if (added) Panel14->hide();
+    event->acceptProposedAction();
+}
+
+void TForm1::SetRemoveEnabled(bool enabled) {
+    SpeedButton2->setEnabled(enabled);
+    Delete1->setEnabled(enabled);
+}
+
+void TForm1::SpeedButton2Click() {
+    qDeleteAll(ListView1->selectedItems());
+    SetRemoveEnabled(false);
+}
+
+void TForm1::ListView1SelectItem() { SetRemoveEnabled(true); }
+
+void TForm1::ListView1Click() {
+    if (ListView1->selectedItems().isEmpty()) SetRemoveEnabled(false);
+}
+
+void TForm1::Button1Click() {
+    ListView1->clear();
+    const std::string path = engine_.DataFolder() + kSourceListFileName;
+    if (!fs_.FileExists(path)) return;
+    std::string error;
+    const auto bytes = fs_.ReadWholeFile(path, error);
+    if (!bytes) {
+        ReportSettingsError(boxes_, "Cannot open file \"" + path + "\". " + error);
+        return;
+    }
+    for (const std::string& line : DecodeTextFile(*bytes).Lines) {
+        InsertSourceRow(line);
+        Panel14->hide();
+    }
+}
+
+void TForm1::SpeedButton6Click() {
+    const std::string folder = BrowseForFolder(kSelectResultTitle);
+    if (folder.empty()) return;
+    const QString text = Readable(folder);
+    ComboBox4->setEditText(text);
+    ComboBox4->setToolTip(text);
+}
+
+void TForm1::SpeedButton9Click() {
+    const std::string location = NativePath(ComboBox4->currentText());
+    if (fs_.FolderExists(location))
+        shell_.OpenFolder(location);
+    else
+        boxes_.Show(kResultFolderMissing, Messages::Information, Buttons::Ok, Icon::Information);
+}
+
+void TForm1::ComboBox4Change() {
+    const QString text = ComboBox4->currentText();
+    if (engine_.Preview().HasNodes()) {
+        engine_.Preview().RenameRoot(text.toStdString());
+        const bool exists = fs_.FolderExists(NativePath(text));
+        previewModel_->SetRootIcon(ImageList2[exists ? ClosedFolderImage : MarkedFolderImage]);
+    }
+    ComboBox4->setToolTip(text);
+}
+
+void TForm1::ComboBox4KeyDown(QObject* watched) {
+    int selected = -1;
+    if (watched == ComboBox4->view()) {
+        // In the open drop-down the entry under the cursor is the selected one.
+        selected = ComboBox4->view()->currentIndex().row();
+    } else if (ComboBox4->currentIndex() >= 0 &&
+               ComboBox4->itemText(ComboBox4->currentIndex()) == ComboBox4->currentText()) {
+        // A typed text that matches no entry leaves none selected.
+        selected = ComboBox4->currentIndex();
+    }
+    if (selected < 0) return;
+    // Only the entry goes: the text stays, and the key then acts on it as usual.
+    QLineEdit* edit = ComboBox4->lineEdit();
+    const QString text = edit->text();
+    const int caret = edit->cursorPosition();
+    ComboBox4->removeItem(selected);
+    edit->setText(text);
+    edit->setCursorPosition(caret);
+}
+
+} // namespace varnolt
