@@ -4,14 +4,13 @@
 #include "platform/posix/PosixFileSystem.h"
 #include "support/TempDir.h"
 #include "tests/platform/FaultCampaign.h"
+#include "tests/platform/Fifo.h"
 #include "tests/platform/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <fcntl.h>
-#include <future>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +47,17 @@ void MakeAlbum(const TempDir& dir, const std::string& album) {
 
 // Every rename into `out` crosses a file system boundary, as to another disk.
 void CrossDevice(FaultInjector& faults) { faults.FailPathsContaining("/out/", EXDEV, Syscall::Rename); }
+
+// A fresh album in "in/Album" and an `out` folder, for one run of a fault campaign.
+struct AlbumTree {
+    explicit AlbumTree(const std::string& out) {
+        MakeAlbum(tree, "in/Album");
+        tree.Folder(out);
+        before = Snapshot(tree / "in/Album");
+    }
+    TempDir tree;
+    TreeSnapshot before;
+};
 
 class FolderTransferTest : public ::testing::Test {
 protected:
@@ -126,10 +136,9 @@ TEST_F(FolderTransferTest, MoveAcrossFileSystemsCopiesTheTreeWithLinksModesAndTi
 
 TEST_F(FolderTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLosesNothing) {
     FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
-        TempDir tree;
-        MakeAlbum(tree, "in/Album");
-        tree.Folder("out");
-        const TreeSnapshot before = Snapshot(tree / "in/Album");
+        const AlbumTree album("out");
+        const TempDir& tree = album.tree;
+        const TreeSnapshot& before = album.before;
         CrossDevice(faults);
         PosixFileSystem failing(&faults);
         const bool moved = failing.MoveFolder(tree / "in/Album", tree / "out/new/Album");
@@ -157,10 +166,9 @@ TEST_F(FolderTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLosesNothing) {
 
 TEST_F(FolderTransferTest, AnyFailingCallOfACopyLeavesNoPartialCopy) {
     FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
-        TempDir tree;
-        MakeAlbum(tree, "in/Album");
-        tree.Folder("out/Album");
-        const TreeSnapshot before = Snapshot(tree / "in/Album");
+        const AlbumTree album("out/Album");
+        const TempDir& tree = album.tree;
+        const TreeSnapshot& before = album.before;
         const TreeSnapshot out = testing::Content(tree / "out");
         PosixFileSystem failing(&faults);
         const bool copied = failing.CopyFolder(tree / "in/Album", tree / "out/Album");
@@ -175,10 +183,9 @@ TEST_F(FolderTransferTest, AnyFailingCallOfACopyLeavesNoPartialCopy) {
 
 TEST_F(FolderTransferTest, AnyFailingCallOfAMoveOnOneFileSystemLeavesTheSourceWhole) {
     FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
-        TempDir tree;
-        MakeAlbum(tree, "in/Album");
-        tree.Folder("out/Album");
-        const TreeSnapshot before = Snapshot(tree / "in/Album");
+        const AlbumTree album("out/Album");
+        const TempDir& tree = album.tree;
+        const TreeSnapshot& before = album.before;
         PosixFileSystem failing(&faults);
         const bool moved = failing.MoveFolder(tree / "in/Album", tree / "out/x/Album");
         SCOPED_TRACE(describe());
@@ -207,14 +214,10 @@ TEST_F(FolderTransferTest, ALinkToAFolderMovesAsTheLinkAndCopiesAsItsFolder) {
 }
 
 TEST_F(FolderTransferTest, AFifoInsideIsMovedWithItsFolderButStopsACopyAtOnce) {
-    ASSERT_EQ(::mkfifo((dir / "in/Album/disc 1/pipe").c_str(), 0600), 0);
-    auto copy = std::async(std::launch::async, [&] { return fs.CopyFolder(dir / "in/Album", dir / "out/Album"); });
-    if (copy.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
-        const int writer = ::open((dir / "in/Album/disc 1/pipe").c_str(), O_WRONLY);
-        ::close(writer);
-        FAIL() << "copying a fifo blocked";
-    }
-    EXPECT_FALSE(copy.get());
+    const std::string fifo = dir / "in/Album/disc 1/pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(testing::ResultWithoutBlockingOn(
+        fifo, [&] { return fs.CopyFolder(dir / "in/Album", dir / "out/Album"); }));
     EXPECT_FALSE(dir.Exists("out/Album"));
 
     ASSERT_TRUE(fs.MoveFolder(dir / "in/Album", dir / "out/Album"));
