@@ -7,9 +7,12 @@ namespace varnolt {
 
 namespace {
 
+// Mixed well enough that the low bits, which pick the slot, depend on every bit of both parts.
 std::size_t HashOf(NodeId parent, std::string_view text) {
-    const std::size_t h = std::hash<std::string_view>{}(text);
-    return h ^ (static_cast<std::size_t>(parent) * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2));
+    std::size_t h = std::hash<std::string_view>{}(text) ^ (static_cast<std::size_t>(parent) * 0x9E3779B97F4A7C15ull);
+    h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9ull;
+    return h ^ (h >> 32);
 }
 
 } // namespace
