@@ -36,7 +36,8 @@ struct FolderIdentity {
 class AppendFile {
 public:
     virtual ~AppendFile() = default;
-    // Writes the bytes through to the kernel, so they survive a kill of the process.
+    // Writes the bytes through to the kernel, so they survive a kill of the process. False when not all
+    // of them could be written; some may have been.
     virtual bool Append(std::string_view bytes) = 0;
     // Forces everything appended so far onto the disk.
     virtual bool Sync() = 0;
@@ -62,9 +63,15 @@ public:
     virtual bool DeleteFile(const std::string& path) = 0;
 
     // Never replace an existing entry at `to`; a failure leaves `from` untouched and nothing at `to`.
+    // A move also crosses file systems (as a copy, then the source removed); a symbolic link moves as the
+    // link itself, a folder not at all.
     virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+    // The file a link points to is copied; anything but a regular file (a fifo, a device) is refused.
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
-    // The whole folder ends up at `to`, or at the next free name "to (2)", "to (3)", ... when `to` is taken.
+    // The whole folder ends up at `to`, or at the next free name "to (2)", "to (3)", ... when `to` is taken;
+    // missing folders above `to` are made. Links inside are copied as links; a link given as `from` moves
+    // as the link and copies as the folder it points to. A folder never goes into itself. A failed copy
+    // leaves nothing behind; a move across file systems removes the source only once all is copied.
     virtual bool MoveFolder(const std::string& from, const std::string& to) = 0;
     virtual bool CopyFolder(const std::string& from, const std::string& to) = 0;
 

@@ -1,7 +1,5 @@
 #include "platform/fakes/FaultInjector.h"
 
-#include <algorithm>
-
 namespace varnolt {
 
 int FaultInjector::Before(Syscall call, const std::string& path) {
@@ -38,10 +36,6 @@ void FaultInjector::FailPathsContaining(std::string text, int error, std::option
 
 void FaultInjector::RunBefore(Syscall kind, int n, std::function<void()> action) {
     actions_.push_back({kind, n, std::move(action)});
-}
-
-bool FaultInjector::Injected() const {
-    return std::any_of(calls_.begin(), calls_.end(), [](const Call& call) { return call.Error != 0; });
 }
 
 } // namespace varnolt

@@ -34,8 +34,6 @@ public:
     int Total() const { return static_cast<int>(calls_.size()); }
     // Every call seen, in order.
     const std::vector<Call>& Calls() const { return calls_; }
-    // Whether any call was made to fail.
-    bool Injected() const;
 
 private:
     struct NthRule {
