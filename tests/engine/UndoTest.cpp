@@ -221,6 +221,28 @@ TEST_F(UndoTest, IsBusyWhileItRunsAndRefusesASecondUndo) {
     ExpectFinished();
 }
 
+TEST_F(UndoTest, UndoAndRunNeverRunInsideEachOther) {
+    tree.File("in/a.txt", "a");
+    options.SourceList = {tree / "in"};
+    options.ResultLocation = tree / "R";
+    options.MethodKey = Method::Type;
+    options.EveryTypeFolder = true;
+    WriteJournal({"Move Mode"});
+    pump.OnPump = [this] { engine.UndoLastRun(); };
+    boxes.Answers = {Answer::Yes, Answer::No}; // run, then do not open the result location
+    engine.Run();
+    EXPECT_EQ(boxes.Shown.size(), 2u) << "no undo question while the run walks";
+    EXPECT_EQ(tree.Read("R/txt/a.txt"), "a");
+
+    tree.File("R/b.txt", "b");
+    WriteJournal({"Move Mode", tree / "in/b.txt", tree / "R/b.txt"});
+    boxes.Shown.clear();
+    pump.OnPump = [this] { engine.Run(); };
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("in/b.txt"), "b");
+    EXPECT_EQ(boxes.Texts(), (Lines{Messages::ConfirmUndo, Messages::UndoDone})) << "no run question while undoing";
+}
+
 TEST_F(UndoTest, AJournalLeftBehindByAnInterruptedRunIsUndone) {
     tree.File("R/a.txt", "a");
     tree.Folder("in");
