@@ -65,8 +65,6 @@ bool CopyData(SystemCalls& sys, int from, const std::string& fromPath, int to, c
     return CopyByReading(sys, from, fromPath, to, toPath);
 }
 
-bool IsSameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
 bool FillCopy(SystemCalls& sys, int from, const std::string& fromPath, const struct stat& info, FileDescriptor& to,
               const std::string& toPath, Durability durability) {
     const struct timespec times[2] = {info.st_atim, info.st_mtim};

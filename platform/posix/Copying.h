@@ -7,6 +7,10 @@
 
 namespace varnolt::posix {
 
+inline bool IsSameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 // Whether a copy must be on the disk before the call returns: a move deletes its source right after.
 enum class Durability { Lazy, Synced };
 

@@ -20,8 +20,6 @@ constexpr mode_t ClaimedFolderMode = 0700;
 // Where the search for a free "Name (n)" gives up; only a broken file system would get this far.
 constexpr int LastFreeNameNumber = 100000;
 
-bool IsSameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
 // Whether a rename failed only because it cannot work here, so that copying may.
 bool RenameCannotWorkHere(int error) { return error == EXDEV || error == EINVAL || error == ENOSYS; }
 
@@ -30,6 +28,18 @@ void TakeBack(SystemCalls& sys, const std::string& created) {
     const int error = errno;
     sys.Unlink(created);
     errno = error;
+}
+
+// Goes up from `path` to the nearest level that exists, listing the missing ones on the way, deepest
+// first. False when a level cannot be looked at for another reason than its absence.
+bool FindNearestExisting(SystemCalls& sys, std::string& path, struct stat& info, std::vector<std::string>& missing) {
+    while (!sys.Stat(path, info)) {
+        const std::string parent = posix::ParentOf(path);
+        if (errno != ENOENT || parent == path) return false;
+        missing.push_back(path);
+        path = parent;
+    }
+    return true;
 }
 
 // The missing folders above a destination, made for it and taken away again when it fails.
@@ -47,14 +57,9 @@ public:
 
     bool Make(const std::string& folder) {
         std::vector<std::string> missing;
-        std::string path = folder;
+        std::string existing = folder;
         struct stat info;
-        while (!sys_.Stat(path, info)) {
-            const std::string parent = posix::ParentOf(path);
-            if (errno != ENOENT || parent == path) return false;
-            missing.push_back(path);
-            path = parent;
-        }
+        if (!FindNearestExisting(sys_, existing, info, missing)) return false;
         for (auto next = missing.rbegin(); next != missing.rend(); ++next) {
             if (!sys_.MakeDirectory(*next, NewFolderMode)) return false;
             created_.push_back(*next);
@@ -75,16 +80,13 @@ private:
 std::optional<bool> DestinationLiesWithin(SystemCalls& sys, const std::string& destination, const struct stat& folder) {
     std::string path = posix::ParentOf(destination);
     struct stat info;
-    while (!sys.Stat(path, info)) {
-        const std::string parent = posix::ParentOf(path);
-        if (errno != ENOENT || parent == path) return std::nullopt;
-        path = parent;
-    }
+    std::vector<std::string> missing;
+    if (!FindNearestExisting(sys, path, info, missing)) return std::nullopt;
     struct stat root;
     if (!sys.Stat("/", root)) return std::nullopt;
     for (;;) {
-        if (IsSameFile(info, folder)) return true;
-        if (IsSameFile(info, root)) return false;
+        if (posix::IsSameFile(info, folder)) return true;
+        if (posix::IsSameFile(info, root)) return false;
         path += "/..";
         if (!sys.Stat(path, info)) return std::nullopt;
     }
