@@ -166,9 +166,13 @@ bool MoveFileAcross(SystemCalls& sys, const std::string& from, const struct stat
     return false;
 }
 
-// For file systems that cannot rename without replacing: a second name, then the first one removed.
-bool MoveFileByLink(SystemCalls& sys, const std::string& from, const std::string& to) {
-    if (!sys.Link(from, to)) return false;
+// Whether a file system refuses hard links as such (or to this user), so that copying may still work.
+bool LinkCannotWorkHere(int error) { return error == EPERM || error == EOPNOTSUPP || error == ENOSYS; }
+
+// For file systems that cannot rename without replacing: a second name, then the first one removed;
+// where there are no hard links either, a copy.
+bool MoveFileByLink(SystemCalls& sys, const std::string& from, const struct stat& entry, const std::string& to) {
+    if (!sys.Link(from, to)) return LinkCannotWorkHere(errno) && MoveFileAcross(sys, from, entry, to);
     if (sys.Unlink(from)) return true;
     TakeBack(sys, to);
     return false;
@@ -186,7 +190,7 @@ bool PosixFileSystem::MoveFile(const std::string& from, const std::string& to) {
     }
     if (sys.RenameNoReplace(from, to)) return true;
     if (errno == EXDEV) return MoveFileAcross(sys, from, entry, to);
-    if (errno == EINVAL || errno == ENOSYS) return MoveFileByLink(sys, from, to);
+    if (errno == EINVAL || errno == ENOSYS) return MoveFileByLink(sys, from, entry, to);
     return false;
 }
 

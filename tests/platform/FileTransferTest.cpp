@@ -164,6 +164,18 @@ TEST_F(FileTransferTest, WhereTheFileSystemRefusesNoReplaceALinkAndUnlinkMove) {
     });
 }
 
+TEST_F(FileTransferTest, WithoutNoReplaceAndWithoutHardLinksAMoveCopies) {
+    FaultInjector faults;
+    faults.FailPathsContaining("/out/", EINVAL, Syscall::Rename);
+    faults.FailPathsContaining("/out/", EPERM, Syscall::Link);
+    PosixFileSystem limited(&faults);
+    dir.File("out/taken.jpg", "theirs");
+    EXPECT_FALSE(limited.MoveFile(source, dir / "out/taken.jpg"));
+    EXPECT_EQ(dir.Read("out/taken.jpg"), "theirs");
+    ASSERT_TRUE(limited.MoveFile(source, dir / "out/photo.jpg"));
+    ExpectMovedIntact();
+}
+
 TEST_F(FileTransferTest, ALinkMovesAsTheLinkItself) {
     ::symlink("../in/photo.jpg", (dir / "in/shortcut").c_str());
     ::symlink("gone", (dir / "in/dangling").c_str());
