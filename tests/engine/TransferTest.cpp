@@ -29,7 +29,11 @@ protected:
     Lines JournalPairs() {
         std::string error;
         EXPECT_TRUE(engine.State().UndoJournal.Save(error)) << error;
-        Lines lines = DecodeTextFile(data.Read(kJournalFileName)).Lines;
+        const std::string bytes = data.Read(kJournalFileName);
+        Lines lines = DecodeTextFile(bytes).Lines;
+        std::string expected; // plain bytes, every line ended by CR LF
+        for (const std::string& line : lines) expected += line + "\r\n";
+        EXPECT_EQ(bytes, expected);
         lines.erase(lines.begin());
         return lines;
     }
