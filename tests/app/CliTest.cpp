@@ -1,0 +1,224 @@
+#include "app/cli/Cli.h"
+#include "app/cli/CommandLine.h"
+#include "app/cli/Console.h"
+#include "engine/Messages.h"
+#include "engine/RunJournal.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <fcntl.h>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <vector>
+
+namespace varnolt::cli {
+namespace {
+
+struct Outcome {
+    int Exit = -1;
+    std::string Out, Err;
+};
+
+// Sets a file's modification time to noon, local time, of the given day.
+void SetDay(const std::string& path, int year, int month, int day) {
+    std::tm local{};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = 12;
+    local.tm_isdst = -1;
+    const timespec times[2] = {{std::mktime(&local), 0}, {std::mktime(&local), 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    Outcome Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), {"varnolt-cli", "--data-dir", data.Path()});
+        std::ostringstream out, err;
+        Outcome outcome;
+        outcome.Exit = RunCli(args, out, err, false);
+        outcome.Out = out.str();
+        outcome.Err = err.str();
+        return outcome;
+    }
+
+    // Three files on two days, one of them in a subfolder.
+    void MakeSmallTree() {
+        SetDay(tree.File("b.txt", "b"), 2011, 3, 7);
+        SetDay(tree.File("A song.mp3", "a"), 2011, 3, 7);
+        SetDay(tree.File("deeper/Été.jpg", "c"), 2012, 12, 25);
+    }
+
+    std::string Source() const { return tree.Path() + "."; } // normalised by the front-end
+    std::string Result() const { return out.Path() + "result"; }
+
+    TempDir data, tree, out;
+};
+
+TEST_F(CliTest, PreviewPrintsTheTreeIndentedTwoSpacesALevel) {
+    MakeSmallTree();
+    const auto outcome = Cli({"--preview", "--include-subfolders", Source(), "--to", Result()});
+    EXPECT_EQ(outcome.Exit, kExitOk) << outcome.Err;
+    EXPECT_EQ(outcome.Out, Result() + "\n"
+                                      "  2011-3-7\n"
+                                      "    A song.mp3\n"
+                                      "    b.txt\n"
+                                      "  2012-12-25\n"
+                                      "    Été.jpg\n");
+    EXPECT_EQ(outcome.Err, "");
+    EXPECT_FALSE(out.Exists("result"));
+}
+
+TEST_F(CliTest, PreviewOfNestedCategoriesWithoutAResultLocation) {
+    MakeSmallTree();
+    const auto outcome = Cli({"--preview", "--method", "type", "--group", "music,image", "--every-type", Source()});
+    EXPECT_EQ(outcome.Exit, kExitOk) << outcome.Err;
+    EXPECT_EQ(outcome.Out, std::string(Messages::NoResultLocationRoot) + "\n"
+                                                                         "  Music files\n"
+                                                                         "    mp3\n"
+                                                                         "      A song.mp3\n"
+                                                                         "  txt\n"
+                                                                         "    b.txt\n");
+}
+
+TEST_F(CliTest, RefusalsPrintTheEnginesTextAndExitWithOne) {
+    MakeSmallTree();
+    tree.File("taken", "a file where the result folder should go");
+    const struct {
+        std::vector<std::string> Args;
+        std::string Message;
+    } cases[] = {
+        {{"--run", "--to", Result()}, Messages::NoSources},
+        {{"--run", Source()}, Messages::NoResultLocation},
+        {{"--run", Source(), "--to", out.Path() + "missing/result"}, Messages::InvalidResultLocation},
+        {{"--run", Source(), "--to", tree.Path() + "taken"},
+         std::string(Messages::CannotCreateResultFolder) + tree.Path() + "taken"},
+        {{"--preview", "--method", "type", Source()}, Messages::NoTypeGroup},
+        {{"--preview", "--method", "number", Source()}, Messages::NoSubfolderName},
+        {{"--preview", "--method", "type", "--other1", " =mp3", Source()}, Messages::NoOtherFolderName},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.Args));
+        const auto outcome = Cli(c.Args);
+        EXPECT_EQ(outcome.Exit, kExitRefused);
+        EXPECT_EQ(outcome.Err, c.Message + "\n");
+        EXPECT_EQ(outcome.Out, "");
+    }
+    EXPECT_TRUE(tree.Exists("b.txt"));
+    EXPECT_FALSE(data.Exists(kJournalFileName));
+}
+
+TEST_F(CliTest, RunAndUndoShareTheJournalInTheDataFolder) {
+    MakeSmallTree();
+    const auto run = Cli({"--run", "--include-subfolders", Source(), "--to", Result()});
+    EXPECT_EQ(run.Exit, kExitOk) << run.Err;
+    EXPECT_EQ(run.Out, "Classify done. 3 files were classified!\n");
+    EXPECT_TRUE(out.Exists("result/2011-3-7/b.txt"));
+    EXPECT_TRUE(out.Exists("result/2012-12-25/Été.jpg"));
+    EXPECT_FALSE(tree.Exists("b.txt"));
+    EXPECT_TRUE(data.Exists(kJournalFileName));
+
+    const auto declined = Cli({"--undo", "--no"});
+    EXPECT_EQ(declined.Exit, kExitOk);
+    EXPECT_TRUE(out.Exists("result/2011-3-7/b.txt"));
+
+    const auto undo = Cli({"--undo"});
+    EXPECT_EQ(undo.Exit, kExitOk) << undo.Err;
+    EXPECT_EQ(undo.Out, std::string(Messages::UndoDone) + "\n");
+    EXPECT_EQ(tree.Read("b.txt"), "b");
+    EXPECT_EQ(tree.Read("deeper/Été.jpg"), "c");
+    EXPECT_FALSE(out.Exists("result/2011-3-7"));
+    EXPECT_FALSE(data.Exists(kJournalFileName));
+
+    const auto again = Cli({"--undo"});
+    EXPECT_EQ(again.Exit, kExitRefused);
+    EXPECT_FALSE(again.Err.empty());
+    EXPECT_EQ(again.Out, "");
+}
+
+TEST_F(CliTest, CopyLeavesTheSources) {
+    MakeSmallTree();
+    const auto run = Cli({"--run", "--copy", Source(), "--to", Result()});
+    EXPECT_EQ(run.Exit, kExitOk) << run.Err;
+    EXPECT_EQ(run.Out, "Classify done. 2 files were classified!\n");
+    EXPECT_EQ(tree.Read("b.txt"), "b");
+    EXPECT_EQ(out.Read("result/2011-3-7/b.txt"), "b");
+}
+
+TEST_F(CliTest, ACategoryFolderThatCannotBeMadeStopsTheRunUnlessTheUserSaysYes) {
+    MakeSmallTree();
+    out.File("result/2011-3-7", "a file where the category folder should go");
+    const std::string question = std::string(Messages::CannotCreateCategoryPrefix) + Result() + "/2011-3-7" +
+                                 Messages::CannotCreateCategorySuffix;
+
+    const auto stopped = Cli({"--run", Source(), "--to", Result()});
+    EXPECT_EQ(stopped.Exit, kExitRefused);
+    EXPECT_EQ(stopped.Err, question + " No\n");
+    EXPECT_EQ(stopped.Out, "Classify done. 0 files were classified!\n");
+    EXPECT_TRUE(tree.Exists("b.txt"));
+
+    const auto goOn = Cli({"--run", "--yes", Source(), "--to", Result()});
+    EXPECT_EQ(goOn.Exit, kExitRefused); // the items of that category could not be placed
+    EXPECT_EQ(goOn.Err, question + " Yes\n" + question + " Yes\n");
+    EXPECT_TRUE(tree.Exists("b.txt"));
+}
+
+TEST(ConsoleMessageBoxes, AnswersByPolicyAndTreatsLoneOkBoxesAsFailures) {
+    std::ostringstream err;
+    ConsoleMessageBoxes sensible(AnswerPolicy::Sensible, err);
+    EXPECT_EQ(sensible.Show(Messages::RunOrPreview, Messages::Confirmation, Buttons::YesNo, Icon::Question),
+              Answer::Yes);
+    EXPECT_EQ(sensible.Show(Messages::ConfirmUndo, Messages::UndoConfirmationCaption, Buttons::YesNo, Icon::Question),
+              Answer::Yes);
+    EXPECT_EQ(sensible.Show(std::string("3") + Messages::RunCompleted, Messages::Information, Buttons::YesNo,
+                            Icon::Information),
+              Answer::No);
+    EXPECT_EQ(sensible.Show(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question), Answer::Ok);
+    EXPECT_FALSE(sensible.Failed());
+    EXPECT_EQ(err.str(), "");
+
+    EXPECT_EQ(sensible.Show("Can not create result folder:/x", Messages::Information, Buttons::AbortRetryIgnore,
+                            Icon::Information),
+              Answer::Abort);
+    EXPECT_TRUE(sensible.Failed());
+    EXPECT_EQ(err.str(), "Can not create result folder:/x\n");
+
+    ConsoleMessageBoxes no(AnswerPolicy::No, err);
+    EXPECT_EQ(no.Show(Messages::ConfirmUndo, Messages::UndoConfirmationCaption, Buttons::YesNo, Icon::Question),
+              Answer::No);
+    EXPECT_EQ(no.Show(Messages::RunOrPreview, Messages::Confirmation, Buttons::YesNo, Icon::Question), Answer::Yes);
+    EXPECT_FALSE(no.Failed());
+    no.Show("cannot read undo.udo", Messages::Error, Buttons::Ok, Icon::Error);
+    EXPECT_TRUE(no.Failed());
+}
+
+TEST(ConsoleProgress, DrawsAThrottledLineOnlyWhenLive) {
+    std::ostringstream quietErr, liveErr;
+    ConsoleProgress quiet(quietErr, false, [] { return 10; });
+    ConsoleProgress live(liveErr, true, [] { return 10; });
+    for (auto* progress : {&quiet, &live}) progress->SetStatusText(1, "Files: 10, New Categories: 2");
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    for (int i = 0; i < 256; ++i) {
+        quiet.Pump();
+        live.Pump();
+    }
+    EXPECT_EQ(quietErr.str(), "");
+    EXPECT_EQ(liveErr.str().rfind("\r\033[KFiles: 10, New Categories: 2, ", 0), 0u) << liveErr.str();
+    EXPECT_NE(liveErr.str().find(" items/s"), std::string::npos);
+    EXPECT_EQ(live.StatusText(1), "Files: 10, New Categories: 2");
+
+    const auto drawn = liveErr.str().size();
+    for (int i = 0; i < 256; ++i) live.Pump(); // within 100 ms of the last line: nothing new
+    EXPECT_EQ(liveErr.str().size(), drawn);
+    live.ClearLine();
+    EXPECT_EQ(liveErr.str().substr(drawn), "\r\033[K");
+}
+
+} // namespace
+} // namespace varnolt::cli
