@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps configure build run test test-asan clean
+.PHONY: deps configure build run test test-asan clean bench bench-scale
 
 deps:
 	@scripts/install-deps
@@ -29,6 +29,15 @@ $(ASAN_BUILD)/build.ninja: | deps
 test-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The benchmark suite at 100,000 files against the floor and the peers; the table also goes to
+# $(BUILD)/bench-table.md. Memory and scaling at 1,000,000 files: bench-scale.
+bench: build
+	bench/run-bench.sh --files 100000 --build $(BUILD) --table $(BUILD)/bench-table.md
+
+bench-scale: build
+	bench/run-bench.sh --files 1000000 --rounds 1 --jobs "floor-move varnolt-move varnolt-undo varnolt-preview" \
+		--build $(BUILD) --table $(BUILD)/bench-scale-table.md
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
