@@ -10,7 +10,8 @@ int FaultInjector::Before(Syscall call, const std::string& path) {
     std::vector<std::function<void()>> due;
     for (const Action& action : actions_)
         if (action.Kind == call && action.N == countOfKind) due.push_back(action.Run);
-    for (const auto& run : due) run();
+    for (const auto& run : due)
+        run();
     const int error = ErrorFor(call, path, countOfKind, total);
     calls_[static_cast<std::size_t>(total - 1)].Error = error;
     return error;
@@ -22,13 +23,18 @@ int FaultInjector::ErrorFor(Syscall kind, const std::string& path, int countOfKi
         if (matches) return rule.Error;
     }
     for (const PathRule& rule : pathRules_)
-        if ((!rule.Kind || *rule.Kind == kind) && path.find(rule.Text) != std::string::npos) return rule.Error;
+        if ((!rule.Kind || *rule.Kind == kind) && path.find(rule.Text) != std::string::npos)
+            return rule.Error;
     return 0;
 }
 
-void FaultInjector::FailNth(Syscall kind, int n, int error) { nthRules_.push_back({kind, n, error}); }
+void FaultInjector::FailNth(Syscall kind, int n, int error) {
+    nthRules_.push_back({kind, n, error});
+}
 
-void FaultInjector::FailNthCall(int n, int error) { nthRules_.push_back({std::nullopt, n, error}); }
+void FaultInjector::FailNthCall(int n, int error) {
+    nthRules_.push_back({std::nullopt, n, error});
+}
 
 void FaultInjector::FailPathsContaining(std::string text, int error, std::optional<Syscall> kind) {
     pathRules_.push_back({std::move(text), kind, error});

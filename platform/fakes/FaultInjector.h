@@ -12,7 +12,7 @@
 namespace varnolt {
 
 class FaultInjector final : public SyscallHook {
-public:
+  public:
     struct Call {
         Syscall Kind;
         std::string Path;
@@ -35,7 +35,7 @@ public:
     // Every call seen, in order.
     const std::vector<Call>& Calls() const { return calls_; }
 
-private:
+  private:
     struct NthRule {
         std::optional<Syscall> Kind; // any kind when empty
         int N;

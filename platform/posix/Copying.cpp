@@ -39,7 +39,8 @@ Outcome CopyRanges(SystemCalls& sys, int from, int to, const std::string& toPath
     }
 }
 
-bool CopyByReading(SystemCalls& sys, int from, const std::string& fromPath, int to, const std::string& toPath) {
+bool CopyByReading(SystemCalls& sys, int from, const std::string& fromPath, int to,
+                   const std::string& toPath) {
     constexpr std::size_t BufferSize = 256 * 1024;
     const auto buffer = std::make_unique<char[]>(BufferSize);
     for (;;) {
@@ -65,18 +66,19 @@ bool CopyData(SystemCalls& sys, int from, const std::string& fromPath, int to, c
     return CopyByReading(sys, from, fromPath, to, toPath);
 }
 
-bool FillCopy(SystemCalls& sys, int from, const std::string& fromPath, const struct stat& info, FileDescriptor& to,
-              const std::string& toPath, Durability durability) {
+bool FillCopy(SystemCalls& sys, int from, const std::string& fromPath, const struct stat& info,
+              FileDescriptor& to, const std::string& toPath, Durability durability) {
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
     return CopyData(sys, from, fromPath, to.Get(), toPath) &&
-           sys.ChangeMode(to.Get(), toPath, info.st_mode & PermissionBits) && sys.SetTimes(to.Get(), toPath, times) &&
+           sys.ChangeMode(to.Get(), toPath, info.st_mode & PermissionBits) &&
+           sys.SetTimes(to.Get(), toPath, times) &&
            (durability == Durability::Lazy || sys.Sync(to.Get(), toPath)) && to.Close();
 }
 
 } // namespace
 
-bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct stat& expected, const std::string& to,
-                     Durability durability) {
+bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct stat& expected,
+                     const std::string& to, Durability durability) {
     // Non-blocking, so that a fifo put in the file's place meanwhile cannot hold the open; the check
     // after it refuses anything but the regular file that was looked at.
     FileDescriptor source = sys.Open(from, O_RDONLY | O_NONBLOCK | O_NOCTTY);
@@ -153,7 +155,8 @@ bool TreeCopy::ApplyFolderAttributes(const std::string& root, Entry& folder) {
     FileDescriptor fd = sys_.Open(path, O_RDONLY | O_DIRECTORY);
     if (!fd.IsOpen()) return false;
     folder.AttributesApplied = true;
-    return sys_.ChangeMode(fd.Get(), path, folder.FolderMode) && sys_.SetTimes(fd.Get(), path, folder.Times) &&
+    return sys_.ChangeMode(fd.Get(), path, folder.FolderMode) &&
+           sys_.SetTimes(fd.Get(), path, folder.Times) &&
            (durability_ == Durability::Lazy || sys_.Sync(fd.Get(), path));
 }
 

@@ -30,7 +30,7 @@ bool CopySymbolicLink(SystemCalls& sys, const std::string& from, const std::stri
 // Copies what a folder holds into a fresh, empty folder of ours, remembering every entry it creates, so
 // that a failed copy can be taken back and a moved tree removed entry by entry: only what was copied.
 class TreeCopy {
-public:
+  public:
     TreeCopy(SystemCalls& sys, Durability durability) : sys_(sys), durability_(durability) {}
 
     // Copies the content of `from` (which a stat found to be `root`) into the empty folder `to`, which
@@ -45,7 +45,7 @@ public:
     // `removedAny` tells whether at least one was removed.
     bool RemoveOriginals(const std::string& root, bool& removedAny);
 
-private:
+  private:
     struct Entry {
         std::string Relative; // from the root, without a leading "/"
         bool IsFolder = false;

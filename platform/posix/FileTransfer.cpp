@@ -21,7 +21,9 @@ constexpr mode_t ClaimedFolderMode = 0700;
 constexpr int LastFreeNameNumber = 100000;
 
 // Whether a rename failed only because it cannot work here, so that copying may.
-bool RenameCannotWorkHere(int error) { return error == EXDEV || error == EINVAL || error == ENOSYS; }
+bool RenameCannotWorkHere(int error) {
+    return error == EXDEV || error == EINVAL || error == ENOSYS;
+}
 
 // Removes a file just created by a move that then failed; keeps the errno of that failure.
 void TakeBack(SystemCalls& sys, const std::string& created) {
@@ -32,7 +34,8 @@ void TakeBack(SystemCalls& sys, const std::string& created) {
 
 // Goes up from `path` to the nearest level that exists, listing the missing ones on the way, deepest
 // first. False when a level cannot be looked at for another reason than its absence.
-bool FindNearestExisting(SystemCalls& sys, std::string& path, struct stat& info, std::vector<std::string>& missing) {
+bool FindNearestExisting(SystemCalls& sys, std::string& path, struct stat& info,
+                         std::vector<std::string>& missing) {
     while (!sys.Stat(path, info)) {
         const std::string parent = posix::ParentOf(path);
         if (errno != ENOENT || parent == path) return false;
@@ -44,14 +47,15 @@ bool FindNearestExisting(SystemCalls& sys, std::string& path, struct stat& info,
 
 // The missing folders above a destination, made for it and taken away again when it fails.
 class MissingParents {
-public:
+  public:
     explicit MissingParents(SystemCalls& sys) : sys_(sys) {}
     MissingParents(const MissingParents&) = delete;
     MissingParents& operator=(const MissingParents&) = delete;
     ~MissingParents() {
         if (kept_) return;
         const int error = errno;
-        for (auto folder = created_.rbegin(); folder != created_.rend(); ++folder) sys_.RemoveDirectory(*folder);
+        for (auto folder = created_.rbegin(); folder != created_.rend(); ++folder)
+            sys_.RemoveDirectory(*folder);
         errno = error;
     }
 
@@ -69,7 +73,7 @@ public:
 
     void Keep() { kept_ = true; }
 
-private:
+  private:
     SystemCalls& sys_;
     std::vector<std::string> created_;
     bool kept_ = false;
@@ -77,7 +81,8 @@ private:
 
 // Whether the folder that will hold `destination` is `folder` or lies inside it, going up by ".." from
 // the nearest existing folder; nullopt when that cannot be told.
-std::optional<bool> DestinationLiesWithin(SystemCalls& sys, const std::string& destination, const struct stat& folder) {
+std::optional<bool> DestinationLiesWithin(SystemCalls& sys, const std::string& destination,
+                                          const struct stat& folder) {
     std::string path = posix::ParentOf(destination);
     struct stat info;
     std::vector<std::string> missing;
@@ -115,10 +120,12 @@ std::optional<std::string> ClaimFolder(SystemCalls& sys, const std::string& targ
 }
 
 // Recreates the link `from` at the first free name from "Name (first)" on and removes the original.
-bool MoveLinkAcross(SystemCalls& sys, const std::string& from, const std::string& target, int first) {
+bool MoveLinkAcross(SystemCalls& sys, const std::string& from, const std::string& target, int first,
+                    std::string& placed) {
     for (int n = first; n <= LastFreeNameNumber; ++n) {
         const std::string candidate = posix::NumberedName(target, n);
         if (posix::CopySymbolicLink(sys, from, candidate)) {
+            placed = candidate;
             if (sys.Unlink(from)) return true;
             TakeBack(sys, candidate);
             return false;
@@ -129,10 +136,11 @@ bool MoveLinkAcross(SystemCalls& sys, const std::string& from, const std::string
 }
 
 // Copies the whole folder to a free name, and removes the source only once everything is copied.
-bool MoveTreeAcross(SystemCalls& sys, const std::string& from, const struct stat& folder, const std::string& target,
-                    int first) {
+bool MoveTreeAcross(SystemCalls& sys, const std::string& from, const struct stat& folder,
+                    const std::string& target, int first, std::string& placed) {
     const auto claimed = ClaimFolder(sys, target, first);
     if (!claimed) return false;
+    placed = *claimed;
     posix::TreeCopy copy(sys, Durability::Synced);
     if (!copy.Copy(from, folder, *claimed) || !posix::SyncFolder(sys, posix::ParentOf(*claimed))) {
         copy.RemoveCopies(*claimed);
@@ -141,9 +149,9 @@ bool MoveTreeAcross(SystemCalls& sys, const std::string& from, const struct stat
     bool removedAny = false;
     if (copy.RemoveOriginals(from, removedAny)) return true;
     // While the source is whole, the failure leaves things as they were; once part of it is gone, the
-    // copy is the one complete version and stays.
+    // copy is the one complete version: it stays, and the move counts as made, so that it is journaled.
     if (!removedAny) copy.RemoveCopies(*claimed);
-    return false;
+    return removedAny;
 }
 
 // Makes `to` a copy of the entry `from` on another file system, on the disk before the source goes.
@@ -159,7 +167,8 @@ bool CopyForMove(SystemCalls& sys, const std::string& from, const struct stat& e
     return false;
 }
 
-bool MoveFileAcross(SystemCalls& sys, const std::string& from, const struct stat& entry, const std::string& to) {
+bool MoveFileAcross(SystemCalls& sys, const std::string& from, const struct stat& entry,
+                    const std::string& to) {
     if (!CopyForMove(sys, from, entry, to)) return false;
     if (sys.Unlink(from)) return true;
     TakeBack(sys, to);
@@ -167,11 +176,14 @@ bool MoveFileAcross(SystemCalls& sys, const std::string& from, const struct stat
 }
 
 // Whether a file system refuses hard links as such (or to this user), so that copying may still work.
-bool LinkCannotWorkHere(int error) { return error == EPERM || error == EOPNOTSUPP || error == ENOSYS; }
+bool LinkCannotWorkHere(int error) {
+    return error == EPERM || error == EOPNOTSUPP || error == ENOSYS;
+}
 
 // For file systems that cannot rename without replacing: a second name, then the first one removed;
 // where there are no hard links either, a copy.
-bool MoveFileByLink(SystemCalls& sys, const std::string& from, const struct stat& entry, const std::string& to) {
+bool MoveFileByLink(SystemCalls& sys, const std::string& from, const struct stat& entry,
+                    const std::string& to) {
     if (!sys.Link(from, to)) return LinkCannotWorkHere(errno) && MoveFileAcross(sys, from, entry, to);
     if (sys.Unlink(from)) return true;
     TakeBack(sys, to);
@@ -205,7 +217,7 @@ bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
     return posix::CopyRegularFile(sys, from, info, to, Durability::Lazy);
 }
 
-bool PosixFileSystem::MoveFolder(const std::string& from, const std::string& to) {
+bool PosixFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt) {
     SystemCalls sys(hook_);
     const std::string source = posix::WithoutTrailingSlash(from);
     const std::string target = posix::WithoutTrailingSlash(to);
@@ -220,24 +232,29 @@ bool PosixFileSystem::MoveFolder(const std::string& from, const std::string& to)
     const bool isLink = S_ISLNK(entry.st_mode);
     MissingParents parents(sys);
     // Only a real folder can end up inside itself; a link may well move into the folder it points to.
-    if (isLink ? !parents.Make(posix::ParentOf(target)) : !PrepareFolderDestination(sys, target, folder, parents))
+    if (isLink ? !parents.Make(posix::ParentOf(target))
+               : !PrepareFolderDestination(sys, target, folder, parents))
         return false;
     int n = 1;
     for (; n <= LastFreeNameNumber; ++n) {
         if (sys.RenameNoReplace(source, posix::NumberedName(target, n))) {
             parents.Keep();
+            if (placedAt) *placedAt = posix::NumberedName(target, n);
             return true;
         }
         if (errno != EEXIST) break;
     }
     if (!RenameCannotWorkHere(errno)) return false;
-    const bool moved =
-        isLink ? MoveLinkAcross(sys, source, target, n) : MoveTreeAcross(sys, source, entry, target, n);
-    if (moved) parents.Keep();
-    return moved;
+    std::string placed;
+    const bool moved = isLink ? MoveLinkAcross(sys, source, target, n, placed)
+                              : MoveTreeAcross(sys, source, entry, target, n, placed);
+    if (!moved) return false;
+    parents.Keep();
+    if (placedAt) *placedAt = placed;
+    return true;
 }
 
-bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to) {
+bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt) {
     SystemCalls sys(hook_);
     const std::string source = posix::WithoutTrailingSlash(from);
     const std::string target = posix::WithoutTrailingSlash(to);
@@ -257,6 +274,7 @@ bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to)
         return false;
     }
     parents.Keep();
+    if (placedAt) *placedAt = *claimed;
     return true;
 }
 

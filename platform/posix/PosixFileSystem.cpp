@@ -16,23 +16,40 @@ using posix::SystemCalls;
 
 const char* SyscallName(Syscall call) {
     switch (call) {
-    case Syscall::Stat: return "stat";
-    case Syscall::OpenDir: return "opendir";
-    case Syscall::ReadDir: return "readdir";
-    case Syscall::MakeDir: return "mkdir";
-    case Syscall::RemoveDir: return "rmdir";
-    case Syscall::Unlink: return "unlink";
-    case Syscall::Rename: return "rename";
-    case Syscall::Link: return "link";
-    case Syscall::Symlink: return "symlink";
-    case Syscall::Open: return "open";
-    case Syscall::Read: return "read";
-    case Syscall::Write: return "write";
-    case Syscall::Sync: return "fsync";
-    case Syscall::Copy: return "copy";
-    case Syscall::Chmod: return "chmod";
-    case Syscall::Utimens: return "utimens";
-    case Syscall::ReadLink: return "readlink";
+    case Syscall::Stat:
+        return "stat";
+    case Syscall::OpenDir:
+        return "opendir";
+    case Syscall::ReadDir:
+        return "readdir";
+    case Syscall::MakeDir:
+        return "mkdir";
+    case Syscall::RemoveDir:
+        return "rmdir";
+    case Syscall::Unlink:
+        return "unlink";
+    case Syscall::Rename:
+        return "rename";
+    case Syscall::Link:
+        return "link";
+    case Syscall::Symlink:
+        return "symlink";
+    case Syscall::Open:
+        return "open";
+    case Syscall::Read:
+        return "read";
+    case Syscall::Write:
+        return "write";
+    case Syscall::Sync:
+        return "fsync";
+    case Syscall::Copy:
+        return "copy";
+    case Syscall::Chmod:
+        return "chmod";
+    case Syscall::Utimens:
+        return "utimens";
+    case Syscall::ReadLink:
+        return "readlink";
     }
     return "?";
 }
@@ -42,7 +59,9 @@ namespace {
 constexpr mode_t NewFileMode = 0666; // narrowed by the umask
 constexpr mode_t NewFolderMode = 0777;
 
-std::string ErrorText(int error) { return std::strerror(error); }
+std::string ErrorText(int error) {
+    return std::strerror(error);
+}
 
 // Whether the entry `path` of a listing is a folder, following a link to where it points.
 bool IsListedFolder(SystemCalls& sys, const std::string& path, unsigned char type) {
@@ -53,14 +72,14 @@ bool IsListedFolder(SystemCalls& sys, const std::string& path, unsigned char typ
 }
 
 class PosixAppendFile final : public AppendFile {
-public:
+  public:
     PosixAppendFile(SystemCalls sys, FileDescriptor fd, std::string path)
         : sys_(sys), fd_(std::move(fd)), path_(std::move(path)) {}
 
     bool Append(std::string_view bytes) override { return sys_.WriteAll(fd_.Get(), path_, bytes); }
     bool Sync() override { return sys_.Sync(fd_.Get(), path_); }
 
-private:
+  private:
     SystemCalls sys_;
     FileDescriptor fd_;
     std::string path_;
@@ -128,9 +147,13 @@ bool PosixFileSystem::MakeFolder(const std::string& path) {
     return SystemCalls(hook_).MakeDirectory(path, NewFolderMode);
 }
 
-bool PosixFileSystem::RemoveFolder(const std::string& path) { return SystemCalls(hook_).RemoveDirectory(path); }
+bool PosixFileSystem::RemoveFolder(const std::string& path) {
+    return SystemCalls(hook_).RemoveDirectory(path);
+}
 
-bool PosixFileSystem::DeleteFile(const std::string& path) { return SystemCalls(hook_).Unlink(path); }
+bool PosixFileSystem::DeleteFile(const std::string& path) {
+    return SystemCalls(hook_).Unlink(path);
+}
 
 std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& path, std::string& error) {
     SystemCalls sys(hook_);
@@ -178,7 +201,8 @@ bool PosixFileSystem::ReplaceFile(const std::string& path, std::string_view cont
 
 std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string& path, std::string& error) {
     SystemCalls sys(hook_);
-    FileDescriptor fd = sys.Open(path, O_WRONLY | O_CREAT | O_TRUNC | O_APPEND, NewFileMode);
+    // Non-blocking: a fifo in the file's place fails at once instead of waiting for a reader.
+    FileDescriptor fd = sys.Open(path, O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_NONBLOCK, NewFileMode);
     if (!fd.IsOpen()) {
         error = ErrorText(errno);
         return nullptr;

@@ -10,23 +10,23 @@ namespace varnolt {
 
 // The kinds of system call this file system makes, each one a point where a hook can make it fail.
 enum class Syscall {
-    Stat,     // stat, lstat, fstat, statx
-    OpenDir,  // opendir
-    ReadDir,  // readdir
-    MakeDir,  // mkdir
+    Stat,      // stat, lstat, fstat, statx
+    OpenDir,   // opendir
+    ReadDir,   // readdir
+    MakeDir,   // mkdir
     RemoveDir, // rmdir
-    Unlink,   // unlink
-    Rename,   // renameat2, and rename where one of the program's own files is replaced on purpose
-    Link,     // link
-    Symlink,  // symlink
-    Open,     // open
-    Read,     // read
-    Write,    // write
-    Sync,     // fsync
-    Copy,     // FICLONE, copy_file_range
-    Chmod,    // fchmod
-    Utimens,  // futimens, utimensat
-    ReadLink, // readlink
+    Unlink,    // unlink
+    Rename,    // renameat2, and rename where one of the program's own files is replaced on purpose
+    Link,      // link
+    Symlink,   // symlink
+    Open,      // open
+    Read,      // read
+    Write,     // write
+    Sync,      // fsync
+    Copy,      // FICLONE, copy_file_range
+    Chmod,     // fchmod, chmod
+    Utimens,   // futimens
+    ReadLink,  // readlink
 };
 inline constexpr int SyscallKindCount = static_cast<int>(Syscall::ReadLink) + 1;
 
@@ -35,14 +35,14 @@ const char* SyscallName(Syscall call);
 // Sees every system call just before it is made. `path` is the entry the call acts on; for a call that
 // involves two paths (rename, link, symlink, copying data) it is the one being created or written.
 class SyscallHook {
-public:
+  public:
     virtual ~SyscallHook() = default;
     // An errno value to make the call fail with (the call is then not made), or 0 to let it run.
     virtual int Before(Syscall call, const std::string& path) = 0;
 };
 
 class PosixFileSystem final : public FileSystem {
-public:
+  public:
     explicit PosixFileSystem(SyscallHook* hook = nullptr);
 
     bool FolderExists(const std::string& path) override;
@@ -57,15 +57,15 @@ public:
 
     bool MoveFile(const std::string& from, const std::string& to) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
-    bool MoveFolder(const std::string& from, const std::string& to) override;
-    bool CopyFolder(const std::string& from, const std::string& to) override;
+    bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
+    bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
 
     std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) override;
     bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) override;
     std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::string& error) override;
     bool ReplaceWith(const std::string& from, const std::string& to) override;
 
-private:
+  private:
     SyscallHook* hook_;
 };
 

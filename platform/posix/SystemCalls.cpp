@@ -6,19 +6,30 @@
 #include <linux/fs.h>
 #include <stdio.h>
 #include <sys/ioctl.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace varnolt::posix {
 
 namespace {
 
-// Runs a system call again for as long as a signal interrupts it.
-template <typename Call>
-auto RetryOnInterrupt(Call call) {
+// Runs a system call again for as long as a signal interrupts it (slow and network file systems can
+// be interrupted in any call).
+template <typename Call> auto RetryOnInterrupt(Call call) {
     for (;;) {
         auto result = call();
-        if (result != -1 || errno != EINTR) return result;
+        bool failed = false;
+        if constexpr (std::is_pointer_v<decltype(result)>)
+            failed = result == nullptr;
+        else
+            failed = result == -1;
+        if (!failed || errno != EINTR) return result;
     }
+}
+
+// The same for the calls whose only result is success or failure.
+template <typename Call> bool Succeeds(Call call) {
+    return RetryOnInterrupt(call) == 0;
 }
 
 } // namespace
@@ -31,7 +42,9 @@ FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
     return *this;
 }
 
-FileDescriptor::~FileDescriptor() { Close(); }
+FileDescriptor::~FileDescriptor() {
+    Close();
+}
 
 bool FileDescriptor::Close() {
     if (fd_ < 0) return true;
@@ -46,7 +59,9 @@ int FileDescriptor::Release() {
     return fd;
 }
 
-void CloseDirectory::operator()(DIR* dir) const { ::closedir(dir); }
+void CloseDirectory::operator()(DIR* dir) const {
+    ::closedir(dir);
+}
 
 bool SystemCalls::Allowed(Syscall call, const std::string& path) {
     if (!hook_) return true;
@@ -57,25 +72,27 @@ bool SystemCalls::Allowed(Syscall call, const std::string& path) {
 }
 
 bool SystemCalls::Stat(const std::string& path, struct stat& info) {
-    return Allowed(Syscall::Stat, path) && ::stat(path.c_str(), &info) == 0;
+    return Allowed(Syscall::Stat, path) && Succeeds([&] { return ::stat(path.c_str(), &info); });
 }
 
 bool SystemCalls::LinkStat(const std::string& path, struct stat& info) {
-    return Allowed(Syscall::Stat, path) && ::lstat(path.c_str(), &info) == 0;
+    return Allowed(Syscall::Stat, path) && Succeeds([&] { return ::lstat(path.c_str(), &info); });
 }
 
 bool SystemCalls::FileStat(int fd, const std::string& path, struct stat& info) {
-    return Allowed(Syscall::Stat, path) && ::fstat(fd, &info) == 0;
+    return Allowed(Syscall::Stat, path) && Succeeds([&] { return ::fstat(fd, &info); });
 }
 
 bool SystemCalls::ExtendedStat(const std::string& path, struct statx& info) {
-    return Allowed(Syscall::Stat, path) &&
-           ::statx(AT_FDCWD, path.c_str(), AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME, &info) == 0;
+    return Allowed(Syscall::Stat, path) && Succeeds([&] {
+               return ::statx(AT_FDCWD, path.c_str(), AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME,
+                              &info);
+           });
 }
 
 DirectoryHandle SystemCalls::OpenDirectory(const std::string& path) {
     if (!Allowed(Syscall::OpenDir, path)) return nullptr;
-    return DirectoryHandle(::opendir(path.c_str()));
+    return DirectoryHandle(RetryOnInterrupt([&] { return ::opendir(path.c_str()); }));
 }
 
 dirent* SystemCalls::ReadDirectory(DIR* dir, const std::string& path) {
@@ -85,39 +102,42 @@ dirent* SystemCalls::ReadDirectory(DIR* dir, const std::string& path) {
 }
 
 bool SystemCalls::MakeDirectory(const std::string& path, mode_t mode) {
-    return Allowed(Syscall::MakeDir, path) && ::mkdir(path.c_str(), mode) == 0;
+    return Allowed(Syscall::MakeDir, path) && Succeeds([&] { return ::mkdir(path.c_str(), mode); });
 }
 
 bool SystemCalls::RemoveDirectory(const std::string& path) {
-    return Allowed(Syscall::RemoveDir, path) && ::rmdir(path.c_str()) == 0;
+    return Allowed(Syscall::RemoveDir, path) && Succeeds([&] { return ::rmdir(path.c_str()); });
 }
 
 bool SystemCalls::Unlink(const std::string& path) {
-    return Allowed(Syscall::Unlink, path) && ::unlink(path.c_str()) == 0;
+    return Allowed(Syscall::Unlink, path) && Succeeds([&] { return ::unlink(path.c_str()); });
 }
 
 bool SystemCalls::RenameNoReplace(const std::string& from, const std::string& to) {
-    return Allowed(Syscall::Rename, to) &&
-           ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+    return Allowed(Syscall::Rename, to) && Succeeds([&] {
+               return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+           });
 }
 
 bool SystemCalls::RenameReplacing(const std::string& from, const std::string& to) {
-    return Allowed(Syscall::Rename, to) && ::rename(from.c_str(), to.c_str()) == 0;
+    return Allowed(Syscall::Rename, to) && Succeeds([&] { return ::rename(from.c_str(), to.c_str()); });
 }
 
 bool SystemCalls::Link(const std::string& from, const std::string& to) {
-    return Allowed(Syscall::Link, to) && ::link(from.c_str(), to.c_str()) == 0;
+    return Allowed(Syscall::Link, to) && Succeeds([&] { return ::link(from.c_str(), to.c_str()); });
 }
 
 bool SystemCalls::Symlink(const std::string& target, const std::string& path) {
-    return Allowed(Syscall::Symlink, path) && ::symlink(target.c_str(), path.c_str()) == 0;
+    return Allowed(Syscall::Symlink, path) &&
+           Succeeds([&] { return ::symlink(target.c_str(), path.c_str()); });
 }
 
 std::optional<std::string> SystemCalls::ReadLink(const std::string& path) {
     if (!Allowed(Syscall::ReadLink, path)) return std::nullopt;
     // A link's target can be as long as PATH_MAX; a result that fills the buffer may have been cut.
     std::string target(PATH_MAX, '\0');
-    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    const ssize_t length =
+        RetryOnInterrupt([&] { return ::readlink(path.c_str(), target.data(), target.size()); });
     if (length < 0) return std::nullopt;
     if (static_cast<std::size_t>(length) == target.size()) {
         errno = ENAMETOOLONG;
@@ -148,11 +168,11 @@ bool SystemCalls::WriteAll(int fd, const std::string& path, std::string_view byt
 }
 
 bool SystemCalls::Sync(int fd, const std::string& path) {
-    return Allowed(Syscall::Sync, path) && RetryOnInterrupt([&] { return ::fsync(fd); }) == 0;
+    return Allowed(Syscall::Sync, path) && Succeeds([&] { return ::fsync(fd); });
 }
 
 bool SystemCalls::Clone(int to, int from, const std::string& path) {
-    return Allowed(Syscall::Copy, path) && ::ioctl(to, FICLONE, from) == 0;
+    return Allowed(Syscall::Copy, path) && Succeeds([&] { return ::ioctl(to, FICLONE, from); });
 }
 
 long SystemCalls::CopyRange(int to, int from, const std::string& path, std::size_t size) {
@@ -161,15 +181,15 @@ long SystemCalls::CopyRange(int to, int from, const std::string& path, std::size
 }
 
 bool SystemCalls::ChangeMode(int fd, const std::string& path, mode_t mode) {
-    return Allowed(Syscall::Chmod, path) && ::fchmod(fd, mode) == 0;
+    return Allowed(Syscall::Chmod, path) && Succeeds([&] { return ::fchmod(fd, mode); });
 }
 
 bool SystemCalls::SetTimes(int fd, const std::string& path, const struct timespec times[2]) {
-    return Allowed(Syscall::Utimens, path) && ::futimens(fd, times) == 0;
+    return Allowed(Syscall::Utimens, path) && Succeeds([&] { return ::futimens(fd, times); });
 }
 
 bool SystemCalls::ChangeModeAt(const std::string& path, mode_t mode) {
-    return Allowed(Syscall::Chmod, path) && ::chmod(path.c_str(), mode) == 0;
+    return Allowed(Syscall::Chmod, path) && Succeeds([&] { return ::chmod(path.c_str(), mode); });
 }
 
 } // namespace varnolt::posix

@@ -4,18 +4,17 @@
 #include "platform/posix/PosixFileSystem.h"
 
 #include <dirent.h>
-#include <sys/stat.h>
-
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace varnolt::posix {
 
 // An open file descriptor, closed when it goes.
 class FileDescriptor {
-public:
+  public:
     FileDescriptor() = default;
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.Release()) {}
@@ -27,7 +26,7 @@ public:
     // Closes now and reports whether the kernel accepted the close (a late write error shows here).
     bool Close();
 
-private:
+  private:
     int Release();
     int fd_ = -1;
 };
@@ -38,7 +37,7 @@ struct CloseDirectory {
 using DirectoryHandle = std::unique_ptr<DIR, CloseDirectory>;
 
 class SystemCalls {
-public:
+  public:
     explicit SystemCalls(SyscallHook* hook) : hook_(hook) {}
 
     bool Stat(const std::string& path, struct stat& info);     // follows links
@@ -74,7 +73,7 @@ public:
     bool SetTimes(int fd, const std::string& path, const struct timespec times[2]);
     bool ChangeModeAt(const std::string& path, mode_t mode);
 
-private:
+  private:
     // False (with errno set) when the hook makes this call fail.
     bool Allowed(Syscall call, const std::string& path);
 

@@ -2,9 +2,8 @@
 // Runs an operation again and again, with one of its system calls failing each time.
 #include "platform/fakes/FaultInjector.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

@@ -1,11 +1,10 @@
 #pragma once
 // Running an operation that must never wait on a fifo.
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <fcntl.h>
 #include <functional>
 #include <future>
+#include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
 

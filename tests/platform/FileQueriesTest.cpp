@@ -3,11 +3,10 @@
 #include "platform/posix/PosixFileSystem.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,7 +19,7 @@ void SetTimes(const std::string& path, time_t access, time_t write) {
 }
 
 class FileQueriesTest : public ::testing::Test {
-protected:
+  protected:
     FileQueriesTest() {
         file = dir.File("file.txt", "12345");
         folder = dir.Folder("folder");
@@ -106,7 +105,7 @@ TEST_F(FileQueriesTest, ListingFlagsFoldersAndLinksToFolders) {
     ASSERT_TRUE(fs.ListFolder(dir.Path(), entries));
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.Name < b.Name; });
     const std::vector<std::pair<std::string, bool>> expected = {
-        {"dangling", false}, {"fifo", false},          {"file.txt", false},
+        {"dangling", false}, {"fifo", false},         {"file.txt", false},
         {"folder", true},    {"link-to-file", false}, {"link-to-folder", true}};
     ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {

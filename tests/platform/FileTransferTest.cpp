@@ -6,10 +6,9 @@
 #include "tests/platform/Fifo.h"
 #include "tests/platform/TreeSnapshot.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,7 +30,7 @@ void SetTimes(const std::string& path, struct timespec access, struct timespec w
 }
 
 class FileTransferTest : public ::testing::Test {
-protected:
+  protected:
     FileTransferTest() {
         source = dir.File("in/photo.jpg", std::string(300'000, 'x') + "end");
         ::chmod(source.c_str(), 0640);
@@ -41,7 +40,9 @@ protected:
     }
 
     // Every rename crosses a file system boundary, as to another disk.
-    static void CrossDevice(FaultInjector& faults) { faults.FailPathsContaining("/out/", EXDEV, Syscall::Rename); }
+    static void CrossDevice(FaultInjector& faults) {
+        faults.FailPathsContaining("/out/", EXDEV, Syscall::Rename);
+    }
 
     void ExpectMovedIntact() {
         EXPECT_FALSE(dir.Exists("in/photo.jpg"));
@@ -91,7 +92,8 @@ TEST_F(FileTransferTest, MoveAcrossFileSystemsCopiesDataModeAndTimesThenRemovesT
     PosixFileSystem crossing(&faults);
     ASSERT_TRUE(crossing.MoveFile(source, dir / "out/photo.jpg"));
     ExpectMovedIntact();
-    EXPECT_GE(faults.Count(Syscall::Sync), 2) << "the copy and its folder reach the disk before the source goes";
+    EXPECT_GE(faults.Count(Syscall::Sync), 2)
+        << "the copy and its folder reach the disk before the source goes";
 }
 
 TEST_F(FileTransferTest, MoveAcrossFileSystemsDoesNotReplaceATakenName) {
@@ -107,7 +109,8 @@ TEST_F(FileTransferTest, MoveAcrossFileSystemsDoesNotReplaceATakenName) {
 TEST_F(FileTransferTest, MoveToAnotherRealFileSystem) {
     struct stat here = LinkStat(dir.Path());
     struct stat there {};
-    if (::stat("/dev/shm", &there) != 0 || here.st_dev == there.st_dev) GTEST_SKIP() << "no second file system";
+    if (::stat("/dev/shm", &there) != 0 || here.st_dev == there.st_dev)
+        GTEST_SKIP() << "no second file system";
     std::string target = "/dev/shm/varnolt-move-XXXXXX";
     ASSERT_TRUE(::mkdtemp(target.data()));
     target += "/photo.jpg";
@@ -243,16 +246,18 @@ TEST_F(FileTransferTest, CopyOfAFifoFailsAtOnceWithoutReadingIt) {
 
 // Each way of copying data: cloning blocks, copying in the kernel, reading and writing.
 class CopyMethodTest : public FileTransferTest, public ::testing::WithParamInterface<int> {
-protected:
+  protected:
     // Makes the first `unsupported` calls that copy in the kernel fail as unsupported.
     static void Restrict(FaultInjector& faults, int unsupported) {
-        for (int n = 1; n <= unsupported; ++n) faults.FailNth(Syscall::Copy, n, EOPNOTSUPP);
+        for (int n = 1; n <= unsupported; ++n)
+            faults.FailNth(Syscall::Copy, n, EOPNOTSUPP);
     }
 };
 
 TEST_P(CopyMethodTest, CopiesEveryByte) {
     std::string content;
-    for (long i = 0; i < 700'000; ++i) content += static_cast<char>(i * 7919 % 251);
+    for (long i = 0; i < 700'000; ++i)
+        content += static_cast<char>(i * 7919 % 251);
     const std::string from = dir.File("in/big.bin", content);
     FaultInjector faults;
     Restrict(faults, GetParam());

@@ -7,10 +7,9 @@
 #include "tests/platform/Fifo.h"
 #include "tests/platform/TreeSnapshot.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,7 +45,9 @@ void MakeAlbum(const TempDir& dir, const std::string& album) {
 }
 
 // Every rename into `out` crosses a file system boundary, as to another disk.
-void CrossDevice(FaultInjector& faults) { faults.FailPathsContaining("/out/", EXDEV, Syscall::Rename); }
+void CrossDevice(FaultInjector& faults) {
+    faults.FailPathsContaining("/out/", EXDEV, Syscall::Rename);
+}
 
 // A fresh album in "in/Album" and an `out` folder, for one run of a fault campaign.
 struct AlbumTree {
@@ -60,7 +61,7 @@ struct AlbumTree {
 };
 
 class FolderTransferTest : public ::testing::Test {
-protected:
+  protected:
     FolderTransferTest() {
         MakeAlbum(dir, "in/Album");
         original = Snapshot(dir / "in/Album");
@@ -135,50 +136,54 @@ TEST_F(FolderTransferTest, MoveAcrossFileSystemsCopiesTheTreeWithLinksModesAndTi
 }
 
 TEST_F(FolderTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLosesNothing) {
-    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
-        const AlbumTree album("out");
-        const TempDir& tree = album.tree;
-        const TreeSnapshot& before = album.before;
-        CrossDevice(faults);
-        PosixFileSystem failing(&faults);
-        const bool moved = failing.MoveFolder(tree / "in/Album", tree / "out/new/Album");
-        SCOPED_TRACE(describe());
-        if (moved) {
-            EXPECT_FALSE(tree.Exists("in/Album"));
+    FailEachCallInTurn(
+        [&](FaultInjector& faults, auto describe) {
+            const AlbumTree album("out");
+            const TempDir& tree = album.tree;
+            const TreeSnapshot& before = album.before;
+            CrossDevice(faults);
+            PosixFileSystem failing(&faults);
+            const bool moved = failing.MoveFolder(tree / "in/Album", tree / "out/new/Album");
+            SCOPED_TRACE(describe());
+            if (moved) {
+                EXPECT_FALSE(tree.Exists("in/Album"));
+                EXPECT_EQ(Snapshot(tree / "out/new/Album"), before);
+                return;
+            }
+            const TreeSnapshot source = Snapshot(tree / "in/Album");
+            if (source == before) {
+                EXPECT_FALSE(tree.Exists("out/new")) << "a partial copy or a made parent stayed";
+                return;
+            }
+            // Removing the source failed half way: the copy is complete and stays.
+            const auto& calls = faults.Calls();
+            const auto failed = std::find_if(calls.begin(), calls.end(), [](const auto& call) {
+                return call.Error != 0 && call.Error != EXDEV;
+            });
+            ASSERT_NE(failed, calls.end());
+            EXPECT_TRUE(failed->Kind == Syscall::Unlink || failed->Kind == Syscall::RemoveDir);
             EXPECT_EQ(Snapshot(tree / "out/new/Album"), before);
-            return;
-        }
-        const TreeSnapshot source = Snapshot(tree / "in/Album");
-        if (source == before) {
-            EXPECT_FALSE(tree.Exists("out/new")) << "a partial copy or a made parent stayed";
-            return;
-        }
-        // Removing the source failed half way: the copy is complete and stays.
-        const auto& calls = faults.Calls();
-        const auto failed = std::find_if(calls.begin(), calls.end(), [](const auto& call) {
-            return call.Error != 0 && call.Error != EXDEV;
-        });
-        ASSERT_NE(failed, calls.end());
-        EXPECT_TRUE(failed->Kind == Syscall::Unlink || failed->Kind == Syscall::RemoveDir);
-        EXPECT_EQ(Snapshot(tree / "out/new/Album"), before);
-    }, testing::ShortCampaignErrors);
+        },
+        testing::ShortCampaignErrors);
 }
 
 TEST_F(FolderTransferTest, AnyFailingCallOfACopyLeavesNoPartialCopy) {
-    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
-        const AlbumTree album("out/Album");
-        const TempDir& tree = album.tree;
-        const TreeSnapshot& before = album.before;
-        const TreeSnapshot out = testing::Content(tree / "out");
-        PosixFileSystem failing(&faults);
-        const bool copied = failing.CopyFolder(tree / "in/Album", tree / "out/Album");
-        SCOPED_TRACE(describe());
-        EXPECT_EQ(Snapshot(tree / "in/Album"), before);
-        if (copied)
-            EXPECT_EQ(Snapshot(tree / "out/Album (2)"), before);
-        else
-            EXPECT_EQ(testing::Content(tree / "out"), out);
-    }, testing::ShortCampaignErrors);
+    FailEachCallInTurn(
+        [&](FaultInjector& faults, auto describe) {
+            const AlbumTree album("out/Album");
+            const TempDir& tree = album.tree;
+            const TreeSnapshot& before = album.before;
+            const TreeSnapshot out = testing::Content(tree / "out");
+            PosixFileSystem failing(&faults);
+            const bool copied = failing.CopyFolder(tree / "in/Album", tree / "out/Album");
+            SCOPED_TRACE(describe());
+            EXPECT_EQ(Snapshot(tree / "in/Album"), before);
+            if (copied)
+                EXPECT_EQ(Snapshot(tree / "out/Album (2)"), before);
+            else
+                EXPECT_EQ(testing::Content(tree / "out"), out);
+        },
+        testing::ShortCampaignErrors);
 }
 
 TEST_F(FolderTransferTest, AnyFailingCallOfAMoveOnOneFileSystemLeavesTheSourceWhole) {

@@ -5,17 +5,16 @@
 #include "tests/platform/FaultCampaign.h"
 #include "tests/platform/TreeSnapshot.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace varnolt {
 namespace {
 
 class OwnFilesTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     PosixFileSystem fs;
     std::string error;
@@ -130,7 +129,8 @@ TEST(FaultInjectorTest, CountsFailsAndActsOnTheChosenCalls) {
     EXPECT_EQ(faults.Count(Syscall::Stat), 3);
     EXPECT_EQ(faults.Total(), 7);
     const std::vector<int> errors = {0, 0, 0, EROFS, EACCES, 0, EIO};
-    for (std::size_t i = 0; i < errors.size(); ++i) EXPECT_EQ(faults.Calls()[i].Error, errors[i]) << i;
+    for (std::size_t i = 0; i < errors.size(); ++i)
+        EXPECT_EQ(faults.Calls()[i].Error, errors[i]) << i;
     EXPECT_EQ(faults.Calls()[2].Path, dir / "inside the action");
 }
 
