@@ -72,8 +72,9 @@ public:
     // missing folders above `to` are made. Links inside are copied as links; a link given as `from` moves
     // as the link and copies as the folder it points to. A folder never goes into itself. A failed copy
     // leaves nothing behind; a move across file systems removes the source only once all is copied.
-    virtual bool MoveFolder(const std::string& from, const std::string& to) = 0;
-    virtual bool CopyFolder(const std::string& from, const std::string& to) = 0;
+    // `placedAt`, when given, receives the path the folder got, so that the journal names that place.
+    virtual bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) = 0;
+    virtual bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) = 0;
 
     // The program's own files (journal, lists). `error` receives a readable reason on failure.
     virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) = 0;
