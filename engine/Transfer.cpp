@@ -56,7 +56,10 @@ bool Engine::TransferItem(const std::string& source, const std::string& destinat
         services_.Pump.Pump();
     } else if (fs.FolderExists(source)) {
         services_.View.SetStatusText(0, progress);
-        transferred = move ? fs.MoveFolder(source, destination) : fs.CopyFolder(source, destination);
+        // The journal names the place the folder got: a file found later at a name it was kept from is
+        // not the folder's, and an undo must not take it for a moved file.
+        transferred = move ? fs.MoveFolder(source, destination, &finalDestination)
+                           : fs.CopyFolder(source, destination, &finalDestination);
     }
     if (!transferred) return false;
 

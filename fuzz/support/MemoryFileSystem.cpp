@@ -1,0 +1,213 @@
+#include "fuzz/support/MemoryFileSystem.h"
+
+#include "engine/Text.h"
+
+#include <functional>
+
+namespace varnolt::fuzz {
+
+namespace {
+
+std::string ParentOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
+}
+
+bool IsBelow(const std::string& path, const std::string& folder) {
+    const std::string prefix = folder == "/" ? "/" : folder + "/";
+    return path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The journal side file: lines go straight into the file in memory.
+class MemoryAppendFile final : public AppendFile {
+public:
+    explicit MemoryAppendFile(std::string& content) : content_(content) {}
+    bool Append(std::string_view bytes) override {
+        content_ += bytes;
+        return true;
+    }
+    bool Sync() override { return true; }
+
+private:
+    std::string& content_;
+};
+
+} // namespace
+
+std::string Canonical(const std::string& path) {
+    std::string out;
+    for (char c : path) {
+        if (c == '/' && !out.empty() && out.back() == '/') continue;
+        out += c;
+    }
+    while (out.size() > 1 && out.back() == '/') out.pop_back();
+    return out;
+}
+
+void MemoryFileSystem::AddFolderWithParents(const std::string& path) {
+    for (std::string folder = Canonical(path); folder != "/"; folder = ParentOf(folder)) Folders.insert(folder);
+}
+
+void MemoryFileSystem::AddFile(const std::string& path, MemoryFile file) {
+    AddFolderWithParents(ParentOf(Canonical(path)));
+    Files[Canonical(path)] = std::move(file);
+}
+
+std::vector<std::string> MemoryFileSystem::FilesBelow(const std::string& folder) const {
+    std::vector<std::string> found;
+    for (const auto& [path, file] : Files)
+        if (IsBelow(path, Canonical(folder))) found.push_back(path);
+    return found;
+}
+
+bool MemoryFileSystem::Taken(const std::string& path) const { return Files.count(path) || Folders.count(path); }
+
+// Only absolute paths name anything, as for a process whose working folder is gone.
+bool MemoryFileSystem::HasParentFolder(const std::string& path) const {
+    return path.starts_with('/') && path != "/" && Folders.count(ParentOf(path)) > 0;
+}
+
+bool MemoryFileSystem::FolderExists(const std::string& path) { return Folders.count(Canonical(path)) > 0; }
+
+bool MemoryFileSystem::FileExists(const std::string& path) { return Files.count(Canonical(path)) > 0; }
+
+std::optional<ItemInfo> MemoryFileSystem::ReadItemInfo(const std::string& path) {
+    const std::string key = Canonical(path);
+    if (const auto file = Files.find(key); file != Files.end()) return file->second.Info;
+    if (Folders.count(key)) return ItemInfo{0, 0, 0, 0, true};
+    return std::nullopt;
+}
+
+std::optional<FolderIdentity> MemoryFileSystem::IdentifyFolder(const std::string& path) {
+    const auto folder = Folders.find(Canonical(path));
+    if (folder == Folders.end()) return std::nullopt;
+    return FolderIdentity{1, std::hash<std::string>{}(*folder)};
+}
+
+bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
+    const std::string folder = Canonical(path);
+    if (!Folders.count(folder)) return false;
+    entries.clear();
+    for (const auto& [file, content] : Files)
+        if (ParentOf(file) == folder) entries.push_back({NameOf(file), false});
+    for (const std::string& sub : Folders)
+        if (sub != "/" && ParentOf(sub) == folder) entries.push_back({NameOf(sub), true});
+    return true;
+}
+
+bool MemoryFileSystem::MakeFolder(const std::string& path) {
+    const std::string folder = Canonical(path);
+    if (Taken(folder) || !HasParentFolder(folder)) return false;
+    Folders.insert(folder);
+    Changes.push_back({Change::MakeFolder, "", folder});
+    return true;
+}
+
+bool MemoryFileSystem::RemoveFolder(const std::string& path) {
+    const std::string folder = Canonical(path);
+    if (folder == "/" || !Folders.count(folder)) return false;
+    for (const auto& [file, content] : Files)
+        if (IsBelow(file, folder)) return false;
+    for (const std::string& sub : Folders)
+        if (IsBelow(sub, folder)) return false;
+    Folders.erase(folder);
+    Changes.push_back({Change::RemoveFolder, "", folder});
+    return true;
+}
+
+bool MemoryFileSystem::DeleteFile(const std::string& path) {
+    if (!Files.erase(Canonical(path))) return false;
+    Changes.push_back({Change::DeleteFile, "", Canonical(path)});
+    return true;
+}
+
+bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) {
+    const std::string source = Canonical(from), target = Canonical(to);
+    const auto file = Files.find(source);
+    if (file == Files.end() || Taken(target) || !HasParentFolder(target)) return false;
+    MemoryFile moved = std::move(file->second);
+    Files.erase(file);
+    Files[target] = std::move(moved);
+    Changes.push_back({Change::MoveFile, source, target});
+    return true;
+}
+
+bool MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) {
+    const std::string source = Canonical(from), target = Canonical(to);
+    const auto file = Files.find(source);
+    if (file == Files.end() || Taken(target) || !HasParentFolder(target)) return false;
+    Files[target] = file->second;
+    Changes.push_back({Change::CopyFile, source, target});
+    return true;
+}
+
+bool MemoryFileSystem::TransferFolder(const std::string& from, const std::string& to, bool move,
+                                      std::string* placedAt) {
+    const std::string source = Canonical(from);
+    std::string target = Canonical(to);
+    if (!Folders.count(source) || !HasParentFolder(target) || IsBelow(target, source)) return false;
+    for (int n = 2; Taken(target); ++n) target = Canonical(to) + " (" + std::to_string(n) + ")";
+    const auto rebase = [&](const std::string& path) { return target + path.substr(source.size()); };
+    std::set<std::string> folders{source};
+    for (const std::string& sub : Folders)
+        if (IsBelow(sub, source)) folders.insert(sub);
+    std::vector<std::string> files;
+    for (const auto& [file, content] : Files)
+        if (IsBelow(file, source)) files.push_back(file);
+    for (const std::string& folder : folders) Folders.insert(rebase(folder));
+    for (const std::string& file : files) Files[rebase(file)] = Files[file];
+    if (move) {
+        for (const std::string& file : files) Files.erase(file);
+        for (const std::string& folder : folders) Folders.erase(folder);
+    }
+    Changes.push_back({move ? Change::MoveFolder : Change::CopyFolder, source, target});
+    if (placedAt) *placedAt = target;
+    return true;
+}
+
+bool MemoryFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt) {
+    return TransferFolder(from, to, true, placedAt);
+}
+
+bool MemoryFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt) {
+    return TransferFolder(from, to, false, placedAt);
+}
+
+std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& path, std::string& error) {
+    const auto file = Files.find(Canonical(path));
+    if (file == Files.end()) {
+        error = "No such file: " + path;
+        return std::nullopt;
+    }
+    return file->second.Content;
+}
+
+bool MemoryFileSystem::ReplaceFile(const std::string& path, std::string_view content, std::string& error) {
+    if (!HasParentFolder(Canonical(path))) {
+        error = "No folder for " + path;
+        return false;
+    }
+    Files[Canonical(path)].Content = std::string(content);
+    return true;
+}
+
+std::unique_ptr<AppendFile> MemoryFileSystem::CreateAppendFile(const std::string& path, std::string& error) {
+    if (!HasParentFolder(Canonical(path))) {
+        error = "No folder for " + path;
+        return nullptr;
+    }
+    MemoryFile& file = Files[Canonical(path)];
+    file.Content.clear();
+    return std::make_unique<MemoryAppendFile>(file.Content);
+}
+
+bool MemoryFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
+    const auto file = Files.find(Canonical(from));
+    if (file == Files.end()) return false;
+    MemoryFile moved = std::move(file->second);
+    Files.erase(file);
+    Files[Canonical(to)] = std::move(moved);
+    return true;
+}
+
+} // namespace varnolt::fuzz

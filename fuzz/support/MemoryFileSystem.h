@@ -1,0 +1,66 @@
+#pragma once
+// A file system in memory for the fuzz targets: fast, deterministic, and strict. It keeps the promises
+// of the FileSystem interface (a move or copy never replaces an entry) and records every change, so a
+// target can check what the engine asked for.
+#include "platform/FileSystem.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace varnolt::fuzz {
+
+struct MemoryFile {
+    std::string Content;
+    ItemInfo Info;
+};
+
+struct Change {
+    enum Kind { MakeFolder, RemoveFolder, DeleteFile, MoveFile, CopyFile, MoveFolder, CopyFolder } What;
+    std::string From; // empty for a change of one path
+    std::string To;
+};
+
+class MemoryFileSystem final : public FileSystem {
+public:
+    // Paths are absolute, "/" between levels, no trailing "/"; "/" itself always exists.
+    std::map<std::string, MemoryFile> Files;
+    std::set<std::string> Folders{"/"};
+    std::vector<Change> Changes;
+
+    void AddFolderWithParents(const std::string& path);
+    void AddFile(const std::string& path, MemoryFile file);
+    // Every file whose path lies below `folder`.
+    std::vector<std::string> FilesBelow(const std::string& folder) const;
+
+    bool FolderExists(const std::string& path) override;
+    bool FileExists(const std::string& path) override;
+    std::optional<ItemInfo> ReadItemInfo(const std::string& path) override;
+    std::optional<FolderIdentity> IdentifyFolder(const std::string& path) override;
+    bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) override;
+
+    bool MakeFolder(const std::string& path) override;
+    bool RemoveFolder(const std::string& path) override;
+    bool DeleteFile(const std::string& path) override;
+
+    bool MoveFile(const std::string& from, const std::string& to) override;
+    bool CopyFile(const std::string& from, const std::string& to) override;
+    bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
+    bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
+
+    std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) override;
+    bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) override;
+    std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::string& error) override;
+    bool ReplaceWith(const std::string& from, const std::string& to) override;
+
+private:
+    bool Taken(const std::string& path) const;
+    bool HasParentFolder(const std::string& path) const;
+    bool TransferFolder(const std::string& from, const std::string& to, bool move, std::string* placedAt);
+};
+
+// The path as the file system resolves it: "//" and trailing "/" dropped; "." and ".." kept as they are.
+std::string Canonical(const std::string& path);
+
+} // namespace varnolt::fuzz

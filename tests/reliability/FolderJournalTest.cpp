@@ -1,0 +1,52 @@
+// The journal names where a folder item really went, so that an undo never takes another file for it.
+#include "engine/RunJournal.h"
+#include "engine/TextFile.h"
+#include "platform/fakes/FaultInjector.h"
+#include "support/EngineFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace varnolt {
+namespace {
+
+class FolderJournalTest : public EngineFixture {};
+
+TEST_F(FolderJournalTest, AFolderThatTookANumberedNameIsJournaledThereAndItsUndoLeavesTheNamesakeFile) {
+    tree.File("in/Album/song.mp3", "song");
+    tree.File("R/AL/Album", "a file of the user's that holds the folder's name");
+    options.SourceList = {tree / "in"};
+    options.ResultLocation = tree / "R";
+    options.MethodKey = Method::Name;
+    options.IncludeFolderName = true;
+    options.HeadLetterCount = 2;
+    engine.Run();
+
+    const auto lines = DecodeTextFile(data.Read(kJournalFileName)).Lines;
+    EXPECT_EQ(lines, (std::vector<std::string>{kMoveModeLine, tree / "in/Album", tree / "R/AL/Album (2)"}));
+    EXPECT_EQ(tree.Read("R/AL/Album (2)/song.mp3"), "song");
+
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("R/AL/Album"), "a file of the user's that holds the folder's name");
+    EXPECT_FALSE(tree.Exists("in/Album")) << "the namesake file was taken for the moved folder";
+}
+
+// Across file systems a folder moves as a copy, then its originals go. When the last of them, the
+// folder itself, cannot be removed, everything is at the new place already: that is a move made.
+TEST_F(FolderJournalTest, AFolderMovedAcrossFileSystemsWhoseEmptyOriginalStaysCountsAsMoved) {
+    tree.File("in/Album/song.mp3", "song");
+    FaultInjector faults;
+    faults.FailPathsContaining(tree / "out", EXDEV, Syscall::Rename);
+    faults.FailPathsContaining(tree / "in/Album", EACCES, Syscall::RemoveDir);
+    PosixFileSystem crossing(&faults);
+
+    std::string placedAt;
+    EXPECT_TRUE(crossing.MoveFolder(tree / "in/Album", tree / "out/Album", &placedAt));
+    EXPECT_EQ(placedAt, tree / "out/Album");
+    EXPECT_EQ(tree.Read("out/Album/song.mp3"), "song");
+    EXPECT_FALSE(tree.Exists("in/Album/song.mp3"));
+}
+
+} // namespace
+} // namespace varnolt

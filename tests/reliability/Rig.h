@@ -1,0 +1,46 @@
+#pragma once
+// An engine over a real temporary tree whose every system call passes a hook that a test can switch
+// between a fault injector and nothing.
+#include "engine/Engine.h"
+#include "platform/fakes/FakePump.h"
+#include "platform/fakes/FaultInjector.h"
+#include "platform/fakes/RecordingShell.h"
+#include "platform/fakes/ScriptedMessageBoxes.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "reliability/Ledger.h"
+#include "support/RecordingRunView.h"
+#include "support/TempDir.h"
+
+#include <string>
+
+namespace varnolt::reliability {
+
+class SwitchableHook final : public SyscallHook {
+public:
+    SyscallHook* Target = nullptr;
+    int Before(Syscall call, const std::string& path) override { return Target ? Target->Before(call, path) : 0; }
+};
+
+struct Rig {
+    Rig() : engine(options, {fs, boxes, pump, shell, view}, data.Path()) {}
+
+    std::string Source() const { return tree.Path() + "in"; }
+    std::string Result() const { return tree.Path() + "out"; }
+    Snapshot Files() const { return TakeSnapshot({Source(), Result()}); }
+    // Whether the last message shown is the one a command shows at its very end.
+    bool RunEnded() const;
+    bool UndoEnded() const;
+
+    SwitchableHook hook;
+    ClassifyOptions options;
+    PosixFileSystem fs{&hook};
+    ScriptedMessageBoxes boxes;
+    FakePump pump;
+    RecordingShell shell;
+    RecordingRunView view;
+    TempDir data;
+    TempDir tree;
+    Engine engine;
+};
+
+} // namespace varnolt::reliability

@@ -1,0 +1,18 @@
+#include "reliability/Summary.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+
+namespace varnolt::reliability {
+
+void ReportGroup(const std::string& group, const GroupFigures& figures, const std::string& note) {
+    const std::string line = "reliability: " + group + ": " + std::to_string(figures.Scenarios) + " scenarios, " +
+                             std::to_string(figures.FaultPoints) + " fault points tried, " +
+                             std::to_string(figures.FilesChecked) + " files checked, " +
+                             std::to_string(figures.FilesLost) + " files lost" + (note.empty() ? "" : " (" + note + ")");
+    std::cout << line << std::endl;
+    if (const char* file = std::getenv("VARNOLT_RELIABILITY_SUMMARY")) std::ofstream(file, std::ios::app) << line << "\n";
+}
+
+} // namespace varnolt::reliability

@@ -1,0 +1,18 @@
+#pragma once
+// The one line per group that `make test` shows: printed, and appended to the file that
+// $VARNOLT_RELIABILITY_SUMMARY names, since CTest keeps the output of passing tests to itself.
+#include <cstdint>
+#include <string>
+
+namespace varnolt::reliability {
+
+struct GroupFigures {
+    std::int64_t Scenarios = 0;
+    std::int64_t FaultPoints = 0;
+    std::int64_t FilesChecked = 0;
+    std::int64_t FilesLost = 0;
+};
+
+void ReportGroup(const std::string& group, const GroupFigures& figures, const std::string& note = {});
+
+} // namespace varnolt::reliability
