@@ -1,0 +1,248 @@
+// The source list and the result location in the window: adding, refusing duplicates, order, removing,
+// reloading, dropping, and the location box with its history and its root renaming.
+#include "engine/Messages.h"
+#include "support/TestWindow.h"
+#include "ui/DataFolder.h"
+#include "ui/PreviewTreeModel.h"
+#include "ui/SourceListOrder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListView>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+
+using namespace varnolt;
+
+namespace {
+
+QStringList Rows(const QTreeWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) rows << list->topLevelItem(i)->text(0);
+    return rows;
+}
+
+QStringList Entries(const QComboBox* box) {
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    return entries;
+}
+
+// As a drag from the file manager arrives: it enters, then drops. Returns whether the drop was taken.
+bool Drop(QWidget* target, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
+
+class SourceListTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestWindow> w;
+    TForm1* window = nullptr;
+
+    void ClickFolder(const std::string& answer) {
+        w->dialogs.Folders.push_back(answer);
+        window->SpeedButton4->click();
+    }
+
+private slots:
+    void initTestCase() { UseTestLocale(); }
+
+    void init() {
+        w = std::make_unique<TestWindow>();
+        window = w->window.get();
+        window->show();
+    }
+    void cleanup() { w.reset(); }
+
+    void folderButtonRefusesExactDuplicatesOnly() {
+        ClickFolder("/data/Photos");
+        ClickFolder("/data/Photos");
+        ClickFolder("/data/photos");
+        QCOMPARE(Rows(window->ListView1), (QStringList{"/data/photos", "/data/Photos"}));
+        QCOMPARE(w->dialogs.FolderTitles.front(), std::string("Add a folder to list"));
+        QCOMPARE(window->Options().SourceList, (std::vector<std::string>{"/data/photos", "/data/Photos"}));
+    }
+
+    void cancelledDialogsChangeNothing() {
+        window->SpeedButton4->click();
+        window->SpeedButton7->click();
+        QCOMPARE(w->dialogs.Shown, 2);
+        QVERIFY(window->ListView1->topLevelItemCount() == 0);
+        QVERIFY(!window->Panel14->isHidden());
+    }
+
+    void aListedFolderStillHidesTheCaptionPanel() {
+        w->AddSource("/data/a");
+        QVERIFY(!window->Panel14->isHidden());
+        ClickFolder("/data/a");
+        QCOMPARE(window->ListView1->topLevelItemCount(), 1);
+        QVERIFY(window->Panel14->isHidden());
+    }
+
+    void filesAreAddedInSortedOrderWithoutTheListedOne() {
+        ClickFolder("/m/b.txt");
+        w->dialogs.OpenedFiles.push_back({"/m/c.txt", "/m/b.txt", "/m/a.txt", "/m/c.txt"});
+        window->AddFiles1->trigger();
+        QCOMPARE(Rows(window->ListView1), (QStringList{"/m/a.txt", "/m/b.txt", "/m/c.txt"}));
+        QCOMPARE(w->dialogs.OpenFilters.front(), std::string("All Files (*)"));
+    }
+
+    void orderIsLocaleAwareCaseSensitiveAndTotal() {
+        QVERIFY(CompareSourcePaths("/a/apple", "/a/Banana") < 0);
+        QVERIFY(CompareSourcePaths("/a/Banana", "/a/cherry") < 0);
+        QVERIFY(CompareSourcePaths("/a/x", "/a/X") != 0);
+        QCOMPARE(CompareSourcePaths("/a/x", "/a/x"), 0);
+        QVERIFY((CompareSourcePaths("/a/x", "/a/X") < 0) != (CompareSourcePaths("/a/X", "/a/x") < 0));
+        const std::vector<std::string> sorted = {"/a", "/b", "/c"};
+        QCOMPARE(SourceInsertPosition(sorted, "/bb"), std::size_t(2));
+        QCOMPARE(SourceInsertPosition(sorted, "/b"), std::size_t(2));
+        QCOMPARE(SourceInsertPosition({}, "/b"), std::size_t(0));
+    }
+
+    void removeFollowsSelectionAndClicks() {
+        for (const char* folder : {"/r/1", "/r/2", "/r/3"}) ClickFolder(folder);
+        QVERIFY(!window->SpeedButton2->isEnabled() && !window->Delete1->isEnabled());
+        window->ListView1->topLevelItem(0)->setSelected(true);
+        window->ListView1->topLevelItem(2)->setSelected(true);
+        QVERIFY(window->SpeedButton2->isEnabled() && window->Delete1->isEnabled());
+        window->Delete1->trigger();
+        QCOMPARE(Rows(window->ListView1), QStringList{"/r/2"});
+        QVERIFY(!window->SpeedButton2->isEnabled() && !window->Delete1->isEnabled());
+
+        window->ListView1->topLevelItem(0)->setSelected(true);
+        window->ListView1->clearSelection();
+        QVERIFY(window->SpeedButton2->isEnabled()); // unselecting counts as a change of selection
+        QTest::mouseClick(window->ListView1->viewport(), Qt::LeftButton, {},
+                          QPoint(5, window->ListView1->viewport()->height() - 3));
+        QVERIFY(!window->SpeedButton2->isEnabled());
+
+        window->ListView1->selectAll();
+        window->SpeedButton2->click();
+        QCOMPARE(window->ListView1->topLevelItemCount(), 0);
+        QVERIFY(window->Panel14->isHidden());
+    }
+
+    void loadLastListTakesEveryLineAsItIs() {
+        w->data.File(kSourceListFileName, "/gone/b\r\n/gone/a\r\n/gone/b\r\n");
+        window->Timer1Timer();
+        QVERIFY(window->Button1->isVisible());
+        window->Button1->click();
+        QCOMPARE(Rows(window->ListView1), (QStringList{"/gone/a", "/gone/b", "/gone/b"}));
+        QVERIFY(window->Panel14->isHidden());
+    }
+
+    void loadLastListWithoutItsFileOnlyEmptiesTheList() {
+        w->AddSource("/x");
+        window->Button1Click();
+        QCOMPARE(window->ListView1->topLevelItemCount(), 0);
+        QVERIFY(!window->Panel14->isHidden());
+    }
+
+    void droppedFoldersAndFilesAreAddedAsTheButtonsAddThem() {
+        const std::string photos = w->data.Folder("drop/Photos");
+        const std::string music = w->data.Folder("drop/Music");
+        const std::string file = w->data.File("drop/notes.txt", "x");
+        ClickFolder(music);
+        window->Panel14->show();
+        QVERIFY(Drop(window->ListView1->viewport(), {QUrl::fromLocalFile(QString::fromStdString(photos) + "/"),
+                                             QUrl::fromLocalFile(QString::fromStdString(music)),
+                                             QUrl::fromLocalFile(QString::fromStdString(file))}));
+        QCOMPARE(window->Options().SourceList, (std::vector<std::string>{music, file, photos}));
+        QVERIFY(window->Panel14->isHidden());
+    }
+
+    void selectingAFolderSetsTextAndHintButNotTheRoot() {
+        window->ClassifyEngine().StartPreviewTree();
+        w->dialogs.Folders.push_back("/chosen/folder");
+        window->SpeedButton6->click();
+        QCOMPARE(window->ComboBox4->currentText(), QString("/chosen/folder"));
+        QCOMPARE(window->ComboBox4->toolTip(), QString("/chosen/folder"));
+        QCOMPARE(w->dialogs.FolderTitles.back(), std::string("Select a folder to Save result"));
+        QCOMPARE(window->ClassifyEngine().Preview().Text(PreviewTree::Root), std::string(Messages::NoResultLocationRoot));
+
+        window->ComboBox4->setFocus();
+        window->ComboBox4->lineEdit()->end(false);
+        QTest::keyClicks(window->ComboBox4, "x");
+        QCOMPARE(window->ClassifyEngine().Preview().Text(PreviewTree::Root), std::string("/chosen/folderx"));
+        QCOMPARE(window->ComboBox4->toolTip(), QString("/chosen/folderx"));
+    }
+
+    void typingRenamesTheRootWithItsFolderImage() {
+        window->ClassifyEngine().StartPreviewTree();
+        window->PreviewModel().Flush();
+        const QModelIndex root = window->PreviewModel().index(0, 0);
+        const auto image = [&] { return window->PreviewModel().data(root, Qt::DecorationRole).value<QIcon>().cacheKey(); };
+        window->ComboBox4->setFocus();
+        QTest::keyClicks(window->ComboBox4, QString::fromStdString(w->data.Path()));
+        QCOMPARE(image(), window->ImageList2[ClosedFolderImage].cacheKey());
+        QTest::keyClicks(window->ComboBox4, "missing");
+        QCOMPARE(image(), window->ImageList2[MarkedFolderImage].cacheKey());
+        QCOMPARE(window->PreviewModel().data(root).toString(), QString::fromStdString(w->data.Path() + "missing"));
+    }
+
+    void typingWithoutAPreviewOnlySetsTheHint() {
+        window->ComboBox4->setFocus();
+        QTest::keyClicks(window->ComboBox4, "/out");
+        QVERIFY(!window->ClassifyEngine().Preview().HasNodes());
+        QCOMPARE(window->ComboBox4->toolTip(), QString("/out"));
+    }
+
+    void rememberedLocationReplacesItsCaseVariant() {
+        window->ComboBox4->addItems({"/data/out", "/e/x"});
+        window->RememberResultLocation("/Data/Out");
+        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/Data/Out", "/e/x"}));
+        QCOMPARE(window->ComboBox4->currentText(), QString("/Data/Out"));
+    }
+
+    void deleteKeyRemovesTheSelectedHistoryEntryOnly() {
+        window->ComboBox4->addItems({"/a", "/e/x", "/c"});
+        window->ComboBox4->setCurrentIndex(1);
+        window->ComboBox4->setFocus();
+        QTest::keyClick(window->ComboBox4, Qt::Key_Delete);
+        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/a", "/c"}));
+        // A typed text selects no entry.
+        window->ComboBox4->setEditText("/typed");
+        QTest::keyClick(window->ComboBox4, Qt::Key_Delete);
+        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/a", "/c"}));
+        QTest::keyClick(window->ComboBox4, Qt::Key_Return);
+        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/a", "/c"}));
+    }
+
+    void deleteKeyInTheDropDownRemovesTheHighlightedEntry() {
+        window->ComboBox4->addItems({"/a", "/e/x", "/c"});
+        window->ComboBox4->setEditText("/kept");
+        window->ComboBox4->view()->setCurrentIndex(window->ComboBox4->model()->index(1, 0));
+        QTest::keyClick(window->ComboBox4->view(), Qt::Key_Delete);
+        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/a", "/c"}));
+        QCOMPARE(window->ComboBox4->currentText(), QString("/kept"));
+    }
+
+    void openFolderOpensAnExistingFolderOnly() {
+        window->ComboBox4->setEditText(QString::fromStdString(w->data.Path()));
+        window->SpeedButton9->click();
+        QCOMPARE(w->shell.OpenedFolders, std::vector<std::string>{w->data.Path()});
+        window->ComboBox4->setEditText(QString::fromStdString(w->data.Path() + "nothing"));
+        window->SpeedButton9->click();
+        QCOMPARE(w->boxes.Texts(), std::vector<std::string>{"The result folder does not exist!"});
+        QCOMPARE(w->shell.OpenedFolders.size(), std::size_t(1));
+    }
+};
+
+QTEST_MAIN(SourceListTest)
+#include "SourceListTest.moc"
