@@ -1,0 +1,352 @@
+// The window as it is created: every control's caption, tooltip, default, range and state, the sizes of
+// the regions, and the options that follow the controls.
+#include "support/TestWindow.h"
+
+#include "engine/Options.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+using namespace varnolt;
+
+namespace {
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+} // namespace
+
+class MainWindowDefaultsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestWindow> t;
+
+private slots:
+    void initTestCase() { UseTestLocale(); }
+    void init() { t = std::make_unique<TestWindow>(); }
+    void cleanup() { t.reset(); }
+
+    void captionAndClientSize() {
+        QCOMPARE(t->window->windowTitle(), QStringLiteral("Varnolt [ classify many files automatically ]"));
+        QCOMPARE(t->window->size(), QSize(890, 600));
+    }
+
+    void checkBoxes_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<bool>("checked");
+        const auto row = [](const char* name, const char* caption, const char* hint, bool checked) {
+            QTest::newRow(name) << QString::fromLatin1(caption) << QString::fromLatin1(hint) << checked;
+        };
+        row("CheckBox15", "by year", "by file date", true);
+        row("CheckBox16", "by month", "from Jan. to Dec.", true);
+        row("CheckBox17", "by week", "from Mon. to Sun.", false);
+        row("CheckBox18", "by day", "from 1st to 31st", true);
+        row("CheckBox19", "by hour", "from 1st to 24th", false);
+        row("CheckBox20", "include minute", "", false);
+        row("CheckBox21", "include second", "", false);
+        row("CheckBox14", "Grouped subfolders", "", false);
+        row("CheckBox22", "Use number Month", "Use number of month and weekday", true);
+        row("CheckBox23", "Use Abbr. Month", "Abbr. name of month and weekday", false);
+        row("CheckBox10", "Music files", kDefaultMusicTypes, false);
+        row("CheckBox7", "Image files", kDefaultImageTypes, false);
+        row("CheckBox6", "Vedio files", kDefaultVideoTypes, false);
+        row("CheckBox9", "Program files", kDefaultProgramTypes, false);
+        row("CheckBox8", "Document file", kDefaultDocumentTypes, false);
+        row("CheckBox11", "Other:", "", false);
+        row("CheckBox12", "Other:", "", false);
+        row("CheckBox13", "Classify to every type ", "Use extension part as its folder name", false);
+        row("CheckBox3", "Move source files", "or Copy if dont select Move", true);
+        row("CheckBox4", "Include subfolders", "", false);
+        row("CheckBox5", "Include folder name", "", false);
+        row("CheckBox1", "Only classify subfolder", "", false);
+        row("CheckBox2", "Exclude shortcut", "", true);
+        row("CheckBox25", "Exclude folder info file", "The file is used for folder configure", true);
+        row("CheckBox26", "Exclude pic thumb file", "", true);
+        row("CheckBox27", "Limit Preview number", "", false);
+        row("CheckBox28", "File type filter:", "", false);
+    }
+
+    void checkBoxes() {
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        QFETCH(bool, checked);
+        const auto* box = t->Find<QCheckBox>(QTest::currentDataTag());
+        QCOMPARE(box->text(), caption);
+        QCOMPARE(box->toolTip(), hint);
+        QCOMPARE(box->isChecked(), checked);
+    }
+
+    void toolbarInOrder() {
+        const char* names[] = {"SpeedButton1", "SpeedButton11", "SpeedButton12", "SpeedButton4", "SpeedButton7",
+                               "SpeedButton2", "SpeedButton10", "SpeedButton13", "SpeedButton8"};
+        const char* captions[] = {"Run", "Stop", "Preview", "Folder", "Files", "Remove", "Undo", "Help", "Close"};
+        const char* hints[] = {"Classify Now", "Stop", "Preview result", "Add a folder", "Add files",
+                               "Delete", "Undo the last operation", "Read help ", "Exit"};
+        const bool enabled[] = {true, false, true, true, true, false, false, true, true};
+        const bool bold[] = {true, false, false, true, false, false, true, false, false};
+        t->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t->window.get()));
+        int left = -1;
+        for (std::size_t i = 0; i < std::size(names); ++i) {
+            const auto* button = t->Find<QToolButton>(names[i]);
+            QCOMPARE(button->text(), QString::fromLatin1(captions[i]));
+            QCOMPARE(button->toolTip(), QString::fromLatin1(hints[i]));
+            QCOMPARE(button->isEnabled(), enabled[i]);
+            QCOMPARE(button->font().bold(), bold[i]);
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+            QVERIFY(!button->icon().isNull());
+            QCOMPARE(button->height(), 52);
+            QVERIFY(button->width() >= 47);
+            QVERIFY2(button->x() > left, names[i]);
+            left = button->x();
+        }
+    }
+
+    void navigationTreeEntries() {
+        const auto* tree = t->Find<QTreeWidget>("TreeView1");
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        const QTreeWidgetItem* classify = tree->topLevelItem(0);
+        QCOMPARE(classify->text(0), QStringLiteral("Auto-Classify Files"));
+        const QStringList methods{"by file date", "by file name", "by file number", "by file type", "by file size"};
+        QCOMPARE(classify->childCount(), methods.size());
+        for (int i = 0; i < methods.size(); ++i) {
+            QCOMPARE(classify->child(i)->text(0), methods[i]);
+            QVERIFY(!classify->child(i)->icon(0).isNull());
+        }
+        QCOMPARE(tree->topLevelItem(1)->text(0), QString(26, u'-'));
+        QCOMPARE(tree->iconSize(), QSize(24, 24));
+        QCOMPARE(tree->indentation(), 27);
+        QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
+    }
+
+    void numberBoxes_data() {
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Edit2") << 1 << 100 << 1 << "1";
+        QTest::newRow("Edit7") << 1 << 32767 << 100 << "100";
+        QTest::newRow("Edit8") << 1 << 32767 << 100 << "100";
+        QTest::newRow("Edit10") << 1 << 32767 << 1000 << "1,000";
+    }
+
+    void numberBoxes() {
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(int, value);
+        QFETCH(QString, shown);
+        auto* box = t->Find<QSpinBox>(QTest::currentDataTag());
+        QCOMPARE(box->minimum(), minimum);
+        QCOMPARE(box->maximum(), maximum);
+        QCOMPARE(box->value(), value);
+        QCOMPARE(box->text(), shown);
+        box->setValue(maximum);
+        QCOMPARE(box->value(), maximum);
+        box->setValue(maximum + 1);
+        QCOMPARE(box->value(), maximum);
+    }
+
+    void largeNumbersShowSeparators() {
+        auto* step = t->Find<QSpinBox>("Edit7");
+        step->setValue(32767);
+        QCOMPARE(step->text(), QStringLiteral("32,767"));
+    }
+
+    void aNumberBoxKeepsItsLastValidValue() {
+        auto* step = t->Find<QSpinBox>("Edit7");
+        step->setValue(250);
+        step->selectAll();
+        QTest::keyClicks(step, QStringLiteral("abc"));
+        step->interpretText();
+        QCOMPARE(step->value(), 250);
+        QCOMPARE(t->window->Options().SizeStep, 250);
+    }
+
+    void dropDownLists_data() {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("ComboBox3") << QStringList{"Creation Time", "Last Access Time", "Last Write Time"} << 2;
+        QTest::newRow("ComboBox2") << QStringList{"byte", "KB", "MB", "GB"} << 1;
+        QTest::newRow("ComboBox1") << QStringList{"Music Files", "Image Files", "Vedio Files", "Program Files",
+                                                  "Document Files", "Custom Files"}
+                                   << 0;
+    }
+
+    void dropDownLists() {
+        QFETCH(QStringList, items);
+        QFETCH(int, selected);
+        const auto* box = t->Find<QComboBox>(QTest::currentDataTag());
+        QStringList shown;
+        for (int i = 0; i < box->count(); ++i) shown << box->itemText(i);
+        QCOMPARE(shown, items);
+        QCOMPARE(box->currentIndex(), selected);
+        QVERIFY(!box->isEditable());
+    }
+
+    void textControls() {
+        QCOMPARE(t->Find<QRadioButton>("RadioButton6")->text(), QStringLiteral("by head letters of name"));
+        QVERIFY(t->Find<QRadioButton>("RadioButton6")->isChecked());
+        QCOMPARE(t->Find<QRadioButton>("RadioButton8")->text(), QStringLiteral("by word of the below list "));
+        QVERIFY(!t->Find<QRadioButton>("RadioButton8")->isChecked());
+        for (const char* edit : {"Edit3", "Edit4", "Edit5", "Edit6", "Edit9"})
+            QVERIFY2(t->Find<QLineEdit>(edit)->text().isEmpty(), edit);
+        QCOMPARE(t->Find<QLineEdit>("Edit1")->toolTip(), QStringLiteral("Seperate each with ';'"));
+        QCOMPARE(t->Find<QLineEdit>("Edit1")->text(), QString::fromLatin1(kDefaultMusicTypes));
+        const auto* memo = t->Find<QPlainTextEdit>("Memo1");
+        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        for (const char* change : {"Button4", "Button5", "Button6", "Button7", "Button8"})
+            QCOMPARE(t->Find<QPushButton>(change)->text(), QStringLiteral("Change"));
+        QCOMPARE(t->Find<QPushButton>("Button2")->text(), QStringLiteral("Save as"));
+        QCOMPARE(t->Find<QPushButton>("Button3")->text(), QStringLiteral("Load"));
+        QCOMPARE(t->Find<QPushButton>("Button1")->text(), QStringLiteral("Load last list"));
+    }
+
+    void sourceListAndLocation() {
+        const auto* list = t->Find<QTreeWidget>("ListView1");
+        QCOMPARE(list->headerItem()->text(0), QStringLiteral("Add folder and file to be classified"));
+        QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(list->topLevelItemCount(), 0);
+        const auto* menu = t->Find<QMenu>("PopupMenu2");
+        QStringList entries;
+        for (const QAction* action : menu->actions()) entries << action->text();
+        QCOMPARE(entries, (QStringList{"Add Folder", "Delete", "Add Files"}));
+        QVERIFY(!t->Find<QAction>("Delete1")->isEnabled());
+
+        const auto* location = t->Find<QComboBox>("ComboBox4");
+        QVERIFY(location->isEditable());
+        QVERIFY(location->currentText().isEmpty());
+        QCOMPARE(location->count(), 0);
+        QVERIFY(location->completer() == nullptr);
+        QCOMPARE(t->Find<QToolButton>("SpeedButton6")->toolTip(), QStringLiteral("Select a folder"));
+        QCOMPARE(t->Find<QToolButton>("SpeedButton9")->toolTip(), QStringLiteral("Open the folder"));
+        QCOMPARE(t->Find<QLabel>("Panel14Caption")->text(), QStringLiteral("Add folder or files here"));
+        QCOMPARE(t->Find<QLabel>("Panel15Caption")->text(), QStringLiteral("Preview results here"));
+        for (const char* caption : {"Panel14Caption", "Panel15Caption"}) {
+            const QFont font = t->Find<QLabel>(caption)->font();
+            QVERIFY(font.bold());
+            QCOMPARE(font.pixelSize(), 16);
+        }
+    }
+
+    // Only "date" shows, yet no method is chosen until the start-up step.
+    void stateAtCreation() {
+        QWidget* w = t->window.get();
+        QVERIFY(t->window->MethodKey().empty());
+        QVERIFY(t->Find<QWidget>("Panel12")->isVisibleTo(w));
+        for (const char* panel : {"Panel1", "Panel10", "Panel11", "Panel13"})
+            QVERIFY2(!t->Find<QWidget>(panel)->isVisibleTo(w), panel);
+        for (const char* hidden : {"ComboBox1", "CheckBox20", "CheckBox21", "Button1"})
+            QVERIFY2(!t->Find<QWidget>(hidden)->isVisibleTo(w), hidden);
+        QVERIFY(t->Find<QWidget>("CheckBox28")->isVisibleTo(w));
+        QVERIFY(t->Find<QWidget>("Edit1")->isVisibleTo(w));
+        QVERIFY(t->Find<QWidget>("Panel14")->isVisibleTo(w));
+        QVERIFY(t->Find<QWidget>("Panel15")->isVisibleTo(w));
+        for (const char* disabled : {"Memo1", "Button2", "Button3"})
+            QVERIFY2(!t->Find<QWidget>(disabled)->isEnabled(), disabled);
+        QVERIFY(t->window->Timer1.isActive());
+        QCOMPARE(t->window->Timer1.interval(), 300);
+        QVERIFY(t->window->Timer1.isSingleShot());
+    }
+
+    void regionSizes() {
+        t->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t->window.get()));
+        QCOMPARE(t->Find<QWidget>("TreeView1")->width(), 171);
+        QCOMPARE(t->Find<QWidget>("Panel7")->width(), 172);
+        QCOMPARE(t->Find<QWidget>("Panel4")->height(), 291);
+        QCOMPARE(t->Find<QWidget>("Panel5")->height(), 216);
+        QCOMPARE(t->Find<QWidget>("Panel3")->height(), 52);
+        QCOMPARE(t->Find<QWidget>("Panel9")->height(), 37);
+        QCOMPARE(t->Find<QSplitter>("Splitter1")->handleWidth(), 2);
+        const auto* tree = t->Find<QWidget>("TreeView2");
+        QVERIFY(tree->y() > t->Find<QWidget>("Panel5")->y());
+        // The method panel fills what the general options leave.
+        const auto* date = t->Find<QWidget>("Panel12");
+        QCOMPARE(date->height() + 291, t->Find<QWidget>("Panel7")->height());
+    }
+
+    void optionsStartAtTheControlsDefaults() {
+        const ClassifyOptions defaults;
+        const ClassifyOptions& o = t->window->Options();
+        QCOMPARE(o.MoveSourceFiles, defaults.MoveSourceFiles);
+        QCOMPARE(o.ExcludeShortcut, defaults.ExcludeShortcut);
+        QCOMPARE(o.PreviewLimit, defaults.PreviewLimit);
+        QCOMPARE(Q(o.TypeFilterText), Q(defaults.TypeFilterText));
+        QCOMPARE(o.TimeKind, defaults.TimeKind);
+        QCOMPARE(o.SizeUnit, defaults.SizeUnit);
+        QCOMPARE(o.SizeStep, defaults.SizeStep);
+        QCOMPARE(o.MaxFilesPerFolder, defaults.MaxFilesPerFolder);
+        QCOMPARE(o.HeadLetterCount, defaults.HeadLetterCount);
+        QCOMPARE(o.NumberMonth, defaults.NumberMonth);
+        QCOMPARE(o.ByDay, defaults.ByDay);
+        QCOMPARE(Q(o.MusicTypes), Q(defaults.MusicTypes));
+        QCOMPARE(Q(o.DocumentTypes), Q(defaults.DocumentTypes));
+        QVERIFY(o.SourceList.empty());
+        QVERIFY(o.Words.empty());
+        QVERIFY(o.ResultLocation.empty());
+    }
+
+    // The engine reads the options while a command runs; each control change must reach them at once.
+    void optionsFollowEveryKindOfControl() {
+        const ClassifyOptions& o = t->window->Options();
+        t->Find<QCheckBox>("CheckBox3")->setChecked(false);
+        QVERIFY(!o.MoveSourceFiles);
+        t->Find<QRadioButton>("RadioButton8")->setChecked(true);
+        QVERIFY(o.NameByWordList);
+        t->Find<QRadioButton>("RadioButton6")->setChecked(true);
+        QVERIFY(!o.NameByWordList);
+        t->Find<QSpinBox>("Edit10")->setValue(25);
+        QCOMPARE(o.PreviewLimit, 25);
+        t->Find<QComboBox>("ComboBox2")->setCurrentIndex(UnitGB);
+        QCOMPARE(o.SizeUnit, static_cast<int>(UnitGB));
+        t->Find<QLineEdit>("Edit5")->setText(QStringLiteral("Fotos ä"));
+        QCOMPARE(Q(o.Other2Folder), QStringLiteral("Fotos ä"));
+        t->Find<QComboBox>("ComboBox4")->setEditText(QStringLiteral("/tmp/out"));
+        QCOMPARE(Q(o.ResultLocation), QStringLiteral("/tmp/out"));
+        t->Find<QCheckBox>("CheckBox7")->setToolTip(QStringLiteral("jpg;raw"));
+        QCOMPARE(Q(o.ImageTypes), QStringLiteral("jpg;raw"));
+    }
+
+    void wordsAreTheLinesOfTheWordBox() {
+        const ClassifyOptions& o = t->window->Options();
+        auto* memo = t->Find<QPlainTextEdit>("Memo1");
+        memo->setPlainText(QStringLiteral("Holiday\n\n  \nWork\n"));
+        QCOMPARE(o.Words, (std::vector<std::string>{"Holiday", "", "  ", "Work"}));
+        memo->setPlainText(QString());
+        QVERIFY(o.Words.empty());
+    }
+
+    void sourceListFollowsTheRows() {
+        const ClassifyOptions& o = t->window->Options();
+        t->AddSource("/data/b");
+        t->AddSource("/data/a");
+        QCOMPARE(o.SourceList, (std::vector<std::string>{"/data/b", "/data/a"}));
+        auto* list = t->Find<QTreeWidget>("ListView1");
+        list->topLevelItem(0)->setText(0, QStringLiteral("/data/c"));
+        QCOMPARE(o.SourceList, (std::vector<std::string>{"/data/c", "/data/a"}));
+        delete list->takeTopLevelItem(0);
+        QCOMPARE(o.SourceList, (std::vector<std::string>{"/data/a"}));
+        // A name that is not UTF-8 travels as its bytes.
+        auto* raw = new QTreeWidgetItem({QStringLiteral("/data/?")});
+        raw->setData(0, Qt::UserRole, QByteArray("/data/\xff"));
+        list->addTopLevelItem(raw);
+        QCOMPARE(o.SourceList.back(), std::string("/data/\xff"));
+    }
+};
+
+QTEST_MAIN(MainWindowDefaultsTest)
+#include "MainWindowDefaultsTest.moc"
