@@ -126,6 +126,12 @@ struct RawArguments {
     bool yes = false, no = false;
 };
 
+// A comma-separated list of choices, the option repeatable.
+void AddChoiceList(CLI::App& app, const std::string& name, std::vector<std::string>& target, const std::string& help,
+                   const std::vector<std::string>& choices, const std::string& typeName) {
+    app.add_option(name, target, help)->delimiter(',')->check(CLI::IsMember(choices))->type_name(typeName);
+}
+
 void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.set_version_flag("--version", std::string("varnolt-cli ") + VARNOLT_VERSION);
     app.footer(kFooter);
@@ -157,10 +163,7 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_option("--words", raw.wordsFile, "Method name: classify by the words of this file, one a line")
         ->type_name("FILE");
 
-    app.add_option("--group", raw.groups, "Method type: enable these groups")
-        ->delimiter(',')
-        ->check(CLI::IsMember(kGroups))
-        ->type_name("GROUP,...");
+    AddChoiceList(app, "--group", raw.groups, "Method type: enable these groups", kGroups, "GROUP,...");
     app.add_option("--group-list", raw.groupLists, "Method type: replace a group's extension list")
         ->type_name("NAME=LIST");
     app.add_option("--other1", raw.other1, "Method type: the first Other group")->type_name("FOLDER=LIST");
@@ -174,10 +177,8 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
 
     app.add_option("--time", raw.timeKind, "Method date: which file time (default write)")
         ->check(CLI::IsMember(kTimeKinds));
-    app.add_option("--parts", raw.parts, "Method date: the parts of the date (default year,month,day)")
-        ->delimiter(',')
-        ->check(CLI::IsMember(kDateParts))
-        ->type_name("PART,...");
+    AddChoiceList(app, "--parts", raw.parts, "Method date: the parts of the date (default year,month,day)",
+                  kDateParts, "PART,...");
     app.add_flag("--grouped", raw.grouped, "Method date: nested folders instead of one joined name");
     app.add_flag("--month-names", raw.monthNames, "Method date: names of months and weekdays, not numbers");
     app.add_flag("--month-abbr", raw.monthAbbr, "Method date: abbreviated names (implies --month-names)");
@@ -192,6 +193,17 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
         ->type_name("DIR");
     auto* yes = app.add_flag("--yes", raw.yes, "Answer Yes to the engine's questions");
     app.add_flag("--no", raw.no, "Answer No to the engine's questions")->excludes(yes);
+}
+
+bool MapOtherGroup(const std::optional<std::string>& argument, const char* option, bool& enabled, std::string& folder,
+                   std::string& types, std::string& error) {
+    if (!argument) return true;
+    if (!SplitPair(*argument, true, folder, types)) {
+        error = std::string(option) + ": expected FOLDER=LIST";
+        return false;
+    }
+    enabled = true;
+    return true;
 }
 
 // Maps the arguments onto the request; false with `error` set when a value makes no sense.
@@ -235,20 +247,9 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
         }
         GroupListField(o, name) = NormalisedGroupList(list);
     }
-    if (raw.other1) {
-        if (!SplitPair(*raw.other1, true, o.Other1Folder, o.Other1Types)) {
-            error = "--other1: expected FOLDER=LIST";
-            return false;
-        }
-        o.Other1Enabled = true;
-    }
-    if (raw.other2) {
-        if (!SplitPair(*raw.other2, true, o.Other2Folder, o.Other2Types)) {
-            error = "--other2: expected FOLDER=LIST";
-            return false;
-        }
-        o.Other2Enabled = true;
-    }
+    if (!MapOtherGroup(raw.other1, "--other1", o.Other1Enabled, o.Other1Folder, o.Other1Types, error) ||
+        !MapOtherGroup(raw.other2, "--other2", o.Other2Enabled, o.Other2Folder, o.Other2Types, error))
+        return false;
     o.EveryTypeFolder = raw.everyType;
 
     if (raw.sizeStep) o.SizeStep = *raw.sizeStep;
