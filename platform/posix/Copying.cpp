@@ -124,7 +124,8 @@ bool TreeCopy::CopyContent(const std::string& from, const std::string& to, const
     while (const dirent* entry = sys_.ReadDirectory(dir.get(), from)) {
         const std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
-        if (!CopyEntry(from + "/" + name, to + "/" + name, Join(relative, name))) return false;
+        if (!CopyEntry(from + "/" + name, to + "/" + name, relative.empty() ? name : relative + "/" + name))
+            return false;
     }
     return errno == 0;
 }
