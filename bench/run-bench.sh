@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs varnolt-cli beside the floor and the usual peers on fresh copies of one generated corpus, several
 # rounds in turn, verifies every result and prints a table of medians, ratios to the floor and peak
-# memory. Times and memory come from /usr/bin/time (wall seconds, largest resident set).
+# memory. Times and memory come from /usr/bin/time: wall seconds, processor seconds (user + system, less
+# disturbed by other load on a shared machine) and the largest resident set.
 #
 #   bench/run-bench.sh [--files N] [--rounds R] [--peer-rounds P] [--build DIR] [--work DIR]
 #                      [--jobs "JOB ..."] [--table FILE]
@@ -16,7 +17,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 build="$here/../build"
 work="${TMPDIR:-/tmp}/varnolt-bench"
 table_file=""
-all_jobs="floor-move floor-undo floor-copy varnolt-move varnolt-undo varnolt-copy varnolt-type varnolt-size
+# Each of the program's jobs right after its floor, so that the pair meets the same state of the machine.
+all_jobs="floor-move floor-undo varnolt-move varnolt-undo floor-copy varnolt-copy varnolt-type varnolt-size
           varnolt-number varnolt-preview exiftool find-mv"
 jobs=$all_jobs
 
@@ -68,13 +70,13 @@ fresh() {
 measure() {
     local name=$1 round=$2
     shift 2
-    if ! /usr/bin/time -f '%e %M' -o "$job.time" "$@" >"$job.out" 2>"$job.err"; then
+    if ! /usr/bin/time -f '%e %M %U %S' -o "$job.time" "$@" >"$job.out" 2>"$job.err"; then
         echo "FAILED: $name (round $round): $(tail -3 "$job.err")" >&2
         failed=1
         return 1
     fi
-    read -r seconds kilobytes < <(tail -1 "$job.time")
-    printf '%s\t%s\t%s\t%s\n' "$name" "$round" "$seconds" "$kilobytes" >>"$results"
+    read -r seconds kilobytes user system < <(tail -1 "$job.time")
+    printf '%s\t%s\t%s\t%s\t%s\n' "$name" "$round" "$seconds" "$kilobytes" "$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')" >>"$results"
 }
 
 # check NAME VERIFY-ARGS...: the job's outcome against the manifest.
@@ -87,7 +89,7 @@ check() {
     fi
 }
 
-cli_run() { "$cli" --data-dir "$job/data" --include-subfolders "$@"; }
+cli_run=("$cli" --data-dir "$job/data" --include-subfolders)
 
 run_job() { # JOB ROUND
     local r=$2
@@ -107,7 +109,7 @@ run_job() { # JOB ROUND
         rm -rf "$job.copy" ;;
     varnolt-move)
         fresh
-        measure varnolt-move "$r" cli_run --run "$job/src" --to "$job/out" &&
+        measure varnolt-move "$r" "${cli_run[@]}" --run "$job/src" --to "$job/out" &&
             check varnolt-move "$manifest" "$job/src" "$job/out" date ;;
     varnolt-undo) # undoes the varnolt-move before it
         [[ -f $job/data/undo.udo ]] || return 0
@@ -121,19 +123,19 @@ run_job() { # JOB ROUND
         rm -rf "$job.copy" ;;
     varnolt-type)
         fresh
-        measure varnolt-type "$r" cli_run --run --method type --group music,image,video,program,document \
+        measure varnolt-type "$r" "${cli_run[@]}" --run --method type --group music,image,video,program,document \
             --every-type "$job/src" --to "$job/out" && check varnolt-type "$manifest" "$job/src" "$job/out" type ;;
     varnolt-size)
         fresh
-        measure varnolt-size "$r" cli_run --run --method size "$job/src" --to "$job/out" &&
+        measure varnolt-size "$r" "${cli_run[@]}" --run --method size "$job/src" --to "$job/out" &&
             check varnolt-size "$manifest" "$job/src" "$job/out" size ;;
     varnolt-number)
         fresh
-        measure varnolt-number "$r" cli_run --run --method number --max-files 1000 --subfolder-name Batch \
+        measure varnolt-number "$r" "${cli_run[@]}" --run --method number --max-files 1000 --subfolder-name Batch \
             "$job/src" --to "$job/out" && check varnolt-number "$manifest" "$job/src" "$job/out" number:1000:Batch ;;
     varnolt-preview)
         mkdir -p "$job/data"
-        measure varnolt-preview "$r" cli_run --preview "$corpus" --to "$job/out" &&
+        measure varnolt-preview "$r" "${cli_run[@]}" --preview "$corpus" --to "$job/out" &&
             check varnolt-preview preview "$manifest" "$job.out" ;;
     exiftool)
         ((r <= peer_rounds)) || return 0
@@ -151,18 +153,18 @@ run_job() { # JOB ROUND
 
 for ((round = 1; round <= rounds; round++)); do
     echo "Round $round of $rounds..."
-    for name in $jobs; do run_job "$name" "$round"; done
+    for name in $jobs; do run_job "$name" "$round" || true; done
 done
 rm -rf "$job" "$job.copy"
 
-# The table: median wall time, its ratio to the floor of the same kind, median peak memory.
+# The table: median wall and processor time, their ratios to the floor of the same kind, median peak memory.
 table=$(awk -F'\t' -v files="$files" '
     function median(list,    n, a, i, j, t) {
         n = split(list, a, " ")
         for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
         return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
-    { secs[$1] = secs[$1] " " $3; mem[$1] = mem[$1] " " $4; runs[$1]++ }
+    { secs[$1] = secs[$1] " " $3; mem[$1] = mem[$1] " " $4; cpu[$1] = cpu[$1] " " $5; runs[$1]++ }
     END {
         split("floor-move floor-undo floor-copy varnolt-move varnolt-undo varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview exiftool find-mv", order, " ")
         floorOf["varnolt-move"] = "floor-move"; floorOf["varnolt-type"] = "floor-move"
@@ -170,15 +172,18 @@ table=$(awk -F'\t' -v files="$files" '
         floorOf["exiftool"] = "floor-move"; floorOf["find-mv"] = "floor-move"
         floorOf["varnolt-undo"] = "floor-undo"; floorOf["varnolt-copy"] = "floor-copy"
         floorOf["floor-move"] = "floor-move"; floorOf["floor-undo"] = "floor-undo"; floorOf["floor-copy"] = "floor-copy"
-        printf "| %-16s | %5s | %9s | %11s | %9s | %8s |\n", "job (" files " files)", "runs", "median s", "us per file", "× floor", "peak MB"
-        printf "|%s|%s|%s|%s|%s|%s|\n", "------------------", "------:", "----------:", "------------:", "----------:", "---------:"
+        printf "| %-16s | %4s | %8s | %8s | %9s | %9s | %8s | %7s |\n", "job (" files ")", "runs", "wall s", "cpu s", "us/file", "× floor", "cpu × fl", "peak MB"
+        printf "|%s|%s|%s|%s|%s|%s|%s|%s|\n", "------------------", "-----:", "---------:", "---------:", "----------:", "----------:", "---------:", "--------:"
         for (k = 1; k <= 12; k++) {
             name = order[k]
             if (!(name in runs)) continue
-            m = median(secs[name])
-            ratio = "—"
-            if ((name in floorOf) && (floorOf[name] in runs)) ratio = sprintf("%.2f", m / median(secs[floorOf[name]]))
-            printf "| %-16s | %5d | %9.2f | %11.1f | %9s | %8.1f |\n", name, runs[name], m, m * 1e6 / files, ratio, median(mem[name]) / 1024
+            m = median(secs[name]); c = median(cpu[name])
+            ratio = "—"; cpuRatio = "—"
+            if ((name in floorOf) && (floorOf[name] in runs)) {
+                ratio = sprintf("%.2f", m / median(secs[floorOf[name]]))
+                cpuRatio = sprintf("%.2f", c / median(cpu[floorOf[name]]))
+            }
+            printf "| %-16s | %4d | %8.2f | %8.2f | %9.1f | %9s | %8s | %7.1f |\n", name, runs[name], m, c, m * 1e6 / files, ratio, cpuRatio, median(mem[name]) / 1024
         }
         if (("exiftool" in runs) && ("varnolt-move" in runs))
             printf "\nvarnolt-move is %.1f× faster than exiftool\n", median(secs["exiftool"]) / median(secs["varnolt-move"])
