@@ -267,10 +267,6 @@ void TForm1::BuildSourceList() {
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu2->popup(ListView1->viewport()->mapToGlobal(at)); });
-    // The menu entries are the toolbar's buttons by another way.
-    connect(AddFolder1, &QAction::triggered, SpeedButton4, &QToolButton::click);
-    connect(Delete1, &QAction::triggered, SpeedButton2, &QToolButton::click);
-    connect(AddFiles1, &QAction::triggered, SpeedButton7, &QToolButton::click);
 
     Panel14 = NewCaptionPanel(ListView1->viewport(), "Panel14", "Add folder or files here");
     Button1 = new QPushButton(QStringLiteral("Load last list"), Panel14);

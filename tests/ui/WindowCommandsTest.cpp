@@ -1,0 +1,277 @@
+// The toolbar driving the engine through the window: preview, run, undo, stop, a second command clicked
+// during the first, the close query, help, and what the engine shows back in the window.
+#include "support/TestWindow.h"
+
+#include "engine/Messages.h"
+#include "ui/PreviewTreeModel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <functional>
+
+using namespace varnolt;
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+class WindowCommandsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestWindow> t;
+    std::unique_ptr<TempDir> tree;
+
+    QToolButton* Button(const char* name) const { return t->Find<QToolButton>(name); }
+    QString Status(int panel) const { return t->window->StatusPanels[static_cast<std::size_t>(panel)]->text(); }
+    bool Asked(const char* text) const {
+        const auto texts = t->boxes.Texts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+    // A source folder of `count` files.
+    std::string SourceFolder(int count) {
+        for (int i = 0; i < count; ++i) tree->File("in/file" + std::to_string(i) + ".txt", "x");
+        return tree->Path() + "in";
+    }
+    int PreviewItems() const {
+        const PreviewTreeModel& model = t->window->PreviewModel();
+        int items = 0;
+        const QModelIndex root = model.index(0, 0);
+        for (int c = 0; c < model.rowCount(root); ++c) items += model.rowCount(model.index(c, 0, root));
+        return items;
+    }
+    // Runs `action` at the first turn of the event loop inside the command that starts next.
+    static void DuringTheCommand(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
+
+private slots:
+    void initTestCase() {
+        UseTestLocale();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void init() {
+        t = std::make_unique<TestWindow>();
+        tree = std::make_unique<TempDir>();
+        t->window->Timer1Timer(); // "by file date"
+    }
+    void cleanup() {
+        t.reset();
+        tree.reset();
+    }
+
+    void previewFromTheToolbarFillsTheResultTree() {
+        t->window->AddSource(SourceFolder(3));
+        QSignalSpy inserted(&t->window->PreviewModel(), &QAbstractItemModel::rowsInserted);
+        Button("SpeedButton12")->click();
+        const PreviewTreeModel& model = t->window->PreviewModel();
+        QCOMPARE(model.rowCount(), 1);
+        const QModelIndex root = model.index(0, 0);
+        QCOMPARE(root.data().toString(), QString::fromLatin1(Messages::NoResultLocationRoot));
+        QCOMPARE(model.rowCount(root), 1); // one day
+        QCOMPARE(PreviewItems(), 3);
+        QVERIFY(t->window->TreeView2->isExpanded(root));
+        QVERIFY(!t->Find<QWidget>("Panel15")->isVisibleTo(t->window.get()));
+        QCOMPARE(Status(0), QStringLiteral("Preview done."));
+        QCOMPARE(Status(1), QStringLiteral("Files: 3, Categories: 1"));
+        QVERIFY(!Button("SpeedButton11")->isEnabled());
+        QVERIFY(!Button("SpeedButton10")->isEnabled()); // a preview leaves no journal
+        QVERIFY(inserted.size() < 3 + 2);                // batched, not one insertion per node
+        QVERIFY(tree->Exists("in/file0.txt"));
+    }
+
+    void aLongPreviewReachesTheViewInBatches() {
+        t->window->AddSource(SourceFolder(400));
+        QSignalSpy inserted(&t->window->PreviewModel(), &QAbstractItemModel::rowsInserted);
+        Button("SpeedButton12")->click();
+        QCOMPARE(PreviewItems(), 400);
+        QVERIFY2(inserted.size() < 100, qPrintable(QString::number(inserted.size())));
+    }
+
+    void previewShowsTheNormalisedOptions() {
+        t->window->SelectMethodEntry(QStringLiteral("by file type"));
+        t->Find<QCheckBox>("CheckBox13")->setChecked(true);
+        t->Find<QCheckBox>("CheckBox11")->setChecked(true);
+        t->Find<QLineEdit>("Edit3")->setText(QStringLiteral("  Pics"));
+        t->Find<QLineEdit>("Edit4")->setText(QStringLiteral(" .JPG;.Png  "));
+        t->window->AddSource(SourceFolder(1));
+        t->Find<QComboBox>("ComboBox4")->setEditText(QStringLiteral("  /somewhere/out  "));
+        Button("SpeedButton12")->click();
+        QCOMPARE(t->Find<QLineEdit>("Edit3")->text(), QStringLiteral("Pics"));
+        QCOMPARE(t->Find<QLineEdit>("Edit4")->text(), QStringLiteral("jpg;png"));
+        QCOMPARE(t->Find<QComboBox>("ComboBox4")->currentText(), QStringLiteral("/somewhere/out"));
+        QCOMPARE(t->window->PreviewModel().index(0, 0).data().toString(), QStringLiteral("/somewhere/out"));
+    }
+
+    void aRefusalMovesTheFocusToTheField() {
+        t->window->show();
+        QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
+        t->window->TreeView1->setCurrentItem(
+            t->window->TreeView1->findItems(QStringLiteral("by file number"), Qt::MatchRecursive).first());
+        t->window->AddSource(SourceFolder(1));
+        Button("SpeedButton12")->click();
+        QVERIFY(Asked(Messages::NoSubfolderName));
+        QCOMPARE(QApplication::focusWidget(), t->Find<QWidget>("Edit9"));
+        QCOMPARE(PreviewItems(), 0);
+    }
+
+    void runAndUndoThroughTheWindow() {
+        const std::string out = tree->Path() + "out";
+        t->window->AddSource(SourceFolder(2));
+        t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
+        t->boxes.Answers = {Answer::Yes /* run now */, Answer::No /* open the result */};
+        Button("SpeedButton1")->click();
+        QVERIFY(!tree->Exists("in/file0.txt"));
+        QVERIFY(!tree->Exists("in/file1.txt"));
+        QCOMPARE(Status(0), QStringLiteral("Classify done. 2 files were classified!"));
+        QVERIFY(Button("SpeedButton10")->isEnabled());
+        QVERIFY(!Button("SpeedButton11")->isEnabled());
+        QVERIFY(t->data.Exists("undo.udo"));
+        QCOMPARE(t->Find<QComboBox>("ComboBox4")->itemText(0), Q(out));
+        QVERIFY(t->shell.OpenedFolders.empty());
+        // A run leaves the preview caption in place: only a preview hides it.
+        QVERIFY(t->Find<QWidget>("Panel15")->isVisibleTo(t->window.get()));
+
+        t->boxes.Answers = {Answer::Yes};
+        Button("SpeedButton10")->click();
+        QVERIFY(Asked(Messages::ConfirmUndo));
+        QVERIFY(tree->Exists("in/file0.txt"));
+        QVERIFY(tree->Exists("in/file1.txt"));
+        QCOMPARE(Status(1), QString::fromLatin1(Messages::UndoDone));
+        QVERIFY(!Button("SpeedButton10")->isEnabled());
+        QVERIFY(!t->data.Exists("undo.udo"));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void answeringYesToTheEndQuestionOpensTheResult() {
+        const std::string out = tree->Path() + "out";
+        t->window->AddSource(SourceFolder(1));
+        t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
+        t->boxes.Answers = {Answer::Yes, Answer::Yes};
+        Button("SpeedButton1")->click();
+        QCOMPARE(t->shell.OpenedFolders, std::vector<std::string>{out});
+    }
+
+    void stopDuringAPreviewEndsItEarly() {
+        t->window->AddSource(SourceFolder(200));
+        DuringTheCommand([this] {
+            QVERIFY(Button("SpeedButton11")->isEnabled());
+            Button("SpeedButton11")->click();
+        });
+        Button("SpeedButton12")->click();
+        QVERIFY(Asked(Messages::ConfirmStop));
+        QVERIFY(PreviewItems() < 200);
+        QCOMPARE(Status(0), QStringLiteral("Preview done."));
+        QVERIFY(!Button("SpeedButton11")->isEnabled());
+    }
+
+    void stopAnsweredNoLetsThePreviewGoOn() {
+        t->window->AddSource(SourceFolder(50));
+        t->boxes.Answers = {Answer::No};
+        DuringTheCommand([this] { Button("SpeedButton11")->click(); });
+        Button("SpeedButton12")->click();
+        QVERIFY(Asked(Messages::ConfirmStop));
+        QCOMPARE(PreviewItems(), 50);
+    }
+
+    void clicksDuringACommandStartNothing() {
+        t->window->AddSource(SourceFolder(30));
+        int turns = 0;
+        DuringTheCommand([this, &turns] {
+            ++turns;
+            Button("SpeedButton1")->click();
+            Button("SpeedButton12")->click();
+            Button("SpeedButton10")->click();
+        });
+        Button("SpeedButton12")->click();
+        QCOMPARE(turns, 1);
+        QVERIFY(!Asked(Messages::RunOrPreview));
+        QVERIFY(!Asked(Messages::ConfirmUndo));
+        QCOMPARE(PreviewItems(), 30);
+    }
+
+    void optionsChangedDuringAPreviewApplyToTheNextItems() {
+        t->window->AddSource(SourceFolder(40));
+        t->Find<QCheckBox>("CheckBox27")->setChecked(false);
+        DuringTheCommand([this] {
+            t->Find<QSpinBox>("Edit10")->setValue(5);
+            t->Find<QCheckBox>("CheckBox27")->setChecked(true);
+        });
+        Button("SpeedButton12")->click();
+        QCOMPARE(PreviewItems(), 5);
+    }
+
+    void closingWhileIdleNeedsNoQuestion() {
+        t->window->show();
+        QSignalSpy closing(t->window.get(), &TForm1::closing);
+        Button("SpeedButton8")->click();
+        QVERIFY(!t->window->isVisible());
+        QCOMPARE(closing.size(), 1);
+        QVERIFY(t->boxes.Shown.empty());
+    }
+
+    void closeQueryAnsweredNoLetsThePreviewFinish() {
+        t->window->show();
+        t->window->AddSource(SourceFolder(40));
+        QSignalSpy closing(t->window.get(), &TForm1::closing);
+        t->boxes.Answers = {Answer::No};
+        DuringTheCommand([this] { t->window->close(); });
+        Button("SpeedButton12")->click();
+        QVERIFY(Asked(Messages::ConfirmStopAndExit));
+        QCOMPARE(PreviewItems(), 40);
+        QVERIFY(t->window->isVisible());
+        QCOMPARE(closing.size(), 0);
+    }
+
+    void closeQueryAnsweredYesStopsTheRunAndClosesAfterItsEnd() {
+        t->window->show();
+        const std::string out = tree->Path() + "out";
+        t->window->AddSource(SourceFolder(100));
+        t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
+        QSignalSpy closing(t->window.get(), &TForm1::closing);
+        bool closedDuringTheRun = false;
+        t->boxes.Answers = {Answer::Yes /* run now */, Answer::Yes /* stop and exit */, Answer::No};
+        DuringTheCommand([&] {
+            t->window->close();
+            t->window->close(); // asked once only
+            closedDuringTheRun = !t->window->isVisible() || closing.size() > 0;
+        });
+        Button("SpeedButton1")->click();
+        QVERIFY(!closedDuringTheRun);
+        const auto texts = t->boxes.Texts();
+        QCOMPARE(std::count(texts.begin(), texts.end(), std::string(Messages::ConfirmStopAndExit)), 1);
+        // The run ended through its end steps: journal saved, count reported; then the window closed.
+        QVERIFY(t->data.Exists("undo.udo"));
+        QVERIFY(Status(0).startsWith(QStringLiteral("Classify done. ")));
+        QVERIFY(tree->Exists("in/file99.txt"));
+        QVERIFY(!t->window->isVisible());
+        QCOMPARE(closing.size(), 1);
+    }
+
+    void helpOpensTheGuide() {
+        Button("SpeedButton13")->click();
+        QCOMPARE(t->shell.HelpPagesOpened, 1);
+    }
+
+    void journalLeftByAnEarlierRunEnablesUndoAtStart() {
+        TestWindow again;
+        again.data.File("undo.udo", "Move Mode\r\n");
+        QVERIFY(!again.window->SpeedButton10->isEnabled());
+        again.window->Timer1Timer();
+        QVERIFY(again.window->SpeedButton10->isEnabled());
+    }
+};
+
+QTEST_MAIN(WindowCommandsTest)
+#include "WindowCommandsTest.moc"
