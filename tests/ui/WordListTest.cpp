@@ -1,0 +1,171 @@
+// The word list with its file buttons and encodings, and the name fields that refuse the nine
+// characters.
+#include "support/TestWindow.h"
+#include "ui/DataFolder.h"
+#include "ui/NameChecks.h"
+#include "ui/WordListFile.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace varnolt;
+
+namespace {
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
+const std::string kProhibited =
+    "You should remove one of following nine characters from input text, because they are prohibited in Windows "
+    "filenames:  \\ / : * ? \" < > |";
+} // namespace
+
+class WordListTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestWindow> w;
+    TForm1* window = nullptr;
+
+    void Type(QLineEdit* field, const QString& text) {
+        field->setFocus();
+        field->end(false);
+        QTest::keyClicks(field, text);
+    }
+
+private slots:
+    void initTestCase() { UseTestLocale(); }
+    void init() {
+        w = std::make_unique<TestWindow>();
+        window = w->window.get();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    void cleanup() { w.reset(); }
+
+    void checkNameTextRefusesEachOfTheNineWithItsMessage() {
+        ScriptedMessageBoxes boxes;
+        for (const char c : std::string("\\/:*?\"<>|")) QVERIFY(!CheckNameText(std::string("a") + c + "b", boxes));
+        QCOMPARE(boxes.Shown.size(), std::size_t(9));
+        QCOMPARE(boxes.Shown[0].Text, kProhibited);
+        QCOMPARE(boxes.Shown[0].Caption, std::string("Information"));
+        QCOMPARE(boxes.Shown[0].Buttons, Buttons::Ok);
+        QCOMPARE(boxes.Shown[0].Icon, Icon::Information);
+        QVERIFY(CheckNameText(" My files. 写真 фото", boxes));
+        QCOMPARE(boxes.Shown.size(), std::size_t(9));
+    }
+
+    void typedSlashFallsBackToTheLastAcceptedText() {
+        Type(window->Edit9, "ab/");
+        QCOMPARE(w->boxes.Texts(), std::vector<std::string>{kProhibited});
+        QCOMPARE(window->Edit9->text(), QString("ab"));
+        QCOMPARE(window->Edit9->cursorPosition(), 2);
+        QVERIFY(window->Edit9->hasFocus());
+        QCOMPARE(window->Options().SubfolderName, std::string("ab"));
+    }
+
+    void aSingleRefusedCharacterEmptiesTheField() {
+        Type(window->Edit9, "/");
+        QCOMPARE(window->Edit9->text(), QString());
+        QCOMPARE(w->boxes.Shown.size(), std::size_t(1));
+    }
+
+    void pastedTextFallsBackToTheEmptyLastAcceptedText() {
+        window->Edit9->setText("x:y");
+        QCOMPARE(window->Edit9->text(), QString());
+        window->Edit9->setText("é:");
+        QCOMPARE(window->Edit9->text(), QString()); // two characters, back to the last accepted ""
+        QCOMPARE(w->boxes.Shown.size(), std::size_t(2));
+    }
+
+    void eachFieldFallsBackToItsOwnText() {
+        window->Edit3->setText("Photos");
+        Type(window->Edit5, "a");
+        Type(window->Edit3, "?");
+        QCOMPARE(window->Edit3->text(), QString("Photos"));
+        QCOMPARE(window->Edit3->cursorPosition(), 6);
+        QCOMPARE(window->Edit5->text(), QString("a"));
+    }
+
+    void storedOtherGroupsPassThroughTheNameCheck() {
+        w->settings.Values = {{"Othertype1", "Pics jpg"}, {"Othertype2", "a:b png"}};
+        window->Timer1Timer();
+        QCOMPARE(window->Edit3->text(), QString("Pics"));
+        QCOMPARE(window->Edit5->text(), QString());
+        QCOMPARE(window->Edit6->text(), QString("png"));
+        QCOMPARE(w->boxes.Texts(), std::vector<std::string>{kProhibited});
+        // "Pics" became Edit3's last accepted text.
+        Type(window->Edit3, "|");
+        QCOMPARE(window->Edit3->text(), QString("Pics"));
+    }
+
+    void wordRadioButtonEnablesTheListAndFocusesIt() {
+        QVERIFY(!window->Memo1->isEnabled() && !window->Button2->isEnabled() && !window->Button3->isEnabled());
+        window->SelectMethodEntry("by file name");
+        QTest::mouseClick(window->RadioButton8, Qt::LeftButton, {}, QPoint(5, window->RadioButton8->height() / 2));
+        QVERIFY(window->RadioButton8->isChecked());
+        QVERIFY(window->Memo1->isEnabled() && window->Button2->isEnabled() && window->Button3->isEnabled());
+        QVERIFY(window->Memo1->hasFocus());
+        window->RadioButton6->click();
+        QVERIFY(!window->Memo1->isEnabled() && !window->Button2->isEnabled() && !window->Button3->isEnabled());
+    }
+
+    void saveAsWithAnEmptyListShowsNoDialog() {
+        window->Button2Click();
+        QCOMPARE(w->dialogs.Shown, 0);
+    }
+
+    void saveAsWritesPlainTextBeforeAnyLoad() {
+        window->Memo1->setPlainText("eins\nzwei");
+        w->dialogs.SavedFiles.push_back(w->data.Path() + "words.txt");
+        window->Button2Click();
+        QCOMPARE(w->dialogs.SaveFilters, std::vector<std::string>{"Text File (*.txt)"});
+        QCOMPARE(w->data.Read("words.txt"), std::string("eins\r\nzwei"));
+    }
+
+    void loadTakesEveryLineAndTheEncodingOfTheFirstFile() {
+        const std::string utf16 = w->data.File("le.txt", std::string("\xFF\xFE" "a\0\r\0\n\0\n\0b\0", 12));
+        const std::string other = w->data.File("other.txt", "ignored");
+        w->dialogs.OpenedFiles.push_back({utf16, other});
+        window->Button3Click();
+        QCOMPARE(window->Memo1->toPlainText(), QString("a\n\nb"));
+        QCOMPARE(window->WordListEncoding(), TextEncoding::Utf16LE);
+        QCOMPARE(window->Options().Words, (std::vector<std::string>{"a", "", "b"}));
+        w->dialogs.SavedFiles.push_back(w->data.Path() + "back.txt");
+        window->Button2Click();
+        QCOMPARE(w->data.Read("back.txt"), std::string("\xFF\xFE" "a\0\r\0\n\0\r\0\n\0b\0", 14));
+    }
+
+    void aFileThatCannotBeOpenedLeavesTheList() {
+        window->Memo1->setPlainText("kept");
+        w->dialogs.OpenedFiles.push_back({w->data.Path() + "missing.txt"});
+        window->Button3Click();
+        QCOMPARE(window->Memo1->toPlainText(), QString("kept"));
+        QCOMPARE(w->boxes.Shown.size(), std::size_t(1));
+        QCOMPARE(w->boxes.Shown[0].Caption, std::string("Error"));
+        w->dialogs.SavedFiles.push_back(w->data.Path() + "no/such/folder/x.txt");
+        window->Button2Click();
+        QCOMPARE(w->boxes.Shown.size(), std::size_t(2));
+    }
+
+    void aWordListLoadedWithItsMarkIsSavedWithItAtClose() {
+        const std::string file = w->data.File("marked.txt", kUtf8Mark + "Urlaub\r\nArbeit\r\n");
+        w->dialogs.OpenedFiles.push_back({file});
+        window->Button3Click();
+        window->close();
+        QCOMPARE(w->data.Read(kWordListFileName), kUtf8Mark + "Urlaub\r\nArbeit");
+    }
+
+    void wordListFileKeepsCrAndLfLineEnds() {
+        PosixFileSystem fs;
+        std::string error;
+        const std::string path = w->data.File("mixed.txt", "a\rb\nc\r\n\r\nd");
+        const auto content = LoadWordList(fs, path, error);
+        QVERIFY(content);
+        QCOMPARE(JoinWordList(*content), std::string("a\nb\nc\n\nd"));
+        QVERIFY(SaveWordList(fs, path, "x\ny", TextEncoding::Utf16BE, error));
+        QCOMPARE(w->data.Read("mixed.txt"), std::string("\xFE\xFF\0x\0\r\0\n\0y", 10));
+    }
+};
+
+QTEST_MAIN(WordListTest)
+#include "WordListTest.moc"
