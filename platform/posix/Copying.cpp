@@ -109,6 +109,11 @@ bool SyncFolder(SystemCalls& sys, const std::string& folder) {
     return fd.IsOpen() && sys.Sync(fd.Get(), folder);
 }
 
+bool SyncFileSystemOf(SystemCalls& sys, const std::string& folder) {
+    const FileDescriptor fd = sys.Open(folder, O_RDONLY | O_DIRECTORY);
+    return fd.IsOpen() && sys.SyncFileSystem(fd.Get(), folder);
+}
+
 bool TreeCopy::Copy(const std::string& from, const struct stat& root, const std::string& to) {
     entries_.push_back({"", true, root.st_mode & PermissionBits, {root.st_atim, root.st_mtim}});
     if (!CopyContent(from, to, "")) return false;
@@ -141,7 +146,7 @@ bool TreeCopy::CopyEntry(const std::string& from, const std::string& to, const s
     if (S_ISLNK(info.st_mode)) {
         if (!CopySymbolicLink(sys_, from, to)) return false;
     } else if (S_ISREG(info.st_mode)) {
-        if (!CopyRegularFile(sys_, from, info, to, durability_)) return false;
+        if (!CopyRegularFile(sys_, from, info, to, Durability::Lazy)) return false;
     } else {
         // A fifo, socket or device has no content to copy, and reading one could block or have effects.
         errno = EINVAL;
@@ -156,9 +161,7 @@ bool TreeCopy::ApplyFolderAttributes(const std::string& root, Entry& folder) {
     FileDescriptor fd = sys_.Open(path, O_RDONLY | O_DIRECTORY);
     if (!fd.IsOpen()) return false;
     folder.AttributesApplied = true;
-    return sys_.ChangeMode(fd.Get(), path, folder.FolderMode) &&
-           sys_.SetTimes(fd.Get(), path, folder.Times) &&
-           (durability_ == Durability::Lazy || sys_.Sync(fd.Get(), path));
+    return sys_.ChangeMode(fd.Get(), path, folder.FolderMode) && sys_.SetTimes(fd.Get(), path, folder.Times);
 }
 
 bool TreeCopy::RemoveCopies(const std::string& root) {

@@ -23,6 +23,9 @@ bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct sta
 
 // Forces the entries of a folder onto the disk, so that a name just made there survives a crash.
 bool SyncFolder(SystemCalls& sys, const std::string& folder);
+// Forces everything written to the file system that holds `folder` onto the disk: one flush for a
+// whole copied tree instead of one per entry.
+bool SyncFileSystemOf(SystemCalls& sys, const std::string& folder);
 
 // Creates `to` as a symbolic link with the target of the link `from`.
 bool CopySymbolicLink(SystemCalls& sys, const std::string& from, const std::string& to);
@@ -31,12 +34,12 @@ bool CopySymbolicLink(SystemCalls& sys, const std::string& from, const std::stri
 // that a failed copy can be taken back and a moved tree removed entry by entry: only what was copied.
 class TreeCopy {
   public:
-    TreeCopy(SystemCalls& sys, Durability durability) : sys_(sys), durability_(durability) {}
+    explicit TreeCopy(SystemCalls& sys) : sys_(sys) {}
 
     // Copies the content of `from` (which a stat found to be `root`) into the empty folder `to`, which
-    // counts as one of the copied entries, and then gives every copied folder the
-    // permission bits and times of its original. Files are copied as CopyRegularFile does, links as
-    // links; any other kind of entry (fifo, socket, device) makes the copy fail.
+    // counts as one of the copied entries, and then gives every copied folder the permission bits and
+    // times of its original. Files are copied as CopyRegularFile does (not synced), links as links; any
+    // other kind of entry (fifo, socket, device) makes the copy fail.
     bool Copy(const std::string& from, const struct stat& root, const std::string& to);
 
     // Removes the entries created below `root` by Copy, the last first. False when one stays.
@@ -60,7 +63,6 @@ class TreeCopy {
     bool Remove(const std::string& root, const Entry& entry);
 
     SystemCalls& sys_;
-    Durability durability_;
     std::vector<Entry> entries_;
 };
 

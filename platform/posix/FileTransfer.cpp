@@ -141,8 +141,8 @@ bool MoveTreeAcross(SystemCalls& sys, const std::string& from, const struct stat
     const auto claimed = ClaimFolder(sys, target, first);
     if (!claimed) return false;
     placed = *claimed;
-    posix::TreeCopy copy(sys, Durability::Synced);
-    if (!copy.Copy(from, folder, *claimed) || !posix::SyncFolder(sys, posix::ParentOf(*claimed))) {
+    posix::TreeCopy copy(sys);
+    if (!copy.Copy(from, folder, *claimed) || !posix::SyncFileSystemOf(sys, *claimed)) {
         copy.RemoveCopies(*claimed);
         return false;
     }
@@ -268,7 +268,7 @@ bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to,
     if (!PrepareFolderDestination(sys, target, folder, parents)) return false;
     const auto claimed = ClaimFolder(sys, target, 1);
     if (!claimed) return false;
-    posix::TreeCopy copy(sys, Durability::Lazy);
+    posix::TreeCopy copy(sys);
     if (!copy.Copy(source, folder, *claimed)) {
         copy.RemoveCopies(*claimed);
         return false;

@@ -22,7 +22,7 @@ enum class Syscall {
     Open,      // open
     Read,      // read
     Write,     // write
-    Sync,      // fsync
+    Sync,      // fsync, syncfs
     Copy,      // FICLONE, copy_file_range
     Chmod,     // fchmod, chmod
     Utimens,   // futimens

@@ -171,6 +171,10 @@ bool SystemCalls::Sync(int fd, const std::string& path) {
     return Allowed(Syscall::Sync, path) && Succeeds([&] { return ::fsync(fd); });
 }
 
+bool SystemCalls::SyncFileSystem(int fd, const std::string& path) {
+    return Allowed(Syscall::Sync, path) && Succeeds([&] { return ::syncfs(fd); });
+}
+
 bool SystemCalls::Clone(int to, int from, const std::string& path) {
     return Allowed(Syscall::Copy, path) && Succeeds([&] { return ::ioctl(to, FICLONE, from); });
 }

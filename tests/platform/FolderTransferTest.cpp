@@ -136,6 +136,15 @@ TEST_F(FolderTransferTest, MoveAcrossFileSystemsCopiesTheTreeWithLinksModesAndTi
     ASSERT_TRUE(crossing.MoveFolder(dir / "in/Album", dir / "out/Album"));
     EXPECT_FALSE(dir.Exists("in/Album"));
     EXPECT_EQ(Snapshot(dir / "out/Album"), original);
+
+    // The copy is on the disk before the first original goes.
+    const auto& calls = faults.Calls();
+    const auto firstRemoval = std::find_if(calls.begin(), calls.end(), [&](const auto& call) {
+        return call.Kind == Syscall::Unlink && call.Path.starts_with(dir / "in/");
+    });
+    ASSERT_NE(firstRemoval, calls.end());
+    EXPECT_TRUE(std::any_of(calls.begin(), firstRemoval,
+                            [](const auto& call) { return call.Kind == Syscall::Sync; }));
 }
 
 TEST_F(FolderTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLosesNothing) {
