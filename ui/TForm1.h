@@ -356,6 +356,7 @@ private:
     std::string customTypeList_;
     // The encoding of the file the word list last came from; it is saved back in it.
     TextEncoding wordListEncoding_ = TextEncoding::Plain;
+    bool settingsLoaded_ = false;
     varnolt::Engine engine_;
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;

@@ -155,9 +155,13 @@ SettingsPlaces TForm1::SettingsPlacesOfWindow() { return {settings_, fs_, boxes_
 void TForm1::LoadStoredSettings() {
     WindowFields fields(*this);
     LoadSettings(fields, SettingsPlacesOfWindow());
+    settingsLoaded_ = true;
 }
 
 void TForm1::FormClose() {
+    // Closed before the start-up step: the window holds none of the stored values, and saving its empty
+    // history would delete the stored one.
+    if (!settingsLoaded_) return;
     WindowFields fields(*this);
     SaveSettings(fields, SettingsPlacesOfWindow());
 }

@@ -85,6 +85,8 @@ void TForm1::ConnectSourceList() {
     // Typing and picking an entry only: a text the program sets does not rename the result tree's root.
     connect(ComboBox4, &QComboBox::textActivated, this, &TForm1::ComboBox4Change);
     connect(ComboBox4->lineEdit(), &QLineEdit::textEdited, this, &TForm1::ComboBox4Change);
+    // The hint always shows the whole location, however the text came.
+    connect(ComboBox4, &QComboBox::editTextChanged, ComboBox4, &QWidget::setToolTip);
 
     auto* events = new SourceListEvents(*this, this);
     ListView1->setAcceptDrops(true);
@@ -173,9 +175,7 @@ void TForm1::Button1Click() {
 void TForm1::SpeedButton6Click() {
     const std::string folder = BrowseForFolder(kSelectResultTitle);
     if (folder.empty()) return;
-    const QString text = Readable(folder);
-    ComboBox4->setEditText(text);
-    ComboBox4->setToolTip(text);
+    ComboBox4->setEditText(Readable(folder));
 }
 
 void TForm1::SpeedButton9Click() {
@@ -193,7 +193,6 @@ void TForm1::ComboBox4Change() {
         const bool exists = fs_.FolderExists(NativePath(text));
         previewModel_->SetRootIcon(ImageList2[exists ? ClosedFolderImage : MarkedFolderImage]);
     }
-    ComboBox4->setToolTip(text);
 }
 
 void TForm1::ComboBox4KeyDown(QObject* watched) {

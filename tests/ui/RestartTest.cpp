@@ -146,6 +146,16 @@ private slots:
         QVERIFY(boxes.Shown.empty());
     }
 
+    void aWindowClosedBeforeTheStartUpStepSavesNothing() {
+        {
+            const auto window = Start();
+            window->RememberResultLocation("/out");
+            window->close();
+        }
+        TForm1(fs, boxes, pump, shell, settings, dialogs, dataFolder).close();
+        QCOMPARE(Entries(Start()->ComboBox4), QStringList{"/out"});
+    }
+
     void emptyListsAtCloseKeepTheStoredOnes() {
         {
             const auto window = Start();
