@@ -4,6 +4,7 @@
 #include "engine/Text.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -34,12 +35,18 @@ bool IsMoveJournal(const std::vector<std::string>& lines) {
     return !lines.empty() && lines.front().find("Move") != std::string::npos;
 }
 
+// Two spellings of one path ("a//b", "a/./b/"); a run never journals such a pair, a damaged journal may.
+bool SamePlace(const std::string& a, const std::string& b) {
+    return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
+}
+
 // Moving back never replaces: when a new file stands at the old path, the moved one stays where it is.
+// A copy is deleted only when it is not its own original.
 void RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination) {
     if (moveMode) {
         if (!fs.FileExists(source) && fs.FileExists(destination)) fs.MoveFile(destination, source);
     } else if (fs.FileExists(source)) {
-        fs.DeleteFile(destination);
+        if (!SamePlace(source, destination)) fs.DeleteFile(destination);
     } else if (fs.FileExists(destination)) {
         fs.MoveFile(destination, source);
     }

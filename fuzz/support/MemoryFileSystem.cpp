@@ -2,6 +2,7 @@
 
 #include "engine/Text.h"
 
+#include <filesystem>
 #include <functional>
 
 namespace varnolt::fuzz {
@@ -11,6 +12,11 @@ namespace {
 std::string ParentOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
+}
+
+// "a/", "a/." and "a/.." name folders only, as on a real file system.
+bool CouldNameFile(const std::string& path) {
+    return !path.ends_with('/') && !path.ends_with("/.") && !path.ends_with("/..") && path != "." && path != "..";
 }
 
 bool IsBelow(const std::string& path, const std::string& folder) {
@@ -35,11 +41,7 @@ private:
 } // namespace
 
 std::string Canonical(const std::string& path) {
-    std::string out;
-    for (char c : path) {
-        if (c == '/' && !out.empty() && out.back() == '/') continue;
-        out += c;
-    }
+    std::string out = std::filesystem::path(path).lexically_normal().string();
     while (out.size() > 1 && out.back() == '/') out.pop_back();
     return out;
 }
@@ -69,7 +71,9 @@ bool MemoryFileSystem::HasParentFolder(const std::string& path) const {
 
 bool MemoryFileSystem::FolderExists(const std::string& path) { return Folders.count(Canonical(path)) > 0; }
 
-bool MemoryFileSystem::FileExists(const std::string& path) { return Files.count(Canonical(path)) > 0; }
+bool MemoryFileSystem::FileExists(const std::string& path) {
+    return CouldNameFile(path) && Files.count(Canonical(path)) > 0;
+}
 
 std::optional<ItemInfo> MemoryFileSystem::ReadItemInfo(const std::string& path) {
     const std::string key = Canonical(path);
@@ -116,7 +120,7 @@ bool MemoryFileSystem::RemoveFolder(const std::string& path) {
 }
 
 bool MemoryFileSystem::DeleteFile(const std::string& path) {
-    if (!Files.erase(Canonical(path))) return false;
+    if (!CouldNameFile(path) || !Files.erase(Canonical(path))) return false;
     Changes.push_back({Change::DeleteFile, "", Canonical(path)});
     return true;
 }
@@ -124,7 +128,9 @@ bool MemoryFileSystem::DeleteFile(const std::string& path) {
 bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) {
     const std::string source = Canonical(from), target = Canonical(to);
     const auto file = Files.find(source);
-    if (file == Files.end() || Taken(target) || !HasParentFolder(target)) return false;
+    if (!CouldNameFile(from) || !CouldNameFile(to) || file == Files.end() || Taken(target) ||
+        !HasParentFolder(target))
+        return false;
     MemoryFile moved = std::move(file->second);
     Files.erase(file);
     Files[target] = std::move(moved);
@@ -135,7 +141,9 @@ bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) 
 bool MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) {
     const std::string source = Canonical(from), target = Canonical(to);
     const auto file = Files.find(source);
-    if (file == Files.end() || Taken(target) || !HasParentFolder(target)) return false;
+    if (!CouldNameFile(from) || !CouldNameFile(to) || file == Files.end() || Taken(target) ||
+        !HasParentFolder(target))
+        return false;
     Files[target] = file->second;
     Changes.push_back({Change::CopyFile, source, target});
     return true;

@@ -1,4 +1,5 @@
-// The journal names where a folder item really went, so that an undo never takes another file for it.
+// The journal names where a folder item really went, so that an undo never takes another file for it, and
+// an undo never deletes a "copy" that is its own original.
 #include "engine/RunJournal.h"
 #include "engine/TextFile.h"
 #include "platform/fakes/FaultInjector.h"
@@ -11,9 +12,9 @@
 namespace varnolt {
 namespace {
 
-class FolderJournalTest : public EngineFixture {};
+class JournalRegressionTest : public EngineFixture {};
 
-TEST_F(FolderJournalTest, AFolderThatTookANumberedNameIsJournaledThereAndItsUndoLeavesTheNamesakeFile) {
+TEST_F(JournalRegressionTest, AFolderThatTookANumberedNameIsJournaledThereAndItsUndoLeavesTheNamesakeFile) {
     tree.File("in/Album/song.mp3", "song");
     tree.File("R/AL/Album", "a file of the user's that holds the folder's name");
     options.SourceList = {tree / "in"};
@@ -34,7 +35,7 @@ TEST_F(FolderJournalTest, AFolderThatTookANumberedNameIsJournaledThereAndItsUndo
 
 // Across file systems a folder moves as a copy, then its originals go. When the last of them, the
 // folder itself, cannot be removed, everything is at the new place already: that is a move made.
-TEST_F(FolderJournalTest, AFolderMovedAcrossFileSystemsWhoseEmptyOriginalStaysCountsAsMoved) {
+TEST_F(JournalRegressionTest, AFolderMovedAcrossFileSystemsWhoseEmptyOriginalStaysCountsAsMoved) {
     tree.File("in/Album/song.mp3", "song");
     FaultInjector faults;
     faults.FailPathsContaining(tree / "out", EXDEV, Syscall::Rename);
@@ -46,6 +47,13 @@ TEST_F(FolderJournalTest, AFolderMovedAcrossFileSystemsWhoseEmptyOriginalStaysCo
     EXPECT_EQ(placedAt, tree / "out/Album");
     EXPECT_EQ(tree.Read("out/Album/song.mp3"), "song");
     EXPECT_FALSE(tree.Exists("in/Album/song.mp3"));
+}
+
+TEST_F(JournalRegressionTest, ADamagedCopyJournalThatPairsAFileWithItselfLeavesTheFile) {
+    const std::string file = tree.File("in/a.txt", "the only one");
+    data.File(kJournalFileName, EncodeTextFile({kCopyModeLine, file, tree / "in/./a.txt"}, TextEncoding::Plain));
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("in/a.txt"), "the only one");
 }
 
 } // namespace
