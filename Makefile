@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps configure build run test test-asan clean bench bench-scale
+.PHONY: deps configure build run test test-asan clean bench bench-scale screenshot
 
 deps:
 	@scripts/install-deps
@@ -38,6 +38,10 @@ bench: build
 bench-scale: build
 	bench/run-bench.sh --files 1000000 --rounds 1 --jobs "floor-move varnolt-move varnolt-undo varnolt-preview" \
 		--build $(BUILD) --table $(BUILD)/bench-scale-table.md
+
+# The window after a preview of a small sample folder, pictured under Xvfb for the README.
+screenshot: build
+	xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/tests/ui/varnolt_screenshot docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -349,6 +349,7 @@ void TForm1::BuildStatusBar() {
         StatusPanels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
     // Panel 1 takes what panel 0 leaves.
+    StatusPanels[0]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     StatusPanels[0]->setFixedWidth(kStatusPanel0Width);
     StatusBar1->addWidget(StatusPanels[0]);
     StatusBar1->addWidget(StatusPanels[1], 1);

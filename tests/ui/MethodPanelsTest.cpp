@@ -269,6 +269,7 @@ private slots:
         QCOMPARE(location->x() + location->width(), select->x() - 5);
         QVERIFY(location->x() > t->Find<QLabel>("ResultLocationLabel")->geometry().right());
         QCOMPARE(t->window->StatusPanels[0]->width(), t->window->StatusBar1->width() - 226);
+        QTRY_VERIFY(t->window->StatusPanels[1]->x() > t->window->StatusPanels[0]->geometry().right());
         // The fixed regions keep their sizes; the source area keeps its height.
         QCOMPARE(t->Find<QWidget>("TreeView1")->width(), 171);
         QCOMPARE(t->Find<QWidget>("Panel7")->width(), 172);
