@@ -143,41 +143,47 @@ TEST_F(FileTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLeavesTheSourceWh
     });
 }
 
-TEST_F(FileTransferTest, WhereTheFileSystemRefusesNoReplaceALinkAndUnlinkMove) {
-    FaultInjector faults;
-    faults.FailPathsContaining("/out/", EINVAL, Syscall::Rename);
-    PosixFileSystem refusing(&faults);
-    dir.File("out/taken.jpg", "theirs");
-    EXPECT_FALSE(refusing.MoveFile(source, dir / "out/taken.jpg"));
-    EXPECT_EQ(dir.Read("out/taken.jpg"), "theirs");
-    ASSERT_TRUE(refusing.MoveFile(source, dir / "out/photo.jpg"));
-    ExpectMovedIntact();
-    EXPECT_EQ(faults.Count(Syscall::Link), 2);
+// A file system that refuses to rename without replacing: the move is a hard link and an unlink, or
+// where there are no hard links either, a copy.
+class LimitedFileSystemTest : public FileTransferTest, public ::testing::WithParamInterface<bool> {
+  protected:
+    static void Limit(FaultInjector& faults) {
+        faults.FailPathsContaining("/out/", EINVAL, Syscall::Rename);
+        if (!GetParam()) faults.FailPathsContaining("/out/", EPERM, Syscall::Link);
+    }
+};
 
-    FailEachCallInTurn([&](FaultInjector& failing, auto describe) {
-        TempDir tree;
-        const std::string from = tree.File("in/a.txt", "content");
-        tree.Folder("out");
-        failing.FailPathsContaining("/out/", EINVAL, Syscall::Rename);
-        PosixFileSystem system(&failing);
-        const bool moved = system.MoveFile(from, tree / "out/a.txt");
-        SCOPED_TRACE(describe());
-        EXPECT_NE(tree.Exists("in/a.txt"), tree.Exists("out/a.txt"));
-        EXPECT_EQ(moved, tree.Exists("out/a.txt"));
-    });
-}
-
-TEST_F(FileTransferTest, WithoutNoReplaceAndWithoutHardLinksAMoveCopies) {
+TEST_P(LimitedFileSystemTest, MovesWithoutReplacing) {
     FaultInjector faults;
-    faults.FailPathsContaining("/out/", EINVAL, Syscall::Rename);
-    faults.FailPathsContaining("/out/", EPERM, Syscall::Link);
+    Limit(faults);
     PosixFileSystem limited(&faults);
     dir.File("out/taken.jpg", "theirs");
     EXPECT_FALSE(limited.MoveFile(source, dir / "out/taken.jpg"));
     EXPECT_EQ(dir.Read("out/taken.jpg"), "theirs");
     ASSERT_TRUE(limited.MoveFile(source, dir / "out/photo.jpg"));
     ExpectMovedIntact();
+    EXPECT_EQ(faults.Count(Syscall::Copy) > 0, !GetParam());
 }
+
+TEST_P(LimitedFileSystemTest, AnyFailingCallLeavesTheFileAtExactlyOnePlace) {
+    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+        TempDir tree;
+        const std::string from = tree.File("in/a.txt", "content");
+        tree.Folder("out");
+        Limit(faults);
+        PosixFileSystem limited(&faults);
+        const bool moved = limited.MoveFile(from, tree / "out/a.txt");
+        SCOPED_TRACE(describe());
+        EXPECT_NE(tree.Exists("in/a.txt"), tree.Exists("out/a.txt"));
+        EXPECT_EQ(moved, tree.Exists("out/a.txt"));
+    });
+}
+
+std::string HardLinkName(const ::testing::TestParamInfo<bool>& info) {
+    return info.param ? "WithHardLinks" : "WithoutHardLinks";
+}
+
+INSTANTIATE_TEST_SUITE_P(HardLinks, LimitedFileSystemTest, ::testing::Bool(), HardLinkName);
 
 TEST_F(FileTransferTest, ALinkMovesAsTheLinkItself) {
     ::symlink("../in/photo.jpg", (dir / "in/shortcut").c_str());
