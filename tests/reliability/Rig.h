@@ -25,8 +25,8 @@ struct Rig {
     Rig() : engine(options, {fs, boxes, pump, shell, view}, data.Path()) {}
 
     std::string Source() const { return tree.Path() + "in"; }
-    std::string Result() const { return tree.Path() + "out"; }
-    Snapshot Files() const { return TakeSnapshot({Source(), Result()}); }
+    std::string Result() const { return result.empty() ? tree.Path() + "out" : result; }
+    Snapshot Files() const { return TakeSnapshot({tree.Path(), Result()}); }
     // Whether the last message shown is the one a command shows at its very end.
     bool RunEnded() const;
     bool UndoEnded() const;
@@ -40,6 +40,7 @@ struct Rig {
     RecordingRunView view;
     TempDir data;
     TempDir tree;
+    std::string result; // another result location than "out" in the tree
     Engine engine;
 };
 
