@@ -262,8 +262,9 @@ public slots:
 
     // Source list and result location, in TForm1Sources.cpp.
     std::string BrowseForFolder(const std::string& title);
-    // Adds a row unless one holds exactly that path; false when it was listed.
-    bool AddSource(const std::string& path);
+    // Adds a row for each path unless one holds exactly that path, rows added before in the same call
+    // included; the rows stay in order.
+    void AddSources(const std::vector<std::string>& paths);
     void SpeedButton4Click(); // Folder, and "Add Folder"
     void SpeedButton7Click(); // Files, and "Add Files"
     void SpeedButton2Click(); // Remove, and "Delete"
@@ -340,7 +341,6 @@ private:
     template <typename Command> void RunCommand(Command command);
     void AfterCommand();
 
-    void InsertSourceRow(const std::string& path);
     void SetRemoveEnabled(bool enabled);
     void ShowWordList(const TextFileContent& content);
     SettingsPlaces SettingsPlacesOfWindow();
@@ -357,6 +357,8 @@ private:
     // The encoding of the file the word list last came from; it is saved back in it.
     TextEncoding wordListEncoding_ = TextEncoding::Plain;
     bool settingsLoaded_ = false;
+    // While rows are added in a batch the options take the list once, at its end.
+    bool addingSources_ = false;
     varnolt::Engine engine_;
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;

@@ -1,0 +1,169 @@
+// The headless front-end killed outright in the middle of a run of 20,000 files: the journal it leaves
+// behind must let an undo put every moved file back, but for at most the one in flight, and no file may
+// exist twice or not at all. An undo killed half way must be able to finish on the next try.
+#include "engine/RunJournal.h"
+#include "reliability/Summary.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace varnolt::reliability {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFolders = 20;
+constexpr int kFilesPerFolder = 1000;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The front-end beside this test program in the build tree.
+fs::path FrontEnd() { return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "app/cli/varnolt-cli"; }
+
+pid_t Start(const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return error == 0 ? pid : -1;
+}
+
+// Kills the process once `file` has grown to `bytes` (or the process ended by itself). Returns whether
+// the kill came before the end.
+bool KillWhenGrown(pid_t pid, const fs::path& file, std::uintmax_t bytes) {
+    for (;;) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) return false;
+        std::error_code error;
+        const std::uintmax_t size = fs::file_size(file, error);
+        if (!error && size >= bytes) break;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+bool RunToEnd(pid_t pid) {
+    int status = 0;
+    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class KillTest : public ::testing::Test {
+protected:
+    KillTest() {
+        for (int folder = 0; folder < kFolders; ++folder)
+            for (int file = 0; file < kFilesPerFolder; ++file) {
+                const std::string relative =
+                    "in/d" + std::to_string(folder) + "/f" + std::to_string(file) + ".txt";
+                originals[tree.Path() + relative] = "file " + std::to_string(folder) + "/" + std::to_string(file);
+            }
+        for (const auto& [path, content] : originals) {
+            fs::create_directories(fs::path(path).parent_path());
+            std::ofstream(path, std::ios::binary) << content;
+        }
+    }
+
+    std::vector<std::string> RunArgs() const {
+        return {FrontEnd().string(), "--run", "--to", tree.Path() + "out", "--method", "number", "--max-files", "700",
+                "--subfolder-name", "Batch", "--include-subfolders", "--data-dir", data.Path(), "--yes",
+                tree.Path() + "in"};
+    }
+    std::vector<std::string> UndoArgs() const { return {FrontEnd().string(), "--undo", "--data-dir", data.Path(), "--yes"}; }
+
+    // Where every known content is now; the files of the result location that no journal put back.
+    std::map<std::string, std::vector<std::string>> Places() const {
+        std::map<std::string, std::vector<std::string>> places;
+        for (const auto& entry : fs::recursive_directory_iterator(tree.Path()))
+            if (entry.is_regular_file()) places[ReadBytes(entry.path())].push_back(entry.path().string());
+        return places;
+    }
+
+    // Checks one kill and puts a file left in flight back by hand, so that the next round starts whole.
+    void CheckAndMend(const std::string& round) {
+        const auto places = Places();
+        int leftInCategory = 0;
+        for (const auto& [path, content] : originals) {
+            ++figures.FilesChecked;
+            const auto found = places.find(content);
+            if (found == places.end()) {
+                ++figures.FilesLost;
+                ADD_FAILURE() << round << ": lost " << path;
+                continue;
+            }
+            EXPECT_EQ(found->second.size(), 1u) << round << ": exists twice: " << path;
+            if (found->second.front() == path) continue;
+            ++leftInCategory;
+            fs::rename(found->second.front(), path);
+        }
+        EXPECT_LE(leftInCategory, 1) << round << ": more than the file in flight stayed in its category";
+        EXPECT_EQ(places.size(), originals.size()) << round << ": files that are no one's";
+    }
+
+    static inline GroupFigures figures;
+    TempDir tree;
+    TempDir data;
+    std::map<std::string, std::string> originals;
+};
+
+TEST_F(KillTest, ARunKilledAtRandomPointsIsUndoneWhole) {
+    if (!fs::exists(FrontEnd())) GTEST_SKIP() << "the headless front-end is not built: " << FrontEnd();
+    std::mt19937 random(std::random_device{}());
+    // What a whole run's journal comes to, measured once: the kill points are drawn within it.
+    ASSERT_TRUE(RunToEnd(Start(RunArgs())));
+    const std::uintmax_t journalBytes = fs::file_size(data.Path() + kJournalFileName);
+    ASSERT_TRUE(RunToEnd(Start(UndoArgs())));
+    CheckAndMend("after a whole run and its undo");
+
+    constexpr int kRounds = 5;
+    int killed = 0;
+    for (int round = 1; round <= kRounds; ++round) {
+        const std::uintmax_t point = std::uniform_int_distribution<std::uintmax_t>(1, journalBytes)(random);
+        const std::string name = "round " + std::to_string(round) + " (kill at journal byte " +
+                                 std::to_string(point) + " of " + std::to_string(journalBytes) + ")";
+        killed += KillWhenGrown(Start(RunArgs()), data.Path() + kJournalInProgressFileName, point);
+        // Every other round, the undo is killed half way too; the next undo finishes it.
+        if (round % 2 == 0 && fs::exists(data.Path() + kJournalInProgressFileName)) {
+            const pid_t undo = Start(UndoArgs());
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(1, 300)(random)));
+            kill(undo, SIGKILL);
+            waitpid(undo, nullptr, 0);
+        }
+        ASSERT_TRUE(RunToEnd(Start(UndoArgs()))) << name;
+        CheckAndMend(name);
+        ++figures.Scenarios;
+        ++figures.FaultPoints;
+    }
+    ReportGroup("kill tests", figures, std::to_string(killed) + " of " + std::to_string(kRounds) + " runs killed mid-way");
+    EXPECT_GE(killed, kRounds - 1) << "the runs ended before the kills came";
+}
+
+} // namespace
+} // namespace varnolt::reliability
