@@ -22,6 +22,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace varnolt {
 
@@ -34,6 +35,13 @@ constexpr const char* kAnyFileFilter = "All Files (*)";
 
 QString Readable(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string NativePath(const QString& text) { return QFile::encodeName(text).toStdString(); }
+
+QTreeWidgetItem* NewSourceRow(const std::string& path) {
+    auto* row = new QTreeWidgetItem({Readable(path)});
+    // The bytes themselves, for a name that is not UTF-8.
+    row->setData(0, Qt::UserRole, QByteArray::fromStdString(path));
+    return row;
+}
 
 // Hands the source list's drops and clicks, and the location box's Delete key, to the window.
 class SourceListEvents : public QObject {
@@ -98,46 +106,48 @@ void TForm1::ConnectSourceList() {
 
 std::string TForm1::BrowseForFolder(const std::string& title) { return dialogs_.BrowseForFolder(title); }
 
-bool TForm1::AddSource(const std::string& path) {
-    const auto& rows = options_.SourceList;
-    if (std::find(rows.begin(), rows.end(), path) != rows.end()) return false;
-    InsertSourceRow(path);
-    return true;
-}
-
-void TForm1::InsertSourceRow(const std::string& path) {
-    auto* row = new QTreeWidgetItem({Readable(path)});
-    // The bytes themselves, for a name that is not UTF-8.
-    row->setData(0, Qt::UserRole, QByteArray::fromStdString(path));
-    ListView1->insertTopLevelItem(static_cast<int>(SourceInsertPosition(options_.SourceList, path)), row);
+void TForm1::AddSources(const std::vector<std::string>& paths) {
+    std::vector<std::string> rows = options_.SourceList;
+    std::unordered_set<std::string> listed(rows.begin(), rows.end());
+    // The options would otherwise take the whole list again after every row.
+    addingSources_ = true;
+    for (const std::string& path : paths) {
+        if (!listed.insert(path).second) continue;
+        const std::size_t at = SourceInsertPosition(rows, path);
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), path);
+        ListView1->insertTopLevelItem(static_cast<int>(at), NewSourceRow(path));
+    }
+    addingSources_ = false;
+    SyncSourceList();
 }
 
 void TForm1::SpeedButton4Click() {
     const std::string folder = BrowseForFolder(kAddFolderTitle);
     if (folder.empty()) return;
-    AddSource(folder);
+    AddSources({folder});
     Panel14->hide();
 }
 
 void TForm1::SpeedButton7Click() {
     const auto files = dialogs_.OpenFiles(kAnyFileFilter, true);
     if (files.empty()) return;
-    for (const std::string& file : files) AddSource(file);
+    AddSources(files);
     Panel14->hide();
 }
 
 void TForm1::ListView1Drop(QDropEvent* event) {
-    bool added = false;
+    std::vector<std::string> paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (!url.isLocalFile()) continue;
-        std::string path = QFile::encodeName(url.toLocalFile()).toStdString();
+        std::string path = NativePath(url.toLocalFile());
         // A dragged folder may come with a trailing "/"; the Folder button gives none.
         while (path.size() > 1 && path.back() == '/') path.pop_back();
-        AddSource(path);
-        added = true;
+        paths.push_back(std::move(path));
     }
-    if (added) Panel14->hide();
     event->acceptProposedAction();
+    if (paths.empty()) return;
+    AddSources(paths);
+    Panel14->hide();
 }
 
 void TForm1::SetRemoveEnabled(bool enabled) {
@@ -166,10 +176,15 @@ void TForm1::Button1Click() {
         ReportSettingsError(boxes_, "Cannot open file \"" + path + "\". " + error);
         return;
     }
-    for (const std::string& line : DecodeTextFile(*bytes).Lines) {
-        InsertSourceRow(line);
-        Panel14->hide();
-    }
+    std::vector<std::string> lines = DecodeTextFile(*bytes).Lines;
+    if (lines.empty()) return;
+    // Sorted first and added at once: a long list would otherwise be re-read after every row.
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return CompareSourcePaths(a, b) < 0; });
+    QList<QTreeWidgetItem*> rows;
+    for (const std::string& line : lines) rows.append(NewSourceRow(line));
+    ListView1->addTopLevelItems(rows);
+    Panel14->hide();
 }
 
 void TForm1::SpeedButton6Click() {

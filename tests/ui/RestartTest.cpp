@@ -160,7 +160,7 @@ private slots:
         {
             const auto window = Start();
             window->Memo1->setPlainText("kept");
-            window->AddSource("/kept");
+            window->AddSources({"/kept"});
             window->close();
         }
         {
