@@ -38,8 +38,12 @@ public:
     void SetGroupTypes(TypeGroup group, const std::string& types) override {
         w_.GroupCheckBox(group)->setToolTip(Text(types));
     }
-    std::string OtherFolder(int group) const override { return (group == 0 ? w_.Edit3 : w_.Edit5)->text().toStdString(); }
-    std::string OtherTypes(int group) const override { return (group == 0 ? w_.Edit4 : w_.Edit6)->text().toStdString(); }
+    std::string OtherFolder(int group) const override {
+        return (group == 0 ? w_.Edit3 : w_.Edit5)->text().toStdString();
+    }
+    std::string OtherTypes(int group) const override {
+        return (group == 0 ? w_.Edit4 : w_.Edit6)->text().toStdString();
+    }
     void SetOtherGroup(int group, const std::string& folder, const std::string& types) override {
         (group == 0 ? w_.Edit3 : w_.Edit5)->setText(Text(folder));
         (group == 0 ? w_.Edit4 : w_.Edit6)->setText(Text(types));
