@@ -67,15 +67,6 @@ private slots:
         QCOMPARE(NormaliseGroupTypes(""), std::string());
     }
 
-    void otherGroupJoinsAndSplitsAtTheFirstSpace() {
-        QCOMPARE(JoinOtherGroup("My Pics", "jpg"), std::string("My Pics jpg"));
-        const OtherGroupText split = SplitOtherGroup("My Pics jpg");
-        QCOMPARE(split.Folder, std::string("My"));
-        QCOMPARE(split.Types, std::string("Pics jpg"));
-        QCOMPARE(SplitOtherGroup(" jpg").Folder, std::string());
-        QCOMPARE(SplitOtherGroup(" jpg").Types, std::string("jpg"));
-    }
-
     void dialogTellsOkFromEveryOtherWayOut() {
         TForm6 dialog;
         QString text = "mp3";
