@@ -1,31 +1,33 @@
 #!/usr/bin/env bash
-# Runs varnolt-cli beside the floor and the usual peers on fresh copies of one generated corpus, several
+# Runs varnolt-cli beside the floor and the usual peers on fresh copies of a generated corpus, several
 # rounds in turn, verifies every result and prints a table of medians, ratios to the floor and peak
 # memory. Times and memory come from /usr/bin/time: wall seconds, processor seconds (user + system, less
 # disturbed by other load on a shared machine) and the largest resident set.
 #
-#   bench/run-bench.sh [--files N] [--rounds R] [--peer-rounds P] [--build DIR] [--work DIR]
-#                      [--jobs "JOB ..."] [--table FILE]
+#   bench/run-bench.sh [--files N] [--rounds R] [--peer-files P] [--peer-rounds Q] [--build DIR]
+#                      [--work DIR] [--jobs "JOB ..."] [--table FILE]
 #
-# The peers (exiftool, find + mv) take minutes at 100,000 files, so they run in the first P rounds only.
+# exiftool takes milliseconds per file, minutes at 100,000 files, so the peers (exiftool, find + mv)
+# meet the program and the floor on a second corpus of P files (20,000 by default) in the first Q rounds.
 set -euo pipefail
 
 files=100000
 rounds=3
+peer_files=20000
 peer_rounds=1
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/../build"
 work="${TMPDIR:-/tmp}/varnolt-bench"
 table_file=""
 # Each of the program's jobs right after its floor, so that the pair meets the same state of the machine.
-all_jobs="floor-move floor-undo varnolt-move varnolt-undo floor-copy varnolt-copy varnolt-type varnolt-size
-          varnolt-number varnolt-preview exiftool find-mv"
-jobs=$all_jobs
+jobs="floor-move floor-undo varnolt-move varnolt-undo floor-copy varnolt-copy varnolt-type varnolt-size
+      varnolt-number varnolt-preview peer-floor peer-varnolt exiftool find-mv"
 
 while (($#)); do
     case $1 in
     --files) files=$2; shift 2 ;;
     --rounds) rounds=$2; shift 2 ;;
+    --peer-files) peer_files=$2; shift 2 ;;
     --peer-rounds) peer_rounds=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --work) work=$2; shift 2 ;;
@@ -43,10 +45,11 @@ find_mv="$here/find-mv-sort.sh"
 for tool in "$cli" "$make_corpus" "$floor" "$verify"; do
     [[ -x $tool ]] || { echo "run-bench.sh: $tool is missing; build first" >&2; exit 2; }
 done
-command -v exiftool >/dev/null || jobs=${jobs//exiftool/}
+if ! command -v exiftool >/dev/null; then
+    echo "run-bench.sh: exiftool is not installed; its job is left out" >&2
+    jobs=${jobs//exiftool/}
+fi
 
-corpus="$work/corpus"
-manifest="$work/manifest"
 job="$work/job"
 results="$work/results.tsv"
 rm -rf "$work"
@@ -54,29 +57,33 @@ mkdir -p "$work"
 : >"$results"
 
 echo "Generating $files files..."
-"$make_corpus" "$corpus" "$manifest" "$files"
+"$make_corpus" "$work/corpus" "$work/manifest" "$files"
+if [[ $jobs == *peer-* || $jobs == *exiftool* || $jobs == *find-mv* ]]; then
+    echo "Generating $peer_files files for the peers..."
+    "$make_corpus" "$work/peer-corpus" "$work/peer-manifest" "$peer_files"
+fi
 
 failed=0
 
-# A fresh copy of the corpus for a job that moves files: hard links, so that making it is cheap and the
+# fresh CORPUS: a fresh copy for a job that moves files. Hard links, so that making it is cheap and the
 # files keep their sizes and times; moving a link inside the copy leaves the corpus as it was.
 fresh() {
     rm -rf "$job"
     mkdir -p "$job/data"
-    cp -al "$corpus" "$job/src"
+    cp -al "$1" "$job/src"
 }
 
-# measure NAME ROUND COMMAND...: the wall time and peak memory of one job, its output kept in $job.
+# measure NAME ROUND FILES COMMAND...: the times and peak memory of one job, its output kept in $job.
 measure() {
-    local name=$1 round=$2
-    shift 2
+    local name=$1 round=$2 count=$3
+    shift 3
     if ! /usr/bin/time -f '%e %M %U %S' -o "$job.time" "$@" >"$job.out" 2>"$job.err"; then
         echo "FAILED: $name (round $round): $(tail -3 "$job.err")" >&2
         failed=1
         return 1
     fi
-    read -r seconds kilobytes user system < <(tail -1 "$job.time")
-    printf '%s\t%s\t%s\t%s\t%s\n' "$name" "$round" "$seconds" "$kilobytes" "$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')" >>"$results"
+    tail -1 "$job.time" | awk -v name="$name" -v round="$round" -v count="$count" -v OFS='\t' \
+        '{ print name, round, count, $1, $2, $3 + $4 }' >>"$results"
 }
 
 # check NAME VERIFY-ARGS...: the job's outcome against the manifest.
@@ -92,60 +99,68 @@ check() {
 cli_run=("$cli" --data-dir "$job/data" --include-subfolders)
 
 run_job() { # JOB ROUND
-    local r=$2
+    local r=$2 corpus="$work/corpus" manifest="$work/manifest"
     case $1 in
-    floor-move)
-        fresh
-        measure floor-move "$r" "$floor" move "$job/src" "$job/out" "$job/data/journal" &&
-            check floor-move "$manifest" "$job/src" "$job/out" date ;;
+    peer-* | exiftool | find-mv)
+        ((r <= peer_rounds)) || return 0
+        corpus="$work/peer-corpus"
+        manifest="$work/peer-manifest" ;;
+    esac
+    local n
+    n=$(wc -l <"$manifest")
+    case $1 in
+    floor-move | peer-floor)
+        fresh "$corpus"
+        measure "$1" "$r" "$n" "$floor" move "$job/src" "$job/out" "$job/data/journal" &&
+            check "$1" "$manifest" "$job/src" "$job/out" date ;;
     floor-undo) # undoes the floor-move before it
         [[ -f $job/data/journal ]] || return 0
-        measure floor-undo "$r" "$floor" undo "$job/data/journal" &&
+        measure floor-undo "$r" "$n" "$floor" undo "$job/data/journal" &&
             check floor-undo "$manifest" "$job/src/" "$job/out" restored ;;
-    floor-copy)
-        rm -rf "$job.copy"
-        measure floor-copy "$r" "$floor" copy "$corpus" "$job.copy" "$work/copy-journal" &&
-            check floor-copy "$manifest" "$corpus" "$job.copy" date copy
-        rm -rf "$job.copy" ;;
-    varnolt-move)
-        fresh
-        measure varnolt-move "$r" "${cli_run[@]}" --run "$job/src" --to "$job/out" &&
-            check varnolt-move "$manifest" "$job/src" "$job/out" date ;;
+    varnolt-move | peer-varnolt)
+        fresh "$corpus"
+        measure "$1" "$r" "$n" "${cli_run[@]}" --run "$job/src" --to "$job/out" &&
+            check "$1" "$manifest" "$job/src" "$job/out" date ;;
     varnolt-undo) # undoes the varnolt-move before it
         [[ -f $job/data/undo.udo ]] || return 0
-        measure varnolt-undo "$r" "$cli" --undo --data-dir "$job/data" &&
+        measure varnolt-undo "$r" "$n" "$cli" --undo --data-dir "$job/data" &&
             check varnolt-undo "$manifest" "$job/src/" "$job/out" restored ;;
+    floor-copy)
+        rm -rf "$job.copy"
+        measure floor-copy "$r" "$n" "$floor" copy "$corpus" "$job.copy" "$work/copy-journal" &&
+            check floor-copy "$manifest" "$corpus" "$job.copy" date copy
+        rm -rf "$job.copy" ;;
     varnolt-copy)
         rm -rf "$job.copy" "$work/copy-data"
         mkdir -p "$work/copy-data"
-        measure varnolt-copy "$r" "$cli" --data-dir "$work/copy-data" --include-subfolders --run --copy "$corpus" \
-            --to "$job.copy" && check varnolt-copy "$manifest" "$corpus" "$job.copy" date copy
+        measure varnolt-copy "$r" "$n" "$cli" --data-dir "$work/copy-data" --include-subfolders --run --copy \
+            "$corpus" --to "$job.copy" && check varnolt-copy "$manifest" "$corpus" "$job.copy" date copy
         rm -rf "$job.copy" ;;
     varnolt-type)
-        fresh
-        measure varnolt-type "$r" "${cli_run[@]}" --run --method type --group music,image,video,program,document \
-            --every-type "$job/src" --to "$job/out" && check varnolt-type "$manifest" "$job/src" "$job/out" type ;;
+        fresh "$corpus"
+        measure varnolt-type "$r" "$n" "${cli_run[@]}" --run --method type \
+            --group music,image,video,program,document --every-type "$job/src" --to "$job/out" &&
+            check varnolt-type "$manifest" "$job/src" "$job/out" type ;;
     varnolt-size)
-        fresh
-        measure varnolt-size "$r" "${cli_run[@]}" --run --method size "$job/src" --to "$job/out" &&
+        fresh "$corpus"
+        measure varnolt-size "$r" "$n" "${cli_run[@]}" --run --method size "$job/src" --to "$job/out" &&
             check varnolt-size "$manifest" "$job/src" "$job/out" size ;;
     varnolt-number)
-        fresh
-        measure varnolt-number "$r" "${cli_run[@]}" --run --method number --max-files 1000 --subfolder-name Batch \
-            "$job/src" --to "$job/out" && check varnolt-number "$manifest" "$job/src" "$job/out" number:1000:Batch ;;
+        fresh "$corpus"
+        measure varnolt-number "$r" "$n" "${cli_run[@]}" --run --method number --max-files 1000 \
+            --subfolder-name Batch "$job/src" --to "$job/out" &&
+            check varnolt-number "$manifest" "$job/src" "$job/out" number:1000:Batch ;;
     varnolt-preview)
         mkdir -p "$job/data"
-        measure varnolt-preview "$r" "${cli_run[@]}" --preview "$corpus" --to "$job/out" &&
+        measure varnolt-preview "$r" "$n" "${cli_run[@]}" --preview "$corpus" --to "$job/out" &&
             check varnolt-preview preview "$manifest" "$job.out" ;;
     exiftool)
-        ((r <= peer_rounds)) || return 0
-        fresh
-        measure exiftool "$r" exiftool -fast4 -q -q -r -ext '*' '-Directory<FileModifyDate' \
+        fresh "$corpus"
+        measure exiftool "$r" "$n" exiftool -fast4 -q -q -r -ext '*' '-Directory<FileModifyDate' \
             -d "$job/out/%Y-%m-%d" "$job/src" && check exiftool "$manifest" "$job/src" "$job/out" date-padded ;;
     find-mv)
-        ((r <= peer_rounds)) || return 0
-        fresh
-        measure find-mv "$r" "$find_mv" "$job/src" "$job/out" &&
+        fresh "$corpus"
+        measure find-mv "$r" "$n" "$find_mv" "$job/src" "$job/out" &&
             check find-mv "$manifest" "$job/src" "$job/out" date-padded ;;
     *) echo "run-bench.sh: unknown job $1" >&2; exit 2 ;;
     esac
@@ -157,36 +172,32 @@ for ((round = 1; round <= rounds; round++)); do
 done
 rm -rf "$job" "$job.copy"
 
-# The table: median wall and processor time, their ratios to the floor of the same kind, median peak memory.
-table=$(awk -F'\t' -v files="$files" '
+# The table: median wall and processor time, their ratios to the floor of the same kind, peak memory.
+table=$(awk -F'\t' '
     function median(list,    n, a, i, j, t) {
         n = split(list, a, " ")
         for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
         return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
-    { secs[$1] = secs[$1] " " $3; mem[$1] = mem[$1] " " $4; cpu[$1] = cpu[$1] " " $5; runs[$1]++ }
+    function ratio(name, list, of) { return (of in runs) ? sprintf("%.2f", median(list[name]) / median(list[of])) : "—" }
+    { count[$1] = $3; wall[$1] = wall[$1] " " $4; mem[$1] = mem[$1] " " $5; cpu[$1] = cpu[$1] " " $6; runs[$1]++ }
     END {
-        split("floor-move floor-undo floor-copy varnolt-move varnolt-undo varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview exiftool find-mv", order, " ")
-        floorOf["varnolt-move"] = "floor-move"; floorOf["varnolt-type"] = "floor-move"
-        floorOf["varnolt-size"] = "floor-move"; floorOf["varnolt-number"] = "floor-move"
-        floorOf["exiftool"] = "floor-move"; floorOf["find-mv"] = "floor-move"
-        floorOf["varnolt-undo"] = "floor-undo"; floorOf["varnolt-copy"] = "floor-copy"
-        floorOf["floor-move"] = "floor-move"; floorOf["floor-undo"] = "floor-undo"; floorOf["floor-copy"] = "floor-copy"
-        printf "| %-16s | %4s | %8s | %8s | %9s | %9s | %8s | %7s |\n", "job (" files ")", "runs", "wall s", "cpu s", "us/file", "× floor", "cpu × fl", "peak MB"
-        printf "|%s|%s|%s|%s|%s|%s|%s|%s|\n", "------------------", "-----:", "---------:", "---------:", "----------:", "----------:", "---------:", "--------:"
-        for (k = 1; k <= 12; k++) {
+        n = split("floor-move floor-undo varnolt-move varnolt-undo floor-copy varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview peer-floor peer-varnolt exiftool find-mv", order, " ")
+        split("floor-move floor-undo floor-move floor-undo floor-copy floor-copy floor-move floor-move floor-move - peer-floor peer-floor peer-floor peer-floor", floors, " ")
+        printf "| %-15s | %7s | %4s | %8s | %8s | %8s | %7s | %7s | %7s |\n", "job", "files", "runs", "wall s", "cpu s", "us/file", "× floor", "cpu ×fl", "peak MB"
+        print "|-----------------|--------:|-----:|---------:|---------:|---------:|--------:|--------:|--------:|"
+        for (k = 1; k <= n; k++) {
             name = order[k]
             if (!(name in runs)) continue
-            m = median(secs[name]); c = median(cpu[name])
-            ratio = "—"; cpuRatio = "—"
-            if ((name in floorOf) && (floorOf[name] in runs)) {
-                ratio = sprintf("%.2f", m / median(secs[floorOf[name]]))
-                cpuRatio = sprintf("%.2f", c / median(cpu[floorOf[name]]))
-            }
-            printf "| %-16s | %4d | %8.2f | %8.2f | %9.1f | %9s | %8s | %7.1f |\n", name, runs[name], m, c, m * 1e6 / files, ratio, cpuRatio, median(mem[name]) / 1024
+            m = median(wall[name])
+            printf "| %-15s | %7d | %4d | %8.2f | %8.2f | %8.1f | %7s | %7s | %7.1f |\n", name, count[name], runs[name], m,
+                median(cpu[name]), m * 1e6 / count[name], ratio(name, wall, floors[k]), ratio(name, cpu, floors[k]),
+                median(mem[name]) / 1024
         }
-        if (("exiftool" in runs) && ("varnolt-move" in runs))
-            printf "\nvarnolt-move is %.1f× faster than exiftool\n", median(secs["exiftool"]) / median(secs["varnolt-move"])
+        if (("exiftool" in runs) && ("peer-varnolt" in runs))
+            printf "\nOn the same %d files varnolt-cli sorts by date %.1f× faster than exiftool (wall), %.1f× (cpu).\n",
+                count["exiftool"], median(wall["exiftool"]) / median(wall["peer-varnolt"]),
+                median(cpu["exiftool"]) / median(cpu["peer-varnolt"])
     }' "$results")
 
 echo
