@@ -1,10 +1,12 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps configure build run test test-asan clean bench bench-scale screenshot
+.PHONY: deps configure build run test test-asan test-fuzz fuzz clean bench bench-scale screenshot
 
 deps:
 	@scripts/install-deps
@@ -18,17 +20,35 @@ build: deps $(BUILD)/build.ninja
 run: build
 	$(BUILD)/app/varnolt
 
+# The reliability tests leave one summary line per test process; they are added up per group at the end.
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@rm -f $(abspath $(BUILD))/reliability-summary.txt
+	VARNOLT_RELIABILITY_SUMMARY=$(abspath $(BUILD))/reliability-summary.txt \
+		ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory test-fuzz
+	@tests/reliability/summarise $(abspath $(BUILD))/reliability-summary.txt
 
-# The engine and platform tests again under ASan + UBSan.
+# The whole suite again under ASan + UBSan.
 $(ASAN_BUILD)/build.ninja: | deps
-	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVARNOLT_SANITIZE=ON -DVARNOLT_WITH_QT=OFF
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVARNOLT_SANITIZE=ON
 
 test-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The libFuzzer targets, built with clang on their own: a short run of each in `make test`, a long one
+# that grows the checked-in corpus in `make fuzz`.
+$(FUZZ_BUILD)/build.ninja: | deps
+	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug
+
+test-fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@fuzz/run $(FUZZ_BUILD) 15
+
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS) --grow
 
 # The benchmark suite at 100,000 files against the floor and the peers; the table also goes to
 # $(BUILD)/bench-table.md. Memory and scaling at 1,000,000 files: bench-scale.
@@ -44,4 +64,4 @@ screenshot: build
 	xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/tests/ui/varnolt_screenshot docs/screenshot.png
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -12,15 +12,6 @@ using namespace varnolt::fuzz;
 
 namespace {
 
-bool IsValidUtf8(const std::string& text) {
-    for (std::size_t at = 0; at < text.size();) {
-        char32_t c = 0;
-        at += DecodeUtf8(text, at, c);
-        if (c == kInvalidCodePoint) return false;
-    }
-    return true;
-}
-
 bool StartsWithMark(const std::vector<std::string>& lines) {
     if (lines.empty()) return false;
     const std::string& first = lines.front();

@@ -1,6 +1,7 @@
 #pragma once
 // An engine over the memory file system, with every question answered Yes and a window that records.
 #include "engine/Engine.h"
+#include "engine/Text.h"
 #include "fuzz/support/MemoryFileSystem.h"
 #include "platform/fakes/FakePump.h"
 #include "platform/fakes/RecordingShell.h"
@@ -34,6 +35,16 @@ struct FuzzEngine {
 
 inline void Expect(bool holds, const char* what, const std::string& detail = {}) {
     if (!holds) Fail(what, detail);
+}
+
+// Only valid text survives a trip through UTF-16.
+inline bool IsValidUtf8(const std::string& text) {
+    for (std::size_t at = 0; at < text.size();) {
+        char32_t c = 0;
+        at += DecodeUtf8(text, at, c);
+        if (c == kInvalidCodePoint) return false;
+    }
+    return true;
 }
 
 } // namespace varnolt::fuzz

@@ -69,6 +69,12 @@ bool MemoryFileSystem::HasParentFolder(const std::string& path) const {
     return path.starts_with('/') && path != "/" && Folders.count(ParentOf(path)) > 0;
 }
 
+// A file move or copy never replaces anything and needs the destination's folder.
+bool MemoryFileSystem::CanPlaceFile(const std::string& from, const std::string& to) const {
+    const std::string target = Canonical(to);
+    return CouldNameFile(from) && CouldNameFile(to) && !Taken(target) && HasParentFolder(target);
+}
+
 bool MemoryFileSystem::FolderExists(const std::string& path) { return Folders.count(Canonical(path)) > 0; }
 
 bool MemoryFileSystem::FileExists(const std::string& path) {
@@ -128,9 +134,7 @@ bool MemoryFileSystem::DeleteFile(const std::string& path) {
 bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) {
     const std::string source = Canonical(from), target = Canonical(to);
     const auto file = Files.find(source);
-    if (!CouldNameFile(from) || !CouldNameFile(to) || file == Files.end() || Taken(target) ||
-        !HasParentFolder(target))
-        return false;
+    if (file == Files.end() || !CanPlaceFile(from, to)) return false;
     MemoryFile moved = std::move(file->second);
     Files.erase(file);
     Files[target] = std::move(moved);
@@ -141,9 +145,7 @@ bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) 
 bool MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) {
     const std::string source = Canonical(from), target = Canonical(to);
     const auto file = Files.find(source);
-    if (!CouldNameFile(from) || !CouldNameFile(to) || file == Files.end() || Taken(target) ||
-        !HasParentFolder(target))
-        return false;
+    if (file == Files.end() || !CanPlaceFile(from, to)) return false;
     Files[target] = file->second;
     Changes.push_back({Change::CopyFile, source, target});
     return true;

@@ -57,6 +57,7 @@ public:
 private:
     bool Taken(const std::string& path) const;
     bool HasParentFolder(const std::string& path) const;
+    bool CanPlaceFile(const std::string& from, const std::string& to) const;
     bool TransferFolder(const std::string& from, const std::string& to, bool move, std::string* placedAt);
 };
 
