@@ -184,6 +184,7 @@ template <typename Command> void TForm1::RunCommand(Command command) {
 
 void TForm1::AfterCommand() {
     previewModel_->Flush();
+    ShowStatusTexts();
     if (closeAfterCommand_) {
         closeAfterCommand_ = false;
         close();
@@ -219,8 +220,24 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// A command writes both panels for every item. Drawing them that often would cost more than the items
+// themselves, so the texts reach the panels at most every 50 ms, and when the command ends.
 void TForm1::SetStatusText(int panel, const std::string& text) {
-    StatusPanels.at(static_cast<std::size_t>(panel))->setText(QString::fromStdString(text));
+    statusTexts_.at(static_cast<std::size_t>(panel)) = QString::fromStdString(text);
+    if (statusTimer_.isActive()) return;
+    if (sinceStatusShown_.isValid() && sinceStatusShown_.elapsed() < PreviewTreeModel::kBatchMilliseconds)
+        statusTimer_.start();
+    else
+        ShowStatusTexts();
+}
+
+void TForm1::ShowStatusTexts() {
+    statusTimer_.stop();
+    sinceStatusShown_.start();
+    for (std::size_t panel = 0; panel < StatusPanels.size(); ++panel) {
+        if (statusTexts_[panel]) StatusPanels[panel]->setText(*statusTexts_[panel]);
+        statusTexts_[panel].reset();
+    }
 }
 
 void TForm1::SetStopEnabled(bool enabled) { SpeedButton11->setEnabled(enabled); }

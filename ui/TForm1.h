@@ -62,12 +62,14 @@
 #include "ui/PersistedFields.h"
 #include "ui/TypeGroups.h"
 
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -340,6 +342,7 @@ private:
     // Runs one toolbar command unless one is in progress; then finishes what the command left to the window.
     template <typename Command> void RunCommand(Command command);
     void AfterCommand();
+    void ShowStatusTexts();
 
     void SetRemoveEnabled(bool enabled);
     void ShowWordList(const TextFileContent& content);
@@ -363,6 +366,9 @@ private:
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;
     bool busyCursor_ = false;
+    std::array<std::optional<QString>, 2> statusTexts_; // not shown yet
+    QTimer statusTimer_;
+    QElapsedTimer sinceStatusShown_;
     // A close asked for while a command is on the stack happens when the command returns.
     bool closeAfterCommand_ = false;
 };

@@ -355,6 +355,9 @@ void TForm1::BuildStatusBar() {
     StatusBar1->addWidget(StatusPanels[1], 1);
     setStatusBar(StatusBar1);
     StatusBar1->installEventFilter(this);
+    statusTimer_.setSingleShot(true);
+    statusTimer_.setInterval(PreviewTreeModel::kBatchMilliseconds);
+    connect(&statusTimer_, &QTimer::timeout, this, &TForm1::ShowStatusTexts);
 }
 
 void TForm1::CentreCaptionPanel(QWidget* panel) {

@@ -4,6 +4,10 @@
 
 namespace varnolt {
 
-void QtMessagePump::Pump() { QCoreApplication::processEvents(); }
+void QtMessagePump::Pump() {
+    if (sinceLastRun_.isValid() && sinceLastRun_.nsecsElapsed() < kIntervalNanoseconds) return;
+    QCoreApplication::processEvents();
+    sinceLastRun_.start();
+}
 
 } // namespace varnolt

@@ -72,7 +72,7 @@ private slots:
     }
 
     void previewFromTheToolbarFillsTheResultTree() {
-        t->window->AddSource(SourceFolder(3));
+        t->window->AddSources({SourceFolder(3)});
         QSignalSpy inserted(&t->window->PreviewModel(), &QAbstractItemModel::rowsInserted);
         Button("SpeedButton12")->click();
         const PreviewTreeModel& model = t->window->PreviewModel();
@@ -92,7 +92,7 @@ private slots:
     }
 
     void aLongPreviewReachesTheViewInBatches() {
-        t->window->AddSource(SourceFolder(400));
+        t->window->AddSources({SourceFolder(400)});
         QSignalSpy inserted(&t->window->PreviewModel(), &QAbstractItemModel::rowsInserted);
         Button("SpeedButton12")->click();
         QCOMPARE(PreviewItems(), 400);
@@ -105,7 +105,7 @@ private slots:
         t->Find<QCheckBox>("CheckBox11")->setChecked(true);
         t->Find<QLineEdit>("Edit3")->setText(QStringLiteral("  Pics"));
         t->Find<QLineEdit>("Edit4")->setText(QStringLiteral(" .JPG;.Png  "));
-        t->window->AddSource(SourceFolder(1));
+        t->window->AddSources({SourceFolder(1)});
         t->Find<QComboBox>("ComboBox4")->setEditText(QStringLiteral("  /somewhere/out  "));
         Button("SpeedButton12")->click();
         QCOMPARE(t->Find<QLineEdit>("Edit3")->text(), QStringLiteral("Pics"));
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
         t->window->TreeView1->setCurrentItem(
             t->window->TreeView1->findItems(QStringLiteral("by file number"), Qt::MatchRecursive).first());
-        t->window->AddSource(SourceFolder(1));
+        t->window->AddSources({SourceFolder(1)});
         Button("SpeedButton12")->click();
         QVERIFY(Asked(Messages::NoSubfolderName));
         QCOMPARE(QApplication::focusWidget(), t->Find<QWidget>("Edit9"));
@@ -128,7 +128,7 @@ private slots:
 
     void runAndUndoThroughTheWindow() {
         const std::string out = tree->Path() + "out";
-        t->window->AddSource(SourceFolder(2));
+        t->window->AddSources({SourceFolder(2)});
         t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
         t->boxes.Answers = {Answer::Yes /* run now */, Answer::No /* open the result */};
         Button("SpeedButton1")->click();
@@ -156,7 +156,7 @@ private slots:
 
     void answeringYesToTheEndQuestionOpensTheResult() {
         const std::string out = tree->Path() + "out";
-        t->window->AddSource(SourceFolder(1));
+        t->window->AddSources({SourceFolder(1)});
         t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
         t->boxes.Answers = {Answer::Yes, Answer::Yes};
         Button("SpeedButton1")->click();
@@ -164,7 +164,7 @@ private slots:
     }
 
     void stopDuringAPreviewEndsItEarly() {
-        t->window->AddSource(SourceFolder(200));
+        t->window->AddSources({SourceFolder(200)});
         DuringTheCommand([this] {
             QVERIFY(Button("SpeedButton11")->isEnabled());
             Button("SpeedButton11")->click();
@@ -177,7 +177,7 @@ private slots:
     }
 
     void stopAnsweredNoLetsThePreviewGoOn() {
-        t->window->AddSource(SourceFolder(50));
+        t->window->AddSources({SourceFolder(50)});
         t->boxes.Answers = {Answer::No};
         DuringTheCommand([this] { Button("SpeedButton11")->click(); });
         Button("SpeedButton12")->click();
@@ -186,7 +186,7 @@ private slots:
     }
 
     void clicksDuringACommandStartNothing() {
-        t->window->AddSource(SourceFolder(30));
+        t->window->AddSources({SourceFolder(30)});
         int turns = 0;
         DuringTheCommand([this, &turns] {
             ++turns;
@@ -202,7 +202,7 @@ private slots:
     }
 
     void optionsChangedDuringAPreviewApplyToTheNextItems() {
-        t->window->AddSource(SourceFolder(40));
+        t->window->AddSources({SourceFolder(40)});
         t->Find<QCheckBox>("CheckBox27")->setChecked(false);
         DuringTheCommand([this] {
             t->Find<QSpinBox>("Edit10")->setValue(5);
@@ -223,7 +223,7 @@ private slots:
 
     void closeQueryAnsweredNoLetsThePreviewFinish() {
         t->window->show();
-        t->window->AddSource(SourceFolder(40));
+        t->window->AddSources({SourceFolder(40)});
         QSignalSpy closing(t->window.get(), &TForm1::closing);
         t->boxes.Answers = {Answer::No};
         DuringTheCommand([this] { t->window->close(); });
@@ -237,7 +237,7 @@ private slots:
     void closeQueryAnsweredYesStopsTheRunAndClosesAfterItsEnd() {
         t->window->show();
         const std::string out = tree->Path() + "out";
-        t->window->AddSource(SourceFolder(100));
+        t->window->AddSources({SourceFolder(100)});
         t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
         QSignalSpy closing(t->window.get(), &TForm1::closing);
         bool closedDuringTheRun = false;

@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
     QTest::qWait(400); // the start-up step selects "by file date"
 
     // As "Folder" would: the row, and the invitation gone.
-    window.AddSource(QFile::encodeName(samples).toStdString());
+    window.AddSources({QFile::encodeName(samples).toStdString()});
     window.Panel14->hide();
     window.ComboBox4->setEditText(QStringLiteral("/home/user/Sorted"));
     window.SpeedButton12->click();
