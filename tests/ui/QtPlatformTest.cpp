@@ -1,0 +1,105 @@
+// The Qt side of the platform: message boxes as the user sees them, and the event pump.
+#include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QtMessagePump.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+
+using namespace varnolt;
+
+namespace {
+
+// Waits for the modal box, lets `inspect` look at it, then presses `press`.
+void WhenTheBoxShows(std::function<void(QMessageBox&)> inspect, QMessageBox::StandardButton press) {
+    QTimer::singleShot(0, [inspect = std::move(inspect), press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        inspect(*box);
+        box->button(press)->click();
+    });
+}
+
+} // namespace
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aQuestionShowsItsTextsAndReturnsTheAnswer() {
+        bool seen = false;
+        WhenTheBoxShows(
+            [&seen](QMessageBox& box) {
+                seen = true;
+                QCOMPARE(box.windowTitle(), QStringLiteral("Confirmation"));
+                QCOMPARE(box.text(), QStringLiteral("Do you want to STOP the operation?"));
+                QCOMPARE(box.icon(), QMessageBox::Question);
+                QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+                QCOMPARE(box.defaultButton(), box.button(QMessageBox::Yes));
+                QVERIFY(box.parentWidget() == nullptr);
+                QCOMPARE(box.windowModality(), Qt::ApplicationModal);
+            },
+            QMessageBox::No);
+        const Answer answer = QtMessageBoxes().Show("Do you want to STOP the operation?", "Confirmation",
+                                                    Buttons::YesNo, Icon::Question);
+        QVERIFY(seen);
+        QVERIFY(answer == Answer::No);
+    }
+
+    void abortRetryIgnoreDefaultsToRetry() {
+        WhenTheBoxShows(
+            [](QMessageBox& box) {
+                QCOMPARE(box.standardButtons(), QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+                QCOMPARE(box.defaultButton(), box.button(QMessageBox::Retry));
+                QCOMPARE(box.icon(), QMessageBox::Information);
+            },
+            QMessageBox::Ignore);
+        QVERIFY(QtMessageBoxes().Show("Can not create result folder:/x", "Information", Buttons::AbortRetryIgnore,
+                                      Icon::Information) == Answer::Ignore);
+    }
+
+    void textIsPlainAndErrorsUseTheCriticalIcon() {
+        WhenTheBoxShows(
+            [](QMessageBox& box) {
+                QCOMPARE(box.textFormat(), Qt::PlainText);
+                QCOMPARE(box.text(), QStringLiteral("<b>not bold</b>\nsecond line"));
+                QCOMPARE(box.icon(), QMessageBox::Critical);
+                QCOMPARE(box.standardButtons(), QMessageBox::Ok);
+            },
+            QMessageBox::Ok);
+        QVERIFY(QtMessageBoxes().Show("<b>not bold</b>\nsecond line", "Error", Buttons::Ok, Icon::Error) ==
+                Answer::Ok);
+    }
+
+    void thePumpRunsWaitingEventsAtMostEveryMillisecond() {
+        QtMessagePump pump;
+        int turns = 0;
+        std::function<void()> turn = [&] {
+            ++turns;
+            QTimer::singleShot(0, turn);
+        };
+        QTimer::singleShot(0, turn);
+        pump.Pump();
+        QCOMPARE(turns, 1); // the first call runs what waits
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 20000; ++i) pump.Pump();
+        const qint64 spent = clock.nsecsElapsed();
+        QVERIFY2(turns - 1 <= spent / QtMessagePump::kIntervalNanoseconds + 1,
+                 qPrintable(QStringLiteral("%1 turns in %2 ns").arg(turns).arg(spent)));
+        QThread::usleep(2 * QtMessagePump::kIntervalNanoseconds / 1000);
+        const int before = turns;
+        pump.Pump();
+        QCOMPARE(turns, before + 1);
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "QtPlatformTest.moc"
