@@ -280,8 +280,11 @@ void TForm1::BuildGeneralOptions() {
     RowsOf(Panel4)->addWidget(ComboBox1);
     Edit1 = NewEdit(Panel4, "Edit1");
     Edit1->setToolTip(QStringLiteral("Seperate each with ';'"));
+    // A list set by the program shows from its first entry; the box is narrower than most lists.
+    connect(Edit1, &QLineEdit::cursorPositionChanged, Edit1, [edit = Edit1] {
+        if (!edit->hasFocus()) edit->setCursorPosition(0);
+    });
     Edit1->setText(QLatin1String(kDefaultMusicTypes));
-    Edit1->setCursorPosition(0);
     RowsOf(Panel4)->addWidget(Edit1);
     RowsOf(Panel4)->addStretch(1);
 }

@@ -205,6 +205,11 @@ private slots:
             QVERIFY2(t->Find<QLineEdit>(edit)->text().isEmpty(), edit);
         QCOMPARE(t->Find<QLineEdit>("Edit1")->toolTip(), QStringLiteral("Seperate each with ';'"));
         QCOMPARE(t->Find<QLineEdit>("Edit1")->text(), QString::fromLatin1(kDefaultMusicTypes));
+        // A list set by the program shows its first entries, also when it is set again unchanged.
+        for (int i = 0; i < 2; ++i) {
+            t->Find<QLineEdit>("Edit1")->setText(QString::fromLatin1(kDefaultImageTypes));
+            QCOMPARE(t->Find<QLineEdit>("Edit1")->cursorPosition(), 0);
+        }
         const auto* memo = t->Find<QPlainTextEdit>("Memo1");
         QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
