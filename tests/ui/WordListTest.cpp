@@ -148,6 +148,7 @@ private slots:
     }
 
     void aWordListLoadedWithItsMarkIsSavedWithItAtClose() {
+        window->Timer1Timer();
         const std::string file = w->data.File("marked.txt", kUtf8Mark + "Urlaub\r\nArbeit\r\n");
         w->dialogs.OpenedFiles.push_back({file});
         window->Button3Click();
