@@ -360,8 +360,8 @@ private:
     // The encoding of the file the word list last came from; it is saved back in it.
     TextEncoding wordListEncoding_ = TextEncoding::Plain;
     bool settingsLoaded_ = false;
-    // While rows are added in a batch the options take the list once, at its end.
-    bool addingSources_ = false;
+    // While rows are added or removed in a batch the options take the list once, at its end.
+    bool changingSourceRows_ = false;
     varnolt::Engine engine_;
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;

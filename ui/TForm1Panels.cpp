@@ -360,7 +360,7 @@ void TForm1::BindOptions() {
 void TForm1::SyncWords() { options_.Words = LinesOf(Memo1); }
 
 void TForm1::SyncSourceList() {
-    if (addingSources_) return;
+    if (changingSourceRows_) return;
     options_.SourceList.clear();
     for (int row = 0; row < ListView1->topLevelItemCount(); ++row)
         options_.SourceList.push_back(SourcePathOf(ListView1->topLevelItem(row)));

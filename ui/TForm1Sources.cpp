@@ -110,14 +110,14 @@ void TForm1::AddSources(const std::vector<std::string>& paths) {
     std::vector<std::string> rows = options_.SourceList;
     std::unordered_set<std::string> listed(rows.begin(), rows.end());
     // The options would otherwise take the whole list again after every row.
-    addingSources_ = true;
+    changingSourceRows_ = true;
     for (const std::string& path : paths) {
         if (!listed.insert(path).second) continue;
         const std::size_t at = SourceInsertPosition(rows, path);
         rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), path);
         ListView1->insertTopLevelItem(static_cast<int>(at), NewSourceRow(path));
     }
-    addingSources_ = false;
+    changingSourceRows_ = false;
     SyncSourceList();
 }
 
@@ -156,7 +156,10 @@ void TForm1::SetRemoveEnabled(bool enabled) {
 }
 
 void TForm1::SpeedButton2Click() {
+    changingSourceRows_ = true;
     qDeleteAll(ListView1->selectedItems());
+    changingSourceRows_ = false;
+    SyncSourceList();
     SetRemoveEnabled(false);
 }
 
