@@ -2,6 +2,8 @@
 
 #include "engine/TextFile.h"
 
+#include <optional>
+
 namespace varnolt {
 
 namespace {
@@ -68,7 +70,16 @@ bool RunJournal::Save(std::string& error) {
 bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder) {
     const std::string sidePath = dataFolder + kJournalInProgressFileName;
     if (!fs.FileExists(sidePath)) return false;
-    return fs.ReplaceWith(sidePath, dataFolder + kJournalFileName);
+    std::string error;
+    std::optional<std::string> bytes = fs.ReadWholeFile(sidePath, error);
+    if (!bytes) return false;
+    // A power cut can leave the last line cut short, and a cut path may name some other file: only
+    // whole lines are kept.
+    const auto lastBreak = bytes->rfind('\n');
+    bytes->resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
+    if (!fs.ReplaceFile(dataFolder + kJournalFileName, *bytes, error)) return false;
+    fs.DeleteFile(sidePath);
+    return true;
 }
 
 } // namespace varnolt

@@ -73,5 +73,11 @@ TEST_F(RunJournalTest, ACrashLeftSideFileBecomesTheJournal) {
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
 }
 
+TEST_F(RunJournalTest, ALineCutShortByAPowerCutIsDroppedOnRecovery) {
+    data.File(kJournalInProgressFileName, "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b\r\n/out/");
+    EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
+    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b\r\n");
+}
+
 } // namespace
 } // namespace varnolt
