@@ -203,12 +203,15 @@ private slots:
         QVERIFY(!t->Find<QRadioButton>("RadioButton8")->isChecked());
         for (const char* edit : {"Edit3", "Edit4", "Edit5", "Edit6", "Edit9"})
             QVERIFY2(t->Find<QLineEdit>(edit)->text().isEmpty(), edit);
-        QCOMPARE(t->Find<QLineEdit>("Edit1")->toolTip(), QStringLiteral("Seperate each with ';'"));
-        QCOMPARE(t->Find<QLineEdit>("Edit1")->text(), QString::fromLatin1(kDefaultMusicTypes));
+        // The "Change file type" dialog has an Edit1 of its own: take the one of the general options.
+        auto* filterEdit = t->Find<QWidget>("Panel4")->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        QVERIFY(filterEdit);
+        QCOMPARE(filterEdit->toolTip(), QStringLiteral("Seperate each with ';'"));
+        QCOMPARE(filterEdit->text(), QString::fromLatin1(kDefaultMusicTypes));
         // A list set by the program shows its first entries, also when it is set again unchanged.
         for (int i = 0; i < 2; ++i) {
-            t->Find<QLineEdit>("Edit1")->setText(QString::fromLatin1(kDefaultImageTypes));
-            QCOMPARE(t->Find<QLineEdit>("Edit1")->cursorPosition(), 0);
+            filterEdit->setText(QString::fromLatin1(kDefaultImageTypes));
+            QCOMPARE(filterEdit->cursorPosition(), 0);
         }
         const auto* memo = t->Find<QPlainTextEdit>("Memo1");
         QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
