@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps configure build run test test-asan test-fuzz fuzz clean bench bench-scale screenshot
+.PHONY: deps configure build run test test-asan test-fuzz fuzz clean bench bench-scale screenshot package package-check
 
 deps:
 	@scripts/install-deps
@@ -62,6 +62,18 @@ bench-scale: build
 # The window after a preview of a small sample folder, pictured under Xvfb for the README.
 screenshot: build
 	xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/tests/ui/varnolt_screenshot docs/screenshot.png
+
+# The Debian package varnolt_<version>_amd64.deb, copied here for `apt install ./varnolt_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	cp $(BUILD)/varnolt_*_amd64.deb .
+
+# Installs that package on this machine, starts the program from its launcher under Xvfb, pictures the
+# screen to $(BUILD)/package-check.png and removes the package again. Not in `make test`: it changes the
+# system's packages.
+package-check: package
+	tests/packaging/check-package $$(ls -t varnolt_*_amd64.deb | head -1) \
+		$(BUILD)/packaging/varnolt_grab_screen $(BUILD)/package-check.png
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -10,6 +10,8 @@
 #include "ui/TForm1.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <exception>
 #include <string>
@@ -31,8 +33,13 @@ public:
     }
 };
 
-// The user guide is installed beside the program.
-QString HelpPage() { return QCoreApplication::applicationDirPath() + QStringLiteral("/help/index.html"); }
+// The user guide lies beside the program in the build tree, and in share/varnolt/ of an installed one.
+QString HelpPage() {
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString besideProgram = programFolder.filePath(QStringLiteral("help/index.html"));
+    if (QFileInfo::exists(besideProgram)) return besideProgram;
+    return QDir::cleanPath(programFolder.filePath(QStringLiteral("../share/varnolt/help/index.html")));
+}
 
 } // namespace
 
@@ -40,6 +47,8 @@ int main(int argc, char* argv[]) {
     VarnoltApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Varnolt"));
+    // Lets the desktop match the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Varnolt"));
     varnolt::UseFallbackIconTheme();
 
     varnolt::PosixFileSystem fs;

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 // Resources of a static library must be pulled in by name, outside any namespace.
 static void InitVarnoltResources() { Q_INIT_RESOURCE(varnolt); }
@@ -45,14 +46,21 @@ const char* const kMethodIcons[] = {"by-date", "by-name", "by-number", "by-type"
 
 QIcon Glyph(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }
 
+// The desktop's own icon where its theme has one; the window's glyph without a desktop theme.
+QIcon ThemedGlyph(const char* themeName, const char* glyph) {
+    const QString theme = QIcon::themeName();
+    if (theme.isEmpty() || theme == QLatin1String("hicolor")) return Glyph(glyph);
+    return QIcon::fromTheme(QLatin1String(themeName), Glyph(glyph));
+}
+
 // A flat toolbar button with its glyph above its caption.
 QToolButton* NewToolButton(QWidget* parent, const char* name, const char* caption, const char* hint,
-                           const char* glyph, bool bold) {
+                           const char* glyph, const char* themeIcon, bool bold) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setText(QLatin1String(caption));
     button->setToolTip(QLatin1String(hint));
-    button->setIcon(Glyph(glyph));
+    button->setIcon(ThemedGlyph(themeIcon, glyph));
     button->setIconSize({24, 24});
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
@@ -225,15 +233,23 @@ void TForm1::BuildToolbar() {
     auto* layout = new QHBoxLayout(Panel3);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(0);
-    SpeedButton1 = NewToolButton(Panel3, "SpeedButton1", "Run", "Classify Now", "run", true);
-    SpeedButton11 = NewToolButton(Panel3, "SpeedButton11", "Stop", "Stop", "stop", false);
-    SpeedButton12 = NewToolButton(Panel3, "SpeedButton12", "Preview", "Preview result", "preview", false);
-    SpeedButton4 = NewToolButton(Panel3, "SpeedButton4", "Folder", "Add a folder", "add-folder", true);
-    SpeedButton7 = NewToolButton(Panel3, "SpeedButton7", "Files", "Add files", "add-files", false);
-    SpeedButton2 = NewToolButton(Panel3, "SpeedButton2", "Remove", "Delete", "remove", false);
-    SpeedButton10 = NewToolButton(Panel3, "SpeedButton10", "Undo", "Undo the last operation", "undo", true);
-    SpeedButton13 = NewToolButton(Panel3, "SpeedButton13", "Help", "Read help ", "help", false);
-    SpeedButton8 = NewToolButton(Panel3, "SpeedButton8", "Close", "Exit", "close", false);
+    SpeedButton1 = NewToolButton(Panel3, "SpeedButton1", "Run", "Classify Now", "run", "media-playback-start", true);
+    SpeedButton11 = NewToolButton(Panel3, "SpeedButton11", "Stop", "Stop", "stop", "process-stop", false);
+    SpeedButton12 = NewToolButton(Panel3, "SpeedButton12", "Preview", "Preview result", "preview",
+                                  "document-print-preview", false);
+    SpeedButton4 = NewToolButton(Panel3, "SpeedButton4", "Folder", "Add a folder", "add-folder", "folder-new", true);
+    SpeedButton7 = NewToolButton(Panel3, "SpeedButton7", "Files", "Add files", "add-files", "document-open", false);
+    SpeedButton2 = NewToolButton(Panel3, "SpeedButton2", "Remove", "Delete", "remove", "list-remove", false);
+    SpeedButton10 =
+        NewToolButton(Panel3, "SpeedButton10", "Undo", "Undo the last operation", "undo", "edit-undo", true);
+    SpeedButton13 = NewToolButton(Panel3, "SpeedButton13", "Help", "Read help ", "help", "help-contents", false);
+    SpeedButton8 = NewToolButton(Panel3, "SpeedButton8", "Close", "Exit", "close", "application-exit", false);
+    // Alt+letter reaches each button from the keyboard; the captions stay exactly as shown.
+    const std::pair<QToolButton*, Qt::Key> altKeys[] = {
+        {SpeedButton1, Qt::Key_R},  {SpeedButton11, Qt::Key_S}, {SpeedButton12, Qt::Key_P},
+        {SpeedButton4, Qt::Key_F},  {SpeedButton7, Qt::Key_I},  {SpeedButton2, Qt::Key_E},
+        {SpeedButton10, Qt::Key_U}, {SpeedButton13, Qt::Key_H}, {SpeedButton8, Qt::Key_C}};
+    for (const auto& [button, key] : altKeys) button->setShortcut(QKeyCombination(Qt::AltModifier, key));
     for (QToolButton* button : {SpeedButton1, SpeedButton11, SpeedButton12, SpeedButton4, SpeedButton7, SpeedButton2,
                                 SpeedButton10, SpeedButton13, SpeedButton8})
         layout->addWidget(button);
