@@ -53,7 +53,6 @@ public:
     void ClassifyItem(const std::string& path, bool isFile) override;
     void AddPreviewItem(const std::string& path, const std::string& category);
     bool TransferItem(const std::string& source, const std::string& destination);
-    std::int32_t CountFolderEntries(const std::string& folder);
 
 private:
     void RunCommand();

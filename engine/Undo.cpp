@@ -80,23 +80,17 @@ void Engine::UndoLastRun() {
             const std::string& destination = lines[2 * k];
             RestorePair(fs, moveMode, source, destination);
             services_.View.SetStatusText(1, "Undo " + std::to_string(k) + " of " + std::to_string(total));
-            // Only the direct folder goes; outer category levels and the result location stay.
-            const std::string folder = FolderPartOf(destination);
-            if (CountFolderEntries(folder) == 0) fs.RemoveFolder(folder);
+            // Only the direct folder goes, and only when empty (the removal itself refuses a folder
+            // with anything in it, which spares listing a large category after every pair); outer
+            // category levels and the result location stay.
+            fs.RemoveFolder(FolderPartOf(destination));
+            services_.Pump.Pump();
         }
     }
     services_.View.SetStatusText(1, Messages::UndoDone);
     fs.DeleteFile(JournalPath());
     services_.View.SetUndoEnabled(false);
     boxes.Show(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question);
-}
-
-std::int32_t Engine::CountFolderEntries(const std::string& folder) {
-    std::vector<FolderEntry> entries;
-    if (!services_.Fs.ListFolder(WithTrailingSlash(folder), entries)) return 0;
-    // The listing also returns "." and ".."; the window gets a turn for every entry.
-    for (std::size_t turn = 0; turn < entries.size() + 2; ++turn) services_.Pump.Pump();
-    return static_cast<std::int32_t>(entries.size());
 }
 
 } // namespace varnolt
