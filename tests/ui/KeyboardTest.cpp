@@ -1,14 +1,17 @@
-// The toolbar from the keyboard: every button has an Alt+letter of its own, and the key does what a click does.
+// The window from the keyboard: Tab walks the columns left to right and each from the top, and every toolbar
+// button has an Alt+letter of its own that does what a click does.
 #include "support/TestWindow.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QSet>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using namespace varnolt;
 
-class ToolbarKeysTest : public QObject {
+class KeyboardTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestWindow> t;
@@ -22,6 +25,26 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
     }
     void cleanup() { t.reset(); }
+
+    void tabWalksTheColumnsInReadingOrder() {
+        // The first method's options show once the window has settled.
+        QTRY_VERIFY(t->Find<QWidget>("CheckBox15")->isVisible());
+        t->window->TreeView1->setFocus();
+        QStringList visited;
+        for (int step = 0; step < 100; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const QString name = QApplication::focusWidget()->objectName();
+            if (name == QLatin1String("TreeView1")) break;
+            visited << name;
+        }
+        QStringList expected = {"CheckBox15", "CheckBox3", "SpeedButton1", "ListView1", "ComboBox4", "TreeView2"};
+        qsizetype last = -1;
+        for (const QString& name : expected) {
+            const qsizetype at = visited.indexOf(name);
+            QVERIFY2(at > last, qPrintable(name + QStringLiteral(" out of order in ") + visited.join(u' ')));
+            last = at;
+        }
+    }
 
     void everyButtonHasItsOwnAltKey() {
         QSet<QKeySequence> seen;
@@ -41,5 +64,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ToolbarKeysTest)
-#include "ToolbarKeysTest.moc"
+QTEST_MAIN(KeyboardTest)
+#include "KeyboardTest.moc"
