@@ -159,14 +159,20 @@ TEST_F(KillTest, ARunKilledAtRandomPointsIsUndoneWhole) {
         const std::string name = "round " + std::to_string(round) + " (kill at journal byte " +
                                  std::to_string(point) + " of " + std::to_string(journalBytes) + ")";
         killed += KillWhenGrown(Start(RunArgs()), data.Path() + kJournalInProgressFileName, point);
-        // Every other round, the undo is killed half way too; the next undo finishes it.
+        // Every other round, the undo is killed half way too; the next undo finishes it. An undo that
+        // was quicker than the kill has finished the job itself.
+        bool undone = false;
         if (round % 2 == 0 && fs::exists(data.Path() + kJournalInProgressFileName)) {
             const pid_t undo = Start(UndoArgs());
             std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(1, 300)(random)));
             kill(undo, SIGKILL);
-            waitpid(undo, nullptr, 0);
+            int status = 0;
+            waitpid(undo, &status, 0);
+            undone = WIFEXITED(status) && WEXITSTATUS(status) == 0;
         }
-        ASSERT_TRUE(RunToEnd(Start(UndoArgs()))) << name;
+        if (!undone) {
+            ASSERT_TRUE(RunToEnd(Start(UndoArgs()))) << name;
+        }
         CheckAndMend(name);
         ++figures.Scenarios;
         ++figures.FaultPoints;
