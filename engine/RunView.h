@@ -30,4 +30,17 @@ public:
     virtual void RememberResultLocation(const std::string& location) = 0;
 };
 
+// For front-ends without a window: the window's effects have nowhere to go.
+class HeadlessRunView : public RunView {
+public:
+    void SetStatusText(int, const std::string&) override {}
+    void SetStopEnabled(bool) override {}
+    void SetUndoEnabled(bool) override {}
+    void SetBusy(bool) override {}
+    void HidePreviewCaption() override {}
+    void FocusField(Field) override {}
+    void ShowNormalisedOptions() override {}
+    void RememberResultLocation(const std::string&) override {}
+};
+
 } // namespace varnolt

@@ -36,7 +36,7 @@ private:
 };
 
 // Keeps the status texts and, on a terminal, draws a throttled progress line on the error stream.
-class ConsoleProgress : public RunView, public MessagePump {
+class ConsoleProgress : public HeadlessRunView, public MessagePump {
 public:
     // `items` counts what the command has handled so far, for the rate.
     ConsoleProgress(std::ostream& err, bool live, std::function<std::int64_t()> items);
@@ -48,13 +48,6 @@ public:
     void ClearLine();
 
     void SetStatusText(int panel, const std::string& text) override;
-    void SetStopEnabled(bool) override {}
-    void SetUndoEnabled(bool) override {}
-    void SetBusy(bool) override {}
-    void HidePreviewCaption() override {}
-    void FocusField(Field) override {}
-    void ShowNormalisedOptions() override {}
-    void RememberResultLocation(const std::string&) override {}
 
     void Pump() override;
 

@@ -28,18 +28,6 @@ namespace {
 
 using namespace varnolt;
 
-class SilentView : public RunView {
-public:
-    void SetStatusText(int, const std::string&) override {}
-    void SetStopEnabled(bool) override {}
-    void SetUndoEnabled(bool) override {}
-    void SetBusy(bool) override {}
-    void HidePreviewCaption() override {}
-    void FocusField(Field) override {}
-    void ShowNormalisedOptions() override {}
-    void RememberResultLocation(const std::string&) override {}
-};
-
 // Names spread over many head letters, as real folders are.
 bool MakeFiles(const QString& folder, int count) {
     const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
@@ -63,7 +51,7 @@ double EngineAlone(const std::string& source, const std::string& data) {
     ScriptedMessageBoxes boxes;
     FakePump pump;
     RecordingShell shell;
-    SilentView view;
+    HeadlessRunView view;
     Engine engine(options, {fs, boxes, pump, shell, view}, data);
     QElapsedTimer clock;
     clock.start();
