@@ -1,5 +1,6 @@
-# The benchmark table from run-bench.sh's results (job, round, files, wall s, peak KB, processor s; tab
-# separated): medians over the rounds, ratios to the floor of the same kind, peak memory.
+# The benchmark table from run-bench.sh's results (job, round, files, wall s, peak KB, processor s, and
+# for the window's jobs the longest event-loop gap and the gaps' 99th percentile in ms; tab separated):
+# medians over the rounds, ratios to the floor of the same kind, peak memory; then the window's figures.
 #
 #   awk -F'\t' -f bench/bench-table.awk results.tsv
 function median(list,    n, a, i, j, t) {
@@ -7,11 +8,18 @@ function median(list,    n, a, i, j, t) {
     for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
     return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
 }
+function largest(list,    n, a, i, m) {
+    n = split(list, a, " ")
+    for (i = 1; i <= n; i++) if (i == 1 || a[i] + 0 > m) m = a[i] + 0
+    return m
+}
 function ratio(name, list, of) { return (of in runs) ? sprintf("%.2f", median(list[name]) / median(list[of])) : "—" }
 { count[$1] = $3; wall[$1] = wall[$1] " " $4; mem[$1] = mem[$1] " " $5; cpu[$1] = cpu[$1] " " $6; runs[$1]++ }
+NF >= 8 && $7 != "-" { gap[$1] = gap[$1] " " $7; gap99[$1] = gap99[$1] " " $8 }
 END {
-    n = split("floor-move floor-undo varnolt-move varnolt-undo floor-copy varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview peer-floor peer-varnolt exiftool find-mv", order, " ")
-    split("floor-move floor-undo floor-move floor-undo floor-copy floor-copy floor-move floor-move floor-move - peer-floor peer-floor peer-floor peer-floor", floors, " ")
+    # Each job's floor: the bare system calls of the same work; for the window's preview, the engine with no view.
+    n = split("floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview engine-preview window-preview peer-floor peer-varnolt exiftool find-mv", order, " ")
+    split("floor-move floor-undo floor-move floor-undo floor-move floor-undo floor-copy floor-copy floor-move floor-move floor-move - - engine-preview peer-floor peer-floor peer-floor peer-floor", floors, " ")
     printf "| %-15s | %7s | %4s | %8s | %8s | %8s | %7s | %7s | %7s |\n", "job", "files", "runs", "wall s", "cpu s", "us/file", "× floor", "cpu ×fl", "peak MB"
     print "|-----------------|--------:|-----:|---------:|---------:|---------:|--------:|--------:|--------:|"
     for (k = 1; k <= n; k++) {
@@ -22,8 +30,28 @@ END {
             median(cpu[name]), m * 1e6 / count[name], ratio(name, wall, floors[k]), ratio(name, cpu, floors[k]),
             median(mem[name]) / 1024
     }
+    if (("window-run" in runs) || ("window-preview" in runs) || ("engine-preview" in runs))
+        print "\nwindow-* and engine-preview: the command alone, from the click to the window's last paint, timed inside\n" \
+            "the process; window-preview's floor is the engine with no view (engine-preview)."
     if (("exiftool" in runs) && ("peer-varnolt" in runs))
         printf "\nOn the same %d files varnolt-cli sorts by date %.1f× faster than exiftool (wall), %.1f× (cpu).\n",
             count["exiftool"], median(wall["exiftool"]) / median(wall["peer-varnolt"]),
             median(cpu["exiftool"]) / median(cpu["peer-varnolt"])
+    if (("window-preview" in runs) && ("engine-preview" in runs))
+        printf "\nThe window previews %d files at %.0f items/s, the engine with no view at %.0f items/s: %s× its time.\n",
+            count["window-preview"], count["window-preview"] / median(wall["window-preview"]),
+            count["engine-preview"] / median(wall["engine-preview"]), ratio("window-preview", wall, "engine-preview")
+    header = 0
+    for (k = 1; k <= n; k++) {
+        name = order[k]
+        if (!(name in gap)) continue
+        if (!header++) {
+            print "\nThe longest wait between two turns of the window's event loop (how long Stop would wait), in ms:\n"
+            printf "| %-15s | %4s | %8s | %8s | %8s |\n", "command", "runs", "longest", "worst", "99th pct"
+            print "|-----------------|-----:|---------:|---------:|---------:|"
+        }
+        printf "| %-15s | %4d | %8.1f | %8.1f | %8.1f |\n", name, runs[name], median(gap[name]), largest(gap[name]),
+            median(gap99[name])
+    }
+    if (header) print "\nlongest: the median over the runs of each run's longest gap; worst: the longest of all runs."
 }

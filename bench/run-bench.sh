@@ -2,7 +2,9 @@
 # Runs varnolt-cli beside the floor and the usual peers on fresh copies of a generated corpus, several
 # rounds in turn, verifies every result and prints a table of medians, ratios to the floor and peak
 # memory. Times and memory come from /usr/bin/time: wall seconds, processor seconds (user + system, less
-# disturbed by other load on a shared machine) and the largest resident set.
+# disturbed by other load on a shared machine) and the largest resident set. The window's jobs (window-*,
+# engine-preview) time their command inside the process instead, and measure the longest gaps between two
+# turns of the window's event loop; they run offscreen unless QT_QPA_PLATFORM says otherwise.
 #
 #   bench/run-bench.sh [--files N] [--rounds R] [--peer-files P] [--peer-rounds Q] [--build DIR]
 #                      [--work DIR] [--jobs "JOB ..."] [--table FILE]
@@ -20,8 +22,9 @@ build="$here/../build"
 work="${TMPDIR:-/tmp}/varnolt-bench"
 table_file=""
 # Each of the program's jobs right after its floor, so that the pair meets the same state of the machine.
-jobs="floor-move floor-undo varnolt-move varnolt-undo floor-copy varnolt-copy varnolt-type varnolt-size
-      varnolt-number varnolt-preview peer-floor peer-varnolt exiftool find-mv"
+jobs="floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type
+      varnolt-size varnolt-number varnolt-preview engine-preview window-preview peer-floor peer-varnolt exiftool
+      find-mv"
 
 while (($#)); do
     case $1 in
@@ -42,6 +45,7 @@ make_corpus="$build/bench/make_corpus"
 floor="$build/bench/floor_sort"
 verify="$build/bench/verify_sort"
 find_mv="$here/find-mv-sort.sh"
+window_bench="$build/bench/window/window_bench"
 for tool in "$cli" "$make_corpus" "$floor" "$verify"; do
     [[ -x $tool ]] || { echo "run-bench.sh: $tool is missing; build first" >&2; exit 2; }
 done
@@ -49,6 +53,11 @@ if ! command -v exiftool >/dev/null; then
     echo "run-bench.sh: exiftool is not installed; its job is left out" >&2
     jobs=${jobs//exiftool/}
 fi
+if [[ ! -x $window_bench ]]; then
+    echo "run-bench.sh: $window_bench was not built (no Qt); the window's jobs are left out" >&2
+    jobs=$(tr ' ' '\n' <<<"$jobs" | grep -v -e '^window-' -e '^engine-preview$' | tr '\n' ' ')
+fi
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 job="$work/job"
 results="$work/results.tsv"
@@ -74,16 +83,24 @@ fresh() {
 }
 
 # measure NAME ROUND FILES COMMAND...: the times and peak memory of one job, its output kept in $job.
+# A command that leaves its own figures in $job.figures (window_bench: wall and processor seconds of the
+# command alone, the longest event-loop gap and the gaps' 99th percentile in ms) has its times taken from
+# there; the gaps are "-" for the others.
 measure() {
     local name=$1 round=$2 count=$3
     shift 3
+    rm -f "$job.figures"
     if ! /usr/bin/time -f '%e %M %U %S' -o "$job.time" "$@" >"$job.out" 2>"$job.err"; then
         echo "FAILED: $name (round $round): $(tail -3 "$job.err")" >&2
         failed=1
         return 1
     fi
-    tail -1 "$job.time" | awk -v name="$name" -v round="$round" -v count="$count" -v OFS='\t' \
-        '{ print name, round, count, $1, $2, $3 + $4 }' >>"$results"
+    local own=""
+    [[ ! -f $job.figures ]] || own=$(cat "$job.figures")
+    tail -1 "$job.time" | awk -v name="$name" -v round="$round" -v count="$count" -v own="$own" -v OFS='\t' '
+        { wall = $1; cpu = $3 + $4; gap = "-"; gap99 = "-" }
+        split(own, f, " ") == 4 { wall = f[1]; cpu = f[2]; gap = f[3]; gap99 = f[4] }
+        { print name, round, count, wall, $2, cpu, gap, gap99 }' >>"$results"
 }
 
 # check NAME VERIFY-ARGS...: the job's outcome against the manifest.
@@ -97,6 +114,8 @@ check() {
 }
 
 cli_run=("$cli" --data-dir "$job/data" --include-subfolders)
+# After window_bench's mode and source: the result, data folder and figures of the job.
+window_job=("$job/out" "$job/data" "$job.figures")
 
 run_job() { # JOB ROUND
     local r=$2 corpus="$work/corpus" manifest="$work/manifest"
@@ -125,6 +144,14 @@ run_job() { # JOB ROUND
         [[ -f $job/data/undo.udo ]] || return 0
         measure varnolt-undo "$r" "$n" "$cli" --undo --data-dir "$job/data" &&
             check varnolt-undo "$manifest" "$job/src/" "$job/out" restored ;;
+    window-run)
+        fresh "$corpus"
+        measure window-run "$r" "$n" "$window_bench" run "$job/src" "${window_job[@]}" &&
+            check window-run "$manifest" "$job/src" "$job/out" date ;;
+    window-undo) # undoes the window-run before it
+        [[ -f $job/data/undo.udo ]] || return 0
+        measure window-undo "$r" "$n" "$window_bench" undo "$job/src" "${window_job[@]}" &&
+            check window-undo "$manifest" "$job/src/" "$job/out" restored ;;
     floor-copy)
         rm -rf "$job.copy"
         measure floor-copy "$r" "$n" "$floor" copy "$corpus" "$job.copy" "$work/copy-journal" &&
@@ -154,6 +181,10 @@ run_job() { # JOB ROUND
         mkdir -p "$job/data"
         measure varnolt-preview "$r" "$n" "${cli_run[@]}" --preview "$corpus" --to "$job/out" &&
             check varnolt-preview preview "$manifest" "$job.out" ;;
+    engine-preview | window-preview) # the engine with no view, then the window, both timed inside
+        mkdir -p "$job/data"
+        measure "$1" "$r" "$n" "$window_bench" "${1#window-}" "$corpus" "${window_job[@]}" &&
+            check "$1" preview "$manifest" "$job.out" ;;
     exiftool)
         fresh "$corpus"
         measure exiftool "$r" "$n" exiftool -fast4 -q -q -r -ext '*' '-Directory<FileModifyDate' \
