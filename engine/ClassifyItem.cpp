@@ -46,7 +46,8 @@ void Engine::ClassifyItem(const std::string& path, bool isFile) {
     if (!PassesTypeFilter(options_, path, isFile)) return;
     services_.View.SetStatusText(0, "File: " + path);
 
-    const std::string category = CategoryOf(path, isFile);
+    bool readAsFile = false;
+    const std::string category = CategoryOf(path, isFile, readAsFile);
     if (category.empty()) return;
     ++state_.ItemCount;
 
@@ -62,22 +63,31 @@ void Engine::ClassifyItem(const std::string& path, bool isFile) {
     }
 
     const std::string folder = state_.ResultRoot + category;
-    if (!EnsureCategoryFolder(folder)) {
-        const Answer answer = services_.Boxes.Show(
-            Messages::CannotCreateCategoryPrefix + folder + Messages::CannotCreateCategorySuffix, Messages::Error,
-            Buttons::YesNo, Icon::Question);
-        if (answer == Answer::No) {
-            state_.StopRequested = true;
-            return;
-        }
+    if (!knownFolders_.Contains(folder) && !EnsureCategoryFolder(folder) && !AskToContinueWithout(folder)) {
+        state_.StopRequested = true;
+        return;
     }
-    TransferItem(path, folder + "/" + NameOf(path));
+    const std::string destination = folder + "/" + NameOf(path);
+    if (!TransferItem(path, destination, readAsFile) && RemadeVanishedFolder(folder))
+        TransferItem(path, destination, readAsFile);
     services_.View.SetStatusText(1, RunProgress(state_.ItemCount, state_.NewCategoryCount));
 }
 
+bool Engine::AskToContinueWithout(const std::string& folder) {
+    return services_.Boxes.Show(Messages::CannotCreateCategoryPrefix + folder + Messages::CannotCreateCategorySuffix,
+                                Messages::Error, Buttons::YesNo, Icon::Question) != Answer::No;
+}
+
+// A folder known from an earlier item may have been removed since (by the user, during the run); made
+// again, it takes the item.
+bool Engine::RemadeVanishedFolder(const std::string& folder) {
+    return knownFolders_.Forget(folder) && !services_.Fs.FolderExists(folder) && EnsureCategoryFolder(folder);
+}
+
 // Only a category whose every level is a real folder name is given: anything else could place the item
-// outside its category, or outside the result location.
-std::string Engine::CategoryOf(const std::string& path, bool isFile) {
+// outside its category, or outside the result location. `readAsFile` tells that the item's facts were
+// just read, following links, and showed a file, so that the transfer need not look again.
+std::string Engine::CategoryOf(const std::string& path, bool isFile, bool& readAsFile) {
     const std::string& method = options_.MethodKey;
     std::string category;
     if (method == Method::Name) {
@@ -92,6 +102,7 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile) {
         if (sized && !isFile) return {};
         const std::optional<ItemInfo> info = services_.Fs.ReadItemInfo(path);
         if (!info) return {};
+        readAsFile = !info->IsFolder;
         category = sized ? SizeCategory(info->Size, state_.SizeStepBytes, options_.SizeStep, options_.SizeUnit)
                          : DateCategory(*info, options_);
     }
@@ -102,21 +113,25 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile) {
 // location itself is the run's to make. Returns whether the folder exists now.
 bool Engine::EnsureCategoryFolder(const std::string& folder) {
     FileSystem& fs = services_.Fs;
-    if (fs.FolderExists(folder)) return true;
-    const std::string& root = state_.ResultRoot;
-    bool madeLast = false;
-    for (std::size_t end = root.size(); end != std::string::npos;) {
-        end = folder.find('/', end + 1);
-        const std::string level = folder.substr(0, end);
-        if (fs.FolderExists(level)) {
-            madeLast = false;
-            continue;
+    if (!fs.FolderExists(folder)) {
+        const std::string& root = state_.ResultRoot;
+        bool madeLast = false;
+        for (std::size_t end = root.size(); end != std::string::npos;) {
+            end = folder.find('/', end + 1);
+            const std::string level = folder.substr(0, end);
+            // The innermost level was just found missing.
+            const bool innermost = end == std::string::npos;
+            if (!innermost && fs.FolderExists(level)) {
+                madeLast = false;
+                continue;
+            }
+            madeLast = fs.MakeFolder(level);
+            // Made by someone else in the meantime is as good as made.
+            if (!madeLast && !fs.FolderExists(level)) return false;
         }
-        madeLast = fs.MakeFolder(level);
-        // Made by someone else in the meantime is as good as made.
-        if (!madeLast && !fs.FolderExists(level)) return false;
+        if (madeLast) ++state_.NewCategoryCount;
     }
-    if (madeLast) ++state_.NewCategoryCount;
+    knownFolders_.Add(folder);
     return true;
 }
 

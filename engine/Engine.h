@@ -2,6 +2,7 @@
 // The classification engine: the Run, Preview, Stop and Undo commands over ClassifyOptions and RunState.
 // Single-threaded: a command runs to its end inside the caller, letting window events run between items
 // through the message pump; Stop and the close query only set StopRequested.
+#include "engine/KnownFolders.h"
 #include "engine/Options.h"
 #include "engine/PreviewTree.h"
 #include "engine/RunState.h"
@@ -52,7 +53,9 @@ public:
     void StartPreviewTree();
     void ClassifyItem(const std::string& path, bool isFile) override;
     void AddPreviewItem(const std::string& path, const std::string& category);
-    bool TransferItem(const std::string& source, const std::string& destination);
+    // `sourceIsFile` when the caller has just found the source to be a file (following links); else the
+    // transfer looks.
+    bool TransferItem(const std::string& source, const std::string& destination, bool sourceIsFile = false);
 
 private:
     void RunCommand();
@@ -66,14 +69,19 @@ private:
     bool Refuse(const char* text, Icon icon, Field focus);
     void WalkSources();
     void FinishRun();
-    std::string CategoryOf(const std::string& path, bool isFile);
+    std::string CategoryOf(const std::string& path, bool isFile, bool& readAsFile);
     bool EnsureCategoryFolder(const std::string& folder);
+    bool AskToContinueWithout(const std::string& folder);
+    bool RemadeVanishedFolder(const std::string& folder);
+    bool TransferFile(const std::string& source, const std::string& destination, std::string& placedAt);
+    std::string ProgressText(const std::string& source) const;
 
     ClassifyOptions& options_;
     EngineServices services_;
     std::string dataFolder_;
     RunState state_;
     PreviewTree preview_;
+    KnownFolders knownFolders_;
     bool commandRunning_ = false;
     bool walking_ = false;
 };

@@ -139,6 +139,8 @@ void Engine::ResetState() {
     state_.FolderFillCount = 0;
     state_.ItemCount = 0;
     state_.NewCategoryCount = 0;
+    // Folders found by an earlier command may be gone since.
+    knownFolders_.Clear();
 }
 
 bool Engine::PrepareResultFolder() {

@@ -34,32 +34,22 @@ std::optional<std::string> CompanionSuffix(FileSystem& fs, const std::string& pa
 
 } // namespace
 
-bool Engine::TransferItem(const std::string& source, const std::string& destination) {
+bool Engine::TransferItem(const std::string& source, const std::string& destination, bool sourceIsFile) {
     if (source == destination) return true;
     // The journal keeps one path per line; a path with a line break would pair the wrong lines on undo.
     if (ContainsLineBreak(source) || ContainsLineBreak(destination)) return false;
 
     FileSystem& fs = services_.Fs;
-    const bool move = options_.MoveSourceFiles;
-    const std::string progress = (move ? "Moving " : "Copying ") + source;
     std::string finalDestination = destination;
     bool transferred = false;
-    if (fs.FileExists(source)) {
-        finalDestination = FirstFreeFileName(fs, destination);
-        if (IsWebPage(source)) {
-            if (const auto suffix = CompanionSuffix(fs, source)) {
-                TransferItem(WithoutExtension(source) + *suffix, WithoutExtension(finalDestination) + *suffix);
-            }
-        }
-        services_.View.SetStatusText(0, progress);
-        transferred = move ? fs.MoveFile(source, finalDestination) : fs.CopyFile(source, finalDestination);
-        services_.Pump.Pump();
+    if (sourceIsFile || fs.FileExists(source)) {
+        transferred = TransferFile(source, destination, finalDestination);
     } else if (fs.FolderExists(source)) {
-        services_.View.SetStatusText(0, progress);
+        services_.View.SetStatusText(0, ProgressText(source));
         // The journal names the place the folder got: a file found later at a name it was kept from is
         // not the folder's, and an undo must not take it for a moved file.
-        transferred = move ? fs.MoveFolder(source, destination, &finalDestination)
-                           : fs.CopyFolder(source, destination, &finalDestination);
+        transferred = options_.MoveSourceFiles ? fs.MoveFolder(source, destination, &finalDestination)
+                                               : fs.CopyFolder(source, destination, &finalDestination);
     }
     if (!transferred) return false;
 
@@ -67,6 +57,34 @@ bool Engine::TransferItem(const std::string& source, const std::string& destinat
     state_.FolderFillCount += 1;
     state_.UndoJournal.AppendPair(source, finalDestination);
     return true;
+}
+
+// A file is placed by trying: the move never replaces and the copy is made exclusively, so a taken name
+// only fails, and only then is a free one looked for. A saved page looks first, because its resource
+// folder takes the name the page gets.
+bool Engine::TransferFile(const std::string& source, const std::string& destination, std::string& placedAt) {
+    FileSystem& fs = services_.Fs;
+    const auto place = [&](const std::string& to) {
+        return options_.MoveSourceFiles ? fs.MoveFile(source, to) : fs.CopyFile(source, to);
+    };
+    const bool page = IsWebPage(source);
+    placedAt = page ? FirstFreeFileName(fs, destination) : destination;
+    if (page) {
+        if (const auto suffix = CompanionSuffix(fs, source))
+            TransferItem(WithoutExtension(source) + *suffix, WithoutExtension(placedAt) + *suffix);
+    }
+    services_.View.SetStatusText(0, ProgressText(source));
+    bool placed = place(placedAt);
+    if (!placed && !page) {
+        placedAt = FirstFreeFileName(fs, destination);
+        placed = placedAt != destination && place(placedAt);
+    }
+    services_.Pump.Pump();
+    return placed;
+}
+
+std::string Engine::ProgressText(const std::string& source) const {
+    return (options_.MoveSourceFiles ? "Moving " : "Copying ") + source;
 }
 
 } // namespace varnolt

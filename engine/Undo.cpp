@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,12 @@ bool SamePlace(const std::string& a, const std::string& b) {
     return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
 }
 
-// Moving back never replaces: when a new file stands at the old path, the moved one stays where it is.
-// A copy is deleted only when it is not its own original.
+// Moving back never replaces: when something new stands at the old path, the moved file stays where it
+// is (the move itself refuses to replace, and refuses a folder). A copy is deleted only when it is not
+// its own original.
 void RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination) {
     if (moveMode) {
-        if (!fs.FileExists(source) && fs.FileExists(destination)) fs.MoveFile(destination, source);
+        fs.MoveFile(destination, source);
     } else if (fs.FileExists(source)) {
         if (!SamePlace(source, destination)) fs.DeleteFile(destination);
     } else if (fs.FileExists(destination)) {
@@ -75,15 +77,20 @@ void Engine::UndoLastRun() {
         UndoBusy busy(state_, services_.View);
         const bool moveMode = IsMoveJournal(lines);
         const std::size_t total = lines.empty() ? 0 : (lines.size() - 1) / 2;
+        // Only the direct folders go, and only when emptied (the removal itself refuses a folder with
+        // anything in it, which spares listing a large category); outer category levels and the result
+        // location stay. Each is tried once, after every pair is back, inner folders before outer ones.
+        std::set<std::string> folders;
         for (std::size_t k = 1; k <= total; ++k) {
             const std::string& source = lines[2 * k - 1];
             const std::string& destination = lines[2 * k];
             RestorePair(fs, moveMode, source, destination);
             services_.View.SetStatusText(1, "Undo " + std::to_string(k) + " of " + std::to_string(total));
-            // Only the direct folder goes, and only when empty (the removal itself refuses a folder
-            // with anything in it, which spares listing a large category after every pair); outer
-            // category levels and the result location stay.
-            fs.RemoveFolder(FolderPartOf(destination));
+            folders.insert(FolderPartOf(destination));
+            services_.Pump.Pump();
+        }
+        for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
+            fs.RemoveFolder(*folder);
             services_.Pump.Pump();
         }
     }

@@ -24,13 +24,17 @@ bool IsUnsupported(int error) {
 
 enum class Outcome { Done, Failed, Unsupported };
 
-Outcome CopyRanges(SystemCalls& sys, int from, int to, const std::string& toPath) {
+// In the kernel, which also shares the blocks where the file system can (a reflink), up to the size
+// the file had when it was opened.
+Outcome CopyRanges(SystemCalls& sys, int from, int to, const std::string& toPath, off_t size) {
     constexpr std::size_t Chunk = std::size_t{1} << 30;
-    bool copiedAny = false;
+    off_t total = 0;
     for (;;) {
         const long copied = sys.CopyRange(to, from, toPath, Chunk);
+        const bool copiedAny = total > 0;
         if (copied > 0) {
-            copiedAny = true;
+            total += copied;
+            if (total >= size) return Outcome::Done;
             continue;
         }
         // Files of pseudo file systems give nothing here although they have content: reading tells.
@@ -51,11 +55,10 @@ bool CopyByReading(SystemCalls& sys, int from, const std::string& fromPath, int 
     }
 }
 
-// Shares the blocks where the file system can, else copies in the kernel, else reads and writes.
-bool CopyData(SystemCalls& sys, int from, const std::string& fromPath, int to, const std::string& toPath) {
-    if (sys.Clone(to, from, toPath)) return true;
-    if (!IsUnsupported(errno)) return false;
-    switch (CopyRanges(sys, from, to, toPath)) {
+// In the kernel where it can, else by reading and writing.
+bool CopyData(SystemCalls& sys, int from, const std::string& fromPath, off_t size, int to,
+              const std::string& toPath) {
+    switch (CopyRanges(sys, from, to, toPath, size)) {
     case Outcome::Done:
         return true;
     case Outcome::Failed:
@@ -69,7 +72,7 @@ bool CopyData(SystemCalls& sys, int from, const std::string& fromPath, int to, c
 bool FillCopy(SystemCalls& sys, int from, const std::string& fromPath, const struct stat& info,
               FileDescriptor& to, const std::string& toPath, Durability durability) {
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
-    return CopyData(sys, from, fromPath, to.Get(), toPath) &&
+    return CopyData(sys, from, fromPath, info.st_size, to.Get(), toPath) &&
            sys.ChangeMode(to.Get(), toPath, info.st_mode & PermissionBits) &&
            sys.SetTimes(to.Get(), toPath, times) &&
            (durability == Durability::Lazy || sys.Sync(to.Get(), toPath)) && to.Close();

@@ -23,7 +23,7 @@ enum class Syscall {
     Read,      // read
     Write,     // write
     Sync,      // fsync, syncfs
-    Copy,      // FICLONE, copy_file_range
+    Copy,      // copy_file_range
     Chmod,     // fchmod, chmod
     Utimens,   // futimens
     ReadLink,  // readlink

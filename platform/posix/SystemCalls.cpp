@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <stdio.h>
-#include <sys/ioctl.h>
 #include <type_traits>
 #include <unistd.h>
 
@@ -173,10 +172,6 @@ bool SystemCalls::Sync(int fd, const std::string& path) {
 
 bool SystemCalls::SyncFileSystem(int fd, const std::string& path) {
     return Allowed(Syscall::Sync, path) && Succeeds([&] { return ::syncfs(fd); });
-}
-
-bool SystemCalls::Clone(int to, int from, const std::string& path) {
-    return Allowed(Syscall::Copy, path) && Succeeds([&] { return ::ioctl(to, FICLONE, from); });
 }
 
 long SystemCalls::CopyRange(int to, int from, const std::string& path, std::size_t size) {

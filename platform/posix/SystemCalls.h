@@ -68,7 +68,6 @@ class SystemCalls {
     bool Sync(int fd, const std::string& path);
     // Forces everything written to the file system that holds `fd` onto the disk.
     bool SyncFileSystem(int fd, const std::string& path);
-    bool Clone(int to, int from, const std::string& path);
     // The count of bytes copied (0 at the end of the source), or -1.
     long CopyRange(int to, int from, const std::string& path, std::size_t size);
     bool ChangeMode(int fd, const std::string& path, mode_t mode);

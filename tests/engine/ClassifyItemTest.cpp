@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -165,6 +166,18 @@ TEST_F(ClassifyItemTest, AnExistingCategoryFolderIsNotNew) {
     engine.ClassifyItem(tree.File("in/b.txt"), true);
     EXPECT_EQ(state().NewCategoryCount, 1);
     EXPECT_EQ(RunResult(), (Paths{"A/a.txt", "B/b.txt"}));
+}
+
+TEST_F(ClassifyItemTest, ACategoryFolderRemovedDuringTheRunIsMadeAgainForTheNextItem) {
+    options.MethodKey = Method::Name;
+    BeginRun();
+    engine.ClassifyItem(tree.File("in/a1.txt", "1"), true);
+    std::filesystem::rename(tree / "out/A", tree / "elsewhere");
+    engine.ClassifyItem(tree.File("in/a2.txt", "2"), true);
+    EXPECT_EQ(tree.Read("out/A/a2.txt"), "2");
+    EXPECT_EQ(tree.Read("elsewhere/a1.txt"), "1");
+    EXPECT_EQ(state().TransferredCount, 2);
+    EXPECT_EQ(state().NewCategoryCount, 2);
 }
 
 class FailedCategoryFolder : public ClassifyItemTest {

@@ -254,13 +254,44 @@ TEST_F(UndoTest, AJournalLeftBehindByAnInterruptedRunIsUndone) {
     ExpectFinished();
 }
 
-TEST_F(UndoTest, TheWindowGetsATurnForEveryPair) {
-    data.File(kJournalFileName, EncodeTextFile({"Move Mode", "/gone/a", "/gone/b", "/gone/c", "/gone/d"},
+TEST_F(UndoTest, TheWindowGetsATurnForEveryPairAndEveryFolderRemoval) {
+    data.File(kJournalFileName, EncodeTextFile({"Move Mode", "/gone/a", "/gone/b", "/gone/c", "/gone/d", "/x/e",
+                                                "/other/f"},
                                                TextEncoding::Plain));
     int turns = 0;
     pump.OnPump = [&] { ++turns; };
     engine.UndoLastRun();
-    EXPECT_EQ(turns, 2);
+    EXPECT_EQ(turns, 3 + 2);
+}
+
+TEST_F(UndoTest, EmptiedFoldersInsideOneAnotherAreAllRemoved) {
+    tree.File("R/Music/a.mp3", "a");
+    tree.File("R/Music/Rock/b.mp3", "b");
+    tree.File("R/Music/Rock/Live/c.mp3", "c");
+    tree.Folder("in");
+    WriteJournal({"Move Mode", tree / "in/c.mp3", tree / "R/Music/Rock/Live/c.mp3", tree / "in/a.mp3",
+                  tree / "R/Music/a.mp3", tree / "in/b.mp3", tree / "R/Music/Rock/b.mp3"});
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("in/a.mp3"), "a");
+    EXPECT_EQ(tree.Read("in/c.mp3"), "c");
+    EXPECT_FALSE(tree.Exists("R/Music"));
+    EXPECT_TRUE(tree.Exists("R"));
+    ExpectFinished();
+}
+
+// The run moves a link to a folder as the link itself; the undo takes it back, and still leaves real
+// folders where the run put them.
+TEST_F(UndoTest, ALinkToAFolderGoesBackAsTheLink) {
+    tree.Folder("album");
+    tree.Folder("in");
+    tree.Folder("R/Links");
+    std::filesystem::create_directory_symlink(tree / "album", tree / "R/Links/shortcut");
+    WriteJournal({"Move Mode", tree / "in/shortcut", tree / "R/Links/shortcut"});
+    engine.UndoLastRun();
+    EXPECT_TRUE(std::filesystem::is_symlink(tree / "in/shortcut"));
+    EXPECT_FALSE(tree.Exists("R/Links"));
+    EXPECT_TRUE(tree.Exists("album"));
+    ExpectFinished();
 }
 
 } // namespace
