@@ -64,34 +64,48 @@ std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
 
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
+    LineReader reader(text);
+    for (std::string_view line; reader.Next(line);) lines.emplace_back(line);
     return lines;
 }
 
 } // namespace
 
-TextFileContent DecodeTextFile(std::string_view bytes) {
-    TextFileContent content;
-    if (bytes.starts_with(kUtf8Mark)) {
-        content.Encoding = TextEncoding::Utf8WithMark;
-        content.Lines = SplitLines(bytes.substr(kUtf8Mark.size()));
-    } else if (bytes.starts_with(kUtf16LEMark)) {
-        content.Encoding = TextEncoding::Utf16LE;
-        content.Lines = SplitLines(Utf16ToUtf8(bytes.substr(2), false));
-    } else if (bytes.starts_with(kUtf16BEMark)) {
-        content.Encoding = TextEncoding::Utf16BE;
-        content.Lines = SplitLines(Utf16ToUtf8(bytes.substr(2), true));
-    } else {
-        content.Lines = SplitLines(bytes);
+bool LineReader::Next(std::string_view& line) {
+    if (position_ >= text_.size()) return false;
+    const std::size_t end = text_.find_first_of("\r\n", position_);
+    if (end == std::string_view::npos) {
+        line = text_.substr(position_);
+        position_ = text_.size();
+        return true;
     }
-    return content;
+    line = text_.substr(position_, end - position_);
+    position_ = end + (text_.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    return true;
+}
+
+DecodedText DecodeText(std::string bytes) {
+    DecodedText decoded;
+    const std::string_view view = bytes;
+    if (view.starts_with(kUtf8Mark)) {
+        decoded.Encoding = TextEncoding::Utf8WithMark;
+        bytes.erase(0, kUtf8Mark.size());
+        decoded.Text = std::move(bytes);
+    } else if (view.starts_with(kUtf16LEMark)) {
+        decoded.Encoding = TextEncoding::Utf16LE;
+        decoded.Text = Utf16ToUtf8(view.substr(2), false);
+    } else if (view.starts_with(kUtf16BEMark)) {
+        decoded.Encoding = TextEncoding::Utf16BE;
+        decoded.Text = Utf16ToUtf8(view.substr(2), true);
+    } else {
+        decoded.Text = std::move(bytes);
+    }
+    return decoded;
+}
+
+TextFileContent DecodeTextFile(std::string_view bytes) {
+    DecodedText decoded = DecodeText(std::string(bytes));
+    return {SplitLines(decoded.Text), decoded.Encoding};
 }
 
 std::string EncodeTextFile(const std::vector<std::string>& lines, TextEncoding encoding) {

@@ -16,6 +16,26 @@ struct TextFileContent {
 
 // A line ends at CR LF, CR or LF; a break at the very end adds no empty line.
 TextFileContent DecodeTextFile(std::string_view bytes);
+
+// The whole text as UTF-8 without its mark, for reading a large file line by line without a copy of
+// every line.
+struct DecodedText {
+    std::string Text;
+    TextEncoding Encoding = TextEncoding::Plain;
+};
+DecodedText DecodeText(std::string bytes);
+
+// The lines of a decoded text one at a time, split as DecodeTextFile splits them.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+    // False after the last line.
+    bool Next(std::string_view& line);
+
+private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
 // Every line, the last one included, ends with CR LF; a mark is written for every encoding but Plain.
 std::string EncodeTextFile(const std::vector<std::string>& lines, TextEncoding encoding);
 // The text with the mark of its encoding; line breaks stay as they are.

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace varnolt {
 
@@ -32,8 +32,11 @@ private:
     RunView& view_;
 };
 
-bool IsMoveJournal(const std::vector<std::string>& lines) {
-    return !lines.empty() && lines.front().find("Move") != std::string::npos;
+std::size_t CountLines(std::string_view text) {
+    std::size_t count = 0;
+    LineReader reader(text);
+    for (std::string_view line; reader.Next(line);) ++count;
+    return count;
 }
 
 // Two spellings of one path ("a//b", "a/./b/"); a run never journals such a pair, a damaged journal may.
@@ -66,25 +69,30 @@ void Engine::UndoLastRun() {
     FileSystem& fs = services_.Fs;
     RecoverInterruptedJournal(fs, dataFolder_);
     std::string error;
-    const auto bytes = fs.ReadWholeFile(JournalPath(), error);
+    auto bytes = fs.ReadWholeFile(JournalPath(), error);
     if (!bytes) {
         boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);
         return;
     }
-    const std::vector<std::string> lines = DecodeTextFile(*bytes).Lines;
+    // Read line by line from the decoded text: a journal of a million pairs would take several times
+    // its size as separate lines.
+    const std::string text = DecodeText(std::move(*bytes)).Text;
+    LineReader lines(text);
 
     {
         UndoBusy busy(state_, services_.View);
-        const bool moveMode = IsMoveJournal(lines);
-        const std::size_t total = lines.empty() ? 0 : (lines.size() - 1) / 2;
+        const std::size_t lineCount = CountLines(text);
+        std::string_view modeLine;
+        const bool moveMode = lines.Next(modeLine) && modeLine.find("Move") != std::string_view::npos;
+        const std::size_t total = lineCount == 0 ? 0 : (lineCount - 1) / 2;
         // Only the direct folders go, and only when emptied (the removal itself refuses a folder with
         // anything in it, which spares listing a large category); outer category levels and the result
         // location stay. Each is tried once, after every pair is back, inner folders before outer ones.
         std::set<std::string> folders;
-        for (std::size_t k = 1; k <= total; ++k) {
-            const std::string& source = lines[2 * k - 1];
-            const std::string& destination = lines[2 * k];
-            RestorePair(fs, moveMode, source, destination);
+        std::string_view sourceLine, destinationLine;
+        for (std::size_t k = 1; k <= total && lines.Next(sourceLine) && lines.Next(destinationLine); ++k) {
+            const std::string destination(destinationLine);
+            RestorePair(fs, moveMode, std::string(sourceLine), destination);
             services_.View.SetStatusText(1, "Undo " + std::to_string(k) + " of " + std::to_string(total));
             folders.insert(FolderPartOf(destination));
             services_.Pump.Pump();
