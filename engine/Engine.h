@@ -73,7 +73,8 @@ private:
     bool EnsureCategoryFolder(const std::string& folder);
     bool AskToContinueWithout(const std::string& folder);
     bool RemadeVanishedFolder(const std::string& folder);
-    bool TransferFile(const std::string& source, const std::string& destination, std::string& placedAt);
+    bool TransferFile(const std::string& source, const std::string& destination, bool knownFile,
+                      std::string& placedAt);
     std::string ProgressText(const std::string& source) const;
 
     ClassifyOptions& options_;

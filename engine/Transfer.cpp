@@ -43,7 +43,7 @@ bool Engine::TransferItem(const std::string& source, const std::string& destinat
     std::string finalDestination = destination;
     bool transferred = false;
     if (sourceIsFile || fs.FileExists(source)) {
-        transferred = TransferFile(source, destination, finalDestination);
+        transferred = TransferFile(source, destination, sourceIsFile, finalDestination);
     } else if (fs.FolderExists(source)) {
         services_.View.SetStatusText(0, ProgressText(source));
         // The journal names the place the folder got: a file found later at a name it was kept from is
@@ -62,10 +62,12 @@ bool Engine::TransferItem(const std::string& source, const std::string& destinat
 // A file is placed by trying: the move never replaces and the copy is made exclusively, so a taken name
 // only fails, and only then is a free one looked for. A saved page looks first, because its resource
 // folder takes the name the page gets.
-bool Engine::TransferFile(const std::string& source, const std::string& destination, std::string& placedAt) {
+bool Engine::TransferFile(const std::string& source, const std::string& destination, bool knownFile,
+                          std::string& placedAt) {
     FileSystem& fs = services_.Fs;
     const auto place = [&](const std::string& to) {
-        return options_.MoveSourceFiles ? fs.MoveFile(source, to) : fs.CopyFile(source, to);
+        if (!options_.MoveSourceFiles) return fs.CopyFile(source, to);
+        return knownFile ? fs.MoveKnownFile(source, to) : fs.MoveFile(source, to);
     };
     const bool page = IsWebPage(source);
     placedAt = page ? FirstFreeFileName(fs, destination) : destination;

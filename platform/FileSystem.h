@@ -66,6 +66,9 @@ public:
     // A move also crosses file systems (as a copy, then the source removed); a symbolic link moves as the
     // link itself, a folder not at all.
     virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+    // MoveFile for an entry the caller has just found to be a file, following links: the move need not
+    // look at it again before trying.
+    virtual bool MoveKnownFile(const std::string& from, const std::string& to) { return MoveFile(from, to); }
     // The file a link points to is copied; anything but a regular file (a fifo, a device) is refused.
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
     // The whole folder ends up at `to`, or at the next free name "to (2)", "to (3)", ... when `to` is taken;

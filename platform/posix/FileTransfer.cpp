@@ -190,20 +190,36 @@ bool MoveFileByLink(SystemCalls& sys, const std::string& from, const struct stat
     return false;
 }
 
+// The entry itself, not what a link points to; a folder is refused.
+bool LookAtFileToMove(SystemCalls& sys, const std::string& from, struct stat& entry) {
+    if (!sys.LinkStat(from, entry)) return false;
+    if (!S_ISDIR(entry.st_mode)) return true;
+    errno = EISDIR;
+    return false;
+}
+
+// `looked` when `entry` holds the source already; else it is looked at only when the rename cannot do.
+bool MoveFileEntry(SystemCalls& sys, const std::string& from, const std::string& to, struct stat& entry,
+                   bool looked) {
+    if (sys.RenameNoReplace(from, to)) return true;
+    const int error = errno;
+    if (error != EXDEV && error != EINVAL && error != ENOSYS) return false;
+    if (!looked && !LookAtFileToMove(sys, from, entry)) return false;
+    return error == EXDEV ? MoveFileAcross(sys, from, entry, to) : MoveFileByLink(sys, from, entry, to);
+}
+
 } // namespace
 
 bool PosixFileSystem::MoveFile(const std::string& from, const std::string& to) {
     SystemCalls sys(hook_);
     struct stat entry;
-    if (!sys.LinkStat(from, entry)) return false;
-    if (S_ISDIR(entry.st_mode)) {
-        errno = EISDIR;
-        return false;
-    }
-    if (sys.RenameNoReplace(from, to)) return true;
-    if (errno == EXDEV) return MoveFileAcross(sys, from, entry, to);
-    if (errno == EINVAL || errno == ENOSYS) return MoveFileByLink(sys, from, entry, to);
-    return false;
+    return LookAtFileToMove(sys, from, entry) && MoveFileEntry(sys, from, to, entry, true);
+}
+
+bool PosixFileSystem::MoveKnownFile(const std::string& from, const std::string& to) {
+    SystemCalls sys(hook_);
+    struct stat entry;
+    return MoveFileEntry(sys, from, to, entry, false);
 }
 
 bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {

@@ -56,6 +56,7 @@ class PosixFileSystem final : public FileSystem {
     bool DeleteFile(const std::string& path) override;
 
     bool MoveFile(const std::string& from, const std::string& to) override;
+    bool MoveKnownFile(const std::string& from, const std::string& to) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
     bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
     bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;

@@ -123,15 +123,29 @@ TEST_F(FileTransferTest, MoveToAnotherRealFileSystem) {
     EXPECT_EQ(arrived, original["photo.jpg"]);
 }
 
+// Both moves of a file: the one that looks at its source first, and the one for a file the caller has
+// just looked at, which looks only when the rename cannot do.
+constexpr std::array FileMoves{&PosixFileSystem::MoveFile, &PosixFileSystem::MoveKnownFile};
+
+TEST_F(FileTransferTest, AKnownFileIsRenamedWithoutALookFirst) {
+    FaultInjector counting;
+    PosixFileSystem watched(&counting);
+    ASSERT_TRUE(watched.MoveKnownFile(source, dir / "out/photo.jpg"));
+    ExpectMovedIntact();
+    EXPECT_EQ(counting.Count(Syscall::Stat), 0);
+    EXPECT_FALSE(watched.MoveKnownFile(dir / "in/gone.jpg", dir / "out/gone.jpg"));
+    EXPECT_FALSE(dir.Exists("out/gone.jpg"));
+}
+
 TEST_F(FileTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLeavesTheSourceWhole) {
-    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+    for (const auto move : FileMoves) FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
         TempDir tree;
         const std::string from = tree.File("in/a.txt", "content");
         tree.Folder("out");
         const auto before = Snapshot(tree / "in");
         CrossDevice(faults);
         PosixFileSystem failing(&faults);
-        const bool moved = failing.MoveFile(from, tree / "out/a.txt");
+        const bool moved = (failing.*move)(from, tree / "out/a.txt");
         SCOPED_TRACE(describe());
         if (moved) {
             EXPECT_FALSE(tree.Exists("in/a.txt"));
@@ -166,13 +180,13 @@ TEST_P(LimitedFileSystemTest, MovesWithoutReplacing) {
 }
 
 TEST_P(LimitedFileSystemTest, AnyFailingCallLeavesTheFileAtExactlyOnePlace) {
-    FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+    for (const auto move : FileMoves) FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
         TempDir tree;
         const std::string from = tree.File("in/a.txt", "content");
         tree.Folder("out");
         Limit(faults);
         PosixFileSystem limited(&faults);
-        const bool moved = limited.MoveFile(from, tree / "out/a.txt");
+        const bool moved = (limited.*move)(from, tree / "out/a.txt");
         SCOPED_TRACE(describe());
         EXPECT_NE(tree.Exists("in/a.txt"), tree.Exists("out/a.txt"));
         EXPECT_EQ(moved, tree.Exists("out/a.txt"));
