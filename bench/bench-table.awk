@@ -25,20 +25,22 @@ END {
     for (k = 1; k <= n; k++) {
         name = order[k]
         if (!(name in runs)) continue
+        if (name ~ /^(window-|engine-preview)/) timedInside = 1
         m = median(wall[name])
         printf "| %-15s | %7d | %4d | %8.2f | %8.2f | %8.1f | %7s | %7s | %7.1f |\n", name, count[name], runs[name], m,
             median(cpu[name]), m * 1e6 / count[name], ratio(name, wall, floors[k]), ratio(name, cpu, floors[k]),
             median(mem[name]) / 1024
     }
-    if (("window-run" in runs) || ("window-preview" in runs) || ("engine-preview" in runs))
-        print "\nwindow-* and engine-preview: the command alone, from the click to the window's last paint, timed inside\n" \
-            "the process; window-preview's floor is the engine with no view (engine-preview)."
+    if (timedInside)
+        print "\nwindow-* and engine-preview: the command alone, from the click to the window's last paint, timed\n" \
+            "inside the process; window-preview's floor is the engine with no view (engine-preview)."
     if (("exiftool" in runs) && ("peer-varnolt" in runs))
         printf "\nOn the same %d files varnolt-cli sorts by date %.1f× faster than exiftool (wall), %.1f× (cpu).\n",
             count["exiftool"], median(wall["exiftool"]) / median(wall["peer-varnolt"]),
             median(cpu["exiftool"]) / median(cpu["peer-varnolt"])
     if (("window-preview" in runs) && ("engine-preview" in runs))
-        printf "\nThe window previews %d files at %.0f items/s, the engine with no view at %.0f items/s: %s× its time.\n",
+        printf "\nThe window previews %d files at %.0f items/s, " \
+            "the engine with no view at %.0f items/s: %s× its time.\n",
             count["window-preview"], count["window-preview"] / median(wall["window-preview"]),
             count["engine-preview"] / median(wall["engine-preview"]), ratio("window-preview", wall, "engine-preview")
     header = 0

@@ -4,11 +4,10 @@
 //   window_bench preview|engine-preview|run|undo SOURCE RESULT DATA FIGURES
 //
 // Method date, subfolders included, moving, as run-bench.sh's runs of varnolt-cli; undo takes back the run
-// journalled in DATA. Every question is answered Yes. A preview writes the
-// tree to standard output in varnolt-cli's layout: through the window, the tree as the window's model
-// holds it. FIGURES gets one line: wall and processor seconds of the command, the longest gap between two
-// turns of the event loop and the 99th percentile of the gaps, in milliseconds ("-" for the engine alone).
-// A summary goes to standard error.
+// journalled in DATA. A preview writes the tree to standard output in varnolt-cli's layout: through the
+// window, the tree as the window's model holds it. FIGURES gets one line: wall and processor seconds of
+// the command, the longest gap between two turns of the event loop and the 99th percentile of the gaps,
+// in milliseconds ("-" for the engine alone). A summary goes to standard error.
 #include "app/cli/Console.h"
 #include "engine/Engine.h"
 #include "platform/fakes/FakePump.h"
@@ -45,7 +44,7 @@ using namespace varnolt;
 struct Figures {
     double WallSeconds = 0;
     double CpuSeconds = 0;
-    std::vector<qint64> Turns; // nanoseconds since the click; empty for the engine alone
+    std::vector<qint64> Turns; // of the event loop, nanoseconds after the click; none for the engine alone
 };
 
 class Stopwatch {
@@ -123,65 +122,86 @@ Figures EnginePreview(const std::string& source, const std::string& result, cons
     return figures;
 }
 
-enum class Command { Preview, Run, Undo };
+// The toolbar button of each command the window runs.
+const std::map<std::string, QToolButton* TForm1::*> kCommandButtons = {
+    {"preview", &TForm1::SpeedButton12}, {"run", &TForm1::SpeedButton1}, {"undo", &TForm1::SpeedButton10}};
 
-Figures ThroughTheWindow(Command command, const std::string& source, const std::string& result, const std::string& data) {
+// The main window as the program shows it, set for the benchmark's sort, with every question answered Yes.
+struct BenchWindow {
+    BenchWindow(const std::string& source, const std::string& result, const std::string& data)
+        : window(fs, boxes, pump, shell, settings, dialogs, data) {
+        window.show();
+        QCoreApplication::processEvents();
+        window.Timer1Timer(); // "by file date"
+        window.CheckBox3->setChecked(true);
+        window.CheckBox4->setChecked(true);
+        window.AddSources({source});
+        window.ComboBox4->setEditText(QString::fromStdString(result));
+        QCoreApplication::processEvents();
+    }
     PosixFileSystem fs;
     ScriptedMessageBoxes boxes;
     QtMessagePump pump;
     RecordingShell shell;
     MemorySettingsStore settings;
     ScriptedFileDialogs dialogs;
-    TForm1 window(fs, boxes, pump, shell, settings, dialogs, data);
-    window.show();
-    QCoreApplication::processEvents();
-    window.Timer1Timer(); // "by file date"
-    window.CheckBox3->setChecked(true);
-    window.CheckBox4->setChecked(true);
-    window.AddSources({source});
-    window.ComboBox4->setEditText(QString::fromStdString(result));
-    QCoreApplication::processEvents();
+    TForm1 window;
+};
 
+// What the command showed, and the stretches at its two ends, for reading the figures.
+void DescribeCommand(const BenchWindow& bench, const std::vector<qint64>& turns, qint64 returned) {
+    for (const ShownMessage& message : bench.boxes.Shown) std::cerr << "message: " << message.Text << '\n';
+    std::cerr << "status: " << bench.window.StatusPanels[0]->text().toStdString() << " / "
+              << bench.window.StatusPanels[1]->text().toStdString() << '\n';
+    const auto lastInside = std::upper_bound(turns.begin(), turns.end(), returned) - 1;
+    std::cerr << "click to the first turn " << (turns.size() > 1 ? turns[1] / 1e6 : 0.0)
+              << " ms; last turn inside the command to its return " << (returned - *lastInside) / 1e6
+              << " ms; return to the next turn " << (lastInside[1] - returned) / 1e6 << " ms\n";
+}
+
+Figures ThroughTheWindow(const std::string& command, const std::string& source, const std::string& result,
+                         const std::string& data) {
+    BenchWindow bench(source, result, data);
     Figures figures;
     TurnRecorder recorder(figures.Turns);
     const Stopwatch stopwatch;
     recorder.Click();
-    QToolButton* button = command == Command::Run    ? window.SpeedButton1
-                          : command == Command::Undo ? window.SpeedButton10
-                                                     : window.SpeedButton12;
-    button->click();
+    (bench.window.*kCommandButtons.at(command))->click();
     recorder.CommandReturned();
     stopwatch.Stop(figures);
-
-    for (const ShownMessage& message : boxes.Shown) std::cerr << "message: " << message.Text << '\n';
-    std::cerr << "status: " << window.StatusPanels[0]->text().toStdString() << " / "
-              << window.StatusPanels[1]->text().toStdString() << '\n';
-    const qint64 returned = recorder.ReturnedAt();
-    const auto lastInside = std::upper_bound(figures.Turns.begin(), figures.Turns.end(), returned) - 1;
-    std::cerr << "click to the first turn " << (figures.Turns.size() > 1 ? figures.Turns[1] / 1e6 : 0.0)
-              << " ms; last turn inside the command to its return " << (returned - *lastInside) / 1e6
-              << " ms; return to the next turn " << (lastInside[1] - returned) / 1e6 << " ms\n";
-    if (command == Command::Preview) WriteModelTree(window.PreviewModel(), {}, 0, std::cout);
+    DescribeCommand(bench, figures.Turns, recorder.ReturnedAt());
+    if (command == "preview") WriteModelTree(bench.window.PreviewModel(), {}, 0, std::cout);
     return figures;
 }
 
-// The longest gap, the 99th percentile and where the longest began, in milliseconds.
-struct Gaps {
-    double Longest = 0;
-    double Percentile99 = 0;
-    double LongestAt = 0;
+struct Gap {
+    double Milliseconds = 0;
+    double StartedAt = 0; // milliseconds after the click
 };
 
-Gaps GapsBetween(const std::vector<qint64>& turns) {
-    std::vector<qint64> gaps;
-    for (std::size_t i = 1; i < turns.size(); ++i) gaps.push_back(turns[i] - turns[i - 1]);
-    if (gaps.empty()) return {};
-    const auto longest = std::max_element(gaps.begin(), gaps.end());
-    const double longestAt = static_cast<double>(turns[static_cast<std::size_t>(longest - gaps.begin())]) / 1e6;
-    const double longestGap = static_cast<double>(*longest) / 1e6;
-    const std::size_t rank = (gaps.size() * 99 + 99) / 100 - 1; // the nearest rank
-    std::nth_element(gaps.begin(), gaps.begin() + static_cast<std::ptrdiff_t>(rank), gaps.end());
-    return {longestGap, static_cast<double>(gaps[rank]) / 1e6, longestAt};
+// The gaps between turns, longest first.
+std::vector<Gap> GapsBetween(const std::vector<qint64>& turns) {
+    std::vector<Gap> gaps;
+    for (std::size_t i = 1; i < turns.size(); ++i)
+        gaps.push_back(
+            {static_cast<double>(turns[i] - turns[i - 1]) / 1e6, static_cast<double>(turns[i - 1]) / 1e6});
+    std::sort(gaps.begin(), gaps.end(), [](const Gap& a, const Gap& b) { return a.Milliseconds > b.Milliseconds; });
+    return gaps;
+}
+
+// The longest gap and the 99th percentile (nearest rank), as FIGURES holds them; the longest few on
+// standard error, where they began telling which step of the command held the loop.
+std::string GapFigures(const std::vector<qint64>& turns) {
+    const std::vector<Gap> gaps = GapsBetween(turns);
+    if (gaps.empty()) return "- -";
+    std::cerr << turns.size() << " turns; the longest gaps:";
+    for (std::size_t i = 0; i < std::min<std::size_t>(gaps.size(), 5); ++i)
+        std::cerr << ' ' << gaps[i].Milliseconds << " ms at " << gaps[i].StartedAt << " ms;";
+    std::cerr << '\n';
+    const Gap& percentile99 = gaps[gaps.size() - (gaps.size() * 99 + 99) / 100];
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f %.2f", gaps.front().Milliseconds, percentile99.Milliseconds);
+    return text;
 }
 
 } // namespace
@@ -189,28 +209,19 @@ Gaps GapsBetween(const std::vector<qint64>& turns) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const std::string mode = argc == 6 ? argv[1] : "";
-    const std::map<std::string, Command> commands = {
-        {"preview", Command::Preview}, {"run", Command::Run}, {"undo", Command::Undo}};
-    if (mode != "engine-preview" && !commands.contains(mode)) {
+    if (mode != "engine-preview" && !kCommandButtons.contains(mode)) {
         std::cerr << "usage: window_bench preview|engine-preview|run|undo SOURCE RESULT DATA FIGURES\n";
         return 2;
     }
     std::string data = argv[4];
     if (!data.ends_with('/')) data += '/';
     const Figures figures = mode == "engine-preview" ? EnginePreview(argv[2], argv[3], data)
-                                                     : ThroughTheWindow(commands.at(mode), argv[2], argv[3], data);
+                                                     : ThroughTheWindow(mode, argv[2], argv[3], data);
 
+    char line[160];
+    std::snprintf(line, sizeof line, "%.4f %.4f %s\n", figures.WallSeconds, figures.CpuSeconds,
+                  GapFigures(figures.Turns).c_str());
     std::ofstream out(argv[5]);
-    char line[128];
-    if (figures.Turns.empty()) {
-        std::snprintf(line, sizeof line, "%.4f %.4f - -\n", figures.WallSeconds, figures.CpuSeconds);
-    } else {
-        const Gaps gaps = GapsBetween(figures.Turns);
-        std::snprintf(line, sizeof line, "%.4f %.4f %.2f %.2f\n", figures.WallSeconds, figures.CpuSeconds,
-                      gaps.Longest, gaps.Percentile99);
-        std::cerr << figures.Turns.size() << " turns; the longest gap " << gaps.Longest << " ms began "
-                  << gaps.LongestAt << " ms after the click\n";
-    }
     out << line;
     std::cerr << mode << ": " << line;
     return out ? 0 : 1;
