@@ -32,6 +32,7 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 #include <map>
 #include <string>
@@ -41,11 +42,25 @@ namespace {
 
 using namespace varnolt;
 
+// A turn of the event loop: when it came, nanoseconds after the click, and how much processor time the
+// thread had used by then. A gap with little processor time in it was spent waiting (on the disk, or for a
+// processor on a busy machine), not computing.
+struct Turn {
+    qint64 At = 0;
+    qint64 Cpu = 0;
+};
+
 struct Figures {
     double WallSeconds = 0;
     double CpuSeconds = 0;
-    std::vector<qint64> Turns; // of the event loop, nanoseconds after the click; none for the engine alone
+    std::vector<Turn> Turns; // none for the engine alone
 };
+
+qint64 ThreadCpuNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
 
 class Stopwatch {
 public:
@@ -66,12 +81,14 @@ private:
 // command returned, once the window has laid out and painted what the command left.
 class TurnRecorder {
 public:
-    explicit TurnRecorder(std::vector<qint64>& turns) : turns_(turns) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { turns_.push_back(sinceClick_.nsecsElapsed()); });
+    explicit TurnRecorder(std::vector<Turn>& turns) : turns_(turns) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Record(); });
     }
     void Click() {
-        turns_.assign(1, 0);
+        turns_.clear();
         sinceClick_.start();
+        cpuAtClick_ = ThreadCpuNanoseconds();
+        Record();
         timer_.start(0);
     }
     void CommandReturned() {
@@ -83,8 +100,11 @@ public:
     qint64 ReturnedAt() const { return returned_; }
 
 private:
-    std::vector<qint64>& turns_;
+    void Record() { turns_.push_back({sinceClick_.nsecsElapsed(), ThreadCpuNanoseconds() - cpuAtClick_}); }
+
+    std::vector<Turn>& turns_;
     QElapsedTimer sinceClick_;
+    qint64 cpuAtClick_ = 0;
     QTimer timer_;
     qint64 returned_ = 0;
 };
@@ -149,14 +169,15 @@ struct BenchWindow {
 };
 
 // What the command showed, and the stretches at its two ends, for reading the figures.
-void DescribeCommand(const BenchWindow& bench, const std::vector<qint64>& turns, qint64 returned) {
+void DescribeCommand(const BenchWindow& bench, const std::vector<Turn>& turns, qint64 returned) {
     for (const ShownMessage& message : bench.boxes.Shown) std::cerr << "message: " << message.Text << '\n';
     std::cerr << "status: " << bench.window.StatusPanels[0]->text().toStdString() << " / "
               << bench.window.StatusPanels[1]->text().toStdString() << '\n';
-    const auto lastInside = std::upper_bound(turns.begin(), turns.end(), returned) - 1;
-    std::cerr << "click to the first turn " << (turns.size() > 1 ? turns[1] / 1e6 : 0.0)
-              << " ms; last turn inside the command to its return " << (returned - *lastInside) / 1e6
-              << " ms; return to the next turn " << (lastInside[1] - returned) / 1e6 << " ms\n";
+    const auto inside = [returned](const Turn& turn) { return turn.At <= returned; };
+    const auto lastInside = std::partition_point(turns.begin(), turns.end(), inside) - 1;
+    std::cerr << "click to the first turn " << (turns.size() > 1 ? turns[1].At / 1e6 : 0.0)
+              << " ms; last turn inside the command to its return " << (returned - lastInside->At) / 1e6
+              << " ms; return to the next turn " << (lastInside[1].At - returned) / 1e6 << " ms\n";
 }
 
 Figures ThroughTheWindow(const std::string& command, const std::string& source, const std::string& result,
@@ -176,27 +197,31 @@ Figures ThroughTheWindow(const std::string& command, const std::string& source, 
 
 struct Gap {
     double Milliseconds = 0;
+    double CpuMilliseconds = 0;
     double StartedAt = 0; // milliseconds after the click
 };
 
+double Milliseconds(qint64 nanoseconds) { return static_cast<double>(nanoseconds) / 1e6; }
+
 // The gaps between turns, longest first.
-std::vector<Gap> GapsBetween(const std::vector<qint64>& turns) {
+std::vector<Gap> GapsBetween(const std::vector<Turn>& turns) {
     std::vector<Gap> gaps;
     for (std::size_t i = 1; i < turns.size(); ++i)
-        gaps.push_back(
-            {static_cast<double>(turns[i] - turns[i - 1]) / 1e6, static_cast<double>(turns[i - 1]) / 1e6});
+        gaps.push_back({Milliseconds(turns[i].At - turns[i - 1].At), Milliseconds(turns[i].Cpu - turns[i - 1].Cpu),
+                        Milliseconds(turns[i - 1].At)});
     std::sort(gaps.begin(), gaps.end(), [](const Gap& a, const Gap& b) { return a.Milliseconds > b.Milliseconds; });
     return gaps;
 }
 
 // The longest gap and the 99th percentile (nearest rank), as FIGURES holds them; the longest few on
 // standard error, where they began telling which step of the command held the loop.
-std::string GapFigures(const std::vector<qint64>& turns) {
+std::string GapFigures(const std::vector<Turn>& turns) {
     const std::vector<Gap> gaps = GapsBetween(turns);
     if (gaps.empty()) return "- -";
     std::cerr << turns.size() << " turns; the longest gaps:";
     for (std::size_t i = 0; i < std::min<std::size_t>(gaps.size(), 5); ++i)
-        std::cerr << ' ' << gaps[i].Milliseconds << " ms at " << gaps[i].StartedAt << " ms;";
+        std::cerr << ' ' << gaps[i].Milliseconds << " ms (" << gaps[i].CpuMilliseconds << " ms on the processor) at "
+                  << gaps[i].StartedAt << " ms;";
     std::cerr << '\n';
     const Gap& percentile99 = gaps[gaps.size() - (gaps.size() * 99 + 99) / 100];
     char text[64];
@@ -208,6 +233,7 @@ std::string GapFigures(const std::vector<qint64>& turns) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    std::cerr << std::fixed << std::setprecision(1); // milliseconds
     const std::string mode = argc == 6 ? argv[1] : "";
     if (mode != "engine-preview" && !kCommandButtons.contains(mode)) {
         std::cerr << "usage: window_bench preview|engine-preview|run|undo SOURCE RESULT DATA FIGURES\n";
