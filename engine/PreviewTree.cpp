@@ -25,7 +25,7 @@ void PreviewTree::Clear() {
 
 void PreviewTree::AddRoot(const std::string& text) {
     if (HasNodes()) Clear();
-    nodes_.push_back(Node{text, kNoNode, {}});
+    nodes_.push_back(Node{text, kNoNode, 0, {}});
     if (view_) view_->NodeAppended(kNoNode, Root);
 }
 
@@ -39,8 +39,9 @@ void PreviewTree::RenameRoot(const std::string& text) {
 
 NodeId PreviewTree::FindOrAddChild(NodeId parent, std::string_view text) {
     At(parent);
-    const NodeId found = index_.empty() ? kNoNode : index_[SlotOf(parent, text)];
-    return found != kNoNode ? found : Append(parent, text);
+    const std::size_t hash = HashOf(parent, text);
+    const NodeId found = index_.empty() ? kNoNode : index_[SlotOf(parent, text, hash)];
+    return found != kNoNode ? found : Append(parent, text, hash);
 }
 
 void PreviewTree::AddItemNode(NodeId parent, std::string_view text) { FindOrAddChild(parent, text); }
@@ -71,31 +72,39 @@ const PreviewTree::Node& PreviewTree::At(NodeId node) const {
     return nodes_[node];
 }
 
-NodeId PreviewTree::Append(NodeId parent, std::string_view text) {
+NodeId PreviewTree::Append(NodeId parent, std::string_view text, std::size_t hash) {
     if (nodes_.size() >= kNoNode) throw std::length_error("preview tree full");
     // Keep the table at most three quarters full so that probes stay short.
     if ((nodes_.size() + 1) * 4 > index_.size() * 3) GrowIndex();
     const auto node = static_cast<NodeId>(nodes_.size());
-    nodes_.push_back(Node{std::string(text), parent, {}});
+    nodes_.push_back(Node{std::string(text), parent, hash, {}});
     nodes_[parent].Children.push_back(node);
-    index_[SlotOf(parent, text)] = node;
+    index_[FreeSlot(hash)] = node;
     if (view_) view_->NodeAppended(parent, node);
     return node;
 }
 
-std::size_t PreviewTree::SlotOf(NodeId parent, std::string_view text) const {
+std::size_t PreviewTree::SlotOf(NodeId parent, std::string_view text, std::size_t hash) const {
     const std::size_t mask = index_.size() - 1; // the size is a power of two
-    for (std::size_t slot = HashOf(parent, text) & mask;; slot = (slot + 1) & mask) {
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         const NodeId candidate = index_[slot];
         if (candidate == kNoNode) return slot;
         const Node& n = nodes_[candidate];
-        if (n.Parent == parent && n.Text == text) return slot;
+        if (n.Hash == hash && n.Parent == parent && n.Text == text) return slot;
     }
+}
+
+// For a node known not to be in the table yet.
+std::size_t PreviewTree::FreeSlot(std::size_t hash) const {
+    const std::size_t mask = index_.size() - 1;
+    std::size_t slot = hash & mask;
+    while (index_[slot] != kNoNode) slot = (slot + 1) & mask;
+    return slot;
 }
 
 void PreviewTree::GrowIndex() {
     index_.assign(index_.empty() ? 64 : index_.size() * 2, kNoNode);
-    for (NodeId node = Root + 1; node < nodes_.size(); ++node) index_[SlotOf(nodes_[node].Parent, nodes_[node].Text)] = node;
+    for (NodeId node = Root + 1; node < nodes_.size(); ++node) index_[FreeSlot(nodes_[node].Hash)] = node;
 }
 
 } // namespace varnolt

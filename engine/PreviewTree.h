@@ -5,6 +5,7 @@
 // a scan of the siblings, so wide categories cost the same per item as narrow ones.
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -53,17 +54,20 @@ private:
     struct Node {
         std::string Text;
         NodeId Parent = kNoNode;
+        std::size_t Hash = 0; // of (Parent, Text), kept so that growing the index need not hash again
         std::vector<NodeId> Children;
     };
 
     const Node& At(NodeId node) const;
-    NodeId Append(NodeId parent, std::string_view text);
+    NodeId Append(NodeId parent, std::string_view text, std::size_t hash);
     // The slot of the child of `parent` named `text`, or the empty slot where it would go.
-    std::size_t SlotOf(NodeId parent, std::string_view text) const;
+    std::size_t SlotOf(NodeId parent, std::string_view text, std::size_t hash) const;
+    std::size_t FreeSlot(std::size_t hash) const;
     void GrowIndex();
 
     PreviewTreeView* view_ = nullptr;
-    std::vector<Node> nodes_;
+    // A deque, so that a large tree never stops a preview to move every node to a larger block.
+    std::deque<Node> nodes_;
     // Open-addressing table of every node but the root, keyed by (parent, text); kNoNode marks a free slot.
     std::vector<NodeId> index_;
 };

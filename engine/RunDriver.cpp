@@ -213,7 +213,7 @@ void Engine::WalkSources() {
 void Engine::FinishRun() {
     if (!state_.UndoJournal.IsEmpty()) {
         std::string error;
-        if (state_.UndoJournal.Save(error))
+        if (state_.UndoJournal.Save(error, [this] { services_.Pump.Pump(); }))
             services_.View.SetUndoEnabled(true);
         else
             services_.Boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);

@@ -2,12 +2,25 @@
 
 #include "engine/TextFile.h"
 
+#include <chrono>
+#include <future>
 #include <optional>
 
 namespace varnolt {
 
 namespace {
+
 std::string LineBytes(const std::string& line) { return line + "\r\n"; }
+
+// The sync runs on a thread of its own so that the caller can keep serving the window until it is done.
+bool SyncServing(AppendFile& file, const std::function<void()>& serve) {
+    std::future<bool> synced = std::async(std::launch::async, [&file] { return file.Sync(); });
+    while (synced.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+        if (serve) serve();
+    }
+    return synced.get();
+}
+
 } // namespace
 
 void RunJournal::Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine) {
@@ -48,13 +61,13 @@ std::string RunJournal::ReadSideFile() {
     return fs_->ReadWholeFile(dataFolder_ + kJournalInProgressFileName, ignored).value_or("");
 }
 
-bool RunJournal::Save(std::string& error) {
+bool RunJournal::Save(std::string& error, const std::function<void()>& serve) {
     if (!fs_) return false;
     const std::string journalPath = dataFolder_ + kJournalFileName;
     const std::string sidePath = dataFolder_ + kJournalInProgressFileName;
     bool saved = false;
     if (sideFile_) {
-        saved = sideFile_->Sync();
+        saved = SyncServing(*sideFile_, serve);
         sideFile_.reset();
         saved = saved && fs_->ReplaceWith(sidePath, journalPath);
         if (!saved) error = "The journal could not be completed in " + dataFolder_;

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,8 +25,9 @@ public:
     void AppendPair(const std::string& source, const std::string& destination);
     std::int64_t LineCount() const { return lineCount_; }
     bool IsEmpty() const { return lineCount_ == 0; }
-    // Makes the journal "undo.udo", replacing an earlier one, then empties it.
-    bool Save(std::string& error);
+    // Makes the journal "undo.udo", replacing an earlier one, then empties it. `serve` is called every few
+    // milliseconds while the journal is synced to the disk, which can take long on a busy disk.
+    bool Save(std::string& error, const std::function<void()>& serve = {});
 
 private:
     bool Write(const std::string& bytes);

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace varnolt {
 namespace {
 
@@ -32,6 +35,23 @@ TEST_F(RunJournalTest, SaveReplacesTheEarlierJournalAndEmpties) {
     EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/in/caf\xE9.txt\r\n/out/caf\xE9(1).txt\r\n");
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
     EXPECT_TRUE(journal.IsEmpty());
+}
+
+TEST_F(RunJournalTest, TheCallerIsServedWhileASlowDiskSyncs) {
+    FaultInjector faults;
+    faults.RunBefore(Syscall::Sync, 1, [] { std::this_thread::sleep_for(std::chrono::milliseconds(60)); });
+    PosixFileSystem slow(&faults);
+    journal.Begin(slow, data.Path(), kMoveModeLine);
+    journal.AppendPair("/a", "/b");
+    int served = 0;
+    ASSERT_TRUE(journal.Save(error, [&] { ++served; })) << error;
+    EXPECT_GE(served, 1);
+    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n");
+    // A failed sync still fails the save.
+    faults.FailNth(Syscall::Sync, faults.Count(Syscall::Sync) + 1, EIO);
+    journal.Begin(slow, data.Path(), kMoveModeLine);
+    EXPECT_FALSE(journal.Save(error, [] {}));
+    EXPECT_FALSE(error.empty());
 }
 
 TEST_F(RunJournalTest, WithoutASideFileTheLinesWaitInMemory) {
