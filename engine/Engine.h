@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace varnolt {
 
@@ -69,6 +70,7 @@ private:
     bool Refuse(const char* text, Icon icon, Field focus);
     void WalkSources();
     void FinishRun();
+    void RestorePairs(std::string_view journal);
     std::string CategoryOf(const std::string& path, bool isFile, bool& readAsFile);
     bool EnsureCategoryFolder(const std::string& folder);
     bool AskToContinueWithout(const std::string& folder);

@@ -2,6 +2,9 @@
 
 #include "engine/Text.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace varnolt {
 
 namespace {
@@ -71,9 +74,22 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 } // namespace
 
+LineReader::LineReader(std::string_view text) : text_(text), nextCr_(Find('\r')), nextLf_(Find('\n')) {}
+
+std::size_t LineReader::Find(char c) const {
+    if (position_ >= text_.size()) return std::string_view::npos;
+    const void* found = std::memchr(text_.data() + position_, c, text_.size() - position_);
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : std::string_view::npos;
+}
+
+std::size_t LineReader::NextOf(char c, std::size_t& cached) const {
+    if (cached != std::string_view::npos && cached < position_) cached = Find(c);
+    return cached;
+}
+
 bool LineReader::Next(std::string_view& line) {
     if (position_ >= text_.size()) return false;
-    const std::size_t end = text_.find_first_of("\r\n", position_);
+    const std::size_t end = std::min(NextOf('\r', nextCr_), NextOf('\n', nextLf_));
     if (end == std::string_view::npos) {
         line = text_.substr(position_);
         position_ = text_.size();

@@ -28,13 +28,20 @@ DecodedText DecodeText(std::string bytes);
 // The lines of a decoded text one at a time, split as DecodeTextFile splits them.
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : text_(text) {}
+    explicit LineReader(std::string_view text);
     // False after the last line.
     bool Next(std::string_view& line);
 
 private:
+    // The next break of each kind at or after the read position, kept until passed, so that every byte
+    // is searched once per kind whatever the line ends.
+    std::size_t Find(char c) const;
+    std::size_t NextOf(char c, std::size_t& cached) const;
+
     std::string_view text_;
     std::size_t position_ = 0;
+    std::size_t nextCr_;
+    std::size_t nextLf_;
 };
 // Every line, the last one included, ends with CR LF; a mark is written for every encoding but Plain.
 std::string EncodeTextFile(const std::vector<std::string>& lines, TextEncoding encoding);

@@ -69,43 +69,49 @@ void Engine::UndoLastRun() {
     FileSystem& fs = services_.Fs;
     RecoverInterruptedJournal(fs, dataFolder_);
     std::string error;
-    auto bytes = fs.ReadWholeFile(JournalPath(), error);
-    if (!bytes) {
+    bool read = false;
+    {
+        // Busy from the first turn the window gets while the journal comes in.
+        UndoBusy busy(state_, services_.View);
+        auto bytes = fs.ReadWholeFile(JournalPath(), error, [this] { services_.Pump.Pump(); });
+        read = bytes.has_value();
+        // Read line by line from the decoded text: a journal of a million pairs would take several
+        // times its size as separate lines.
+        if (read) RestorePairs(DecodeText(std::move(*bytes)).Text);
+    }
+    if (!read) {
         boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);
         return;
-    }
-    // Read line by line from the decoded text: a journal of a million pairs would take several times
-    // its size as separate lines.
-    const std::string text = DecodeText(std::move(*bytes)).Text;
-    LineReader lines(text);
-
-    {
-        UndoBusy busy(state_, services_.View);
-        const std::size_t lineCount = CountLines(text);
-        std::string_view modeLine;
-        const bool moveMode = lines.Next(modeLine) && modeLine.find("Move") != std::string_view::npos;
-        const std::size_t total = lineCount == 0 ? 0 : (lineCount - 1) / 2;
-        // Only the direct folders go, and only when emptied (the removal itself refuses a folder with
-        // anything in it, which spares listing a large category); outer category levels and the result
-        // location stay. Each is tried once, after every pair is back, inner folders before outer ones.
-        std::set<std::string> folders;
-        std::string_view sourceLine, destinationLine;
-        for (std::size_t k = 1; k <= total && lines.Next(sourceLine) && lines.Next(destinationLine); ++k) {
-            const std::string destination(destinationLine);
-            RestorePair(fs, moveMode, std::string(sourceLine), destination);
-            services_.View.SetStatusText(1, "Undo " + std::to_string(k) + " of " + std::to_string(total));
-            folders.insert(FolderPartOf(destination));
-            services_.Pump.Pump();
-        }
-        for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
-            fs.RemoveFolder(*folder);
-            services_.Pump.Pump();
-        }
     }
     services_.View.SetStatusText(1, Messages::UndoDone);
     fs.DeleteFile(JournalPath());
     services_.View.SetUndoEnabled(false);
     boxes.Show(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question);
+}
+
+void Engine::RestorePairs(std::string_view journal) {
+    FileSystem& fs = services_.Fs;
+    LineReader lines(journal);
+    const std::size_t lineCount = CountLines(journal);
+    std::string_view modeLine;
+    const bool moveMode = lines.Next(modeLine) && modeLine.find("Move") != std::string_view::npos;
+    const std::size_t total = lineCount == 0 ? 0 : (lineCount - 1) / 2;
+    // Only the direct folders go, and only when emptied (the removal itself refuses a folder with
+    // anything in it, which spares listing a large category); outer category levels and the result
+    // location stay. Each is tried once, after every pair is back, inner folders before outer ones.
+    std::set<std::string> folders;
+    std::string_view sourceLine, destinationLine;
+    for (std::size_t k = 1; k <= total && lines.Next(sourceLine) && lines.Next(destinationLine); ++k) {
+        const std::string destination(destinationLine);
+        RestorePair(fs, moveMode, std::string(sourceLine), destination);
+        services_.View.SetStatusText(1, "Undo " + std::to_string(k) + " of " + std::to_string(total));
+        folders.insert(FolderPartOf(destination));
+        services_.Pump.Pump();
+    }
+    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
+        fs.RemoveFolder(*folder);
+        services_.Pump.Pump();
+    }
 }
 
 } // namespace varnolt

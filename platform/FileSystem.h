@@ -2,6 +2,7 @@
 // The file-system service. Every operation reports success or failure as a plain value and never throws.
 // Paths are native byte strings; a name need not be valid UTF-8.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,7 +81,10 @@ public:
     virtual bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) = 0;
 
     // The program's own files (journal, lists). `error` receives a readable reason on failure.
-    virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) = 0;
+    // `between`, when given, is called after each piece read, so that a large file does not keep the
+    // window from its turns.
+    virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error,
+                                                     const std::function<void()>& between = {}) = 0;
     // Writes a new file beside `path`, syncs it and renames it over `path`: never a truncated file.
     virtual bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) = 0;
     // Creates or truncates `path` for appending.

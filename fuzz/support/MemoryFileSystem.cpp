@@ -183,7 +183,8 @@ bool MemoryFileSystem::CopyFolder(const std::string& from, const std::string& to
     return TransferFolder(from, to, false, placedAt);
 }
 
-std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& path, std::string& error) {
+std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& path, std::string& error,
+                                                          const std::function<void()>&) {
     const auto file = Files.find(Canonical(path));
     if (file == Files.end()) {
         error = "No such file: " + path;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 
 namespace varnolt {
@@ -155,7 +156,8 @@ bool PosixFileSystem::DeleteFile(const std::string& path) {
     return SystemCalls(hook_).Unlink(path);
 }
 
-std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& path, std::string& error) {
+std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& path, std::string& error,
+                                                         const std::function<void()>& between) {
     SystemCalls sys(hook_);
     // Non-blocking: a fifo in the file's place must not hang the program.
     const FileDescriptor fd = sys.Open(path, O_RDONLY | O_NONBLOCK);
@@ -167,15 +169,17 @@ std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& pat
     // Grown once for the whole file rather than step by step: a journal can be hundreds of megabytes.
     if (struct stat info; sys.FileStat(fd.Get(), path, info) && S_ISREG(info.st_mode))
         content.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[64 * 1024];
+    constexpr std::size_t PieceSize = 1024 * 1024;
+    const auto piece = std::make_unique<char[]>(PieceSize);
     for (;;) {
-        const long got = sys.Read(fd.Get(), path, buffer, sizeof buffer);
+        const long got = sys.Read(fd.Get(), path, piece.get(), PieceSize);
         if (got < 0) {
             error = ErrorText(errno);
             return std::nullopt;
         }
         if (got == 0) return content;
-        content.append(buffer, static_cast<std::size_t>(got));
+        content.append(piece.get(), static_cast<std::size_t>(got));
+        if (between) between();
     }
 }
 

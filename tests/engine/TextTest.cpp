@@ -56,6 +56,8 @@ TEST(TextFile, LineEndsAndMarks) {
     EXPECT_EQ(DecodeTextFile("a\r\nb\rc\nd").Lines, (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(DecodeTextFile("a\r\n").Lines, (std::vector<std::string>{"a"}));
     EXPECT_EQ(DecodeTextFile("a\r\n\r\n").Lines, (std::vector<std::string>{"a", ""}));
+    EXPECT_EQ(DecodeTextFile("a\n\rb\r\r\nc\n").Lines, (std::vector<std::string>{"a", "", "b", "", "c"}));
+    EXPECT_TRUE(DecodeTextFile("").Lines.empty());
     EXPECT_TRUE(DecodeTextFile("").Lines.empty());
 
     const auto utf8 = DecodeTextFile("\xEF\xBB\xBFMove Mode\r\n/in/\xC3\xA9.txt\r\n");

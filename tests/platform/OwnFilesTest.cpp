@@ -22,9 +22,11 @@ class OwnFilesTest : public ::testing::Test {
 
 TEST_F(OwnFilesTest, ReadWholeFileGivesEveryByteOrTheReason) {
     std::string content = "Move Mode\r\n";
-    content += std::string(200'000, 'p') + '\0' + "\xFF\r\n";
+    content += std::string(2'500'000, 'p') + '\0' + "\xFF\r\n";
     const std::string path = dir.File("undo.udo", content);
-    EXPECT_EQ(fs.ReadWholeFile(path, error), content);
+    int pieces = 0;
+    EXPECT_EQ(fs.ReadWholeFile(path, error, [&] { ++pieces; }), content);
+    EXPECT_EQ(pieces, 3) << "the caller is served after every mebibyte";
 
     EXPECT_FALSE(fs.ReadWholeFile(dir / "missing.udo", error));
     EXPECT_EQ(error, std::strerror(ENOENT));
