@@ -19,7 +19,7 @@ std::size_t HashOf(NodeId parent, std::string_view text) {
 
 void PreviewTree::Clear() {
     nodes_.clear();
-    index_.clear();
+    index_.fill(Shard{});
     if (view_) view_->TreeCleared();
 }
 
@@ -40,7 +40,8 @@ void PreviewTree::RenameRoot(const std::string& text) {
 NodeId PreviewTree::FindOrAddChild(NodeId parent, std::string_view text) {
     At(parent);
     const std::size_t hash = HashOf(parent, text);
-    const NodeId found = index_.empty() ? kNoNode : index_[SlotOf(parent, text, hash)];
+    const Shard& shard = ShardOf(hash);
+    const NodeId found = shard.Slots.empty() ? kNoNode : shard.Slots[SlotOf(shard, parent, text, hash)];
     return found != kNoNode ? found : Append(parent, text, hash);
 }
 
@@ -74,20 +75,30 @@ const PreviewTree::Node& PreviewTree::At(NodeId node) const {
 
 NodeId PreviewTree::Append(NodeId parent, std::string_view text, std::size_t hash) {
     if (nodes_.size() >= kNoNode) throw std::length_error("preview tree full");
-    // Keep the table at most three quarters full so that probes stay short.
-    if ((nodes_.size() + 1) * 4 > index_.size() * 3) GrowIndex();
+    Shard& shard = ShardOf(hash);
+    // Keep each table at most three quarters full so that probes stay short.
+    if ((shard.Count + 1) * 4 > shard.Slots.size() * 3) Grow(shard);
     const auto node = static_cast<NodeId>(nodes_.size());
     nodes_.push_back(Node{std::string(text), parent, hash, {}});
     nodes_[parent].Children.push_back(node);
-    index_[FreeSlot(hash)] = node;
+    shard.Slots[FreeSlot(shard, hash)] = node;
+    ++shard.Count;
     if (view_) view_->NodeAppended(parent, node);
     return node;
 }
 
-std::size_t PreviewTree::SlotOf(NodeId parent, std::string_view text, std::size_t hash) const {
-    const std::size_t mask = index_.size() - 1; // the size is a power of two
+PreviewTree::Shard& PreviewTree::ShardOf(std::size_t hash) {
+    return index_[hash >> (std::numeric_limits<std::size_t>::digits - ShardBits)];
+}
+
+const PreviewTree::Shard& PreviewTree::ShardOf(std::size_t hash) const {
+    return index_[hash >> (std::numeric_limits<std::size_t>::digits - ShardBits)];
+}
+
+std::size_t PreviewTree::SlotOf(const Shard& shard, NodeId parent, std::string_view text, std::size_t hash) const {
+    const std::size_t mask = shard.Slots.size() - 1;
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const NodeId candidate = index_[slot];
+        const NodeId candidate = shard.Slots[slot];
         if (candidate == kNoNode) return slot;
         const Node& n = nodes_[candidate];
         if (n.Hash == hash && n.Parent == parent && n.Text == text) return slot;
@@ -95,16 +106,18 @@ std::size_t PreviewTree::SlotOf(NodeId parent, std::string_view text, std::size_
 }
 
 // For a node known not to be in the table yet.
-std::size_t PreviewTree::FreeSlot(std::size_t hash) const {
-    const std::size_t mask = index_.size() - 1;
+std::size_t PreviewTree::FreeSlot(const Shard& shard, std::size_t hash) {
+    const std::size_t mask = shard.Slots.size() - 1;
     std::size_t slot = hash & mask;
-    while (index_[slot] != kNoNode) slot = (slot + 1) & mask;
+    while (shard.Slots[slot] != kNoNode) slot = (slot + 1) & mask;
     return slot;
 }
 
-void PreviewTree::GrowIndex() {
-    index_.assign(index_.empty() ? 64 : index_.size() * 2, kNoNode);
-    for (NodeId node = Root + 1; node < nodes_.size(); ++node) index_[FreeSlot(nodes_[node].Hash)] = node;
+void PreviewTree::Grow(Shard& shard) {
+    std::vector<NodeId> old(shard.Slots.empty() ? 16 : shard.Slots.size() * 2, kNoNode);
+    old.swap(shard.Slots);
+    for (const NodeId node : old)
+        if (node != kNoNode) shard.Slots[FreeSlot(shard, nodes_[node].Hash)] = node;
 }
 
 } // namespace varnolt

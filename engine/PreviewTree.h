@@ -3,6 +3,7 @@
 // category, and inside each category a node for every item placed there. Children keep insertion order;
 // below one parent no two children share a text (exact comparison). Finding a child uses an index, not
 // a scan of the siblings, so wide categories cost the same per item as narrow ones.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -58,18 +59,28 @@ private:
         std::vector<NodeId> Children;
     };
 
+    // One part of the index: an open-addressing table keyed by (parent, text); kNoNode marks a free slot.
+    struct Shard {
+        std::vector<NodeId> Slots; // a power of two of them
+        std::size_t Count = 0;
+    };
+    static constexpr int ShardBits = 8;
+
     const Node& At(NodeId node) const;
     NodeId Append(NodeId parent, std::string_view text, std::size_t hash);
+    Shard& ShardOf(std::size_t hash);
+    const Shard& ShardOf(std::size_t hash) const;
     // The slot of the child of `parent` named `text`, or the empty slot where it would go.
-    std::size_t SlotOf(NodeId parent, std::string_view text, std::size_t hash) const;
-    std::size_t FreeSlot(std::size_t hash) const;
-    void GrowIndex();
+    std::size_t SlotOf(const Shard& shard, NodeId parent, std::string_view text, std::size_t hash) const;
+    static std::size_t FreeSlot(const Shard& shard, std::size_t hash);
+    void Grow(Shard& shard);
 
     PreviewTreeView* view_ = nullptr;
     // A deque, so that a large tree never stops a preview to move every node to a larger block.
     std::deque<Node> nodes_;
-    // Open-addressing table of every node but the root, keyed by (parent, text); kNoNode marks a free slot.
-    std::vector<NodeId> index_;
+    // Every node but the root, split by the top bits of its hash so that growing one shard rehashes a
+    // small share of the nodes: a large preview never stops for its index either.
+    std::array<Shard, std::size_t{1} << ShardBits> index_;
 };
 
 } // namespace varnolt
