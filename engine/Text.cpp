@@ -48,6 +48,15 @@ std::size_t SequenceLength(std::string_view text, std::size_t at, char32_t* code
 
 } // namespace
 
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        char32_t c = 0;
+        at += DecodeUtf8(text, at, c);
+        if (c == kInvalidCodePoint) return false;
+    }
+    return true;
+}
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);

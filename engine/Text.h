@@ -12,6 +12,7 @@ inline constexpr char32_t kInvalidCodePoint = 0xFFFFFFFF;
 // sequence, whose codePoint is then kInvalidCodePoint, or the byte itself below 0x80).
 std::size_t DecodeUtf8(std::string_view text, std::size_t at, char32_t& codePoint);
 void AppendUtf8(std::string& out, char32_t codePoint);
+bool IsValidUtf8(std::string_view text);
 
 // Removes characters with codes up to and including 32 from both ends.
 std::string Trim(std::string_view text);

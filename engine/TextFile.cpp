@@ -65,6 +65,32 @@ std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
     return out;
 }
 
+// The characters of the bytes 0x80 to 0x9F; the rest of the upper half is Latin-1.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte of a character in Windows-1252, or -1.
+int Windows1252Byte(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    for (int i = 0; i < 32; ++i)
+        if (kWindows1252High[i] == c) return 0x80 + i;
+    return -1;
+}
+
+std::string Utf8ToWindows1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        i += DecodeUtf8(text, i, c);
+        const int byte = c == kInvalidCodePoint ? -1 : Windows1252Byte(c);
+        out += byte < 0 ? '?' : static_cast<char>(byte);
+    }
+    return out;
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     LineReader reader(text);
@@ -143,8 +169,29 @@ std::string EncodeText(std::string_view text, TextEncoding encoding) {
         return std::string(kUtf16LEMark) + Utf8ToUtf16(text, false);
     case TextEncoding::Utf16BE:
         return std::string(kUtf16BEMark) + Utf8ToUtf16(text, true);
+    case TextEncoding::Windows1252:
+        return Utf8ToWindows1252(text);
     }
     return std::string(text);
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (const char b : bytes) {
+        const auto byte = static_cast<unsigned char>(b);
+        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte);
+    }
+    return out;
+}
+
+bool FitsWindows1252(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        i += DecodeUtf8(text, i, c);
+        if (c == kInvalidCodePoint || Windows1252Byte(c) < 0) return false;
+    }
+    return true;
 }
 
 } // namespace varnolt

@@ -1,13 +1,14 @@
 #pragma once
 // The program's text files (journal, word list, source list): lines ended by CR LF. Reading honours a
 // UTF-8, UTF-16 LE or UTF-16 BE byte-order mark; without one the bytes are taken as they are (UTF-8).
+// A word list may also be Windows-1252 (see WordListFile.h).
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace varnolt {
 
-enum class TextEncoding { Plain, Utf8WithMark, Utf16LE, Utf16BE };
+enum class TextEncoding { Plain, Utf8WithMark, Utf16LE, Utf16BE, Windows1252 };
 
 struct TextFileContent {
     std::vector<std::string> Lines; // UTF-8
@@ -45,7 +46,15 @@ private:
 };
 // Every line, the last one included, ends with CR LF; a mark is written for every encoding but Plain.
 std::string EncodeTextFile(const std::vector<std::string>& lines, TextEncoding encoding);
-// The text with the mark of its encoding; line breaks stay as they are.
+// The text with the mark of its encoding; line breaks stay as they are. In Windows-1252 a character
+// the code page has no byte for becomes "?".
 std::string EncodeText(std::string_view text, TextEncoding encoding);
+
+// Windows-1252 bytes as UTF-8. Every byte has a character (the five bytes the code page leaves free
+// stand for the control characters of the same number), so the bytes come back unchanged from
+// EncodeText.
+std::string Windows1252ToUtf8(std::string_view bytes);
+// Whether every character of the UTF-8 text has a byte in Windows-1252.
+bool FitsWindows1252(std::string_view text);
 
 } // namespace varnolt

@@ -85,7 +85,9 @@ public:
     // window from its turns.
     virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error,
                                                      const std::function<void()>& between = {}) = 0;
-    // Writes a new file beside `path`, syncs it and renames it over `path`: never a truncated file.
+    // Writes a new file beside `path`, syncs it and renames it over `path`: never a truncated file. The
+    // new file keeps the old one's permission bits; a symbolic link at `path` stays and the file it
+    // points to is replaced. Other hard links to the old file keep the old content.
     virtual bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) = 0;
     // Creates or truncates `path` for appending.
     virtual std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::string& error) = 0;

@@ -50,6 +50,12 @@ struct SettingsPlaces {
     std::string DataFolder; // ends with "/"
 };
 
+// What the start-up step read before it stopped, if it stopped at a value it could not read. The saver
+// leaves alone what was never read, so that a stored history is not replaced by the window's empty one.
+struct LoadedSettings {
+    bool History = false;
+};
+
 // Writes one value, opening the store for it alone. A failure is shown to the user.
 void WriteSetting(const SettingsPlaces& places, const std::string& name, const std::string& value);
 

@@ -2,6 +2,7 @@
 
 #include "engine/RunJournal.h"
 #include "ui/DataFolder.h"
+#include "ui/WordListFile.h"
 
 namespace varnolt {
 
@@ -25,24 +26,12 @@ void ReadWordList(const SettingsPlaces& places, PersistedFields& fields) {
     const std::string path = places.DataFolder + kWordListFileName;
     if (!places.Fs.FileExists(path)) return;
     std::string error;
-    const auto bytes = places.Fs.ReadWholeFile(path, error);
-    if (!bytes) throw SettingsError("Cannot open file \"" + path + "\". " + error);
-    fields.LoadWordList(DecodeTextFile(*bytes));
+    const auto content = LoadWordList(places.Fs, path, error);
+    if (!content) throw SettingsError("Cannot open file \"" + path + "\". " + error);
+    fields.LoadWordList(*content);
 }
 
-// Stops at the first missing index, so values after a gap stay as they are.
-void ReadHistory(SettingsKey& key, PersistedFields& fields) {
-    for (int i = 0;; ++i) {
-        const std::string name = HistoryValueName(i);
-        if (!key.Exists(name)) return;
-        if (i < kStoredHistoryLength)
-            fields.AppendResultHistory(key.ReadString(name));
-        else
-            key.Delete(name);
-    }
-}
-
-void ReadSettings(PersistedFields& fields, const SettingsPlaces& places) {
+void ReadSettings(PersistedFields& fields, const SettingsPlaces& places, LoadedSettings& loaded) {
     {
         const auto key = places.Store.Open();
         ReadGroupLists(*key, fields);
@@ -51,7 +40,8 @@ void ReadSettings(PersistedFields& fields, const SettingsPlaces& places) {
         // The filter starts on its first entry, the Music group.
         fields.SetTypeFilterText(fields.GroupTypes(TypeGroup::Music));
         ReadWordList(places, fields);
-        ReadHistory(*key, fields);
+        for (const std::string& entry : ReadStoredHistory(*key)) fields.AppendResultHistory(entry);
+        loaded.History = true;
     }
     if (places.Fs.FileExists(places.DataFolder + kJournalFileName)) fields.EnableUndo();
     if (places.Fs.FileExists(places.DataFolder + kSourceListFileName)) fields.ShowLoadLastList();
@@ -59,12 +49,27 @@ void ReadSettings(PersistedFields& fields, const SettingsPlaces& places) {
 
 } // namespace
 
-void LoadSettings(PersistedFields& fields, const SettingsPlaces& places) {
+LoadedSettings LoadSettings(PersistedFields& fields, const SettingsPlaces& places) {
     RecoverInterruptedJournal(places.Fs, places.DataFolder);
+    LoadedSettings loaded;
     try {
-        ReadSettings(fields, places);
+        ReadSettings(fields, places, loaded);
     } catch (const SettingsError& error) {
         ReportSettingsError(places.Boxes, error.what());
+    }
+    return loaded;
+}
+
+// Stops at the first missing index, so values after a gap stay as they are.
+std::vector<std::string> ReadStoredHistory(SettingsKey& key) {
+    std::vector<std::string> history;
+    for (int i = 0;; ++i) {
+        const std::string name = HistoryValueName(i);
+        if (!key.Exists(name)) return history;
+        if (i < kStoredHistoryLength)
+            history.push_back(key.ReadString(name));
+        else
+            key.Delete(name);
     }
 }
 

@@ -359,7 +359,8 @@ private:
     std::string customTypeList_;
     // The encoding of the file the word list last came from; it is saved back in it.
     TextEncoding wordListEncoding_ = TextEncoding::Plain;
-    bool settingsLoaded_ = false;
+    // Empty until the start-up step has run.
+    std::optional<LoadedSettings> loadedSettings_;
     // While rows are added or removed in a batch the options take the list once, at its end.
     bool changingSourceRows_ = false;
     varnolt::Engine engine_;

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 namespace varnolt {
 
@@ -23,6 +24,15 @@ constexpr const char* kWordListSaveFilter = "Text File (*.txt)";
 constexpr const char* kWordListOpenFilter = "Text Files (*.txt);;All Files (*)";
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// The word box's text as it was typed or loaded: toPlainText() would turn a no-break space into a
+// plain one.
+std::string WordBoxText(const QPlainTextEdit* memo) {
+    QString text = memo->document()->toRawText();
+    for (QChar& c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
+    return text.toStdString();
+}
 
 } // namespace
 
@@ -55,7 +65,7 @@ public:
     std::string TypeFilterText() const override { return w_.Edit1->text().toStdString(); }
     void SetTypeFilterText(const std::string& text) override { w_.Edit1->setText(Text(text)); }
 
-    std::string WordListText() const override { return w_.Memo1->toPlainText().toStdString(); }
+    std::string WordListText() const override { return WordBoxText(w_.Memo1); }
     TextEncoding WordListEncoding() const override { return w_.wordListEncoding_; }
     void LoadWordList(const TextFileContent& content) override { w_.ShowWordList(content); }
 
@@ -124,7 +134,7 @@ void TForm1::RadioButton8Click(bool byWords) {
 }
 
 void TForm1::Button2Click() {
-    const std::string text = Memo1->toPlainText().toStdString();
+    const std::string text = WordBoxText(Memo1);
     if (text.empty()) return;
     const std::string path = dialogs_.SaveFile(kWordListSaveFilter, "txt");
     if (path.empty()) return;
@@ -158,16 +168,15 @@ SettingsPlaces TForm1::SettingsPlacesOfWindow() { return {settings_, fs_, boxes_
 
 void TForm1::LoadStoredSettings() {
     WindowFields fields(*this);
-    LoadSettings(fields, SettingsPlacesOfWindow());
-    settingsLoaded_ = true;
+    loadedSettings_ = LoadSettings(fields, SettingsPlacesOfWindow());
 }
 
 void TForm1::FormClose() {
     // Closed before the start-up step: the window holds none of the stored values, and saving its empty
     // history would delete the stored one.
-    if (!settingsLoaded_) return;
+    if (!loadedSettings_) return;
     WindowFields fields(*this);
-    SaveSettings(fields, SettingsPlacesOfWindow());
+    SaveSettings(fields, SettingsPlacesOfWindow(), *loadedSettings_);
 }
 
 } // namespace varnolt

@@ -37,14 +37,4 @@ inline void Expect(bool holds, const char* what, const std::string& detail = {})
     if (!holds) Fail(what, detail);
 }
 
-// Only valid text survives a trip through UTF-16.
-inline bool IsValidUtf8(const std::string& text) {
-    for (std::size_t at = 0; at < text.size();) {
-        char32_t c = 0;
-        at += DecodeUtf8(text, at, c);
-        if (c == kInvalidCodePoint) return false;
-    }
-    return true;
-}
-
 } // namespace varnolt::fuzz

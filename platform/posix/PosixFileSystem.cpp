@@ -97,6 +97,35 @@ FileDescriptor CreateFileBeside(SystemCalls& sys, const std::string& path, std::
     }
 }
 
+// The file that a replacement of `path` is for: the end of the chain of symbolic links at `path`, so
+// that a link stays a link and the file it points to gets the content. Fails with ELOOP on a chain
+// that does not end.
+std::optional<std::string> LinkedFile(SystemCalls& sys, std::string path) {
+    constexpr int MaxLinks = 40; // as the kernel follows them
+    for (int links = 0; links <= MaxLinks; ++links) {
+        struct stat info;
+        if (!sys.LinkStat(path, info) || !S_ISLNK(info.st_mode)) return path;
+        const auto target = sys.ReadLink(path);
+        if (!target) return std::nullopt;
+        if (target->starts_with('/')) {
+            path = *target;
+        } else {
+            const std::string folder = posix::ParentOf(path);
+            path = (folder.ends_with('/') ? folder : folder + "/") + *target;
+        }
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+// The permission bits of the file that a replacement takes the place of, so that a list kept private
+// stays private; none for a new file, which gets the umask's. False when they cannot be read.
+bool ModeToKeep(SystemCalls& sys, const std::string& path, std::optional<mode_t>& mode) {
+    struct stat info;
+    if (sys.Stat(path, info)) mode = info.st_mode & 07777;
+    return mode || errno == ENOENT;
+}
+
 } // namespace
 
 PosixFileSystem::PosixFileSystem(SyscallHook* hook) : hook_(hook) {}
@@ -183,16 +212,23 @@ std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& pat
     }
 }
 
-bool PosixFileSystem::ReplaceFile(const std::string& path, std::string_view content, std::string& error) {
+bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_view content, std::string& error) {
     SystemCalls sys(hook_);
+    const auto file = LinkedFile(sys, linkOrFile);
+    std::optional<mode_t> mode;
+    if (!file || !ModeToKeep(sys, *file, mode)) {
+        error = ErrorText(errno);
+        return false;
+    }
+    const std::string& path = *file;
     std::string temporary;
     FileDescriptor fd = CreateFileBeside(sys, path, temporary);
     if (!fd.IsOpen()) {
         error = ErrorText(errno);
         return false;
     }
-    if (!sys.WriteAll(fd.Get(), temporary, content) || !sys.Sync(fd.Get(), temporary) || !fd.Close() ||
-        !sys.RenameReplacing(temporary, path)) {
+    if ((mode && !sys.ChangeMode(fd.Get(), temporary, *mode)) || !sys.WriteAll(fd.Get(), temporary, content) ||
+        !sys.Sync(fd.Get(), temporary) || !fd.Close() || !sys.RenameReplacing(temporary, path)) {
         error = ErrorText(errno);
         fd.Close();
         sys.Unlink(temporary);

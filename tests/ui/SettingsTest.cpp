@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <array>
+#include <cstdio>
 #include <unistd.h>
 
 using namespace varnolt;
@@ -86,6 +87,9 @@ class SettingsTest : public QObject {
     std::unique_ptr<TempDir> data;
 
     SettingsPlaces Places() { return {store, fs, boxes, data->Path()}; }
+    void Save(const Fields& fields, LoadedSettings loaded = {.History = true}) {
+        SaveSettings(fields, Places(), loaded);
+    }
     Fields Loaded() {
         Fields fields;
         LoadSettings(fields, Places());
@@ -132,7 +136,7 @@ private slots:
         QCOMPARE(fields.Folders[1], std::string("My"));
         QCOMPARE(fields.Types[1], std::string("Pics jpg"));
         store.Values.clear();
-        SaveSettings(fields, Places());
+        Save(fields);
         QCOMPARE(store.Values["Othertype1"], std::string("Pics jpg;png"));
         QCOMPARE(store.Values["Othertype2"], std::string("My Pics jpg"));
     }
@@ -152,7 +156,7 @@ private slots:
         fields.FilterGroup = kCustomFilterEntry;
         fields.FilterOn = true;
         fields.FilterText = "";
-        SaveSettings(fields, Places());
+        Save(fields);
         QCOMPARE(store.Values["Othertype1"], std::string("Pics jpg"));
         QCOMPARE(store.Values["Customtype"], std::string("xyz"));
         QCOMPARE(data->Read(kWordListFileName), std::string("alpha\r\nbeta"));
@@ -166,21 +170,21 @@ private slots:
         fields.FilterText = "new";
         fields.FilterOn = true;
         fields.FilterGroup = 0;
-        SaveSettings(fields, Places());
+        Save(fields);
         QCOMPARE(store.Values["Customtype"], std::string("old"));
         fields.FilterGroup = kCustomFilterEntry;
         fields.FilterOn = false;
-        SaveSettings(fields, Places());
+        Save(fields);
         QCOMPARE(store.Values["Customtype"], std::string("old"));
         fields.FilterOn = true;
-        SaveSettings(fields, Places());
+        Save(fields);
         QCOMPARE(store.Values["Customtype"], std::string("new"));
     }
 
     void twelveHistoryEntriesStoreTheFirstTen() {
         Fields fields;
         for (int i = 0; i < 12; ++i) fields.History.push_back("/out/" + std::to_string(i));
-        SaveSettings(fields, Places());
+        Save(fields);
         const auto stored = StoredHistory(store);
         QCOMPARE(stored.size(), std::size_t(10));
         QCOMPARE(store.Values["Folder0"], std::string("/out/0"));
@@ -192,7 +196,7 @@ private slots:
         for (int i = 0; i < 10; ++i) store.Values[HistoryValueName(i)] = "/old/" + std::to_string(i);
         Fields fields;
         fields.History = {"/a", "/b", "/c"};
-        SaveSettings(fields, Places());
+        Save(fields);
         QCOMPARE(StoredHistory(store), (std::vector<std::string>{"Folder0=/a", "Folder1=/b", "Folder2=/c"}));
     }
 
@@ -208,13 +212,14 @@ private slots:
         QVERIFY(!store.Values.contains("Folder10") && !store.Values.contains("Folder12"));
     }
 
-    void aValueOfAnotherTypeStopsTheLoaderAndKeepsWhatWasRead() {
-        store.Values = {{"Music", "ogg"}, {"Othertype1", "Pics jpg"}, {"Folder0", "/a"}};
+    void aValueOfAnotherTypeStopsTheLoaderAndTheSaverKeepsWhatItDidNotRead() {
+        store.Values = {{"Music", "ogg"}, {"Othertype1", "Pics jpg"}, {"Folder0", "/a"}, {"Folder1", "/b"}};
         store.NonTextValues = {"Image"};
         data->File(kWordListFileName, "word");
         data->File(kJournalFileName, "Move Mode\r\n");
         data->File(kSourceListFileName, "/a\r\n");
-        const Fields fields = Loaded();
+        Fields fields;
+        const LoadedSettings loaded = LoadSettings(fields, Places());
         QCOMPARE(boxes.Shown.size(), std::size_t(1));
         QCOMPARE(boxes.Shown[0].Caption, std::string("Error"));
         QVERIFY(boxes.Shown[0].Text.find("Image") != std::string::npos);
@@ -225,6 +230,24 @@ private slots:
         QVERIFY(!fields.UndoEnabled);
         QVERIFY(!fields.LoadLastListShown);
         QCOMPARE(store.OpenNow, 0);
+
+        const auto stored = store.Values;
+        Save(fields, loaded);
+        QCOMPARE(store.Values, stored);
+        QCOMPARE(data->Read(kWordListFileName), std::string("word"));
+        // Entries of this session go before the unread ones, as if the history had been read.
+        fields.History = {"/new", "/B"};
+        Save(fields, loaded);
+        QCOMPARE(StoredHistory(store), (std::vector<std::string>{"Folder0=/new", "Folder1=/B", "Folder2=/a"}));
+        QCOMPARE(boxes.Shown.size(), std::size_t(1));
+
+        // A history that cannot be read is not replaced: the entries of this session are not kept then.
+        store.NonTextValues = {"Folder1"};
+        Save(fields, loaded);
+        QCOMPARE(store.Values["Folder0"], std::string("/new"));
+        QVERIFY(store.NonTextValues.contains("Folder1"));
+        QCOMPARE(boxes.Shown.size(), std::size_t(2));
+        QVERIFY(boxes.Shown[1].Text.find("history") != std::string::npos);
     }
 
     void journalAndSourceListFilesOfferUndoAndLoadLastList() {
@@ -248,28 +271,34 @@ private slots:
         QCOMPARE(fields.Words, std::string("eins\nzwei"));
         QCOMPARE(fields.Encoding, TextEncoding::Utf8WithMark);
         fields.Words += "\ndrei";
-        SaveSettings(fields, Places());
+        Save(fields);
         QCOMPARE(data->Read(kWordListFileName), std::string("\xEF\xBB\xBF" "eins\r\nzwei\r\ndrei"));
     }
 
-    void sourceListIsWrittenOneLinePerPathWithoutMark() {
+    void sourceListIsWrittenOneLinePerPathWithoutMarkAndWithoutPathsThatBreakTheLine() {
         Fields fields;
-        fields.Sources = {"/a b", "/c"};
-        SaveSettings(fields, Places());
+        fields.Sources = {"/a b", "/two\nrows", "/c", "/cr\r"};
+        Save(fields);
         QCOMPARE(data->Read(kSourceListFileName), std::string("/a b\r\n/c\r\n"));
+        QCOMPARE(boxes.Shown.size(), std::size_t(1));
+        QVERIFY(boxes.Shown[0].Text.find("/two\nrows") != std::string::npos);
+        QVERIFY(boxes.Shown[0].Text.find("/cr\r") != std::string::npos);
     }
 
-    void aFileThatCannotBeWrittenIsReportedAndEndsTheSaving() {
+    void whatCannotBeWrittenIsToldInOneMessageAndTheRestIsSaved() {
         Fields fields;
         fields.Words = "word";
         fields.Sources = {"/a"};
+        fields.Folders[0] = "Pics";
         fields.History = {"/out"};
+        store.FailingWrites = {"Othertype1"};
         SettingsPlaces places = Places();
         places.DataFolder = data->Path() + "missing/";
-        SaveSettings(fields, places);
+        SaveSettings(fields, places, {.History = true});
         QCOMPARE(boxes.Shown.size(), std::size_t(1));
-        QVERIFY(boxes.Shown[0].Text.find(kWordListFileName) != std::string::npos);
-        QVERIFY(!store.Values.contains("Folder0"));
+        for (const char* told : {"Othertype1", kWordListFileName, kSourceListFileName})
+            QVERIFY2(boxes.Shown[0].Text.find(told) != std::string::npos, told);
+        QCOMPARE(store.Values["Folder0"], std::string("/out"));
     }
 
     void writeSettingReportsAFailure() {
@@ -299,15 +328,25 @@ private slots:
         QVERIFY(fs.FileExists(home.SettingsFile()));
     }
 
-    void qtStoreRefusesAValueThatIsNoText() {
+    void qtStoreJudgesEveryValueAndEveryWriteOnItsOwn() {
         TempHome home;
-        // As a hand edit leaves it: an unquoted comma makes a list.
-        home.WriteSettingsFile("[General]\nImage=jpg, png\nMusic=\"mp3;wma\"\n");
+        // As hand edits leave it: an unquoted comma makes a list, and Qt takes only ";" for a comment.
+        home.WriteSettingsFile("[General]\nImage=jpg, png\nMusic=\"mp3;wma\"\n\n[Notes]\n# kept by hand\n");
         QtSettingsStore qtStore;
-        const auto key = qtStore.Open();
-        QVERIFY(key->Exists("Image"));
-        QVERIFY_THROWS_EXCEPTION(SettingsError, key->ReadString("Image"));
-        QCOMPARE(key->ReadString("Music"), std::string("mp3;wma"));
+        {
+            const auto key = qtStore.Open();
+            QVERIFY(key->Exists("Image"));
+            QVERIFY_THROWS_EXCEPTION(SettingsError, key->ReadString("Image"));
+            QCOMPARE(key->ReadString("Music"), std::string("mp3;wma"));
+            key->WriteString("Othertype1", "Pics jpg");
+            key->WriteString("Folder0", "/out");
+        }
+        QCOMPARE(qtStore.Open()->ReadString("Folder0"), std::string("/out"));
+
+        // A folder in the file's place: nothing can be written there, not even by root.
+        QVERIFY(std::remove(home.SettingsFile().c_str()) == 0);
+        QVERIFY(fs.MakeFolder(home.SettingsFile()));
+        QVERIFY_THROWS_EXCEPTION(SettingsError, qtStore.Open()->WriteString("Folder0", "/other"));
     }
 
     void dataFolderCreatesEveryMissingLevel() {
