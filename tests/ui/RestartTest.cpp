@@ -13,6 +13,7 @@
 #include "ui/TForm6.h"
 
 #include <QCheckBox>
+#include <QSettings>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,6 +22,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <filesystem>
 
 using namespace varnolt;
 
@@ -53,6 +56,11 @@ class RestartTest : public QObject {
     QtSettingsStore settings;
     ScriptedFileDialogs dialogs;
     std::string dataFolder;
+
+    std::string Read(const std::string& path) {
+        std::string error;
+        return fs.ReadWholeFile(path, error).value_or("");
+    }
 
     std::unique_ptr<TForm1> Start() {
         auto window = std::make_unique<TForm1>(fs, boxes, pump, shell, settings, dialogs, dataFolder);
@@ -154,6 +162,93 @@ private slots:
         }
         TForm1(fs, boxes, pump, shell, settings, dialogs, dataFolder).close();
         QCOMPARE(Entries(Start()->ComboBox4), QStringList{"/out"});
+    }
+
+    void aValueQtCannotReadThenCloseKeepsTheHistory() {
+        home->WriteSettingsFile("[General]\nImage=jpg, png\nFolder0=/out/a\nFolder1=/out/b\n");
+        {
+            const auto window = Start();
+            QCOMPARE(boxes.Texts(), std::vector<std::string>{"Invalid data type for 'Image' in " + home->SettingsFile()});
+            window->RememberResultLocation("/out/new");
+            window->close();
+        }
+        QCOMPARE(boxes.Shown.size(), std::size_t(1));
+        const QSettings stored("Quorvane", "Varnolt");
+        QCOMPARE(stored.value("Image").toStringList(), (QStringList{"jpg", "png"}));
+        QCOMPARE(stored.value("Folder0").toString(), QString("/out/new"));
+        QCOMPARE(stored.value("Folder1").toString(), QString("/out/a"));
+        QCOMPARE(stored.value("Folder2").toString(), QString("/out/b"));
+    }
+
+    // Qt takes only ";" for a comment and reports any other odd line as a format error for good.
+    void aLineQtCannotParseMakesNoWriteFail() {
+        home->WriteSettingsFile("[General]\nFolder0=/out/a\n\n[Notes]\n# kept by hand\n");
+        {
+            const auto window = Start();
+            window->Edit3->setText("Pics");
+            window->Edit4->setText("jpg");
+            window->Memo1->setPlainText("Urlaub");
+            window->AddSources({"/kept"});
+            window->close();
+        }
+        QVERIFY(boxes.Shown.empty());
+        // The first write drops the line: it goes back for the "Change" dialog's write.
+        home->WriteSettingsFile(Read(home->SettingsFile()) + "\n[Notes]\n# kept by hand\n");
+        {
+            const auto window = Start();
+            ConfirmGroup(*window, window->Button4, "ogg");
+        }
+        QVERIFY(boxes.Shown.empty());
+        const auto window = Start();
+        QCOMPARE(window->CheckBox10->toolTip(), QString("ogg"));
+        QCOMPARE(window->Edit3->text(), QString("Pics"));
+        QCOMPARE(window->Memo1->toPlainText(), QString("Urlaub"));
+        QCOMPARE(Entries(window->ComboBox4), QStringList{"/out/a"});
+        window->Button1->click();
+        QCOMPARE(window->Options().SourceList, std::vector<std::string>{"/kept"});
+    }
+
+    void aWindowsWordListKeepsItsBytes() {
+        std::string bytes = "Caf\xE9\r\nK\xF6ln\r\n";
+        for (int byte = 0x80; byte <= 0xFF; ++byte) bytes += static_cast<char>(byte);
+        std::string error;
+        QVERIFY(fs.ReplaceFile(dataFolder + kWordListFileName, bytes, error));
+        {
+            const auto window = Start();
+            QCOMPARE(window->Options().Words.at(0), std::string("Café"));
+            QVERIFY(window->Memo1->toPlainText().startsWith(QString::fromUtf8("Café\nKöln\n€")));
+            window->close();
+        }
+        QCOMPARE(Read(dataFolder + kWordListFileName), bytes);
+        {
+            // A word the code page has no byte for: the list goes over to UTF-8 rather than lose it.
+            const auto window = Start();
+            window->Memo1->setPlainText("Café\n写真");
+            window->close();
+        }
+        QCOMPARE(Start()->Memo1->toPlainText(), QString::fromUtf8("Café\n写真"));
+    }
+
+    void whatCannotBeKeptAtCloseIsToldAndTheWindowStillCloses() {
+        const auto window = Start();
+        window->show();
+        window->Edit3->setText("Pics");
+        window->Memo1->setPlainText("Urlaub");
+        window->AddSources({"/kept"});
+        window->RememberResultLocation("/out");
+        // A file where the data folder was and a folder where the settings file goes: neither can be
+        // written, not even by root.
+        std::filesystem::remove_all(dataFolder);
+        std::string error;
+        QVERIFY(fs.ReplaceFile(dataFolder.substr(0, dataFolder.size() - 1), "", error));
+        std::filesystem::create_directories(home->SettingsFile());
+        QVERIFY(window->close());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(boxes.Shown.size(), std::size_t(1));
+        const std::vector<std::string> told = {"Other groups", "word list", kWordListFileName, "source list",
+                                               kSourceListFileName, "history", home->SettingsFile()};
+        for (const std::string& what : told)
+            QVERIFY2(boxes.Shown[0].Text.find(what) != std::string::npos, what.c_str());
     }
 
     void emptyListsAtCloseKeepTheStoredOnes() {

@@ -11,6 +11,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace varnolt;
 
 namespace {
@@ -114,12 +117,27 @@ private slots:
         QCOMPARE(w->dialogs.Shown, 0);
     }
 
-    void saveAsWritesPlainTextBeforeAnyLoad() {
+    void saveAsWritesPlainTextBeforeAnyLoadKeepingTheModeAndTheLinkOfAFile() {
         window->Memo1->setPlainText("eins\nzwei");
         w->dialogs.SavedFiles.push_back(w->data.Path() + "words.txt");
         window->Button2Click();
         QCOMPARE(w->dialogs.SaveFilters, std::vector<std::string>{"Text File (*.txt)"});
         QCOMPARE(w->data.Read("words.txt"), std::string("eins\r\nzwei"));
+
+        const std::string kept = w->data.File("kept.txt", "old");
+        QVERIFY(chmod(kept.c_str(), 0640) == 0);
+        const std::string link = w->data.Path() + "link.txt";
+        QVERIFY(symlink("kept.txt", link.c_str()) == 0);
+        w->dialogs.SavedFiles = {kept, link};
+        window->Button2Click();
+        window->Memo1->setPlainText("drei");
+        window->Button2Click();
+        QCOMPARE(w->data.Read("kept.txt"), std::string("drei"));
+        struct stat info;
+        QVERIFY(lstat(link.c_str(), &info) == 0 && S_ISLNK(info.st_mode));
+        QVERIFY(stat(kept.c_str(), &info) == 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0640));
+        QVERIFY(w->boxes.Shown.empty());
     }
 
     void loadTakesEveryLineAndTheEncodingOfTheFirstFile() {
