@@ -23,7 +23,7 @@ public:
     }
 
     void WriteString(const std::string& name, const std::string& value) override {
-        if (store_.FailingWrites.contains(name)) throw SettingsError("Failed to set data for '" + name + "'");
+        if (store_.FailingWrites.contains(name)) throw SettingsError("Cannot write '" + name + "'");
         store_.NonTextValues.erase(name);
         store_.Values[name] = value;
     }

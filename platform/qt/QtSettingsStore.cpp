@@ -48,7 +48,7 @@ public:
         const FileIdentity before = FileIdentity::Of(settings_.fileName());
         settings_.setValue(Key(name), QString::fromStdString(value));
         settings_.sync();
-        if (!Written(earlier, before)) throw SettingsError("Failed to set data for '" + name + "' in " + File());
+        if (!Written(earlier, before)) throw SettingsError("Cannot write '" + name + "' to " + File());
     }
 
     void Delete(const std::string& name) override { settings_.remove(Key(name)); }
