@@ -64,7 +64,8 @@ void SaveSourceList(const PersistedFields& fields, const SettingsPlaces& places,
 
 // The window's entries and, when the start-up step did not get to read the stored ones, those behind
 // them, as if each entry of the window had been put at the head of the stored history.
-std::vector<std::string> HistoryToStore(const PersistedFields& fields, SettingsKey& key, const LoadedSettings& loaded) {
+std::vector<std::string> HistoryToStore(const PersistedFields& fields, SettingsKey& key,
+                                        const LoadedSettings& loaded) {
     std::vector<std::string> history = fields.ResultHistory();
     if (loaded.History) return history;
     const std::size_t fromWindow = history.size();

@@ -20,8 +20,8 @@ std::string WithCrLf(const std::string& text) {
 
 TextFileContent DecodeWordList(std::string_view bytes) {
     TextFileContent content = DecodeTextFile(bytes);
-    if (content.Encoding != TextEncoding::Plain ||
-        std::all_of(content.Lines.begin(), content.Lines.end(), [](const auto& line) { return IsValidUtf8(line); }))
+    const auto valid = [](const std::string& line) { return IsValidUtf8(line); };
+    if (content.Encoding != TextEncoding::Plain || std::all_of(content.Lines.begin(), content.Lines.end(), valid))
         return content;
     for (std::string& line : content.Lines) line = Windows1252ToUtf8(line);
     content.Encoding = TextEncoding::Windows1252;
