@@ -60,7 +60,7 @@ void ReadSettings(PersistedFields& fields, const SettingsPlaces& places) {
 } // namespace
 
 void LoadSettings(PersistedFields& fields, const SettingsPlaces& places) {
-    RecoverInterruptedJournal(places.Fs, places.DataFolder);
+    RecoverInterruptedJournalIfFree(places.Fs, places.DataFolder);
     try {
         ReadSettings(fields, places);
     } catch (const SettingsError& error) {

@@ -301,17 +301,17 @@ TEST_F(ClassifyItemTest, TimeKindChoosesTheFileTime) {
     EXPECT_EQ(PreviewPaths(), (Paths{"2011-3-6/a.txt", "2011-3-7/a.txt"}));
 }
 
-// A category level that is empty, "." or ".." would place the item outside its category or outside the
-// result location; such an item is not placed at all.
+// A category level that is empty or ".." would place the item outside its category or outside the
+// result location; such an item is not placed at all. The category "." alone is the result location.
 TEST_F(ClassifyItemTest, CategoriesNeverLeaveTheirPlace) {
     options.MethodKey = Method::Name;
     options.HeadLetterCount = 2;
     tree.File("in/..notes.txt", "n");
     tree.File("in/..txt", "x"); // its base name is "."
     tree.File("in/ok.txt", "o");
-    ExpectPreviewAndRun({"OK/ok.txt"});
+    ExpectPreviewAndRun({"..txt", "OK/ok.txt"});
     EXPECT_TRUE(tree.Exists("in/..notes.txt"));
-    EXPECT_EQ(state().ItemCount, 1);
+    EXPECT_EQ(state().ItemCount, 2);
 }
 
 TEST_F(ClassifyItemTest, WordListLinesOfDotsPlaceNothing) {
