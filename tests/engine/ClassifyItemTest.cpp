@@ -240,6 +240,23 @@ TEST_F(ClassifyItemTest, NumberedFoldersFillInOrderAndAFailedTransferTakesNoPlac
     EXPECT_EQ(state().FolderSerial, 2);
 }
 
+// A folder made for an item that did not go in (it vanished, its name could not be journaled) is
+// removed again, as far up as this item made it; one that holds anything stays.
+TEST_F(ClassifyItemTest, FoldersMadeForAnItemThatDidNotGoInAreRemovedAgain) {
+    options.MethodKey = Method::Type;
+    options.GroupDocument = true;
+    options.EveryTypeFolder = true;
+    BeginRun();
+    engine.ClassifyItem(tree / "in/gone.txt", true);
+    EXPECT_FALSE(tree.Exists("out/Document file"));
+    engine.ClassifyItem(tree.File("in/a.txt", "a"), true);
+    engine.ClassifyItem(tree / "in/gone.pdf", true);
+    engine.ClassifyItem(tree.File("in/line\nbreak.txt"), true);
+    EXPECT_EQ(RunResult(), (Paths{"Document file/txt/a.txt"}));
+    EXPECT_FALSE(tree.Exists("out/Document file/pdf"));
+    EXPECT_EQ(state().NewCategoryCount, 1);
+}
+
 TEST_F(ClassifyItemTest, NumberedFoldersPassOverNamesTakenBeforeTheRun) {
     options.MethodKey = Method::Number;
     options.MaxFilesPerFolder = 2;
