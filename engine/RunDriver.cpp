@@ -216,18 +216,21 @@ bool Engine::NormaliseOtherGroup(bool enabled, const std::string& folder, std::s
 }
 
 void Engine::WalkSources() {
-    WalkContext context{services_.Fs, services_.Pump, options_, state_.StopRequested, *this, {}};
-    context.KeptOut.Add(services_.Fs, options_.ResultLocation);
-    context.KeptOut.Add(services_.Fs, dataFolder_);
-    for (const std::string& folder : ownFolders_) context.KeptOut.Add(services_.Fs, folder);
+    FileSystem& fs = services_.Fs;
+    KeptOutFolders own;
+    own.Add(fs, dataFolder_);
+    for (const std::string& folder : ownFolders_) own.Add(fs, folder);
+    WalkContext context{fs, services_.Pump, options_, state_.StopRequested, *this, own};
+    // Unlike the program's own folders, the result location may be a source: a folder sorted in place.
+    context.KeptOut.Add(fs, options_.ResultLocation);
     // The list may change while events run between items: take each entry afresh.
     for (std::size_t index = 0; index < options_.SourceList.size() && !state_.StopRequested; ++index) {
         const std::string path = options_.SourceList[index];
-        if (services_.Fs.FolderExists(path))
-            WalkSourceFolder(context, path);
-        else if (services_.Fs.FileExists(path) &&
-                 !context.KeptOut.IsKeptOut(services_.Fs.IdentifyFolder(FolderPartOf(path))))
+        if (fs.FolderExists(path)) {
+            if (!own.IsKeptOut(fs.IdentifyFolder(path))) WalkSourceFolder(context, path);
+        } else if (fs.FileExists(path) && !own.IsKeptOut(fs.IdentifyFolder(FolderPartOf(path)))) {
             ClassifyItem(path, true);
+        }
     }
 }
 

@@ -39,7 +39,7 @@ public:
     explicit Walker(const WalkContext& context) : context_(context) {}
 
     void Walk(const std::string& folder, const std::optional<FolderIdentity>& identity) {
-        if (!identity || context_.KeptOut.IsKeptOut(identity)) return;
+        if (!identity) return;
         // A folder already on the way down is a link cycle: entering it again would never end.
         if (std::find(descent_.begin(), descent_.end(), *identity) != descent_.end()) return;
         const std::string base = WithTrailingSlash(folder);

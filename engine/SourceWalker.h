@@ -43,7 +43,8 @@ struct WalkContext {
 };
 
 // Hands the files, and the subfolders when the options ask for them, of one source folder to the sink;
-// pre-order, depth first, each folder's entries in a stable name order.
+// pre-order, depth first, each folder's entries in a stable name order. The source folder itself is
+// walked even when it is kept out: a folder may be sorted in place, into itself.
 void WalkSourceFolder(const WalkContext& context, const std::string& folder);
 
 // "page.files" or "page_files", in any letter case: the parts of a saved web page.

@@ -276,9 +276,9 @@ TEST_F(RunDriverTest, AHomeFolderHoldingTheProgramsOwnFilesIsSortedAndUndone) {
     EXPECT_EQ(FilesBelow(home + "/sorted"), (Texts{"P/Pictures/a.jpg"})) << ".local and .config stay";
     homeEngine.UndoLastRun();
     options.OnlyClassifySubfolder = false;
-    options.SourceList = {settings, own + "Wordfilter.txt"};
+    options.SourceList = {settings, own + "Wordfilter.txt", own};
     homeEngine.Run();
-    EXPECT_EQ(homeEngine.State().ItemCount, 0) << "not even when listed one by one";
+    EXPECT_EQ(homeEngine.State().ItemCount, 0) << "not even when listed as sources";
     EXPECT_EQ(tree.Read("home/.local/share/Quorvane/Varnolt/Wordfilter.txt"), "words");
     for (const ShownMessage& shown : boxes.Shown) EXPECT_NE(shown.Caption, Messages::Error) << shown.Text;
 }

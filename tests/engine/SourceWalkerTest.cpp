@@ -129,7 +129,8 @@ TEST_F(SourceWalkerTest, KeptOutFoldersAreNeitherEnteredNorHandedOverNorCarriedO
                                         "D Site.FILES", "F sub/inner.txt"}));
     options.OnlyClassifySubfolder = true;
     EXPECT_EQ(Walk(tree.Path()), (Items{"D myfiles", "D page_files", "D Site.FILES"}));
-    EXPECT_TRUE(Walk(tree / "sub/deeper").empty()) << "not even as a source";
+    options.OnlyClassifySubfolder = false;
+    EXPECT_EQ(Walk(tree / "sub/deeper"), Items{"F sub/deeper/deep.txt"}) << "a source itself is walked";
 }
 
 TEST_F(SourceWalkerTest, CompanionFolderNames) {
