@@ -11,7 +11,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 #include <exception>
 #include <string>
@@ -59,6 +61,9 @@ int main(int argc, char* argv[]) {
     varnolt::QtFileDialogs dialogs;
     varnolt::TForm1 window(fs, boxes, pump, shell, settings, dialogs,
                            varnolt::MakeDataFolder(fs, varnolt::UserDataLocation()));
+    // The settings file's folder is the program's own, like the data folder: no walk may carry it off.
+    window.ClassifyEngine().KeepOutOfWalks(
+        QFile::encodeName(QFileInfo(QSettings().fileName()).absolutePath()).toStdString());
     window.show();
     return application.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "engine/Text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace varnolt {
@@ -111,6 +112,18 @@ bool IsSafeCategory(std::string_view category) {
         const std::size_t end = category.find('/', start);
         const std::string_view level = category.substr(start, end - start);
         if (level.empty() || level == "." || level == "..") return false;
+        if (end == std::string_view::npos) return true;
+        start = end + 1;
+    }
+}
+
+bool IsUsableFolderName(std::string_view name) {
+    if (name.find('\0') != std::string_view::npos) return false;
+    const auto dotOrBlank = [](char c) { return c == '.' || static_cast<unsigned char>(c) <= ' '; };
+    for (std::size_t start = 0;;) {
+        const std::size_t end = name.find('/', start);
+        const std::string_view level = name.substr(start, end - start);
+        if (std::all_of(level.begin(), level.end(), dotOrBlank)) return false; // an empty level too
         if (end == std::string_view::npos) return true;
         start = end + 1;
     }

@@ -49,5 +49,11 @@ std::string NumberedFolderName(std::string_view subfolderName, std::int32_t seri
 // Whether every level of the category is a real folder name below the result location: not empty, not
 // "." or "..", and free of NUL. A category that fails this would leave its place or the result location.
 bool IsSafeCategory(std::string_view category);
+// The category "." (a hidden file's one head letter): the result location itself.
+inline constexpr std::string_view kResultFolderItself = ".";
+// Whether a name typed for category folders gives real folder names below the result location: every
+// level neither empty nor made of dots and blanks alone (which stand for "." or ".." where trailing
+// dots and blanks are dropped), and no NUL.
+bool IsUsableFolderName(std::string_view name);
 
 } // namespace varnolt

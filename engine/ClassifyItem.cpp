@@ -62,14 +62,18 @@ void Engine::ClassifyItem(const std::string& path, bool isFile) {
         return;
     }
 
-    const std::string folder = state_.ResultRoot + category;
-    if (!knownFolders_.Contains(folder) && !EnsureCategoryFolder(folder) && !AskToContinueWithout(folder)) {
+    const bool intoResultFolder = category == kResultFolderItself;
+    const std::string folder = intoResultFolder ? state_.ResultRoot : state_.ResultRoot + category;
+    std::vector<std::string> made;
+    if (!knownFolders_.Contains(folder) && !EnsureCategoryFolder(folder, made) && !AskToContinueWithout(folder)) {
+        RemoveEmptyFoldersMade(made, folder);
         state_.StopRequested = true;
         return;
     }
-    const std::string destination = folder + "/" + NameOf(path);
-    if (!TransferItem(path, destination, readAsFile) && RemadeVanishedFolder(folder))
-        TransferItem(path, destination, readAsFile);
+    const std::string destination = WithTrailingSlash(folder) + NameOf(path);
+    const bool placed = TransferItem(path, destination, readAsFile) ||
+                        (RemadeVanishedFolder(folder, made) && TransferItem(path, destination, readAsFile));
+    if (!placed) RemoveEmptyFoldersMade(made, folder);
     services_.View.SetStatusText(1, RunProgress(state_.ItemCount, state_.NewCategoryCount));
 }
 
@@ -80,12 +84,22 @@ bool Engine::AskToContinueWithout(const std::string& folder) {
 
 // A folder known from an earlier item may have been removed since (by the user, during the run); made
 // again, it takes the item.
-bool Engine::RemadeVanishedFolder(const std::string& folder) {
-    return knownFolders_.Forget(folder) && !services_.Fs.FolderExists(folder) && EnsureCategoryFolder(folder);
+bool Engine::RemadeVanishedFolder(const std::string& folder, std::vector<std::string>& made) {
+    return knownFolders_.Forget(folder) && !services_.Fs.FolderExists(folder) && EnsureCategoryFolder(folder, made);
+}
+
+// An item that did not go in leaves no empty folder behind of those made for it, innermost first; one
+// that holds anything (another item's, or the user's) stays.
+void Engine::RemoveEmptyFoldersMade(const std::vector<std::string>& made, const std::string& folder) {
+    for (auto level = made.rbegin(); level != made.rend(); ++level) {
+        if (!services_.Fs.RemoveFolder(*level)) return;
+        knownFolders_.Forget(*level);
+        if (*level == folder) --state_.NewCategoryCount;
+    }
 }
 
 // Only a category whose every level is a real folder name is given: anything else could place the item
-// outside its category, or outside the result location. `readAsFile` tells that the item's facts were
+// outside its category, or outside the result location. "." alone is the result location itself. `readAsFile` tells that the item's facts were
 // just read, following links, and showed a file, so that the transfer need not look again.
 std::string Engine::CategoryOf(const std::string& path, bool isFile, bool& readAsFile) {
     const std::string& method = options_.MethodKey;
@@ -106,12 +120,12 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, bool& readA
         category = sized ? SizeCategory(info->Size, state_.SizeStepBytes, options_.SizeStep, options_.SizeUnit)
                          : DateCategory(*info, options_);
     }
-    return IsSafeCategory(category) ? category : std::string();
+    return IsSafeCategory(category) || category == kResultFolderItself ? category : std::string();
 }
 
 // Creates the missing levels of the category below the result location, one at a time; the result
 // location itself is the run's to make. Returns whether the folder exists now.
-bool Engine::EnsureCategoryFolder(const std::string& folder) {
+bool Engine::EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made) {
     FileSystem& fs = services_.Fs;
     if (!fs.FolderExists(folder)) {
         const std::string& root = state_.ResultRoot;
@@ -126,6 +140,7 @@ bool Engine::EnsureCategoryFolder(const std::string& folder) {
                 continue;
             }
             madeLast = fs.MakeFolder(level);
+            if (madeLast) made.push_back(level);
             // Made by someone else in the meantime is as good as made.
             if (!madeLast && !fs.FolderExists(level)) return false;
         }

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnolt {
 
@@ -38,6 +39,8 @@ public:
     PreviewTree& Preview() { return preview_; }
     const std::string& DataFolder() const { return dataFolder_; }
     std::string JournalPath() const { return dataFolder_ + kJournalFileName; }
+    // A folder of the program's own besides the data folder (the settings), which no walk may enter.
+    void KeepOutOfWalks(const std::string& folder) { ownFolders_.push_back(folder); }
 
     // The commands of the toolbar.
     void Run();     // asks whether to run or only preview
@@ -68,20 +71,29 @@ private:
     // Shows a refusal; returns false so that a check can end with it.
     bool Refuse(const char* text, Icon icon);
     bool Refuse(const char* text, Icon icon, Field focus);
+    // Takes the journal lock for a run or an undo; refuses when another process holds it.
+    bool LockJournal(JournalLock& lock);
     void WalkSources();
-    void FinishRun();
+    void FinishRun(JournalLock& lock);
     void RestorePairs(std::string_view journal);
     std::string CategoryOf(const std::string& path, bool isFile, bool& readAsFile);
-    bool EnsureCategoryFolder(const std::string& folder);
+    // `made` receives each level that this call created, outer ones first.
+    bool EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made);
     bool AskToContinueWithout(const std::string& folder);
-    bool RemadeVanishedFolder(const std::string& folder);
+    bool RemadeVanishedFolder(const std::string& folder, std::vector<std::string>& made);
+    void RemoveEmptyFoldersMade(const std::vector<std::string>& made, const std::string& folder);
     bool TransferFile(const std::string& source, const std::string& destination, bool knownFile,
                       std::string& placedAt);
+    bool TransferPageWithCompanion(const std::string& page, const std::string& destination,
+                                   const std::string& companionSuffix, bool knownFile);
+    bool PlaceFile(const std::string& source, const std::string& destination, bool knownFile);
+    void RecordTransfer(const std::string& source, const std::string& placedAt);
     std::string ProgressText(const std::string& source) const;
 
     ClassifyOptions& options_;
     EngineServices services_;
     std::string dataFolder_;
+    std::vector<std::string> ownFolders_;
     RunState state_;
     PreviewTree preview_;
     KnownFolders knownFolders_;

@@ -17,6 +17,12 @@ inline constexpr const char* NoOtherFolderName = "No subfolder name was inputted
 inline constexpr const char* NoOtherTypes = "No file type(extension part) was inputted.";
 inline constexpr const char* NoTypeGroup = "No one kind of file types is selected.";
 inline constexpr const char* NoSubfolderName = "No subfolder name inputted.";
+// Names that can never be a folder below the result location ("..", only dots and blanks).
+inline constexpr const char* BadOtherFolderName = "Invalid subfolder name was inputted.";
+inline constexpr const char* BadSubfolderName = "Invalid subfolder name inputted.";
+// Another process holds the journal.
+inline constexpr const char* AnotherRunInProgress =
+    "Another run or undo is in progress. Please try again when it has finished.";
 // Preceded by the number of transferred items.
 inline constexpr const char* RunCompleted =
     " Classification completed!\nYou can check result to decide if UNDO now.\nOpen the result location now?";

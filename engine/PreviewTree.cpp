@@ -25,7 +25,7 @@ void PreviewTree::Clear() {
 
 void PreviewTree::AddRoot(const std::string& text) {
     if (HasNodes()) Clear();
-    nodes_.push_back(Node{text, kNoNode, 0, {}});
+    nodes_.push_back(Node{text, kNoNode, false, 0, {}});
     if (view_) view_->NodeAppended(kNoNode, Root);
 }
 
@@ -45,7 +45,11 @@ NodeId PreviewTree::FindOrAddChild(NodeId parent, std::string_view text) {
     return found != kNoNode ? found : Append(parent, text, hash);
 }
 
-void PreviewTree::AddItemNode(NodeId parent, std::string_view text) { FindOrAddChild(parent, text); }
+void PreviewTree::AddItemNode(NodeId parent, std::string_view text) {
+    nodes_[FindOrAddChild(parent, text)].Item = true;
+}
+
+bool PreviewTree::IsItem(NodeId node) const { return At(node).Item; }
 
 std::size_t PreviewTree::NodeCount() const { return nodes_.size(); }
 const std::string& PreviewTree::Text(NodeId node) const { return At(node).Text; }
@@ -79,7 +83,7 @@ NodeId PreviewTree::Append(NodeId parent, std::string_view text, std::size_t has
     // Keep each table at most three quarters full so that probes stay short.
     if ((shard.Count + 1) * 4 > shard.Slots.size() * 3) Grow(shard);
     const auto node = static_cast<NodeId>(nodes_.size());
-    nodes_.push_back(Node{std::string(text), parent, hash, {}});
+    nodes_.push_back(Node{std::string(text), parent, false, hash, {}});
     nodes_[parent].Children.push_back(node);
     shard.Slots[FreeSlot(shard, hash)] = node;
     ++shard.Count;

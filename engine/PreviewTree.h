@@ -41,6 +41,9 @@ public:
 
     NodeId FindOrAddChild(NodeId parent, std::string_view text);
     void AddItemNode(NodeId parent, std::string_view text);
+    // A node added as an item rather than as a category; items stand right below the root too, when
+    // they go to the result location itself.
+    bool IsItem(NodeId node) const;
 
     std::size_t NodeCount() const;
     const std::string& Text(NodeId node) const;
@@ -55,6 +58,7 @@ private:
     struct Node {
         std::string Text;
         NodeId Parent = kNoNode;
+        bool Item = false;
         std::size_t Hash = 0; // of (Parent, Text), kept so that growing the index need not hash again
         std::vector<NodeId> Children;
     };

@@ -1,3 +1,4 @@
+#include "engine/CategoryRules.h"
 #include "engine/Engine.h"
 #include "engine/Messages.h"
 #include "engine/Text.h"
@@ -106,6 +107,11 @@ void Engine::RunCommand() {
             Answer::No)
         state_.PreviewMode = true;
 
+    // A run holds the journal from before its first change to after the journal is saved; a preview
+    // writes none.
+    JournalLock lock;
+    if (!state_.PreviewMode && !LockJournal(lock)) return;
+
     ResetState();
     options_.ResultLocation = Trim(options_.ResultLocation);
     const bool ready = (state_.PreviewMode || PrepareResultFolder()) && NormaliseMethodOptions();
@@ -129,7 +135,16 @@ void Engine::RunCommand() {
     if (state_.PreviewMode)
         services_.View.SetStatusText(0, Messages::PreviewDone);
     else
-        FinishRun();
+        FinishRun(lock);
+}
+
+bool Engine::LockJournal(JournalLock& lock) {
+    lock = TakeJournalLock(services_.Fs, dataFolder_);
+    if (lock.HeldElsewhere) return Refuse(Messages::AnotherRunInProgress, Icon::Information);
+    // Without a usable lock file there is no telling whether a side file's writer is gone; the command
+    // goes on, and a journal that cannot be written either is reported at its end.
+    if (lock.Held) RecoverInterruptedJournal(services_.Fs, dataFolder_);
+    return true;
 }
 
 void Engine::ResetState() {
@@ -184,6 +199,8 @@ bool Engine::NormaliseMethodOptions() {
         options_.SubfolderName = TrimLeft(options_.SubfolderName);
         if (options_.SubfolderName.empty())
             return Refuse(Messages::NoSubfolderName, Icon::Warning, Field::SubfolderName);
+        if (!IsUsableFolderName(options_.SubfolderName))
+            return Refuse(Messages::BadSubfolderName, Icon::Warning, Field::SubfolderName);
     }
     return true;
 }
@@ -192,32 +209,41 @@ bool Engine::NormaliseOtherGroup(bool enabled, const std::string& folder, std::s
                                  Field typesField) {
     if (!enabled) return true;
     if (folder.empty()) return Refuse(Messages::NoOtherFolderName, Icon::Warning, folderField);
+    if (!IsUsableFolderName(folder)) return Refuse(Messages::BadOtherFolderName, Icon::Warning, folderField);
     if (types.empty()) return Refuse(Messages::NoOtherTypes, Icon::Warning, typesField);
     types = LowerAllLetters(WithoutDots(types));
     return true;
 }
 
 void Engine::WalkSources() {
-    WalkContext context{services_.Fs, services_.Pump, options_, state_.StopRequested, *this,
-                        services_.Fs.IdentifyFolder(options_.ResultLocation)};
+    FileSystem& fs = services_.Fs;
+    KeptOutFolders own;
+    own.Add(fs, dataFolder_);
+    for (const std::string& folder : ownFolders_) own.Add(fs, folder);
+    WalkContext context{fs, services_.Pump, options_, state_.StopRequested, *this, own};
+    // Unlike the program's own folders, the result location may be a source: a folder sorted in place.
+    context.KeptOut.Add(fs, options_.ResultLocation);
     // The list may change while events run between items: take each entry afresh.
     for (std::size_t index = 0; index < options_.SourceList.size() && !state_.StopRequested; ++index) {
         const std::string path = options_.SourceList[index];
-        if (services_.Fs.FolderExists(path))
-            WalkSourceFolder(context, path);
-        else if (services_.Fs.FileExists(path))
+        if (fs.FolderExists(path)) {
+            if (!own.IsKeptOut(fs.IdentifyFolder(path))) WalkSourceFolder(context, path);
+        } else if (fs.FileExists(path) && !own.IsKeptOut(fs.IdentifyFolder(FolderPartOf(path)))) {
             ClassifyItem(path, true);
+        }
     }
 }
 
-void Engine::FinishRun() {
+void Engine::FinishRun(JournalLock& lock) {
+    std::string error;
+    bool saved = true;
     if (!state_.UndoJournal.IsEmpty()) {
-        std::string error;
-        if (state_.UndoJournal.Save(error, [this] { services_.Pump.Pump(); }))
-            services_.View.SetUndoEnabled(true);
-        else
-            services_.Boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);
+        saved = state_.UndoJournal.Save(error, [this] { services_.Pump.Pump(); });
+        // Undo would otherwise take back an older run's journal.
+        services_.View.SetUndoEnabled(saved);
     }
+    lock.Held.reset();
+    if (!saved) services_.Boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);
     services_.Pump.Pump();
     services_.View.RememberResultLocation(options_.ResultLocation);
     const std::string count = std::to_string(state_.TransferredCount);

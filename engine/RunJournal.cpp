@@ -80,6 +80,17 @@ bool RunJournal::Save(std::string& error, const std::function<void()>& serve) {
     return saved;
 }
 
+JournalLock TakeJournalLock(FileSystem& fs, const std::string& dataFolder) {
+    JournalLock lock;
+    lock.Held = fs.TryLock(dataFolder + kJournalLockFileName, lock.HeldElsewhere);
+    return lock;
+}
+
+bool RecoverInterruptedJournalIfFree(FileSystem& fs, const std::string& dataFolder) {
+    const JournalLock lock = TakeJournalLock(fs, dataFolder);
+    return lock.Held && RecoverInterruptedJournal(fs, dataFolder);
+}
+
 bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder) {
     const std::string sidePath = dataFolder + kJournalInProgressFileName;
     if (!fs.FileExists(sidePath)) return false;

@@ -14,6 +14,7 @@ namespace varnolt {
 
 inline constexpr const char* kJournalFileName = "undo.udo";
 inline constexpr const char* kJournalInProgressFileName = "undo.udo.partial";
+inline constexpr const char* kJournalLockFileName = "undo.lock";
 inline constexpr const char* kMoveModeLine = "Move Mode";
 inline constexpr const char* kCopyModeLine = "Copy Mode";
 
@@ -41,8 +42,19 @@ private:
     std::size_t committedBytes_ = 0; // what the side file took in whole writes
 };
 
-// A side file left behind by a crashed run becomes "undo.udo", so that the run can be undone.
+// Exactly one process writes the journal at a time: a run and an undo hold this lock on a file in the
+// data folder for their whole length. It dies with its process, so a killed run leaves it free.
+struct JournalLock {
+    std::unique_ptr<FileLock> Held; // null when it could not be had
+    bool HeldElsewhere = false;     // another run or undo has it
+};
+JournalLock TakeJournalLock(FileSystem& fs, const std::string& dataFolder);
+
+// A side file left behind by a crashed run becomes "undo.udo", so that the run can be undone. Only
+// while holding the journal lock: a side file is left behind only when its writer is gone.
 // Returns whether there was one.
 bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder);
+// The recovery, when the lock is free; a side file whose run still goes on is not touched.
+bool RecoverInterruptedJournalIfFree(FileSystem& fs, const std::string& dataFolder);
 
 } // namespace varnolt

@@ -27,6 +27,9 @@ void SortByName(std::vector<FolderEntry>& entries) {
     entries = std::move(sorted);
 }
 
+// Deeper than any path the system takes.
+constexpr int kMaxHolderLevels = 2048;
+
 bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && LowerAsciiLetters(text.substr(text.size() - suffix.size())) == suffix;
 }
@@ -35,10 +38,10 @@ class Walker {
 public:
     explicit Walker(const WalkContext& context) : context_(context) {}
 
-    void Walk(const std::string& folder) {
-        const auto identity = context_.Fs.IdentifyFolder(folder);
+    void Walk(const std::string& folder, const std::optional<FolderIdentity>& identity) {
+        if (!identity) return;
         // A folder already on the way down is a link cycle: entering it again would never end.
-        if (!identity || std::find(descent_.begin(), descent_.end(), *identity) != descent_.end()) return;
+        if (std::find(descent_.begin(), descent_.end(), *identity) != descent_.end()) return;
         const std::string base = WithTrailingSlash(folder);
         std::vector<FolderEntry> entries;
         if (!context_.Fs.ListFolder(base, entries)) return;
@@ -59,15 +62,13 @@ private:
             if (!options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, true);
             return;
         }
-        if (IsSkipFolder(path)) return;
-        if (options.IncludeFolderName || options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, false);
+        const auto identity = context_.Fs.IdentifyFolder(path);
+        if (context_.KeptOut.IsKeptOut(identity)) return;
+        if ((options.IncludeFolderName || options.OnlyClassifySubfolder) && !context_.KeptOut.HoldsKeptOut(identity))
+            context_.Sink.ClassifyItem(path, false);
         // Read again: the options may have changed while the item was handled.
         if (options.IncludeSubfolders && !options.OnlyClassifySubfolder && !IsCompanionFolderName(entry.Name))
-            Walk(path);
-    }
-
-    bool IsSkipFolder(const std::string& path) const {
-        return context_.SkipFolder && context_.Fs.IdentifyFolder(path) == context_.SkipFolder;
+            Walk(path, identity);
     }
 
     const WalkContext& context_;
@@ -76,10 +77,36 @@ private:
 
 } // namespace
 
+void KeptOutFolders::Add(FileSystem& fs, const std::string& folder) {
+    auto identity = fs.IdentifyFolder(folder);
+    if (!identity) return;
+    keptOut_.push_back(*identity);
+    // Up by "..", which the system resolves from where a link led, so the real holders are found
+    // whatever way the folder was named. The root is its own parent.
+    std::string above = WithTrailingSlash(folder);
+    for (int level = 0; level < kMaxHolderLevels; ++level) {
+        above += "../";
+        const auto parent = fs.IdentifyFolder(above);
+        if (!parent || parent == identity) return;
+        holders_.push_back(*parent);
+        identity = parent;
+    }
+}
+
+bool KeptOutFolders::IsKeptOut(const std::optional<FolderIdentity>& folder) const {
+    return folder && std::find(keptOut_.begin(), keptOut_.end(), *folder) != keptOut_.end();
+}
+
+bool KeptOutFolders::HoldsKeptOut(const std::optional<FolderIdentity>& folder) const {
+    return folder && std::find(holders_.begin(), holders_.end(), *folder) != holders_.end();
+}
+
 bool IsCompanionFolderName(std::string_view name) {
     return EndsWithIgnoringCase(name, ".files") || EndsWithIgnoringCase(name, "_files");
 }
 
-void WalkSourceFolder(const WalkContext& context, const std::string& folder) { Walker(context).Walk(folder); }
+void WalkSourceFolder(const WalkContext& context, const std::string& folder) {
+    Walker(context).Walk(folder, context.Fs.IdentifyFolder(folder));
+}
 
 } // namespace varnolt

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnolt {
 
@@ -16,19 +17,34 @@ public:
     virtual void ClassifyItem(const std::string& path, bool isFile) = 0;
 };
 
+// The folders a walk leaves alone, compared by identity: the result location, when it lies inside a
+// source, so that a run does not classify its own output again, and the program's own folders (the
+// journal, its lock and the lists). Never entered nor handed over. The folders that hold one of them
+// are entered, but never handed over whole, since that would carry the kept-out folder along.
+class KeptOutFolders {
+public:
+    // Nothing happens for a folder that does not exist.
+    void Add(FileSystem& fs, const std::string& folder);
+    bool IsKeptOut(const std::optional<FolderIdentity>& folder) const;
+    bool HoldsKeptOut(const std::optional<FolderIdentity>& folder) const;
+
+private:
+    std::vector<FolderIdentity> keptOut_;
+    std::vector<FolderIdentity> holders_;
+};
+
 struct WalkContext {
     FileSystem& Fs;
     MessagePump& Pump;
     const ClassifyOptions& Options;
     const bool& StopRequested;
     ItemSink& Sink;
-    // A folder never entered nor handed over: the result location, when it lies inside a source, so
-    // that a run does not classify its own output again.
-    std::optional<FolderIdentity> SkipFolder;
+    KeptOutFolders KeptOut;
 };
 
 // Hands the files, and the subfolders when the options ask for them, of one source folder to the sink;
-// pre-order, depth first, each folder's entries in a stable name order.
+// pre-order, depth first, each folder's entries in a stable name order. The source folder itself is
+// walked even when it is kept out: a folder may be sorted in place, into itself.
 void WalkSourceFolder(const WalkContext& context, const std::string& folder);
 
 // "page.files" or "page_files", in any letter case: the parts of a saved web page.

@@ -8,13 +8,25 @@ namespace varnolt {
 
 namespace {
 
-// The destination itself, or the first of "a(1).txt", "a(2).txt", ... that no file holds. Only files
-// count: a folder of the name is left for the transfer to fail on, never to be replaced.
-std::string FirstFreeFileName(FileSystem& fs, const std::string& destination) {
-    const std::string stem = WithoutExtension(destination);
-    const std::string extension = ExtensionOf(destination);
+std::string NumberedName(const std::string& path, std::int64_t n) {
+    return WithoutExtension(path) + "(" + std::to_string(n) + ")" + ExtensionOf(path);
+}
+
+// Any entry holds a name, a dangling link included. A folder ends the search: it is left for the
+// transfer to fail on, never to be replaced.
+bool TakenByNonFolder(FileSystem& fs, const std::string& path) {
+    return fs.EntryExists(path) && !fs.FolderExists(path);
+}
+
+// The destination itself, or the first of "a(1).txt", "a(2).txt", ... that is free. With a companion
+// suffix, the page's resource folder must find its name free beside it too.
+std::string FirstFreeFileName(FileSystem& fs, const std::string& destination, const std::string& companionSuffix = {}) {
+    const auto taken = [&](const std::string& candidate) {
+        return TakenByNonFolder(fs, candidate) ||
+               (!companionSuffix.empty() && fs.EntryExists(WithoutExtension(candidate) + companionSuffix));
+    };
     std::string candidate = destination;
-    for (std::int64_t n = 1; fs.FileExists(candidate); ++n) candidate = stem + "(" + std::to_string(n) + ")" + extension;
+    for (std::int64_t n = 1; taken(candidate); ++n) candidate = NumberedName(destination, n);
     return candidate;
 }
 
@@ -40,49 +52,85 @@ bool Engine::TransferItem(const std::string& source, const std::string& destinat
     if (ContainsLineBreak(source) || ContainsLineBreak(destination)) return false;
 
     FileSystem& fs = services_.Fs;
-    std::string finalDestination = destination;
-    bool transferred = false;
     if (sourceIsFile || fs.FileExists(source)) {
-        transferred = TransferFile(source, destination, sourceIsFile, finalDestination);
-    } else if (fs.FolderExists(source)) {
-        services_.View.SetStatusText(0, ProgressText(source));
-        // The journal names the place the folder got: a file found later at a name it was kept from is
-        // not the folder's, and an undo must not take it for a moved file.
-        transferred = options_.MoveSourceFiles ? fs.MoveFolder(source, destination, &finalDestination)
-                                               : fs.CopyFolder(source, destination, &finalDestination);
+        if (IsWebPage(source)) {
+            if (const auto suffix = CompanionSuffix(fs, source))
+                return TransferPageWithCompanion(source, destination, *suffix, sourceIsFile);
+        }
+        std::string placedAt;
+        if (!TransferFile(source, destination, sourceIsFile, placedAt)) return false;
+        RecordTransfer(source, placedAt);
+        return true;
     }
-    if (!transferred) return false;
+    if (!fs.FolderExists(source)) return false;
+    services_.View.SetStatusText(0, ProgressText(source));
+    // The journal names the place the folder got: a file found later at a name it was kept from is not
+    // the folder's, and an undo must not take it for a moved file.
+    std::string placedAt = destination;
+    const bool transferred = options_.MoveSourceFiles ? fs.MoveFolder(source, destination, &placedAt)
+                                                      : fs.CopyFolder(source, destination, &placedAt);
+    if (transferred) RecordTransfer(source, placedAt);
+    return transferred;
+}
 
+void Engine::RecordTransfer(const std::string& source, const std::string& placedAt) {
     state_.TransferredCount += 1;
     state_.FolderFillCount += 1;
-    state_.UndoJournal.AppendPair(source, finalDestination);
-    return true;
+    state_.UndoJournal.AppendPair(source, placedAt);
+}
+
+bool Engine::PlaceFile(const std::string& source, const std::string& destination, bool knownFile) {
+    FileSystem& fs = services_.Fs;
+    if (!options_.MoveSourceFiles) return fs.CopyFile(source, destination);
+    return knownFile ? fs.MoveKnownFile(source, destination) : fs.MoveFile(source, destination);
 }
 
 // A file is placed by trying: the move never replaces and the copy is made exclusively, so a taken name
-// only fails, and only then is a free one looked for. A saved page looks first, because its resource
-// folder takes the name the page gets.
+// only fails, and only then is a free one looked for.
 bool Engine::TransferFile(const std::string& source, const std::string& destination, bool knownFile,
                           std::string& placedAt) {
-    FileSystem& fs = services_.Fs;
-    const auto place = [&](const std::string& to) {
-        if (!options_.MoveSourceFiles) return fs.CopyFile(source, to);
-        return knownFile ? fs.MoveKnownFile(source, to) : fs.MoveFile(source, to);
-    };
-    const bool page = IsWebPage(source);
-    placedAt = page ? FirstFreeFileName(fs, destination) : destination;
-    if (page) {
-        if (const auto suffix = CompanionSuffix(fs, source))
-            TransferItem(WithoutExtension(source) + *suffix, WithoutExtension(placedAt) + *suffix);
-    }
     services_.View.SetStatusText(0, ProgressText(source));
-    bool placed = place(placedAt);
-    if (!placed && !page) {
-        placedAt = FirstFreeFileName(fs, destination);
-        placed = placedAt != destination && place(placedAt);
+    placedAt = destination;
+    bool placed = PlaceFile(source, destination, knownFile);
+    if (!placed) {
+        placedAt = FirstFreeFileName(services_.Fs, destination);
+        placed = placedAt != destination && PlaceFile(source, placedAt, knownFile);
     }
     services_.Pump.Pump();
     return placed;
+}
+
+// A saved page and its resource folder end up together, under names free for both ("page(1).htm" with
+// "page(1)_files"), or both stay. Moving, the folder goes first and comes back when the page does not
+// follow; copying, the page goes first and its copy is removed when the folder's copy fails. The journal
+// takes the folder's pair, then the page's, once both are placed.
+bool Engine::TransferPageWithCompanion(const std::string& page, const std::string& destination,
+                                       const std::string& companionSuffix, bool knownFile) {
+    FileSystem& fs = services_.Fs;
+    const std::string placedAt = FirstFreeFileName(fs, destination, companionSuffix);
+    if (fs.FolderExists(placedAt)) return false;
+    const std::string companion = WithoutExtension(page) + companionSuffix;
+    const std::string companionTo = WithoutExtension(placedAt) + companionSuffix;
+    std::string companionAt = companionTo;
+    bool placed = false;
+    if (options_.MoveSourceFiles) {
+        services_.View.SetStatusText(0, ProgressText(companion));
+        if (!fs.MoveFolder(companion, companionTo, &companionAt)) return false;
+        services_.View.SetStatusText(0, ProgressText(page));
+        placed = PlaceFile(page, placedAt, knownFile);
+        if (!placed) fs.MoveFolder(companionAt, companion);
+    } else {
+        services_.View.SetStatusText(0, ProgressText(page));
+        if (!PlaceFile(page, placedAt, knownFile)) return false;
+        services_.View.SetStatusText(0, ProgressText(companion));
+        placed = fs.CopyFolder(companion, companionTo, &companionAt);
+        if (!placed) fs.DeleteFile(placedAt);
+    }
+    services_.Pump.Pump();
+    if (!placed) return false;
+    RecordTransfer(companion, companionAt);
+    RecordTransfer(page, placedAt);
+    return true;
 }
 
 std::string Engine::ProgressText(const std::string& source) const {

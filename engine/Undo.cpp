@@ -4,7 +4,7 @@
 #include "engine/Text.h"
 
 #include <cstddef>
-#include <filesystem>
+#include <cstdint>
 #include <set>
 #include <string>
 #include <string_view>
@@ -39,19 +39,38 @@ std::size_t CountLines(std::string_view text) {
     return count;
 }
 
-// Two spellings of one path ("a//b", "a/./b/"); a run never journals such a pair, a damaged journal may.
-bool SamePlace(const std::string& a, const std::string& b) {
-    return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
+// Whether the copy's last write time is the source's, as far as the copy's file system keeps it: a
+// time with no part finer than 100 ns, 10 ms, 1 s or 2 s (NTFS, exFAT, whole seconds, FAT) may be
+// the source's rounded to that step either way.
+bool SameLastWriteTime(const FileStamp& source, const FileStamp& copy) {
+    constexpr std::int64_t kSecond = 1'000'000'000;
+    const std::int64_t sourceTime = source.LastWriteTime * kSecond + source.LastWriteNanoseconds;
+    const std::int64_t copyTime = copy.LastWriteTime * kSecond + copy.LastWriteNanoseconds;
+    std::int64_t step = 1;
+    for (const std::int64_t coarser : {std::int64_t{100}, kSecond / 100, kSecond, 2 * kSecond})
+        if (copyTime % coarser == 0) step = coarser;
+    return sourceTime - copyTime < step && copyTime - sourceTime < step;
+}
+
+// The copy is still what the run made: another file than the source (not the source itself, nor a
+// link between them), of the source's size and last write time, both of which the copy kept. An edited
+// copy, or a file put in its place, is no longer the copy.
+bool IsUntouchedCopy(FileSystem& fs, const std::string& source, const std::string& copy) {
+    const auto original = fs.StampOf(source);
+    const auto made = fs.StampOf(copy);
+    return original && made && !original->IsFolder && !made->IsFolder &&
+           (original->Device != made->Device || original->Inode != made->Inode) && original->Size == made->Size &&
+           SameLastWriteTime(*original, *made);
 }
 
 // Moving back never replaces: when something new stands at the old path, the moved file stays where it
-// is (the move itself refuses to replace, and refuses a folder). A copy is deleted only when it is not
-// its own original.
+// is (the move itself refuses to replace, and refuses a folder). A copy is deleted only while it is
+// still the untouched copy of its source; otherwise both stay.
 void RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination) {
     if (moveMode) {
         fs.MoveFile(destination, source);
     } else if (fs.FileExists(source)) {
-        if (!SamePlace(source, destination)) fs.DeleteFile(destination);
+        if (IsUntouchedCopy(fs, source, destination)) fs.DeleteFile(destination);
     } else if (fs.FileExists(destination)) {
         fs.MoveFile(destination, source);
     }
@@ -66,8 +85,10 @@ void Engine::UndoLastRun() {
         Answer::Yes)
         return;
 
+    // Another process's run or undo may be writing the journal.
+    JournalLock lock;
+    if (!LockJournal(lock)) return;
     FileSystem& fs = services_.Fs;
-    RecoverInterruptedJournal(fs, dataFolder_);
     std::string error;
     bool read = false;
     {
@@ -79,12 +100,13 @@ void Engine::UndoLastRun() {
         // times its size as separate lines.
         if (read) RestorePairs(DecodeText(std::move(*bytes)).Text);
     }
+    if (read) fs.DeleteFile(JournalPath());
+    lock.Held.reset();
     if (!read) {
         boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);
         return;
     }
     services_.View.SetStatusText(1, Messages::UndoDone);
-    fs.DeleteFile(JournalPath());
     services_.View.SetUndoEnabled(false);
     boxes.Show(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question);
 }

@@ -33,6 +33,22 @@ struct FolderIdentity {
     friend bool operator==(const FolderIdentity&, const FolderIdentity&) = default;
 };
 
+// What tells one file from another, and an edited file from an untouched copy of it.
+struct FileStamp {
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
+    std::uint64_t Size = 0;
+    FileTime LastWriteTime = 0;
+    std::int64_t LastWriteNanoseconds = 0; // within the second
+    bool IsFolder = false;
+};
+
+// An exclusive lock on one of the program's own files, held until this goes (or the process ends).
+class FileLock {
+public:
+    virtual ~FileLock() = default;
+};
+
 // A file of the program's own that grows line by line (the run journal).
 class AppendFile {
 public:
@@ -54,6 +70,9 @@ public:
     virtual bool FileExists(const std::string& path) = 0;
     virtual std::optional<ItemInfo> ReadItemInfo(const std::string& path) = 0;
     virtual std::optional<FolderIdentity> IdentifyFolder(const std::string& path) = 0;
+    virtual std::optional<FileStamp> StampOf(const std::string& path) = 0;
+    // Not following links: any entry at all, a dangling link included.
+    virtual bool EntryExists(const std::string& path) = 0;
 
     // Every entry of one folder except "." and "..", in the order the system returns them. The folder
     // is closed before this returns. False when the folder cannot be listed.
@@ -93,6 +112,9 @@ public:
     virtual std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::string& error) = 0;
     // Renames one of the program's own files over another (replacing it on purpose).
     virtual bool ReplaceWith(const std::string& from, const std::string& to) = 0;
+    // Takes the lock on `path` (created when missing) without waiting. Null when it cannot be had:
+    // `heldElsewhere` then tells whether another holder has it, rather than the file being unusable.
+    virtual std::unique_ptr<FileLock> TryLock(const std::string& path, bool& heldElsewhere) = 0;
 };
 
 } // namespace varnolt

@@ -50,7 +50,7 @@ void ReadSettings(PersistedFields& fields, const SettingsPlaces& places, LoadedS
 } // namespace
 
 LoadedSettings LoadSettings(PersistedFields& fields, const SettingsPlaces& places) {
-    RecoverInterruptedJournal(places.Fs, places.DataFolder);
+    RecoverInterruptedJournalIfFree(places.Fs, places.DataFolder);
     LoadedSettings loaded;
     try {
         ReadSettings(fields, places, loaded);

@@ -3,7 +3,6 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/Console.h"
 #include "engine/Engine.h"
-#include "engine/RunJournal.h"
 #include "engine/Text.h"
 #include "platform/posix/PosixFileSystem.h"
 
@@ -65,6 +64,12 @@ std::string DefaultDataFolder() {
     return WithTrailingSlash(base) + "Quorvane/Varnolt/";
 }
 
+std::string DefaultSettingsFolder() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string base = xdg && xdg[0] == '/' ? xdg : HomeFolder() + "/.config";
+    return WithTrailingSlash(base) + "Quorvane/";
+}
+
 void InstallInterruptHandler() {
     struct sigaction action = {};
     action.sa_handler = OnInterrupt;
@@ -97,7 +102,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
     };
 
-    RecoverInterruptedJournal(fs, dataFolder);
+    // The settings of the window, beside the data folder, are the program's own too.
+    engine.KeepOutOfWalks(DefaultSettingsFolder());
     Execute(request.Action, engine, progress, out);
     out.flush();
     if (boxes.Failed()) return kExitRefused;

@@ -14,5 +14,7 @@ void InstallInterruptHandler();
 
 // $XDG_DATA_HOME, or ~/.local/share, + "Quorvane/Varnolt/": the window's data folder.
 std::string DefaultDataFolder();
+// $XDG_CONFIG_HOME, or ~/.config, + "Quorvane/": the folder of the window's settings file.
+std::string DefaultSettingsFolder();
 
 } // namespace varnolt::cli

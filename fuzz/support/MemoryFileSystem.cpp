@@ -94,6 +94,18 @@ std::optional<FolderIdentity> MemoryFileSystem::IdentifyFolder(const std::string
     return FolderIdentity{1, std::hash<std::string>{}(*folder)};
 }
 
+// Every path is its own entry: a copy is another file than its original.
+std::optional<FileStamp> MemoryFileSystem::StampOf(const std::string& path) {
+    const std::string key = Canonical(path);
+    const std::uint64_t inode = std::hash<std::string>{}(key);
+    if (const auto file = Files.find(key); file != Files.end())
+        return FileStamp{1, inode, file->second.Info.Size, file->second.Info.LastWriteTime, 0, false};
+    if (Folders.count(key)) return FileStamp{1, inode, 0, 0, 0, true};
+    return std::nullopt;
+}
+
+bool MemoryFileSystem::EntryExists(const std::string& path) { return Taken(Canonical(path)); }
+
 bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
     const std::string folder = Canonical(path);
     if (!Folders.count(folder)) return false;
@@ -219,6 +231,12 @@ bool MemoryFileSystem::ReplaceWith(const std::string& from, const std::string& t
     Files.erase(file);
     Files[Canonical(to)] = std::move(moved);
     return true;
+}
+
+// One process: the lock is always free.
+std::unique_ptr<FileLock> MemoryFileSystem::TryLock(const std::string&, bool& heldElsewhere) {
+    heldElsewhere = false;
+    return std::make_unique<FileLock>();
 }
 
 } // namespace varnolt::fuzz

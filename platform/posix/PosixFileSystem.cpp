@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace varnolt {
@@ -86,6 +87,15 @@ class PosixAppendFile final : public AppendFile {
     std::string path_;
 };
 
+// The lock goes with the descriptor: closed on destruction, and at the end of the process however it ends.
+class PosixFileLock final : public FileLock {
+  public:
+    explicit PosixFileLock(FileDescriptor fd) : fd_(std::move(fd)) {}
+
+  private:
+    FileDescriptor fd_;
+};
+
 // Creates a new file of ours beside `path`, under a name that nothing else uses.
 FileDescriptor CreateFileBeside(SystemCalls& sys, const std::string& path, std::string& created) {
     const std::string prefix = posix::WithoutTrailingSlash(path) + ".new-" + std::to_string(::getpid()) + "-";
@@ -156,6 +166,19 @@ std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string&
     struct stat info;
     if (!SystemCalls(hook_).Stat(path, info) || !S_ISDIR(info.st_mode)) return std::nullopt;
     return FolderIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+std::optional<FileStamp> PosixFileSystem::StampOf(const std::string& path) {
+    struct stat info;
+    if (!SystemCalls(hook_).Stat(path, info)) return std::nullopt;
+    return FileStamp{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+                     static_cast<std::uint64_t>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec,
+                     S_ISDIR(info.st_mode)};
+}
+
+bool PosixFileSystem::EntryExists(const std::string& path) {
+    struct stat info;
+    return SystemCalls(hook_).LinkStat(path, info);
 }
 
 bool PosixFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
@@ -255,6 +278,19 @@ std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string&
 
 bool PosixFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
     return SystemCalls(hook_).RenameReplacing(from, to);
+}
+
+std::unique_ptr<FileLock> PosixFileSystem::TryLock(const std::string& path, bool& heldElsewhere) {
+    heldElsewhere = false;
+    // Close-on-exec: a file manager started from the program must not keep the lock alive.
+    FileDescriptor fd = SystemCalls(hook_).Open(path, O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, NewFileMode);
+    if (!fd.IsOpen()) return nullptr;
+    int result;
+    do result = ::flock(fd.Get(), LOCK_EX | LOCK_NB);
+    while (result == -1 && errno == EINTR);
+    if (result == 0) return std::make_unique<PosixFileLock>(std::move(fd));
+    heldElsewhere = errno == EWOULDBLOCK;
+    return nullptr;
 }
 
 } // namespace varnolt

@@ -49,6 +49,8 @@ class PosixFileSystem final : public FileSystem {
     bool FileExists(const std::string& path) override;
     std::optional<ItemInfo> ReadItemInfo(const std::string& path) override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) override;
+    std::optional<FileStamp> StampOf(const std::string& path) override;
+    bool EntryExists(const std::string& path) override;
     bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) override;
 
     bool MakeFolder(const std::string& path) override;
@@ -66,6 +68,7 @@ class PosixFileSystem final : public FileSystem {
     bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) override;
     std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::string& error) override;
     bool ReplaceWith(const std::string& from, const std::string& to) override;
+    std::unique_ptr<FileLock> TryLock(const std::string& path, bool& heldElsewhere) override;
 
   private:
     SyscallHook* hook_;

@@ -3,11 +3,14 @@
 #include "app/cli/Console.h"
 #include "engine/Messages.h"
 #include "engine/RunJournal.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/TreeSnapshot.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <sstream>
@@ -102,9 +105,11 @@ TEST_F(CliTest, RefusalsPrintTheEnginesTextAndExitWithOne) {
         {{"--preview", "--method", "type", Source()}, Messages::NoTypeGroup},
         {{"--preview", "--method", "number", Source()}, Messages::NoSubfolderName},
         {{"--preview", "--method", "type", "--other1", " =mp3", Source()}, Messages::NoOtherFolderName},
+        {{"--preview", "--method", "type", "--other1", "..=mp3", Source()}, Messages::BadOtherFolderName},
+        {{"--preview", "--method", "number", "--subfolder-name", "..", Source()}, Messages::BadSubfolderName},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.Args));
+        SCOPED_TRACE(::testing::PrintToString(c.Args));
         const auto outcome = Cli(c.Args);
         EXPECT_EQ(outcome.Exit, kExitRefused);
         EXPECT_EQ(outcome.Err, c.Message + "\n");
@@ -140,6 +145,51 @@ TEST_F(CliTest, RunAndUndoShareTheJournalInTheDataFolder) {
     EXPECT_EQ(again.Exit, kExitRefused);
     EXPECT_FALSE(again.Err.empty());
     EXPECT_EQ(again.Out, "");
+}
+
+TEST_F(CliTest, ARunOrAnUndoWhileAnotherProcessHoldsTheJournalIsRefused) {
+    MakeSmallTree();
+    data.File(kJournalFileName, "Move Mode\r\n");
+    PosixFileSystem fs;
+    const JournalLock other = TakeJournalLock(fs, data.Path());
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--run", Source(), "--to", Result()},
+                                                 std::vector<std::string>{"--undo"}}) {
+        const auto refused = Cli(args);
+        EXPECT_EQ(refused.Exit, kExitRefused);
+        EXPECT_EQ(refused.Err, std::string(Messages::AnotherRunInProgress) + "\n");
+    }
+    EXPECT_EQ(Cli({"--preview", Source()}).Exit, kExitOk);
+    EXPECT_TRUE(tree.Exists("b.txt"));
+    EXPECT_FALSE(out.Exists("result"));
+    EXPECT_TRUE(data.Exists(kJournalFileName));
+}
+
+// As a new user would: the whole home folder, the program's data folder and settings in it, sorted and
+// undone with the data folder the window uses.
+TEST_F(CliTest, AHomeFolderRunIsUndoneWhole) {
+    const TempDir home;
+    home.File(".config/Quorvane/Varnolt.conf", "[General]");
+    home.File(".local/share/Quorvane/Varnolt/Wordfilter.txt", "words");
+    home.File(".local/share/recently-used.xbel", "x");
+    home.File("Pictures/a.jpg", "a");
+    home.File("notes.txt", "n");
+    const auto before = varnolt::testing::FileContents(home.Path());
+    const std::string realHome = std::getenv("HOME") ? std::getenv("HOME") : "/";
+    setenv("HOME", home.Path().c_str(), 1);
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_CONFIG_HOME");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli({"varnolt-cli", "--run", "--include-subfolders", home.Path(), "--to", home / "sorted"}, out, err,
+                     false),
+              kExitOk)
+        << err.str();
+    EXPECT_EQ(home.Read(".local/share/Quorvane/Varnolt/Wordfilter.txt"), "words");
+    EXPECT_FALSE(home.Exists("notes.txt")) << "sorted";
+    EXPECT_EQ(RunCli({"varnolt-cli", "--undo"}, out, err, false), kExitOk) << err.str();
+    setenv("HOME", realHome.c_str(), 1);
+    auto after = varnolt::testing::FileContents(home.Path());
+    after.erase(".local/share/Quorvane/Varnolt/undo.lock");
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(CliTest, CopyLeavesTheSources) {

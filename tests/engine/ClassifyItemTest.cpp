@@ -240,6 +240,23 @@ TEST_F(ClassifyItemTest, NumberedFoldersFillInOrderAndAFailedTransferTakesNoPlac
     EXPECT_EQ(state().FolderSerial, 2);
 }
 
+// A folder made for an item that did not go in (it vanished, its name could not be journaled) is
+// removed again, as far up as this item made it; one that holds anything stays.
+TEST_F(ClassifyItemTest, FoldersMadeForAnItemThatDidNotGoInAreRemovedAgain) {
+    options.MethodKey = Method::Type;
+    options.GroupDocument = true;
+    options.EveryTypeFolder = true;
+    BeginRun();
+    engine.ClassifyItem(tree / "in/gone.txt", true);
+    EXPECT_FALSE(tree.Exists("out/Document file"));
+    engine.ClassifyItem(tree.File("in/a.txt", "a"), true);
+    engine.ClassifyItem(tree / "in/gone.pdf", true);
+    engine.ClassifyItem(tree.File("in/line\nbreak.txt"), true);
+    EXPECT_EQ(RunResult(), (Paths{"Document file/txt/a.txt"}));
+    EXPECT_FALSE(tree.Exists("out/Document file/pdf"));
+    EXPECT_EQ(state().NewCategoryCount, 1);
+}
+
 TEST_F(ClassifyItemTest, NumberedFoldersPassOverNamesTakenBeforeTheRun) {
     options.MethodKey = Method::Number;
     options.MaxFilesPerFolder = 2;
@@ -301,17 +318,17 @@ TEST_F(ClassifyItemTest, TimeKindChoosesTheFileTime) {
     EXPECT_EQ(PreviewPaths(), (Paths{"2011-3-6/a.txt", "2011-3-7/a.txt"}));
 }
 
-// A category level that is empty, "." or ".." would place the item outside its category or outside the
-// result location; such an item is not placed at all.
+// A category level that is empty or ".." would place the item outside its category or outside the
+// result location; such an item is not placed at all. The category "." alone is the result location.
 TEST_F(ClassifyItemTest, CategoriesNeverLeaveTheirPlace) {
     options.MethodKey = Method::Name;
     options.HeadLetterCount = 2;
     tree.File("in/..notes.txt", "n");
     tree.File("in/..txt", "x"); // its base name is "."
     tree.File("in/ok.txt", "o");
-    ExpectPreviewAndRun({"OK/ok.txt"});
+    ExpectPreviewAndRun({"..txt", "OK/ok.txt"});
     EXPECT_TRUE(tree.Exists("in/..notes.txt"));
-    EXPECT_EQ(state().ItemCount, 1);
+    EXPECT_EQ(state().ItemCount, 2);
 }
 
 TEST_F(ClassifyItemTest, WordListLinesOfDotsPlaceNothing) {

@@ -1,6 +1,7 @@
 #include "engine/Messages.h"
 #include "support/EngineFixture.h"
 
+#include <filesystem>
 #include <unistd.h>
 
 namespace varnolt {
@@ -183,6 +184,105 @@ TEST_F(RunDriverTest, NumberNeedsASubfolderName) {
     EXPECT_EQ(options.SubfolderName, "");
 }
 
+// Names that can never be a folder below the result location are refused before the walk, with the
+// focus on their field, rather than placing nothing without a word.
+TEST_F(RunDriverTest, FolderNamesOfDotsAndBlanksAreRefused) {
+    tree.File("in/a.txt", "a");
+    options.MethodKey = Method::Number;
+    for (const char* name : {"..", " . .", "Batch/..", "Batch/"}) {
+        options.SubfolderName = name;
+        engine.PreviewCommand();
+    }
+    options.MethodKey = Method::Type;
+    options.EveryTypeFolder = true;
+    options.Other2Enabled = true;
+    options.Other2Folder = "..";
+    options.Other2Types = "txt";
+    engine.PreviewCommand();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::BadSubfolderName, Messages::BadSubfolderName, Messages::BadSubfolderName,
+                                    Messages::BadSubfolderName, Messages::BadOtherFolderName}));
+    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::SubfolderName, Field::SubfolderName, Field::SubfolderName,
+                                                Field::SubfolderName, Field::Other2Folder}));
+    EXPECT_EQ(engine.State().ItemCount, 0);
+    options.Other2Folder = "..txt";
+    engine.PreviewCommand();
+    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+}
+
+// Another process's run or undo holds the journal: a run and an undo here change nothing and say so; a
+// preview goes on, and neither it nor a start of the window takes the other's side file for a crash's.
+TEST_F(RunDriverTest, WhileAnotherProcessHoldsTheJournalOnlyAPreviewGoesOn) {
+    tree.File("in/a.txt", "a");
+    const std::string sideFile = "Move Mode\r\n/x/b.txt\r\n/y/b.txt\r\n";
+    data.File(kJournalInProgressFileName, sideFile);
+    data.File(kJournalFileName, "Move Mode\r\n");
+    const JournalLock other = TakeJournalLock(fs, data.Path());
+    ASSERT_TRUE(other.Held);
+
+    view.UndoEnabled = true;
+    engine.Run();
+    EXPECT_EQ(boxes.Texts(), (Texts{Messages::RunOrPreview, Messages::AnotherRunInProgress}));
+    EXPECT_EQ(boxes.Shown[1].Caption, Messages::Information);
+    EXPECT_EQ(boxes.Shown[1].Icon, Icon::Information);
+    EXPECT_FALSE(tree.Exists("out")) << "not even the result folder is made";
+    engine.UndoLastRun();
+    EXPECT_EQ(boxes.Texts().back(), Messages::AnotherRunInProgress);
+    EXPECT_TRUE(view.UndoEnabled);
+    engine.PreviewCommand();
+    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+    EXPECT_EQ(engine.State().ItemCount, 1);
+    EXPECT_FALSE(RecoverInterruptedJournalIfFree(fs, data.Path()));
+    EXPECT_TRUE(tree.Exists("in/a.txt"));
+    EXPECT_EQ(data.Read(kJournalInProgressFileName), sideFile);
+    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n");
+    EXPECT_FALSE(engine.IsBusy());
+}
+
+// The whole home folder, the program's own folders in it: the walk leaves the data folder and the
+// settings alone and carries off no folder that holds them, so the journal is saved and the undo brings
+// back every file.
+TEST_F(RunDriverTest, AHomeFolderHoldingTheProgramsOwnFilesIsSortedAndUndone) {
+    const std::string home = tree.Folder("home");
+    const std::string own = tree.Folder("home/.local/share/Quorvane/Varnolt") + "/";
+    const std::string settings = tree.File("home/.config/Quorvane/Varnolt.conf", "[General]");
+    tree.File("home/.local/share/Quorvane/Varnolt/Wordfilter.txt", "words");
+    tree.File("home/.local/share/Quorvane/Varnolt/undo.udo", "Move Mode\r\n");
+    tree.File("home/.local/bin/tool", "t");
+    tree.File("home/Pictures/a.jpg", "a");
+    tree.File("home/notes.txt", "n");
+    Engine homeEngine(options, {fs, boxes, pump, shell, view}, own);
+    homeEngine.KeepOutOfWalks(tree / "home/.config/Quorvane");
+    options.SourceList = {home};
+    options.ResultLocation = home + "/sorted";
+    options.MethodKey = Method::Name;
+    const auto everything = FilesBelow(home);
+
+    options.IncludeSubfolders = true;
+    homeEngine.Run();
+    EXPECT_EQ(FilesBelow(tree / "home/.local/share/Quorvane"),
+              (Texts{"Varnolt/Wordfilter.txt", "Varnolt/undo.lock", "Varnolt/undo.udo"}));
+    EXPECT_EQ(tree.Read("home/.config/Quorvane/Varnolt.conf"), "[General]");
+    EXPECT_EQ(FilesBelow(home + "/sorted"), (Texts{"A/a.jpg", "N/notes.txt", "T/tool"}));
+    homeEngine.UndoLastRun();
+    Texts after = FilesBelow(home);
+    std::erase(after, ".local/share/Quorvane/Varnolt/undo.lock");
+    Texts expected = everything;
+    std::erase(expected, ".local/share/Quorvane/Varnolt/undo.udo");
+    EXPECT_EQ(after, expected) << "all back, and the journal deleted";
+
+    options.IncludeSubfolders = false;
+    options.OnlyClassifySubfolder = true;
+    homeEngine.Run();
+    EXPECT_EQ(FilesBelow(home + "/sorted"), (Texts{"P/Pictures/a.jpg"})) << ".local and .config stay";
+    homeEngine.UndoLastRun();
+    options.OnlyClassifySubfolder = false;
+    options.SourceList = {settings, own + "Wordfilter.txt", own};
+    homeEngine.Run();
+    EXPECT_EQ(homeEngine.State().ItemCount, 0) << "not even when listed as sources";
+    EXPECT_EQ(tree.Read("home/.local/share/Quorvane/Varnolt/Wordfilter.txt"), "words");
+    for (const ShownMessage& shown : boxes.Shown) EXPECT_NE(shown.Caption, Messages::Error) << shown.Text;
+}
+
 TEST_F(RunDriverTest, AfterARefusedPreviewRunAsksAgain) {
     options.MethodKey = Method::Number;
     engine.PreviewCommand();
@@ -260,6 +360,7 @@ TEST_F(RunDriverTest, MissingSourceEntriesAreSkippedAndSingleFilesClassified) {
 }
 
 TEST_F(RunDriverTest, AJournalThatCannotBeSavedIsReportedAndUndoStaysOff) {
+    view.UndoEnabled = true; // for an older run's journal, which this run would have replaced
     Engine cannotSave(options, {fs, boxes, pump, shell, view}, tree.Path() + "no/such/data/");
     cannotSave.Run();
     ASSERT_EQ(boxes.Shown.size(), 3u);

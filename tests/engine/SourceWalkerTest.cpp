@@ -46,7 +46,7 @@ protected:
     ClassifyOptions options;
     bool stop = false;
     RecordingSink sink;
-    WalkContext context{fs, pump, options, stop, sink, std::nullopt};
+    WalkContext context{fs, pump, options, stop, sink, {}};
 };
 
 using Items = std::vector<std::string>;
@@ -117,12 +117,20 @@ TEST_F(SourceWalkerTest, LinkCyclesEnd) {
                             "D sub/deeper/top/Site.FILES", "D sub/deeper/top/sub", "F sub/inner.txt"}));
 }
 
-TEST_F(SourceWalkerTest, ResultLocationInsideTheSourceIsNeitherEnteredNorHandedOver) {
+// The result location and the program's own folders, however they are named: the folders that hold
+// them are walked into but never handed over whole.
+TEST_F(SourceWalkerTest, KeptOutFoldersAreNeitherEnteredNorHandedOverNorCarriedOffByTheirHolders) {
     options.IncludeSubfolders = true;
     options.IncludeFolderName = true;
-    context.SkipFolder = fs.IdentifyFolder(tree / "sub");
+    ASSERT_EQ(symlink((tree / "sub/deeper").c_str(), (tree / "alias").c_str()), 0);
+    context.KeptOut.Add(fs, tree / "alias");
+    context.KeptOut.Add(fs, tree / "gone"); // nothing to keep out
     EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "D myfiles", "F myfiles/kept.txt", "D page_files",
-                                        "D Site.FILES"}));
+                                        "D Site.FILES", "F sub/inner.txt"}));
+    options.OnlyClassifySubfolder = true;
+    EXPECT_EQ(Walk(tree.Path()), (Items{"D myfiles", "D page_files", "D Site.FILES"}));
+    options.OnlyClassifySubfolder = false;
+    EXPECT_EQ(Walk(tree / "sub/deeper"), Items{"F sub/deeper/deep.txt"}) << "a source itself is walked";
 }
 
 TEST_F(SourceWalkerTest, CompanionFolderNames) {

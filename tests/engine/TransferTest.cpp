@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <map>
 #include <ostream>
 #include <set>
 #include <utility>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace varnolt {
@@ -338,22 +340,48 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"CopyFolder", false, false, kFolderFiles, {"F"}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST_F(TransferTest, ACompanionThatCannotTravelDoesNotStopItsPage) {
-    FaultInjector injector;
-    injector.FailPathsContaining("R/Web/page_files", EACCES);
-    PosixFileSystem faulty(&injector);
-    Engine e(options, {faulty, boxes, pump, shell, view}, data.Path());
-    e.State().UndoJournal.Begin(fs, data.Path(), kMoveModeLine);
+// Moved or copied, a page and its resource folder end up together or both stay: when either part cannot
+// go, the other is taken back, and nothing is counted or journaled.
+TEST_F(TransferTest, APageAndItsCompanionTravelTogetherOrBothStay) {
+    for (const bool move : {true, false}) {
+        for (const std::string failing : {"page_files", "page.htm"}) {
+            SCOPED_TRACE((move ? "move, " : "copy, ") + failing + " cannot arrive");
+            const std::string base = std::string(move ? "move-" : "copy-") + failing + "/";
+            const std::string page = tree.File(base + "page.htm", "p");
+            tree.File(base + "page_files/img.png", "png");
+            const std::string web = tree.Folder(base + "R") + "/";
+            FaultInjector injector;
+            injector.FailPathsContaining(web + failing, EACCES);
+            PosixFileSystem faulty(&injector);
+            options.MoveSourceFiles = move;
+            Engine e(options, {faulty, boxes, pump, shell, view}, data.Path());
+            EXPECT_FALSE(e.TransferItem(page, web + "page.htm"));
+            EXPECT_EQ(tree.Read(base + "page.htm"), "p");
+            EXPECT_EQ(tree.Read(base + "page_files/img.png"), "png");
+            EXPECT_EQ(FilesBelow(web), Lines{});
+            EXPECT_EQ(e.State().TransferredCount, 0);
+        }
+    }
+}
+
+// Any entry holds a name, a link that leads nowhere included: the item takes the next number and the
+// link stays as it was, for a page and its companion folder alike.
+TEST_F(TransferTest, ADanglingLinkIsATakenName) {
+    const std::string a = tree.File("in/a.txt", "a");
     const std::string page = tree.File("in/page.htm", "p");
     tree.File("in/page_files/img.png", "png");
-    tree.Folder("R/Web");
-    EXPECT_TRUE(e.TransferItem(page, tree / "R/Web/page.htm"));
-    EXPECT_EQ(tree.Read("R/Web/page.htm"), "p");
-    EXPECT_EQ(tree.Read("in/page_files/img.png"), "png");
-    EXPECT_EQ(e.State().TransferredCount, 1);
-    std::string error;
-    ASSERT_TRUE(e.State().UndoJournal.Save(error));
-    EXPECT_EQ(DecodeTextFile(data.Read(kJournalFileName)).Lines, (Lines{kMoveModeLine, page, tree / "R/Web/page.htm"}));
+    tree.Folder("R");
+    ASSERT_EQ(symlink("nowhere", (tree / "R/a.txt").c_str()), 0);
+    ASSERT_EQ(symlink("nowhere", (tree / "R/page_files").c_str()), 0);
+    EXPECT_TRUE(engine.TransferItem(a, tree / "R/a.txt"));
+    EXPECT_TRUE(engine.TransferItem(page, tree / "R/page.htm"));
+    EXPECT_EQ(tree.Read("R/a(1).txt"), "a");
+    EXPECT_EQ(tree.Read("R/page(1).htm"), "p");
+    EXPECT_EQ(tree.Read("R/page(1)_files/img.png"), "png");
+    for (const char* link : {"R/a.txt", "R/page_files"})
+        EXPECT_EQ(std::filesystem::read_symlink(tree / link), "nowhere") << link;
+    EXPECT_EQ(JournalPairs(), (Lines{a, tree / "R/a(1).txt", tree / "in/page_files", tree / "R/page(1)_files", page,
+                                     tree / "R/page(1).htm"}));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -38,6 +39,12 @@ protected:
         EXPECT_EQ(boxes.Shown[1].Caption, Messages::Information);
         EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::Ok);
         EXPECT_EQ(boxes.Shown[1].Icon, Icon::Question);
+    }
+
+    // A copy with its source's content and last write time, as a copying run leaves it.
+    void CopyAsARunWould(const std::string& source, const std::string& copy) {
+        std::filesystem::last_write_time(tree.File(copy, tree.Read(source)),
+                                         std::filesystem::last_write_time(tree / source));
     }
 
     Lines progress;
@@ -99,7 +106,7 @@ TEST_F(UndoTest, AFileStandingAtTheOldPathAgainIsNeverReplaced) {
 
 TEST_F(UndoTest, CopyModeDeletesCopiesAndPutsACopyBackWhereItsSourceIsGone) {
     tree.File("in/kept.txt", "kept");
-    tree.File("R/A/kept.txt", "kept");
+    CopyAsARunWould("in/kept.txt", "R/A/kept.txt");
     tree.File("R/B/lost.txt", "lost");
     tree.Folder("in");
     WriteJournal({"Copy Mode", tree / "in/kept.txt", tree / "R/A/kept.txt", tree / "in/lost.txt",
@@ -109,6 +116,42 @@ TEST_F(UndoTest, CopyModeDeletesCopiesAndPutsACopyBackWhereItsSourceIsGone) {
     EXPECT_EQ(tree.Read("in/lost.txt"), "lost");
     EXPECT_FALSE(tree.Exists("R/A"));
     EXPECT_FALSE(tree.Exists("R/B"));
+    ExpectFinished();
+}
+
+// A copy is deleted only while it is still the copy: another file than its source, with the source's
+// size and last write time (to the step of a coarse file system). Edited, replaced, or made the only
+// copy by a link in the source's place, it stays, and so does the source.
+TEST_F(UndoTest, CopyModeLeavesWhatIsNoLongerTheCopy) {
+    for (const char* name : {"edited", "resized", "replaced", "linked", "coarse"}) {
+        tree.File(std::string("in/") + name, "original");
+        CopyAsARunWould(std::string("in/") + name, std::string("R/") + name);
+    }
+    const auto later = std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5);
+    std::filesystem::last_write_time(tree.File("R/edited", "ORIGINAL"), later);
+    tree.File("R/resized", "original, and more");
+    std::filesystem::remove(tree / "R/replaced");
+    std::filesystem::last_write_time(tree.File("R/replaced", "original"), later);
+    std::filesystem::remove(tree / "in/linked");
+    std::filesystem::create_symlink(tree / "R/linked", tree / "in/linked");
+    // A FAT disk keeps even seconds: 12.5 s comes back as 12 s.
+    const auto onDisk = std::chrono::file_clock::from_sys(std::chrono::sys_seconds(std::chrono::seconds(1'700'000'012)));
+    std::filesystem::last_write_time(tree / "in/coarse", onDisk + std::chrono::milliseconds(500));
+    std::filesystem::last_write_time(tree / "R/coarse", onDisk);
+    Lines journal{"Copy Mode"};
+    for (const char* name : {"edited", "resized", "replaced", "linked", "coarse"}) {
+        journal.push_back(tree / (std::string("in/") + name));
+        journal.push_back(tree / (std::string("R/") + name));
+    }
+    WriteJournal(journal);
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("R/edited"), "ORIGINAL");
+    EXPECT_EQ(tree.Read("R/resized"), "original, and more");
+    EXPECT_EQ(tree.Read("R/replaced"), "original");
+    EXPECT_EQ(tree.Read("R/linked"), "original");
+    EXPECT_FALSE(tree.Exists("R/coarse")) << "an untouched copy on a coarse file system is deleted";
+    for (const char* name : {"edited", "resized", "replaced", "linked", "coarse"})
+        EXPECT_EQ(tree.Read(std::string("in/") + name), "original") << name;
     ExpectFinished();
 }
 

@@ -117,9 +117,9 @@ TEST_F(BadInput, OddNamesArePlacedByteForByteOrLeftWhenTheJournalCannotHoldThem)
 
 TEST_F(BadInput, CategoriesThatWouldLeaveTheResultLocationPlaceNothing) {
     rig.options.NameByWordList = true;
-    rig.options.Words = {"..", ".", "up/../..", "/root"};
+    rig.options.Words = {"..", "up/../..", "/root"};
     const std::string dots = Plant("in/x..y.txt", "two dots");
-    const std::string dot = Plant("in/a.b.txt", "a dot");
+    const std::string dot = Plant("in/a.b.txt", "a dot, no word");
     Plant("in/plain.txt", "no word");
     // A source given with ".." in it is the folder it names.
     rig.options.SourceList = {rig.Source() + "/sub/.."};

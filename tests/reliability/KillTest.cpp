@@ -1,12 +1,14 @@
 // The headless front-end killed outright in the middle of a run of 20,000 files: the journal it leaves
 // behind must let an undo put every moved file back, but for at most the one in flight, and no file may
-// exist twice or not at all. An undo killed half way must be able to finish on the next try.
+// exist twice or not at all. An undo killed half way must be able to finish on the next try. And while
+// such a run goes on, other processes of the program must not take its journal.
 #include "engine/RunJournal.h"
 #include "reliability/Summary.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -18,6 +20,7 @@
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
+#include <vector>
 #include <unistd.h>
 
 extern char** environ;
@@ -78,9 +81,17 @@ bool KillWhenGrown(pid_t pid, const fs::path& file, std::uintmax_t bytes) {
     return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
-bool RunToEnd(pid_t pid) {
+// The exit status, or -1 when the process did not exit by itself.
+int ExitStatus(pid_t pid) {
     int status = 0;
-    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool RunToEnd(pid_t pid) { return ExitStatus(pid) == 0; }
+
+bool StillRunning(pid_t pid) {
+    int status = 0;
+    return waitpid(pid, &status, WNOHANG) == 0;
 }
 
 class KillTest : public ::testing::Test {
@@ -181,6 +192,42 @@ TEST_F(KillTest, ARunKilledAtRandomPointsIsUndoneWhole) {
     }
     ReportGroup("kill tests", figures, std::to_string(killed) + " of " + std::to_string(kRounds) + " runs killed mid-way");
     EXPECT_GE(killed, kRounds - 1) << "the runs ended before the kills came";
+}
+
+// A preview, a second run and an undo, each a process of its own, started while a run goes on: the
+// preview only looks, the run and the undo are refused and change nothing, and the first run's journal
+// comes out whole, so that its undo brings every file back.
+TEST_F(KillTest, WhileARunGoesOnNoOtherProcessTakesItsJournal) {
+    if (!fs::exists(FrontEnd())) GTEST_SKIP() << "the headless front-end is not built: " << FrontEnd();
+    const fs::path sideFile = data.Path() + kJournalInProgressFileName;
+    const pid_t first = Start(RunArgs());
+    ASSERT_GT(first, 0);
+    for (std::error_code error; (fs::file_size(sideFile, error) < 4096 || error) && StillRunning(first);)
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+
+    std::vector<std::string> secondRun = RunArgs();
+    secondRun[std::find(secondRun.begin(), secondRun.end(), "--to") - secondRun.begin() + 1] = tree.Path() + "second";
+    const pid_t second = Start(secondRun);
+    const pid_t undo = Start(UndoArgs());
+    const pid_t preview = Start({FrontEnd().string(), "--preview", "--include-subfolders", "--data-dir", data.Path(),
+                                 tree.Path() + "in", "--to", tree.Path() + "out"});
+    EXPECT_EQ(ExitStatus(second), 1) << "the second run is refused";
+    EXPECT_EQ(ExitStatus(undo), 1) << "the undo is refused";
+    const bool overlapped = StillRunning(first);
+    EXPECT_EQ(ExitStatus(preview), 0);
+    ASSERT_TRUE(RunToEnd(first));
+    ASSERT_TRUE(overlapped) << "the first run ended before the others did: nothing was shown";
+
+    EXPECT_FALSE(fs::exists(tree.Path() + "second"));
+    const std::string journal = ReadBytes(data.Path() + kJournalFileName);
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), '\n'), 1 + 2 * kFolders * kFilesPerFolder);
+    ASSERT_TRUE(RunToEnd(Start(UndoArgs())));
+    const auto places = Places();
+    for (const auto& [path, content] : originals) {
+        const auto found = places.find(content);
+        EXPECT_TRUE(found != places.end() && found->second == std::vector<std::string>{path}) << path;
+    }
+    EXPECT_EQ(places.size(), originals.size());
 }
 
 } // namespace

@@ -168,6 +168,7 @@ private slots:
         tree->AddRoot("/out");
         Place("Docs", "a.txt");
         Place("2011/3", "b.jpg");
+        tree->AddItemNode(PreviewTree::Root, ".bashrc.bak"); // into the result location itself
         model->Flush();
         const QModelIndex docs = model->index(0, 0, Root());
         const QModelIndex year = model->index(1, 0, Root());
@@ -177,6 +178,7 @@ private slots:
         QCOMPARE(ColourOf(month.data(Qt::DecorationRole)), QColor(Qt::yellow).rgb());
         QCOMPARE(ColourOf(model->index(0, 0, month).data(Qt::DecorationRole)), QColor(Qt::blue).rgb());
         QVERIFY(itemIconsAskedFor.contains(QStringLiteral("b.jpg")));
+        QCOMPARE(ColourOf(model->index(2, 0, Root()).data(Qt::DecorationRole)), QColor(Qt::blue).rgb());
 
         QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
         model->SetRootIcon(Coloured(Qt::green));

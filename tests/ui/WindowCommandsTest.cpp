@@ -3,6 +3,7 @@
 #include "support/TestWindow.h"
 
 #include "engine/Messages.h"
+#include "engine/RunJournal.h"
 #include "ui/PreviewTreeModel.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 
 using namespace varnolt;
@@ -152,6 +154,36 @@ private slots:
         QVERIFY(!Button("SpeedButton10")->isEnabled());
         QVERIFY(!t->data.Exists("undo.udo"));
         QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    // Another process runs: the window's run and undo are refused in an Information box and change
+    // nothing; once its journal is saved, a run whose journal cannot be saved turns Undo off.
+    void whileAnotherProcessHoldsTheJournalRunAndUndoAreRefused() {
+        const std::string out = tree->Path() + "out";
+        t->window->AddSources({SourceFolder(2)});
+        t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
+        t->data.File("undo.udo", "Move Mode\r\n");
+        t->window->SetUndoEnabled(true);
+        auto other = std::make_unique<JournalLock>(TakeJournalLock(t->fs, t->data.Path()));
+        QVERIFY(other->Held);
+        t->boxes.Answers = {Answer::Yes, Answer::Yes};
+        Button("SpeedButton1")->click();
+        Button("SpeedButton10")->click();
+        QCOMPARE(t->boxes.Texts(), (std::vector<std::string>{Messages::RunOrPreview, Messages::AnotherRunInProgress,
+                                                              Messages::ConfirmUndo, Messages::AnotherRunInProgress}));
+        QCOMPARE(t->boxes.Shown[1].Caption, std::string(Messages::Information));
+        QVERIFY(tree->Exists("in/file0.txt"));
+        QVERIFY(!tree->Exists("out"));
+        QVERIFY(Button("SpeedButton10")->isEnabled());
+        other.reset();
+
+        std::filesystem::remove_all(t->data.Path());
+        t->boxes.Answers = {Answer::Yes, Answer::No};
+        Button("SpeedButton1")->click();
+        QVERIFY(!tree->Exists("in/file0.txt"));
+        QVERIFY(!Button("SpeedButton10")->isEnabled());
+        QVERIFY(std::any_of(t->boxes.Shown.begin(), t->boxes.Shown.end(),
+                            [](const ShownMessage& shown) { return shown.Caption == Messages::Error; }));
     }
 
     void answeringYesToTheEndQuestionOpensTheResult() {
