@@ -35,11 +35,18 @@ std::string& SkipReason() {
 // beside this program, not in a temporary folder that may be in memory.
 class MountingEnvironment : public ::testing::Environment {
   public:
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove(fs::temp_directory_path(), ignored);
+    }
+
     void SetUp() override {
         const fs::path scratch = fs::read_symlink("/proc/self/exe").parent_path() / "filesystem-scratch";
+        RemoveLeftovers(scratch);
+        const fs::path own = scratch / std::to_string(getpid());
         std::error_code ignored;
-        fs::create_directories(scratch, ignored);
-        setenv("TMPDIR", scratch.c_str(), 1);
+        fs::create_directories(own, ignored);
+        setenv("TMPDIR", own.c_str(), 1);
         SkipReason() = PrepareMounting();
     }
 };

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <ftw.h>
 #include <filesystem>
 #include <linux/loop.h>
 #include <sched.h>
@@ -29,7 +30,6 @@ using namespace std::chrono_literals;
 
 constexpr std::int64_t Nanosecond = 1;
 constexpr std::int64_t Second = 1'000'000'000;
-constexpr const char* FolderPrefix = "varnolt-volume-";
 
 std::string Reason(const std::string& what) {
     return what + ": " + std::strerror(errno);
@@ -106,25 +106,26 @@ bool IsMountPoint(const std::string& path) {
            here.st_dev != parent.st_dev;
 }
 
-// Folders of earlier test processes that were killed: their mounts and loop devices went with them, the
-// image file and the empty folders may remain. Nothing is removed that could be a mounted file system.
-void RemoveLeftovers(const std::string& temporary) {
-    DIR* dir = opendir(temporary.c_str());
+int RemoveEntry(const char* path, const struct stat*, int, FTW*) {
+    remove(path);
+    return 0;
+}
+
+} // namespace
+
+void RemoveLeftovers(const std::string& scratch) {
+    DIR* dir = opendir(scratch.c_str());
     if (!dir) return;
     while (const dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (!name.starts_with(FolderPrefix)) continue;
-        const pid_t owner = std::atoi(name.c_str() + std::strlen(FolderPrefix));
+        const pid_t owner = std::atoi(entry->d_name);
         if (owner <= 0 || owner == getpid() || kill(owner, 0) == 0 || errno != ESRCH) continue;
-        const std::string folder = temporary + "/" + name;
-        if (IsMountPoint(folder + "/mnt")) continue;
-        unlink((folder + "/volume.img").c_str());
-        rmdir((folder + "/mnt").c_str());
-        rmdir(folder.c_str());
+        // Depth first, never into another file system: a mount there would be none of ours.
+        nftw((scratch + "/" + entry->d_name).c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
     }
     closedir(dir);
 }
 
+namespace {
 } // namespace
 
 const KindTraits& TraitsOf(Kind kind) {
@@ -141,7 +142,6 @@ const KindTraits& TraitsOf(Kind kind) {
 }
 
 std::string PrepareMounting() {
-    RemoveLeftovers(fs::temp_directory_path().string());
     if (geteuid() != 0) return "not root: mounting needs root";
     if (access("/dev/loop-control", R_OK | W_OK) != 0) return Reason("no loop devices (/dev/loop-control)");
     if (access("/dev/fuse", R_OK | W_OK) != 0) return Reason("no FUSE (/dev/fuse)");
@@ -152,7 +152,7 @@ std::string PrepareMounting() {
 }
 
 Volume::Volume(Kind kind) : kind_(kind) {
-    folder_ = (fs::temp_directory_path() / (FolderPrefix + std::to_string(getpid()) + "-XXXXXX")).string();
+    folder_ = (fs::temp_directory_path() / "volume-XXXXXX").string();
     if (!mkdtemp(folder_.data())) {
         problem_ = Reason("no temporary folder");
         return;

@@ -19,8 +19,12 @@ struct KindTraits {
 };
 const KindTraits& TraitsOf(Kind kind);
 
-// Run once, before any test and before any thread: a mount namespace of this process, and the leftovers
-// of an earlier run that was killed removed. Empty when mounting works here, else the one reason why not.
+// Removes the folders below `scratch` named by the number of a process that is gone: what a killed test
+// process left (its mounts and loop devices went with it).
+void RemoveLeftovers(const std::string& scratch);
+
+// Run once, before any test and before any thread: a mount namespace of this process. Empty when
+// mounting works here, else the one reason why not.
 std::string PrepareMounting();
 
 class Volume {
