@@ -9,10 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <memory>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -38,7 +40,7 @@ class MountingEnvironment : public ::testing::Environment {
   public:
     void TearDown() override {
         std::error_code ignored;
-        fs::remove(fs::temp_directory_path(), ignored);
+        if (const char* own = std::getenv("TMPDIR")) fs::remove(own, ignored);
     }
 
     void SetUp() override {
@@ -78,15 +80,9 @@ std::string Listing(const std::string& root) {
 enum class Direction { Onto, OffIt, Inside };
 
 const char* DirectionName(Direction direction) {
-    switch (direction) {
-    case Direction::Onto:
-        return "from the build disk onto it";
-    case Direction::OffIt:
-        return "from it onto the build disk";
-    case Direction::Inside:
-        return "inside it";
-    }
-    return "?";
+    constexpr std::array<const char*, 3> names = {"from the build disk onto it", "from it onto the build disk",
+                                                  "inside it"};
+    return names[static_cast<std::size_t>(direction)];
 }
 
 class FileSystemMatrix : public ::testing::TestWithParam<Kind> {
@@ -106,9 +102,12 @@ class FileSystemMatrix : public ::testing::TestWithParam<Kind> {
 
     const KindTraits& Traits() const { return TraitsOf(GetParam()); }
 
-    // A fresh rig whose source and result folders lie where `direction` says.
-    std::unique_ptr<Rig> MakeRig(Direction direction, const std::string& name) {
+    // A fresh rig for a run by `method`, moving or copying, whose source and result folders (below
+    // folders called `name`) lie where `direction` says.
+    std::unique_ptr<Rig> MakeRig(Direction direction, const char* method, bool move, const std::string& name) {
         auto rig = std::make_unique<Rig>();
+        rig->options.MethodKey = method;
+        rig->options.MoveSourceFiles = move;
         const std::string onVolume = volume->Root() + name;
         const std::string onDisk = disk->Path() + name;
         source = (direction == Direction::Onto ? onDisk : onVolume) + "/in";
@@ -214,9 +213,7 @@ TEST_P(FileSystemMatrix, EveryMethodMovesAndCopiesOntoOffAndInsideAndUndoes) {
         for (const char* method : {Method::Date, Method::Name, Method::Number, Method::Type, Method::Size})
             for (const bool move : {true, false}) {
                 SCOPED_TRACE(std::string(method) + (move ? ", moving " : ", copying ") + DirectionName(direction));
-                auto rig = MakeRig(direction, "scenario " + std::to_string(++scenario));
-                rig->options.MethodKey = method;
-                rig->options.MoveSourceFiles = move;
+                auto rig = MakeRig(direction, method, move, "scenario " + std::to_string(++scenario));
                 rig->options.MaxFilesPerFolder = 3;
                 rig->options.SubfolderName = "Batch";
                 rig->options.GroupImage = rig->options.GroupMusic = rig->options.GroupVideo = rig->options.GroupDocument = true;
@@ -235,9 +232,7 @@ TEST_P(FileSystemMatrix, NamesThatDifferOnlyByCaseNeverReplaceOneAnother) {
     for (const char* method : {Method::Type, Method::Name})
         for (const bool move : {true, false}) {
             SCOPED_TRACE(std::string(method) + (move ? ", moving" : ", copying"));
-            auto rig = MakeRig(Direction::Onto, std::string(method) + (move ? " move" : " copy"));
-            rig->options.MethodKey = method;
-            rig->options.MoveSourceFiles = move;
+            auto rig = MakeRig(Direction::Onto, method, move, std::string(method) + (move ? " move" : " copy"));
             rig->options.GroupDocument = true;
             // Three files of one name but for its case: on a case-insensitive file system the later
             // ones get numbers, and the category folders "A" and "a" are one.
@@ -262,9 +257,7 @@ class RefusingFileSystem : public FileSystemMatrix {};
 TEST_P(RefusingFileSystem, ANameItRefusesStaysUnjournaledAndLeavesNoEmptyFolder) {
     for (const bool move : {true, false}) {
         SCOPED_TRACE(move ? "moving" : "copying");
-        auto rig = MakeRig(Direction::Onto, move ? "move" : "copy");
-        rig->options.MethodKey = Method::Name;
-        rig->options.MoveSourceFiles = move;
+        auto rig = MakeRig(Direction::Onto, Method::Name, move, move ? "move" : "copy");
         std::vector<std::string> refused = {"a:b.txt", "what?.txt", "say \"hi\".txt", "star*.txt"};
         if (!Traits().TakesNonAsciiNames) refused.push_back("Ümlaut.txt");
         for (const std::string& name : refused) Plant(name);
@@ -286,9 +279,7 @@ class SmallFileSystem : public FileSystemMatrix {};
 TEST_P(SmallFileSystem, AFileTooLargeForItStaysAndLeavesNothingPartial) {
     for (const bool move : {true, false}) {
         SCOPED_TRACE(move ? "moving" : "copying");
-        auto rig = MakeRig(Direction::Onto, move ? "move" : "copy");
-        rig->options.MethodKey = Method::Type;
-        rig->options.MoveSourceFiles = move;
+        auto rig = MakeRig(Direction::Onto, Method::Type, move, move ? "move" : "copy");
         rig->options.GroupVideo = true;
         Plant("trailer.mkv");
         // In a source folder of its own, which the no-loss checks do not read.
@@ -348,9 +339,7 @@ class MountedFileSystem : public FileSystemMatrix {};
 TEST_P(MountedFileSystem, AVolumeThatFillsUpMidRunTakesEachFileWhollyOrNotAtAll) {
     for (const bool move : {true, false}) {
         SCOPED_TRACE(move ? "moving" : "copying");
-        auto rig = MakeRig(Direction::Onto, move ? "move" : "copy");
-        rig->options.MethodKey = Method::Number;
-        rig->options.MoveSourceFiles = move;
+        auto rig = MakeRig(Direction::Onto, Method::Number, move, move ? "move" : "copy");
         rig->options.MaxFilesPerFolder = 4;
         rig->options.SubfolderName = "Batch";
         for (int n = 1; n <= 24; ++n) Plant("part " + std::to_string(n) + ".bin", 256 * 1024);
@@ -365,6 +354,10 @@ TEST_P(MountedFileSystem, AVolumeThatFillsUpMidRunTakesEachFileWhollyOrNotAtAll)
 }
 
 } // namespace
+
+void PrintTo(Kind kind, std::ostream* out) {
+    *out << TraitsOf(kind).Name;
+}
 
 std::string KindName(const ::testing::TestParamInfo<Kind>& info) {
     std::string name;
