@@ -83,8 +83,8 @@ public:
     virtual bool DeleteFile(const std::string& path) = 0;
 
     // Never replace an existing entry at `to`; a failure leaves `from` untouched and nothing at `to`.
-    // A move also crosses file systems (as a copy, then the source removed); a symbolic link moves as the
-    // link itself, a folder not at all.
+    // A move also crosses file systems (as a copy, then the source removed; a source that changed during
+    // the copy stays, and the copy goes); a symbolic link moves as the link itself, a folder not at all.
     virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
     // MoveFile for an entry the caller has just found to be a file, following links: the move need not
     // look at it again before trying.

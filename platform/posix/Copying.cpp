@@ -69,12 +69,23 @@ bool CopyData(SystemCalls& sys, int from, const std::string& fromPath, off_t siz
     return CopyByReading(sys, from, fromPath, to, toPath);
 }
 
+// The errors by which a file system says that it cannot hold permission bits or times as asked (FAT,
+// exFAT and FUSE file systems): the data is what counts, as with mv and cp.
+bool CannotHoldAttributes(int error) {
+    return error == EPERM || error == ENOSYS || error == EOPNOTSUPP || error == EINVAL;
+}
+
+bool ApplyAttributes(SystemCalls& sys, int fd, const std::string& path, mode_t mode,
+                     const struct timespec times[2]) {
+    return (sys.ChangeMode(fd, path, mode) || CannotHoldAttributes(errno)) &&
+           (sys.SetTimes(fd, path, times) || CannotHoldAttributes(errno));
+}
+
 bool FillCopy(SystemCalls& sys, int from, const std::string& fromPath, const struct stat& info,
               FileDescriptor& to, const std::string& toPath, Durability durability) {
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
     return CopyData(sys, from, fromPath, info.st_size, to.Get(), toPath) &&
-           sys.ChangeMode(to.Get(), toPath, info.st_mode & PermissionBits) &&
-           sys.SetTimes(to.Get(), toPath, times) &&
+           ApplyAttributes(sys, to.Get(), toPath, info.st_mode & PermissionBits, times) &&
            (durability == Durability::Lazy || sys.Sync(to.Get(), toPath)) && to.Close();
 }
 
@@ -99,6 +110,19 @@ bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct sta
     target.Close();
     sys.Unlink(to);
     errno = error;
+    return false;
+}
+
+bool StillAsSeen(SystemCalls& sys, const std::string& path, const struct stat& seen) {
+    struct stat now;
+    if (!sys.LinkStat(path, now)) return false;
+    const auto same = [](const struct timespec& a, const struct timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
+    if (IsSameFile(now, seen) && now.st_size == seen.st_size && same(now.st_mtim, seen.st_mtim) &&
+        same(now.st_ctim, seen.st_ctim))
+        return true;
+    errno = EBUSY;
     return false;
 }
 
@@ -156,6 +180,7 @@ bool TreeCopy::CopyEntry(const std::string& from, const std::string& to, const s
         return false;
     }
     entries_.push_back({relative, false});
+    entries_.back().Seen = info;
     return true;
 }
 
@@ -164,7 +189,7 @@ bool TreeCopy::ApplyFolderAttributes(const std::string& root, Entry& folder) {
     FileDescriptor fd = sys_.Open(path, O_RDONLY | O_DIRECTORY);
     if (!fd.IsOpen()) return false;
     folder.AttributesApplied = true;
-    return sys_.ChangeMode(fd.Get(), path, folder.FolderMode) && sys_.SetTimes(fd.Get(), path, folder.Times);
+    return ApplyAttributes(sys_, fd.Get(), path, folder.FolderMode, folder.Times);
 }
 
 bool TreeCopy::RemoveCopies(const std::string& root) {
@@ -179,6 +204,8 @@ bool TreeCopy::RemoveCopies(const std::string& root) {
 
 bool TreeCopy::RemoveOriginals(const std::string& root, bool& removedAny) {
     removedAny = false;
+    for (const Entry& entry : entries_)
+        if (!entry.IsFolder && !StillAsSeen(sys_, Join(root, entry.Relative), entry.Seen)) return false;
     for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
         if (!Remove(root, *entry)) return false;
         removedAny = true;

@@ -11,6 +11,10 @@ inline bool IsSameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// Whether the entry at `path` is still the one that `seen` describes: the same file, with the same size
+// and times. A write or a replacement since (an editor saving over it) shows here; errno is EBUSY then.
+bool StillAsSeen(SystemCalls& sys, const std::string& path, const struct stat& seen);
+
 // Whether a copy must be on the disk before the call returns: a move deletes its source right after.
 enum class Durability { Lazy, Synced };
 
@@ -45,7 +49,8 @@ class TreeCopy {
     // Removes the entries created below `root` by Copy, the last first. False when one stays.
     bool RemoveCopies(const std::string& root);
     // Removes the originals of the copied entries below `root`, the last first; false when one stays.
-    // `removedAny` tells whether at least one was removed.
+    // `removedAny` tells whether at least one was removed. None is removed when a file or link changed
+    // since it was copied: its copy would be out of date.
     bool RemoveOriginals(const std::string& root, bool& removedAny);
 
   private:
@@ -55,6 +60,7 @@ class TreeCopy {
         mode_t FolderMode = 0;
         struct timespec Times[2] = {};
         bool AttributesApplied = false;
+        struct stat Seen = {}; // of a file or link, when it was copied
     };
 
     bool CopyContent(const std::string& from, const std::string& to, const std::string& relative);

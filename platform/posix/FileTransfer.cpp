@@ -167,10 +167,12 @@ bool CopyForMove(SystemCalls& sys, const std::string& from, const struct stat& e
     return false;
 }
 
+// `entry` is what a look at `from` found just before: a source changed while it was copied stays, and
+// the copy goes.
 bool MoveFileAcross(SystemCalls& sys, const std::string& from, const struct stat& entry,
                     const std::string& to) {
     if (!CopyForMove(sys, from, entry, to)) return false;
-    if (sys.Unlink(from)) return true;
+    if (posix::StillAsSeen(sys, from, entry) && sys.Unlink(from)) return true;
     TakeBack(sys, to);
     return false;
 }

@@ -7,6 +7,8 @@
 #include "tests/platform/TreeSnapshot.h"
 
 #include <array>
+#include <cstring>
+#include <fstream>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -155,6 +157,49 @@ TEST_F(FileTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLeavesTheSourceWh
             EXPECT_FALSE(tree.Exists("out/a.txt"));
         }
     });
+}
+
+TEST_F(FileTransferTest, AMoveAcrossFileSystemsLeavesASourceThatChangedDuringTheCopy) {
+    // An editor saving while the copy is on its way to the disk: a longer file, or the same length.
+    const std::array<std::pair<const char*, std::ios::openmode>, 2> saves{
+        {{" and more", std::ios::app}, {"FIRST", std::ios::in | std::ios::out}}};
+    for (const auto move : FileMoves) for (const auto& [text, mode] : saves) {
+        TempDir tree;
+        const std::string from = tree.File("in/a.txt", "first");
+        tree.Folder("out");
+        FaultInjector faults;
+        CrossDevice(faults);
+        faults.RunBefore(Syscall::Sync, 1, [&] { std::fstream(from, mode) << text; });
+        PosixFileSystem crossing(&faults);
+        EXPECT_FALSE((crossing.*move)(from, tree / "out/a.txt")) << text;
+        EXPECT_EQ(tree.Read("in/a.txt"), mode & std::ios::app ? "first and more" : "FIRST");
+        EXPECT_FALSE(tree.Exists("out/a.txt")) << text;
+    }
+}
+
+// FAT, exFAT and FUSE file systems refuse permission bits or times in their own ways; the data counts.
+TEST_F(FileTransferTest, ADestinationThatCannotHoldModeOrTimesStillGetsEveryByte) {
+    for (const int error : {EPERM, ENOSYS, EOPNOTSUPP, EINVAL}) {
+        SCOPED_TRACE(std::strerror(error));
+        TempDir tree;
+        const std::string from = tree.File("in/a.txt", "content");
+        tree.Folder("out");
+        FaultInjector faults;
+        CrossDevice(faults);
+        for (const Syscall call : {Syscall::Chmod, Syscall::Utimens}) faults.FailPathsContaining("/out/", error, call);
+        PosixFileSystem limited(&faults);
+        ASSERT_TRUE(limited.CopyFile(from, tree / "out/copy.txt"));
+        ASSERT_TRUE(limited.MoveFile(from, tree / "out/a.txt"));
+        EXPECT_EQ(tree.Read("out/copy.txt"), "content");
+        EXPECT_EQ(tree.Read("out/a.txt"), "content");
+        EXPECT_FALSE(tree.Exists("in/a.txt"));
+    }
+    // Any other failure there still fails the copy, and leaves nothing.
+    FaultInjector faults;
+    faults.FailPathsContaining("/out/", EIO, Syscall::Chmod);
+    PosixFileSystem failing(&faults);
+    EXPECT_FALSE(failing.CopyFile(source, dir / "out/photo.jpg"));
+    EXPECT_FALSE(dir.Exists("out/photo.jpg"));
 }
 
 // A file system that refuses to rename without replacing: the move is a hard link and an unlink, or

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -174,6 +175,34 @@ TEST_F(FolderTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLosesNothing) {
             EXPECT_TRUE(failed->Kind == Syscall::Unlink || failed->Kind == Syscall::RemoveDir);
         },
         testing::ShortCampaignErrors);
+}
+
+TEST_F(FolderTransferTest, AMoveAcrossFileSystemsLeavesAFolderWhoseFileChangedDuringTheCopy) {
+    FaultInjector faults;
+    CrossDevice(faults);
+    // The tree is copied, then flushed once: a file of it saved in between makes the copy out of date.
+    faults.RunBefore(Syscall::Sync, 1, [&] { std::ofstream(dir / "in/Album/disc 1/notes.txt", std::ios::app) << "!"; });
+    PosixFileSystem crossing(&faults);
+    EXPECT_FALSE(crossing.MoveFolder(dir / "in/Album", dir / "out/Album"));
+    EXPECT_EQ(dir.Read("in/Album/disc 1/notes.txt"), "notes!");
+    EXPECT_EQ(FileContents(dir / "in/Album").size(), FileContents(dir / "out").size() + 3);
+    EXPECT_TRUE(testing::Content(dir / "out").empty());
+}
+
+// As FAT through FUSE: no rename without replacing, no hard links, no permission bits. A move inside
+// that file system is a copy, then the originals removed.
+TEST_F(FolderTransferTest, AFileSystemWithoutSafeRenamesLinksOrModesStillTakesMovesAndCopies) {
+    FaultInjector faults;
+    faults.FailPathsContaining("/out/", EINVAL, Syscall::Rename);
+    faults.FailPathsContaining("/out/", EPERM, Syscall::Link);
+    faults.FailPathsContaining("/out/", ENOSYS, Syscall::Chmod);
+    PosixFileSystem limited(&faults);
+    const auto files = FileContents(dir / "in/Album");
+    ASSERT_TRUE(limited.CopyFolder(dir / "in/Album", dir / "out/Copy"));
+    ASSERT_TRUE(limited.MoveFolder(dir / "in/Album", dir / "out/Album"));
+    EXPECT_FALSE(dir.Exists("in/Album"));
+    EXPECT_EQ(FileContents(dir / "out/Album"), files);
+    EXPECT_EQ(FileContents(dir / "out/Copy"), files);
 }
 
 TEST_F(FolderTransferTest, AnyFailingCallOfACopyLeavesNoPartialCopy) {

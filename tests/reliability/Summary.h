@@ -15,4 +15,13 @@ struct GroupFigures {
 
 void ReportGroup(const std::string& group, const GroupFigures& figures, const std::string& note = {});
 
+// The file-system matrix: how many kinds were mounted, how many runs were made and undone on them.
+struct MountFigures {
+    std::int64_t Mounted = 0;
+    std::int64_t RoundTrips = 0;
+    std::int64_t FilesLost = 0;
+};
+
+void ReportFileSystems(const MountFigures& figures, const std::string& note = {});
+
 } // namespace varnolt::reliability
