@@ -85,6 +85,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QSplitter;
+class QStackedWidget;
 class QStatusBar;
 class QToolButton;
 class QTreeView;
@@ -293,6 +294,7 @@ public slots:
     void FormClose();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -339,12 +341,14 @@ private:
     // A type group's extension list is its check box's tooltip; the option follows it.
     void SyncGroupTypes(QCheckBox* group);
     void CentreCaptionPanel(QWidget* panel);
+    void StyleCaptionPanels();
     // Runs one toolbar command unless one is in progress; then finishes what the command left to the window.
     template <typename Command> void RunCommand(Command command);
     void AfterCommand();
     void ShowStatusTexts();
 
     void SetRemoveEnabled(bool enabled);
+    QIcon SourceIcon(const std::string& path);
     void ShowWordList(const TextFileContent& content);
     SettingsPlaces SettingsPlacesOfWindow();
     void LoadStoredSettings();
@@ -363,6 +367,9 @@ private:
     // While rows are added or removed in a batch the options take the list once, at its end.
     bool changingSourceRows_ = false;
     varnolt::Engine engine_;
+    // The method panels share one place; the empty page stands for an entry without a method.
+    QStackedWidget* methodPanels_;
+    QWidget* noMethodPanel_;
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;
     bool busyCursor_ = false;

@@ -1,5 +1,6 @@
 // The frame of the main window: navigation tree, work area with toolbar, source list, result location and
 // result tree, and the status bar. The option column is built in TForm1Panels.cpp.
+#include "ui/DesignSize.h"
 #include "ui/FileIcons.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/TForm1.h"
@@ -16,10 +17,10 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,13 +33,19 @@ namespace varnolt {
 
 namespace {
 
+// The sizes of the design at the design font: the sizes at start and the least ones, never limits.
+constexpr QSize kClientSizeAtStart{890, 600};
 constexpr int kNavigationTreeWidth = 171;
 constexpr int kSourceAreaHeight = 216;
-constexpr int kToolbarHeight = 52;
 constexpr QSize kToolButtonSize{47, 52};
 constexpr int kLocationBarHeight = 37;
 constexpr int kLocationButtonSize = 28;
+constexpr int kLocationButtonStep = 35;
+constexpr int kLocationBoxGap = 5;
 constexpr int kStatusPanel0Width = 750;
+constexpr int kCaptionPixelSize = 16;
+// A blue as light as a dark list needs to be read on.
+constexpr QRgb kBlueOnDark = 0xff8ab4f8;
 
 const char* const kMethodEntries[] = {"by file date", "by file name", "by file number", "by file type",
                                       "by file size"};
@@ -53,10 +60,44 @@ QIcon ThemedGlyph(const char* themeName, const char* glyph) {
     return QIcon::fromTheme(QLatin1String(themeName), Glyph(glyph));
 }
 
+// A toolbar button is at least as large as the design draws it, and larger when its caption needs more.
+class ToolbarButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+    QSize sizeHint() const override { return QToolButton::sizeHint().expandedTo(kToolButtonSize); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+// The navigation tree shows every entry whole, open or not, and is never narrower than the design.
+class NavigationTree : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    QSize sizeHint() const override { return {EntriesSize().width(), QTreeWidget::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return EntriesSize(); }
+
+private:
+    QSize EntriesSize() const {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        int width = 0;
+        int height = 0;
+        for (QTreeWidgetItemIterator it(const_cast<NavigationTree*>(this)); *it; ++it) {
+            const QModelIndex index = indexFromItem(*it);
+            const QSize entry = itemDelegate()->sizeHint(option, index);
+            int depth = 0;
+            for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) ++depth;
+            width = std::max(width, entry.width() + depth * indentation());
+            height += entry.height();
+        }
+        const int frame = 2 * frameWidth();
+        return {std::max(kNavigationTreeWidth, width + frame), height + frame};
+    }
+};
+
 // A flat toolbar button with its glyph above its caption.
 QToolButton* NewToolButton(QWidget* parent, const char* name, const char* caption, const char* hint,
                            const char* glyph, const char* themeIcon, bool bold) {
-    auto* button = new QToolButton(parent);
+    auto* button = new ToolbarButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setText(QLatin1String(caption));
     button->setToolTip(QLatin1String(hint));
@@ -69,8 +110,7 @@ QToolButton* NewToolButton(QWidget* parent, const char* name, const char* captio
         font.setBold(true);
         button->setFont(font);
     }
-    // The desktop's font may be wider than the button; then the button grows rather than cut its caption.
-    button->setFixedSize(std::max(kToolButtonSize.width(), button->sizeHint().width()), kToolButtonSize.height());
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return button;
 }
 
@@ -83,33 +123,9 @@ QFrame* NewCaptionPanel(QWidget* over, const char* name, const char* caption) {
     layout->setContentsMargins(8, 8, 8, 8);
     auto* label = new QLabel(QLatin1String(caption), panel);
     label->setObjectName(QLatin1String(name) + QStringLiteral("Caption"));
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPixelSize(16);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    label->setPalette(palette);
     layout->addWidget(label, 0, Qt::AlignHCenter);
     return panel;
 }
-
-// Rows of the source list show the icon of their path, looked up when first drawn.
-class SourceRowIcons : public QStyledItemDelegate {
-public:
-    SourceRowIcons(FileIcons& icons, QObject* parent) : QStyledItemDelegate(parent), icons_(icons) {}
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (!option->icon.isNull()) return;
-        option->icon = icons_.ForPath(index.data().toString());
-        option->features |= QStyleOptionViewItem::HasDecoration;
-    }
-
-private:
-    FileIcons& icons_;
-};
 
 } // namespace
 
@@ -133,13 +149,15 @@ TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& sh
     columns->addWidget(BuildWorkArea(), 1);
     setCentralWidget(client);
     BuildStatusBar();
+    StyleCaptionPanels();
 
     BindOptions();
     ConnectInterlocks();
     ConnectCommands();
 
-    setMinimumSize(720, 560);
-    resize(890, 600);
+    // The window is never smaller than its content needs at the current font; that is its minimum size.
+    layout()->activate();
+    resize(kClientSizeAtStart.expandedTo(minimumSizeHint()));
     layout()->activate();
     Splitter1->setSizes({kSourceAreaHeight, Splitter1->height() - kSourceAreaHeight - Splitter1->handleWidth()});
     CentreOnScreen();
@@ -174,15 +192,18 @@ void TForm1::CentreOnScreen() {
 }
 
 void TForm1::BuildNavigationTree() {
-    TreeView1 = new QTreeWidget(this);
+    TreeView1 = new NavigationTree(this);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setFixedWidth(kNavigationTreeWidth);
+    TreeView1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     TreeView1->setHeaderHidden(true);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setIconSize({24, 24});
     TreeView1->setIndentation(27);
-    // The top entry needs no branch of its own: the width goes to the entries' captions.
+    // The top entry needs no branch of its own: the width goes to the entries' captions. Without a branch
+    // mark the user could not open it again, so the entries stay open.
     TreeView1->setRootIsDecorated(false);
+    TreeView1->setItemsExpandable(false);
+    TreeView1->setExpandsOnDoubleClick(false);
     TreeView1->setFrameShape(QFrame::NoFrame);
 
     auto* top = new QTreeWidgetItem(TreeView1, {QStringLiteral("Auto-Classify Files")});
@@ -229,7 +250,7 @@ QWidget* TForm1::BuildWorkArea() {
 void TForm1::BuildToolbar() {
     Panel3 = new QWidget(Panel5);
     Panel3->setObjectName(QStringLiteral("Panel3"));
-    Panel3->setFixedHeight(kToolbarHeight);
+    Panel3->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(Panel3);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(0);
@@ -269,7 +290,6 @@ void TForm1::BuildSourceList() {
     ListView1->setUniformRowHeights(true);
     ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setItemDelegate(new SourceRowIcons(*fileIcons_, ListView1));
 
     PopupMenu2 = new QMenu(ListView1);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
@@ -295,40 +315,49 @@ void TForm1::BuildSourceList() {
 }
 
 void TForm1::BuildResultLocationBar() {
-    Panel9 = new QWidget(Panel5);
+    Panel9 = new DesignSizedPanel({0, kLocationBarHeight}, Panel5);
     Panel9->setObjectName(QStringLiteral("Panel9"));
-    Panel9->setFixedHeight(kLocationBarHeight);
+    Panel9->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     ResultLocationLabel = new QLabel(QStringLiteral("Result Location: "), Panel9);
     ResultLocationLabel->setObjectName(QStringLiteral("ResultLocationLabel"));
     QFont bold = ResultLocationLabel->font();
     bold.setBold(true);
     ResultLocationLabel->setFont(bold);
-    ResultLocationLabel->adjustSize();
-    ResultLocationLabel->move(6, (kLocationBarHeight - ResultLocationLabel->height()) / 2);
 
     ComboBox4 = new QComboBox(Panel9);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     ComboBox4->setEditable(true);
     ComboBox4->setCompleter(nullptr);
     ComboBox4->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox4->adjustSize();
-    ComboBox4->move(ResultLocationLabel->geometry().right() + 4, (kLocationBarHeight - ComboBox4->height()) / 2);
+    ComboBox4->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
-    const int buttonTop = (kLocationBarHeight - kLocationButtonSize) / 2;
     SpeedButton6 = new QToolButton(Panel9);
     SpeedButton6->setObjectName(QStringLiteral("SpeedButton6"));
     SpeedButton6->setToolTip(QStringLiteral("Select a folder"));
     SpeedButton6->setIcon(Glyph("select-folder"));
     SpeedButton6->setAutoRaise(true);
-    SpeedButton6->setGeometry(0, buttonTop, kLocationButtonSize, kLocationButtonSize);
+    SpeedButton6->setFixedSize(kLocationButtonSize, kLocationButtonSize);
     SpeedButton9 = new QToolButton(Panel9);
     SpeedButton9->setObjectName(QStringLiteral("SpeedButton9"));
     SpeedButton9->setToolTip(QStringLiteral("Open the folder"));
     SpeedButton9->setIcon(Glyph("open-folder"));
     SpeedButton9->setAutoRaise(true);
-    SpeedButton9->setGeometry(0, buttonTop, kLocationButtonSize, kLocationButtonSize);
-    Panel9->installEventFilter(this);
+    SpeedButton9->setFixedSize(kLocationButtonSize, kLocationButtonSize);
+
+    // The open-folder button 35 px left of the bar's right edge, the select-folder button 35 px left of
+    // it, the location box ending 5 px before that and taking every width the label leaves.
+    const int buttonGap = kLocationButtonStep - kLocationButtonSize;
+    auto* row = new QHBoxLayout(Panel9);
+    row->setContentsMargins(6, 0, buttonGap, 0);
+    row->setSpacing(0);
+    row->addWidget(ResultLocationLabel);
+    row->addSpacing(4);
+    row->addWidget(ComboBox4, 1);
+    row->addSpacing(kLocationBoxGap);
+    row->addWidget(SpeedButton6);
+    row->addSpacing(buttonGap);
+    row->addWidget(SpeedButton9);
 }
 
 void TForm1::BuildResultTree() {
@@ -374,6 +403,30 @@ void TForm1::BuildStatusBar() {
     statusTimer_.setSingleShot(true);
     statusTimer_.setInterval(PreviewTreeModel::kBatchMilliseconds);
     connect(&statusTimer_, &QTimer::timeout, this, &TForm1::ShowStatusTexts);
+}
+
+// The two invitations are blue and bold, 16 px at the design font and a third larger than the text at a
+// larger one. On a dark list the blue is a light one, so that it stays readable.
+void TForm1::StyleCaptionPanels() {
+    const int textPixels = QFontInfo(font()).pixelSize();
+    const int captionPixels = std::max(kCaptionPixelSize, (textPixels * 4 + 1) / 3);
+    for (const QFrame* panel : {Panel14, Panel15}) {
+        auto* caption = panel->findChild<QLabel*>(panel->objectName() + QStringLiteral("Caption"));
+        const QColor background = panel->parentWidget()->palette().color(QPalette::Base);
+        const QColor blue = background.lightness() < 128 ? QColor::fromRgb(kBlueOnDark) : QColor(Qt::blue);
+        QFont font = caption->font();
+        font.setBold(true);
+        font.setPixelSize(captionPixels);
+        caption->setFont(font);
+        // A style sheet, as a palette would give way to the desktop's or the user's style sheet.
+        const QString colour = QStringLiteral("color: %1;").arg(blue.name());
+        if (caption->styleSheet() != colour) caption->setStyleSheet(colour);
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) StyleCaptionPanels();
 }
 
 void TForm1::CentreCaptionPanel(QWidget* panel) {

@@ -1,5 +1,6 @@
 // The option column: the five method panels above the general options, and the binding of every option
 // control to its field of ClassifyOptions.
+#include "ui/DesignSize.h"
 #include "ui/TForm1.h"
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,14 +25,16 @@ constexpr int kOptionColumnWidth = 172;
 constexpr int kGeneralOptionsHeight = 291;
 constexpr int kSubOptionIndent = 16;
 
-QWidget* NewPanel(QWidget* parent, const char* name) {
-    auto* panel = new QWidget(parent);
+// A panel whose controls stand in rows from top to bottom.
+QWidget* WithRows(QWidget* panel, const char* name) {
     panel->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 6, 6, 4);
     layout->setSpacing(2);
     return panel;
 }
+
+QWidget* NewPanel(QWidget* parent, const char* name) { return WithRows(new QWidget(parent), name); }
 
 QVBoxLayout* RowsOf(QWidget* panel) { return static_cast<QVBoxLayout*>(panel->layout()); }
 
@@ -132,22 +136,25 @@ std::vector<std::string> LinesOf(const QPlainTextEdit* memo) {
 } // namespace
 
 QWidget* TForm1::BuildOptionColumn() {
-    Panel7 = new QWidget(this);
+    Panel7 = new DesignSizedPanel({kOptionColumnWidth, 0}, this);
     Panel7->setObjectName(QStringLiteral("Panel7"));
-    Panel7->setFixedWidth(kOptionColumnWidth);
+    // As wide as its widest panel needs, whichever is shown: the column does not jump between methods.
+    Panel7->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(Panel7);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    methodPanels_ = new QStackedWidget(Panel7);
+    methodPanels_->setObjectName(QStringLiteral("MethodPanels"));
     BuildDatePanel();
     BuildNamePanel();
     BuildTypePanel();
     BuildSizePanel();
     BuildNumberPanel();
-    // The method panels share one place; at most one is shown.
-    for (QWidget* panel : {Panel12, Panel1, Panel10, Panel11, Panel13}) {
-        layout->addWidget(panel, 1);
-        panel->setVisible(panel == Panel12);
-    }
+    noMethodPanel_ = new QWidget(methodPanels_);
+    for (QWidget* panel : {Panel12, Panel1, Panel10, Panel11, Panel13, noMethodPanel_}) methodPanels_->addWidget(panel);
+    methodPanels_->setCurrentWidget(Panel12);
+    // The method panel takes the height the general options leave, also when no method is shown.
+    layout->addWidget(methodPanels_, 1);
     BuildGeneralOptions();
     layout->addWidget(Panel4);
     return Panel7;
@@ -254,8 +261,8 @@ void TForm1::BuildNumberPanel() {
 }
 
 void TForm1::BuildGeneralOptions() {
-    Panel4 = NewPanel(Panel7, "Panel4");
-    Panel4->setFixedHeight(kGeneralOptionsHeight);
+    Panel4 = WithRows(new DesignSizedPanel({0, kGeneralOptionsHeight}, Panel7), "Panel4");
+    Panel4->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     RowsOf(Panel4)->addWidget(NewLabel(Panel4, "[More Options]"), 0, Qt::AlignHCenter);
     CheckBox3 = NewCheckBox(Panel4, "CheckBox3", "Move source files", true, "or Copy if dont select Move");
     CheckBox4 = NewCheckBox(Panel4, "CheckBox4", "Include subfolders", false);

@@ -2,6 +2,7 @@
 // files, the result folder's history, and the buttons that pick and open it.
 #include "engine/Messages.h"
 #include "ui/DataFolder.h"
+#include "ui/FileIcons.h"
 #include "ui/PersistedFields.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/SourceListOrder.h"
@@ -36,10 +37,11 @@ constexpr const char* kAnyFileFilter = "All Files (*)";
 QString Readable(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string NativePath(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
-QTreeWidgetItem* NewSourceRow(const std::string& path) {
+QTreeWidgetItem* NewSourceRow(const std::string& path, const QIcon& icon) {
     auto* row = new QTreeWidgetItem({Readable(path)});
     // The bytes themselves, for a name that is not UTF-8.
     row->setData(0, Qt::UserRole, QByteArray::fromStdString(path));
+    row->setIcon(0, icon);
     return row;
 }
 
@@ -104,6 +106,14 @@ void TForm1::ConnectSourceList() {
     ComboBox4->view()->installEventFilter(events);
 }
 
+// Worked out once, when the row is added: a look at the disk at every paint would freeze the window on a
+// source whose network mount hangs.
+QIcon TForm1::SourceIcon(const std::string& path) {
+    if (fs_.FolderExists(path)) return fileIcons_->ForFolder();
+    const std::size_t slash = path.rfind('/');
+    return fileIcons_->ForFileName(Readable(slash == std::string::npos ? path : path.substr(slash + 1)));
+}
+
 std::string TForm1::BrowseForFolder(const std::string& title) { return dialogs_.BrowseForFolder(title); }
 
 void TForm1::AddSources(const std::vector<std::string>& paths) {
@@ -115,7 +125,7 @@ void TForm1::AddSources(const std::vector<std::string>& paths) {
         if (!listed.insert(path).second) continue;
         const std::size_t at = SourceInsertPosition(rows, path);
         rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), path);
-        ListView1->insertTopLevelItem(static_cast<int>(at), NewSourceRow(path));
+        ListView1->insertTopLevelItem(static_cast<int>(at), NewSourceRow(path, SourceIcon(path)));
     }
     changingSourceRows_ = false;
     SyncSourceList();
@@ -185,7 +195,7 @@ void TForm1::Button1Click() {
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return CompareSourcePaths(a, b) < 0; });
     QList<QTreeWidgetItem*> rows;
-    for (const std::string& line : lines) rows.append(NewSourceRow(line));
+    for (const std::string& line : lines) rows.append(NewSourceRow(line, SourceIcon(line)));
     ListView1->addTopLevelItems(rows);
     Panel14->hide();
 }
