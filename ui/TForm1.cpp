@@ -26,7 +26,7 @@ namespace varnolt {
 
 namespace {
 
-constexpr const char* kFolderSizeRefused = "Do not support folder size.";
+constexpr const char* kFolderSizeRefused = QT_TRANSLATE_NOOP("varnolt::TForm1", "Do not support folder size.");
 // What the status bar's panel 1 leaves to the size grip and its own minimum.
 constexpr int kStatusPanel1Reserve = 226;
 
@@ -140,7 +140,7 @@ void TForm1::CheckBox5Click() {
 }
 
 void TForm1::RefuseFolderSizeOption(QCheckBox* box) {
-    boxes_.Show(kFolderSizeRefused, Messages::Information, Buttons::Ok, Icon::Information);
+    boxes_.Show(tr(kFolderSizeRefused).toStdString(), Messages::Information, Buttons::Ok, Icon::Information);
     box->setChecked(false);
 }
 

@@ -94,13 +94,16 @@ private:
     }
 };
 
-// A flat toolbar button with its glyph above its caption.
-QToolButton* NewToolButton(QWidget* parent, const char* name, const char* caption, const char* hint,
-                           const char* glyph, const char* themeIcon, bool bold) {
+// A flat toolbar button with its glyph above its caption. Alt with its letter reaches it from the
+// keyboard; the caption stays as it is and the tooltip tells the key.
+QToolButton* NewToolButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                           const char* glyph, const char* themeIcon, bool bold, Qt::Key altKey) {
     auto* button = new ToolbarButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setText(QLatin1String(caption));
-    button->setToolTip(QLatin1String(hint));
+    button->setText(caption);
+    const QKeySequence key(QKeyCombination(Qt::AltModifier, altKey));
+    button->setShortcut(key);
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(hint, key.toString(QKeySequence::NativeText)));
     button->setIcon(ThemedGlyph(themeIcon, glyph));
     button->setIconSize({24, 24});
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -115,13 +118,13 @@ QToolButton* NewToolButton(QWidget* parent, const char* name, const char* captio
 }
 
 // A caption that lies over an empty list or tree, inviting the first step.
-QFrame* NewCaptionPanel(QWidget* over, const char* name, const char* caption) {
+QFrame* NewCaptionPanel(QWidget* over, const char* name, const QString& caption) {
     auto* panel = new QFrame(over);
     panel->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(panel);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(8, 8, 8, 8);
-    auto* label = new QLabel(QLatin1String(caption), panel);
+    auto* label = new QLabel(caption, panel);
     label->setObjectName(QLatin1String(name) + QStringLiteral("Caption"));
     layout->addWidget(label, 0, Qt::AlignHCenter);
     return panel;
@@ -135,7 +138,7 @@ TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& sh
       engine_(options_, {fs, boxes, pump, shell, *this}, dataFolder), fileIcons_(std::make_unique<FileIcons>()) {
     InitVarnoltResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Varnolt [ classify many files automatically ]"));
+    setWindowTitle(tr("Varnolt [ classify many files automatically ]"));
     setWindowIcon(Glyph("varnolt"));
     LoadImages();
 
@@ -206,6 +209,8 @@ void TForm1::BuildNavigationTree() {
     TreeView1->setExpandsOnDoubleClick(false);
     TreeView1->setFrameShape(QFrame::NoFrame);
 
+    TreeView1->setAccessibleName(tr("Classification methods"));
+    // The entries' own texts choose the method, so they stay in English.
     auto* top = new QTreeWidgetItem(TreeView1, {QStringLiteral("Auto-Classify Files")});
     top->setIcon(0, ImageList1[0]);
     for (std::size_t i = 0; i < std::size(kMethodEntries); ++i) {
@@ -254,23 +259,24 @@ void TForm1::BuildToolbar() {
     auto* layout = new QHBoxLayout(Panel3);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(0);
-    SpeedButton1 = NewToolButton(Panel3, "SpeedButton1", "Run", "Classify Now", "run", "media-playback-start", true);
-    SpeedButton11 = NewToolButton(Panel3, "SpeedButton11", "Stop", "Stop", "stop", "process-stop", false);
-    SpeedButton12 = NewToolButton(Panel3, "SpeedButton12", "Preview", "Preview result", "preview",
-                                  "document-print-preview", false);
-    SpeedButton4 = NewToolButton(Panel3, "SpeedButton4", "Folder", "Add a folder", "add-folder", "folder-new", true);
-    SpeedButton7 = NewToolButton(Panel3, "SpeedButton7", "Files", "Add files", "add-files", "document-open", false);
-    SpeedButton2 = NewToolButton(Panel3, "SpeedButton2", "Remove", "Delete", "remove", "list-remove", false);
-    SpeedButton10 =
-        NewToolButton(Panel3, "SpeedButton10", "Undo", "Undo the last operation", "undo", "edit-undo", true);
-    SpeedButton13 = NewToolButton(Panel3, "SpeedButton13", "Help", "Read help ", "help", "help-contents", false);
-    SpeedButton8 = NewToolButton(Panel3, "SpeedButton8", "Close", "Exit", "close", "application-exit", false);
-    // Alt+letter reaches each button from the keyboard; the captions stay exactly as shown.
-    const std::pair<QToolButton*, Qt::Key> altKeys[] = {
-        {SpeedButton1, Qt::Key_R},  {SpeedButton11, Qt::Key_S}, {SpeedButton12, Qt::Key_P},
-        {SpeedButton4, Qt::Key_F},  {SpeedButton7, Qt::Key_I},  {SpeedButton2, Qt::Key_E},
-        {SpeedButton10, Qt::Key_U}, {SpeedButton13, Qt::Key_H}, {SpeedButton8, Qt::Key_C}};
-    for (const auto& [button, key] : altKeys) button->setShortcut(QKeyCombination(Qt::AltModifier, key));
+    SpeedButton1 = NewToolButton(Panel3, "SpeedButton1", tr("Run"), tr("Classify Now"), "run", "media-playback-start",
+                                 true, Qt::Key_R);
+    SpeedButton11 = NewToolButton(Panel3, "SpeedButton11", tr("Stop"), tr("Stop"), "stop", "process-stop", false,
+                                  Qt::Key_S);
+    SpeedButton12 = NewToolButton(Panel3, "SpeedButton12", tr("Preview"), tr("Preview result"), "preview",
+                                  "document-print-preview", false, Qt::Key_P);
+    SpeedButton4 = NewToolButton(Panel3, "SpeedButton4", tr("Folder"), tr("Add a folder"), "add-folder", "folder-new",
+                                 true, Qt::Key_F);
+    SpeedButton7 = NewToolButton(Panel3, "SpeedButton7", tr("Files"), tr("Add files"), "add-files", "document-open",
+                                 false, Qt::Key_I);
+    SpeedButton2 = NewToolButton(Panel3, "SpeedButton2", tr("Remove"), tr("Delete"), "remove", "list-remove", false,
+                                 Qt::Key_E);
+    SpeedButton10 = NewToolButton(Panel3, "SpeedButton10", tr("Undo"), tr("Undo the last operation"), "undo",
+                                  "edit-undo", true, Qt::Key_U);
+    SpeedButton13 = NewToolButton(Panel3, "SpeedButton13", tr("Help"), tr("Read help "), "help", "help-contents",
+                                  false, Qt::Key_H);
+    SpeedButton8 = NewToolButton(Panel3, "SpeedButton8", tr("Close"), tr("Exit"), "close", "application-exit", false,
+                                 Qt::Key_C);
     for (QToolButton* button : {SpeedButton1, SpeedButton11, SpeedButton12, SpeedButton4, SpeedButton7, SpeedButton2,
                                 SpeedButton10, SpeedButton13, SpeedButton8})
         layout->addWidget(button);
@@ -284,7 +290,8 @@ void TForm1::BuildSourceList() {
     ListView1 = new QTreeWidget(Panel5);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setColumnCount(1);
-    ListView1->setHeaderLabels({QStringLiteral("Add folder and file to be classified")});
+    ListView1->setHeaderLabels({tr("Add folder and file to be classified")});
+    ListView1->setAccessibleName(tr("Folders and files to classify"));
     ListView1->header()->setSectionsClickable(false);
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
@@ -293,19 +300,19 @@ void TForm1::BuildSourceList() {
 
     PopupMenu2 = new QMenu(ListView1);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    AddFolder1 = PopupMenu2->addAction(QStringLiteral("Add Folder"));
+    AddFolder1 = PopupMenu2->addAction(tr("Add Folder"));
     AddFolder1->setObjectName(QStringLiteral("AddFolder1"));
-    Delete1 = PopupMenu2->addAction(QStringLiteral("Delete"));
+    Delete1 = PopupMenu2->addAction(tr("Delete"));
     Delete1->setObjectName(QStringLiteral("Delete1"));
     Delete1->setEnabled(false);
-    AddFiles1 = PopupMenu2->addAction(QStringLiteral("Add Files"));
+    AddFiles1 = PopupMenu2->addAction(tr("Add Files"));
     AddFiles1->setObjectName(QStringLiteral("AddFiles1"));
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu2->popup(ListView1->viewport()->mapToGlobal(at)); });
 
-    Panel14 = NewCaptionPanel(ListView1->viewport(), "Panel14", "Add folder or files here");
-    Button1 = new QPushButton(QStringLiteral("Load last list"), Panel14);
+    Panel14 = NewCaptionPanel(ListView1->viewport(), "Panel14", tr("Add folder or files here"));
+    Button1 = new QPushButton(tr("Load last list"), Panel14);
     Button1->setObjectName(QStringLiteral("Button1"));
     Panel14->layout()->addWidget(Button1);
     Panel14->layout()->setAlignment(Button1, Qt::AlignHCenter);
@@ -319,7 +326,7 @@ void TForm1::BuildResultLocationBar() {
     Panel9->setObjectName(QStringLiteral("Panel9"));
     Panel9->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
-    ResultLocationLabel = new QLabel(QStringLiteral("Result Location: "), Panel9);
+    ResultLocationLabel = new QLabel(tr("Result Location: "), Panel9);
     ResultLocationLabel->setObjectName(QStringLiteral("ResultLocationLabel"));
     QFont bold = ResultLocationLabel->font();
     bold.setBold(true);
@@ -331,16 +338,19 @@ void TForm1::BuildResultLocationBar() {
     ComboBox4->setCompleter(nullptr);
     ComboBox4->setInsertPolicy(QComboBox::NoInsert);
     ComboBox4->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    ResultLocationLabel->setBuddy(ComboBox4);
 
     SpeedButton6 = new QToolButton(Panel9);
     SpeedButton6->setObjectName(QStringLiteral("SpeedButton6"));
-    SpeedButton6->setToolTip(QStringLiteral("Select a folder"));
+    SpeedButton6->setToolTip(tr("Select a folder"));
+    SpeedButton6->setAccessibleName(SpeedButton6->toolTip());
     SpeedButton6->setIcon(Glyph("select-folder"));
     SpeedButton6->setAutoRaise(true);
     SpeedButton6->setFixedSize(kLocationButtonSize, kLocationButtonSize);
     SpeedButton9 = new QToolButton(Panel9);
     SpeedButton9->setObjectName(QStringLiteral("SpeedButton9"));
-    SpeedButton9->setToolTip(QStringLiteral("Open the folder"));
+    SpeedButton9->setToolTip(tr("Open the folder"));
+    SpeedButton9->setAccessibleName(SpeedButton9->toolTip());
     SpeedButton9->setIcon(Glyph("open-folder"));
     SpeedButton9->setAutoRaise(true);
     SpeedButton9->setFixedSize(kLocationButtonSize, kLocationButtonSize);
@@ -376,7 +386,8 @@ void TForm1::BuildResultTree() {
     engine_.Preview().SetView(previewModel_);
     connect(previewModel_, &PreviewTreeModel::rootExpandRequested, TreeView2, &QTreeView::expand);
 
-    Panel15 = NewCaptionPanel(TreeView2->viewport(), "Panel15", "Preview results here");
+    TreeView2->setAccessibleName(tr("Preview results"));
+    Panel15 = NewCaptionPanel(TreeView2->viewport(), "Panel15", tr("Preview results here"));
     TreeView2->viewport()->installEventFilter(this);
     Panel15->installEventFilter(this);
 }

@@ -29,10 +29,10 @@ namespace varnolt {
 
 namespace {
 
-constexpr const char* kAddFolderTitle = "Add a folder to list";
-constexpr const char* kSelectResultTitle = "Select a folder to Save result";
-constexpr const char* kResultFolderMissing = "The result folder does not exist!";
-constexpr const char* kAnyFileFilter = "All Files (*)";
+constexpr const char* kAddFolderTitle = QT_TRANSLATE_NOOP("varnolt::TForm1", "Add a folder to list");
+constexpr const char* kSelectResultTitle = QT_TRANSLATE_NOOP("varnolt::TForm1", "Select a folder to Save result");
+constexpr const char* kResultFolderMissing = QT_TRANSLATE_NOOP("varnolt::TForm1", "The result folder does not exist!");
+constexpr const char* kAnyFileFilter = QT_TRANSLATE_NOOP("varnolt::TForm1", "All Files (*)");
 
 QString Readable(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string NativePath(const QString& text) { return QFile::encodeName(text).toStdString(); }
@@ -132,14 +132,14 @@ void TForm1::AddSources(const std::vector<std::string>& paths) {
 }
 
 void TForm1::SpeedButton4Click() {
-    const std::string folder = BrowseForFolder(kAddFolderTitle);
+    const std::string folder = BrowseForFolder(tr(kAddFolderTitle).toStdString());
     if (folder.empty()) return;
     AddSources({folder});
     Panel14->hide();
 }
 
 void TForm1::SpeedButton7Click() {
-    const auto files = dialogs_.OpenFiles(kAnyFileFilter, true);
+    const auto files = dialogs_.OpenFiles(tr(kAnyFileFilter).toStdString(), true);
     if (files.empty()) return;
     AddSources(files);
     Panel14->hide();
@@ -201,7 +201,7 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::SpeedButton6Click() {
-    const std::string folder = BrowseForFolder(kSelectResultTitle);
+    const std::string folder = BrowseForFolder(tr(kSelectResultTitle).toStdString());
     if (folder.empty()) return;
     ComboBox4->setEditText(Readable(folder));
 }
@@ -211,7 +211,7 @@ void TForm1::SpeedButton9Click() {
     if (fs_.FolderExists(location))
         shell_.OpenFolder(location);
     else
-        boxes_.Show(kResultFolderMissing, Messages::Information, Buttons::Ok, Icon::Information);
+        boxes_.Show(tr(kResultFolderMissing).toStdString(), Messages::Information, Buttons::Ok, Icon::Information);
 }
 
 void TForm1::ComboBox4Change() {

@@ -96,8 +96,10 @@ private slots:
         const char* names[] = {"SpeedButton1", "SpeedButton11", "SpeedButton12", "SpeedButton4", "SpeedButton7",
                                "SpeedButton2", "SpeedButton10", "SpeedButton13", "SpeedButton8"};
         const char* captions[] = {"Run", "Stop", "Preview", "Folder", "Files", "Remove", "Undo", "Help", "Close"};
-        const char* hints[] = {"Classify Now", "Stop", "Preview result", "Add a folder", "Add files",
-                               "Delete", "Undo the last operation", "Read help ", "Exit"};
+        // The hint, and the Alt key that presses the button.
+        const char* hints[] = {"Classify Now (Alt+R)", "Stop (Alt+S)", "Preview result (Alt+P)", "Add a folder (Alt+F)",
+                               "Add files (Alt+I)", "Delete (Alt+E)", "Undo the last operation (Alt+U)",
+                               "Read help  (Alt+H)", "Exit (Alt+C)"};
         const bool enabled[] = {true, false, true, true, true, false, false, true, true};
         const bool bold[] = {true, false, false, true, false, false, true, false, false};
         t->window->show();
