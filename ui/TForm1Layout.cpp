@@ -117,6 +117,38 @@ QToolButton* NewToolButton(QWidget* parent, const char* name, const QString& cap
     return button;
 }
 
+// The toolbar from left to right. Its texts are translated where the buttons are made.
+struct ToolbarEntry {
+    QToolButton* TForm1::*Button;
+    const char* Name;
+    const char* Caption;
+    const char* Hint;
+    const char* Glyph;
+    const char* ThemeIcon;
+    bool Bold;
+    Qt::Key AltKey;
+};
+const ToolbarEntry kToolbar[] = {
+    {&TForm1::SpeedButton1, "SpeedButton1", QT_TRANSLATE_NOOP("varnolt::TForm1", "Run"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Classify Now"), "run",
+     "media-playback-start", true, Qt::Key_R},
+    {&TForm1::SpeedButton11, "SpeedButton11", QT_TRANSLATE_NOOP("varnolt::TForm1", "Stop"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Stop"), "stop", "process-stop", false,
+     Qt::Key_S},
+    {&TForm1::SpeedButton12, "SpeedButton12", QT_TRANSLATE_NOOP("varnolt::TForm1", "Preview"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Preview result"), "preview",
+     "document-print-preview", false, Qt::Key_P},
+    {&TForm1::SpeedButton4, "SpeedButton4", QT_TRANSLATE_NOOP("varnolt::TForm1", "Folder"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Add a folder"), "add-folder",
+     "folder-new", true, Qt::Key_F},
+    {&TForm1::SpeedButton7, "SpeedButton7", QT_TRANSLATE_NOOP("varnolt::TForm1", "Files"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Add files"), "add-files",
+     "document-open", false, Qt::Key_I},
+    {&TForm1::SpeedButton2, "SpeedButton2", QT_TRANSLATE_NOOP("varnolt::TForm1", "Remove"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Delete"), "remove", "list-remove",
+     false, Qt::Key_E},
+    {&TForm1::SpeedButton10, "SpeedButton10", QT_TRANSLATE_NOOP("varnolt::TForm1", "Undo"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Undo the last operation"), "undo",
+     "edit-undo", true, Qt::Key_U},
+    {&TForm1::SpeedButton13, "SpeedButton13", QT_TRANSLATE_NOOP("varnolt::TForm1", "Help"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Read help "), "help",
+     "help-contents", false, Qt::Key_H},
+    {&TForm1::SpeedButton8, "SpeedButton8", QT_TRANSLATE_NOOP("varnolt::TForm1", "Close"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Exit"), "close", "application-exit",
+     false, Qt::Key_C},
+};
+
 // A caption that lies over an empty list or tree, inviting the first step.
 QFrame* NewCaptionPanel(QWidget* over, const char* name, const QString& caption) {
     auto* panel = new QFrame(over);
@@ -259,27 +291,11 @@ void TForm1::BuildToolbar() {
     auto* layout = new QHBoxLayout(Panel3);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(0);
-    SpeedButton1 = NewToolButton(Panel3, "SpeedButton1", tr("Run"), tr("Classify Now"), "run", "media-playback-start",
-                                 true, Qt::Key_R);
-    SpeedButton11 = NewToolButton(Panel3, "SpeedButton11", tr("Stop"), tr("Stop"), "stop", "process-stop", false,
-                                  Qt::Key_S);
-    SpeedButton12 = NewToolButton(Panel3, "SpeedButton12", tr("Preview"), tr("Preview result"), "preview",
-                                  "document-print-preview", false, Qt::Key_P);
-    SpeedButton4 = NewToolButton(Panel3, "SpeedButton4", tr("Folder"), tr("Add a folder"), "add-folder", "folder-new",
-                                 true, Qt::Key_F);
-    SpeedButton7 = NewToolButton(Panel3, "SpeedButton7", tr("Files"), tr("Add files"), "add-files", "document-open",
-                                 false, Qt::Key_I);
-    SpeedButton2 = NewToolButton(Panel3, "SpeedButton2", tr("Remove"), tr("Delete"), "remove", "list-remove", false,
-                                 Qt::Key_E);
-    SpeedButton10 = NewToolButton(Panel3, "SpeedButton10", tr("Undo"), tr("Undo the last operation"), "undo",
-                                  "edit-undo", true, Qt::Key_U);
-    SpeedButton13 = NewToolButton(Panel3, "SpeedButton13", tr("Help"), tr("Read help "), "help", "help-contents",
-                                  false, Qt::Key_H);
-    SpeedButton8 = NewToolButton(Panel3, "SpeedButton8", tr("Close"), tr("Exit"), "close", "application-exit", false,
-                                 Qt::Key_C);
-    for (QToolButton* button : {SpeedButton1, SpeedButton11, SpeedButton12, SpeedButton4, SpeedButton7, SpeedButton2,
-                                SpeedButton10, SpeedButton13, SpeedButton8})
-        layout->addWidget(button);
+    for (const ToolbarEntry& entry : kToolbar) {
+        this->*entry.Button = NewToolButton(Panel3, entry.Name, tr(entry.Caption), tr(entry.Hint), entry.Glyph,
+                                            entry.ThemeIcon, entry.Bold, entry.AltKey);
+        layout->addWidget(this->*entry.Button);
+    }
     layout->addStretch(1);
     SpeedButton11->setEnabled(false);
     SpeedButton2->setEnabled(false);
