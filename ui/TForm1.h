@@ -2,6 +2,11 @@
 // The main window. Every control is a member named like its object name, so that the handlers, the tests
 // and the settings find the same control under the same name.
 //
+// Layouts size every region by its content (TForm1Layout.cpp, TForm1Panels.cpp): the design's pixel sizes
+// (tree 171 px wide, option column 172 px, Panel4 291 px high, toolbar buttons 47 x 52 px, Panel9 37 px)
+// are what a region has at the design font and the least it ever has; a larger font makes it larger.
+// The toolbar's tooltips add the button's Alt key ("Classify Now (Alt+R)").
+//
 // Controls, their captions and the option each one holds (ClassifyOptions field):
 //
 // Navigation and commands
