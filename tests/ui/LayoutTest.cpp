@@ -130,26 +130,37 @@ private slots:
     void everyCaptionIsWholeAtEveryFont_data() {
         QTest::addColumn<int>("points");
         QTest::addColumn<bool>("styleSheet");
+        QTest::addColumn<int>("whileShown"); // the desktop's font changed while the window is open
         for (int points : {9, 10, 12, 14}) {
-            QTest::addRow("%d pt", points) << points << false;
-            QTest::addRow("%d pt style sheet", points) << points << true;
+            QTest::addRow("%d pt", points) << points << false << 0;
+            QTest::addRow("%d pt style sheet", points) << points << true << 0;
         }
+        QTest::addRow("9 pt, then 14 pt") << 9 << false << 14;
     }
 
     void everyCaptionIsWholeAtEveryFont() {
         QFETCH(int, points);
         QFETCH(bool, styleSheet);
-        if (styleSheet) {
-            qApp->setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(points));
-        } else {
-            QFont font = QApplication::font();
-            font.setPointSize(points);
-            QApplication::setFont(font);
-        }
+        QFETCH(int, whileShown);
+        const auto useFont = [styleSheet](int size) {
+            if (styleSheet) {
+                qApp->setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(size));
+            } else {
+                QFont font = QApplication::font();
+                font.setPointSize(size);
+                QApplication::setFont(font);
+            }
+        };
+        useFont(points);
         t = std::make_unique<TestWindow>();
         t->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(t->window.get()));
         t->window->Timer1Timer();
+        if (whileShown > 0) {
+            // The window lays itself out again as its events come in.
+            useFont(whileShown);
+            QTRY_VERIFY(Faults().isEmpty());
+        }
         WalkEverything(QStringLiteral("at start"));
 
         // The least size the window takes is one at which everything still shows.
