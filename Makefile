@@ -6,7 +6,8 @@ FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps configure build run test test-asan test-fuzz fuzz clean bench bench-scale screenshot package package-check
+.PHONY: deps configure build run test test-asan test-fuzz fuzz clean bench bench-scale screenshot package package-check \
+	translations-template
 
 deps:
 	@scripts/install-deps
@@ -59,9 +60,17 @@ bench-scale: build
 	bench/run-bench.sh --files 1000000 --rounds 1 --jobs "floor-move floor-undo varnolt-move varnolt-undo varnolt-preview" \
 		--build $(BUILD) --table $(BUILD)/bench-scale-table.md
 
-# The window after a preview of a small sample folder, pictured under Xvfb for the README.
+# The window after a preview of a small sample folder, pictured under Xvfb for the README: at the
+# desktop's usual font, and at 12 pt.
 screenshot: build
 	xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/tests/ui/varnolt_screenshot docs/screenshot.png
+	xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/tests/ui/varnolt_screenshot docs/screenshot-12pt.png 12
+
+# The template for a translation: every text the window shows, in $(BUILD)/translations/varnolt.ts. Copy
+# it to varnolt_<language>.ts and translate it in Qt Linguist.
+translations-template: deps
+	@mkdir -p $(BUILD)/translations
+	/usr/lib/qt6/bin/lupdate -no-obsolete -locations relative -I . ui app -ts $(BUILD)/translations/varnolt.ts
 
 # The Debian package varnolt_<version>_amd64.deb, copied here for `apt install ./varnolt_*.deb`.
 package: build

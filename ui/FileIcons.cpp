@@ -8,33 +8,37 @@
 
 namespace varnolt {
 
-namespace {
-
-// The extension with its dot, as the cache key; "" for a name without one.
-QString ExtensionKey(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? QString() : name.mid(dot).toLower();
+QIcon FileIcons::ForFolder() {
+    if (folder_.isNull()) folder_ = provider_.icon(QFileIconProvider::Folder);
+    return folder_;
 }
 
-} // namespace
-
-QIcon FileIcons::ForPath(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        if (folder_.isNull()) folder_ = provider_.icon(QFileIconProvider::Folder);
-        return folder_;
+// The whole extension the type is known by ("tar.gz", not "gz"), else the last one. A name without an
+// extension is typed by the name itself ("Makefile", "README"), so it has no key: it shares no icon.
+std::optional<QString> FileIcons::CacheKey(const QString& name) const {
+    QString extension = mimeTypes_.suffixForFileName(name);
+    if (extension.isEmpty()) {
+        const qsizetype dot = name.lastIndexOf(u'.');
+        if (dot <= 0) return std::nullopt;
+        extension = name.mid(dot + 1);
     }
-    return ForFileName(info.fileName());
+    return extension.toLower();
 }
 
 QIcon FileIcons::ForFileName(const QString& name) {
-    const QString key = ExtensionKey(name);
-    if (const auto found = byExtension_.constFind(key); found != byExtension_.cend()) return *found;
+    const std::optional<QString> key = CacheKey(name);
+    if (!key) return ByType(name);
+    if (const auto found = byExtension_.constFind(*key); found != byExtension_.cend()) return *found;
+    const QIcon icon = ByType(name);
+    byExtension_.insert(*key, icon);
+    return icon;
+}
+
+QIcon FileIcons::ByType(const QString& name) {
     const QMimeType type = mimeTypes_.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
     QIcon icon = QIcon::fromTheme(type.iconName());
     if (icon.isNull()) icon = QIcon::fromTheme(type.genericIconName());
     if (icon.isNull()) icon = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
-    byExtension_.insert(key, icon);
     return icon;
 }
 

@@ -5,7 +5,7 @@
 namespace varnolt {
 
 PreviewTreeModel::PreviewTreeModel(const PreviewTree& tree, Icons icons, QObject* parent)
-    : QAbstractItemModel(parent), tree_(tree), icons_(std::move(icons)) {
+    : QAbstractItemModel(parent), tree_(tree), icons_(std::move(icons)), previewRoot_(icons_.Root) {
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(kBatchMilliseconds);
     connect(&flushTimer_, &QTimer::timeout, this, &PreviewTreeModel::Flush);
@@ -115,6 +115,7 @@ void PreviewTreeModel::TreeCleared() {
     dirtyParents_.clear();
     rootWaiting_ = false;
     rootExpandWaiting_ = false;
+    icons_.Root = previewRoot_;
     endResetModel();
 }
 

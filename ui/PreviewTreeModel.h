@@ -33,7 +33,7 @@ public:
     // Hands every waiting node to the view now.
     void Flush();
     bool HasWaitingNodes() const { return !dirtyParents_.empty() || rootWaiting_; }
-    // The root shows whether its location exists.
+    // The root shows whether its location exists, until the next preview gives it its own image again.
     void SetRootIcon(const QIcon& icon);
 
     // QAbstractItemModel
@@ -71,6 +71,7 @@ private:
 
     const PreviewTree& tree_;
     Icons icons_;
+    QIcon previewRoot_; // the root's image at the start of every preview
     std::vector<Shown> shown_; // by NodeId
     std::vector<NodeId> dirtyParents_;
     bool rootWaiting_ = false;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -25,10 +26,7 @@ namespace varnolt {
 
 namespace {
 
-constexpr const char* kFolderSizeRefused = "Do not support folder size.";
-// The location bar's buttons sit this far apart, the open-folder one this far from the right edge.
-constexpr int kLocationButtonStep = 35;
-constexpr int kLocationBoxGap = 5;
+constexpr const char* kFolderSizeRefused = QT_TRANSLATE_NOOP("varnolt::TForm1", "Do not support folder size.");
 // What the status bar's panel 1 leaves to the size grip and its own minimum.
 constexpr int kStatusPanel1Reserve = 226;
 
@@ -72,29 +70,29 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::SelectMethodEntry(const QString& entryText) {
-    for (QWidget* panel : {Panel1, Panel10, Panel11, Panel12, Panel13}) panel->hide();
+    methodPanels_->setCurrentWidget(noMethodPanel_);
     options_.MethodKey.clear();
     // The method "type" has filters of its own.
     if (entryText.contains(QLatin1String("type"))) {
-        Panel10->show();
+        methodPanels_->setCurrentWidget(Panel10);
         options_.MethodKey = Method::Type;
         SetTypeFilterVisible(false);
         return;
     }
     SetTypeFilterVisible(true);
     if (entryText.contains(QLatin1String("file name"))) {
-        Panel1->show();
+        methodPanels_->setCurrentWidget(Panel1);
         options_.MethodKey = Method::Name;
     } else if (entryText.contains(QLatin1String("size"))) {
-        Panel11->show();
+        methodPanels_->setCurrentWidget(Panel11);
         options_.MethodKey = Method::Size;
         CheckBox1->setChecked(false);
         CheckBox5->setChecked(false);
     } else if (entryText.contains(QLatin1String("date"))) {
-        Panel12->show();
+        methodPanels_->setCurrentWidget(Panel12);
         options_.MethodKey = Method::Date;
     } else if (entryText.contains(QLatin1String("number"))) {
-        Panel13->show();
+        methodPanels_->setCurrentWidget(Panel13);
         options_.MethodKey = Method::Number;
     }
 }
@@ -142,14 +140,12 @@ void TForm1::CheckBox5Click() {
 }
 
 void TForm1::RefuseFolderSizeOption(QCheckBox* box) {
-    boxes_.Show(kFolderSizeRefused, Messages::Information, Buttons::Ok, Icon::Information);
+    boxes_.Show(tr(kFolderSizeRefused).toStdString(), Messages::Information, Buttons::Ok, Icon::Information);
     box->setChecked(false);
 }
 
+// The location bar's buttons and box keep their places by the bar's layout.
 void TForm1::FormResize() {
-    SpeedButton9->move(Panel9->width() - kLocationButtonStep, SpeedButton9->y());
-    SpeedButton6->move(SpeedButton9->x() - kLocationButtonStep, SpeedButton6->y());
-    ComboBox4->resize(std::max(0, SpeedButton6->x() - ComboBox4->x() - kLocationBoxGap), ComboBox4->height());
     StatusPanels[0]->setFixedWidth(std::max(0, StatusBar1->width() - kStatusPanel1Reserve));
 }
 
@@ -161,8 +157,8 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Resize:
-        // The bar and the status bar get their new widths after the window's own resize event.
-        if (watched == Panel9 || watched == StatusBar1) FormResize();
+        // The status bar gets its new width after the window's own resize event.
+        if (watched == StatusBar1) FormResize();
         else if (watched == Panel14 || watched == ListView1->viewport()) CentreCaptionPanel(Panel14);
         else if (watched == Panel15 || watched == TreeView2->viewport()) CentreCaptionPanel(Panel15);
         break;

@@ -2,6 +2,11 @@
 // The main window. Every control is a member named like its object name, so that the handlers, the tests
 // and the settings find the same control under the same name.
 //
+// Layouts size every region by its content (TForm1Layout.cpp, TForm1Panels.cpp): the design's pixel sizes
+// (tree 171 px wide, option column 172 px, Panel4 291 px high, toolbar buttons 47 x 52 px, Panel9 37 px)
+// are what a region has at the design font and the least it ever has; a larger font makes it larger.
+// The toolbar's tooltips add the button's Alt key ("Classify Now (Alt+R)").
+//
 // Controls, their captions and the option each one holds (ClassifyOptions field):
 //
 // Navigation and commands
@@ -85,6 +90,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QSplitter;
+class QStackedWidget;
 class QStatusBar;
 class QToolButton;
 class QTreeView;
@@ -293,6 +299,7 @@ public slots:
     void FormClose();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -339,12 +346,14 @@ private:
     // A type group's extension list is its check box's tooltip; the option follows it.
     void SyncGroupTypes(QCheckBox* group);
     void CentreCaptionPanel(QWidget* panel);
+    void StyleCaptionPanels();
     // Runs one toolbar command unless one is in progress; then finishes what the command left to the window.
     template <typename Command> void RunCommand(Command command);
     void AfterCommand();
     void ShowStatusTexts();
 
     void SetRemoveEnabled(bool enabled);
+    QIcon SourceIcon(const std::string& path);
     void ShowWordList(const TextFileContent& content);
     SettingsPlaces SettingsPlacesOfWindow();
     void LoadStoredSettings();
@@ -364,6 +373,9 @@ private:
     // While rows are added or removed in a batch the options take the list once, at its end.
     bool changingSourceRows_ = false;
     varnolt::Engine engine_;
+    // The method panels share one place; the empty page stands for an entry without a method.
+    QStackedWidget* methodPanels_;
+    QWidget* noMethodPanel_;
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;
     bool busyCursor_ = false;

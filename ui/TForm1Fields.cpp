@@ -20,8 +20,8 @@ namespace varnolt {
 
 namespace {
 
-constexpr const char* kWordListSaveFilter = "Text File (*.txt)";
-constexpr const char* kWordListOpenFilter = "Text Files (*.txt);;All Files (*)";
+constexpr const char* kWordListSaveFilter = QT_TRANSLATE_NOOP("varnolt::TForm1", "Text File (*.txt)");
+constexpr const char* kWordListOpenFilter = QT_TRANSLATE_NOOP("varnolt::TForm1", "Text Files (*.txt);;All Files (*)");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -136,7 +136,7 @@ void TForm1::RadioButton8Click(bool byWords) {
 void TForm1::Button2Click() {
     const std::string text = WordBoxText(Memo1);
     if (text.empty()) return;
-    const std::string path = dialogs_.SaveFile(kWordListSaveFilter, "txt");
+    const std::string path = dialogs_.SaveFile(tr(kWordListSaveFilter).toStdString(), "txt");
     if (path.empty()) return;
     std::string error;
     if (!SaveWordList(fs_, path, text, wordListEncoding_, error))
@@ -144,7 +144,7 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button3Click() {
-    const auto files = dialogs_.OpenFiles(kWordListOpenFilter, true);
+    const auto files = dialogs_.OpenFiles(tr(kWordListOpenFilter).toStdString(), true);
     if (files.empty()) return;
     std::string error;
     if (const auto content = LoadWordList(fs_, files.front(), error))

@@ -1,5 +1,6 @@
 // The frame of the main window: navigation tree, work area with toolbar, source list, result location and
 // result tree, and the status bar. The option column is built in TForm1Panels.cpp.
+#include "ui/DesignSize.h"
 #include "ui/FileIcons.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/TForm1.h"
@@ -16,10 +17,10 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,13 +33,19 @@ namespace varnolt {
 
 namespace {
 
+// The sizes of the design at the design font: the sizes at start and the least ones, never limits.
+constexpr QSize kClientSizeAtStart{890, 600};
 constexpr int kNavigationTreeWidth = 171;
 constexpr int kSourceAreaHeight = 216;
-constexpr int kToolbarHeight = 52;
 constexpr QSize kToolButtonSize{47, 52};
 constexpr int kLocationBarHeight = 37;
 constexpr int kLocationButtonSize = 28;
+constexpr int kLocationButtonStep = 35;
+constexpr int kLocationBoxGap = 5;
 constexpr int kStatusPanel0Width = 750;
+constexpr int kCaptionPixelSize = 16;
+// A blue as light as a dark list needs to be read on.
+constexpr QRgb kBlueOnDark = 0xff8ab4f8;
 
 const char* const kMethodEntries[] = {"by file date", "by file name", "by file number", "by file type",
                                       "by file size"};
@@ -53,13 +60,50 @@ QIcon ThemedGlyph(const char* themeName, const char* glyph) {
     return QIcon::fromTheme(QLatin1String(themeName), Glyph(glyph));
 }
 
-// A flat toolbar button with its glyph above its caption.
-QToolButton* NewToolButton(QWidget* parent, const char* name, const char* caption, const char* hint,
-                           const char* glyph, const char* themeIcon, bool bold) {
-    auto* button = new QToolButton(parent);
+// A toolbar button is at least as large as the design draws it, and larger when its caption needs more.
+class ToolbarButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+    QSize sizeHint() const override { return QToolButton::sizeHint().expandedTo(kToolButtonSize); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+// The navigation tree shows every entry whole, open or not, and is never narrower than the design.
+class NavigationTree : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    QSize sizeHint() const override { return {EntriesSize().width(), QTreeWidget::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return EntriesSize(); }
+
+private:
+    QSize EntriesSize() const {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        int width = 0;
+        int height = 0;
+        for (QTreeWidgetItemIterator it(const_cast<NavigationTree*>(this)); *it; ++it) {
+            const QModelIndex index = indexFromItem(*it);
+            const QSize entry = itemDelegate()->sizeHint(option, index);
+            int depth = 0;
+            for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) ++depth;
+            width = std::max(width, entry.width() + depth * indentation());
+            height += entry.height();
+        }
+        const int frame = 2 * frameWidth();
+        return {std::max(kNavigationTreeWidth, width + frame), height + frame};
+    }
+};
+
+// A flat toolbar button with its glyph above its caption. Alt with its letter reaches it from the
+// keyboard; the caption stays as it is and the tooltip tells the key.
+QToolButton* NewToolButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                           const char* glyph, const char* themeIcon, bool bold, Qt::Key altKey) {
+    auto* button = new ToolbarButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setText(QLatin1String(caption));
-    button->setToolTip(QLatin1String(hint));
+    button->setText(caption);
+    const QKeySequence key(QKeyCombination(Qt::AltModifier, altKey));
+    button->setShortcut(key);
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(hint, key.toString(QKeySequence::NativeText)));
     button->setIcon(ThemedGlyph(themeIcon, glyph));
     button->setIconSize({24, 24});
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -69,47 +113,54 @@ QToolButton* NewToolButton(QWidget* parent, const char* name, const char* captio
         font.setBold(true);
         button->setFont(font);
     }
-    // The desktop's font may be wider than the button; then the button grows rather than cut its caption.
-    button->setFixedSize(std::max(kToolButtonSize.width(), button->sizeHint().width()), kToolButtonSize.height());
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return button;
 }
 
+// The toolbar from left to right. Its texts are translated where the buttons are made.
+struct ToolbarEntry {
+    QToolButton* TForm1::*Button;
+    const char* Name;
+    const char* Caption;
+    const char* Hint;
+    const char* Glyph;
+    const char* ThemeIcon;
+    bool Bold;
+    Qt::Key AltKey;
+};
+const ToolbarEntry kToolbar[] = {
+    {&TForm1::SpeedButton1, "SpeedButton1", QT_TRANSLATE_NOOP("varnolt::TForm1", "Run"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Classify Now"), "run",
+     "media-playback-start", true, Qt::Key_R},
+    {&TForm1::SpeedButton11, "SpeedButton11", QT_TRANSLATE_NOOP("varnolt::TForm1", "Stop"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Stop"), "stop", "process-stop", false,
+     Qt::Key_S},
+    {&TForm1::SpeedButton12, "SpeedButton12", QT_TRANSLATE_NOOP("varnolt::TForm1", "Preview"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Preview result"), "preview",
+     "document-print-preview", false, Qt::Key_P},
+    {&TForm1::SpeedButton4, "SpeedButton4", QT_TRANSLATE_NOOP("varnolt::TForm1", "Folder"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Add a folder"), "add-folder",
+     "folder-new", true, Qt::Key_F},
+    {&TForm1::SpeedButton7, "SpeedButton7", QT_TRANSLATE_NOOP("varnolt::TForm1", "Files"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Add files"), "add-files",
+     "document-open", false, Qt::Key_I},
+    {&TForm1::SpeedButton2, "SpeedButton2", QT_TRANSLATE_NOOP("varnolt::TForm1", "Remove"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Delete"), "remove", "list-remove",
+     false, Qt::Key_E},
+    {&TForm1::SpeedButton10, "SpeedButton10", QT_TRANSLATE_NOOP("varnolt::TForm1", "Undo"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Undo the last operation"), "undo",
+     "edit-undo", true, Qt::Key_U},
+    {&TForm1::SpeedButton13, "SpeedButton13", QT_TRANSLATE_NOOP("varnolt::TForm1", "Help"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Read help "), "help",
+     "help-contents", false, Qt::Key_H},
+    {&TForm1::SpeedButton8, "SpeedButton8", QT_TRANSLATE_NOOP("varnolt::TForm1", "Close"), QT_TRANSLATE_NOOP("varnolt::TForm1", "Exit"), "close", "application-exit",
+     false, Qt::Key_C},
+};
+
 // A caption that lies over an empty list or tree, inviting the first step.
-QFrame* NewCaptionPanel(QWidget* over, const char* name, const char* caption) {
+QFrame* NewCaptionPanel(QWidget* over, const char* name, const QString& caption) {
     auto* panel = new QFrame(over);
     panel->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(panel);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(8, 8, 8, 8);
-    auto* label = new QLabel(QLatin1String(caption), panel);
+    auto* label = new QLabel(caption, panel);
     label->setObjectName(QLatin1String(name) + QStringLiteral("Caption"));
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPixelSize(16);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    label->setPalette(palette);
     layout->addWidget(label, 0, Qt::AlignHCenter);
     return panel;
 }
-
-// Rows of the source list show the icon of their path, looked up when first drawn.
-class SourceRowIcons : public QStyledItemDelegate {
-public:
-    SourceRowIcons(FileIcons& icons, QObject* parent) : QStyledItemDelegate(parent), icons_(icons) {}
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (!option->icon.isNull()) return;
-        option->icon = icons_.ForPath(index.data().toString());
-        option->features |= QStyleOptionViewItem::HasDecoration;
-    }
-
-private:
-    FileIcons& icons_;
-};
 
 } // namespace
 
@@ -119,7 +170,7 @@ TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& sh
       engine_(options_, {fs, boxes, pump, shell, *this}, dataFolder), fileIcons_(std::make_unique<FileIcons>()) {
     InitVarnoltResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Varnolt [ classify many files automatically ]"));
+    setWindowTitle(tr("Varnolt [ classify many files automatically ]"));
     setWindowIcon(Glyph("varnolt"));
     LoadImages();
 
@@ -133,13 +184,15 @@ TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& sh
     columns->addWidget(BuildWorkArea(), 1);
     setCentralWidget(client);
     BuildStatusBar();
+    StyleCaptionPanels();
 
     BindOptions();
     ConnectInterlocks();
     ConnectCommands();
 
-    setMinimumSize(720, 560);
-    resize(890, 600);
+    // The window is never smaller than its content needs at the current font; that is its minimum size.
+    layout()->activate();
+    resize(kClientSizeAtStart.expandedTo(minimumSizeHint()));
     layout()->activate();
     Splitter1->setSizes({kSourceAreaHeight, Splitter1->height() - kSourceAreaHeight - Splitter1->handleWidth()});
     CentreOnScreen();
@@ -174,17 +227,22 @@ void TForm1::CentreOnScreen() {
 }
 
 void TForm1::BuildNavigationTree() {
-    TreeView1 = new QTreeWidget(this);
+    TreeView1 = new NavigationTree(this);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setFixedWidth(kNavigationTreeWidth);
+    TreeView1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     TreeView1->setHeaderHidden(true);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setIconSize({24, 24});
     TreeView1->setIndentation(27);
-    // The top entry needs no branch of its own: the width goes to the entries' captions.
+    // The top entry needs no branch of its own: the width goes to the entries' captions. Without a branch
+    // mark the user could not open it again, so the entries stay open.
     TreeView1->setRootIsDecorated(false);
+    TreeView1->setItemsExpandable(false);
+    TreeView1->setExpandsOnDoubleClick(false);
     TreeView1->setFrameShape(QFrame::NoFrame);
 
+    TreeView1->setAccessibleName(tr("Classification methods"));
+    // The entries' own texts choose the method, so they stay in English.
     auto* top = new QTreeWidgetItem(TreeView1, {QStringLiteral("Auto-Classify Files")});
     top->setIcon(0, ImageList1[0]);
     for (std::size_t i = 0; i < std::size(kMethodEntries); ++i) {
@@ -229,30 +287,15 @@ QWidget* TForm1::BuildWorkArea() {
 void TForm1::BuildToolbar() {
     Panel3 = new QWidget(Panel5);
     Panel3->setObjectName(QStringLiteral("Panel3"));
-    Panel3->setFixedHeight(kToolbarHeight);
+    Panel3->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(Panel3);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(0);
-    SpeedButton1 = NewToolButton(Panel3, "SpeedButton1", "Run", "Classify Now", "run", "media-playback-start", true);
-    SpeedButton11 = NewToolButton(Panel3, "SpeedButton11", "Stop", "Stop", "stop", "process-stop", false);
-    SpeedButton12 = NewToolButton(Panel3, "SpeedButton12", "Preview", "Preview result", "preview",
-                                  "document-print-preview", false);
-    SpeedButton4 = NewToolButton(Panel3, "SpeedButton4", "Folder", "Add a folder", "add-folder", "folder-new", true);
-    SpeedButton7 = NewToolButton(Panel3, "SpeedButton7", "Files", "Add files", "add-files", "document-open", false);
-    SpeedButton2 = NewToolButton(Panel3, "SpeedButton2", "Remove", "Delete", "remove", "list-remove", false);
-    SpeedButton10 =
-        NewToolButton(Panel3, "SpeedButton10", "Undo", "Undo the last operation", "undo", "edit-undo", true);
-    SpeedButton13 = NewToolButton(Panel3, "SpeedButton13", "Help", "Read help ", "help", "help-contents", false);
-    SpeedButton8 = NewToolButton(Panel3, "SpeedButton8", "Close", "Exit", "close", "application-exit", false);
-    // Alt+letter reaches each button from the keyboard; the captions stay exactly as shown.
-    const std::pair<QToolButton*, Qt::Key> altKeys[] = {
-        {SpeedButton1, Qt::Key_R},  {SpeedButton11, Qt::Key_S}, {SpeedButton12, Qt::Key_P},
-        {SpeedButton4, Qt::Key_F},  {SpeedButton7, Qt::Key_I},  {SpeedButton2, Qt::Key_E},
-        {SpeedButton10, Qt::Key_U}, {SpeedButton13, Qt::Key_H}, {SpeedButton8, Qt::Key_C}};
-    for (const auto& [button, key] : altKeys) button->setShortcut(QKeyCombination(Qt::AltModifier, key));
-    for (QToolButton* button : {SpeedButton1, SpeedButton11, SpeedButton12, SpeedButton4, SpeedButton7, SpeedButton2,
-                                SpeedButton10, SpeedButton13, SpeedButton8})
-        layout->addWidget(button);
+    for (const ToolbarEntry& entry : kToolbar) {
+        this->*entry.Button = NewToolButton(Panel3, entry.Name, tr(entry.Caption), tr(entry.Hint), entry.Glyph,
+                                            entry.ThemeIcon, entry.Bold, entry.AltKey);
+        layout->addWidget(this->*entry.Button);
+    }
     layout->addStretch(1);
     SpeedButton11->setEnabled(false);
     SpeedButton2->setEnabled(false);
@@ -263,29 +306,29 @@ void TForm1::BuildSourceList() {
     ListView1 = new QTreeWidget(Panel5);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setColumnCount(1);
-    ListView1->setHeaderLabels({QStringLiteral("Add folder and file to be classified")});
+    ListView1->setHeaderLabels({tr("Add folder and file to be classified")});
+    ListView1->setAccessibleName(tr("Folders and files to classify"));
     ListView1->header()->setSectionsClickable(false);
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
     ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setItemDelegate(new SourceRowIcons(*fileIcons_, ListView1));
 
     PopupMenu2 = new QMenu(ListView1);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    AddFolder1 = PopupMenu2->addAction(QStringLiteral("Add Folder"));
+    AddFolder1 = PopupMenu2->addAction(tr("Add Folder"));
     AddFolder1->setObjectName(QStringLiteral("AddFolder1"));
-    Delete1 = PopupMenu2->addAction(QStringLiteral("Delete"));
+    Delete1 = PopupMenu2->addAction(tr("Delete"));
     Delete1->setObjectName(QStringLiteral("Delete1"));
     Delete1->setEnabled(false);
-    AddFiles1 = PopupMenu2->addAction(QStringLiteral("Add Files"));
+    AddFiles1 = PopupMenu2->addAction(tr("Add Files"));
     AddFiles1->setObjectName(QStringLiteral("AddFiles1"));
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu2->popup(ListView1->viewport()->mapToGlobal(at)); });
 
-    Panel14 = NewCaptionPanel(ListView1->viewport(), "Panel14", "Add folder or files here");
-    Button1 = new QPushButton(QStringLiteral("Load last list"), Panel14);
+    Panel14 = NewCaptionPanel(ListView1->viewport(), "Panel14", tr("Add folder or files here"));
+    Button1 = new QPushButton(tr("Load last list"), Panel14);
     Button1->setObjectName(QStringLiteral("Button1"));
     Panel14->layout()->addWidget(Button1);
     Panel14->layout()->setAlignment(Button1, Qt::AlignHCenter);
@@ -295,40 +338,52 @@ void TForm1::BuildSourceList() {
 }
 
 void TForm1::BuildResultLocationBar() {
-    Panel9 = new QWidget(Panel5);
+    Panel9 = new DesignSizedPanel({0, kLocationBarHeight}, Panel5);
     Panel9->setObjectName(QStringLiteral("Panel9"));
-    Panel9->setFixedHeight(kLocationBarHeight);
+    Panel9->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
-    ResultLocationLabel = new QLabel(QStringLiteral("Result Location: "), Panel9);
+    ResultLocationLabel = new QLabel(tr("Result Location: "), Panel9);
     ResultLocationLabel->setObjectName(QStringLiteral("ResultLocationLabel"));
     QFont bold = ResultLocationLabel->font();
     bold.setBold(true);
     ResultLocationLabel->setFont(bold);
-    ResultLocationLabel->adjustSize();
-    ResultLocationLabel->move(6, (kLocationBarHeight - ResultLocationLabel->height()) / 2);
 
     ComboBox4 = new QComboBox(Panel9);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     ComboBox4->setEditable(true);
     ComboBox4->setCompleter(nullptr);
     ComboBox4->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox4->adjustSize();
-    ComboBox4->move(ResultLocationLabel->geometry().right() + 4, (kLocationBarHeight - ComboBox4->height()) / 2);
+    ComboBox4->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    ResultLocationLabel->setBuddy(ComboBox4);
 
-    const int buttonTop = (kLocationBarHeight - kLocationButtonSize) / 2;
     SpeedButton6 = new QToolButton(Panel9);
     SpeedButton6->setObjectName(QStringLiteral("SpeedButton6"));
-    SpeedButton6->setToolTip(QStringLiteral("Select a folder"));
+    SpeedButton6->setToolTip(tr("Select a folder"));
+    SpeedButton6->setAccessibleName(SpeedButton6->toolTip());
     SpeedButton6->setIcon(Glyph("select-folder"));
     SpeedButton6->setAutoRaise(true);
-    SpeedButton6->setGeometry(0, buttonTop, kLocationButtonSize, kLocationButtonSize);
+    SpeedButton6->setFixedSize(kLocationButtonSize, kLocationButtonSize);
     SpeedButton9 = new QToolButton(Panel9);
     SpeedButton9->setObjectName(QStringLiteral("SpeedButton9"));
-    SpeedButton9->setToolTip(QStringLiteral("Open the folder"));
+    SpeedButton9->setToolTip(tr("Open the folder"));
+    SpeedButton9->setAccessibleName(SpeedButton9->toolTip());
     SpeedButton9->setIcon(Glyph("open-folder"));
     SpeedButton9->setAutoRaise(true);
-    SpeedButton9->setGeometry(0, buttonTop, kLocationButtonSize, kLocationButtonSize);
-    Panel9->installEventFilter(this);
+    SpeedButton9->setFixedSize(kLocationButtonSize, kLocationButtonSize);
+
+    // The open-folder button 35 px left of the bar's right edge, the select-folder button 35 px left of
+    // it, the location box ending 5 px before that and taking every width the label leaves.
+    const int buttonGap = kLocationButtonStep - kLocationButtonSize;
+    auto* row = new QHBoxLayout(Panel9);
+    row->setContentsMargins(6, 0, buttonGap, 0);
+    row->setSpacing(0);
+    row->addWidget(ResultLocationLabel);
+    row->addSpacing(4);
+    row->addWidget(ComboBox4, 1);
+    row->addSpacing(kLocationBoxGap);
+    row->addWidget(SpeedButton6);
+    row->addSpacing(buttonGap);
+    row->addWidget(SpeedButton9);
 }
 
 void TForm1::BuildResultTree() {
@@ -347,7 +402,8 @@ void TForm1::BuildResultTree() {
     engine_.Preview().SetView(previewModel_);
     connect(previewModel_, &PreviewTreeModel::rootExpandRequested, TreeView2, &QTreeView::expand);
 
-    Panel15 = NewCaptionPanel(TreeView2->viewport(), "Panel15", "Preview results here");
+    TreeView2->setAccessibleName(tr("Preview results"));
+    Panel15 = NewCaptionPanel(TreeView2->viewport(), "Panel15", tr("Preview results here"));
     TreeView2->viewport()->installEventFilter(this);
     Panel15->installEventFilter(this);
 }
@@ -374,6 +430,30 @@ void TForm1::BuildStatusBar() {
     statusTimer_.setSingleShot(true);
     statusTimer_.setInterval(PreviewTreeModel::kBatchMilliseconds);
     connect(&statusTimer_, &QTimer::timeout, this, &TForm1::ShowStatusTexts);
+}
+
+// The two invitations are blue and bold, 16 px at the design font and a third larger than the text at a
+// larger one. On a dark list the blue is a light one, so that it stays readable.
+void TForm1::StyleCaptionPanels() {
+    const int textPixels = QFontInfo(font()).pixelSize();
+    const int captionPixels = std::max(kCaptionPixelSize, (textPixels * 4 + 1) / 3);
+    for (const QFrame* panel : {Panel14, Panel15}) {
+        auto* caption = panel->findChild<QLabel*>(panel->objectName() + QStringLiteral("Caption"));
+        const QColor background = panel->parentWidget()->palette().color(QPalette::Base);
+        const QColor blue = background.lightness() < 128 ? QColor::fromRgb(kBlueOnDark) : QColor(Qt::blue);
+        QFont font = caption->font();
+        font.setBold(true);
+        font.setPixelSize(captionPixels);
+        caption->setFont(font);
+        // A style sheet, as a palette would give way to the desktop's or the user's style sheet.
+        const QString colour = QStringLiteral("color: %1;").arg(blue.name());
+        if (caption->styleSheet() != colour) caption->setStyleSheet(colour);
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) StyleCaptionPanels();
 }
 
 void TForm1::CentreCaptionPanel(QWidget* panel) {

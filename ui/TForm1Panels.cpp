@@ -1,5 +1,6 @@
 // The option column: the five method panels above the general options, and the binding of every option
 // control to its field of ClassifyOptions.
+#include "ui/DesignSize.h"
 #include "ui/TForm1.h"
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,8 +25,8 @@ constexpr int kOptionColumnWidth = 172;
 constexpr int kGeneralOptionsHeight = 291;
 constexpr int kSubOptionIndent = 16;
 
-QWidget* NewPanel(QWidget* parent, const char* name) {
-    auto* panel = new QWidget(parent);
+// A panel whose controls stand in rows from top to bottom.
+QWidget* WithRows(QWidget* panel, const char* name) {
     panel->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 6, 6, 4);
@@ -32,25 +34,29 @@ QWidget* NewPanel(QWidget* parent, const char* name) {
     return panel;
 }
 
+QWidget* NewPanel(QWidget* parent, const char* name) { return WithRows(new QWidget(parent), name); }
+
 QVBoxLayout* RowsOf(QWidget* panel) { return static_cast<QVBoxLayout*>(panel->layout()); }
 
-QCheckBox* NewCheckBox(QWidget* panel, const char* name, const char* caption, bool checked,
-                       const char* hint = nullptr) {
-    auto* box = new QCheckBox(QLatin1String(caption), panel);
+QCheckBox* NewCheckBox(QWidget* panel, const char* name, const QString& caption, bool checked,
+                       const QString& hint = {}) {
+    auto* box = new QCheckBox(caption, panel);
     box->setObjectName(QLatin1String(name));
     box->setChecked(checked);
-    if (hint) box->setToolTip(QLatin1String(hint));
+    box->setToolTip(hint);
     return box;
 }
 
-QLabel* NewLabel(QWidget* panel, const char* text, bool wrap = false) {
-    auto* label = new QLabel(QLatin1String(text), panel);
+// A label; with a control, the label names it to a screen reader.
+QLabel* NewLabel(QWidget* panel, const QString& text, QWidget* names = nullptr, bool wrap = false) {
+    auto* label = new QLabel(text, panel);
     label->setWordWrap(wrap);
+    label->setBuddy(names);
     return label;
 }
 
-QPushButton* NewButton(QWidget* panel, const char* name, const char* caption) {
-    auto* button = new QPushButton(QLatin1String(caption), panel);
+QPushButton* NewButton(QWidget* panel, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, panel);
     button->setObjectName(QLatin1String(name));
     return button;
 }
@@ -132,22 +138,25 @@ std::vector<std::string> LinesOf(const QPlainTextEdit* memo) {
 } // namespace
 
 QWidget* TForm1::BuildOptionColumn() {
-    Panel7 = new QWidget(this);
+    Panel7 = new DesignSizedPanel({kOptionColumnWidth, 0}, this);
     Panel7->setObjectName(QStringLiteral("Panel7"));
-    Panel7->setFixedWidth(kOptionColumnWidth);
+    // As wide as its widest panel needs, whichever is shown: the column does not jump between methods.
+    Panel7->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(Panel7);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    methodPanels_ = new QStackedWidget(Panel7);
+    methodPanels_->setObjectName(QStringLiteral("MethodPanels"));
     BuildDatePanel();
     BuildNamePanel();
     BuildTypePanel();
     BuildSizePanel();
     BuildNumberPanel();
-    // The method panels share one place; at most one is shown.
-    for (QWidget* panel : {Panel12, Panel1, Panel10, Panel11, Panel13}) {
-        layout->addWidget(panel, 1);
-        panel->setVisible(panel == Panel12);
-    }
+    noMethodPanel_ = new QWidget(methodPanels_);
+    for (QWidget* panel : {Panel12, Panel1, Panel10, Panel11, Panel13, noMethodPanel_}) methodPanels_->addWidget(panel);
+    methodPanels_->setCurrentWidget(Panel12);
+    // The method panel takes the height the general options leave, also when no method is shown.
+    layout->addWidget(methodPanels_, 1);
     BuildGeneralOptions();
     layout->addWidget(Panel4);
     return Panel7;
@@ -155,49 +164,49 @@ QWidget* TForm1::BuildOptionColumn() {
 
 void TForm1::BuildDatePanel() {
     Panel12 = NewPanel(Panel7, "Panel12");
-    CheckBox15 = NewCheckBox(Panel12, "CheckBox15", "by year", true, "by file date");
-    CheckBox16 = NewCheckBox(Panel12, "CheckBox16", "by month", true, "from Jan. to Dec.");
-    CheckBox17 = NewCheckBox(Panel12, "CheckBox17", "by week", false, "from Mon. to Sun.");
-    CheckBox18 = NewCheckBox(Panel12, "CheckBox18", "by day", true, "from 1st to 31st");
-    CheckBox19 = NewCheckBox(Panel12, "CheckBox19", "by hour", false, "from 1st to 24th");
+    CheckBox15 = NewCheckBox(Panel12, "CheckBox15", tr("by year"), true, tr("by file date"));
+    CheckBox16 = NewCheckBox(Panel12, "CheckBox16", tr("by month"), true, tr("from Jan. to Dec."));
+    CheckBox17 = NewCheckBox(Panel12, "CheckBox17", tr("by week"), false, tr("from Mon. to Sun."));
+    CheckBox18 = NewCheckBox(Panel12, "CheckBox18", tr("by day"), true, tr("from 1st to 31st"));
+    CheckBox19 = NewCheckBox(Panel12, "CheckBox19", tr("by hour"), false, tr("from 1st to 24th"));
     for (QWidget* box : {CheckBox15, CheckBox16, CheckBox17, CheckBox18, CheckBox19}) RowsOf(Panel12)->addWidget(box);
-    CheckBox20 = NewCheckBox(Panel12, "CheckBox20", "include minute", false);
-    CheckBox21 = NewCheckBox(Panel12, "CheckBox21", "include second", false);
+    CheckBox20 = NewCheckBox(Panel12, "CheckBox20", tr("include minute"), false);
+    CheckBox21 = NewCheckBox(Panel12, "CheckBox21", tr("include second"), false);
     AddRow(Panel12, {CheckBox20}, kSubOptionIndent);
     AddRow(Panel12, {CheckBox21}, kSubOptionIndent);
     CheckBox20->hide();
     CheckBox21->hide();
-    RowsOf(Panel12)->addWidget(NewLabel(Panel12, "Select a file time type: "));
-    ComboBox3 = NewDropDownList(Panel12, "ComboBox3", {"Creation Time", "Last Access Time", "Last Write Time"},
-                                LastWriteTime);
+    ComboBox3 = NewDropDownList(Panel12, "ComboBox3",
+                                {tr("Creation Time"), tr("Last Access Time"), tr("Last Write Time")}, LastWriteTime);
+    RowsOf(Panel12)->addWidget(NewLabel(Panel12, tr("Select a file time type: "), ComboBox3));
     RowsOf(Panel12)->addWidget(ComboBox3);
-    CheckBox14 = NewCheckBox(Panel12, "CheckBox14", "Grouped subfolders", false);
-    CheckBox22 = NewCheckBox(Panel12, "CheckBox22", "Use number Month", true, "Use number of month and weekday");
-    CheckBox23 = NewCheckBox(Panel12, "CheckBox23", "Use Abbr. Month", false, "Abbr. name of month and weekday");
+    CheckBox14 = NewCheckBox(Panel12, "CheckBox14", tr("Grouped subfolders"), false);
+    CheckBox22 = NewCheckBox(Panel12, "CheckBox22", tr("Use number Month"), true, tr("Use number of month and weekday"));
+    CheckBox23 = NewCheckBox(Panel12, "CheckBox23", tr("Use Abbr. Month"), false, tr("Abbr. name of month and weekday"));
     for (QWidget* box : {CheckBox14, CheckBox22, CheckBox23}) RowsOf(Panel12)->addWidget(box);
     RowsOf(Panel12)->addStretch(1);
 }
 
 void TForm1::BuildNamePanel() {
     Panel1 = NewPanel(Panel7, "Panel1");
-    RadioButton6 = new QRadioButton(QStringLiteral("by head letters of name"), Panel1);
+    RadioButton6 = new QRadioButton(tr("by head letters of name"), Panel1);
     RadioButton6->setObjectName(QStringLiteral("RadioButton6"));
     RadioButton6->setChecked(true);
     RowsOf(Panel1)->addWidget(RadioButton6);
     Edit2 = NewNumberBox(Panel1, "Edit2", kHeadLetterCountMin, kHeadLetterCountMax, 1);
-    AddRow(Panel1, {NewLabel(Panel1, "Number of letters: "), Edit2}, kSubOptionIndent);
-    RadioButton8 = new QRadioButton(QStringLiteral("by word of the below list "), Panel1);
+    AddRow(Panel1, {NewLabel(Panel1, tr("Number of letters: "), Edit2), Edit2}, kSubOptionIndent);
+    RadioButton8 = new QRadioButton(tr("by word of the below list "), Panel1);
     RadioButton8->setObjectName(QStringLiteral("RadioButton8"));
     RowsOf(Panel1)->addWidget(RadioButton8);
-    RowsOf(Panel1)->addWidget(NewLabel(Panel1, "[one line as one subfolder] "));
     Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
+    RowsOf(Panel1)->addWidget(NewLabel(Panel1, tr("[one line as one subfolder] "), Memo1));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setEnabled(false);
     RowsOf(Panel1)->addWidget(Memo1, 1);
-    Button2 = NewButton(Panel1, "Button2", "Save as");
-    Button3 = NewButton(Panel1, "Button3", "Load");
+    Button2 = NewButton(Panel1, "Button2", tr("Save as"));
+    Button3 = NewButton(Panel1, "Button3", tr("Load"));
     Button2->setEnabled(false);
     Button3->setEnabled(false);
     AddRow(Panel1, {Button2, Button3});
@@ -205,81 +214,89 @@ void TForm1::BuildNamePanel() {
 
 void TForm1::BuildTypePanel() {
     Panel10 = NewPanel(Panel7, "Panel10");
-    const auto addGroup = [this](QCheckBox*& box, QPushButton*& change, const char* boxName, const char* caption,
+    // The tooltip is the group's extension list, never translated.
+    const auto addGroup = [this](QCheckBox*& box, QPushButton*& change, const char* boxName, const QString& caption,
                                  const char* buttonName, const char* types) {
-        box = NewCheckBox(Panel10, boxName, caption, false, types);
-        change = NewButton(Panel10, buttonName, "Change");
+        box = NewCheckBox(Panel10, boxName, caption, false, QLatin1String(types));
+        change = NewButton(Panel10, buttonName, tr("Change"));
+        change->setAccessibleName(tr("Change %1").arg(caption));
         AddRow(Panel10, {box})->addWidget(change, 0, Qt::AlignRight);
     };
-    addGroup(CheckBox10, Button4, "CheckBox10", "Music files", "Button4", kDefaultMusicTypes);
-    addGroup(CheckBox7, Button5, "CheckBox7", "Image files", "Button5", kDefaultImageTypes);
-    addGroup(CheckBox6, Button6, "CheckBox6", "Vedio files", "Button6", kDefaultVideoTypes);
-    addGroup(CheckBox9, Button7, "CheckBox9", "Program files", "Button7", kDefaultProgramTypes);
-    addGroup(CheckBox8, Button8, "CheckBox8", "Document file", "Button8", kDefaultDocumentTypes);
+    addGroup(CheckBox10, Button4, "CheckBox10", tr("Music files"), "Button4", kDefaultMusicTypes);
+    addGroup(CheckBox7, Button5, "CheckBox7", tr("Image files"), "Button5", kDefaultImageTypes);
+    addGroup(CheckBox6, Button6, "CheckBox6", tr("Vedio files"), "Button6", kDefaultVideoTypes);
+    addGroup(CheckBox9, Button7, "CheckBox9", tr("Program files"), "Button7", kDefaultProgramTypes);
+    addGroup(CheckBox8, Button8, "CheckBox8", tr("Document file"), "Button8", kDefaultDocumentTypes);
 
     const auto addOther = [this](QCheckBox*& box, QLineEdit*& folder, QLineEdit*& types, const char* boxName,
-                                 const char* folderName, const char* typesName) {
-        box = NewCheckBox(Panel10, boxName, "Other:", false);
+                                 const char* folderName, const char* typesName, const QString& group) {
+        box = NewCheckBox(Panel10, boxName, tr("Other:"), false);
         folder = NewEdit(Panel10, folderName);
+        folder->setAccessibleName(tr("%1: folder name").arg(group));
         types = NewEdit(Panel10, typesName);
+        types->setAccessibleName(tr("%1: types").arg(group));
         AddRow(Panel10, {box, folder});
-        AddRow(Panel10, {NewLabel(Panel10, "Type:"), types}, kSubOptionIndent);
+        AddRow(Panel10, {NewLabel(Panel10, tr("Type:")), types}, kSubOptionIndent);
     };
-    addOther(CheckBox11, Edit3, Edit4, "CheckBox11", "Edit3", "Edit4");
-    addOther(CheckBox12, Edit5, Edit6, "CheckBox12", "Edit5", "Edit6");
-    CheckBox13 = NewCheckBox(Panel10, "CheckBox13", "Classify to every type ", false,
-                             "Use extension part as its folder name");
+    addOther(CheckBox11, Edit3, Edit4, "CheckBox11", "Edit3", "Edit4", tr("First other group"));
+    addOther(CheckBox12, Edit5, Edit6, "CheckBox12", "Edit5", "Edit6", tr("Second other group"));
+    CheckBox13 = NewCheckBox(Panel10, "CheckBox13", tr("Classify to every type "), false,
+                             tr("Use extension part as its folder name"));
     RowsOf(Panel10)->addWidget(CheckBox13);
     RowsOf(Panel10)->addStretch(1);
 }
 
 void TForm1::BuildSizePanel() {
     Panel11 = NewPanel(Panel7, "Panel11");
-    RowsOf(Panel11)->addWidget(NewLabel(Panel11, "Specify step of file size: "));
     Edit7 = NewNumberBox(Panel11, "Edit7", kSizeStepMin, kSizeStepMax, 100);
-    ComboBox2 = NewDropDownList(Panel11, "ComboBox2", {"byte", "KB", "MB", "GB"}, UnitKB);
+    RowsOf(Panel11)->addWidget(NewLabel(Panel11, tr("Specify step of file size: "), Edit7));
+    ComboBox2 = NewDropDownList(Panel11, "ComboBox2", {tr("byte"), tr("KB"), tr("MB"), tr("GB")}, UnitKB);
+    ComboBox2->setAccessibleName(tr("Unit of the size step"));
     AddRow(Panel11, {Edit7, ComboBox2});
     RowsOf(Panel11)->addStretch(1);
 }
 
 void TForm1::BuildNumberPanel() {
     Panel13 = NewPanel(Panel7, "Panel13");
-    RowsOf(Panel13)->addWidget(NewLabel(Panel13, "Specify Max. files number in each subfolder: ", true));
     Edit8 = NewNumberBox(Panel13, "Edit8", kMaxFilesPerFolderMin, kMaxFilesPerFolderMax, 100);
+    RowsOf(Panel13)->addWidget(NewLabel(Panel13, tr("Specify Max. files number in each subfolder: "), Edit8, true));
     RowsOf(Panel13)->addWidget(Edit8);
-    RowsOf(Panel13)->addWidget(NewLabel(Panel13, "Specify a subfolder name: "));
     Edit9 = NewEdit(Panel13, "Edit9");
+    RowsOf(Panel13)->addWidget(NewLabel(Panel13, tr("Specify a subfolder name: "), Edit9));
     RowsOf(Panel13)->addWidget(Edit9);
     RowsOf(Panel13)->addStretch(1);
 }
 
 void TForm1::BuildGeneralOptions() {
-    Panel4 = NewPanel(Panel7, "Panel4");
-    Panel4->setFixedHeight(kGeneralOptionsHeight);
-    RowsOf(Panel4)->addWidget(NewLabel(Panel4, "[More Options]"), 0, Qt::AlignHCenter);
-    CheckBox3 = NewCheckBox(Panel4, "CheckBox3", "Move source files", true, "or Copy if dont select Move");
-    CheckBox4 = NewCheckBox(Panel4, "CheckBox4", "Include subfolders", false);
-    CheckBox5 = NewCheckBox(Panel4, "CheckBox5", "Include folder name", false);
-    CheckBox1 = NewCheckBox(Panel4, "CheckBox1", "Only classify subfolder", false);
-    CheckBox2 = NewCheckBox(Panel4, "CheckBox2", "Exclude shortcut", true);
-    CheckBox25 = NewCheckBox(Panel4, "CheckBox25", "Exclude folder info file", true,
-                             "The file is used for folder configure");
-    CheckBox26 = NewCheckBox(Panel4, "CheckBox26", "Exclude pic thumb file", true);
-    CheckBox27 = NewCheckBox(Panel4, "CheckBox27", "Limit Preview number", false);
+    Panel4 = WithRows(new DesignSizedPanel({0, kGeneralOptionsHeight}, Panel7), "Panel4");
+    Panel4->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    RowsOf(Panel4)->addWidget(NewLabel(Panel4, tr("[More Options]")), 0, Qt::AlignHCenter);
+    CheckBox3 = NewCheckBox(Panel4, "CheckBox3", tr("Move source files"), true, tr("or Copy if dont select Move"));
+    CheckBox4 = NewCheckBox(Panel4, "CheckBox4", tr("Include subfolders"), false);
+    CheckBox5 = NewCheckBox(Panel4, "CheckBox5", tr("Include folder name"), false);
+    CheckBox1 = NewCheckBox(Panel4, "CheckBox1", tr("Only classify subfolder"), false);
+    CheckBox2 = NewCheckBox(Panel4, "CheckBox2", tr("Exclude shortcut"), true);
+    CheckBox25 = NewCheckBox(Panel4, "CheckBox25", tr("Exclude folder info file"), true,
+                             tr("The file is used for folder configure"));
+    CheckBox26 = NewCheckBox(Panel4, "CheckBox26", tr("Exclude pic thumb file"), true);
+    CheckBox27 = NewCheckBox(Panel4, "CheckBox27", tr("Limit Preview number"), false);
     for (QWidget* box : {CheckBox3, CheckBox4, CheckBox5, CheckBox1, CheckBox2, CheckBox25, CheckBox26, CheckBox27})
         RowsOf(Panel4)->addWidget(box);
     Edit10 = NewNumberBox(Panel4, "Edit10", kPreviewLimitMin, kPreviewLimitMax, 1000);
+    Edit10->setAccessibleName(tr("Preview limit"));
     AddRow(Panel4, {Edit10}, kSubOptionIndent);
-    CheckBox28 = NewCheckBox(Panel4, "CheckBox28", "File type filter:", false);
+    CheckBox28 = NewCheckBox(Panel4, "CheckBox28", tr("File type filter:"), false);
     RowsOf(Panel4)->addWidget(CheckBox28);
     ComboBox1 = NewDropDownList(Panel4, "ComboBox1",
-                                {"Music Files", "Image Files", "Vedio Files", "Program Files", "Document Files",
-                                 "Custom Files"},
+                                {tr("Music Files"), tr("Image Files"), tr("Vedio Files"), tr("Program Files"),
+                                 tr("Document Files"), tr("Custom Files")},
                                 0);
+    ComboBox1->setAccessibleName(tr("File type filter group"));
     ComboBox1->hide();
     RowsOf(Panel4)->addWidget(ComboBox1);
     Edit1 = NewEdit(Panel4, "Edit1");
-    Edit1->setToolTip(QStringLiteral("Seperate each with ';'"));
+    Edit1->setToolTip(tr("Seperate each with ';'"));
+    Edit1->setAccessibleName(tr("File type filter list"));
     // A list set by the program shows from its first entry; the box is narrower than most lists.
     connect(Edit1, &QLineEdit::cursorPositionChanged, Edit1, [edit = Edit1] {
         if (!edit->hasFocus()) edit->setCursorPosition(0);

@@ -2,6 +2,7 @@
 // files, the result folder's history, and the buttons that pick and open it.
 #include "engine/Messages.h"
 #include "ui/DataFolder.h"
+#include "ui/FileIcons.h"
 #include "ui/PersistedFields.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/SourceListOrder.h"
@@ -28,18 +29,19 @@ namespace varnolt {
 
 namespace {
 
-constexpr const char* kAddFolderTitle = "Add a folder to list";
-constexpr const char* kSelectResultTitle = "Select a folder to Save result";
-constexpr const char* kResultFolderMissing = "The result folder does not exist!";
-constexpr const char* kAnyFileFilter = "All Files (*)";
+constexpr const char* kAddFolderTitle = QT_TRANSLATE_NOOP("varnolt::TForm1", "Add a folder to list");
+constexpr const char* kSelectResultTitle = QT_TRANSLATE_NOOP("varnolt::TForm1", "Select a folder to Save result");
+constexpr const char* kResultFolderMissing = QT_TRANSLATE_NOOP("varnolt::TForm1", "The result folder does not exist!");
+constexpr const char* kAnyFileFilter = QT_TRANSLATE_NOOP("varnolt::TForm1", "All Files (*)");
 
 QString Readable(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string NativePath(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
-QTreeWidgetItem* NewSourceRow(const std::string& path) {
+QTreeWidgetItem* NewSourceRow(const std::string& path, const QIcon& icon) {
     auto* row = new QTreeWidgetItem({Readable(path)});
     // The bytes themselves, for a name that is not UTF-8.
     row->setData(0, Qt::UserRole, QByteArray::fromStdString(path));
+    row->setIcon(0, icon);
     return row;
 }
 
@@ -104,6 +106,14 @@ void TForm1::ConnectSourceList() {
     ComboBox4->view()->installEventFilter(events);
 }
 
+// Worked out once, when the row is added: a look at the disk at every paint would freeze the window on a
+// source whose network mount hangs.
+QIcon TForm1::SourceIcon(const std::string& path) {
+    if (fs_.FolderExists(path)) return fileIcons_->ForFolder();
+    const std::size_t slash = path.rfind('/');
+    return fileIcons_->ForFileName(Readable(slash == std::string::npos ? path : path.substr(slash + 1)));
+}
+
 std::string TForm1::BrowseForFolder(const std::string& title) { return dialogs_.BrowseForFolder(title); }
 
 void TForm1::AddSources(const std::vector<std::string>& paths) {
@@ -115,21 +125,21 @@ void TForm1::AddSources(const std::vector<std::string>& paths) {
         if (!listed.insert(path).second) continue;
         const std::size_t at = SourceInsertPosition(rows, path);
         rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), path);
-        ListView1->insertTopLevelItem(static_cast<int>(at), NewSourceRow(path));
+        ListView1->insertTopLevelItem(static_cast<int>(at), NewSourceRow(path, SourceIcon(path)));
     }
     changingSourceRows_ = false;
     SyncSourceList();
 }
 
 void TForm1::SpeedButton4Click() {
-    const std::string folder = BrowseForFolder(kAddFolderTitle);
+    const std::string folder = BrowseForFolder(tr(kAddFolderTitle).toStdString());
     if (folder.empty()) return;
     AddSources({folder});
     Panel14->hide();
 }
 
 void TForm1::SpeedButton7Click() {
-    const auto files = dialogs_.OpenFiles(kAnyFileFilter, true);
+    const auto files = dialogs_.OpenFiles(tr(kAnyFileFilter).toStdString(), true);
     if (files.empty()) return;
     AddSources(files);
     Panel14->hide();
@@ -185,13 +195,13 @@ void TForm1::Button1Click() {
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return CompareSourcePaths(a, b) < 0; });
     QList<QTreeWidgetItem*> rows;
-    for (const std::string& line : lines) rows.append(NewSourceRow(line));
+    for (const std::string& line : lines) rows.append(NewSourceRow(line, SourceIcon(line)));
     ListView1->addTopLevelItems(rows);
     Panel14->hide();
 }
 
 void TForm1::SpeedButton6Click() {
-    const std::string folder = BrowseForFolder(kSelectResultTitle);
+    const std::string folder = BrowseForFolder(tr(kSelectResultTitle).toStdString());
     if (folder.empty()) return;
     ComboBox4->setEditText(Readable(folder));
 }
@@ -201,7 +211,7 @@ void TForm1::SpeedButton9Click() {
     if (fs_.FolderExists(location))
         shell_.OpenFolder(location);
     else
-        boxes_.Show(kResultFolderMissing, Messages::Information, Buttons::Ok, Icon::Information);
+        boxes_.Show(tr(kResultFolderMissing).toStdString(), Messages::Information, Buttons::Ok, Icon::Information);
 }
 
 void TForm1::ComboBox4Change() {

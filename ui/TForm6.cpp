@@ -12,18 +12,19 @@ namespace varnolt {
 
 TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Change file type"));
+    setWindowTitle(tr("Change file type"));
     // Only a close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
 
-    Label1 = new QLabel(QStringLiteral("File Type:"), this);
+    Label1 = new QLabel(tr("File Type:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Label1->setBuddy(Edit1);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     // Enter confirms and Escape cancels, as in every other dialog of the desktop.
     Button1->setDefault(true);
@@ -41,7 +42,8 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);
 
-    setFixedSize(420, 130);
+    // The design's size, or more when a larger font needs it.
+    setFixedSize(QSize(420, 130).expandedTo(layout->totalMinimumSize()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

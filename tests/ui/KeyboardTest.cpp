@@ -1,8 +1,15 @@
-// The window from the keyboard: Tab walks the columns left to right and each from the top, and every toolbar
-// button has an Alt+letter of its own that does what a click does.
+// The window from the keyboard and a screen reader: Tab walks the columns left to right and each from the
+// top, every toolbar button has an Alt+letter of its own that does what a click does, and every input and
+// icon-only button has a name to be read out.
 #include "support/TestWindow.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QKeySequence>
 #include <QSet>
 #include <QTest>
@@ -55,6 +62,25 @@ private slots:
             QVERIFY2(!seen.contains(key), name);
             seen.insert(key);
         }
+    }
+
+    void everyInputHasANameToBeReadOut() {
+        QStringList nameless;
+        for (QWidget* control : t->window->findChildren<QWidget*>()) {
+            if (control->window() != t->window.get()) continue;
+            auto* tool = qobject_cast<QToolButton*>(control);
+            const bool input = qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractSpinBox*>(control) ||
+                               qobject_cast<QComboBox*>(control) || qobject_cast<QPlainTextEdit*>(control) ||
+                               qobject_cast<QAbstractItemView*>(control) || (tool && tool->text().isEmpty());
+            // A box's own line edit and a drop-down's list are named by the box; a header reads its sections.
+            if (!input || control->parentWidget()->inherits("QComboBox") ||
+                control->parentWidget()->inherits("QAbstractSpinBox") || control->inherits("QComboBoxListView") ||
+                control->inherits("QHeaderView"))
+                continue;
+            QAccessibleInterface* readOut = QAccessible::queryAccessibleInterface(control);
+            if (!readOut || readOut->text(QAccessible::Name).trimmed().isEmpty()) nameless << control->objectName() + QLatin1Char(':') + control->metaObject()->className();
+        }
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
     }
 
     void altHOpensTheGuide() {

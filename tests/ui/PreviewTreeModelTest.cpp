@@ -1,5 +1,6 @@
 // The result tree's model over the engine's preview tree: nodes reach the view in batches, and the model
 // stays consistent for any view (checked by QAbstractItemModelTester at every change).
+#include "ui/FileIcons.h"
 #include "ui/PreviewTreeModel.h"
 
 #include "engine/PreviewTree.h"
@@ -184,6 +185,22 @@ private slots:
         model->SetRootIcon(Coloured(Qt::green));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(ColourOf(Root().data(Qt::DecorationRole)), QColor(Qt::green).rgb());
+        // The next preview's root has its own image, whatever the last location showed.
+        tree->Clear();
+        tree->AddRoot("/out");
+        Place("Docs", "a.txt");
+        model->Flush();
+        QCOMPARE(ColourOf(Root().data(Qt::DecorationRole)), QColor(Qt::red).rgb());
+    }
+
+    void itemIconsAreCachedByTheWholeExtension() {
+        FileIcons icons;
+        QCOMPARE(icons.CacheKey(QStringLiteral("backup.tar.gz")), std::optional<QString>(QStringLiteral("tar.gz")));
+        QCOMPARE(icons.CacheKey(QStringLiteral("notes.GZ")), std::optional<QString>(QStringLiteral("gz")));
+        QCOMPARE(icons.CacheKey(QStringLiteral("scan.unknownext")), std::optional<QString>(QStringLiteral("unknownext")));
+        for (const char* own : {"Makefile", "README", ".profile"})
+            QVERIFY2(!icons.CacheKey(QLatin1String(own)), own);
+        QVERIFY(!icons.ForFileName(QStringLiteral("Makefile")).isNull());
     }
 
     void aLargeTreeStaysConsistent() {

@@ -167,6 +167,24 @@ private slots:
         QVERIFY(window->Panel14->isHidden());
     }
 
+    // Once, when the row is added, from the row's own bytes: a name that is not UTF-8 is still a folder.
+    void rowIconsComeFromThePathBytes() {
+        const std::string photos = w->data.Folder("icons/Photos");
+        const std::string latin1 = w->data.Folder("icons/caf\xe9");
+        const std::string file = w->data.File("icons/notes.txt", "x");
+        window->AddSources({photos, latin1, file});
+        const auto icon = [&](const std::string& path) {
+            for (int i = 0; i < window->ListView1->topLevelItemCount(); ++i)
+                if (TForm1::SourcePathOf(window->ListView1->topLevelItem(i)) == path)
+                    return window->ListView1->topLevelItem(i)->icon(0);
+            return QIcon();
+        };
+        QVERIFY(!icon(photos).isNull());
+        QCOMPARE(icon(latin1).cacheKey(), icon(photos).cacheKey());
+        QVERIFY(!icon(file).isNull());
+        QVERIFY(icon(file).cacheKey() != icon(photos).cacheKey());
+    }
+
     void selectingAFolderSetsTextAndHintButNotTheRoot() {
         window->ClassifyEngine().StartPreviewTree();
         w->dialogs.Folders.push_back("/chosen/folder");

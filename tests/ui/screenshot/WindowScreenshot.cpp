@@ -1,7 +1,6 @@
-// Pictures the main window after a preview of a small sample folder: `varnolt_screenshot <file.png>`.
+// Pictures the main window after a preview of a small sample folder:
+// `varnolt_screenshot <file.png> [points]`, the font at that size when given, as a user's style sheet sets it.
 // Run under Xvfb by `make screenshot`.
-#include "platform/fakes/MemorySettingsStore.h"
-#include "platform/fakes/ScriptedFileDialogs.h"
 #include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/ScriptedFileDialogs.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -59,10 +58,11 @@ bool MakeSampleFolder(const QString& folder) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: varnolt_screenshot <file.png>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: varnolt_screenshot <file.png> [points]\n");
         return 2;
     }
+    if (argc == 3) application.setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(QString::fromLocal8Bit(argv[2])));
     varnolt::UseFallbackIconTheme();
     QTemporaryDir temporary;
     const QString samples = temporary.path() + QStringLiteral("/Camera and downloads");

@@ -1,0 +1,216 @@
+// The window at the fonts Linux desktops use: every caption whole, no control cut or covered, whichever
+// method is shown, at the size of start and at the window's minimum size. Also run at scale factors 1.5
+// and 2 (QT_SCALE_FACTOR, see CMakeLists.txt).
+#include "support/TestWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+using namespace varnolt;
+
+namespace {
+
+const char* const kMethodEntries[] = {"by file date", "by file name", "by file number", "by file type",
+                                      "by file size", "Auto-Classify Files"};
+const char* const kToolbar[] = {"SpeedButton1", "SpeedButton11", "SpeedButton12", "SpeedButton4", "SpeedButton7",
+                                "SpeedButton2", "SpeedButton10", "SpeedButton13", "SpeedButton8"};
+
+// What of `control` does not show: its text cut by its own size, or the control cut by a parent.
+QString Cut(const QWidget* control) {
+    const QString name = control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
+                                                         : control->objectName();
+    QSize need = control->sizeHint();
+    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractSpinBox*>(control) ||
+        qobject_cast<const QPlainTextEdit*>(control))
+        need = control->minimumSizeHint();
+    if (const auto* label = qobject_cast<const QLabel*>(control); label && label->wordWrap())
+        need = {0, label->heightForWidth(label->width())};
+    if (control->width() < need.width() || control->height() < need.height())
+        return QStringLiteral("%1 is %2x%3, needs %4x%5")
+            .arg(name)
+            .arg(control->width())
+            .arg(control->height())
+            .arg(need.width())
+            .arg(need.height());
+    // Cut by a parent that is too small for it.
+    if (control->visibleRegion().boundingRect() != control->rect()) return name + QStringLiteral(" is cut by its parent");
+    return {};
+}
+
+} // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestWindow> t;
+
+    void Select(const char* entry) {
+        const auto found = t->window->TreeView1->findItems(QLatin1String(entry), Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(found.size(), 1);
+        t->window->TreeView1->setCurrentItem(found.first());
+    }
+
+    // Every shown caption, option and field of the window, and the navigation tree's entries.
+    QStringList Faults() const {
+        QStringList faults;
+        QApplication::processEvents();
+        const QWidget* window = t->window.get();
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            if (!control->isVisible() || control->window() != window) continue;
+            const bool text = qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QComboBox*>(control) ||
+                              qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractSpinBox*>(control);
+            const auto* label = qobject_cast<const QLabel*>(control);
+            // The status panels show what a run says, elided by design.
+            const bool caption = label && !label->text().isEmpty() && !control->objectName().startsWith("StatusBar1");
+            if (!text && !caption) continue;
+            if (control->parentWidget()->inherits("QComboBox") || control->parentWidget()->inherits("QAbstractSpinBox"))
+                continue; // the box's own line edit
+            if (const QString cut = Cut(control); !cut.isEmpty()) faults << cut;
+        }
+        const QTreeWidget* tree = t->window->TreeView1;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* top = tree->topLevelItem(i);
+            std::vector<const QTreeWidgetItem*> entries{top};
+            for (int c = 0; c < top->childCount(); ++c) entries.push_back(top->child(c));
+            for (const QTreeWidgetItem* entry : entries) {
+                const QRect shown = tree->visualItemRect(entry);
+                const int need = QFontMetrics(tree->font()).horizontalAdvance(entry->text(0));
+                if (shown.right() > tree->viewport()->width() || shown.width() < need + tree->iconSize().width())
+                    faults << entry->text(0) + QStringLiteral(" is cut");
+            }
+        }
+        return faults;
+    }
+
+    // The toolbar's buttons stand in their order, none over another.
+    QStringList ToolbarFaults() const {
+        QStringList faults;
+        int right = -1;
+        for (const char* name : kToolbar) {
+            const QWidget* button = t->Find<QWidget>(name);
+            if (button->x() <= right) faults << QLatin1String(name) + QStringLiteral(" overlaps its neighbour");
+            right = button->geometry().right();
+        }
+        return faults;
+    }
+
+    void WalkEverything(const QString& where) {
+        for (const char* entry : kMethodEntries) {
+            Select(entry);
+            // The sub-options of "by hour" show only when it is checked.
+            for (bool subOptions : {false, true}) {
+                t->window->CheckBox19->setChecked(subOptions);
+                t->window->CheckBox20->setChecked(subOptions);
+                const QStringList faults = Faults() + ToolbarFaults();
+                QVERIFY2(faults.isEmpty(), qPrintable(where + QStringLiteral(", ") + QLatin1String(entry) +
+                                                      QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
+            }
+        }
+    }
+
+private slots:
+    void initTestCase() { UseTestLocale(); }
+    void cleanup() {
+        t.reset();
+        QApplication::setFont(QFont());
+        qApp->setStyleSheet(QString());
+    }
+
+    void everyCaptionIsWholeAtEveryFont_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<bool>("styleSheet");
+        QTest::addColumn<int>("whileShown"); // the desktop's font changed while the window is open
+        for (int points : {9, 10, 12, 14}) {
+            QTest::addRow("%d pt", points) << points << false << 0;
+            QTest::addRow("%d pt style sheet", points) << points << true << 0;
+        }
+        QTest::addRow("9 pt, then 14 pt") << 9 << false << 14;
+    }
+
+    void everyCaptionIsWholeAtEveryFont() {
+        QFETCH(int, points);
+        QFETCH(bool, styleSheet);
+        QFETCH(int, whileShown);
+        const auto useFont = [styleSheet](int size) {
+            if (styleSheet) {
+                qApp->setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(size));
+            } else {
+                QFont font = QApplication::font();
+                font.setPointSize(size);
+                QApplication::setFont(font);
+            }
+        };
+        useFont(points);
+        t = std::make_unique<TestWindow>();
+        t->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t->window.get()));
+        t->window->Timer1Timer();
+        if (whileShown > 0) {
+            // The window lays itself out again as its events come in.
+            useFont(whileShown);
+            QTRY_VERIFY(Faults().isEmpty());
+        }
+        WalkEverything(QStringLiteral("at start"));
+
+        // The least size the window takes is one at which everything still shows.
+        const QSize minimum = t->window->minimumSize();
+        QVERIFY(minimum.isValid() && minimum.width() > 0);
+        t->window->resize(1, 1);
+        QTRY_COMPARE(t->window->size(), minimum);
+        WalkEverything(QStringLiteral("at the minimum size"));
+    }
+
+    // The design's sizes are the sizes at start at the design font; the tree and the option column keep
+    // their widths, the general options their height, and the result tree takes what the window gains.
+    void whichRegionGrows() {
+        t = std::make_unique<TestWindow>();
+        t->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t->window.get()));
+        QWidget* tree = t->Find<QWidget>("TreeView1");
+        QWidget* column = t->Find<QWidget>("Panel7");
+        QWidget* general = t->Find<QWidget>("Panel4");
+        QWidget* sources = t->Find<QWidget>("Panel5");
+        QWidget* results = t->Find<QWidget>("TreeView2");
+        QVERIFY(tree->width() >= 171);
+        QVERIFY(column->width() >= 172);
+        QVERIFY(general->height() >= 291);
+        QCOMPARE(sources->height(), 216);
+        QVERIFY(t->Find<QWidget>("Panel3")->height() >= 52);
+        QVERIFY(t->Find<QWidget>("Panel9")->height() >= 37);
+        QCOMPARE(t->Find<QSplitter>("Splitter1")->handleWidth(), 2);
+
+        const int treeWidth = tree->width();
+        const int columnWidth = column->width();
+        const int generalHeight = general->height();
+        const QSize resultsSize = results->size();
+        t->window->resize(t->window->size() + QSize(300, 200));
+        QTRY_COMPARE(results->size(), resultsSize + QSize(300, 200));
+        QCOMPARE(tree->width(), treeWidth);
+        QCOMPARE(column->width(), columnWidth);
+        QCOMPARE(general->height(), generalHeight);
+        QCOMPARE(sources->height(), 216);
+        // Left to right: tree, option column, work area; in the column the method above the general options,
+        // which stay at the bottom whatever is shown.
+        QVERIFY(tree->geometry().right() < column->x());
+        QVERIFY(column->geometry().right() < t->Find<QWidget>("Panel2")->x());
+        for (const char* entry : kMethodEntries) {
+            Select(entry);
+            QCOMPARE(general->geometry().bottom(), column->height() - 1);
+        }
+        QVERIFY(sources->y() < results->y());
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "LayoutTest.moc"
