@@ -1,5 +1,6 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/AbsolutePath.h"
 #include "engine/Text.h"
 #include "engine/TextFile.h"
 
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -47,14 +47,6 @@ int IndexOf(const std::vector<std::string>& texts, const std::string& text) {
 
 bool Contains(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
-
-// The paths go into the journal, which an undo from any working folder must still understand.
-std::string AbsolutePath(const std::string& path) {
-    if (path.empty()) return path;
-    std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
-    while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
-    return absolute;
 }
 
 // NAME=LIST split at the first "=" (a name holds none), FOLDER=LIST at the last (a folder name may).
@@ -228,6 +220,7 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
     request.Action = raw.run ? Command::Run : raw.undo ? Command::Undo : Command::Preview;
     ClassifyOptions& o = request.Options;
 
+    // The paths go into the journal, which an undo from any working folder must still understand.
     for (const auto& source : raw.sources) o.SourceList.push_back(AbsolutePath(source));
     SortSourceList(o.SourceList);
     o.ResultLocation = AbsolutePath(raw.resultLocation);
