@@ -23,12 +23,6 @@ using namespace varnolt;
 
 namespace {
 
-QStringList Rows(const QTreeWidget* list) {
-    QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) rows << list->topLevelItem(i)->text(0);
-    return rows;
-}
-
 // What a window killed while it listened leaves: a socket file that nobody accepts on.
 void LeaveStaleSocket(const QString& path) {
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
