@@ -14,6 +14,8 @@ void ServeLaterStarts(OneWindow& oneWindow, TForm1& window) {
         BringToFront(window);
         window.OpenPaths(paths);
     };
+    // After the window's own handler, which saves the settings that the next window reads.
+    QObject::connect(&window, &TForm1::closing, &window, [&oneWindow] { oneWindow.StopServing(); });
 }
 
 } // namespace varnolt

@@ -31,6 +31,8 @@ public:
 
     // Called with the paths of every later start, on the event loop; the window then comes to the front.
     std::function<void(const std::vector<std::string>&)> OnPaths;
+    // The window is going: a later start opens a window of its own rather than hand it paths.
+    void StopServing() { server_.close(); }
 
 private:
     Start HandOver(QLocalSocket& socket, const std::vector<std::string>& paths);

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
 #include <QTreeWidget>
@@ -118,6 +119,11 @@ private slots:
         QCOMPARE(w.boxes.Texts(),
                  std::vector<std::string>{"These do not exist and were not added to the list:\n" + missing});
         QVERIFY(!(window.windowState() & Qt::WindowMinimized));
+
+        window.close(); // a start from now on opens a window of its own
+        QLocalSocket late;
+        late.connectToServer(socketPath);
+        QVERIFY(!late.waitForConnected(1000));
     }
 };
 
