@@ -9,6 +9,7 @@
 
 #include <iostream>
 #include <memory>
+#include <utility>
 
 namespace varnolt {
 
@@ -21,10 +22,14 @@ constexpr int kAnswerMs = 10000;
 // cannot both become the window.
 constexpr int kClaimLockMs = kConnectMs + kAnswerMs + 3000;
 
+// The window's answer: it has taken the paths.
+constexpr char kTaken = '\1';
+
 // Every path ends with a NUL byte, which no path holds; an empty one ends the message.
 QByteArray Message(const std::vector<std::string>& paths) {
     QByteArray message;
-    for (const std::string& path : paths) message.append(path.data(), static_cast<qsizetype>(path.size())).append('\0');
+    for (const std::string& path : paths)
+        message.append(path.data(), static_cast<qsizetype>(path.size())).append('\0');
     return message.append('\0');
 }
 
@@ -40,12 +45,11 @@ bool ReadMessage(const QByteArray& bytes, std::vector<std::string>& paths) {
     return false;
 }
 
-constexpr char kTaken = '\1';
-
 } // namespace
 
 QString OneWindowSocketPath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(QStringLiteral("varnolt-window"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+        .filePath(QStringLiteral("varnolt-window"));
 }
 
 OneWindow::OneWindow(QString socketPath) : socketPath_(std::move(socketPath)) {
@@ -76,7 +80,8 @@ void OneWindow::Listen() {
     // Nobody answered: a socket file there was left by a window that ended without removing it.
     QLocalServer::removeServer(socketPath_);
     if (!server_.listen(socketPath_))
-        std::cerr << "varnolt: later starts cannot find this window: " << server_.errorString().toStdString() << '\n';
+        std::cerr << "varnolt: later starts cannot find this window: " << server_.errorString().toStdString()
+                  << '\n';
 }
 
 void OneWindow::Accept() {
