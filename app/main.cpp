@@ -1,4 +1,8 @@
-// Starts the window: the platform services, the per-user data folder, and the message loop.
+// Starts the window: the platform services, the per-user data folder, and the message loop; or hands
+// the paths of its command line to the window already open.
+#include "app/window/LaterStarts.h"
+#include "app/window/OneWindow.h"
+#include "app/window/WindowArguments.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
@@ -16,7 +20,9 @@
 #include <QSettings>
 
 #include <exception>
+#include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,9 +52,23 @@ QString HelpPage() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (auto exit = varnolt::AnswerHelpOrVersion({argv, argv + argc}, std::cout)) return *exit;
     VarnoltApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Varnolt"));
+    // The bytes of argv, which Qt has cleared of its own options: a name need not be valid UTF-8.
+    const auto paths = varnolt::PathsToOpen({argv, argv + argc}, std::cerr);
+    if (!paths) return varnolt::kWindowExitUsage;
+    varnolt::OneWindow oneWindow(varnolt::OneWindowSocketPath());
+    switch (oneWindow.Claim(*paths)) {
+    case varnolt::OneWindow::Start::First:
+        break;
+    case varnolt::OneWindow::Start::HandedOver:
+        return 0;
+    case varnolt::OneWindow::Start::NoAnswer:
+        std::cerr << "varnolt: a window is open but does not answer\n";
+        return 1;
+    }
     // Lets the desktop match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Varnolt"));
     varnolt::UseFallbackIconTheme();
@@ -64,6 +84,8 @@ int main(int argc, char* argv[]) {
     // The settings file's folder is the program's own, like the data folder: no walk may carry it off.
     window.ClassifyEngine().KeepOutOfWalks(
         QFile::encodeName(QFileInfo(QSettings().fileName()).absolutePath()).toStdString());
+    varnolt::ServeLaterStarts(oneWindow, window);
+    window.OpenPaths(*paths);
     window.show();
     return application.exec();
 }

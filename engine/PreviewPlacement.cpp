@@ -19,6 +19,7 @@ void Engine::AddPreviewItem(const std::string& path, const std::string& category
         node = preview_.FindOrAddChild(node, rest);
     }
     preview_.AddItemNode(node, NameOf(path));
+    services_.View.PreviewItemAdded(path, category);
     preview_.ExpandRoot();
     preview_.Repaint();
     services_.Pump.Pump();

@@ -28,6 +28,8 @@ public:
     virtual void ShowNormalisedOptions() = 0;
     // Puts the location at the top of the history and selects it.
     virtual void RememberResultLocation(const std::string& location) = 0;
+    // A preview placed the item at `path` in `category`; for front-ends that report the plan item by item.
+    virtual void PreviewItemAdded(const std::string& /*path*/, const std::string& /*category*/) {}
 };
 
 // For front-ends without a window: the window's effects have nowhere to go.

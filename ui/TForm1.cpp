@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace varnolt {
 
@@ -67,6 +68,7 @@ void TForm1::Timer1Timer() {
     TreeView1->expandItem(classify);
     TreeView1->setCurrentItem(classify->child(0));
     LoadStoredSettings();
+    OpenPaths(std::exchange(pathsToOpen_, {}));
 }
 
 void TForm1::SelectMethodEntry(const QString& entryText) {

@@ -273,6 +273,9 @@ public slots:
     // Adds a row for each path unless one holds exactly that path, rows added before in the same call
     // included; the rows stay in order.
     void AddSources(const std::vector<std::string>& paths);
+    // Paths from the command line or from a later start: added as the Folder and Files buttons add them,
+    // once the settings have loaded; one box names those that do not exist.
+    void OpenPaths(const std::vector<std::string>& paths);
     void SpeedButton4Click(); // Folder, and "Add Folder"
     void SpeedButton7Click(); // Files, and "Add Files"
     void SpeedButton2Click(); // Remove, and "Delete"
@@ -372,6 +375,8 @@ private:
     std::optional<LoadedSettings> loadedSettings_;
     // While rows are added or removed in a batch the options take the list once, at its end.
     bool changingSourceRows_ = false;
+    // Paths handed to the window before the start-up step loaded the settings.
+    std::vector<std::string> pathsToOpen_;
     varnolt::Engine engine_;
     // The method panels share one place; the empty page stands for an entry without a method.
     QStackedWidget* methodPanels_;

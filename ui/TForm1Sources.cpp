@@ -33,6 +33,8 @@ constexpr const char* kAddFolderTitle = QT_TRANSLATE_NOOP("varnolt::TForm1", "Ad
 constexpr const char* kSelectResultTitle = QT_TRANSLATE_NOOP("varnolt::TForm1", "Select a folder to Save result");
 constexpr const char* kResultFolderMissing = QT_TRANSLATE_NOOP("varnolt::TForm1", "The result folder does not exist!");
 constexpr const char* kAnyFileFilter = QT_TRANSLATE_NOOP("varnolt::TForm1", "All Files (*)");
+constexpr const char* kPathsLeftOut =
+    QT_TRANSLATE_NOOP("varnolt::TForm1", "These do not exist and were not added to the list:");
 
 QString Readable(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string NativePath(const QString& text) { return QFile::encodeName(text).toStdString(); }
@@ -129,6 +131,27 @@ void TForm1::AddSources(const std::vector<std::string>& paths) {
     }
     changingSourceRows_ = false;
     SyncSourceList();
+}
+
+void TForm1::OpenPaths(const std::vector<std::string>& paths) {
+    if (!loadedSettings_) {
+        pathsToOpen_.insert(pathsToOpen_.end(), paths.begin(), paths.end());
+        return;
+    }
+    std::vector<std::string> existing;
+    std::string leftOut;
+    for (const std::string& path : paths) {
+        if (fs_.FolderExists(path) || fs_.FileExists(path))
+            existing.push_back(path);
+        else
+            leftOut += "\n" + path;
+    }
+    if (!existing.empty()) {
+        AddSources(existing);
+        Panel14->hide();
+    }
+    if (!leftOut.empty())
+        boxes_.Show(tr(kPathsLeftOut).toStdString() + leftOut, Messages::Information, Buttons::Ok, Icon::Information);
 }
 
 void TForm1::SpeedButton4Click() {

@@ -2,6 +2,7 @@
 
 #include "app/cli/CommandLine.h"
 #include "app/cli/Console.h"
+#include "app/cli/JsonPlan.h"
 #include "engine/Engine.h"
 #include "engine/Text.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -36,12 +37,17 @@ bool PrepareDataFolder(const std::string& folder, std::ostream& err) {
     return false;
 }
 
-void Execute(Command command, Engine& engine, ConsoleProgress& progress, std::ostream& out) {
-    switch (command) {
+void Execute(const Request& request, Engine& engine, ConsoleProgress& progress, std::ostream& out) {
+    switch (request.Action) {
     case Command::Preview:
+        if (request.Json) {
+            progress.OnPreviewItem = [&](const std::string& path, const std::string& category) {
+                out << PlanLine(path, category, PlannedDestination(request.Options.ResultLocation, category, path));
+            };
+        }
         engine.PreviewCommand();
         progress.ClearLine();
-        if (engine.Preview().HasNodes()) WritePreviewTree(engine.Preview(), out);
+        if (!request.Json && engine.Preview().HasNodes()) WritePreviewTree(engine.Preview(), out);
         return;
     case Command::Run:
         engine.Run();
@@ -104,7 +110,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     // The settings of the window, beside the data folder, are the program's own too.
     engine.KeepOutOfWalks(DefaultSettingsFolder());
-    Execute(request.Action, engine, progress, out);
+    Execute(request, engine, progress, out);
     out.flush();
     if (boxes.Failed()) return kExitRefused;
     return stopPressed ? kExitInterrupted : kExitOk;

@@ -1,5 +1,6 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/AbsolutePath.h"
 #include "engine/Text.h"
 #include "engine/TextFile.h"
 
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -24,7 +24,15 @@ const std::vector<std::string> kTimeKinds = {"creation", "access", "write"}; // 
 const std::vector<std::string> kDateParts = {"year", "month", "week", "day", "hour", "minute", "second"};
 const std::vector<std::string> kSizeUnits(std::begin(kSizeUnitTexts), std::end(kSizeUnitTexts));
 
-const char* const kFooter = R"(Questions of the engine:
+const char* const kFooter = R"(Output of --preview --json:
+  One line per placed item, in the order placed:
+    {"source":"/in/b.txt","category":"2011-3-7","destination":"/out/2011-3-7/b.txt"}
+  The destination is the category folder below --to (without --to: the category
+  and name alone) and the item's own name; a run gives a name taken there a
+  number, "b(1).txt". A path or category that is not valid UTF-8 is written as
+  {"base64":"..."}, its bytes in base64, in place of the string.
+
+Questions of the engine:
   Without --yes or --no, the undo confirmation is answered Yes, and the question
   whether to go on after a category folder could not be created is answered No
   (the run stops; what it moved so far stays in the journal and can be undone).
@@ -39,14 +47,6 @@ int IndexOf(const std::vector<std::string>& texts, const std::string& text) {
 
 bool Contains(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
-
-// The paths go into the journal, which an undo from any working folder must still understand.
-std::string AbsolutePath(const std::string& path) {
-    if (path.empty()) return path;
-    std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
-    while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
-    return absolute;
 }
 
 // NAME=LIST split at the first "=" (a name holds none), FOLDER=LIST at the last (a folder name may).
@@ -124,12 +124,19 @@ struct RawArguments {
     std::optional<std::string> subfolderName;
     std::string dataDir;
     bool yes = false, no = false;
+    bool json = false;
 };
+
+// A list option takes one word per occurrence, given after a space or an "=", and may be repeated: the
+// words after it are SOURCEs, never more values.
+CLI::Option* OneWordEach(CLI::Option* option) {
+    return option->expected(1)->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
 
 // A comma-separated list of choices, the option repeatable.
 void AddChoiceList(CLI::App& app, const std::string& name, std::vector<std::string>& target, const std::string& help,
                    const std::vector<std::string>& choices, const std::string& typeName) {
-    app.add_option(name, target, help)->delimiter(',')->check(CLI::IsMember(choices))->type_name(typeName);
+    OneWordEach(app.add_option(name, target, help)->delimiter(',')->check(CLI::IsMember(choices))->type_name(typeName));
 }
 
 void DefineOptions(CLI::App& app, RawArguments& raw) {
@@ -137,7 +144,7 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.footer(kFooter);
 
     auto* commands = app.add_option_group("Command", "exactly one of");
-    commands->add_flag("--preview", raw.preview, "Print the preview tree; nothing on disk changes");
+    auto* preview = commands->add_flag("--preview", raw.preview, "Print the preview tree; nothing on disk changes");
     commands->add_flag("--run", raw.run, "Classify: create the category folders and move or copy the items");
     commands->add_flag("--undo", raw.undo, "Undo the last run (from this program or from the window)");
     commands->require_option(1);
@@ -163,8 +170,8 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_option("--words", raw.wordsFile, "Method name: classify by the words of this file, one a line")
         ->type_name("FILE");
 
-    AddChoiceList(app, "--group", raw.groups, "Method type: enable these groups", kGroups, "GROUP,...");
-    app.add_option("--group-list", raw.groupLists, "Method type: replace a group's extension list")
+    AddChoiceList(app, "--group", raw.groups, "Method type: enable these groups (repeatable)", kGroups, "GROUP,...");
+    OneWordEach(app.add_option("--group-list", raw.groupLists, "Method type: replace a group's extension list (repeatable)"))
         ->type_name("NAME=LIST");
     app.add_option("--other1", raw.other1, "Method type: the first Other group")->type_name("FOLDER=LIST");
     app.add_option("--other2", raw.other2, "Method type: the second Other group")->type_name("FOLDER=LIST");
@@ -177,7 +184,7 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
 
     app.add_option("--time", raw.timeKind, "Method date: which file time (default write)")
         ->check(CLI::IsMember(kTimeKinds));
-    AddChoiceList(app, "--parts", raw.parts, "Method date: the parts of the date (default year,month,day)",
+    AddChoiceList(app, "--parts", raw.parts, "Method date: the parts of the date (default year,month,day; repeatable)",
                   kDateParts, "PART,...");
     app.add_flag("--grouped", raw.grouped, "Method date: nested folders instead of one joined name");
     app.add_flag("--month-names", raw.monthNames, "Method date: names of months and weekdays, not numbers");
@@ -191,6 +198,8 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_option("--data-dir", raw.dataDir,
                    "Where the journal lives (default $XDG_DATA_HOME/Quorvane/Varnolt, as the window)")
         ->type_name("DIR");
+    app.add_flag("--json", raw.json, "With --preview: the plan as JSON lines in place of the tree (below)")
+        ->needs(preview);
     auto* yes = app.add_flag("--yes", raw.yes, "Answer Yes to the engine's questions");
     app.add_flag("--no", raw.no, "Answer No to the engine's questions")->excludes(yes);
 }
@@ -211,6 +220,7 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
     request.Action = raw.run ? Command::Run : raw.undo ? Command::Undo : Command::Preview;
     ClassifyOptions& o = request.Options;
 
+    // The paths go into the journal, which an undo from any working folder must still understand.
     for (const auto& source : raw.sources) o.SourceList.push_back(AbsolutePath(source));
     SortSourceList(o.SourceList);
     o.ResultLocation = AbsolutePath(raw.resultLocation);
@@ -267,6 +277,7 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
 
     request.DataFolder = raw.dataDir.empty() ? std::string() : AbsolutePath(raw.dataDir);
     request.Answers = raw.yes ? AnswerPolicy::Yes : raw.no ? AnswerPolicy::No : AnswerPolicy::Sensible;
+    request.Json = raw.json;
     return true;
 }
 

@@ -19,6 +19,7 @@ struct Request {
     ClassifyOptions Options;
     std::string DataFolder; // empty: the window's
     AnswerPolicy Answers = AnswerPolicy::Sensible;
+    bool Json = false; // the preview as one JSON object a placed item, in place of the tree
 };
 
 inline constexpr int kExitOk = 0;

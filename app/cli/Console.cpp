@@ -54,6 +54,10 @@ ConsoleProgress::ConsoleProgress(std::ostream& err, bool live, std::function<std
 
 void ConsoleProgress::SetStatusText(int panel, const std::string& text) { status_[panel == 0 ? 0 : 1] = text; }
 
+void ConsoleProgress::PreviewItemAdded(const std::string& path, const std::string& category) {
+    if (OnPreviewItem) OnPreviewItem(path, category);
+}
+
 void ConsoleProgress::Pump() {
     if (OnPump) OnPump();
     if (!live_ || ++turns_ % kTurnsBetweenClockReads != 0) return;

@@ -44,10 +44,13 @@ public:
     const std::string& StatusText(int panel) const { return status_[panel == 0 ? 0 : 1]; }
     // Called at every turn of the pump; a Ctrl-C handler uses it to press Stop.
     std::function<void()> OnPump;
+    // Called for every item a preview places.
+    std::function<void(const std::string& path, const std::string& category)> OnPreviewItem;
     // Removes the progress line, if one is shown.
     void ClearLine();
 
     void SetStatusText(int panel, const std::string& text) override;
+    void PreviewItemAdded(const std::string& path, const std::string& category) override;
 
     void Pump() override;
 

@@ -1,6 +1,7 @@
 #include "app/cli/Cli.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Console.h"
+#include "app/cli/JsonPlan.h"
 #include "engine/Messages.h"
 #include "engine/RunJournal.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -88,6 +90,38 @@ TEST_F(CliTest, PreviewOfNestedCategoriesWithoutAResultLocation) {
                                                                          "      A song.mp3\n"
                                                                          "  txt\n"
                                                                          "    b.txt\n");
+}
+
+TEST_F(CliTest, PreviewAsJsonPrintsOneObjectAPlacedItemAndNothingElse) {
+    MakeSmallTree();
+    SetDay(tree.File("caf\xE9.txt"), 2011, 3, 7); // Latin-1, not UTF-8
+    const std::string base = tree.Path();
+    const auto outcome = Cli({"--preview", "--json", "--include-subfolders", Source(), "--to", Result()});
+    EXPECT_EQ(outcome.Exit, kExitOk) << outcome.Err;
+    const auto line = [&](const std::string& source, const std::string& category, const std::string& name) {
+        return "{\"source\":\"" + base + source + "\",\"category\":\"" + category + "\",\"destination\":\"" +
+               Result() + "/" + category + "/" + name + "\"}\n";
+    };
+    for (const auto& object : {line("A song.mp3", "2011-3-7", "A song.mp3"), line("b.txt", "2011-3-7", "b.txt"),
+                               line("deeper/Été.jpg", "2012-12-25", "Été.jpg"),
+                               std::string("{\"source\":{\"base64\":\"")})
+        EXPECT_NE(outcome.Out.find(object), std::string::npos) << object << " in\n" << outcome.Out;
+    EXPECT_EQ(std::count(outcome.Out.begin(), outcome.Out.end(), '\n'), 4) << outcome.Out;
+    EXPECT_EQ(outcome.Err, "");
+
+    const auto relative = Cli({"--preview", "--json", base + "b.txt"});
+    EXPECT_EQ(relative.Out, "{\"source\":\"" + base +
+                                "b.txt\",\"category\":\"2011-3-7\",\"destination\":\"2011-3-7/b.txt\"}\n");
+}
+
+TEST(JsonPlan, EscapesWhatJsonMustAndWritesOtherBytesAsBase64) {
+    EXPECT_EQ(PlanLine("/in/say \"hi\"\\\t\x01.txt", "a/b", "/out/a/b/x"),
+              "{\"source\":\"/in/say \\\"hi\\\"\\\\\\t\\u0001.txt\",\"category\":\"a/b\",\"destination\":\"/out/a/b/x\"}\n");
+    EXPECT_EQ(PlanLine("/in/caf\xE9.txt", "x", "/out/2011-3-7/caf\xE9.txt"),
+              "{\"source\":{\"base64\":\"L2luL2NhZukudHh0\"},\"category\":\"x\","
+              "\"destination\":{\"base64\":\"L291dC8yMDExLTMtNy9jYWbpLnR4dA==\"}}\n");
+    EXPECT_EQ(PlanLine("xy", "\xED\xA0\x80", "Été"), // a UTF-8 encoded surrogate is no valid UTF-8
+              "{\"source\":\"xy\",\"category\":{\"base64\":\"7aCA\"},\"destination\":\"Été\"}\n");
 }
 
 TEST_F(CliTest, RefusalsPrintTheEnginesTextAndExitWithOne) {

@@ -157,6 +157,7 @@ TEST(CommandLine, EachOptionSetsItsField) {
          }},
         {{"--yes"}, [](const Request& r) { EXPECT_EQ(r.Answers, AnswerPolicy::Yes); }},
         {{"--no"}, [](const Request& r) { EXPECT_EQ(r.Answers, AnswerPolicy::No); }},
+        {{"--json"}, [](const Request& r) { EXPECT_TRUE(r.Json); }},
     };
     for (const auto& mapping : mappings) {
         std::vector<std::string> args = mapping.Args;
@@ -175,6 +176,41 @@ TEST(CommandLine, PathsBecomeAbsoluteAndSourcesSorted) {
     EXPECT_EQ(o.SourceList, (std::vector<std::string>{Cwd() + "/a", Cwd() + "/b"}));
     EXPECT_EQ(o.ResultLocation, Cwd() + "/out");
     EXPECT_EQ(parsed.Req.DataFolder, Cwd() + "/data");
+}
+
+TEST(CommandLine, ListOptionsTakeOneWordEachAndLeaveTheSources) {
+    const auto groups = [](const Request& r) {
+        EXPECT_TRUE(r.Options.GroupMusic && r.Options.GroupImage);
+        EXPECT_FALSE(r.Options.GroupVideo || r.Options.GroupProgram || r.Options.GroupDocument);
+    };
+    const auto parts = [](const Request& r) {
+        EXPECT_TRUE(r.Options.ByYear && r.Options.ByMonth);
+        EXPECT_FALSE(r.Options.ByDay || r.Options.ByWeek);
+    };
+    const auto lists = [](const Request& r) {
+        EXPECT_EQ(r.Options.ImageTypes, "jpg;png");
+        EXPECT_EQ(r.Options.MusicTypes, "flac");
+    };
+    const std::vector<Mapping> mappings = {
+        {{"--group", "music,image"}, groups},
+        {{"--group=music,image"}, groups},
+        {{"--group", "music", "--group=image"}, groups},
+        {{"--parts", "year,month"}, parts},
+        {{"--parts=year,month"}, parts},
+        {{"--parts=year", "--parts", "month"}, parts},
+        {{"--group-list", "image=jpg;png", "--group-list", "music=flac"}, lists},
+        {{"--group-list=image=jpg;png", "--group-list=music=flac"}, lists},
+    };
+    for (const auto& mapping : mappings) {
+        std::vector<std::string> args = {"--preview"};
+        args.insert(args.end(), mapping.Args.begin(), mapping.Args.end());
+        args.insert(args.end(), {"pictures", "more"});
+        SCOPED_TRACE(testing::PrintToString(args));
+        const auto parsed = Parse(args);
+        ASSERT_FALSE(parsed.Exit) << parsed.Err;
+        mapping.Expect(parsed.Req);
+        EXPECT_EQ(parsed.Req.Options.SourceList, (std::vector<std::string>{Cwd() + "/more", Cwd() + "/pictures"}));
+    }
 }
 
 TEST(CommandLine, WordsAreReadAsTheProgramsTextFiles) {
@@ -204,6 +240,8 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhy) {
         {"--preview", "--other1", "no list"},
         {"--preview", "--yes", "--no"},
         {"--preview", "--words", "/no/such/word/list"},
+        {"--preview", "--parts"},
+        {"--run", "--json"},
         {"--preview", "--unknown"},
     };
     for (const auto& args : wrong) {
@@ -218,7 +256,8 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhy) {
 TEST(CommandLine, HelpAndVersionExitWithZero) {
     const auto help = Parse({"--help"});
     EXPECT_EQ(help.Exit, kExitOk);
-    for (const char* option : {"--preview", "--run", "--undo", "--to", "--method", "--data-dir", "--yes", "--no"})
+    for (const char* option :
+         {"--preview", "--run", "--undo", "--to", "--method", "--data-dir", "--yes", "--no", "--json", "base64"})
         EXPECT_NE(help.Out.find(option), std::string::npos) << option;
 
     const auto version = Parse({"--version"});

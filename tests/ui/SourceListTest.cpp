@@ -23,12 +23,6 @@ using namespace varnolt;
 
 namespace {
 
-QStringList Rows(const QTreeWidget* list) {
-    QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) rows << list->topLevelItem(i)->text(0);
-    return rows;
-}
-
 QStringList Entries(const QComboBox* box) {
     QStringList entries;
     for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);

@@ -11,6 +11,12 @@ void TestWindow::AddSource(const std::string& path) {
     window->ListView1->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(path)}));
 }
 
+QStringList Rows(const QTreeWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) rows << list->topLevelItem(i)->text(0);
+    return rows;
+}
+
 void UseTestLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
 } // namespace varnolt

@@ -10,10 +10,13 @@
 #include "support/TempDir.h"
 #include "ui/TForm1.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
 #include <string>
+
+class QTreeWidget;
 
 namespace varnolt {
 
@@ -39,6 +42,9 @@ public:
     TempDir data;
     std::unique_ptr<TForm1> window;
 };
+
+// The captions of a list's rows, top to bottom.
+QStringList Rows(const QTreeWidget* list);
 
 // Every test program runs in one locale, whatever the machine's.
 void UseTestLocale();

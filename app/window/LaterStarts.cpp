@@ -1,0 +1,21 @@
+#include "app/window/LaterStarts.h"
+
+namespace varnolt {
+
+void BringToFront(QWidget& window) {
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void ServeLaterStarts(OneWindow& oneWindow, TForm1& window) {
+    oneWindow.OnPaths = [&window](const std::vector<std::string>& paths) {
+        BringToFront(window);
+        window.OpenPaths(paths);
+    };
+    // After the window's own handler, which saves the settings that the next window reads.
+    QObject::connect(&window, &TForm1::closing, &window, [&oneWindow] { oneWindow.StopServing(); });
+}
+
+} // namespace varnolt

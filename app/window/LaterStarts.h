@@ -1,0 +1,13 @@
+#pragma once
+// What the open window does with a later start: it comes to the front and adds that start's paths.
+#include "app/window/OneWindow.h"
+#include "ui/TForm1.h"
+
+namespace varnolt {
+
+void BringToFront(QWidget& window);
+
+// Routes the paths of every later start to `window`.
+void ServeLaterStarts(OneWindow& oneWindow, TForm1& window);
+
+} // namespace varnolt
