@@ -59,6 +59,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "platform/media/LibraryEmbeddedDates.h"
 #include "ui/PersistedFields.h"
 #include "ui/TypeGroups.h"
 
@@ -362,6 +363,7 @@ private:
     bool settingsLoaded_ = false;
     // While rows are added or removed in a batch the options take the list once, at its end.
     bool changingSourceRows_ = false;
+    LibraryEmbeddedDates embeddedDates_;
     varnolt::Engine engine_;
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;

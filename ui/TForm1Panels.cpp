@@ -168,7 +168,7 @@ void TForm1::BuildDatePanel() {
     CheckBox20->hide();
     CheckBox21->hide();
     RowsOf(Panel12)->addWidget(NewLabel(Panel12, "Select a file time type: "));
-    ComboBox3 = NewDropDownList(Panel12, "ComboBox3", {"Creation Time", "Last Access Time", "Last Write Time"},
+    ComboBox3 = NewDropDownList(Panel12, "ComboBox3", {"Creation Time", "Last Access Time", "Last Write Time", "Date Taken"},
                                 LastWriteTime);
     RowsOf(Panel12)->addWidget(ComboBox3);
     CheckBox14 = NewCheckBox(Panel12, "CheckBox14", "Grouped subfolders", false);

@@ -184,14 +184,14 @@ TEST(DateCategory, EachFileTimeUsesTheOffsetInForceAtThatTime) {
     ItemInfo info;
     // Summer time began on 2011-03-27 at 01:00 UTC: 02:00 local became 03:00.
     info.LastWriteTime = Utc(2011, 3, 27, 0, 30);
-    EXPECT_EQ(DateCategory(info, options), "2011-3-27-1");
+    EXPECT_EQ(DateCategory("", info, options, NoEmbeddedDates::Instance()), "2011-3-27-1");
     info.LastWriteTime = Utc(2011, 3, 27, 1, 30);
-    EXPECT_EQ(DateCategory(info, options), "2011-3-27-3");
+    EXPECT_EQ(DateCategory("", info, options, NoEmbeddedDates::Instance()), "2011-3-27-3");
     // A winter evening and a summer evening, both late enough to change the date.
     info.LastWriteTime = Utc(2011, 1, 15, 23, 30);
-    EXPECT_EQ(DateCategory(info, options), "2011-1-16-0");
+    EXPECT_EQ(DateCategory("", info, options, NoEmbeddedDates::Instance()), "2011-1-16-0");
     info.LastWriteTime = Utc(2011, 7, 15, 22, 30);
-    EXPECT_EQ(DateCategory(info, options), "2011-7-16-0");
+    EXPECT_EQ(DateCategory("", info, options, NoEmbeddedDates::Instance()), "2011-7-16-0");
 }
 
 TEST(DateCategory, TimesBeforeTheEpochHaveDates) {
