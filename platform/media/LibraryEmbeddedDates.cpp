@@ -1,5 +1,6 @@
 #include "platform/media/LibraryEmbeddedDates.h"
 
+#include "platform/media/ChildProcess.h"
 #include "platform/media/TakenDateReaders.h"
 
 #include <exiv2/exiv2.hpp>
@@ -75,10 +76,13 @@ std::optional<TakenDate> PhotoTakenDate(const OpenFile& file) {
     return taken;
 }
 
+// In a child process: a corrupt sample table can keep the library counting for seconds.
 std::optional<TakenDate> VideoTakenDate(const OpenFile& file) {
-    return media::ContainerTakenDate(
-        [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t size) { return file.ReadAt(offset, buffer, size); },
-        file.Size());
+    return media::ReadInChild([&] {
+        return media::ContainerTakenDate(
+            [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t size) { return file.ReadAt(offset, buffer, size); },
+            file.Size());
+    });
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "platform/media/TakenDateReaders.h"
 
 #include <MediaInfo/MediaInfo.h>
+#include <exiv2/bmffimage.hpp>
 #include <exiv2/exiv2.hpp>
+#include <exiv2/webpimage.hpp>
 
 #include <algorithm>
 #include <array>
@@ -24,6 +26,15 @@ std::optional<std::string> ExifText(const Exiv2::ExifData& exif, std::uint16_t t
     const auto found = exif.findKey(Exiv2::ExifKey(tag, "Photo"));
     if (found == exif.end()) return std::nullopt;
     return found->toString();
+}
+
+// The library's readers of the photo formats; its video readers are never let at the bytes (they are not
+// made for hostile files, and videos are read with libmediainfo).
+bool IsPhotoType(int type) {
+    namespace T = Exiv2::ImageType;
+    for (const int photo : {T::jpeg, T::tiff, T::cr2, T::orf, T::rw2, T::raf, T::png, T::webp, T::bmff})
+        if (type == photo) return true;
+    return false;
 }
 
 // Cameras without a set clock write zeros (or blanks, which do not parse).
@@ -78,10 +89,9 @@ std::optional<int> ParseZoneOffset(std::string_view text) {
 std::optional<TakenDate> ExifTakenDate(const std::uint8_t* data, std::size_t size) {
     if (size == 0 || size > kPhotoViewCap) return std::nullopt;
     try {
-        // The bytes are only looked at: MemIo does not copy or own them.
-        Exiv2::BasicIo::AutoPtr io(new Exiv2::MemIo(data, static_cast<long>(size)));
-        const Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(std::move(io));
-        if (!image.get()) return std::nullopt;
+        if (!IsPhotoType(Exiv2::ImageFactory::getType(data, static_cast<long>(size)))) return std::nullopt;
+        // The bytes are only looked at, not copied.
+        const auto image = Exiv2::ImageFactory::open(data, static_cast<long>(size));
         image->readMetadata();
         const Exiv2::ExifData& exif = image->exifData();
         for (const ExifDateTags& tags : kExifDates) {

@@ -1,3 +1,4 @@
+#include "platform/media/ChildProcess.h"
 #include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/media/TakenDateReaders.h"
 #include "support/MediaSamples.h"
@@ -5,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace varnolt {
 namespace {
@@ -99,6 +103,29 @@ TEST(TakenDateReaders, AVideoIsReadOnlyUpToItsCap) {
     };
     EXPECT_FALSE(media::ContainerTakenDate(read, bytes.size(), 1u << 20));
     EXPECT_LE(served, 1u << 20);
+}
+
+TEST(TakenDateReaders, AReadInAChildThatLoopsWaitsOrCrashesGivesNone) {
+    using namespace std::chrono_literals;
+    const media::ChildLimits limits{100ms, 1000ms};
+    const auto answer = [] { return std::optional<TakenDate>(TakenDate{true, {2015, 6, 1, 10, 0, 0}, 60}); };
+    EXPECT_EQ(Text(media::ReadInChild(answer, limits)), "UTC 2015-6-1 10:0:0 60");
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_FALSE(media::ReadInChild(
+        []() -> std::optional<TakenDate> {
+            for (volatile bool busy = true; busy;) {
+            }
+            return std::nullopt;
+        },
+        limits));
+    EXPECT_FALSE(media::ReadInChild(
+        []() -> std::optional<TakenDate> {
+            ::sleep(30);
+            return std::nullopt;
+        },
+        limits));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 10s);
+    EXPECT_FALSE(media::ReadInChild([]() -> std::optional<TakenDate> { std::abort(); }, limits));
 }
 
 } // namespace
