@@ -80,10 +80,6 @@ if [[ $jobs == *peer-* || $jobs == *exiftool* || $jobs == *find-mv* ]]; then
     echo "Generating $peer_files files for the peers..."
     "$make_corpus" "$work/peer-corpus" "$work/peer-manifest" "$peer_files"
 fi
-if [[ $jobs == *-taken* || $jobs == *photo-* ]]; then
-    echo "Generating $photo_files photos with dates taken and 4 videos..."
-    make_photos "$work/photo-corpus" "$photo_files"
-fi
 
 # make_photos DIR COUNT: COUNT small JPEGs on forty dates taken, and four videos; each name ends with the
 # date taken ("p17-2013-4-9.jpg"). Made from one file a date: tee writes it to all its copies at once.
@@ -99,7 +95,7 @@ make_photos() {
             "$seeds/$y-$m-$day.jpg" >>"$seeds/exif-args"
         : >"$seeds/$y-$m-$day.names"
     done
-    exiftool -q -overwrite_original -@ "$seeds/exif-args"
+    exiftool -@ "$seeds/exif-args" -common_args -q -overwrite_original
     local dates=("$seeds"/*.names) i
     for ((i = 0; i < count; i++)); do
         local names=${dates[i % 40]} folder="$dir/d$((i / 1000))"
@@ -129,6 +125,11 @@ check_photos() {
         failed=1
     fi
 }
+
+if [[ $jobs == *-taken* || $jobs == *photo-* ]]; then
+    echo "Generating $photo_files photos with dates taken and 4 videos..."
+    make_photos "$work/photo-corpus" "$photo_files"
+fi
 
 failed=0
 

@@ -92,6 +92,7 @@ LibraryEmbeddedDates::LibraryEmbeddedDates() {
     // the terminal.
     Exiv2::enableBMFF(true);
     Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+    media::PrepareContainerReader();
 }
 
 std::optional<TakenDate> LibraryEmbeddedDates::ReadTakenDate(const std::string& path) {

@@ -108,6 +108,11 @@ std::optional<TakenDate> ExifTakenDate(const std::uint8_t* data, std::size_t siz
     return std::nullopt;
 }
 
+void PrepareContainerReader() {
+    MediaInfoLib::MediaInfo tables;
+    tables.Option(__T("Info_Version"));
+}
+
 std::optional<TakenDate> ContainerTakenDate(const ReadAt& read, std::uint64_t fileSize, std::uint64_t readCap) {
     try {
         MediaInfoLib::MediaInfo info;

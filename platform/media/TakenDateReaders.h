@@ -28,6 +28,9 @@ std::optional<TakenDate> ExifTakenDate(const std::uint8_t* data, std::size_t siz
 std::optional<TakenDate> ContainerTakenDate(const ReadAt& read, std::uint64_t fileSize,
                                             std::uint64_t readCap = kVideoReadCap);
 
+// Sets up the container library's tables once, so that each read (in a child process) does not.
+void PrepareContainerReader();
+
 // "2015:06:01 12:34:56" (Exif), "2015-06-01 10:00:00 UTC" or "UTC 2015-06-01 10:00:00" (containers):
 // the six numbers, whatever the separators. Empty unless all six are there.
 std::optional<WrittenTime> ParseWrittenTime(std::string_view text);

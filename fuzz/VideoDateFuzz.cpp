@@ -1,15 +1,13 @@
-// The readers of dates taken over any bytes, as the start of a photo and as the head of a video that may be
-// far larger than the bytes: cut, corrupt and huge headers give a date or none, never a crash or a hang, and
-// a video is never read past its cap.
-#include "fuzz/support/FuzzEngine.h"
+// The reader of videos' dates over any bytes, as the head of a video that may be far larger than the bytes:
+// cut, corrupt and huge headers give a date or none, never hold the program up, and the video is never read
+// past its cap. Slow by nature: every input is read in a child process, as the program reads a video.
+#include "fuzz/support/TakenDateCheck.h"
 #include "platform/media/ChildProcess.h"
-#include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/media/TakenDateReaders.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 using namespace varnolt;
@@ -23,25 +21,9 @@ constexpr media::ChildLimits kFuzzLimits{std::chrono::milliseconds(300), std::ch
 // What the child answers when it was read past its cap.
 constexpr int kOverreadMark = -1;
 
-void CheckDate(const std::optional<TakenDate>& taken, const char* reader) {
-    if (!taken) return;
-    const WrittenTime& t = taken->Time;
-    for (const int field : {t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second})
-        Expect(field >= 0 && field <= 9999, "a date field out of its digits", reader);
-    if (taken->OffsetMinutes) Expect(std::abs(*taken->OffsetMinutes) <= 14 * 60 + 59, "a zone beyond 14 hours", reader);
-}
-
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // Sets the libraries up as the program does.
-    static LibraryEmbeddedDates setUp;
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CheckDate(media::ExifTakenDate(data, size), "photo");
-
     // As the program reads a video: in a child process; here as the head of a file that the first byte
     // makes up to 255 GiB longer than the bytes, the rest reading as zeros.
     const std::uint64_t fileSize = size + (size > 0 ? static_cast<std::uint64_t>(data[0]) << 30 : 0);
