@@ -17,9 +17,10 @@ function ratio(name, list, of) { return (of in runs) ? sprintf("%.2f", median(li
 { count[$1] = $3; wall[$1] = wall[$1] " " $4; mem[$1] = mem[$1] " " $5; cpu[$1] = cpu[$1] " " $6; runs[$1]++ }
 NF >= 8 && $7 != "-" { gap[$1] = gap[$1] " " $7; gap99[$1] = gap99[$1] " " $8 }
 END {
-    # Each job's floor: the bare system calls of the same work; for the window's preview, the engine with no view.
-    n = split("floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview engine-preview window-preview peer-floor peer-varnolt exiftool find-mv", order, " ")
-    split("floor-move floor-undo floor-move floor-undo floor-move floor-undo floor-copy floor-copy floor-move floor-move floor-move - - engine-preview peer-floor peer-floor peer-floor peer-floor", floors, " ")
+    # Each job's floor: the bare system calls of the same work; for the window's preview, the engine with no
+    # view; for the sorts by date taken, the sort of the same photos by their last write time.
+    n = split("floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview engine-preview window-preview photo-write photo-taken window-taken peer-floor peer-varnolt exiftool find-mv", order, " ")
+    split("floor-move floor-undo floor-move floor-undo floor-move floor-undo floor-copy floor-copy floor-move floor-move floor-move - - engine-preview - photo-write photo-write peer-floor peer-floor peer-floor peer-floor", floors, " ")
     printf "| %-15s | %7s | %4s | %8s | %8s | %8s | %7s | %7s | %7s |\n", "job", "files", "runs", "wall s", "cpu s", "us/file", "× floor", "cpu ×fl", "peak MB"
     print "|-----------------|--------:|-----:|---------:|---------:|---------:|--------:|--------:|--------:|"
     for (k = 1; k <= n; k++) {

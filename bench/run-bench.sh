@@ -7,10 +7,12 @@
 # turns of the window's event loop; they run offscreen unless QT_QPA_PLATFORM says otherwise.
 #
 #   bench/run-bench.sh [--files N] [--rounds R] [--peer-files P] [--peer-rounds Q] [--build DIR]
-#                      [--work DIR] [--jobs "JOB ..."] [--table FILE]
+#                      [--work DIR] [--jobs "JOB ..."] [--table FILE] [--photo-files F]
 #
 # exiftool takes milliseconds per file, minutes at 100,000 files, so the peers (exiftool, find + mv)
 # meet the program and the floor on a second corpus of P files (20,000 by default) in the first Q rounds.
+# The sorts by date taken (photo-*, window-taken) run on a third corpus: F small JPEGs (P by default) whose
+# Exif dates exiftool wrote, and a few MP4 videos from ffmpeg, all last written on 2024-02-02.
 set -euo pipefail
 
 files=100000
@@ -23,8 +25,9 @@ work="${TMPDIR:-/tmp}/varnolt-bench"
 table_file=""
 # Each of the program's jobs right after its floor, so that the pair meets the same state of the machine.
 jobs="floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type
-      varnolt-size varnolt-number varnolt-preview engine-preview window-preview peer-floor peer-varnolt exiftool
-      find-mv"
+      varnolt-size varnolt-number varnolt-preview engine-preview window-preview photo-write photo-taken
+      window-taken peer-floor peer-varnolt exiftool find-mv"
+photo_files=""
 
 while (($#)); do
     case $1 in
@@ -36,6 +39,7 @@ while (($#)); do
     --work) work=$2; shift 2 ;;
     --jobs) jobs=$2; shift 2 ;;
     --table) table_file=$2; shift 2 ;;
+    --photo-files) photo_files=$2; shift 2 ;;
     *) echo "run-bench.sh: unknown argument $1" >&2; exit 2 ;;
     esac
 done
@@ -52,6 +56,11 @@ done
 if ! command -v exiftool >/dev/null; then
     echo "run-bench.sh: exiftool is not installed; its job is left out" >&2
     jobs=${jobs//exiftool/}
+fi
+photo_files=${photo_files:-$peer_files}
+if [[ $jobs == *-taken* || $jobs == *photo-* ]] && ! command -v exiftool convert ffmpeg >/dev/null; then
+    echo "run-bench.sh: the sorts by date taken need exiftool, convert and ffmpeg (scripts/install-deps)" >&2
+    exit 2
 fi
 if [[ ! -x $window_bench ]]; then
     echo "run-bench.sh: $window_bench was not built (no Qt); the window's jobs are left out" >&2
@@ -70,6 +79,56 @@ echo "Generating $files files..."
 if [[ $jobs == *peer-* || $jobs == *exiftool* || $jobs == *find-mv* ]]; then
     echo "Generating $peer_files files for the peers..."
     "$make_corpus" "$work/peer-corpus" "$work/peer-manifest" "$peer_files"
+fi
+
+# make_photos DIR COUNT: COUNT small JPEGs on forty dates taken, and four videos; each name ends with the
+# date taken ("p17-2013-4-9.jpg"). Made from one file a date: tee writes it to all its copies at once.
+make_photos() {
+    local dir=$1 count=$2 seeds="$work/photo-seeds" d
+    mkdir -p "$seeds" "$dir"
+    convert -size 8x8 xc:gray "$seeds/plain.jpg"
+    : >"$seeds/exif-args"
+    for ((d = 0; d < 40; d++)); do
+        local y=$((2005 + d % 19)) m=$((1 + d % 12)) day=$((1 + d * 7 % 28))
+        cp "$seeds/plain.jpg" "$seeds/$y-$m-$day.jpg"
+        printf -- '-DateTimeOriginal=%04d:%02d:%02d 12:00:00\n%s\n-execute\n' "$y" "$m" "$day" \
+            "$seeds/$y-$m-$day.jpg" >>"$seeds/exif-args"
+        : >"$seeds/$y-$m-$day.names"
+    done
+    exiftool -@ "$seeds/exif-args" -common_args -q -overwrite_original
+    local dates=("$seeds"/*.names) i
+    for ((i = 0; i < count; i++)); do
+        local names=${dates[i % 40]} folder="$dir/d$((i / 1000))"
+        local date=${names##*/}
+        echo "$folder/p$i-${date%.names}.jpg" >>"$names"
+        ((i % 1000)) || mkdir -p "$folder"
+    done
+    for names in "${dates[@]}"; do xargs -a "$names" tee <"${names%.names}.jpg" >/dev/null; done
+    for ((i = 1; i <= 4; i++)); do
+        ffmpeg -nostdin -v error -f lavfi -i color=c=gray:s=64x48:d=0.2 \
+            -metadata creation_time="201$i-0$i-1${i}T12:00:00Z" "$dir/v$i-201$i-$i-1$i.mp4"
+    done
+    find "$dir" -type f -print0 | xargs -0 touch -d "2024-02-02 12:00"
+}
+
+# check_photos NAME EXPECTED FOLDER: every photo and video was placed, each in FOLDER, or with "taken" in
+# the folder of the date its name ends with.
+check_photos() {
+    local name=$1 expected=$2 folder=$3
+    local placed misplaced
+    placed=$(find "$job/out" -type f | wc -l)
+    misplaced=$(cd "$job/out" && find . -type f | awk -F/ -v folder="$folder" '
+        { date = $NF; sub(/^[pv][0-9]+-/, "", date); sub(/\.[a-z0-9]+$/, "", date) }
+        $(NF - 1) != (folder == "taken" ? date : folder) { print; exit }')
+    if ((placed != expected)) || [[ -n $misplaced ]]; then
+        echo "VERIFY FAILED: $name: $placed of $expected placed; misplaced: ${misplaced:-none}" >&2
+        failed=1
+    fi
+}
+
+if [[ $jobs == *-taken* || $jobs == *photo-* ]]; then
+    echo "Generating $photo_files photos with dates taken and 4 videos..."
+    make_photos "$work/photo-corpus" "$photo_files"
 fi
 
 failed=0
@@ -126,7 +185,10 @@ run_job() { # JOB ROUND
         manifest="$work/peer-manifest" ;;
     esac
     local n
-    n=$(wc -l <"$manifest")
+    case $1 in
+    photo-* | window-taken) n=$((photo_files + 4)) ;;
+    *) n=$(wc -l <"$manifest") ;;
+    esac
     case $1 in
     floor-move | peer-floor)
         fresh "$corpus"
@@ -185,6 +247,16 @@ run_job() { # JOB ROUND
         mkdir -p "$job/data"
         measure "$1" "$r" "$n" "$window_bench" "${1#window-}" "$corpus" "${window_job[@]}" &&
             check "$1" preview "$manifest" "$job.out" ;;
+    photo-write | photo-taken) # the same photos by last write time, then by date taken
+        fresh "$work/photo-corpus"
+        local by=(--time write) folder=2024-2-2
+        [[ $1 == photo-write ]] || { by=(--time taken); folder=taken; }
+        measure "$1" "$r" "$n" "${cli_run[@]}" --run "${by[@]}" "$job/src" --to "$job/out" &&
+            check_photos "$1" "$n" "$folder" ;;
+    window-taken)
+        fresh "$work/photo-corpus"
+        measure window-taken "$r" "$n" "$window_bench" run-taken "$job/src" "${window_job[@]}" &&
+            check_photos window-taken "$n" taken ;;
     exiftool)
         fresh "$corpus"
         measure exiftool "$r" "$n" exiftool -fast4 -q -q -r -ext '*' '-Directory<FileModifyDate' \

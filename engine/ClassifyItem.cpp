@@ -118,7 +118,7 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, bool& readA
         if (!info) return {};
         readAsFile = !info->IsFolder;
         category = sized ? SizeCategory(info->Size, state_.SizeStepBytes, options_.SizeStep, options_.SizeUnit)
-                         : DateCategory(*info, options_);
+                         : DateCategory(path, *info, options_, services_.Dates);
     }
     return IsSafeCategory(category) || category == kResultFolderItself ? category : std::string();
 }

@@ -2,6 +2,7 @@
 // Categories of the method "date": the parts of one file time that the date options select, joined
 // into one folder name ("2011-3-7") or nested folders ("2011/3/7").
 #include "engine/Options.h"
+#include "platform/EmbeddedDates.h"
 #include "platform/FileSystem.h"
 
 #include <cstdint>
@@ -33,7 +34,14 @@ std::string WeekdayText(int n, const ClassifyOptions& options);
 
 // Empty when no part is selected.
 std::string DateCategoryOf(const LocalTime& time, const ClassifyOptions& options);
-// The category of an item from its directory entry; empty when its time has no date.
-std::string DateCategory(const ItemInfo& info, const ClassifyOptions& options);
+// The date a photo or video says it was taken, in local calendar time: a photo's wall clock as written, a
+// video's UTC moment converted like a file time. Empty when it is not plausible: no calendar date, before
+// 1900, or more than a day after `now`.
+std::optional<LocalTime> TakenLocalTime(const TakenDate& taken, FileTime now);
+
+// The category of an item from its directory entry, or from the date it carries when `TimeKind` is
+// DateTaken and it has a plausible one; empty when its time has no date.
+std::string DateCategory(const std::string& path, const ItemInfo& info, const ClassifyOptions& options,
+                         EmbeddedDates& dates);
 
 } // namespace varnolt

@@ -8,6 +8,7 @@
 #include "engine/RunState.h"
 #include "engine/RunView.h"
 #include "engine/SourceWalker.h"
+#include "platform/EmbeddedDates.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessagePump.h"
@@ -26,6 +27,8 @@ struct EngineServices {
     MessagePump& Pump;
     Shell& Desktop;
     RunView& View;
+    // Read only when sorting by the date taken.
+    EmbeddedDates& Dates = NoEmbeddedDates::Instance();
 };
 
 class Engine : public ItemSink {

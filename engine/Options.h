@@ -17,7 +17,8 @@ inline constexpr const char* Size = "size";
 } // namespace Method
 
 enum SizeUnitIndex : int { UnitByte = 0, UnitKB = 1, UnitMB = 2, UnitGB = 3 };
-enum TimeKindIndex : int { CreationTime = 0, LastAccessTime = 1, LastWriteTime = 2 };
+// DateTaken: the date a photo or video carries inside it, else its last write time.
+enum TimeKindIndex : int { CreationTime = 0, LastAccessTime = 1, LastWriteTime = 2, DateTaken = 3 };
 
 inline constexpr const char* kSizeUnitTexts[] = {"byte", "KB", "MB", "GB"};
 

@@ -64,6 +64,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "platform/media/LibraryEmbeddedDates.h"
 #include "ui/PersistedFields.h"
 #include "ui/TypeGroups.h"
 
@@ -377,6 +378,7 @@ private:
     bool changingSourceRows_ = false;
     // Paths handed to the window before the start-up step loaded the settings.
     std::vector<std::string> pathsToOpen_;
+    LibraryEmbeddedDates embeddedDates_;
     varnolt::Engine engine_;
     // The method panels share one place; the empty page stands for an entry without a method.
     QStackedWidget* methodPanels_;

@@ -177,7 +177,8 @@ void TForm1::BuildDatePanel() {
     CheckBox20->hide();
     CheckBox21->hide();
     ComboBox3 = NewDropDownList(Panel12, "ComboBox3",
-                                {tr("Creation Time"), tr("Last Access Time"), tr("Last Write Time")}, LastWriteTime);
+                                {tr("Creation Time"), tr("Last Access Time"), tr("Last Write Time"), tr("Date Taken")},
+                                LastWriteTime);
     RowsOf(Panel12)->addWidget(NewLabel(Panel12, tr("Select a file time type: "), ComboBox3));
     RowsOf(Panel12)->addWidget(ComboBox3);
     CheckBox14 = NewCheckBox(Panel12, "CheckBox14", tr("Grouped subfolders"), false);

@@ -5,6 +5,7 @@
 #include "app/cli/JsonPlan.h"
 #include "engine/Engine.h"
 #include "engine/Text.h"
+#include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/posix/PosixFileSystem.h"
 
 #include <csignal>
@@ -97,7 +98,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     Engine* running = nullptr;
     ConsoleProgress progress(err, live, [&] { return running ? running->State().ItemCount : 0; });
     QuietShell shell;
-    Engine engine(request.Options, {fs, boxes, progress, shell, progress}, dataFolder);
+    LibraryEmbeddedDates dates;
+    Engine engine(request.Options, {fs, boxes, progress, shell, progress, dates}, dataFolder);
     running = &engine;
 
     bool stopPressed = false;

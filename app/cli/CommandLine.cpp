@@ -20,7 +20,7 @@ namespace {
 
 const std::vector<std::string> kMethods = {Method::Date, Method::Name, Method::Number, Method::Type, Method::Size};
 const std::vector<std::string> kGroups = {"music", "image", "video", "program", "document"};
-const std::vector<std::string> kTimeKinds = {"creation", "access", "write"}; // index = TimeKind
+const std::vector<std::string> kTimeKinds = {"creation", "access", "write", "taken"}; // index = TimeKind
 const std::vector<std::string> kDateParts = {"year", "month", "week", "day", "hour", "minute", "second"};
 const std::vector<std::string> kSizeUnits(std::begin(kSizeUnitTexts), std::end(kSizeUnitTexts));
 
@@ -182,7 +182,7 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_option("--size-unit", raw.sizeUnit, "Method size: the unit (default KB)")
         ->check(CLI::IsMember(kSizeUnits));
 
-    app.add_option("--time", raw.timeKind, "Method date: which file time (default write)")
+    app.add_option("--time", raw.timeKind, "Method date: which time (default write; taken: the date a photo or video carries inside)")
         ->check(CLI::IsMember(kTimeKinds));
     AddChoiceList(app, "--parts", raw.parts, "Method date: the parts of the date (default year,month,day; repeatable)",
                   kDateParts, "PART,...");

@@ -1,9 +1,10 @@
 // One command through the shown main window, with the real event pump, or a preview by the engine alone,
 // with no view and a pump that has nothing to run: the window's own figures in run-bench.sh.
 //
-//   window_bench preview|engine-preview|run|undo SOURCE RESULT DATA FIGURES
+//   window_bench preview|engine-preview|run|run-taken|undo SOURCE RESULT DATA FIGURES
 //
-// Method date, subfolders included, moving, as run-bench.sh's runs of varnolt-cli; undo takes back the run
+// Method date, subfolders included, moving, as run-bench.sh's runs of varnolt-cli (run-taken by the date
+// taken); undo takes back the run
 // journalled in DATA. A preview writes the tree to standard output in varnolt-cli's layout: through the
 // window, the tree as the window's model holds it. FIGURES gets one line: wall and processor seconds of
 // the command, the longest gap between two turns of the event loop and the 99th percentile of the gaps,
@@ -144,7 +145,8 @@ Figures EnginePreview(const std::string& source, const std::string& result, cons
 
 // The toolbar button of each command the window runs.
 const std::map<std::string, QToolButton* TForm1::*> kCommandButtons = {
-    {"preview", &TForm1::SpeedButton12}, {"run", &TForm1::SpeedButton1}, {"undo", &TForm1::SpeedButton10}};
+    {"preview", &TForm1::SpeedButton12}, {"run", &TForm1::SpeedButton1}, {"run-taken", &TForm1::SpeedButton1},
+    {"undo", &TForm1::SpeedButton10}};
 
 // The main window as the program shows it, set for the benchmark's sort, with every question answered Yes.
 struct BenchWindow {
@@ -183,6 +185,7 @@ void DescribeCommand(const BenchWindow& bench, const std::vector<Turn>& turns, q
 Figures ThroughTheWindow(const std::string& command, const std::string& source, const std::string& result,
                          const std::string& data) {
     BenchWindow bench(source, result, data);
+    if (command == "run-taken") bench.window.ComboBox3->setCurrentIndex(DateTaken);
     Figures figures;
     TurnRecorder recorder(figures.Turns);
     const Stopwatch stopwatch;
@@ -236,7 +239,7 @@ int main(int argc, char* argv[]) {
     std::cerr << std::fixed << std::setprecision(1); // milliseconds
     const std::string mode = argc == 6 ? argv[1] : "";
     if (mode != "engine-preview" && !kCommandButtons.contains(mode)) {
-        std::cerr << "usage: window_bench preview|engine-preview|run|undo SOURCE RESULT DATA FIGURES\n";
+        std::cerr << "usage: window_bench preview|engine-preview|run|run-taken|undo SOURCE RESULT DATA FIGURES\n";
         return 2;
     }
     std::string data = argv[4];

@@ -4,7 +4,7 @@ _varnolt_cli_words() {
     case $1 in
     --method) echo "date name number type size" ;;
     --size-unit) echo "byte KB MB GB" ;;
-    --time) echo "creation access write" ;;
+    --time) echo "creation access write taken" ;;
     --group) echo "music image video program document" ;;
     --parts) echo "year month week day hour minute second" ;;
     --group-list) echo "music= image= video= program= document=" ;;

@@ -26,7 +26,7 @@ complete -c varnolt-cli -l other2 -x -d 'Method type: the second Other group (FO
 complete -c varnolt-cli -l every-type -d 'Method type: a folder per extension'
 complete -c varnolt-cli -l size-step -x -d 'Method size: the step'
 complete -c varnolt-cli -l size-unit -x -a 'byte KB MB GB' -d 'Method size: the unit'
-complete -c varnolt-cli -l time -x -a 'creation access write' -d 'Method date: which file time'
+complete -c varnolt-cli -l time -x -a 'creation access write taken' -d 'Method date: which file time'
 complete -c varnolt-cli -l parts -x -a '(__fish_complete_list , "printf %s\n year month week day hour minute second")' -d 'Method date: the parts of the date'
 complete -c varnolt-cli -l grouped -d 'Method date: nested folders instead of one joined name'
 complete -c varnolt-cli -l month-names -d 'Method date: names of months and weekdays, not numbers'

@@ -6,6 +6,7 @@
 #include "engine/RunJournal.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/TreeSnapshot.h"
+#include "support/MediaSamples.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -224,6 +225,20 @@ TEST_F(CliTest, AHomeFolderRunIsUndoneWhole) {
     auto after = varnolt::testing::FileContents(home.Path());
     after.erase(".local/share/Quorvane/Varnolt/undo.lock");
     EXPECT_EQ(after, before);
+}
+
+TEST_F(CliTest, ByDateTakenPhotosAndVideosGoToTheirDatesAndTheRestToTheirFileTimes) {
+    // Copied from a phone in 2024, taken in 2015.
+    ASSERT_TRUE(MakePhoto(tree / "holiday.jpg", "-DateTimeOriginal='2015:06:01 12:34:56'"));
+    ASSERT_TRUE(MakeVideo(tree / "clip.mov", "2016-07-08T12:00:00Z"));
+    ASSERT_TRUE(MakePhoto(tree / "scan.png"));
+    tree.File("notes.txt", "n");
+    for (const char* name : {"holiday.jpg", "clip.mov", "scan.png", "notes.txt"}) SetDay(tree / name, 2024, 2, 2);
+    const auto outcome = Cli({"--run", "--time", "taken", Source(), "--to", Result()});
+    EXPECT_EQ(outcome.Exit, kExitOk) << outcome.Err;
+    for (const char* placed : {"result/2015-6-1/holiday.jpg", "result/2016-7-8/clip.mov", "result/2024-2-2/scan.png",
+                               "result/2024-2-2/notes.txt"})
+        EXPECT_TRUE(out.Exists(placed)) << placed;
 }
 
 TEST_F(CliTest, CopyLeavesTheSources) {

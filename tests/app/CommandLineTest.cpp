@@ -133,6 +133,7 @@ TEST(CommandLine, EachOptionSetsItsField) {
         {{"--size-unit", "byte"}, [](const Request& r) { EXPECT_EQ(r.Options.SizeUnit, UnitByte); }},
         {{"--time", "creation"}, [](const Request& r) { EXPECT_EQ(r.Options.TimeKind, CreationTime); }},
         {{"--time", "access"}, [](const Request& r) { EXPECT_EQ(r.Options.TimeKind, LastAccessTime); }},
+        {{"--time", "taken"}, [](const Request& r) { EXPECT_EQ(r.Options.TimeKind, DateTaken); }},
         {{"--parts", "week,hour,second"},
          [](const Request& r) {
              const auto& o = r.Options;

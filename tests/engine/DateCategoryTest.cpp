@@ -1,4 +1,5 @@
 #include "engine/DateCategory.h"
+#include "platform/fakes/FakeEmbeddedDates.h"
 
 #include <gtest/gtest.h>
 
@@ -184,14 +185,83 @@ TEST(DateCategory, EachFileTimeUsesTheOffsetInForceAtThatTime) {
     ItemInfo info;
     // Summer time began on 2011-03-27 at 01:00 UTC: 02:00 local became 03:00.
     info.LastWriteTime = Utc(2011, 3, 27, 0, 30);
-    EXPECT_EQ(DateCategory(info, options), "2011-3-27-1");
+    EXPECT_EQ(DateCategory("", info, options, NoEmbeddedDates::Instance()), "2011-3-27-1");
     info.LastWriteTime = Utc(2011, 3, 27, 1, 30);
-    EXPECT_EQ(DateCategory(info, options), "2011-3-27-3");
+    EXPECT_EQ(DateCategory("", info, options, NoEmbeddedDates::Instance()), "2011-3-27-3");
     // A winter evening and a summer evening, both late enough to change the date.
     info.LastWriteTime = Utc(2011, 1, 15, 23, 30);
-    EXPECT_EQ(DateCategory(info, options), "2011-1-16-0");
+    EXPECT_EQ(DateCategory("", info, options, NoEmbeddedDates::Instance()), "2011-1-16-0");
     info.LastWriteTime = Utc(2011, 7, 15, 22, 30);
-    EXPECT_EQ(DateCategory(info, options), "2011-7-16-0");
+    EXPECT_EQ(DateCategory("", info, options, NoEmbeddedDates::Instance()), "2011-7-16-0");
+}
+
+TakenDate Taken(bool utc, WrittenTime time, std::optional<int> offset = std::nullopt) { return {utc, time, offset}; }
+
+ClassifyOptions Hourly() {
+    ClassifyOptions options;
+    options.ByHour = true;
+    return options;
+}
+
+TEST(DateCategory, DateTakenIsAPhotosWallClockAndAVideosLocalTime) {
+    LocalZone berlin("Europe/Berlin");
+    const FileTime now = Utc(2024, 1, 1, 0, 0);
+    // Taken in Tokyo: the clock as written, not moved into this zone.
+    const std::optional<LocalTime> photo = TakenLocalTime(Taken(false, {2015, 6, 1, 23, 30, 0}, 9 * 60), now);
+    ASSERT_TRUE(photo);
+    EXPECT_EQ(DateCategoryOf(*photo, Hourly()), "2015-6-1-23");
+    EXPECT_EQ(photo->DayOfWeek, 1); // a Monday
+    // UTC, shifted by the summer offset in force on that day.
+    const std::optional<LocalTime> video = TakenLocalTime(Taken(true, {2015, 6, 1, 23, 30, 0}), now);
+    ASSERT_TRUE(video);
+    EXPECT_EQ(DateCategoryOf(*video, Hourly()), "2015-6-2-1");
+    EXPECT_EQ(video->DayOfWeek, 2);
+}
+
+TEST(DateCategory, ImplausibleDatesTakenAreNone) {
+    LocalZone utc("UTC");
+    const FileTime now = Utc(2024, 1, 1, 12, 0);
+    const struct {
+        const char* Description;
+        TakenDate Date;
+        bool Plausible;
+    } cases[] = {
+        {"zero", Taken(false, {}), false},
+        {"before 1900", Taken(false, {1899, 12, 31, 23, 59, 59}), false},
+        {"first moment of 1900", Taken(false, {1900, 1, 1, 0, 0, 0}), true},
+        {"month 13", Taken(false, {2015, 13, 1, 0, 0, 0}), false},
+        {"29 February of a common year", Taken(false, {2015, 2, 29, 0, 0, 0}), false},
+        {"29 February of a leap year", Taken(false, {2016, 2, 29, 0, 0, 0}), true},
+        {"hour 24", Taken(false, {2015, 6, 1, 24, 0, 0}), false},
+        {"second 60", Taken(false, {2015, 6, 1, 0, 0, 60}), false},
+        {"a wall clock less than a day ahead", Taken(false, {2024, 1, 2, 11, 59, 0}), true},
+        {"a wall clock more than a day ahead", Taken(false, {2024, 1, 2, 12, 1, 0}), false},
+        {"ahead on the wall but not in its zone", Taken(false, {2024, 1, 2, 20, 0, 0}, 10 * 60), true},
+        {"a UTC moment more than a day ahead", Taken(true, {2024, 1, 2, 12, 1, 0}), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TakenLocalTime(c.Date, now).has_value(), c.Plausible) << c.Description;
+}
+
+TEST(DateCategory, DateTakenFallsBackToTheLastWriteTime) {
+    LocalZone utc("UTC");
+    FakeEmbeddedDates dates;
+    dates.Dates["/in/taken.jpg"] = Taken(false, {2015, 6, 1, 12, 0, 0});
+    dates.Dates["/in/future.jpg"] = Taken(false, {2999, 1, 1, 0, 0, 0});
+    ClassifyOptions options;
+    options.TimeKind = DateTaken;
+    ItemInfo info;
+    info.LastWriteTime = Utc(2024, 2, 2, 12, 0);
+    EXPECT_EQ(DateCategory("/in/taken.jpg", info, options, dates), "2015-6-1");
+    EXPECT_EQ(DateCategory("/in/none.jpg", info, options, dates), "2024-2-2");
+    EXPECT_EQ(DateCategory("/in/future.jpg", info, options, dates), "2024-2-2");
+    EXPECT_EQ(dates.Asked.size(), 3u);
+    // A folder carries no date, and the other time kinds never look inside.
+    info.IsFolder = true;
+    EXPECT_EQ(DateCategory("/in/taken.jpg", info, options, dates), "2024-2-2");
+    info.IsFolder = false;
+    options.TimeKind = LastWriteTime;
+    EXPECT_EQ(DateCategory("/in/taken.jpg", info, options, dates), "2024-2-2");
+    EXPECT_EQ(dates.Asked.size(), 3u);
 }
 
 TEST(DateCategory, TimesBeforeTheEpochHaveDates) {

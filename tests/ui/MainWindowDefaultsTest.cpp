@@ -183,7 +183,7 @@ private slots:
     void dropDownLists_data() {
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<int>("selected");
-        QTest::newRow("ComboBox3") << QStringList{"Creation Time", "Last Access Time", "Last Write Time"} << 2;
+        QTest::newRow("ComboBox3") << QStringList{"Creation Time", "Last Access Time", "Last Write Time", "Date Taken"} << 2;
         QTest::newRow("ComboBox2") << QStringList{"byte", "KB", "MB", "GB"} << 1;
         QTest::newRow("ComboBox1") << QStringList{"Music Files", "Image Files", "Vedio Files", "Program Files",
                                                   "Document Files", "Custom Files"}
