@@ -9,15 +9,6 @@ namespace varnolt::cli {
 
 namespace {
 
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        char32_t codePoint = 0;
-        at += DecodeUtf8(text, at, codePoint);
-        if (codePoint == kInvalidCodePoint) return false;
-    }
-    return true;
-}
-
 void AppendBase64(std::string& out, std::string_view bytes) {
     static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     for (std::size_t at = 0; at < bytes.size(); at += 3) {
