@@ -13,9 +13,11 @@
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace varnolt {
@@ -87,6 +89,7 @@ private:
     bool TransferPageWithCompanion(const std::string& page, const std::string& destination,
                                    const std::string& companionSuffix, bool knownFile);
     bool PlaceFile(const std::string& source, const std::string& destination, bool knownFile);
+    std::string FirstFreeFileName(const std::string& destination, const std::string& companionSuffix = {});
     void RecordTransfer(const std::string& source, const std::string& placedAt);
     std::string ProgressText(const std::string& source) const;
 
@@ -97,6 +100,9 @@ private:
     RunState state_;
     PreviewTree preview_;
     KnownFolders knownFolders_;
+    // Per taken destination (and companion suffix) in this command, the first number not yet found taken.
+    std::unordered_map<std::string, std::int64_t> nextNumberToTry_;
+    static constexpr std::size_t kRememberedNamesLimit = 50000; // a few MB of paths
     bool commandRunning_ = false;
     bool walking_ = false;
 };
