@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -77,7 +78,9 @@ private:
     bool LockJournal(JournalLock& lock);
     void WalkSources();
     void FinishRun(JournalLock& lock);
-    void RestorePairs(std::string_view journal);
+    // False when the journal could not be read to its end (`error` says why); the pairs before stay restored.
+    bool RestorePairs(std::string& error);
+    std::optional<std::size_t> CountJournalLines(std::string& error);
     std::string CategoryOf(const std::string& path, bool isFile, bool& readAsFile);
     // `made` receives each level that this call created, outer ones first.
     bool EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made);
@@ -103,6 +106,7 @@ private:
     // Per taken destination (and companion suffix) in this command, the first number not yet found taken.
     std::unordered_map<std::string, std::int64_t> nextNumberToTry_;
     static constexpr std::size_t kRememberedNamesLimit = 50000; // a few MB of paths
+    static constexpr std::size_t kEmptiedFoldersHeld = 65536;
     bool commandRunning_ = false;
     bool walking_ = false;
 };
