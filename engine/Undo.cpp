@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace varnolt {
 
@@ -148,8 +149,9 @@ bool Engine::RestorePairs(std::string& error) {
             RestorePair(fs, moveMode, source, destination);
             ++restored;
             services_.View.SetStatusText(1, "Undo " + std::to_string(restored) + " of " + std::to_string(total));
-            if (folders.size() == kEmptiedFoldersHeld && !folders.contains(FolderPartOf(destination))) removeEmptied();
-            folders.insert(FolderPartOf(destination));
+            std::string folder = FolderPartOf(destination);
+            if (folders.size() == kEmptiedFoldersHeld && !folders.contains(folder)) removeEmptied();
+            folders.insert(std::move(folder));
             services_.Pump.Pump();
         }
     });
