@@ -18,9 +18,10 @@ function ratio(name, list, of) { return (of in runs) ? sprintf("%.2f", median(li
 NF >= 8 && $7 != "-" { gap[$1] = gap[$1] " " $7; gap99[$1] = gap99[$1] " " $8 }
 END {
     # Each job's floor: the bare system calls of the same work; for the window's preview, the engine with no
-    # view; for the sorts by date taken, the sort of the same photos by their last write time.
-    n = split("floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview engine-preview window-preview photo-write photo-taken window-taken peer-floor peer-varnolt exiftool find-mv", order, " ")
-    split("floor-move floor-undo floor-move floor-undo floor-move floor-undo floor-copy floor-copy floor-move floor-move floor-move - - engine-preview - photo-write photo-write peer-floor peer-floor peer-floor peer-floor", floors, " ")
+    # view; for the sorts by date taken, the sort of the same photos by their last write time; for a one-name
+    # job, the same count of distinct names.
+    n = split("floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview engine-preview window-preview photo-write photo-taken window-taken peer-floor peer-varnolt exiftool find-mv one-name-2000 one-name-8000 one-day-2000 one-day-8000", order, " ")
+    split("floor-move floor-undo floor-move floor-undo floor-move floor-undo floor-copy floor-copy floor-move floor-move floor-move - - engine-preview - photo-write photo-write peer-floor peer-floor peer-floor peer-floor one-day-2000 one-day-8000 - -", floors, " ")
     printf "| %-15s | %7s | %4s | %8s | %8s | %8s | %7s | %7s | %7s |\n", "job", "files", "runs", "wall s", "cpu s", "us/file", "× floor", "cpu ×fl", "peak MB"
     print "|-----------------|--------:|-----:|---------:|---------:|---------:|--------:|--------:|--------:|"
     for (k = 1; k <= n; k++) {
@@ -39,6 +40,10 @@ END {
         printf "\nOn the same %d files varnolt-cli sorts by date %.1f× faster than exiftool (wall), %.1f× (cpu).\n",
             count["exiftool"], median(wall["exiftool"]) / median(wall["peer-varnolt"]),
             median(cpu["exiftool"]) / median(cpu["peer-varnolt"])
+    if (("one-name-2000" in runs) && ("one-name-8000" in runs))
+        printf "\nNumbering: 8,000 files of one name took %s× the time of 2,000 (cpu %s×); the floor of a one-name\n" \
+            "job is the same count of distinct names.\n", ratio("one-name-8000", wall, "one-name-2000"),
+            ratio("one-name-8000", cpu, "one-name-2000")
     if (("window-preview" in runs) && ("engine-preview" in runs))
         printf "\nThe window previews %d files at %.0f items/s, " \
             "the engine with no view at %.0f items/s: %s× its time.\n",

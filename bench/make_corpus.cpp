@@ -3,6 +3,11 @@
 // ten years, names with spaces and non-ASCII letters. The same N and seed give the same corpus.
 //
 //   make_corpus DIR MANIFEST N [SEED]
+//   make_corpus --one-name|--one-day DIR MANIFEST N
+//
+// The second form writes N small files of one day, one in each of N folders ("Camera 1/" ...), all
+// named "IMG_0001.jpg" (--one-name, as from many cameras) or each its own name (--one-day): the same
+// category for all of them, with and without the numbering of taken names.
 #include "BenchSupport.h"
 
 #include <algorithm>
@@ -102,9 +107,29 @@ void WriteFile(const std::string& path, std::uint64_t id, std::uint64_t size, bo
 
 } // namespace
 
+static int WriteOneDayCorpus(const std::string& root, const std::string& manifestPath, std::uint64_t count, bool oneName) {
+    if (mkdir(root.c_str(), 0755) != 0) Die(root);
+    const std::int64_t noon = 1592222400; // 2020-06-15 12:00 UTC: the same day in every time zone but the farthest
+    std::vector<bench::ManifestEntry> manifest;
+    for (std::uint64_t id = 0; id < count; ++id) {
+        const std::string folder = "Camera " + std::to_string(id + 1) + "/";
+        if (mkdir((root + "/" + folder).c_str(), 0755) != 0) Die(root + "/" + folder);
+        const std::string name = oneName ? "IMG_0001.jpg" : "IMG_" + std::to_string(100000 + id) + ".jpg";
+        const std::uint64_t size = 512;
+        WriteFile(root + "/" + folder + name, id, size, false, noon);
+        manifest.push_back({id, size, noon, folder + name});
+    }
+    bench::WriteManifest(manifestPath, manifest);
+    std::cout << count << " files of one day" << (oneName ? ", all of one name\n" : "\n");
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if ((mode == "--one-name" || mode == "--one-day") && argc == 5)
+        return WriteOneDayCorpus(argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), mode == "--one-name");
     if (argc < 4) {
-        std::cerr << "usage: make_corpus DIR MANIFEST N [SEED]\n";
+        std::cerr << "usage: make_corpus DIR MANIFEST N [SEED] | make_corpus --one-name|--one-day DIR MANIFEST N\n";
         return 2;
     }
     const std::string root = std::string(argv[1]) + "/";

@@ -9,6 +9,9 @@
 #   bench/run-bench.sh [--files N] [--rounds R] [--peer-files P] [--peer-rounds Q] [--build DIR]
 #                      [--work DIR] [--jobs "JOB ..."] [--table FILE] [--photo-files F]
 #
+# one-name-N and one-day-N move N files of one day, one from each of N folders, into one category: all
+# of one name ("IMG_0001.jpg", numbered from (1) on) or each of its own; their N is part of the job's name.
+#
 # exiftool takes milliseconds per file, minutes at 100,000 files, so the peers (exiftool, find + mv)
 # meet the program and the floor on a second corpus of P files (20,000 by default) in the first Q rounds.
 # The sorts by date taken (photo-*, window-taken) run on a third corpus: F small JPEGs (P by default) whose
@@ -26,7 +29,7 @@ table_file=""
 # Each of the program's jobs right after its floor, so that the pair meets the same state of the machine.
 jobs="floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type
       varnolt-size varnolt-number varnolt-preview engine-preview window-preview photo-write photo-taken
-      window-taken peer-floor peer-varnolt exiftool find-mv"
+      window-taken peer-floor peer-varnolt exiftool find-mv one-name-2000 one-name-8000 one-day-2000 one-day-8000"
 photo_files=""
 
 while (($#)); do
@@ -257,6 +260,13 @@ run_job() { # JOB ROUND
         fresh "$work/photo-corpus"
         measure window-taken "$r" "$n" "$window_bench" run-taken "$job/src" "${window_job[@]}" &&
             check_photos window-taken "$n" taken ;;
+    one-name-* | one-day-*)
+        local kind=${1%-*} size=${1##*-}
+        local own="$work/$kind-$size"
+        [[ -d $own ]] || "$make_corpus" "--$kind" "$own" "$own.manifest" "$size" >/dev/null
+        fresh "$own"
+        measure "$1" "$r" "$size" "${cli_run[@]}" --run "$job/src" --to "$job/out" &&
+            check "$1" "$own.manifest" "$job/src" "$job/out" date ;;
     exiftool)
         fresh "$corpus"
         measure exiftool "$r" "$n" exiftool -fast4 -q -q -r -ext '*' '-Directory<FileModifyDate' \

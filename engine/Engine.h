@@ -14,9 +14,12 @@
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace varnolt {
@@ -78,7 +81,9 @@ private:
     bool LockJournal(JournalLock& lock);
     void WalkSources();
     void FinishRun(JournalLock& lock);
-    void RestorePairs(std::string_view journal);
+    // False when the journal could not be read to its end (`error` says why); the pairs before stay restored.
+    bool RestorePairs(std::string& error);
+    std::optional<std::size_t> CountJournalLines(std::string& error);
     std::string CategoryOf(const std::string& path, bool isFile, bool& readAsFile);
     // `made` receives each level that this call created, outer ones first.
     bool EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made);
@@ -90,6 +95,7 @@ private:
     bool TransferPageWithCompanion(const std::string& page, const std::string& destination,
                                    const std::string& companionSuffix, bool knownFile);
     bool PlaceFile(const std::string& source, const std::string& destination, bool knownFile);
+    std::string FirstFreeFileName(const std::string& destination, const std::string& companionSuffix = {});
     void RecordTransfer(const std::string& source, const std::string& placedAt);
     std::string ProgressText(const std::string& source) const;
 
@@ -100,6 +106,10 @@ private:
     RunState state_;
     PreviewTree preview_;
     KnownFolders knownFolders_;
+    // Per taken destination (and companion suffix) in this command, the first number not yet found taken.
+    std::unordered_map<std::string, std::int64_t> nextNumberToTry_;
+    static constexpr std::size_t kRememberedNamesLimit = 50000; // a few MB of paths
+    static constexpr std::size_t kEmptiedFoldersHeld = 65536;
     bool commandRunning_ = false;
     bool walking_ = false;
 };

@@ -156,6 +156,7 @@ void Engine::ResetState() {
     state_.NewCategoryCount = 0;
     // Folders found by an earlier command may be gone since.
     knownFolders_.Clear();
+    nextNumberToTry_.clear();
 }
 
 bool Engine::PrepareResultFolder() {

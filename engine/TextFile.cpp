@@ -91,6 +91,13 @@ std::string Utf8ToWindows1252(std::string_view text) {
     return out;
 }
 
+// The first CR or LF at or after `from`, by two memchr scans rather than find_first_of's test of every
+// byte against the set.
+std::size_t FindLineBreak(std::string_view text, std::size_t from) {
+    const std::size_t lf = text.find('\n', from);
+    return std::min(text.substr(0, lf).find('\r', from), lf);
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     LineReader reader(text);
@@ -143,6 +150,91 @@ DecodedText DecodeText(std::string bytes) {
         decoded.Text = std::move(bytes);
     }
     return decoded;
+}
+
+void PieceLineReader::Feed(std::string_view bytes) {
+    if (!encodingKnown_ && !TellEncoding(bytes, false)) return;
+    if (encoding_ == TextEncoding::Utf16LE || encoding_ == TextEncoding::Utf16BE)
+        FeedUtf16(bytes, false);
+    else
+        FeedText(bytes);
+}
+
+void PieceLineReader::Finish() {
+    std::string_view rest;
+    if (!encodingKnown_) TellEncoding(rest, true);
+    if (encoding_ == TextEncoding::Utf16LE || encoding_ == TextEncoding::Utf16BE)
+        FeedUtf16(rest, true);
+    else
+        FeedText(rest);
+    if (!partial_.empty()) line_(partial_);
+    partial_.clear();
+}
+
+// Once the first three bytes are in (or the text ends before), the mark is known; `bytes` becomes what
+// follows it.
+bool PieceLineReader::TellEncoding(std::string_view& bytes, bool atEnd) {
+    if (head_.size() + bytes.size() < kUtf8Mark.size() && !atEnd) {
+        head_ += bytes;
+        return false;
+    }
+    const std::size_t taken = std::min(bytes.size(), kUtf8Mark.size() - std::min(head_.size(), kUtf8Mark.size()));
+    head_ += bytes.substr(0, taken);
+    bytes.remove_prefix(taken);
+    encodingKnown_ = true;
+    std::size_t mark = 0;
+    if (head_.starts_with(kUtf8Mark)) {
+        encoding_ = TextEncoding::Utf8WithMark;
+        mark = kUtf8Mark.size();
+    } else if (head_.starts_with(kUtf16LEMark) || head_.starts_with(kUtf16BEMark)) {
+        encoding_ = head_.starts_with(kUtf16LEMark) ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
+        mark = kUtf16LEMark.size();
+    }
+    const std::string afterMark = head_.substr(mark);
+    head_.clear();
+    if (encoding_ == TextEncoding::Utf16LE || encoding_ == TextEncoding::Utf16BE)
+        undecoded_ = afterMark;
+    else
+        FeedText(afterMark);
+    return true;
+}
+
+// Whole units only, and never a high surrogate without what follows it, so that the pieces decode as
+// the whole would.
+void PieceLineReader::FeedUtf16(std::string_view bytes, bool atEnd) {
+    const bool bigEndian = encoding_ == TextEncoding::Utf16BE;
+    undecoded_ += bytes;
+    std::size_t ready = undecoded_.size() & ~std::size_t{1};
+    if (!atEnd && ready >= 2) {
+        const auto high = static_cast<unsigned char>(undecoded_[bigEndian ? ready - 2 : ready - 1]);
+        if (high >= 0xD8 && high <= 0xDB) ready -= 2;
+    }
+    if (atEnd) ready = undecoded_.size();
+    FeedText(Utf16ToUtf8(std::string_view(undecoded_).substr(0, ready), bigEndian));
+    undecoded_.erase(0, ready);
+}
+
+void PieceLineReader::FeedText(std::string_view text) {
+    std::size_t start = 0;
+    if (afterCr_ && !text.empty()) {
+        afterCr_ = false;
+        if (text.front() == '\n') start = 1;
+    }
+    for (std::size_t end; (end = FindLineBreak(text, start)) != std::string_view::npos; start = end + 1) {
+        const std::string_view rest = text.substr(start, end - start);
+        if (partial_.empty()) {
+            line_(rest);
+        } else {
+            partial_ += rest;
+            line_(partial_);
+            partial_.clear();
+        }
+        if (text[end] == '\r') {
+            if (end + 1 == text.size()) afterCr_ = true;
+            else if (text[end + 1] == '\n') ++end;
+        }
+    }
+    partial_ += text.substr(start);
 }
 
 TextFileContent DecodeTextFile(std::string_view bytes) {

@@ -2,6 +2,7 @@
 // The program's text files (journal, word list, source list): lines ended by CR LF. Reading honours a
 // UTF-8, UTF-16 LE or UTF-16 BE byte-order mark; without one the bytes are taken as they are (UTF-8).
 // A word list may also be Windows-1252 (see WordListFile.h).
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,30 @@ struct DecodedText {
     TextEncoding Encoding = TextEncoding::Plain;
 };
 DecodedText DecodeText(std::string bytes);
+
+// The lines of a text file that comes in pieces, decoded and split as DecodeText and LineReader do the
+// whole: only the line in progress, and a character cut in two, are held between pieces.
+class PieceLineReader {
+public:
+    using LineSink = std::function<void(std::string_view)>;
+    explicit PieceLineReader(LineSink line) : line_(std::move(line)) {}
+    void Feed(std::string_view bytes);
+    // The end of the text: its last line when no break ends it.
+    void Finish();
+
+private:
+    bool TellEncoding(std::string_view& bytes, bool atEnd);
+    void FeedUtf16(std::string_view bytes, bool atEnd);
+    void FeedText(std::string_view text);
+
+    LineSink line_;
+    std::string head_; // the first bytes, until the mark can be told
+    bool encodingKnown_ = false;
+    TextEncoding encoding_ = TextEncoding::Plain;
+    std::string undecoded_; // UTF-16: an odd byte, or a high surrogate waiting for its pair
+    std::string partial_;   // the line in progress
+    bool afterCr_ = false;  // the text so far ends with CR: an LF coming next belongs to it
+};
 
 // The lines of a decoded text one at a time, split as DecodeTextFile splits them.
 class LineReader {

@@ -18,18 +18,6 @@ bool TakenByNonFolder(FileSystem& fs, const std::string& path) {
     return fs.EntryExists(path) && !fs.FolderExists(path);
 }
 
-// The destination itself, or the first of "a(1).txt", "a(2).txt", ... that is free. With a companion
-// suffix, the page's resource folder must find its name free beside it too.
-std::string FirstFreeFileName(FileSystem& fs, const std::string& destination, const std::string& companionSuffix = {}) {
-    const auto taken = [&](const std::string& candidate) {
-        return TakenByNonFolder(fs, candidate) ||
-               (!companionSuffix.empty() && fs.EntryExists(WithoutExtension(candidate) + companionSuffix));
-    };
-    std::string candidate = destination;
-    for (std::int64_t n = 1; taken(candidate); ++n) candidate = NumberedName(destination, n);
-    return candidate;
-}
-
 bool IsWebPage(const std::string& path) {
     const std::string extension = LowerAsciiLetters(ExtensionOf(path));
     return extension == ".htm" || extension == ".html";
@@ -93,7 +81,7 @@ bool Engine::TransferFile(const std::string& source, const std::string& destinat
     placedAt = destination;
     bool placed = PlaceFile(source, destination, knownFile);
     if (!placed) {
-        placedAt = FirstFreeFileName(services_.Fs, destination);
+        placedAt = FirstFreeFileName(destination);
         placed = placedAt != destination && PlaceFile(source, placedAt, knownFile);
     }
     services_.Pump.Pump();
@@ -107,7 +95,7 @@ bool Engine::TransferFile(const std::string& source, const std::string& destinat
 bool Engine::TransferPageWithCompanion(const std::string& page, const std::string& destination,
                                        const std::string& companionSuffix, bool knownFile) {
     FileSystem& fs = services_.Fs;
-    const std::string placedAt = FirstFreeFileName(fs, destination, companionSuffix);
+    const std::string placedAt = FirstFreeFileName(destination, companionSuffix);
     if (fs.FolderExists(placedAt)) return false;
     const std::string companion = WithoutExtension(page) + companionSuffix;
     const std::string companionTo = WithoutExtension(placedAt) + companionSuffix;
@@ -131,6 +119,25 @@ bool Engine::TransferPageWithCompanion(const std::string& page, const std::strin
     RecordTransfer(companion, companionAt);
     RecordTransfer(page, placedAt);
     return true;
+}
+
+// The destination itself, or the first of "a(1).txt", "a(2).txt", ... that is free. With a companion
+// suffix, the page's resource folder must find its name free beside it too. Numbers found taken earlier
+// in this command are not tried again, so that N files of one name cost N tries, not N²/2; the memo only
+// skips names that were taken when tried, and is dropped whole when it grows too large.
+std::string Engine::FirstFreeFileName(const std::string& destination, const std::string& companionSuffix) {
+    FileSystem& fs = services_.Fs;
+    const auto taken = [&](const std::string& candidate) {
+        return TakenByNonFolder(fs, candidate) ||
+               (!companionSuffix.empty() && fs.EntryExists(WithoutExtension(candidate) + companionSuffix));
+    };
+    if (!taken(destination)) return destination;
+    if (nextNumberToTry_.size() >= kRememberedNamesLimit) nextNumberToTry_.clear();
+    // A line break cannot be part of a path that gets here, so it keeps the two parts of the key apart.
+    std::int64_t& next = nextNumberToTry_.try_emplace(destination + '\n' + companionSuffix, 1).first->second;
+    std::string candidate = NumberedName(destination, next);
+    while (taken(candidate)) candidate = NumberedName(destination, ++next);
+    return candidate;
 }
 
 std::string Engine::ProgressText(const std::string& source) const {

@@ -5,9 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace varnolt {
 
@@ -31,13 +33,6 @@ private:
     RunState& state_;
     RunView& view_;
 };
-
-std::size_t CountLines(std::string_view text) {
-    std::size_t count = 0;
-    LineReader reader(text);
-    for (std::string_view line; reader.Next(line);) ++count;
-    return count;
-}
 
 // Whether the copy's last write time is the source's, as far as the copy's file system keeps it: a
 // time with no part finer than 100 ns, 10 ms, 1 s or 2 s (NTFS, exFAT, whole seconds, FAT) may be
@@ -94,12 +89,9 @@ void Engine::UndoLastRun() {
     {
         // Busy from the first turn the window gets while the journal comes in.
         UndoBusy busy(state_, services_.View);
-        auto bytes = fs.ReadWholeFile(JournalPath(), error, [this] { services_.Pump.Pump(); });
-        read = bytes.has_value();
-        // Read line by line from the decoded text: a journal of a million pairs would take several
-        // times its size as separate lines.
-        if (read) RestorePairs(DecodeText(std::move(*bytes)).Text);
+        read = RestorePairs(error);
     }
+    // A journal that could not be read to its end stays, so that the undo can be started again.
     if (read) fs.DeleteFile(JournalPath());
     lock.Held.reset();
     if (!read) {
@@ -111,29 +103,65 @@ void Engine::UndoLastRun() {
     boxes.Show(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question);
 }
 
-void Engine::RestorePairs(std::string_view journal) {
+std::optional<std::size_t> Engine::CountJournalLines(std::string& error) {
+    std::size_t count = 0;
+    PieceLineReader lines([&](std::string_view) { ++count; });
+    if (!services_.Fs.ReadInPieces(JournalPath(), error, [&](std::string_view piece) {
+            lines.Feed(piece);
+            services_.Pump.Pump();
+        }))
+        return std::nullopt;
+    lines.Finish();
+    return count;
+}
+
+// The journal is read twice, a piece at a time: once for the count the progress shows, once to put the
+// pairs back; a journal of a million pairs is never held whole.
+bool Engine::RestorePairs(std::string& error) {
     FileSystem& fs = services_.Fs;
-    LineReader lines(journal);
-    const std::size_t lineCount = CountLines(journal);
-    std::string_view modeLine;
-    const bool moveMode = lines.Next(modeLine) && modeLine.find("Move") != std::string_view::npos;
-    const std::size_t total = lineCount == 0 ? 0 : (lineCount - 1) / 2;
+    const auto lineCount = CountJournalLines(error);
+    if (!lineCount) return false;
+    const std::size_t total = *lineCount == 0 ? 0 : (*lineCount - 1) / 2;
     // Only the direct folders go, and only when emptied (the removal itself refuses a folder with
     // anything in it, which spares listing a large category); outer category levels and the result
-    // location stay. Each is tried once, after every pair is back, inner folders before outer ones.
+    // location stay. Each is tried once, after the pairs are back, inner folders before outer ones; a run
+    // of more than kEmptiedFoldersHeld folders has them tried each time the set fills.
     std::set<std::string> folders;
-    std::string_view sourceLine, destinationLine;
-    for (std::size_t k = 1; k <= total && lines.Next(sourceLine) && lines.Next(destinationLine); ++k) {
-        const std::string destination(destinationLine);
-        RestorePair(fs, moveMode, std::string(sourceLine), destination);
-        services_.View.SetStatusText(1, "Undo " + std::to_string(k) + " of " + std::to_string(total));
-        folders.insert(FolderPartOf(destination));
+    const auto removeEmptied = [&] {
+        for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
+            fs.RemoveFolder(*folder);
+            services_.Pump.Pump();
+        }
+        folders.clear();
+    };
+    std::size_t lineNumber = 0, restored = 0;
+    bool moveMode = false;
+    std::string source;
+    PieceLineReader lines([&](std::string_view line) {
+        if (lineNumber++ == 0) {
+            moveMode = line.find("Move") != std::string_view::npos;
+        } else if (restored == total) {
+            return; // an unpaired last line
+        } else if (lineNumber % 2 == 0) {
+            source.assign(line);
+        } else {
+            const std::string destination(line);
+            RestorePair(fs, moveMode, source, destination);
+            ++restored;
+            services_.View.SetStatusText(1, "Undo " + std::to_string(restored) + " of " + std::to_string(total));
+            std::string folder = FolderPartOf(destination);
+            if (folders.size() == kEmptiedFoldersHeld && !folders.contains(folder)) removeEmptied();
+            folders.insert(std::move(folder));
+            services_.Pump.Pump();
+        }
+    });
+    const bool read = fs.ReadInPieces(JournalPath(), error, [&](std::string_view piece) {
+        lines.Feed(piece);
         services_.Pump.Pump();
-    }
-    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
-        fs.RemoveFolder(*folder);
-        services_.Pump.Pump();
-    }
+    });
+    if (read) lines.Finish();
+    removeEmptied();
+    return read;
 }
 
 } // namespace varnolt

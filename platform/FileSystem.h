@@ -100,10 +100,12 @@ public:
     virtual bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) = 0;
 
     // The program's own files (journal, lists). `error` receives a readable reason on failure.
-    // `between`, when given, is called after each piece read, so that a large file does not keep the
-    // window from its turns.
-    virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error,
-                                                     const std::function<void()>& between = {}) = 0;
+    virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) = 0;
+    // The same bytes in pieces of at most a mebibyte, each handed to `piece` as it comes: a journal of
+    // hundreds of megabytes is never held whole, and the caller may let the window have its turns
+    // between pieces. False on a failure, after the pieces before it.
+    virtual bool ReadInPieces(const std::string& path, std::string& error,
+                              const std::function<void(std::string_view)>& piece) = 0;
     // Writes a new file beside `path`, syncs it and renames it over `path`: never a truncated file. The
     // new file keeps the old one's permission bits; a symbolic link at `path` stays and the file it
     // points to is replaced. Other hard links to the old file keep the old content.

@@ -195,14 +195,24 @@ bool MemoryFileSystem::CopyFolder(const std::string& from, const std::string& to
     return TransferFolder(from, to, false, placedAt);
 }
 
-std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& path, std::string& error,
-                                                          const std::function<void()>&) {
+std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& path, std::string& error) {
     const auto file = Files.find(Canonical(path));
     if (file == Files.end()) {
         error = "No such file: " + path;
         return std::nullopt;
     }
     return file->second.Content;
+}
+
+bool MemoryFileSystem::ReadInPieces(const std::string& path, std::string& error,
+                                    const std::function<void(std::string_view)>& piece) {
+    const auto content = ReadWholeFile(path, error);
+    if (!content) return false;
+    // Small pieces of an odd size, so that lines, CR LF pairs and UTF-16 units fall across their edges.
+    constexpr std::size_t PieceSize = 7;
+    for (std::size_t at = 0; at < content->size(); at += PieceSize)
+        piece(std::string_view(*content).substr(at, PieceSize));
+    return true;
 }
 
 bool MemoryFileSystem::ReplaceFile(const std::string& path, std::string_view content, std::string& error) {

@@ -208,31 +208,50 @@ bool PosixFileSystem::DeleteFile(const std::string& path) {
     return SystemCalls(hook_).Unlink(path);
 }
 
-std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& path, std::string& error,
-                                                         const std::function<void()>& between) {
-    SystemCalls sys(hook_);
-    // Non-blocking: a fifo in the file's place must not hang the program.
-    const FileDescriptor fd = sys.Open(path, O_RDONLY | O_NONBLOCK);
-    if (!fd.IsOpen()) {
-        error = ErrorText(errno);
-        return std::nullopt;
-    }
-    std::string content;
-    // Grown once for the whole file rather than step by step: a journal can be hundreds of megabytes.
-    if (struct stat info; sys.FileStat(fd.Get(), path, info) && S_ISREG(info.st_mode))
-        content.reserve(static_cast<std::size_t>(info.st_size));
+namespace {
+
+// Each piece of the open file in turn.
+bool ReadOpenFile(SystemCalls& sys, const FileDescriptor& fd, const std::string& path, std::string& error,
+                  const std::function<void(std::string_view)>& piece) {
     constexpr std::size_t PieceSize = 1024 * 1024;
-    const auto piece = std::make_unique<char[]>(PieceSize);
+    const auto buffer = std::make_unique<char[]>(PieceSize);
     for (;;) {
-        const long got = sys.Read(fd.Get(), path, piece.get(), PieceSize);
+        const long got = sys.Read(fd.Get(), path, buffer.get(), PieceSize);
         if (got < 0) {
             error = ErrorText(errno);
-            return std::nullopt;
+            return false;
         }
-        if (got == 0) return content;
-        content.append(piece.get(), static_cast<std::size_t>(got));
-        if (between) between();
+        if (got == 0) return true;
+        piece(std::string_view(buffer.get(), static_cast<std::size_t>(got)));
     }
+}
+
+// Non-blocking: a fifo in the file's place must not hang the program.
+FileDescriptor OpenOwnFile(SystemCalls& sys, const std::string& path, std::string& error) {
+    FileDescriptor fd = sys.Open(path, O_RDONLY | O_NONBLOCK);
+    if (!fd.IsOpen()) error = ErrorText(errno);
+    return fd;
+}
+
+} // namespace
+
+std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& path, std::string& error) {
+    SystemCalls sys(hook_);
+    const FileDescriptor fd = OpenOwnFile(sys, path, error);
+    if (!fd.IsOpen()) return std::nullopt;
+    std::string content;
+    // Grown once for the whole file rather than step by step.
+    if (struct stat info; sys.FileStat(fd.Get(), path, info) && S_ISREG(info.st_mode))
+        content.reserve(static_cast<std::size_t>(info.st_size));
+    if (!ReadOpenFile(sys, fd, path, error, [&](std::string_view piece) { content += piece; })) return std::nullopt;
+    return content;
+}
+
+bool PosixFileSystem::ReadInPieces(const std::string& path, std::string& error,
+                                   const std::function<void(std::string_view)>& piece) {
+    SystemCalls sys(hook_);
+    const FileDescriptor fd = OpenOwnFile(sys, path, error);
+    return fd.IsOpen() && ReadOpenFile(sys, fd, path, error, piece);
 }
 
 bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_view content, std::string& error) {

@@ -63,8 +63,9 @@ class PosixFileSystem final : public FileSystem {
     bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
     bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
 
-    std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error,
-                                             const std::function<void()>& between = {}) override;
+    std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) override;
+    bool ReadInPieces(const std::string& path, std::string& error,
+                      const std::function<void(std::string_view)>& piece) override;
     bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) override;
     std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::string& error) override;
     bool ReplaceWith(const std::string& from, const std::string& to) override;

@@ -267,6 +267,23 @@ TEST_F(ClassifyItemTest, NumberedFoldersPassOverNamesTakenBeforeTheRun) {
     ExpectPreviewAndRun({"Batch (1)/a", "Batch (1)/b", "Batch (3)/c"});
 }
 
+// What one run learnt about taken numbers does not carry over: a number freed after it is given again.
+TEST_F(ClassifyItemTest, OneNameFromManyFoldersIsNumberedAfreshInEachRun) {
+    options.MethodKey = Method::Name;
+    options.IncludeSubfolders = true;
+    const auto run = [&] {
+        boxes.Answers = {Answer::Yes, Answer::No};
+        engine.Run();
+    };
+    for (const char* folder : {"in/1", "in/2", "in/3"}) tree.File(std::string(folder) + "/a.txt", folder);
+    run();
+    EXPECT_EQ(RunResult(), (Paths{"A/a(1).txt", "A/a(2).txt", "A/a.txt"}));
+    std::filesystem::remove(out + "/A/a(1).txt");
+    tree.File("in/4/a.txt", "in/4");
+    run();
+    EXPECT_EQ(tree.Read("out/A/a(1).txt"), "in/4");
+}
+
 TEST_F(ClassifyItemTest, SizesPastFourGibibytes) {
     options.MethodKey = Method::Size;
     options.SizeStep = 1;

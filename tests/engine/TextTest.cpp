@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace varnolt {
 namespace {
 
@@ -79,6 +83,26 @@ TEST(TextFile, EveryEncodingRoundTrips) {
         EXPECT_EQ(decoded.Encoding, encoding);
     }
     EXPECT_EQ(EncodeTextFile({"Move Mode", "/a"}, TextEncoding::Plain), "Move Mode\r\n/a\r\n");
+}
+
+// Whatever the pieces, the lines are those of the whole: breaks, marks and UTF-16 units cut in two.
+TEST(TextFile, PiecesGiveTheLinesOfTheWhole) {
+    const std::string lines = "a\n\rb\r\r\n\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80\r\n\r\nlast";
+    std::vector<std::string> texts = {"", "a", "\r", "\xEF\xBB", "\xFF\xFE", "a\r\n", lines, lines + "\r",
+                                      std::string("\xFF\xFE=\xD8", 4), // a high surrogate at the very end
+                                      std::string("\xFE\xFF\0a\0", 5)};        // an odd byte at the end
+    for (const auto encoding : {TextEncoding::Utf8WithMark, TextEncoding::Utf16LE, TextEncoding::Utf16BE})
+        texts.push_back(EncodeText(lines, encoding));
+    for (const std::string& text : texts) {
+        const std::vector<std::string> whole = DecodeTextFile(text).Lines;
+        for (std::size_t size = 1; size <= text.size() + 1; ++size) {
+            std::vector<std::string> got;
+            PieceLineReader reader([&](std::string_view line) { got.emplace_back(line); });
+            for (std::size_t at = 0; at < text.size(); at += size) reader.Feed(std::string_view(text).substr(at, size));
+            reader.Finish();
+            EXPECT_EQ(got, whole) << "pieces of " << size << " of " << testing::PrintToString(text);
+        }
+    }
 }
 
 TEST(TextFile, PlainKeepsInvalidUtf8ByteForByte) {

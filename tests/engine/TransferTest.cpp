@@ -69,6 +69,35 @@ TEST_F(TransferTest, TakenFileNamesGetTheNextFreeNumber) {
                                      tree / "R/Docs/archive.tar(1).gz"}));
 }
 
+// Numbers found taken are not tried again within a command, yet every name is the one counting from (1)
+// would give: a gap is still found, and a page with its companion folder keeps its own count.
+TEST_F(TransferTest, RepeatedNamesGetTheNumbersOfCountingFromOne) {
+    tree.File("R/a.txt", "old");
+    tree.File("R/a(1).txt", "old 1");
+    ASSERT_EQ(symlink("nowhere", (tree / "R/a(3).txt").c_str()), 0);
+    for (const char* from : {"in/1", "in/2", "in/3"})
+        EXPECT_TRUE(engine.TransferItem(tree.File(std::string(from) + "/a.txt", from), tree / "R/a.txt"));
+    EXPECT_EQ(tree.Read("R/a(2).txt"), "in/1");
+    EXPECT_EQ(tree.Read("R/a(4).txt"), "in/2");
+    EXPECT_EQ(tree.Read("R/a(5).txt"), "in/3");
+
+    tree.File("R/p.htm", "old");
+    tree.Folder("R/p(1)_files");
+    const auto page = [&](const char* from, bool withCompanion) {
+        const std::string path = tree.File(std::string(from) + "/p.htm", from);
+        if (withCompanion) tree.File(std::string(from) + "/p_files/img.png", from);
+        EXPECT_TRUE(engine.TransferItem(path, tree / "R/p.htm"));
+    };
+    page("in/4", true);
+    page("in/5", false);
+    page("in/6", true);
+    EXPECT_EQ(tree.Read("R/p(2).htm"), "in/4");
+    EXPECT_EQ(tree.Read("R/p(2)_files/img.png"), "in/4");
+    EXPECT_EQ(tree.Read("R/p(1).htm"), "in/5") << "the plain file's count ignores the companion names";
+    EXPECT_EQ(tree.Read("R/p(3).htm"), "in/6");
+    EXPECT_EQ(tree.Read("R/p(3)_files/img.png"), "in/6");
+}
+
 TEST_F(TransferTest, MovingAFileShowsItsPathAndLetsTheWindowRun) {
     const std::string a = tree.File("in/a.txt", "x");
     tree.Folder("R");

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace varnolt {
@@ -24,9 +26,16 @@ TEST_F(OwnFilesTest, ReadWholeFileGivesEveryByteOrTheReason) {
     std::string content = "Move Mode\r\n";
     content += std::string(2'500'000, 'p') + '\0' + "\xFF\r\n";
     const std::string path = dir.File("undo.udo", content);
-    int pieces = 0;
-    EXPECT_EQ(fs.ReadWholeFile(path, error, [&] { ++pieces; }), content);
-    EXPECT_EQ(pieces, 3) << "the caller is served after every mebibyte";
+    EXPECT_EQ(fs.ReadWholeFile(path, error), content);
+    std::vector<std::size_t> pieces;
+    std::string joined;
+    EXPECT_TRUE(fs.ReadInPieces(path, error, [&](std::string_view piece) {
+        pieces.push_back(piece.size());
+        joined += piece;
+    }));
+    EXPECT_EQ(joined, content);
+    EXPECT_EQ(pieces, (std::vector<std::size_t>{1 << 20, 1 << 20, content.size() - (2 << 20)}))
+        << "never more than a mebibyte at a time";
 
     EXPECT_FALSE(fs.ReadWholeFile(dir / "missing.udo", error));
     EXPECT_EQ(error, std::strerror(ENOENT));
@@ -36,6 +45,12 @@ TEST_F(OwnFilesTest, ReadWholeFileGivesEveryByteOrTheReason) {
     PosixFileSystem failing(&faults);
     EXPECT_FALSE(failing.ReadWholeFile(path, error));
     EXPECT_EQ(error, std::strerror(EIO));
+    FaultInjector laterFaults;
+    laterFaults.FailNth(Syscall::Read, 2, EIO);
+    PosixFileSystem failingLater(&laterFaults);
+    pieces.clear();
+    EXPECT_FALSE(failingLater.ReadInPieces(path, error, [&](std::string_view piece) { pieces.push_back(piece.size()); }));
+    EXPECT_EQ(pieces, std::vector<std::size_t>{1 << 20}) << "the pieces before the failure";
 }
 
 TEST_F(OwnFilesTest, ReplaceFileCreatesAndReplacesLeavingNothingElse) {
