@@ -142,7 +142,8 @@ void TForm1::CheckBox5Click() {
 }
 
 void TForm1::RefuseFolderSizeOption(QCheckBox* box) {
-    boxes_.Show(tr(kFolderSizeRefused).toStdString(), Messages::Information, Buttons::Ok, Icon::Information);
+    boxes_.Show(tr(kFolderSizeRefused).toStdString(), TranslatedEngineText(Messages::Information),
+                Buttons::Ok, Icon::Information);
     box->setChecked(false);
 }
 

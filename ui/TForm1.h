@@ -58,13 +58,14 @@
 #include "engine/Engine.h"
 #include "engine/Options.h"
 #include "engine/RunView.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessagePump.h"
-#include "platform/FileDialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/media/LibraryEmbeddedDates.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/PersistedFields.h"
 #include "ui/TypeGroups.h"
 
@@ -72,7 +73,6 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
-
 #include <array>
 #include <memory>
 #include <optional>
@@ -379,6 +379,7 @@ private:
     // Paths handed to the window before the start-up step loaded the settings.
     std::vector<std::string> pathsToOpen_;
     LibraryEmbeddedDates embeddedDates_;
+    QtTranslator engineTexts_;
     varnolt::Engine engine_;
     // The method panels share one place; the empty page stands for an entry without a method.
     QStackedWidget* methodPanels_;

@@ -167,7 +167,8 @@ QFrame* NewCaptionPanel(QWidget* over, const char* name, const QString& caption)
 TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell, SettingsStore& settings,
                FileDialogs& dialogs, const std::string& dataFolder, QWidget* parent)
     : QMainWindow(parent), fs_(fs), boxes_(boxes), shell_(shell), settings_(settings), dialogs_(dialogs),
-      engine_(options_, {fs, boxes, pump, shell, *this, embeddedDates_}, dataFolder), fileIcons_(std::make_unique<FileIcons>()) {
+      engine_(options_, {fs, boxes, pump, shell, *this, embeddedDates_, engineTexts_}, dataFolder),
+      fileIcons_(std::make_unique<FileIcons>()) {
     InitVarnoltResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Varnolt [ classify many files automatically ]"));
