@@ -119,8 +119,10 @@ public:
            FileDialogs& dialogs, const std::string& dataFolder, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // The navigation tree's method entries hold their method key in this role; other entries have none.
+    static constexpr int MethodKeyRole = Qt::UserRole;
     // Applies a navigation-tree entry: shows its method panel and sets MethodKey.
-    void SelectMethodEntry(const QString& entryText);
+    void SelectMethodEntry(const QTreeWidgetItem& entry);
     const std::string& MethodKey() const { return options_.MethodKey; }
     ClassifyOptions& Options() { return options_; }
     varnolt::Engine& ClassifyEngine() { return engine_; }
@@ -345,6 +347,8 @@ private:
 
     void RefuseFolderSizeOption(QCheckBox* box);
     void SetTypeFilterVisible(bool visible);
+    // The page of the method column that shows the method's options; an empty one for no method.
+    QWidget* MethodPanel(const std::string& methodKey) const;
     void SyncSourceList();
     void SyncWords();
     // A type group's extension list is its check box's tooltip; the option follows it.

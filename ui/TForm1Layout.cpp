@@ -47,9 +47,20 @@ constexpr int kCaptionPixelSize = 16;
 // A blue as light as a dark list needs to be read on.
 constexpr QRgb kBlueOnDark = 0xff8ab4f8;
 
-const char* const kMethodEntries[] = {"by file date", "by file name", "by file number", "by file type",
-                                      "by file size"};
-const char* const kMethodIcons[] = {"by-date", "by-name", "by-number", "by-type", "by-size"};
+// The navigation tree's method entries, top to bottom. Each item keeps its method key, so that the
+// method does not depend on the (translated) caption.
+struct MethodEntry {
+    const char* Caption;
+    const char* Key;
+    const char* Glyph;
+};
+const MethodEntry kMethodEntries[] = {
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file date"), Method::Date, "by-date"},
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file name"), Method::Name, "by-name"},
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file number"), Method::Number, "by-number"},
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file type"), Method::Type, "by-type"},
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file size"), Method::Size, "by-size"},
+};
 
 QIcon Glyph(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }
 
@@ -215,7 +226,8 @@ TForm1::~TForm1() {
 
 void TForm1::LoadImages() {
     ImageList1.push_back(Glyph("classify"));
-    for (const char* icon : kMethodIcons) ImageList1.push_back(Glyph(icon));
+    for (const MethodEntry& entry : kMethodEntries)
+        ImageList1.push_back(Glyph(entry.Glyph));
     ImageList2 = {Glyph("folder-open"), Glyph("folder-marked"), Glyph("folder-closed"), Glyph("file-unknown")};
 }
 
@@ -243,12 +255,12 @@ void TForm1::BuildNavigationTree() {
     TreeView1->setFrameShape(QFrame::NoFrame);
 
     TreeView1->setAccessibleName(tr("Classification methods"));
-    // The entries' own texts choose the method, so they stay in English.
-    auto* top = new QTreeWidgetItem(TreeView1, {QStringLiteral("Auto-Classify Files")});
+    auto* top = new QTreeWidgetItem(TreeView1, {tr("Auto-Classify Files")});
     top->setIcon(0, ImageList1[0]);
     for (std::size_t i = 0; i < std::size(kMethodEntries); ++i) {
-        auto* entry = new QTreeWidgetItem(top, {QLatin1String(kMethodEntries[i])});
+        auto* entry = new QTreeWidgetItem(top, {tr(kMethodEntries[i].Caption)});
         entry->setIcon(0, ImageList1[i + 1]);
+        entry->setData(0, MethodKeyRole, QLatin1String(kMethodEntries[i].Key));
     }
     new QTreeWidgetItem(TreeView1, {QString(26, u'-')});
 }

@@ -55,11 +55,7 @@ class LayoutTest : public QObject {
 
     std::unique_ptr<TestWindow> t;
 
-    void Select(const char* entry) {
-        const auto found = t->window->TreeView1->findItems(QLatin1String(entry), Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-        t->window->TreeView1->setCurrentItem(found.first());
-    }
+    void Select(const char* entry) const { t->SelectEntry(QLatin1String(entry)); }
 
     // Every shown caption, option and field of the window, and the navigation tree's entries.
     QStringList Faults() const {
