@@ -101,6 +101,8 @@ class QDropEvent;
 
 namespace varnolt {
 
+class VerticalScrollColumn;
+
 class PreviewTreeModel;
 class FileIcons;
 class TForm6;
@@ -177,7 +179,7 @@ public:
     std::array<QLabel*, 2> StatusPanels;
 
     // Option column
-    QWidget* Panel7;
+    VerticalScrollColumn* Panel7; // scrolls when the screen is too low for it
 
     // Method "date"
     QWidget* Panel12;
@@ -330,6 +332,7 @@ private:
     void BindOptions();
     void ConnectInterlocks();
     void ConnectCommands();
+    QSize SizeAtStart() const;
     void CentreOnScreen();
     void ConnectSourceList();
     void ConnectFieldHandlers();

@@ -15,14 +15,15 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <utility>
 
@@ -204,7 +205,7 @@ TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& sh
 
     // The window is never smaller than its content needs at the current font; that is its minimum size.
     layout()->activate();
-    resize(kClientSizeAtStart.expandedTo(minimumSizeHint()));
+    resize(SizeAtStart());
     layout()->activate();
     Splitter1->setSizes({kSourceAreaHeight, Splitter1->height() - kSourceAreaHeight - Splitter1->handleWidth()});
     CentreOnScreen();
@@ -229,6 +230,22 @@ void TForm1::LoadImages() {
     for (const MethodEntry& entry : kMethodEntries)
         ImageList1.push_back(Glyph(entry.Glyph));
     ImageList2 = {Glyph("folder-open"), Glyph("folder-marked"), Glyph("folder-closed"), Glyph("file-unknown")};
+}
+
+// The design's size, or larger where the content needs it; and taller, as far as the screen allows, where
+// the option column would otherwise scroll.
+QSize TForm1::SizeAtStart() const {
+    const QSize minimum = minimumSizeHint();
+    QSize size = kClientSizeAtStart.expandedTo(minimum);
+    // What the window has besides its columns: the status bar.
+    const int besides = minimum.height() - centralWidget()->minimumSizeHint().height();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Room for the title bar the window manager adds.
+        const int room =
+            screen->availableGeometry().height() - style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        size.setHeight(std::max(size.height(), std::min(besides + Panel7->UnscrolledHeight(), room)));
+    }
+    return size;
 }
 
 void TForm1::CentreOnScreen() {
