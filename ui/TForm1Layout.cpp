@@ -207,6 +207,9 @@ TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& sh
     layout()->activate();
     resize(SizeAtStart());
     layout()->activate();
+    // The columns get their heights now, so that the option column does not show its scroll bar for
+    // the moment before (which would widen the window for good).
+    centralWidget()->layout()->activate();
     Splitter1->setSizes({kSourceAreaHeight, Splitter1->height() - kSourceAreaHeight - Splitter1->handleWidth()});
     CentreOnScreen();
 
