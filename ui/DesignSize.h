@@ -53,14 +53,16 @@ public:
         const QWidget* content = widget();
         if (!content) return 0;
         const QSize least = content->minimumSizeHint();
-        return std::max(least.height(), content->hasHeightForWidth() ? content->heightForWidth(least.width()) : 0);
+        const int wrapped = content->hasHeightForWidth() ? content->heightForWidth(least.width()) : 0;
+        return std::max(least.height(), wrapped);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // The scroll bar came or went, or the content needs another size (a font, a shown option).
-        const bool bar = watched == verticalScrollBar() && (event->type() == QEvent::Show || event->type() == QEvent::Hide);
-        if (bar || (watched == widget() && event->type() == QEvent::LayoutRequest)) updateGeometry();
+        const QEvent::Type type = event->type();
+        const bool bar = watched == verticalScrollBar() && (type == QEvent::Show || type == QEvent::Hide);
+        if (bar || (watched == widget() && type == QEvent::LayoutRequest)) updateGeometry();
         return QScrollArea::eventFilter(watched, event);
     }
 
