@@ -66,11 +66,13 @@ screenshot: build
 	xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/tests/ui/varnolt_screenshot docs/screenshot.png
 	xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/tests/ui/varnolt_screenshot docs/screenshot-12pt.png 12
 
-# The template for a translation: every text the window shows, in $(BUILD)/translations/varnolt.ts. Copy
-# it to varnolt_<language>.ts and translate it in Qt Linguist.
+# The template for a translation: every text the window and the engine show, in
+# $(BUILD)/translations/varnolt.ts. Copy it to varnolt_<language>.ts and translate it in Qt Linguist. The
+# engine, which has no Qt, marks its texts with a macro of its own.
 translations-template: deps
 	@mkdir -p $(BUILD)/translations
-	/usr/lib/qt6/bin/lupdate -no-obsolete -locations relative -I . ui app -ts $(BUILD)/translations/varnolt.ts
+	/usr/lib/qt6/bin/lupdate -no-obsolete -locations relative -tr-function-alias QT_TRANSLATE_NOOP+=VARNOLT_TRANSLATE_NOOP \
+		-I . engine ui app -ts $(BUILD)/translations/varnolt.ts
 
 # The Debian package varnolt_<version>_amd64.deb, copied here for `apt install ./varnolt_*.deb`.
 package: build

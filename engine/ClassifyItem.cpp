@@ -11,14 +11,6 @@ namespace varnolt {
 
 namespace {
 
-std::string PreviewProgress(std::int32_t items, std::size_t categories) {
-    return "Files: " + std::to_string(items) + ", Categories: " + std::to_string(categories);
-}
-
-std::string RunProgress(std::int32_t items, std::int32_t newCategories) {
-    return "Files: " + std::to_string(items) + ", New Categories: " + std::to_string(newCategories);
-}
-
 // A numbered folder is opened by the first item of a command, or when the previous one is full.
 // Names already present in the result location are passed over, so that a second run to the same place
 // does not pour more items into the folders of the first; the folder this command created for the current
@@ -44,7 +36,7 @@ void Engine::ClassifyItem(const std::string& path, bool isFile) {
     if (state_.StopRequested) return;
     if (isFile && IsExcludedFile(options_, path)) return;
     if (!PassesTypeFilter(options_, path, isFile)) return;
-    services_.View.SetStatusText(0, "File: " + path);
+    services_.View.SetStatusText(0, Text(Messages::ItemInProgress, {path}));
 
     bool readAsFile = false;
     const std::string category = CategoryOf(path, isFile, readAsFile);
@@ -58,7 +50,9 @@ void Engine::ClassifyItem(const std::string& path, bool isFile) {
             return;
         }
         AddPreviewItem(path, category);
-        services_.View.SetStatusText(1, PreviewProgress(state_.ItemCount, preview_.ChildCount(PreviewTree::Root)));
+        services_.View.SetStatusText(
+            1, Text(Messages::PreviewProgress, {std::to_string(state_.ItemCount),
+                                                std::to_string(preview_.ChildCount(PreviewTree::Root))}));
         return;
     }
 
@@ -74,12 +68,13 @@ void Engine::ClassifyItem(const std::string& path, bool isFile) {
     const bool placed = TransferItem(path, destination, readAsFile) ||
                         (RemadeVanishedFolder(folder, made) && TransferItem(path, destination, readAsFile));
     if (!placed) RemoveEmptyFoldersMade(made, folder);
-    services_.View.SetStatusText(1, RunProgress(state_.ItemCount, state_.NewCategoryCount));
+    services_.View.SetStatusText(1, Text(Messages::RunProgress, {std::to_string(state_.ItemCount),
+                                                                 std::to_string(state_.NewCategoryCount)}));
 }
 
 bool Engine::AskToContinueWithout(const std::string& folder) {
-    return services_.Boxes.Show(Messages::CannotCreateCategoryPrefix + folder + Messages::CannotCreateCategorySuffix,
-                                Messages::Error, Buttons::YesNo, Icon::Question) != Answer::No;
+    return Ask(Messages::CannotCreateCategory, Messages::Error, Buttons::YesNo, Icon::Question, {folder}) !=
+           Answer::No;
 }
 
 // A folder known from an earlier item may have been removed since (by the user, during the run); made

@@ -13,9 +13,11 @@
 #include "platform/MessageBoxes.h"
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
+#include "platform/Translator.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +34,7 @@ struct EngineServices {
     RunView& View;
     // Read only when sorting by the date taken.
     EmbeddedDates& Dates = NoEmbeddedDates::Instance();
+    Translator& Texts = EnglishTexts::Instance();
 };
 
 class Engine : public ItemSink {
@@ -98,6 +101,10 @@ private:
     std::string FirstFreeFileName(const std::string& destination, const std::string& companionSuffix = {});
     void RecordTransfer(const std::string& source, const std::string& placedAt);
     std::string ProgressText(const std::string& source) const;
+    // One of the texts of Messages in the user's language, its placeholders filled with `arguments`.
+    std::string Text(const char* english, std::initializer_list<std::string_view> arguments = {}) const;
+    Answer Ask(const char* text, const char* caption, Buttons buttons, Icon icon,
+               std::initializer_list<std::string_view> arguments = {}) const;
 
     ClassifyOptions& options_;
     EngineServices services_;

@@ -48,6 +48,15 @@ std::string WithoutDots(std::string text) {
 Engine::Engine(ClassifyOptions& options, EngineServices services, std::string dataFolder)
     : options_(options), services_(services), dataFolder_(WithTrailingSlash(dataFolder)) {}
 
+std::string Engine::Text(const char* english, std::initializer_list<std::string_view> arguments) const {
+    return FillPlaceholders(services_.Texts.Translate(english), arguments);
+}
+
+Answer Engine::Ask(const char* text, const char* caption, Buttons buttons, Icon icon,
+                   std::initializer_list<std::string_view> arguments) const {
+    return services_.Boxes.Show(Text(text, arguments), Text(caption), buttons, icon);
+}
+
 void Engine::Run() {
     if (IsBusy()) return;
     RunCommand();
@@ -60,15 +69,14 @@ void Engine::PreviewCommand() {
 }
 
 void Engine::Stop() {
-    if (services_.Boxes.Show(Messages::ConfirmStop, Messages::Confirmation, Buttons::YesNo, Icon::Question) ==
-        Answer::Yes)
+    if (Ask(Messages::ConfirmStop, Messages::Confirmation, Buttons::YesNo, Icon::Question) == Answer::Yes)
         state_.StopRequested = true;
 }
 
 bool Engine::CloseQuery() {
     if (!walking_) return true;
-    if (services_.Boxes.Show(Messages::ConfirmStopAndExit, Messages::Confirmation, Buttons::YesNo,
-                             Icon::Question) != Answer::Yes)
+    if (Ask(Messages::ConfirmStopAndExit, Messages::Confirmation, Buttons::YesNo, Icon::Question) !=
+        Answer::Yes)
         return false;
     state_.StopRequested = true;
     return true;
@@ -77,12 +85,12 @@ bool Engine::CloseQuery() {
 void Engine::StartPreviewTree() {
     preview_.Clear();
     const std::string location = Trim(options_.ResultLocation);
-    preview_.AddRoot(location.empty() ? Messages::NoResultLocationRoot : location);
+    preview_.AddRoot(location.empty() ? Text(Messages::NoResultLocationRoot) : location);
     preview_.Repaint();
 }
 
 bool Engine::Refuse(const char* text, Icon icon) {
-    services_.Boxes.Show(text, Messages::Information, Buttons::Ok, icon);
+    Ask(text, Messages::Information, Buttons::Ok, icon);
     return false;
 }
 
@@ -103,8 +111,7 @@ void Engine::RunCommand() {
         return;
     }
     if (!state_.PreviewMode &&
-        services_.Boxes.Show(Messages::RunOrPreview, Messages::Confirmation, Buttons::YesNo, Icon::Question) ==
-            Answer::No)
+        Ask(Messages::RunOrPreview, Messages::Confirmation, Buttons::YesNo, Icon::Question) == Answer::No)
         state_.PreviewMode = true;
 
     // A run holds the journal from before its first change to after the journal is saved; a preview
@@ -133,7 +140,7 @@ void Engine::RunCommand() {
     WalkSources();
 
     if (state_.PreviewMode)
-        services_.View.SetStatusText(0, Messages::PreviewDone);
+        services_.View.SetStatusText(0, Text(Messages::PreviewDone));
     else
         FinishRun(lock);
 }
@@ -166,9 +173,8 @@ bool Engine::PrepareResultFolder() {
     if (!services_.Fs.FolderExists(FolderPartOf(location)))
         return Refuse(Messages::InvalidResultLocation, Icon::Information, Field::ResultLocation);
     while (!services_.Fs.FolderExists(location) && !services_.Fs.MakeFolder(location)) {
-        const Answer answer =
-            services_.Boxes.Show(std::string(Messages::CannotCreateResultFolder) + location, Messages::Information,
-                                 Buttons::AbortRetryIgnore, Icon::Information);
+        const Answer answer = Ask(Messages::CannotCreateResultFolder, Messages::Information,
+                                  Buttons::AbortRetryIgnore, Icon::Information, {location});
         if (answer != Answer::Retry) return false;
     }
     return true;
@@ -244,13 +250,13 @@ void Engine::FinishRun(JournalLock& lock) {
         services_.View.SetUndoEnabled(saved);
     }
     lock.Held.reset();
-    if (!saved) services_.Boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);
+    if (!saved) services_.Boxes.Show(error, Text(Messages::Error), Buttons::Ok, Icon::Error);
     services_.Pump.Pump();
     services_.View.RememberResultLocation(options_.ResultLocation);
     const std::string count = std::to_string(state_.TransferredCount);
-    services_.View.SetStatusText(0, "Classify done. " + count + " files were classified!");
-    if (services_.Boxes.Show(count + Messages::RunCompleted, Messages::Information, Buttons::YesNo,
-                             Icon::Information) == Answer::Yes)
+    services_.View.SetStatusText(0, Text(Messages::RunDone, {count}));
+    if (Ask(Messages::RunCompleted, Messages::Information, Buttons::YesNo, Icon::Information, {count}) ==
+        Answer::Yes)
         services_.Desktop.OpenFolder(options_.ResultLocation);
 }
 

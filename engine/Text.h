@@ -2,6 +2,7 @@
 // Text helpers over UTF-8 byte strings. A "character" is a Unicode code point; a byte that is not part
 // of valid UTF-8 counts as one character and is kept as it is.
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,9 @@ std::string FolderPartOf(std::string_view path);
 bool ExtensionMatches(std::string_view e, std::string_view list);
 
 bool ContainsLineBreak(std::string_view text);
+
+// The pattern with each "%1" ... "%9" replaced by that argument, in one pass: an argument holding "%2"
+// (a file name may) is kept as it is. A placeholder without an argument stays.
+std::string FillPlaceholders(std::string_view pattern, std::initializer_list<std::string_view> arguments);
 
 } // namespace varnolt

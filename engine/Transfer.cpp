@@ -1,4 +1,5 @@
 #include "engine/Engine.h"
+#include "engine/Messages.h"
 #include "engine/Text.h"
 
 #include <cstdint>
@@ -141,7 +142,7 @@ std::string Engine::FirstFreeFileName(const std::string& destination, const std:
 }
 
 std::string Engine::ProgressText(const std::string& source) const {
-    return (options_.MoveSourceFiles ? "Moving " : "Copying ") + source;
+    return Text(options_.MoveSourceFiles ? Messages::MovingItem : Messages::CopyingItem, {source});
 }
 
 } // namespace varnolt

@@ -75,8 +75,7 @@ void RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const
 
 void Engine::UndoLastRun() {
     if (IsBusy()) return;
-    MessageBoxes& boxes = services_.Boxes;
-    if (boxes.Show(Messages::ConfirmUndo, Messages::UndoConfirmationCaption, Buttons::YesNo, Icon::Question) !=
+    if (Ask(Messages::ConfirmUndo, Messages::UndoConfirmationCaption, Buttons::YesNo, Icon::Question) !=
         Answer::Yes)
         return;
 
@@ -95,12 +94,12 @@ void Engine::UndoLastRun() {
     if (read) fs.DeleteFile(JournalPath());
     lock.Held.reset();
     if (!read) {
-        boxes.Show(error, Messages::Error, Buttons::Ok, Icon::Error);
+        services_.Boxes.Show(error, Text(Messages::Error), Buttons::Ok, Icon::Error);
         return;
     }
-    services_.View.SetStatusText(1, Messages::UndoDone);
+    services_.View.SetStatusText(1, Text(Messages::UndoDone));
     services_.View.SetUndoEnabled(false);
-    boxes.Show(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question);
+    Ask(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question);
 }
 
 std::optional<std::size_t> Engine::CountJournalLines(std::string& error) {
@@ -148,7 +147,8 @@ bool Engine::RestorePairs(std::string& error) {
             const std::string destination(line);
             RestorePair(fs, moveMode, source, destination);
             ++restored;
-            services_.View.SetStatusText(1, "Undo " + std::to_string(restored) + " of " + std::to_string(total));
+            services_.View.SetStatusText(
+                1, Text(Messages::UndoProgress, {std::to_string(restored), std::to_string(total)}));
             std::string folder = FolderPartOf(destination);
             if (folders.size() == kEmptiedFoldersHeld && !folders.contains(folder)) removeEmptied();
             folders.insert(std::move(folder));

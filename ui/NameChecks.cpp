@@ -2,6 +2,7 @@
 
 #include "engine/Messages.h"
 #include "engine/Text.h"
+#include "platform/qt/QtTranslator.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -15,7 +16,8 @@ const char* const kProhibitedNameMessage = QT_TRANSLATE_NOOP(
 
 bool CheckNameText(const std::string& text, MessageBoxes& boxes) {
     if (text.find_first_of(kProhibitedNameCharacters) == std::string::npos) return true;
-    boxes.Show(QCoreApplication::translate("varnolt::NameChecks", kProhibitedNameMessage).toStdString(), Messages::Information, Buttons::Ok, Icon::Information);
+    boxes.Show(QCoreApplication::translate("varnolt::NameChecks", kProhibitedNameMessage).toStdString(),
+               TranslatedEngineText(Messages::Information), Buttons::Ok, Icon::Information);
     return false;
 }
 

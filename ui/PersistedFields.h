@@ -61,6 +61,9 @@ void WriteSetting(const SettingsPlaces& places, const std::string& name, const s
 
 // Shows a failure the program cannot mend, with its text.
 void ReportSettingsError(MessageBoxes& boxes, const std::string& text);
+// A file of the settings or of the user's that could not be read or written, with the system's reason.
+std::string CannotOpenFileText(const std::string& path, const std::string& error);
+std::string CannotCreateFileText(const std::string& path, const std::string& error);
 
 inline constexpr int kStoredHistoryLength = 10;
 std::string HistoryValueName(int index);

@@ -27,7 +27,7 @@ void ReadWordList(const SettingsPlaces& places, PersistedFields& fields) {
     if (!places.Fs.FileExists(path)) return;
     std::string error;
     const auto content = LoadWordList(places.Fs, path, error);
-    if (!content) throw SettingsError("Cannot open file \"" + path + "\". " + error);
+    if (!content) throw SettingsError(CannotOpenFileText(path, error));
     fields.LoadWordList(*content);
 }
 

@@ -2,23 +2,33 @@
 
 #include "engine/Messages.h"
 #include "engine/Text.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/DataFolder.h"
 #include "ui/SettingsLoader.h"
 #include "ui/WordListFile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <exception>
+#include <initializer_list>
+#include <string_view>
 
 namespace varnolt {
 
 namespace {
+
+// A text of the settings code in the user's language, its placeholders filled after the translation.
+std::string SettingsText(const char* english, std::initializer_list<std::string_view> arguments = {}) {
+    return FillPlaceholders(QCoreApplication::translate("varnolt::Settings", english).toStdString(),
+                            arguments);
+}
 
 void WriteOrThrow(SettingsStore& store, const std::string& name, const std::string& value) {
     store.Open()->WriteString(name, value);
 }
 
 void WriteFileOrThrow(bool written, const std::string& path, const std::string& error) {
-    if (!written) throw SettingsError("Cannot create file \"" + path + "\". " + error);
+    if (!written) throw SettingsError(CannotCreateFileText(path, error));
 }
 
 void SaveOtherGroups(const PersistedFields& fields, SettingsStore& store) {
@@ -52,7 +62,9 @@ void SaveSourceList(const PersistedFields& fields, const SettingsPlaces& places,
     std::vector<std::string> paths;
     for (std::string& path : fields.SourcePaths()) {
         if (ContainsLineBreak(path))
-            notKept.push_back("The source \"" + path + "\": its name holds a line break.");
+            notKept.push_back(SettingsText(
+                QT_TRANSLATE_NOOP("varnolt::Settings", "The source \"%1\": its name holds a line break."),
+                {path}));
         else
             paths.push_back(std::move(path));
     }
@@ -99,16 +111,23 @@ void SaveSettings(const PersistedFields& fields, const SettingsPlaces& places, c
         try {
             step();
         } catch (const std::exception& error) {
-            notKept.push_back(std::string(part) + ": " + error.what());
+            //: %1: the part of the settings ("The word list"); %2: why it was not kept
+            const char* entry = QT_TRANSLATE_NOOP("varnolt::Settings", "%1: %2");
+            notKept.push_back(SettingsText(entry, {SettingsText(part), error.what()}));
         }
     };
-    save("The Other groups", [&] { SaveOtherGroups(fields, places.Store); });
-    save("The Custom Files list", [&] { SaveCustomTypeList(fields, places.Store); });
-    save("The word list", [&] { SaveWordList(fields, places); });
-    save("The source list", [&] { SaveSourceList(fields, places, notKept); });
-    save("The history of result locations", [&] { SaveHistory(fields, places.Store, loaded); });
+    save(QT_TRANSLATE_NOOP("varnolt::Settings", "The Other groups"),
+         [&] { SaveOtherGroups(fields, places.Store); });
+    save(QT_TRANSLATE_NOOP("varnolt::Settings", "The Custom Files list"),
+         [&] { SaveCustomTypeList(fields, places.Store); });
+    save(QT_TRANSLATE_NOOP("varnolt::Settings", "The word list"), [&] { SaveWordList(fields, places); });
+    save(QT_TRANSLATE_NOOP("varnolt::Settings", "The source list"),
+         [&] { SaveSourceList(fields, places, notKept); });
+    save(QT_TRANSLATE_NOOP("varnolt::Settings", "The history of result locations"),
+         [&] { SaveHistory(fields, places.Store, loaded); });
     if (notKept.empty()) return;
-    std::string text = "Not everything could be kept for the next start.";
+    std::string text = SettingsText(
+        QT_TRANSLATE_NOOP("varnolt::Settings", "Not everything could be kept for the next start."));
     for (const std::string& line : notKept) text += "\n\n" + line;
     ReportSettingsError(places.Boxes, text);
 }
@@ -122,7 +141,16 @@ void WriteSetting(const SettingsPlaces& places, const std::string& name, const s
 }
 
 void ReportSettingsError(MessageBoxes& boxes, const std::string& text) {
-    boxes.Show(text, Messages::Error, Buttons::Ok, Icon::Error);
+    boxes.Show(text, TranslatedEngineText(Messages::Error), Buttons::Ok, Icon::Error);
+}
+
+std::string CannotOpenFileText(const std::string& path, const std::string& error) {
+    return SettingsText(QT_TRANSLATE_NOOP("varnolt::Settings", "Cannot open file \"%1\". %2"), {path, error});
+}
+
+std::string CannotCreateFileText(const std::string& path, const std::string& error) {
+    return SettingsText(QT_TRANSLATE_NOOP("varnolt::Settings", "Cannot create file \"%1\". %2"),
+                        {path, error});
 }
 
 std::string HistoryValueName(int index) { return "Folder" + std::to_string(index); }

@@ -71,32 +71,26 @@ void TForm1::Timer1Timer() {
     OpenPaths(std::exchange(pathsToOpen_, {}));
 }
 
-void TForm1::SelectMethodEntry(const QString& entryText) {
-    methodPanels_->setCurrentWidget(noMethodPanel_);
-    options_.MethodKey.clear();
+void TForm1::SelectMethodEntry(const QTreeWidgetItem& entry) {
+    options_.MethodKey = entry.data(0, MethodKeyRole).toString().toStdString();
+    methodPanels_->setCurrentWidget(MethodPanel(options_.MethodKey));
     // The method "type" has filters of its own.
-    if (entryText.contains(QLatin1String("type"))) {
-        methodPanels_->setCurrentWidget(Panel10);
-        options_.MethodKey = Method::Type;
-        SetTypeFilterVisible(false);
-        return;
-    }
-    SetTypeFilterVisible(true);
-    if (entryText.contains(QLatin1String("file name"))) {
-        methodPanels_->setCurrentWidget(Panel1);
-        options_.MethodKey = Method::Name;
-    } else if (entryText.contains(QLatin1String("size"))) {
-        methodPanels_->setCurrentWidget(Panel11);
-        options_.MethodKey = Method::Size;
+    SetTypeFilterVisible(options_.MethodKey != Method::Type);
+    if (options_.MethodKey == Method::Size) {
         CheckBox1->setChecked(false);
         CheckBox5->setChecked(false);
-    } else if (entryText.contains(QLatin1String("date"))) {
-        methodPanels_->setCurrentWidget(Panel12);
-        options_.MethodKey = Method::Date;
-    } else if (entryText.contains(QLatin1String("number"))) {
-        methodPanels_->setCurrentWidget(Panel13);
-        options_.MethodKey = Method::Number;
     }
+}
+
+QWidget* TForm1::MethodPanel(const std::string& methodKey) const {
+    const std::pair<const char*, QWidget*> panels[] = {{Method::Date, Panel12},
+                                                       {Method::Name, Panel1},
+                                                       {Method::Number, Panel13},
+                                                       {Method::Type, Panel10},
+                                                       {Method::Size, Panel11}};
+    for (const auto& [key, panel] : panels)
+        if (methodKey == key) return panel;
+    return noMethodPanel_;
 }
 
 void TForm1::SetTypeFilterVisible(bool visible) {
@@ -108,12 +102,12 @@ void TForm1::SetTypeFilterVisible(bool visible) {
 void TForm1::TreeView1Change(QTreeWidgetItem* current) {
     if (!current) return;
     current->setExpanded(true);
-    SelectMethodEntry(current->text(0));
+    SelectMethodEntry(*current);
 }
 
 void TForm1::TreeView1DblClick() {
     const QTreeWidgetItem* selected = TreeView1->currentItem();
-    if (selected && selected->isSelected()) SelectMethodEntry(selected->text(0));
+    if (selected && selected->isSelected()) SelectMethodEntry(*selected);
 }
 
 void TForm1::CheckBox19Click() {
@@ -142,7 +136,8 @@ void TForm1::CheckBox5Click() {
 }
 
 void TForm1::RefuseFolderSizeOption(QCheckBox* box) {
-    boxes_.Show(tr(kFolderSizeRefused).toStdString(), Messages::Information, Buttons::Ok, Icon::Information);
+    boxes_.Show(tr(kFolderSizeRefused).toStdString(), TranslatedEngineText(Messages::Information),
+                Buttons::Ok, Icon::Information);
     box->setChecked(false);
 }
 

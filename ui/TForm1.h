@@ -58,13 +58,14 @@
 #include "engine/Engine.h"
 #include "engine/Options.h"
 #include "engine/RunView.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessagePump.h"
-#include "platform/FileDialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/media/LibraryEmbeddedDates.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/PersistedFields.h"
 #include "ui/TypeGroups.h"
 
@@ -72,7 +73,6 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
-
 #include <array>
 #include <memory>
 #include <optional>
@@ -101,6 +101,8 @@ class QDropEvent;
 
 namespace varnolt {
 
+class VerticalScrollColumn;
+
 class PreviewTreeModel;
 class FileIcons;
 class TForm6;
@@ -119,8 +121,10 @@ public:
            FileDialogs& dialogs, const std::string& dataFolder, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // The navigation tree's method entries hold their method key in this role; other entries have none.
+    static constexpr int MethodKeyRole = Qt::UserRole;
     // Applies a navigation-tree entry: shows its method panel and sets MethodKey.
-    void SelectMethodEntry(const QString& entryText);
+    void SelectMethodEntry(const QTreeWidgetItem& entry);
     const std::string& MethodKey() const { return options_.MethodKey; }
     ClassifyOptions& Options() { return options_; }
     varnolt::Engine& ClassifyEngine() { return engine_; }
@@ -175,7 +179,7 @@ public:
     std::array<QLabel*, 2> StatusPanels;
 
     // Option column
-    QWidget* Panel7;
+    VerticalScrollColumn* Panel7; // scrolls when the screen is too low for it
 
     // Method "date"
     QWidget* Panel12;
@@ -328,6 +332,7 @@ private:
     void BindOptions();
     void ConnectInterlocks();
     void ConnectCommands();
+    QSize SizeAtStart() const;
     void CentreOnScreen();
     void ConnectSourceList();
     void ConnectFieldHandlers();
@@ -345,6 +350,8 @@ private:
 
     void RefuseFolderSizeOption(QCheckBox* box);
     void SetTypeFilterVisible(bool visible);
+    // The page of the method column that shows the method's options; an empty one for no method.
+    QWidget* MethodPanel(const std::string& methodKey) const;
     void SyncSourceList();
     void SyncWords();
     // A type group's extension list is its check box's tooltip; the option follows it.
@@ -379,6 +386,7 @@ private:
     // Paths handed to the window before the start-up step loaded the settings.
     std::vector<std::string> pathsToOpen_;
     LibraryEmbeddedDates embeddedDates_;
+    QtTranslator engineTexts_;
     varnolt::Engine engine_;
     // The method panels share one place; the empty page stands for an entry without a method.
     QStackedWidget* methodPanels_;

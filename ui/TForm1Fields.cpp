@@ -140,7 +140,7 @@ void TForm1::Button2Click() {
     if (path.empty()) return;
     std::string error;
     if (!SaveWordList(fs_, path, text, wordListEncoding_, error))
-        ReportSettingsError(boxes_, "Cannot create file \"" + path + "\". " + error);
+        ReportSettingsError(boxes_, CannotCreateFileText(path, error));
 }
 
 void TForm1::Button3Click() {
@@ -150,7 +150,7 @@ void TForm1::Button3Click() {
     if (const auto content = LoadWordList(fs_, files.front(), error))
         ShowWordList(*content);
     else
-        ReportSettingsError(boxes_, "Cannot open file \"" + files.front() + "\". " + error);
+        ReportSettingsError(boxes_, CannotOpenFileText(files.front(), error));
 }
 
 void TForm1::ShowWordList(const TextFileContent& content) {

@@ -15,14 +15,15 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <utility>
 
@@ -47,9 +48,20 @@ constexpr int kCaptionPixelSize = 16;
 // A blue as light as a dark list needs to be read on.
 constexpr QRgb kBlueOnDark = 0xff8ab4f8;
 
-const char* const kMethodEntries[] = {"by file date", "by file name", "by file number", "by file type",
-                                      "by file size"};
-const char* const kMethodIcons[] = {"by-date", "by-name", "by-number", "by-type", "by-size"};
+// The navigation tree's method entries, top to bottom. Each item keeps its method key, so that the
+// method does not depend on the (translated) caption.
+struct MethodEntry {
+    const char* Caption;
+    const char* Key;
+    const char* Glyph;
+};
+const MethodEntry kMethodEntries[] = {
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file date"), Method::Date, "by-date"},
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file name"), Method::Name, "by-name"},
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file number"), Method::Number, "by-number"},
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file type"), Method::Type, "by-type"},
+    {QT_TRANSLATE_NOOP("varnolt::TForm1", "by file size"), Method::Size, "by-size"},
+};
 
 QIcon Glyph(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }
 
@@ -167,7 +179,8 @@ QFrame* NewCaptionPanel(QWidget* over, const char* name, const QString& caption)
 TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell, SettingsStore& settings,
                FileDialogs& dialogs, const std::string& dataFolder, QWidget* parent)
     : QMainWindow(parent), fs_(fs), boxes_(boxes), shell_(shell), settings_(settings), dialogs_(dialogs),
-      engine_(options_, {fs, boxes, pump, shell, *this, embeddedDates_}, dataFolder), fileIcons_(std::make_unique<FileIcons>()) {
+      engine_(options_, {fs, boxes, pump, shell, *this, embeddedDates_, engineTexts_}, dataFolder),
+      fileIcons_(std::make_unique<FileIcons>()) {
     InitVarnoltResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Varnolt [ classify many files automatically ]"));
@@ -192,8 +205,11 @@ TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& sh
 
     // The window is never smaller than its content needs at the current font; that is its minimum size.
     layout()->activate();
-    resize(kClientSizeAtStart.expandedTo(minimumSizeHint()));
+    resize(SizeAtStart());
     layout()->activate();
+    // The columns get their heights now, so that the option column does not show its scroll bar for
+    // the moment before (which would widen the window for good).
+    centralWidget()->layout()->activate();
     Splitter1->setSizes({kSourceAreaHeight, Splitter1->height() - kSourceAreaHeight - Splitter1->handleWidth()});
     CentreOnScreen();
 
@@ -214,8 +230,25 @@ TForm1::~TForm1() {
 
 void TForm1::LoadImages() {
     ImageList1.push_back(Glyph("classify"));
-    for (const char* icon : kMethodIcons) ImageList1.push_back(Glyph(icon));
+    for (const MethodEntry& entry : kMethodEntries)
+        ImageList1.push_back(Glyph(entry.Glyph));
     ImageList2 = {Glyph("folder-open"), Glyph("folder-marked"), Glyph("folder-closed"), Glyph("file-unknown")};
+}
+
+// The design's size, or larger where the content needs it; and taller, as far as the screen allows, where
+// the option column would otherwise scroll.
+QSize TForm1::SizeAtStart() const {
+    const QSize minimum = minimumSizeHint();
+    QSize size = kClientSizeAtStart.expandedTo(minimum);
+    // What the window has besides its columns: the status bar.
+    const int besides = minimum.height() - centralWidget()->minimumSizeHint().height();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Room for the title bar the window manager adds.
+        const int room =
+            screen->availableGeometry().height() - style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        size.setHeight(std::max(size.height(), std::min(besides + Panel7->UnscrolledHeight(), room)));
+    }
+    return size;
 }
 
 void TForm1::CentreOnScreen() {
@@ -242,12 +275,12 @@ void TForm1::BuildNavigationTree() {
     TreeView1->setFrameShape(QFrame::NoFrame);
 
     TreeView1->setAccessibleName(tr("Classification methods"));
-    // The entries' own texts choose the method, so they stay in English.
-    auto* top = new QTreeWidgetItem(TreeView1, {QStringLiteral("Auto-Classify Files")});
+    auto* top = new QTreeWidgetItem(TreeView1, {tr("Auto-Classify Files")});
     top->setIcon(0, ImageList1[0]);
     for (std::size_t i = 0; i < std::size(kMethodEntries); ++i) {
-        auto* entry = new QTreeWidgetItem(top, {QLatin1String(kMethodEntries[i])});
+        auto* entry = new QTreeWidgetItem(top, {tr(kMethodEntries[i].Caption)});
         entry->setIcon(0, ImageList1[i + 1]);
+        entry->setData(0, MethodKeyRole, QLatin1String(kMethodEntries[i].Key));
     }
     new QTreeWidgetItem(TreeView1, {QString(26, u'-')});
 }

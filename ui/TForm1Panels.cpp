@@ -138,11 +138,13 @@ std::vector<std::string> LinesOf(const QPlainTextEdit* memo) {
 } // namespace
 
 QWidget* TForm1::BuildOptionColumn() {
-    Panel7 = new DesignSizedPanel({kOptionColumnWidth, 0}, this);
+    Panel7 = new VerticalScrollColumn(this);
     Panel7->setObjectName(QStringLiteral("Panel7"));
     // As wide as its widest panel needs, whichever is shown: the column does not jump between methods.
     Panel7->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    auto* layout = new QVBoxLayout(Panel7);
+    auto* content = new DesignSizedPanel({kOptionColumnWidth, 0}, Panel7);
+    content->setObjectName(QStringLiteral("OptionColumnContent"));
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     methodPanels_ = new QStackedWidget(Panel7);
@@ -159,6 +161,7 @@ QWidget* TForm1::BuildOptionColumn() {
     layout->addWidget(methodPanels_, 1);
     BuildGeneralOptions();
     layout->addWidget(Panel4);
+    Panel7->setWidget(content);
     return Panel7;
 }
 
@@ -304,6 +307,14 @@ void TForm1::BuildGeneralOptions() {
     });
     Edit1->setText(QLatin1String(kDefaultMusicTypes));
     RowsOf(Panel4)->addWidget(Edit1);
+    // Hidden, the filter keeps its room: the column is as high for every method, so that it does not
+    // start to scroll when a method shows the filter.
+    for (QWidget* control : {static_cast<QWidget*>(CheckBox28), static_cast<QWidget*>(ComboBox1),
+                             static_cast<QWidget*>(Edit1)}) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+    }
     RowsOf(Panel4)->addStretch(1);
 }
 

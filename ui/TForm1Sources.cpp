@@ -151,7 +151,8 @@ void TForm1::OpenPaths(const std::vector<std::string>& paths) {
         Panel14->hide();
     }
     if (!leftOut.empty())
-        boxes_.Show(tr(kPathsLeftOut).toStdString() + leftOut, Messages::Information, Buttons::Ok, Icon::Information);
+        boxes_.Show(tr(kPathsLeftOut).toStdString() + leftOut, TranslatedEngineText(Messages::Information),
+                    Buttons::Ok, Icon::Information);
 }
 
 void TForm1::SpeedButton4Click() {
@@ -209,7 +210,7 @@ void TForm1::Button1Click() {
     std::string error;
     const auto bytes = fs_.ReadWholeFile(path, error);
     if (!bytes) {
-        ReportSettingsError(boxes_, "Cannot open file \"" + path + "\". " + error);
+        ReportSettingsError(boxes_, CannotOpenFileText(path, error));
         return;
     }
     std::vector<std::string> lines = DecodeTextFile(*bytes).Lines;
@@ -234,7 +235,8 @@ void TForm1::SpeedButton9Click() {
     if (fs_.FolderExists(location))
         shell_.OpenFolder(location);
     else
-        boxes_.Show(tr(kResultFolderMissing).toStdString(), Messages::Information, Buttons::Ok, Icon::Information);
+        boxes_.Show(tr(kResultFolderMissing).toStdString(), TranslatedEngineText(Messages::Information),
+                    Buttons::Ok, Icon::Information);
 }
 
 void TForm1::ComboBox4Change() {

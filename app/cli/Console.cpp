@@ -1,6 +1,7 @@
 #include "app/cli/Console.h"
 
 #include "engine/Messages.h"
+#include "engine/Text.h"
 
 #include <ostream>
 #include <utility>
@@ -11,6 +12,11 @@ namespace varnolt::cli {
 namespace {
 
 bool IsCategoryFailure(const std::string& caption) { return caption == Messages::Error; }
+
+// The question after a run, known by its text after the count.
+bool IsRunCompleted(const std::string& text) {
+    return text.ends_with(FillPlaceholders(Messages::RunCompleted, {""}));
+}
 
 constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
 constexpr std::uint32_t kTurnsBetweenClockReads = 64;
@@ -33,7 +39,7 @@ Answer ConsoleMessageBoxes::Show(const std::string& text, const std::string& cap
 
 Answer ConsoleMessageBoxes::AnswerQuestion(const std::string& text, const std::string& caption) {
     if (text == Messages::RunOrPreview) return Answer::Yes; // --preview never gets here
-    if (text.ends_with(Messages::RunCompleted)) return Answer::No; // no file manager to open
+    if (IsRunCompleted(text)) return Answer::No;            // no file manager to open
     if (text == Messages::ConfirmStop || text == Messages::ConfirmStopAndExit) return Answer::Yes;
     if (IsCategoryFailure(caption)) {
         const bool goOn = policy_ == AnswerPolicy::Yes;

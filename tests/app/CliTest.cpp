@@ -1,21 +1,22 @@
 #include "app/cli/Cli.h"
+
 #include "app/cli/CommandLine.h"
 #include "app/cli/Console.h"
 #include "app/cli/JsonPlan.h"
 #include "engine/Messages.h"
 #include "engine/RunJournal.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "engine/Text.h"
 #include "platform/TreeSnapshot.h"
+#include "platform/posix/PosixFileSystem.h"
 #include "support/MediaSamples.h"
 #include "support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -136,7 +137,7 @@ TEST_F(CliTest, RefusalsPrintTheEnginesTextAndExitWithOne) {
         {{"--run", Source()}, Messages::NoResultLocation},
         {{"--run", Source(), "--to", out.Path() + "missing/result"}, Messages::InvalidResultLocation},
         {{"--run", Source(), "--to", tree.Path() + "taken"},
-         std::string(Messages::CannotCreateResultFolder) + tree.Path() + "taken"},
+         "Can not create result folder:" + tree.Path() + "taken"},
         {{"--preview", "--method", "type", Source()}, Messages::NoTypeGroup},
         {{"--preview", "--method", "number", Source()}, Messages::NoSubfolderName},
         {{"--preview", "--method", "type", "--other1", " =mp3", Source()}, Messages::NoOtherFolderName},
@@ -253,8 +254,7 @@ TEST_F(CliTest, CopyLeavesTheSources) {
 TEST_F(CliTest, ACategoryFolderThatCannotBeMadeStopsTheRunUnlessTheUserSaysYes) {
     MakeSmallTree();
     out.File("result/2011-3-7", "a file where the category folder should go");
-    const std::string question = std::string(Messages::CannotCreateCategoryPrefix) + Result() + "/2011-3-7" +
-                                 Messages::CannotCreateCategorySuffix;
+    const std::string question = "Can not create new folder: " + Result() + "/2011-3-7, continue?";
 
     const auto stopped = Cli({"--run", Source(), "--to", Result()});
     EXPECT_EQ(stopped.Exit, kExitRefused);
@@ -275,8 +275,8 @@ TEST(ConsoleMessageBoxes, AnswersByPolicyAndTreatsLoneOkBoxesAsFailures) {
               Answer::Yes);
     EXPECT_EQ(sensible.Show(Messages::ConfirmUndo, Messages::UndoConfirmationCaption, Buttons::YesNo, Icon::Question),
               Answer::Yes);
-    EXPECT_EQ(sensible.Show(std::string("3") + Messages::RunCompleted, Messages::Information, Buttons::YesNo,
-                            Icon::Information),
+    EXPECT_EQ(sensible.Show(FillPlaceholders(Messages::RunCompleted, {"3"}), Messages::Information,
+                            Buttons::YesNo, Icon::Information),
               Answer::No);
     EXPECT_EQ(sensible.Show(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question), Answer::Ok);
     EXPECT_FALSE(sensible.Failed());

@@ -1,19 +1,18 @@
 #include "engine/Messages.h"
+#include "engine/Text.h"
 #include "platform/fakes/FaultInjector.h"
 #include "support/EngineFixture.h"
-
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace varnolt {
@@ -216,9 +215,8 @@ TEST_F(FailedCategoryFolder, NoStopsTheRunWithTheItemInPlace) {
 
 TEST_F(FailedCategoryFolder, YesHandsTheItemOnAndTheNextItemAsksAgain) {
     RunAnswering({Answer::Yes, Answer::Yes});
-    EXPECT_EQ(boxes.Texts(),
-              (std::vector<std::string>{Messages::RunOrPreview, Question(), Question(),
-                                        std::string("1") + Messages::RunCompleted}));
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{Messages::RunOrPreview, Question(), Question(),
+                                                       FillPlaceholders(Messages::RunCompleted, {"1"})}));
     EXPECT_EQ(guardedEngine.State().ItemCount, 3); // handed to the transfer, whether or not it worked
     EXPECT_EQ(guardedEngine.State().TransferredCount, 1);
     EXPECT_EQ(guardedEngine.State().NewCategoryCount, 1);

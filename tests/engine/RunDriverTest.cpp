@@ -2,6 +2,8 @@
 #include "support/EngineFixture.h"
 
 #include <filesystem>
+#include <map>
+#include <string_view>
 #include <unistd.h>
 
 namespace varnolt {
@@ -80,7 +82,8 @@ TEST_F(RunDriverTest, MissingResultFolderIsCreatedAndAnEmptyRunStillSavesItsJour
     EXPECT_EQ(view.Remembered, (Texts{out}));
     EXPECT_EQ(view.Status[0], "Classify done. 0 files were classified!");
     ASSERT_EQ(boxes.Shown.size(), 2u);
-    EXPECT_EQ(boxes.Shown[1].Text, std::string("0") + Messages::RunCompleted);
+    EXPECT_EQ(boxes.Shown[1].Text, "0 Classification completed!\nYou can check result to decide if UNDO "
+                                   "now.\nOpen the result location now?");
     EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::YesNo);
     EXPECT_EQ(shell.OpenedFolders, (Texts{out})); // the default answer Yes opens the location
 }
@@ -91,6 +94,26 @@ TEST_F(RunDriverTest, CopyRunsJournalTheirMode) {
     engine.Run();
     EXPECT_EQ(JournalBytes(), "Copy Mode\r\n");
     EXPECT_TRUE(shell.OpenedFolders.empty());
+}
+
+TEST_F(RunDriverTest, TextsAreTranslatedBeforeTheirNumbersAreFilledIn) {
+    struct German final : Translator {
+        std::string Translate(const char* english) override {
+            const std::map<std::string_view, const char*> known{
+                {Messages::RunCompleted, "Fertig (%1). Öffnen?"},
+                {Messages::Information, "Hinweis"},
+                {Messages::RunDone, "%1 Dateien einsortiert."}};
+            const auto found = known.find(english);
+            return found == known.end() ? english : found->second;
+        }
+    } german;
+    tree.File("in/a.txt", "a");
+    Engine translated(options, {fs, boxes, pump, shell, view, NoEmbeddedDates::Instance(), german},
+                      data.Path());
+    translated.Run();
+    EXPECT_EQ(view.Status[0], "1 Dateien einsortiert.");
+    EXPECT_EQ(boxes.Shown.back().Text, "Fertig (1). Öffnen?");
+    EXPECT_EQ(boxes.Shown.back().Caption, "Hinweis");
 }
 
 TEST_F(RunDriverTest, ResultLocationHeldByAFileAsksAbortRetryIgnore) {

@@ -56,6 +56,14 @@ TEST(Text, ExtensionListsMatchWholeEntries) {
     EXPECT_FALSE(ExtensionMatches("", "a;;b"));
 }
 
+TEST(Text, PlaceholdersAreFilledInOnePass) {
+    EXPECT_EQ(FillPlaceholders("Undo %1 of %2", {"3", "10"}), "Undo 3 of 10");
+    EXPECT_EQ(FillPlaceholders("%2 <- %1", {"a", "b"}), "b <- a"); // a translation may turn the order
+    EXPECT_EQ(FillPlaceholders("File: %1", {"/in/100%2.txt"}), "File: /in/100%2.txt");
+    EXPECT_EQ(FillPlaceholders("%1%", {"5"}), "5%");
+    EXPECT_EQ(FillPlaceholders("%3 %0 %", {"x"}), "%3 %0 %");
+}
+
 TEST(TextFile, LineEndsAndMarks) {
     EXPECT_EQ(DecodeTextFile("a\r\nb\rc\nd").Lines, (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(DecodeTextFile("a\r\n").Lines, (std::vector<std::string>{"a"}));

@@ -1,6 +1,7 @@
 #include "reliability/Rig.h"
 
 #include "engine/Messages.h"
+#include "engine/Text.h"
 
 namespace varnolt::reliability {
 
@@ -8,8 +9,9 @@ bool Rig::RunEnded() const {
     if (boxes.Shown.empty() || view.StopEnabled || engine.IsBusy()) return false;
     // A run that cannot check or make its result location is refused before it touches anything.
     const ShownMessage& last = boxes.Shown.back();
-    return last.Text.ends_with(Messages::RunCompleted) || last.Text == Messages::InvalidResultLocation ||
-           last.Text.starts_with(Messages::CannotCreateResultFolder);
+    return last.Text.ends_with(FillPlaceholders(Messages::RunCompleted, {""})) ||
+           last.Text == Messages::InvalidResultLocation ||
+           last.Text.starts_with(FillPlaceholders(Messages::CannotCreateResultFolder, {""}));
 }
 
 bool Rig::UndoEnded() const {

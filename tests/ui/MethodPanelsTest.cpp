@@ -29,12 +29,8 @@ class MethodPanelsTest : public QObject {
 
     std::unique_ptr<TestWindow> t;
 
-    QTreeWidgetItem* Entry(const QString& text) const {
-        const auto found = t->window->TreeView1->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        if (found.size() != 1) qFatal("no single entry %s", qPrintable(text));
-        return found.first();
-    }
-    void Select(const QString& text) { t->window->TreeView1->setCurrentItem(Entry(text)); }
+    QTreeWidgetItem* Entry(const QString& text) const { return t->Entry(text); }
+    void Select(const QString& text) const { t->SelectEntry(text); }
     QStringList VisiblePanels() const {
         QStringList shown;
         for (const QString& panel : kMethodPanels)
@@ -119,14 +115,18 @@ private slots:
         QVERIFY(Shown("ComboBox1"));
     }
 
-    void textsDecideTheMethodCaseSensitively() {
-        t->window->SelectMethodEntry(QStringLiteral("by file TYPE"));
-        QVERIFY(t->window->MethodKey().empty());
-        t->window->SelectMethodEntry(QStringLiteral("sizes of files"));
+    void theEntryDecidesTheMethodNotItsText() {
+        // As a translation could put them: the size entry reads like the type entry, the top like size.
+        QTreeWidgetItem* size = Entry(QStringLiteral("by file size"));
+        QTreeWidgetItem* top = Entry(QStringLiteral("Auto-Classify Files"));
+        size->setText(0, QStringLiteral("by file type"));
+        top->setText(0, QStringLiteral("by file size"));
+        t->window->TreeView1->setCurrentItem(size);
         QCOMPARE(Q(t->window->MethodKey()), QStringLiteral("size"));
-        // "type" wins over every other word.
-        t->window->SelectMethodEntry(QStringLiteral("file name and type"));
-        QCOMPARE(Q(t->window->MethodKey()), QStringLiteral("type"));
+        QCOMPARE(VisiblePanels(), QStringList{"Panel11"});
+        t->window->TreeView1->setCurrentItem(top);
+        QVERIFY(t->window->MethodKey().empty());
+        QVERIFY(VisiblePanels().isEmpty());
     }
 
     void sizeUnchecksTheFolderOptionsWithoutAMessage() {
@@ -209,7 +209,7 @@ private slots:
         Select(QStringLiteral("by file name"));
         QTreeWidget* tree = t->window->TreeView1;
         tree->clearSelection();
-        t->window->SelectMethodEntry(QStringLiteral("Auto-Classify Files"));
+        t->window->SelectMethodEntry(*Entry(QStringLiteral("Auto-Classify Files")));
         emit tree->itemDoubleClicked(Entry(QStringLiteral("by file name")), 0);
         QVERIFY(t->window->MethodKey().empty());
     }

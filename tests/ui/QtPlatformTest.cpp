@@ -1,6 +1,9 @@
-// The Qt side of the platform: message boxes as the user sees them, and the event pump.
+// The Qt side of the platform: message boxes as the user sees them, the event pump, the translations.
+#include "engine/Messages.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtMessagePump.h"
+#include "platform/qt/QtTranslator.h"
+#include "ui/PersistedFields.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,6 +13,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 
@@ -76,6 +80,25 @@ private slots:
             QMessageBox::Ok);
         QVERIFY(QtMessageBoxes().Show("<b>not bold</b>\nsecond line", "Error", Buttons::Ok, Icon::Error) ==
                 Answer::Ok);
+    }
+
+    void engineAndSettingsTextsComeFromTheInstalledTranslation() {
+        // What a translation loaded from Qt Linguist's file gives, by context and source.
+        struct German final : QTranslator {
+            QString translate(const char* context, const char* source, const char*, int) const override {
+                const QString key = QString::fromUtf8(context) + u'|' + QString::fromUtf8(source);
+                if (key == QStringLiteral("varnolt::Messages|Undo %1 of %2")) return QStringLiteral("%2: %1 zurück");
+                if (key == QStringLiteral("varnolt::Settings|Cannot open file \"%1\". %2"))
+                    return QStringLiteral("„%1“ nicht lesbar: %2");
+                return {};
+            }
+            bool isEmpty() const override { return false; }
+        } german;
+        QCoreApplication::installTranslator(&german);
+        QCOMPARE(QtTranslator().Translate(Messages::UndoProgress), std::string("%2: %1 zurück"));
+        QCOMPARE(QtTranslator().Translate(Messages::UndoDone), std::string(Messages::UndoDone));
+        QCOMPARE(CannotOpenFileText("/in/100%2", "denied"), std::string("„/in/100%2“ nicht lesbar: denied"));
+        QCoreApplication::removeTranslator(&german);
     }
 
     void thePumpRunsWaitingEventsAtMostEveryMillisecond() {

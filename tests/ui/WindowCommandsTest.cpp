@@ -102,7 +102,7 @@ private slots:
     }
 
     void previewShowsTheNormalisedOptions() {
-        t->window->SelectMethodEntry(QStringLiteral("by file type"));
+        t->SelectEntry(QStringLiteral("by file type"));
         t->Find<QCheckBox>("CheckBox13")->setChecked(true);
         t->Find<QCheckBox>("CheckBox11")->setChecked(true);
         t->Find<QLineEdit>("Edit3")->setText(QStringLiteral("  Pics"));
@@ -119,8 +119,7 @@ private slots:
     void aRefusalMovesTheFocusToTheField() {
         t->window->show();
         QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
-        t->window->TreeView1->setCurrentItem(
-            t->window->TreeView1->findItems(QStringLiteral("by file number"), Qt::MatchRecursive).first());
+        t->SelectEntry(QStringLiteral("by file number"));
         t->window->AddSources({SourceFolder(1)});
         Button("SpeedButton12")->click();
         QVERIFY(Asked(Messages::NoSubfolderName));

@@ -103,7 +103,7 @@ private slots:
 
     void wordRadioButtonEnablesTheListAndFocusesIt() {
         QVERIFY(!window->Memo1->isEnabled() && !window->Button2->isEnabled() && !window->Button3->isEnabled());
-        window->SelectMethodEntry("by file name");
+        w->SelectEntry(QStringLiteral("by file name"));
         QTest::mouseClick(window->RadioButton8, Qt::LeftButton, {}, QPoint(5, window->RadioButton8->height() / 2));
         QVERIFY(window->RadioButton8->isChecked());
         QVERIFY(window->Memo1->isEnabled() && window->Button2->isEnabled() && window->Button3->isEnabled());

@@ -11,6 +11,16 @@ void TestWindow::AddSource(const std::string& path) {
     window->ListView1->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(path)}));
 }
 
+QTreeWidgetItem* TestWindow::Entry(const QString& caption) const {
+    const auto found = window->TreeView1->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.size() != 1) qFatal("no single entry %s", qPrintable(caption));
+    return found.first();
+}
+
+void TestWindow::SelectEntry(const QString& caption) const {
+    window->TreeView1->setCurrentItem(Entry(caption));
+}
+
 QStringList Rows(const QTreeWidget* list) {
     QStringList rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i) rows << list->topLevelItem(i)->text(0);

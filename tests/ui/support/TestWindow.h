@@ -17,6 +17,7 @@
 #include <string>
 
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace varnolt {
 
@@ -32,6 +33,10 @@ public:
     }
     // A source-list row, as the Folder and Files buttons add it.
     void AddSource(const std::string& path);
+    // The navigation entry of that caption; fails the test program when there is not exactly one.
+    QTreeWidgetItem* Entry(const QString& caption) const;
+    // Makes it the current entry, as a click does.
+    void SelectEntry(const QString& caption) const;
 
     PosixFileSystem fs;
     ScriptedMessageBoxes boxes;
