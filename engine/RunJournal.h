@@ -14,6 +14,8 @@ namespace varnolt {
 
 inline constexpr const char* kJournalFileName = "undo.udo";
 inline constexpr const char* kJournalInProgressFileName = "undo.udo.partial";
+// The whole lines of a side file left by a crash, on their way to becoming the journal.
+inline constexpr const char* kJournalRecoveryFileName = "undo.udo.recovered";
 inline constexpr const char* kJournalLockFileName = "undo.lock";
 inline constexpr const char* kMoveModeLine = "Move Mode";
 inline constexpr const char* kCopyModeLine = "Copy Mode";
