@@ -13,15 +13,6 @@ namespace {
 
 std::string LineBytes(const std::string& line) { return line + "\r\n"; }
 
-// The sync runs on a thread of its own so that the caller can keep serving the window until it is done.
-bool SyncServing(AppendFile& file, const std::function<void()>& serve) {
-    std::future<bool> synced = std::async(std::launch::async, [&file] { return file.Sync(); });
-    while (synced.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
-        if (serve) serve();
-    }
-    return synced.get();
-}
-
 // Where the side file's whole lines end: a power cut can leave the last line cut short, and a cut path
 // may name some other file.
 std::optional<std::uint64_t> EndOfWholeLines(FileSystem& fs, const std::string& path) {
@@ -51,6 +42,14 @@ bool CopyStartSynced(FileSystem& fs, const std::string& from, const std::string&
 }
 
 } // namespace
+
+bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& serve) {
+    std::future<bool> done = std::async(std::launch::async, work);
+    while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+        if (serve) serve();
+    }
+    return done.get();
+}
 
 void RunJournal::Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine) {
     fs_ = &fs;
@@ -96,7 +95,7 @@ bool RunJournal::Save(std::string& error, const std::function<void()>& serve) {
     const std::string sidePath = dataFolder_ + kJournalInProgressFileName;
     bool saved = false;
     if (sideFile_) {
-        saved = SyncServing(*sideFile_, serve);
+        saved = ServeWhile([this] { return sideFile_->Sync(); }, serve);
         sideFile_.reset();
         saved = saved && fs_->ReplaceWith(sidePath, journalPath);
         if (!saved) error = "The journal could not be completed in " + dataFolder_;

@@ -20,6 +20,11 @@ inline constexpr const char* kJournalLockFileName = "undo.lock";
 inline constexpr const char* kMoveModeLine = "Move Mode";
 inline constexpr const char* kCopyModeLine = "Copy Mode";
 
+// Runs `work` on a thread of its own and calls `serve` every few milliseconds until it is done, so that
+// the window keeps its turns through a call that can take long (a sync on a busy disk, the removal of a
+// large journal).
+bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& serve);
+
 class RunJournal {
 public:
     // Empties the journal and adds the mode line. When the side file in `dataFolder` cannot be created,
