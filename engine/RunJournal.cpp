@@ -2,6 +2,7 @@
 
 #include "engine/TextFile.h"
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <optional>
@@ -12,16 +13,43 @@ namespace {
 
 std::string LineBytes(const std::string& line) { return line + "\r\n"; }
 
-// The sync runs on a thread of its own so that the caller can keep serving the window until it is done.
-bool SyncServing(AppendFile& file, const std::function<void()>& serve) {
-    std::future<bool> synced = std::async(std::launch::async, [&file] { return file.Sync(); });
-    while (synced.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
-        if (serve) serve();
-    }
-    return synced.get();
+// Where the side file's whole lines end: a power cut can leave the last line cut short, and a cut path
+// may name some other file.
+std::optional<std::uint64_t> EndOfWholeLines(FileSystem& fs, const std::string& path) {
+    std::string error;
+    std::uint64_t read = 0;
+    std::uint64_t end = 0;
+    const bool readAll = fs.ReadInPieces(path, error, [&](std::string_view piece) {
+        if (const auto lastBreak = piece.rfind('\n'); lastBreak != std::string_view::npos) end = read + lastBreak + 1;
+        read += piece.size();
+    });
+    return readAll ? std::optional(end) : std::nullopt;
+}
+
+// The first `length` bytes of `from` in a new file `to`, synced.
+bool CopyStartSynced(FileSystem& fs, const std::string& from, const std::string& to, std::uint64_t length) {
+    std::string error;
+    const auto copy = fs.CreateAppendFile(to, error);
+    if (!copy) return false;
+    std::uint64_t copied = 0;
+    bool written = true;
+    const bool read = fs.ReadInPieces(from, error, [&](std::string_view piece) {
+        const std::size_t take = std::min<std::uint64_t>(piece.size(), length - copied);
+        written = written && (take == 0 || copy->Append(piece.substr(0, take)));
+        copied += take;
+    });
+    return read && written && copied == length && copy->Sync();
 }
 
 } // namespace
+
+bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& serve) {
+    std::future<bool> done = std::async(std::launch::async, work);
+    while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+        if (serve) serve();
+    }
+    return done.get();
+}
 
 void RunJournal::Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine) {
     fs_ = &fs;
@@ -67,7 +95,7 @@ bool RunJournal::Save(std::string& error, const std::function<void()>& serve) {
     const std::string sidePath = dataFolder_ + kJournalInProgressFileName;
     bool saved = false;
     if (sideFile_) {
-        saved = SyncServing(*sideFile_, serve);
+        saved = ServeWhile([this] { return sideFile_->Sync(); }, serve);
         sideFile_.reset();
         saved = saved && fs_->ReplaceWith(sidePath, journalPath);
         if (!saved) error = "The journal could not be completed in " + dataFolder_;
@@ -94,16 +122,17 @@ bool RecoverInterruptedJournalIfFree(FileSystem& fs, const std::string& dataFold
 bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder) {
     const std::string sidePath = dataFolder + kJournalInProgressFileName;
     if (!fs.FileExists(sidePath)) return false;
-    std::string error;
-    std::optional<std::string> bytes = fs.ReadWholeFile(sidePath, error);
-    if (!bytes) return false;
-    // A power cut can leave the last line cut short, and a cut path may name some other file: only
-    // whole lines are kept.
-    const auto lastBreak = bytes->rfind('\n');
-    bytes->resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
-    if (!fs.ReplaceFile(dataFolder + kJournalFileName, *bytes, error)) return false;
-    fs.DeleteFile(sidePath);
-    return true;
+    // Read in pieces, never whole: a killed run of a million files leaves some 150 MB. The whole lines
+    // go to a synced copy, which takes the side file's place and then the journal's. Renames only: at
+    // every moment a side file or the journal holds the lines, so a crash here still leaves the run
+    // undoable, and a side file left behind is recovered to the same journal at the next start.
+    const std::string copyPath = dataFolder + kJournalRecoveryFileName;
+    const auto end = EndOfWholeLines(fs, sidePath);
+    if (!end || !CopyStartSynced(fs, sidePath, copyPath, *end) || !fs.ReplaceWith(copyPath, sidePath)) {
+        fs.DeleteFile(copyPath);
+        return false;
+    }
+    return fs.ReplaceWith(sidePath, dataFolder + kJournalFileName);
 }
 
 } // namespace varnolt

@@ -14,9 +14,16 @@ namespace varnolt {
 
 inline constexpr const char* kJournalFileName = "undo.udo";
 inline constexpr const char* kJournalInProgressFileName = "undo.udo.partial";
+// The whole lines of a side file left by a crash, on their way to becoming the journal.
+inline constexpr const char* kJournalRecoveryFileName = "undo.udo.recovered";
 inline constexpr const char* kJournalLockFileName = "undo.lock";
 inline constexpr const char* kMoveModeLine = "Move Mode";
 inline constexpr const char* kCopyModeLine = "Copy Mode";
+
+// Runs `work` on a thread of its own and calls `serve` every few milliseconds until it is done, so that
+// the window keeps its turns through a call that can take long (a sync on a busy disk, the removal of a
+// large journal).
+bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& serve);
 
 class RunJournal {
 public:

@@ -1,10 +1,12 @@
 #include "engine/Engine.h"
 #include "engine/Messages.h"
+#include "engine/RunJournal.h"
 #include "engine/TextFile.h"
 #include "engine/Text.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -71,6 +73,17 @@ void RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const
     }
 }
 
+// Removing the journal of a million pairs frees some 150 MB: tens of milliseconds in the kernel, which
+// the window waits out on its turns. A journal of a piece or less goes at once.
+void RemoveJournal(FileSystem& fs, const std::string& path, const std::function<void()>& serve) {
+    constexpr std::uint64_t kLargeJournalBytes = 1 << 20;
+    const auto info = fs.ReadItemInfo(path);
+    if (info && info->Size > kLargeJournalBytes)
+        ServeWhile([&] { return fs.DeleteFile(path); }, serve);
+    else
+        fs.DeleteFile(path);
+}
+
 } // namespace
 
 void Engine::UndoLastRun() {
@@ -89,9 +102,9 @@ void Engine::UndoLastRun() {
         // Busy from the first turn the window gets while the journal comes in.
         UndoBusy busy(state_, services_.View);
         read = RestorePairs(error);
+        // A journal that could not be read to its end stays, so that the undo can be started again.
+        if (read) RemoveJournal(fs, JournalPath(), [this] { services_.Pump.Pump(); });
     }
-    // A journal that could not be read to its end stays, so that the undo can be started again.
-    if (read) fs.DeleteFile(JournalPath());
     lock.Held.reset();
     if (!read) {
         services_.Boxes.Show(error, Text(Messages::Error), Buttons::Ok, Icon::Error);

@@ -42,14 +42,15 @@ void PreviewTreeModel::SetRootIcon(const QIcon& icon) {
 }
 
 void PreviewTreeModel::MarkShown(NodeId node) {
-    std::vector<NodeId> pending{node};
-    while (!pending.empty()) {
-        const NodeId current = pending.back();
-        pending.pop_back();
-        const auto count = static_cast<std::uint32_t>(tree_.ChildCount(current));
-        shown_[current].Visible = true;
-        shown_[current].Children = count;
-        for (std::uint32_t i = 0; i < count; ++i) pending.push_back(tree_.Child(current, i));
+    markPending_.push_back(node);
+    while (!markPending_.empty()) {
+        const NodeId current = markPending_.back();
+        markPending_.pop_back();
+        Shown& shown = shown_[current];
+        shown.Visible = true;
+        // Most nodes shown are items: their own entry tells that, without a look into the tree.
+        shown.Children = shown.HasChildren ? static_cast<std::uint32_t>(tree_.ChildCount(current)) : 0;
+        for (std::uint32_t i = 0; i < shown.Children; ++i) markPending_.push_back(tree_.Child(current, i));
     }
 }
 
@@ -126,8 +127,10 @@ void PreviewTreeModel::NodeAppended(NodeId parent, NodeId node) {
         return;
     }
     shown_[node].Row = static_cast<std::uint32_t>(tree_.ChildCount(parent) - 1);
-    if (!shown_[parent].Dirty) {
-        shown_[parent].Dirty = true;
+    Shown& above = shown_[parent];
+    above.HasChildren = true;
+    if (!above.Dirty) {
+        above.Dirty = true;
         dirtyParents_.push_back(parent);
     }
 }

@@ -61,6 +61,7 @@ private:
         std::uint32_t Children = 0; // children the view knows of; valid once the node is shown
         bool Visible = false;
         bool Dirty = false; // has children the view does not know of yet
+        bool HasChildren = false;
     };
 
     QModelIndex IndexOf(NodeId node) const;
@@ -74,6 +75,7 @@ private:
     QIcon previewRoot_; // the root's image at the start of every preview
     std::vector<Shown> shown_; // by NodeId
     std::vector<NodeId> dirtyParents_;
+    std::vector<NodeId> markPending_; // MarkShown's nodes still to visit, kept to spare an allocation a node
     bool rootWaiting_ = false;
     bool rootExpandWaiting_ = false;
     QElapsedTimer sinceFlush_;

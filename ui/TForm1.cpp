@@ -216,7 +216,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // A command writes both panels for every item. Drawing them that often would cost more than the items
 // themselves, so the texts reach the panels at most every 50 ms, and when the command ends.
 void TForm1::SetStatusText(int panel, const std::string& text) {
-    statusTexts_.at(static_cast<std::size_t>(panel)) = QString::fromStdString(text);
+    // Kept as it comes: the text shown is made only for what reaches the panel.
+    StatusText& waiting = statusTexts_.at(static_cast<std::size_t>(panel));
+    waiting.Text = text;
+    waiting.Waiting = true;
     if (statusTimer_.isActive()) return;
     if (sinceStatusShown_.isValid() && sinceStatusShown_.elapsed() < PreviewTreeModel::kBatchMilliseconds)
         statusTimer_.start();
@@ -228,8 +231,9 @@ void TForm1::ShowStatusTexts() {
     statusTimer_.stop();
     sinceStatusShown_.start();
     for (std::size_t panel = 0; panel < StatusPanels.size(); ++panel) {
-        if (statusTexts_[panel]) StatusPanels[panel]->setText(*statusTexts_[panel]);
-        statusTexts_[panel].reset();
+        StatusText& waiting = statusTexts_[panel];
+        if (waiting.Waiting) StatusPanels[panel]->setText(QString::fromStdString(waiting.Text));
+        waiting.Waiting = false;
     }
 }
 

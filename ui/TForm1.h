@@ -394,7 +394,11 @@ private:
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;
     bool busyCursor_ = false;
-    std::array<std::optional<QString>, 2> statusTexts_; // not shown yet
+    struct StatusText {
+        std::string Text;
+        bool Waiting = false; // not shown yet
+    };
+    std::array<StatusText, 2> statusTexts_;
     QTimer statusTimer_;
     QElapsedTimer sinceStatusShown_;
     // A close asked for while a command is on the stack happens when the command returns.

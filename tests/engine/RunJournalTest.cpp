@@ -2,6 +2,7 @@
 #include "platform/fakes/FaultInjector.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/TempDir.h"
+#include "tests/platform/FaultCampaign.h"
 
 #include <gtest/gtest.h>
 
@@ -91,12 +92,40 @@ TEST_F(RunJournalTest, ACrashLeftSideFileBecomesTheJournal) {
     EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
     EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n");
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
+
+    // A recovery that fails at any step keeps the run undoable: the side file stays for the next one.
+    testing::FailEachCallInTurn([](FaultInjector& faults, auto describe) {
+        TempDir folder;
+        folder.File(kJournalFileName, "Copy Mode\r\n");
+        folder.File(kJournalInProgressFileName, "Move Mode\r\n/a\r\n/b\r\n/c");
+        PosixFileSystem failing(&faults);
+        const bool recovered = RecoverInterruptedJournal(failing, folder.Path());
+        SCOPED_TRACE(describe());
+        EXPECT_FALSE(folder.Exists(kJournalRecoveryFileName));
+        if (!recovered) {
+            EXPECT_EQ(folder.Read(kJournalFileName), "Copy Mode\r\n");
+            PosixFileSystem fs;
+            EXPECT_TRUE(RecoverInterruptedJournal(fs, folder.Path()));
+        }
+        EXPECT_EQ(folder.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n");
+        EXPECT_FALSE(folder.Exists(kJournalInProgressFileName));
+    });
 }
 
 TEST_F(RunJournalTest, ALineCutShortByAPowerCutIsDroppedOnRecovery) {
     data.File(kJournalInProgressFileName, "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b\r\n/out/");
     EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
     EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b\r\n");
+
+    // Read a mebibyte at a time: a line ending with the first piece, the last whole line in the second,
+    // the cut one running on into the third.
+    constexpr std::size_t kPiece = 1 << 20;
+    std::string whole = "Move Mode\r\n/" + std::string(kPiece - 14, 'p') + "\r\n";
+    whole += "/" + std::string(kPiece - 50, 'q') + "\r\n";
+    data.File(kJournalInProgressFileName, whole + "/" + std::string(100, 'r'));
+    EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
+    EXPECT_EQ(data.Read(kJournalFileName), whole);
+    EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
 }
 
 } // namespace

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace varnolt {
@@ -277,8 +279,21 @@ TEST_F(UndoTest, AnUndoCutShortByAFailedReadCanBeStartedAgain) {
     EXPECT_TRUE(view.UndoEnabled);
     EXPECT_FALSE(view.Busy);
 
+    // The journal, larger than a piece, is removed while the window keeps its turns.
+    FaultInjector slow;
+    std::atomic<bool> removing = false;
+    slow.RunBefore(Syscall::Unlink, 1, [&] {
+        removing = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        removing = false;
+    });
+    PosixFileSystem slowFs(&slow);
+    Engine again(options, {slowFs, boxes, pump, shell, view}, data.Path());
+    int turnsWhileRemoving = 0;
+    pump.OnPump = [&] { turnsWhileRemoving += removing && again.IsBusy(); };
     boxes.Shown.clear();
-    engine.UndoLastRun();
+    again.UndoLastRun();
+    EXPECT_GE(turnsWhileRemoving, 1);
     EXPECT_EQ(tree.Read("in/first.txt"), "1");
     EXPECT_EQ(tree.Read("in/last.txt"), "2");
     EXPECT_FALSE(tree.Exists("R"));
