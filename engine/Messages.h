@@ -23,6 +23,9 @@ inline constexpr const char* InvalidResultLocation =
 // %1: the result location.
 inline constexpr const char* CannotCreateResultFolder =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Can not create result folder:%1");
+// %1: the data folder.
+inline constexpr const char* JournalNotCompleted =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "The journal could not be completed in %1");
 inline constexpr const char* NoWordInList =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "No word in the list.");
 inline constexpr const char* NoOtherFolderName =

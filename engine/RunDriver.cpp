@@ -245,7 +245,7 @@ void Engine::FinishRun(JournalLock& lock) {
     std::string error;
     bool saved = true;
     if (!state_.UndoJournal.IsEmpty()) {
-        saved = state_.UndoJournal.Save(error, [this] { services_.Pump.Pump(); });
+        saved = state_.UndoJournal.Save(error, [this] { services_.Pump.Pump(); }, services_.Texts);
         // Undo would otherwise take back an older run's journal.
         services_.View.SetUndoEnabled(saved);
     }

@@ -1,5 +1,7 @@
 #include "engine/RunJournal.h"
 
+#include "engine/Messages.h"
+#include "engine/Text.h"
 #include "engine/TextFile.h"
 
 #include <algorithm>
@@ -89,7 +91,7 @@ std::string RunJournal::ReadSideFile() {
     return fs_->ReadWholeFile(dataFolder_ + kJournalInProgressFileName, ignored).value_or("");
 }
 
-bool RunJournal::Save(std::string& error, const std::function<void()>& serve) {
+bool RunJournal::Save(std::string& error, const std::function<void()>& serve, Translator& texts) {
     if (!fs_) return false;
     const std::string journalPath = dataFolder_ + kJournalFileName;
     const std::string sidePath = dataFolder_ + kJournalInProgressFileName;
@@ -98,7 +100,7 @@ bool RunJournal::Save(std::string& error, const std::function<void()>& serve) {
         saved = ServeWhile([this] { return sideFile_->Sync(); }, serve);
         sideFile_.reset();
         saved = saved && fs_->ReplaceWith(sidePath, journalPath);
-        if (!saved) error = "The journal could not be completed in " + dataFolder_;
+        if (!saved) error = FillPlaceholders(texts.Translate(Messages::JournalNotCompleted), {dataFolder_});
     } else {
         saved = fs_->ReplaceFile(journalPath, EncodeTextFile(pending_, TextEncoding::Plain), error);
         if (saved) fs_->DeleteFile(sidePath);
