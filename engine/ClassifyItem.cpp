@@ -119,10 +119,14 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, bool& readA
 }
 
 // Creates the missing levels of the category below the result location, one at a time; the result
-// location itself is the run's to make. Returns whether the folder exists now.
+// location itself is the run's to make. Returns whether the folder exists now. A new category mostly
+// has its parent already, so making it is tried first: one call instead of a failed look and a make.
 bool Engine::EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made) {
     FileSystem& fs = services_.Fs;
-    if (!fs.FolderExists(folder)) {
+    if (fs.MakeFolder(folder)) {
+        made.push_back(folder);
+        ++state_.NewCategoryCount;
+    } else if (!fs.FolderExists(folder)) {
         const std::string& root = state_.ResultRoot;
         bool madeLast = false;
         for (std::size_t end = root.size(); end != std::string::npos;) {

@@ -93,11 +93,11 @@ private:
     bool AskToContinueWithout(const std::string& folder);
     bool RemadeVanishedFolder(const std::string& folder, std::vector<std::string>& made);
     void RemoveEmptyFoldersMade(const std::vector<std::string>& made, const std::string& folder);
-    bool TransferFile(const std::string& source, const std::string& destination, bool knownFile,
-                      std::string& placedAt);
+    bool TransferFile(const std::string& source, const std::string& destination, std::string& placedAt);
     bool TransferPageWithCompanion(const std::string& page, const std::string& destination,
-                                   const std::string& companionSuffix, bool knownFile);
-    bool PlaceFile(const std::string& source, const std::string& destination, bool knownFile);
+                                   const std::string& companionSuffix);
+    // The source has just been found to be a file, following links.
+    bool PlaceFile(const std::string& source, const std::string& destination);
     std::string FirstFreeFileName(const std::string& destination, const std::string& companionSuffix = {});
     void RecordTransfer(const std::string& source, const std::string& placedAt);
     std::string ProgressText(const std::string& source) const;

@@ -41,13 +41,14 @@ bool Engine::TransferItem(const std::string& source, const std::string& destinat
     if (ContainsLineBreak(source) || ContainsLineBreak(destination)) return false;
 
     FileSystem& fs = services_.Fs;
+    // Found a file here, following links, the move need not look again before it tries.
     if (sourceIsFile || fs.FileExists(source)) {
         if (IsWebPage(source)) {
             if (const auto suffix = CompanionSuffix(fs, source))
-                return TransferPageWithCompanion(source, destination, *suffix, sourceIsFile);
+                return TransferPageWithCompanion(source, destination, *suffix);
         }
         std::string placedAt;
-        if (!TransferFile(source, destination, sourceIsFile, placedAt)) return false;
+        if (!TransferFile(source, destination, placedAt)) return false;
         RecordTransfer(source, placedAt);
         return true;
     }
@@ -68,22 +69,20 @@ void Engine::RecordTransfer(const std::string& source, const std::string& placed
     state_.UndoJournal.AppendPair(source, placedAt);
 }
 
-bool Engine::PlaceFile(const std::string& source, const std::string& destination, bool knownFile) {
+bool Engine::PlaceFile(const std::string& source, const std::string& destination) {
     FileSystem& fs = services_.Fs;
-    if (!options_.MoveSourceFiles) return fs.CopyFile(source, destination);
-    return knownFile ? fs.MoveKnownFile(source, destination) : fs.MoveFile(source, destination);
+    return options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination) : fs.CopyFile(source, destination);
 }
 
 // A file is placed by trying: the move never replaces and the copy is made exclusively, so a taken name
 // only fails, and only then is a free one looked for.
-bool Engine::TransferFile(const std::string& source, const std::string& destination, bool knownFile,
-                          std::string& placedAt) {
+bool Engine::TransferFile(const std::string& source, const std::string& destination, std::string& placedAt) {
     services_.View.SetStatusText(0, ProgressText(source));
     placedAt = destination;
-    bool placed = PlaceFile(source, destination, knownFile);
+    bool placed = PlaceFile(source, destination);
     if (!placed) {
         placedAt = FirstFreeFileName(destination);
-        placed = placedAt != destination && PlaceFile(source, placedAt, knownFile);
+        placed = placedAt != destination && PlaceFile(source, placedAt);
     }
     services_.Pump.Pump();
     return placed;
@@ -94,7 +93,7 @@ bool Engine::TransferFile(const std::string& source, const std::string& destinat
 // follow; copying, the page goes first and its copy is removed when the folder's copy fails. The journal
 // takes the folder's pair, then the page's, once both are placed.
 bool Engine::TransferPageWithCompanion(const std::string& page, const std::string& destination,
-                                       const std::string& companionSuffix, bool knownFile) {
+                                       const std::string& companionSuffix) {
     FileSystem& fs = services_.Fs;
     const std::string placedAt = FirstFreeFileName(destination, companionSuffix);
     if (fs.FolderExists(placedAt)) return false;
@@ -106,11 +105,11 @@ bool Engine::TransferPageWithCompanion(const std::string& page, const std::strin
         services_.View.SetStatusText(0, ProgressText(companion));
         if (!fs.MoveFolder(companion, companionTo, &companionAt)) return false;
         services_.View.SetStatusText(0, ProgressText(page));
-        placed = PlaceFile(page, placedAt, knownFile);
+        placed = PlaceFile(page, placedAt);
         if (!placed) fs.MoveFolder(companionAt, companion);
     } else {
         services_.View.SetStatusText(0, ProgressText(page));
-        if (!PlaceFile(page, placedAt, knownFile)) return false;
+        if (!PlaceFile(page, placedAt)) return false;
         services_.View.SetStatusText(0, ProgressText(companion));
         placed = fs.CopyFolder(companion, companionTo, &companionAt);
         if (!placed) fs.DeleteFile(placedAt);

@@ -10,23 +10,23 @@ namespace varnolt {
 
 // The kinds of system call this file system makes, each one a point where a hook can make it fail.
 enum class Syscall {
-    Stat,      // stat, lstat, fstat, statx
-    OpenDir,   // opendir
+    Stat,      // fstatat, fstat, statx
+    OpenDir,   // openat of a folder to list
     ReadDir,   // readdir
-    MakeDir,   // mkdir
-    RemoveDir, // rmdir
-    Unlink,    // unlink
-    Rename,    // renameat2, and rename where one of the program's own files is replaced on purpose
-    Link,      // link
-    Symlink,   // symlink
-    Open,      // open
+    MakeDir,   // mkdirat
+    RemoveDir, // unlinkat of a folder
+    Unlink,    // unlinkat
+    Rename,    // renameat2, and renameat where one of the program's own files is replaced on purpose
+    Link,      // linkat
+    Symlink,   // symlinkat
+    Open,      // openat
     Read,      // read
     Write,     // write
     Sync,      // fsync, syncfs
     Copy,      // copy_file_range
-    Chmod,     // fchmod, chmod
+    Chmod,     // fchmod, fchmodat
     Utimens,   // futimens
-    ReadLink,  // readlink
+    ReadLink,  // readlinkat
 };
 inline constexpr int SyscallKindCount = static_cast<int>(Syscall::ReadLink) + 1;
 

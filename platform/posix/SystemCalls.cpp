@@ -31,6 +31,80 @@ template <typename Call> bool Succeeds(Call call) {
     return RetryOnInterrupt(call) == 0;
 }
 
+// Opens the folder `folder` (ending in "/") a piece at a time, each piece a run of whole names shorter
+// than PATH_MAX, so that the kernel resolves every piece (links, "..") as it would the whole path.
+FileDescriptor OpenFolderInPieces(std::string_view folder) {
+    FileDescriptor at;
+    while (!folder.empty()) {
+        std::size_t take = folder.size();
+        if (take >= PATH_MAX) {
+            const std::size_t slash = folder.rfind('/', PATH_MAX - 2);
+            if (slash == std::string_view::npos) {
+                errno = ENAMETOOLONG; // one name longer than any path
+                return FileDescriptor();
+            }
+            take = slash + 1;
+        }
+        const std::string piece(folder.substr(0, take));
+        const int fd = RetryOnInterrupt([&] {
+            return ::openat(at.IsOpen() ? at.Get() : AT_FDCWD, piece.c_str(),
+                            O_PATH | O_DIRECTORY | O_CLOEXEC);
+        });
+        if (fd < 0) return FileDescriptor();
+        at = FileDescriptor(fd);
+        folder.remove_prefix(take);
+        // The next piece is relative to the folder just opened, never to the root.
+        while (!folder.empty() && folder.front() == '/')
+            folder.remove_prefix(1);
+    }
+    return at;
+}
+
+// A path as the *at calls take it: a folder handle and a name in that folder. A path the kernel takes
+// whole stays whole, relative to the working folder; the folder of a longer one is opened in pieces.
+class AtPath {
+  public:
+    explicit AtPath(const std::string& path) : name_(path.c_str()) {
+        if (path.size() < PATH_MAX) return;
+        // The last name keeps its trailing "/"s: they still ask for a folder.
+        const std::size_t end = path.find_last_not_of('/');
+        const std::size_t slash = end == std::string::npos ? end : path.rfind('/', end);
+        if (slash == std::string::npos) {
+            errno = ENAMETOOLONG;
+            ready_ = false;
+            return;
+        }
+        name_ = path.c_str() + slash + 1;
+        folder_ = OpenFolderInPieces(std::string_view(path).substr(0, slash + 1));
+        ready_ = folder_.IsOpen();
+    }
+
+    // False, with errno set, when the folder of a long path cannot be opened.
+    bool Ready() const { return ready_; }
+    int Folder() const { return folder_.IsOpen() ? folder_.Get() : AT_FDCWD; }
+    const char* Name() const { return name_; }
+
+  private:
+    FileDescriptor folder_;
+    const char* name_;
+    bool ready_ = true;
+};
+
+// Runs `call(folder, name)` for `path`, retried on EINTR; false when it fails.
+template <typename Call> bool SucceedsAt(const std::string& path, Call call) {
+    const AtPath at(path);
+    return at.Ready() && Succeeds([&] { return call(at.Folder(), at.Name()); });
+}
+
+// The same for a call that names two entries.
+template <typename Call> bool SucceedsBetween(const std::string& from, const std::string& to, Call call) {
+    const AtPath source(from);
+    if (!source.Ready()) return false;
+    const AtPath target(to);
+    return target.Ready() &&
+           Succeeds([&] { return call(source.Folder(), source.Name(), target.Folder(), target.Name()); });
+}
+
 } // namespace
 
 FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
@@ -71,11 +145,14 @@ bool SystemCalls::Allowed(Syscall call, const std::string& path) {
 }
 
 bool SystemCalls::Stat(const std::string& path, struct stat& info) {
-    return Allowed(Syscall::Stat, path) && Succeeds([&] { return ::stat(path.c_str(), &info); });
+    return Allowed(Syscall::Stat, path) &&
+           SucceedsAt(path, [&](int at, const char* name) { return ::fstatat(at, name, &info, 0); });
 }
 
 bool SystemCalls::LinkStat(const std::string& path, struct stat& info) {
-    return Allowed(Syscall::Stat, path) && Succeeds([&] { return ::lstat(path.c_str(), &info); });
+    return Allowed(Syscall::Stat, path) && SucceedsAt(path, [&](int at, const char* name) {
+               return ::fstatat(at, name, &info, AT_SYMLINK_NOFOLLOW);
+           });
 }
 
 bool SystemCalls::FileStat(int fd, const std::string& path, struct stat& info) {
@@ -83,15 +160,21 @@ bool SystemCalls::FileStat(int fd, const std::string& path, struct stat& info) {
 }
 
 bool SystemCalls::ExtendedStat(const std::string& path, struct statx& info) {
-    return Allowed(Syscall::Stat, path) && Succeeds([&] {
-               return ::statx(AT_FDCWD, path.c_str(), AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME,
-                              &info);
+    return Allowed(Syscall::Stat, path) && SucceedsAt(path, [&](int at, const char* name) {
+               return ::statx(at, name, AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME, &info);
            });
 }
 
 DirectoryHandle SystemCalls::OpenDirectory(const std::string& path) {
     if (!Allowed(Syscall::OpenDir, path)) return nullptr;
-    return DirectoryHandle(RetryOnInterrupt([&] { return ::opendir(path.c_str()); }));
+    const AtPath at(path);
+    if (!at.Ready()) return nullptr;
+    FileDescriptor fd(RetryOnInterrupt(
+        [&] { return ::openat(at.Folder(), at.Name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
+    if (!fd.IsOpen()) return nullptr;
+    DIR* dir = ::fdopendir(fd.Get());
+    if (dir) fd.Release();
+    return DirectoryHandle(dir);
 }
 
 dirent* SystemCalls::ReadDirectory(DIR* dir, const std::string& path) {
@@ -101,42 +184,55 @@ dirent* SystemCalls::ReadDirectory(DIR* dir, const std::string& path) {
 }
 
 bool SystemCalls::MakeDirectory(const std::string& path, mode_t mode) {
-    return Allowed(Syscall::MakeDir, path) && Succeeds([&] { return ::mkdir(path.c_str(), mode); });
+    return Allowed(Syscall::MakeDir, path) &&
+           SucceedsAt(path, [&](int at, const char* name) { return ::mkdirat(at, name, mode); });
 }
 
 bool SystemCalls::RemoveDirectory(const std::string& path) {
-    return Allowed(Syscall::RemoveDir, path) && Succeeds([&] { return ::rmdir(path.c_str()); });
+    return Allowed(Syscall::RemoveDir, path) &&
+           SucceedsAt(path, [&](int at, const char* name) { return ::unlinkat(at, name, AT_REMOVEDIR); });
 }
 
 bool SystemCalls::Unlink(const std::string& path) {
-    return Allowed(Syscall::Unlink, path) && Succeeds([&] { return ::unlink(path.c_str()); });
+    return Allowed(Syscall::Unlink, path) &&
+           SucceedsAt(path, [&](int at, const char* name) { return ::unlinkat(at, name, 0); });
 }
 
 bool SystemCalls::RenameNoReplace(const std::string& from, const std::string& to) {
-    return Allowed(Syscall::Rename, to) && Succeeds([&] {
-               return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+    return Allowed(Syscall::Rename, to) &&
+           SucceedsBetween(from, to, [](int fromAt, const char* fromName, int toAt, const char* toName) {
+               return ::renameat2(fromAt, fromName, toAt, toName, RENAME_NOREPLACE);
            });
 }
 
 bool SystemCalls::RenameReplacing(const std::string& from, const std::string& to) {
-    return Allowed(Syscall::Rename, to) && Succeeds([&] { return ::rename(from.c_str(), to.c_str()); });
+    return Allowed(Syscall::Rename, to) &&
+           SucceedsBetween(from, to, [](int fromAt, const char* fromName, int toAt, const char* toName) {
+               return ::renameat(fromAt, fromName, toAt, toName);
+           });
 }
 
 bool SystemCalls::Link(const std::string& from, const std::string& to) {
-    return Allowed(Syscall::Link, to) && Succeeds([&] { return ::link(from.c_str(), to.c_str()); });
+    // Flags 0: the link itself gets the new name, as link() does on Linux.
+    return Allowed(Syscall::Link, to) &&
+           SucceedsBetween(from, to, [](int fromAt, const char* fromName, int toAt, const char* toName) {
+               return ::linkat(fromAt, fromName, toAt, toName, 0);
+           });
 }
 
 bool SystemCalls::Symlink(const std::string& target, const std::string& path) {
     return Allowed(Syscall::Symlink, path) &&
-           Succeeds([&] { return ::symlink(target.c_str(), path.c_str()); });
+           SucceedsAt(path, [&](int at, const char* name) { return ::symlinkat(target.c_str(), at, name); });
 }
 
 std::optional<std::string> SystemCalls::ReadLink(const std::string& path) {
     if (!Allowed(Syscall::ReadLink, path)) return std::nullopt;
     // A link's target can be as long as PATH_MAX; a result that fills the buffer may have been cut.
     std::string target(PATH_MAX, '\0');
+    const AtPath at(path);
+    if (!at.Ready()) return std::nullopt;
     const ssize_t length =
-        RetryOnInterrupt([&] { return ::readlink(path.c_str(), target.data(), target.size()); });
+        RetryOnInterrupt([&] { return ::readlinkat(at.Folder(), at.Name(), target.data(), target.size()); });
     if (length < 0) return std::nullopt;
     if (static_cast<std::size_t>(length) == target.size()) {
         errno = ENAMETOOLONG;
@@ -148,7 +244,10 @@ std::optional<std::string> SystemCalls::ReadLink(const std::string& path) {
 
 FileDescriptor SystemCalls::Open(const std::string& path, int flags, mode_t mode) {
     if (!Allowed(Syscall::Open, path)) return FileDescriptor();
-    return FileDescriptor(RetryOnInterrupt([&] { return ::open(path.c_str(), flags | O_CLOEXEC, mode); }));
+    const AtPath at(path);
+    if (!at.Ready()) return FileDescriptor();
+    return FileDescriptor(
+        RetryOnInterrupt([&] { return ::openat(at.Folder(), at.Name(), flags | O_CLOEXEC, mode); }));
 }
 
 long SystemCalls::Read(int fd, const std::string& path, char* buffer, std::size_t size) {
@@ -188,7 +287,8 @@ bool SystemCalls::SetTimes(int fd, const std::string& path, const struct timespe
 }
 
 bool SystemCalls::ChangeModeAt(const std::string& path, mode_t mode) {
-    return Allowed(Syscall::Chmod, path) && Succeeds([&] { return ::chmod(path.c_str(), mode); });
+    return Allowed(Syscall::Chmod, path) &&
+           SucceedsAt(path, [&](int at, const char* name) { return ::fchmodat(at, name, mode, 0); });
 }
 
 } // namespace varnolt::posix

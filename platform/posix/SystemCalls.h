@@ -25,9 +25,10 @@ class FileDescriptor {
     bool IsOpen() const { return fd_ >= 0; }
     // Closes now and reports whether the kernel accepted the close (a late write error shows here).
     bool Close();
+    // Hands the descriptor over (to a DIR, say): it is no longer closed here.
+    int Release();
 
   private:
-    int Release();
     int fd_ = -1;
 };
 

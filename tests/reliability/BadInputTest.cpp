@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <sched.h>
 #include <sys/mount.h>
@@ -51,6 +52,38 @@ protected:
         const std::string path = rig.tree.File(relative, content);
         ledger.Original(path, content);
         return path;
+    }
+
+    // A chain of 25 folders of 200-byte names below `top`, made by handles as no whole path that long
+    // can be, with `names` planted at its bottom; the chain's whole path.
+    std::string PlantDeep(const std::string& top, const std::vector<std::string>& names) {
+        fs::create_directories(top);
+        int folder = open(top.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        std::string path = top;
+        const std::string level(200, 'd');
+        for (int k = 0; k < 25; ++k) {
+            EXPECT_EQ(mkdirat(folder, level.c_str(), 0777), 0);
+            const int next = openat(folder, level.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            close(folder);
+            folder = next;
+            path += "/" + level;
+        }
+        for (const std::string& name : names) {
+            const std::string content = "deep " + name;
+            const int fd = openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            EXPECT_EQ(write(fd, content.data(), content.size()), static_cast<ssize_t>(content.size()));
+            close(fd);
+            ledger.Original(path + "/" + name, content);
+        }
+        close(folder);
+        return path;
+    }
+
+    std::size_t PreviewItems() {
+        const PreviewTree& preview = rig.engine.Preview();
+        std::size_t items = 0;
+        for (NodeId node = 0; node < preview.NodeCount(); ++node) items += preview.IsItem(node);
+        return items;
     }
 
     // The run and its undo, each checked against the ledger.
@@ -244,29 +277,34 @@ TEST_F(BadInput, AResultLocationInsideTheSourceIsNeverClassifiedAgain) {
     }
 }
 
-TEST_F(BadInput, PathsNearTheLimitArePlacedOrLeftWhole) {
-    // A source nested close to PATH_MAX: the file still goes to its short category.
-    std::string deep = "in";
-    while (rig.tree.Path().size() + deep.size() < PATH_MAX - 300) deep += "/" + std::string(200, 'd');
-    const std::string deepFile = Plant(deep + "/deep.txt", "deep");
-    // A result location so deep that the destination passes the limit: the file stays.
-    std::string farResult = "far";
-    while (rig.tree.Path().size() + farResult.size() < PATH_MAX - 60) farResult += "/" + std::string(50, 'r');
-    rig.tree.Folder(farResult);
+TEST_F(BadInput, PathsBeyondTheLimitAreSortedAndUndoneWhole) {
+    // 25 levels of 200-byte names, over 5,000 bytes: no whole path of it opens.
+    const std::string deep = PlantDeep(rig.Source(), {"apple.txt", "berry.txt"});
+    ASSERT_GT(deep.size(), std::size_t{PATH_MAX});
+    rig.engine.PreviewCommand();
+    EXPECT_EQ(PreviewItems(), 2u);
+    RunAndUndo();
+    EXPECT_TRUE(Journaled(deep + "/apple.txt"));
+    EXPECT_TRUE(Journaled(deep + "/berry.txt"));
+
+    // A result location as deep: the categories are made there, and named whole in the journal.
     Rig local;
-    const std::string longName = local.tree.File("in/" + std::string(100, 'x') + ".txt", "long name");
+    const std::string shallow = local.tree.File("in/cherry.txt", "cherry");
     Ledger far;
-    far.Original(longName, "long name");
+    far.Original(shallow, "cherry");
     local.options = rig.options;
     local.options.SourceList = {local.Source()};
-    local.options.ResultLocation = rig.tree.Path() + farResult;
-
-    RunAndUndo();
-    EXPECT_TRUE(Present(deepFile));
+    local.result = PlantDeep(local.tree.Path() + "far", {});
+    local.options.ResultLocation = local.result;
     local.engine.Run();
     EXPECT_TRUE(local.RunEnded());
-    EXPECT_TRUE(Present(longName));
-    Count(far.CheckRun(local.Files(), ReadJournalOnDisk(local.data.Path())));
+    const Journal made = ReadJournalOnDisk(local.data.Path());
+    ASSERT_EQ(made.Pairs.size(), 1u);
+    EXPECT_TRUE(made.Pairs[0].second.starts_with(local.result + "/"));
+    Count(far.CheckRun(local.Files(), made));
+    local.engine.UndoLastRun();
+    EXPECT_TRUE(local.UndoEnded());
+    Count(far.CheckUndone(local.Files(), made));
 }
 
 // A folder on another file system than the tree, or "" with the reason why there is none.

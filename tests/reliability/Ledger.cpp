@@ -4,10 +4,12 @@
 #include "engine/TextFile.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <set>
-#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace varnolt::reliability {
 
@@ -15,11 +17,42 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The folder that holds `path`, opened folder by folder so that paths deeper than PATH_MAX work too;
+// `name` is left at the last name. -1 when a folder on the way is missing.
+int OpenHolder(const std::string& path, const char*& name) {
+    int folder = open(path.starts_with('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    std::size_t start = 0;
+    for (std::size_t slash; folder >= 0 && (slash = path.find('/', start)) != std::string::npos; start = slash + 1) {
+        if (slash == start) continue;
+        const int next = openat(folder, path.substr(start, slash - start).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        close(folder);
+        folder = next;
+    }
+    name = path.c_str() + start;
+    return folder;
+}
+
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    const char* name = nullptr;
+    const int folder = OpenHolder(path, name);
+    const int fd = folder < 0 ? -1 : openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (folder >= 0) close(folder);
+    std::string bytes;
+    char buffer[65536];
+    for (ssize_t got; fd >= 0 && (got = read(fd, buffer, sizeof buffer)) > 0;) bytes.append(buffer, static_cast<std::size_t>(got));
+    if (fd >= 0) close(fd);
+    return bytes;
+}
+
+// The type of any entry, a dangling link included; none when there is no entry.
+std::optional<mode_t> EntryType(const std::string& path) {
+    const char* name = nullptr;
+    const int folder = OpenHolder(path, name);
+    struct stat info;
+    const bool exists = folder >= 0 && fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) == 0;
+    if (folder >= 0) close(folder);
+    if (!exists) return std::nullopt;
+    return info.st_mode & S_IFMT;
 }
 
 // "Name (n)": where a folder goes when its own name is taken.
@@ -33,10 +66,8 @@ bool IsNumberedVariant(const std::string& place, const std::string& folder) {
 // A moved folder whose own removal failed may stay behind empty; anything else at a moved item's old
 // place means it did not move.
 bool HoldsAnything(const std::string& path) {
-    std::error_code error;
-    const fs::file_status status = fs::symlink_status(path, error);
-    if (!fs::exists(status)) return false;
-    return !fs::is_directory(status) || !TakeSnapshot({path}).empty();
+    const auto type = EntryType(path);
+    return type && (*type != S_IFDIR || !TakeSnapshot({path}).empty());
 }
 
 } // namespace
@@ -48,10 +79,10 @@ Snapshot TakeSnapshot(const std::vector<std::string>& roots) {
         if (!fs::exists(fs::symlink_status(root, error))) continue;
         for (auto it = fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, error);
              it != fs::recursive_directory_iterator(); it.increment(error)) {
-            const fs::file_status status = it->symlink_status();
-            if (fs::is_symlink(status))
+            // The type the listing gave: a look at the whole path fails below PATH_MAX's depth.
+            if (it->is_symlink(error))
                 snapshot[it->path().string()] = "link:" + fs::read_symlink(it->path(), error).string();
-            else if (fs::is_regular_file(status))
+            else if (it->is_regular_file(error))
                 snapshot[it->path().string()] = ReadBytes(it->path().string());
         }
     }
@@ -133,8 +164,7 @@ Tally Ledger::CheckRun(const Snapshot& now, const Journal& journal) const {
     // A pair stands for a transfer that happened: the item is at its destination and, moved, gone from
     // its source.
     for (const auto& [source, destination] : journal.Pairs) {
-        std::error_code error;
-        if (!fs::exists(fs::symlink_status(destination, error)))
+        if (!EntryType(destination))
             tally.Problems.push_back("a journal pair whose destination is missing: " + destination);
         if (journal.MoveMode && HoldsAnything(source))
             tally.Problems.push_back("a journal pair whose source is still there: " + source);
