@@ -32,14 +32,14 @@ std::string NumberedCategory(const ClassifyOptions& options, RunState& state, Fi
 
 } // namespace
 
-void Engine::ClassifyItem(const std::string& path, bool isFile) {
+void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) {
     if (state_.StopRequested) return;
     if (isFile && IsExcludedFile(options_, path)) return;
     if (!PassesTypeFilter(options_, path, isFile)) return;
     services_.View.SetStatusText(0, Text(Messages::ItemInProgress, {path}));
 
     bool readAsFile = false;
-    const std::string category = CategoryOf(path, isFile, readAsFile);
+    const std::string category = CategoryOf(path, isFile, listedIn, readAsFile);
     if (category.empty()) return;
     ++state_.ItemCount;
 
@@ -96,7 +96,7 @@ void Engine::RemoveEmptyFoldersMade(const std::vector<std::string>& made, const 
 // Only a category whose every level is a real folder name is given: anything else could place the item
 // outside its category, or outside the result location. "." alone is the result location itself. `readAsFile` tells that the item's facts were
 // just read, following links, and showed a file, so that the transfer need not look again.
-std::string Engine::CategoryOf(const std::string& path, bool isFile, bool& readAsFile) {
+std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn, bool& readAsFile) {
     const std::string& method = options_.MethodKey;
     std::string category;
     if (method == Method::Name) {
@@ -109,7 +109,7 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, bool& readA
         // An item that vanished since the walk found it has no size or time.
         const bool sized = method == Method::Size;
         if (sized && !isFile) return {};
-        const std::optional<ItemInfo> info = services_.Fs.ReadItemInfo(path);
+        const std::optional<ItemInfo> info = listedIn ? listedIn->ReadItemInfo(path) : services_.Fs.ReadItemInfo(path);
         if (!info) return {};
         readAsFile = !info->IsFolder;
         category = sized ? SizeCategory(info->Size, state_.SizeStepBytes, options_.SizeStep, options_.SizeUnit)

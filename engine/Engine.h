@@ -64,7 +64,8 @@ public:
 
     // The steps of a command, reachable for the window and for tests.
     void StartPreviewTree();
-    void ClassifyItem(const std::string& path, bool isFile) override;
+    void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) override;
+    void ClassifyItem(const std::string& path, bool isFile) { ClassifyItem(path, isFile, nullptr); }
     void AddPreviewItem(const std::string& path, const std::string& category);
     // `sourceIsFile` when the caller has just found the source to be a file (following links); else the
     // transfer looks.
@@ -87,7 +88,7 @@ private:
     // False when the journal could not be read to its end (`error` says why); the pairs before stay restored.
     bool RestorePairs(std::string& error);
     std::optional<std::size_t> CountJournalLines(std::string& error);
-    std::string CategoryOf(const std::string& path, bool isFile, bool& readAsFile);
+    std::string CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn, bool& readAsFile);
     // `made` receives each level that this call created, outer ones first.
     bool EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made);
     bool AskToContinueWithout(const std::string& folder);

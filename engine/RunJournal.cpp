@@ -15,13 +15,27 @@ namespace {
 
 std::string LineBytes(const std::string& line) { return line + "\r\n"; }
 
+std::string PairBytes(const std::string& source, const std::string& destination) {
+    std::string bytes;
+    bytes.reserve(source.size() + destination.size() + 4);
+    bytes.append(source).append("\r\n").append(destination).append("\r\n");
+    return bytes;
+}
+
 // Where the side file's whole lines end: a power cut can leave the last line cut short, and a cut path
-// may name some other file.
+// may name some other file. They end before the first zero byte too: the side file's room is reserved
+// ahead as zeros, and no path holds one.
 std::optional<std::uint64_t> EndOfWholeLines(FileSystem& fs, const std::string& path) {
     std::string error;
     std::uint64_t read = 0;
     std::uint64_t end = 0;
+    bool atZero = false;
     const bool readAll = fs.ReadInPieces(path, error, [&](std::string_view piece) {
+        if (atZero) return;
+        if (const auto zero = piece.find('\0'); zero != std::string_view::npos) {
+            piece = piece.substr(0, zero);
+            atZero = true;
+        }
         if (const auto lastBreak = piece.rfind('\n'); lastBreak != std::string_view::npos) end = read + lastBreak + 1;
         read += piece.size();
     });
@@ -77,7 +91,7 @@ void RunJournal::AppendPair(const std::string& source, const std::string& destin
     if (!sideFile_) {
         pending_.push_back(source);
         pending_.push_back(destination);
-    } else if (!Write(LineBytes(source) + LineBytes(destination))) {
+    } else if (!Write(PairBytes(source, destination))) {
         // Keep the whole lines the side file took; Save then writes the journal from memory.
         pending_ = DecodeTextFile(ReadSideFile().substr(0, committedBytes_)).Lines;
         pending_.push_back(source);

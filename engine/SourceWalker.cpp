@@ -44,28 +44,34 @@ public:
         if (std::find(descent_.begin(), descent_.end(), *identity) != descent_.end()) return;
         const std::string base = WithTrailingSlash(folder);
         std::vector<FolderEntry> entries;
-        if (!context_.Fs.ListFolder(base, entries)) return;
+        std::unique_ptr<ListedFolder> listed = context_.Fs.ListFolder(base, entries);
+        if (!listed) return;
+        // Every level on the way down holds its folder open; far down, facts are read by path instead,
+        // so that a deep tree cannot use up the process's descriptors.
+        if (descent_.size() >= kHeldFolderLevels) listed.reset();
         SortByName(entries);
         descent_.push_back(*identity);
         for (const auto& entry : entries) {
             context_.Pump.Pump();
             if (context_.StopRequested) break;
-            HandleEntry(base + entry.Name, entry);
+            HandleEntry(base + entry.Name, entry, listed.get());
         }
         descent_.pop_back();
     }
 
 private:
-    void HandleEntry(const std::string& path, const FolderEntry& entry) {
+    static constexpr std::size_t kHeldFolderLevels = 128;
+
+    void HandleEntry(const std::string& path, const FolderEntry& entry, ListedFolder* listed) {
         const ClassifyOptions& options = context_.Options;
         if (!entry.IsFolder) {
-            if (!options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, true);
+            if (!options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, true, listed);
             return;
         }
         const auto identity = context_.Fs.IdentifyFolder(path);
         if (context_.KeptOut.IsKeptOut(identity)) return;
         if ((options.IncludeFolderName || options.OnlyClassifySubfolder) && !context_.KeptOut.HoldsKeptOut(identity))
-            context_.Sink.ClassifyItem(path, false);
+            context_.Sink.ClassifyItem(path, false, listed);
         // Read again: the options may have changed while the item was handled.
         if (options.IncludeSubfolders && !options.OnlyClassifySubfolder && !IsCompanionFolderName(entry.Name))
             Walk(path, identity);

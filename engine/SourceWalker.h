@@ -14,7 +14,8 @@ namespace varnolt {
 class ItemSink {
 public:
     virtual ~ItemSink() = default;
-    virtual void ClassifyItem(const std::string& path, bool isFile) = 0;
+    // `listedIn`, when given, is the open folder the item was listed in, for reading its facts.
+    virtual void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) = 0;
 };
 
 // The folders a walk leaves alone, compared by identity: the result location, when it lies inside a

@@ -185,7 +185,11 @@ bool ExtensionMatches(std::string_view e, std::string_view list) {
     return wrapped.find(entry) != std::string::npos;
 }
 
-bool ContainsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+// Two memchr scans rather than find_first_of's test of every byte against the set: it runs twice for
+// every item.
+bool ContainsLineBreak(std::string_view text) {
+    return text.find('\n') != std::string_view::npos || text.find('\r') != std::string_view::npos;
+}
 
 std::string FillPlaceholders(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
     std::string filled;

@@ -60,6 +60,16 @@ public:
     virtual bool Sync() = 0;
 };
 
+// A folder just listed, held open while its entries are handled, so that their facts are read by name
+// instead of by walking the whole path again. Renamed meanwhile, it still answers for its entries, which
+// does no harm to facts; moves always go by path, so that the journal names where a file really was.
+class ListedFolder {
+public:
+    virtual ~ListedFolder() = default;
+    // ReadItemInfo for an entry of this folder, named by its whole path.
+    virtual std::optional<ItemInfo> ReadItemInfo(const std::string& path) = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -74,9 +84,9 @@ public:
     // Not following links: any entry at all, a dangling link included.
     virtual bool EntryExists(const std::string& path) = 0;
 
-    // Every entry of one folder except "." and "..", in the order the system returns them. The folder
-    // is closed before this returns. False when the folder cannot be listed.
-    virtual bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) = 0;
+    // Every entry of one folder except "." and "..", in the order the system returns them, and the
+    // folder held open for their facts. Null when the folder cannot be listed.
+    virtual std::unique_ptr<ListedFolder> ListFolder(const std::string& path, std::vector<FolderEntry>& entries) = 0;
 
     virtual bool MakeFolder(const std::string& path) = 0;   // one level; the parent must exist
     virtual bool RemoveFolder(const std::string& path) = 0; // only an empty folder

@@ -1,5 +1,6 @@
 #include "platform/posix/PosixFileSystem.h"
 
+#include "platform/posix/AppendFile.h"
 #include "platform/posix/Copying.h"
 #include "platform/posix/Paths.h"
 #include "platform/posix/SystemCalls.h"
@@ -52,6 +53,8 @@ const char* SyscallName(Syscall call) {
         return "utimens";
     case Syscall::ReadLink:
         return "readlink";
+    case Syscall::Reserve:
+        return "reserve";
     }
     return "?";
 }
@@ -65,6 +68,35 @@ std::string ErrorText(int error) {
     return std::strerror(error);
 }
 
+ItemInfo InfoOf(const struct statx& info) {
+    ItemInfo item;
+    item.Size = info.stx_size;
+    item.LastAccessTime = info.stx_atime.tv_sec;
+    item.LastWriteTime = info.stx_mtime.tv_sec;
+    item.CreationTime = (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : item.LastWriteTime;
+    item.IsFolder = S_ISDIR(info.stx_mode);
+    return item;
+}
+
+class PosixListedFolder final : public ListedFolder {
+  public:
+    PosixListedFolder(SystemCalls sys, posix::DirectoryHandle dir, std::string base)
+        : sys_(sys), dir_(std::move(dir)), base_(std::move(base)) {}
+
+    std::optional<ItemInfo> ReadItemInfo(const std::string& path) override {
+        struct statx info;
+        const bool inHere = path.size() > base_.size() && path.starts_with(base_);
+        const bool read = inHere ? sys_.ExtendedStatIn(::dirfd(dir_.get()), path, base_.size(), info)
+                                 : sys_.ExtendedStat(path, info);
+        return read ? std::optional(InfoOf(info)) : std::nullopt;
+    }
+
+  private:
+    SystemCalls sys_;
+    posix::DirectoryHandle dir_;
+    std::string base_; // ends with "/"
+};
+
 // Whether the entry `path` of a listing is a folder, following a link to where it points.
 bool IsListedFolder(SystemCalls& sys, const std::string& path, unsigned char type) {
     if (type == DT_DIR) return true;
@@ -72,20 +104,6 @@ bool IsListedFolder(SystemCalls& sys, const std::string& path, unsigned char typ
     struct stat info;
     return sys.Stat(path, info) && S_ISDIR(info.st_mode);
 }
-
-class PosixAppendFile final : public AppendFile {
-  public:
-    PosixAppendFile(SystemCalls sys, FileDescriptor fd, std::string path)
-        : sys_(sys), fd_(std::move(fd)), path_(std::move(path)) {}
-
-    bool Append(std::string_view bytes) override { return sys_.WriteAll(fd_.Get(), path_, bytes); }
-    bool Sync() override { return sys_.Sync(fd_.Get(), path_); }
-
-  private:
-    SystemCalls sys_;
-    FileDescriptor fd_;
-    std::string path_;
-};
 
 // The lock goes with the descriptor: closed on destruction, and at the end of the process however it ends.
 class PosixFileLock final : public FileLock {
@@ -153,13 +171,7 @@ bool PosixFileSystem::FileExists(const std::string& path) {
 std::optional<ItemInfo> PosixFileSystem::ReadItemInfo(const std::string& path) {
     struct statx info;
     if (!SystemCalls(hook_).ExtendedStat(path, info)) return std::nullopt;
-    ItemInfo item;
-    item.Size = info.stx_size;
-    item.LastAccessTime = info.stx_atime.tv_sec;
-    item.LastWriteTime = info.stx_mtime.tv_sec;
-    item.CreationTime = (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : item.LastWriteTime;
-    item.IsFolder = S_ISDIR(info.stx_mode);
-    return item;
+    return InfoOf(info);
 }
 
 std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string& path) {
@@ -181,19 +193,21 @@ bool PosixFileSystem::EntryExists(const std::string& path) {
     return SystemCalls(hook_).LinkStat(path, info);
 }
 
-bool PosixFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
+std::unique_ptr<ListedFolder> PosixFileSystem::ListFolder(const std::string& path,
+                                                          std::vector<FolderEntry>& entries) {
     entries.clear();
     SystemCalls sys(hook_);
-    const posix::DirectoryHandle dir = sys.OpenDirectory(path);
-    if (!dir) return false;
-    const std::string base = path.ends_with('/') ? path : path + "/";
+    posix::DirectoryHandle dir = sys.OpenDirectory(path);
+    if (!dir) return nullptr;
+    std::string base = path.ends_with('/') ? path : path + "/";
     while (const dirent* entry = sys.ReadDirectory(dir.get(), path)) {
         std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
         const bool isFolder = IsListedFolder(sys, base + name, entry->d_type);
         entries.push_back({std::move(name), isFolder});
     }
-    return errno == 0;
+    if (errno != 0) return nullptr;
+    return std::make_unique<PosixListedFolder>(sys, std::move(dir), std::move(base));
 }
 
 bool PosixFileSystem::MakeFolder(const std::string& path) {
@@ -286,13 +300,16 @@ bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_vie
 
 std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string& path, std::string& error) {
     SystemCalls sys(hook_);
-    // Non-blocking: a fifo in the file's place fails at once instead of waiting for a reader.
-    FileDescriptor fd = sys.Open(path, O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_NONBLOCK, NewFileMode);
-    if (!fd.IsOpen()) {
-        error = ErrorText(errno);
+    // Readable too, for the mapping. Non-blocking: a fifo in the file's place must not wait for a reader.
+    FileDescriptor fd = sys.Open(path, O_RDWR | O_CREAT | O_TRUNC | O_APPEND | O_NONBLOCK, NewFileMode);
+    struct stat info;
+    const bool opened = fd.IsOpen() && sys.FileStat(fd.Get(), path, info);
+    if (!opened || !S_ISREG(info.st_mode)) {
+        // A fifo or a device would take lines that never reach a disk.
+        error = ErrorText(opened ? ENXIO : errno);
         return nullptr;
     }
-    return std::make_unique<PosixAppendFile>(sys, std::move(fd), path);
+    return std::make_unique<posix::PosixAppendFile>(sys, std::move(fd), path);
 }
 
 bool PosixFileSystem::ReplaceWith(const std::string& from, const std::string& to) {

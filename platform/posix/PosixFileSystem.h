@@ -27,8 +27,9 @@ enum class Syscall {
     Chmod,     // fchmod, fchmodat
     Utimens,   // futimens
     ReadLink,  // readlinkat
+    Reserve,   // fallocate, ftruncate and mmap of the journal's side file
 };
-inline constexpr int SyscallKindCount = static_cast<int>(Syscall::ReadLink) + 1;
+inline constexpr int SyscallKindCount = static_cast<int>(Syscall::Reserve) + 1;
 
 const char* SyscallName(Syscall call);
 
@@ -51,7 +52,7 @@ class PosixFileSystem final : public FileSystem {
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) override;
     std::optional<FileStamp> StampOf(const std::string& path) override;
     bool EntryExists(const std::string& path) override;
-    bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) override;
+    std::unique_ptr<ListedFolder> ListFolder(const std::string& path, std::vector<FolderEntry>& entries) override;
 
     bool MakeFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;

@@ -2,9 +2,12 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <stdio.h>
+#include <sys/mman.h>
+#include <sys/vfs.h>
 #include <type_traits>
 #include <unistd.h>
 
@@ -159,10 +162,22 @@ bool SystemCalls::FileStat(int fd, const std::string& path, struct stat& info) {
     return Allowed(Syscall::Stat, path) && Succeeds([&] { return ::fstat(fd, &info); });
 }
 
+namespace {
+
+int ExtendedStatCall(int at, const char* name, struct statx& info) {
+    return ::statx(at, name, AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME, &info);
+}
+
+} // namespace
+
 bool SystemCalls::ExtendedStat(const std::string& path, struct statx& info) {
-    return Allowed(Syscall::Stat, path) && SucceedsAt(path, [&](int at, const char* name) {
-               return ::statx(at, name, AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME, &info);
-           });
+    return Allowed(Syscall::Stat, path) &&
+           SucceedsAt(path, [&](int at, const char* name) { return ExtendedStatCall(at, name, info); });
+}
+
+bool SystemCalls::ExtendedStatIn(int folderFd, const std::string& path, std::size_t nameStart, struct statx& info) {
+    return Allowed(Syscall::Stat, path) &&
+           Succeeds([&] { return ExtendedStatCall(folderFd, path.c_str() + nameStart, info); });
 }
 
 DirectoryHandle SystemCalls::OpenDirectory(const std::string& path) {
@@ -267,6 +282,36 @@ bool SystemCalls::WriteAll(int fd, const std::string& path, std::string_view byt
 
 bool SystemCalls::Sync(int fd, const std::string& path) {
     return Allowed(Syscall::Sync, path) && Succeeds([&] { return ::fsync(fd); });
+}
+
+bool SystemCalls::Reserve(int fd, const std::string& path, off_t length) {
+    return Allowed(Syscall::Reserve, path) && Succeeds([&] { return ::fallocate(fd, 0, 0, length); });
+}
+
+bool SystemCalls::Truncate(int fd, const std::string& path, off_t length) {
+    return Allowed(Syscall::Reserve, path) && Succeeds([&] { return ::ftruncate(fd, length); });
+}
+
+char* SystemCalls::Map(int fd, const std::string& path, off_t offset, std::size_t length) {
+    if (!Allowed(Syscall::Reserve, path)) return nullptr;
+    void* start = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, fd, offset);
+    return start == MAP_FAILED ? nullptr : static_cast<char*>(start);
+}
+
+void SystemCalls::Unmap(char* start, std::size_t length) {
+    ::munmap(start, length);
+}
+
+bool SystemCalls::WriteMapped(char* at, const std::string& path, std::string_view bytes) {
+    if (!Allowed(Syscall::Write, path)) return false;
+    std::memcpy(at, bytes.data(), bytes.size());
+    return true;
+}
+
+std::optional<long> SystemCalls::FileSystemKind(int fd, const std::string& path) {
+    struct statfs info;
+    if (!Allowed(Syscall::Stat, path) || !Succeeds([&] { return ::fstatfs(fd, &info); })) return std::nullopt;
+    return static_cast<long>(info.f_type);
 }
 
 bool SystemCalls::SyncFileSystem(int fd, const std::string& path) {

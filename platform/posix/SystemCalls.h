@@ -45,6 +45,8 @@ class SystemCalls {
     bool LinkStat(const std::string& path, struct stat& info); // the entry itself
     bool FileStat(int fd, const std::string& path, struct stat& info);
     bool ExtendedStat(const std::string& path, struct statx& info); // follows links
+    // The same for `path`, whose name from `nameStart` on is an entry of the open folder `folderFd`.
+    bool ExtendedStatIn(int folderFd, const std::string& path, std::size_t nameStart, struct statx& info);
 
     DirectoryHandle OpenDirectory(const std::string& path);
     // The next entry; nullptr at the end (errno 0) or on a failure (errno set).
@@ -67,6 +69,17 @@ class SystemCalls {
     // Writes every byte, going on after partial writes.
     bool WriteAll(int fd, const std::string& path, std::string_view bytes);
     bool Sync(int fd, const std::string& path);
+    // The file's size becomes `length`, its space reserved on the disk (fallocate), so that writing
+    // into a mapping of it cannot run out of room.
+    bool Reserve(int fd, const std::string& path, off_t length);
+    bool Truncate(int fd, const std::string& path, off_t length);
+    // A shared, writable mapping of `length` bytes of the file from `offset`; nullptr on a failure.
+    char* Map(int fd, const std::string& path, off_t offset, std::size_t length);
+    void Unmap(char* start, std::size_t length);
+    // A write into a mapping: a copy, but a point where the hook can fail it as it would a write.
+    bool WriteMapped(char* at, const std::string& path, std::string_view bytes);
+    // The f_type of the file system that holds `fd`.
+    std::optional<long> FileSystemKind(int fd, const std::string& path);
     // Forces everything written to the file system that holds `fd` onto the disk.
     bool SyncFileSystem(int fd, const std::string& path);
     // The count of bytes copied (0 at the end of the source), or -1.

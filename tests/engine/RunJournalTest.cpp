@@ -23,7 +23,10 @@ protected:
 TEST_F(RunJournalTest, LinesReachTheSideFileAsTheRunGoes) {
     journal.Begin(fs, data.Path(), kMoveModeLine);
     journal.AppendPair("/in/a.txt", "/out/2011-3-7/a.txt");
-    EXPECT_EQ(data.Read(kJournalInProgressFileName), "Move Mode\r\n/in/a.txt\r\n/out/2011-3-7/a.txt\r\n");
+    // What a kill leaves: the lines, then zeros in the room reserved ahead.
+    const std::string side = data.Read(kJournalInProgressFileName);
+    EXPECT_EQ(side.substr(0, side.find('\0')), "Move Mode\r\n/in/a.txt\r\n/out/2011-3-7/a.txt\r\n");
+    EXPECT_EQ(side.find_first_not_of('\0', side.find('\0')), std::string::npos);
     EXPECT_EQ(journal.LineCount(), 3);
     EXPECT_FALSE(data.Exists(kJournalFileName));
 }
@@ -116,6 +119,10 @@ TEST_F(RunJournalTest, ALineCutShortByAPowerCutIsDroppedOnRecovery) {
     data.File(kJournalInProgressFileName, "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b\r\n/out/");
     EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
     EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b\r\n");
+    // Room reserved ahead is zeros; lines after zeros (pages a power cut lost) cannot be paired.
+    data.File(kJournalInProgressFileName, "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b" + std::string(2, '\0') + "\r\n/c\r\n");
+    EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
+    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/in/a\r\n/out/a\r\n");
 
     // Read a mebibyte at a time: a line ending with the first piece, the last whole line in the second,
     // the cut one running on into the third.

@@ -15,7 +15,7 @@ public:
     std::string Root;
     std::function<void(const std::string&)> OnItem;
 
-    void ClassifyItem(const std::string& path, bool isFile) override {
+    void ClassifyItem(const std::string& path, bool isFile, ListedFolder*) override {
         Items.push_back((isFile ? "F " : "D ") + path.substr(Root.size()));
         if (OnItem) OnItem(path);
     }

@@ -55,21 +55,29 @@ TEST_F(FileQueriesTest, ExistenceFollowsLinksAndADanglingLinkIsNothing) {
 
 TEST_F(FileQueriesTest, ItemInfoGivesSizeAndTimesInSecondsOfTheTarget) {
     SetTimes(file, 1'300'000'000, 1'299'456'000);
-    const auto info = fs.ReadItemInfo(dir / "link-to-file");
-    ASSERT_TRUE(info);
-    EXPECT_EQ(info->Size, 5u);
-    EXPECT_FALSE(info->IsFolder);
-    EXPECT_EQ(info->LastAccessTime, 1'300'000'000);
-    EXPECT_EQ(info->LastWriteTime, 1'299'456'000);
-    // The birth time where the file system keeps one (it is now, long after that write time), else the
-    // write time.
-    EXPECT_TRUE(info->CreationTime == info->LastWriteTime || info->CreationTime > 1'600'000'000);
+    const auto expectFacts = [&](auto read) {
+        const auto info = read(dir / "link-to-file");
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->Size, 5u);
+        EXPECT_FALSE(info->IsFolder);
+        EXPECT_EQ(info->LastAccessTime, 1'300'000'000);
+        EXPECT_EQ(info->LastWriteTime, 1'299'456'000);
+        // The birth time where the file system keeps one (it is now, long after that write time), else
+        // the write time.
+        EXPECT_TRUE(info->CreationTime == info->LastWriteTime || info->CreationTime > 1'600'000'000);
 
-    const auto folderInfo = fs.ReadItemInfo(dir / "link-to-folder");
-    ASSERT_TRUE(folderInfo);
-    EXPECT_TRUE(folderInfo->IsFolder);
+        const auto folderInfo = read(dir / "link-to-folder");
+        ASSERT_TRUE(folderInfo);
+        EXPECT_TRUE(folderInfo->IsFolder);
 
-    EXPECT_FALSE(fs.ReadItemInfo(dir / "dangling"));
+        EXPECT_FALSE(read(dir / "dangling"));
+    };
+    expectFacts([&](const std::string& path) { return fs.ReadItemInfo(path); });
+    // The same by name, in the folder its listing holds open.
+    std::vector<FolderEntry> entries;
+    const auto listed = fs.ListFolder(dir.Path(), entries);
+    ASSERT_TRUE(listed);
+    expectFacts([&](const std::string& path) { return listed->ReadItemInfo(path); });
 }
 
 TEST_F(FileQueriesTest, ItemInfoGivesTheSixtyFourBitSizeOfAHugeSparseFile) {

@@ -109,6 +109,17 @@ TEST_F(OwnFilesTest, AppendFileReportsAFailingWriteOrSync) {
     EXPECT_TRUE(file->Append("three\r\n"));
     EXPECT_TRUE(file->Sync());
     EXPECT_EQ(dir.Read("journal"), "one\r\nthree\r\n");
+
+    // Room refused for a second window of the mapping: the rest is written at the true end, with no
+    // reserved zeros between.
+    const auto grown = failing.CreateAppendFile(dir / "grown", error);
+    ASSERT_TRUE(grown);
+    const std::string first(3 << 20, 'a'), second(2 << 20, 'b');
+    ASSERT_TRUE(grown->Append(first));
+    faults.FailNth(Syscall::Reserve, faults.Count(Syscall::Reserve) + 1, ENOSPC);
+    ASSERT_TRUE(grown->Append(second));
+    ASSERT_TRUE(grown->Append("end"));
+    EXPECT_EQ(dir.Read("grown"), first + second + "end");
 }
 
 TEST_F(OwnFilesTest, ReplaceWithPutsOneOwnFileOverAnother) {

@@ -1,0 +1,80 @@
+#include "platform/posix/AppendFile.h"
+
+#include <linux/magic.h>
+#include <unistd.h>
+
+namespace varnolt::posix {
+
+namespace {
+
+// Small enough to add little to the resident memory, large enough that remapping is rare.
+constexpr std::size_t kWindowBytes = std::size_t{4} << 20;
+
+// File systems that write in place, so that space reserved by fallocate is there when the mapping's
+// pages are written back. On btrfs a write needs new room whatever was reserved, and running out of it
+// under a mapping kills the process.
+bool KeepsReservedRoom(long kind) {
+    return kind == EXT4_SUPER_MAGIC || kind == XFS_SUPER_MAGIC || kind == TMPFS_MAGIC;
+}
+
+std::size_t RoundUp(std::size_t value, std::size_t step) { return (value + step - 1) / step * step; }
+
+} // namespace
+
+PosixAppendFile::PosixAppendFile(SystemCalls sys, FileDescriptor fd, std::string path)
+    : sys_(sys), fd_(std::move(fd)), path_(std::move(path)) {
+    const auto kind = sys_.FileSystemKind(fd_.Get(), path_);
+    mapped_ = kind && KeepsReservedRoom(*kind);
+}
+
+PosixAppendFile::~PosixAppendFile() {
+    if (mapped_) EndMapping();
+}
+
+bool PosixAppendFile::Append(std::string_view bytes) {
+    if (mapped_ && !HasRoomFor(bytes.size()) && !MapRoomFor(bytes.size())) {
+        // Written from here on, after the true end; a file that cannot get it back takes no more.
+        if (!EndMapping()) return false;
+        mapped_ = false;
+    }
+    if (!mapped_) return sys_.WriteAll(fd_.Get(), path_, bytes);
+    if (!sys_.WriteMapped(window_ + (length_ - windowStart_), path_, bytes)) return false;
+    length_ += static_cast<off_t>(bytes.size());
+    return true;
+}
+
+bool PosixAppendFile::Sync() {
+    // The next append maps a window again.
+    if (mapped_ && !EndMapping()) return false;
+    return sys_.Sync(fd_.Get(), path_);
+}
+
+bool PosixAppendFile::HasRoomFor(std::size_t size) const {
+    return window_ && length_ + static_cast<off_t>(size) <= windowStart_ + static_cast<off_t>(windowSize_);
+}
+
+// A window from the page that holds the end, reserved and mapped in place of the last one.
+bool PosixAppendFile::MapRoomFor(std::size_t size) {
+    ReleaseWindow();
+    const auto page = static_cast<off_t>(::sysconf(_SC_PAGESIZE));
+    const off_t start = length_ / page * page;
+    const std::size_t span = RoundUp(static_cast<std::size_t>(length_ - start) + size, kWindowBytes);
+    if (!sys_.Reserve(fd_.Get(), path_, start + static_cast<off_t>(span))) return false;
+    window_ = sys_.Map(fd_.Get(), path_, start, span);
+    if (!window_) return false;
+    windowStart_ = start;
+    windowSize_ = span;
+    return true;
+}
+
+void PosixAppendFile::ReleaseWindow() {
+    if (window_) sys_.Unmap(window_, windowSize_);
+    window_ = nullptr;
+}
+
+bool PosixAppendFile::EndMapping() {
+    ReleaseWindow();
+    return sys_.Truncate(fd_.Get(), path_, length_);
+}
+
+} // namespace varnolt::posix
