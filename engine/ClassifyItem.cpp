@@ -58,18 +58,30 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
 
     const bool intoResultFolder = category == kResultFolderItself;
     const std::string folder = intoResultFolder ? state_.ResultRoot : state_.ResultRoot + category;
+    const std::string destination = WithTrailingSlash(folder) + NameOf(path);
+    // A plain file is tried at once, and its category folder seen to only when that fails: most files go
+    // into a folder that an earlier one found or made. A folder or a saved page would make a missing
+    // category folder itself, beyond the run's count and its clean-up.
+    const bool placedAtOnce = isFile && !IsWebPage(path) && TransferItem(path, destination, readAsFile);
+    if (!placedAtOnce && !PlaceWithCategoryFolder(path, folder, destination, readAsFile)) return;
+    services_.View.SetStatusText(1, Text(Messages::RunProgress, {std::to_string(state_.ItemCount),
+                                                                 std::to_string(state_.NewCategoryCount)}));
+}
+
+// Sees to the category folder unless it is known to be there, then transfers the item. False when the
+// folder cannot be made and the user stops the run.
+bool Engine::PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
+                                     const std::string& destination, bool readAsFile) {
     std::vector<std::string> made;
     if (!knownFolders_.Contains(folder) && !EnsureCategoryFolder(folder, made) && !AskToContinueWithout(folder)) {
         RemoveEmptyFoldersMade(made, folder);
         state_.StopRequested = true;
-        return;
+        return false;
     }
-    const std::string destination = WithTrailingSlash(folder) + NameOf(path);
     const bool placed = TransferItem(path, destination, readAsFile) ||
                         (RemadeVanishedFolder(folder, made) && TransferItem(path, destination, readAsFile));
     if (!placed) RemoveEmptyFoldersMade(made, folder);
-    services_.View.SetStatusText(1, Text(Messages::RunProgress, {std::to_string(state_.ItemCount),
-                                                                 std::to_string(state_.NewCategoryCount)}));
+    return true;
 }
 
 bool Engine::AskToContinueWithout(const std::string& folder) {

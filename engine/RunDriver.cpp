@@ -126,6 +126,7 @@ void Engine::RunCommand() {
     if (!ready) return;
 
     state_.ResultRoot = WithTrailingSlash(options_.ResultLocation);
+    knownFolders_.Clear(state_.ResultRoot);
     if (state_.PreviewMode) {
         services_.View.HidePreviewCaption();
         StartPreviewTree();

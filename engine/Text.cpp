@@ -178,6 +178,11 @@ std::string FolderPartOf(std::string_view path) {
     return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
 }
 
+bool IsWebPage(std::string_view path) {
+    const std::string extension = LowerAsciiLetters(ExtensionOf(path));
+    return extension == ".htm" || extension == ".html";
+}
+
 bool ExtensionMatches(std::string_view e, std::string_view list) {
     if (e.empty()) return false;
     const std::string entry = ";" + std::string(e) + ";";

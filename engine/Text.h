@@ -38,6 +38,8 @@ std::string ExtensionOf(std::string_view path);
 std::string WithoutExtension(std::string_view path);
 // The part up to and including the last "/"; empty when there is none.
 std::string FolderPartOf(std::string_view path);
+// A saved web page (".htm", ".html" in any letter case), which may have a folder of its resources.
+bool IsWebPage(std::string_view path);
 
 // Whether the extension e (without its dot) is an entry of the ";"-separated list; entries compare
 // whole, so ".jpg" or " jpg" in the list never match "jpg", and an empty e matches nothing.

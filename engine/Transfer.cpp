@@ -19,11 +19,6 @@ bool TakenByNonFolder(FileSystem& fs, const std::string& path) {
     return fs.EntryExists(path) && !fs.FolderExists(path);
 }
 
-bool IsWebPage(const std::string& path) {
-    const std::string extension = LowerAsciiLetters(ExtensionOf(path));
-    return extension == ".htm" || extension == ".html";
-}
-
 // The folder of a saved page's resources, "page.files" before "page_files".
 std::optional<std::string> CompanionSuffix(FileSystem& fs, const std::string& page) {
     const std::string stem = WithoutExtension(page);

@@ -1,5 +1,5 @@
 #pragma once
-#include <string>
+#include <string_view>
 
 namespace varnolt {
 
@@ -11,13 +11,15 @@ inline constexpr const char* kEngineTextsContext = "varnolt::Messages";
 class Translator {
   public:
     virtual ~Translator() = default;
-    virtual std::string Translate(const char* english) = 0;
+    // Valid for as long as the translator: a run asks for texts at every item, and copying them would
+    // cost more than filling them in.
+    virtual std::string_view Translate(const char* english) = 0;
 };
 
 // For front-ends without translations: every text as written.
 class EnglishTexts final : public Translator {
   public:
-    std::string Translate(const char* english) override { return english; }
+    std::string_view Translate(const char* english) override { return english; }
     static EnglishTexts& Instance() {
         static EnglishTexts english;
         return english;

@@ -1,6 +1,10 @@
 #pragma once
 #include "platform/Translator.h"
 
+#include <functional>
+#include <map>
+#include <string>
+
 namespace varnolt {
 
 // The engine's texts in the language of the translations installed in the application (English when
@@ -9,7 +13,12 @@ std::string TranslatedEngineText(const char* english);
 
 class QtTranslator final : public Translator {
   public:
-    std::string Translate(const char* english) override { return TranslatedEngineText(english); }
+    // Each text is looked up once, in the translations installed when it is first asked for: a preview
+    // asks for two texts an item, and a lookup in Qt costs more than the rest of the item.
+    std::string_view Translate(const char* english) override;
+
+  private:
+    std::map<std::string, std::string, std::less<>> translated_;
 };
 
 } // namespace varnolt

@@ -98,13 +98,13 @@ TEST_F(RunDriverTest, CopyRunsJournalTheirMode) {
 
 TEST_F(RunDriverTest, TextsAreTranslatedBeforeTheirNumbersAreFilledIn) {
     struct German final : Translator {
-        std::string Translate(const char* english) override {
+        std::string_view Translate(const char* english) override {
             const std::map<std::string_view, const char*> known{
                 {Messages::RunCompleted, "Fertig (%1). Öffnen?"},
                 {Messages::Information, "Hinweis"},
                 {Messages::RunDone, "%1 Dateien einsortiert."}};
             const auto found = known.find(english);
-            return found == known.end() ? english : found->second;
+            return found == known.end() ? std::string_view(english) : found->second;
         }
     } german;
     tree.File("in/a.txt", "a");
@@ -317,8 +317,11 @@ TEST_F(RunDriverTest, AfterARefusedPreviewRunAsksAgain) {
 
 TEST_F(RunDriverTest, StopDuringTheWalkRunsTheEndSteps) {
     for (int i = 0; i < 5; ++i) tree.File("in/f" + std::to_string(i) + ".txt", "data");
+    bool asked = false;
     pump.OnPump = [&] {
-        if (pump.Count == 4) engine.Stop(); // after the second transfer
+        if (asked || engine.State().TransferredCount != 2) return;
+        asked = true;
+        engine.Stop();
     };
     engine.Run();
     EXPECT_TRUE(engine.State().StopRequested);
