@@ -24,7 +24,7 @@ struct TypeGroup {
 } // namespace
 
 bool IsExcludedFile(const ClassifyOptions& options, std::string_view path) {
-    const std::string name = NameOf(path);
+    const std::string_view name = NameViewOf(path);
     // The Windows names are compared exactly: "Desktop.ini" and "thumbs.db" are the user's own files.
     return (options.ExcludeFolderInfoFile && name == "desktop.ini") ||
            (options.ExcludeShortcut && LowerAsciiLetters(ExtensionOf(name)) == ".lnk") ||

@@ -58,7 +58,7 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
 
     const bool intoResultFolder = category == kResultFolderItself;
     const std::string folder = intoResultFolder ? state_.ResultRoot : state_.ResultRoot + category;
-    const std::string destination = WithTrailingSlash(folder) + NameOf(path);
+    const std::string destination = PathIn(folder, NameViewOf(path));
     // A plain file is tried at once, and its category folder seen to only when that fails: most files go
     // into a folder that an earlier one found or made. A folder or a saved page would make a missing
     // category folder itself, beyond the run's count and its clean-up.

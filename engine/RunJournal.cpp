@@ -15,12 +15,6 @@ namespace {
 
 std::string LineBytes(const std::string& line) { return line + "\r\n"; }
 
-std::string PairBytes(const std::string& source, const std::string& destination) {
-    std::string bytes;
-    bytes.reserve(source.size() + destination.size() + 4);
-    bytes.append(source).append("\r\n").append(destination).append("\r\n");
-    return bytes;
-}
 
 // Where the side file's whole lines end: a power cut can leave the last line cut short, and a cut path
 // may name some other file. They end before the first zero byte too: the side file's room is reserved
@@ -91,7 +85,7 @@ void RunJournal::AppendPair(const std::string& source, const std::string& destin
     if (!sideFile_) {
         pending_.push_back(source);
         pending_.push_back(destination);
-    } else if (!Write(PairBytes(source, destination))) {
+    } else if (!Write(pairBytes_.assign(source).append("\r\n").append(destination).append("\r\n"))) {
         // Keep the whole lines the side file took; Save then writes the journal from memory.
         pending_ = DecodeTextFile(ReadSideFile().substr(0, committedBytes_)).Lines;
         pending_.push_back(source);

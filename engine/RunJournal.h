@@ -49,6 +49,7 @@ private:
     std::vector<std::string> pending_; // the lines, when there is no side file
     std::int64_t lineCount_ = 0;
     std::size_t committedBytes_ = 0; // what the side file took in whole writes
+    std::string pairBytes_;          // kept between pairs, so that appending one allocates nothing
 };
 
 // Exactly one process writes the journal at a time: a run and an undo hold this lock on a file in the

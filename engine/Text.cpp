@@ -157,16 +157,29 @@ std::string WithTrailingSlash(std::string_view folder) {
     return out;
 }
 
-std::string NameOf(std::string_view path) {
+std::string PathIn(std::string_view folder, std::string_view name) {
+    std::string path;
+    path.reserve(folder.size() + 1 + name.size());
+    path.append(folder);
+    if (path.empty() || path.back() != '/') path += '/';
+    path.append(name);
+    return path;
+}
+
+std::string_view NameViewOf(std::string_view path) {
     if (!path.empty() && path.back() == '/') path.remove_suffix(1);
     const auto slash = path.rfind('/');
-    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string NameOf(std::string_view path) {
+    return std::string(NameViewOf(path));
 }
 
 std::string ExtensionOf(std::string_view path) {
-    const std::string name = NameOf(path);
+    const std::string_view name = NameViewOf(path);
     const auto dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot);
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
 }
 
 std::string WithoutExtension(std::string_view path) {

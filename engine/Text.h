@@ -30,8 +30,12 @@ std::string FirstCharacters(std::string_view text, std::size_t count);
 
 // Paths use "/" between levels.
 std::string WithTrailingSlash(std::string_view folder);
+// The entry `name` of `folder`, built in one piece.
+std::string PathIn(std::string_view folder, std::string_view name);
 // The last component of a path (a trailing "/" is dropped first).
 std::string NameOf(std::string_view path);
+// The same, as a view into `path`: for the checks made of every item.
+std::string_view NameViewOf(std::string_view path);
 // From the last "." of the name to the end, dot included; empty when the name has no ".".
 std::string ExtensionOf(std::string_view path);
 // The path with its extension cut off the end.
