@@ -57,7 +57,7 @@ bench: build
 	bench/run-bench.sh --files 100000 --build $(BUILD) --table $(BUILD)/bench-table.md
 
 bench-scale: build
-	bench/run-bench.sh --files 1000000 --rounds 1 --jobs "floor-move floor-undo varnolt-move varnolt-undo varnolt-preview" \
+	bench/run-bench.sh --files 1000000 --rounds 3 --jobs "floor-move floor-undo varnolt-move varnolt-undo varnolt-preview" \
 		--build $(BUILD) --table $(BUILD)/bench-scale-table.md
 
 # The window after a preview of a small sample folder, pictured under Xvfb for the README: at the

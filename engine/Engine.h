@@ -102,6 +102,9 @@ private:
     // The source has just been found to be a file, following links.
     bool PlaceFile(const std::string& source, const std::string& destination);
     std::string FirstFreeFileName(const std::string& destination, const std::string& companionSuffix = {});
+    std::int64_t& NextNumberToTry(const std::string& destination, std::string_view kind);
+    // The kind of memo entry for a whole folder: no companion suffix is "/".
+    static constexpr std::string_view kFolderNumbering = "/";
     void RecordTransfer(const std::string& source, const std::string& placedAt);
     std::string ProgressText(const std::string& source) const;
     // One of the texts of Messages in the user's language, its placeholders filled with `arguments`.
@@ -116,7 +119,8 @@ private:
     RunState state_;
     PreviewTree preview_;
     KnownFolders knownFolders_;
-    // Per taken destination (and companion suffix) in this command, the first number not yet found taken.
+    // Per taken destination (and companion suffix, or folder) in this command, the first number not yet
+    // found taken.
     std::unordered_map<std::string, std::int64_t> nextNumberToTry_;
     static constexpr std::size_t kRememberedNamesLimit = 50000; // a few MB of paths
     static constexpr std::size_t kEmptiedFoldersHeld = 65536;

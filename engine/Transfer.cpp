@@ -52,8 +52,9 @@ bool Engine::TransferItem(const std::string& source, const std::string& destinat
     // The journal names the place the folder got: a file found later at a name it was kept from is not
     // the folder's, and an undo must not take it for a moved file.
     std::string placedAt = destination;
-    const bool transferred = options_.MoveSourceFiles ? fs.MoveFolder(source, destination, &placedAt)
-                                                      : fs.CopyFolder(source, destination, &placedAt);
+    std::int64_t& next = NextNumberToTry(destination, kFolderNumbering);
+    const bool transferred = options_.MoveSourceFiles ? fs.MoveFolder(source, destination, &placedAt, &next)
+                                                      : fs.CopyFolder(source, destination, &placedAt, &next);
     if (transferred) RecordTransfer(source, placedAt);
     return transferred;
 }
@@ -127,12 +128,21 @@ std::string Engine::FirstFreeFileName(const std::string& destination, const std:
                (!companionSuffix.empty() && fs.EntryExists(WithoutExtension(candidate) + companionSuffix));
     };
     if (!taken(destination)) return destination;
-    if (nextNumberToTry_.size() >= kRememberedNamesLimit) nextNumberToTry_.clear();
-    // A line break cannot be part of a path that gets here, so it keeps the two parts of the key apart.
-    std::int64_t& next = nextNumberToTry_.try_emplace(destination + '\n' + companionSuffix, 1).first->second;
+    std::int64_t& next = NextNumberToTry(destination, companionSuffix);
     std::string candidate = NumberedName(destination, next);
     while (taken(candidate)) candidate = NumberedName(destination, ++next);
     return candidate;
+}
+
+// The memo of numbers found taken for one destination name in this command; `kind` tells a file's
+// (its companion folder's suffix, or none) from a folder's, which are numbered in another way.
+std::int64_t& Engine::NextNumberToTry(const std::string& destination, std::string_view kind) {
+    if (nextNumberToTry_.size() >= kRememberedNamesLimit) nextNumberToTry_.clear();
+    // A line break cannot be part of a path that gets here, so it keeps the two parts of the key apart.
+    std::string key;
+    key.reserve(destination.size() + 1 + kind.size());
+    key.append(destination).append(1, '\n').append(kind);
+    return nextNumberToTry_.try_emplace(std::move(key), 1).first->second;
 }
 
 std::string Engine::ProgressText(const std::string& source) const {

@@ -106,8 +106,12 @@ public:
     // as the link and copies as the folder it points to. A folder never goes into itself. A failed copy
     // leaves nothing behind; a move across file systems removes the source only once all is copied.
     // `placedAt`, when given, receives the path the folder got, so that the journal names that place.
-    virtual bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) = 0;
-    virtual bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) = 0;
+    // `nextNumber`, when given, is the first number to try (those below it were found taken earlier in
+    // the same command), and is left past the number taken: N folders of one name cost N tries, not N²/2.
+    virtual bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+                            std::int64_t* nextNumber = nullptr) = 0;
+    virtual bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+                            std::int64_t* nextNumber = nullptr) = 0;
 
     // The program's own files (journal, lists). `error` receives a readable reason on failure.
     virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) = 0;

@@ -8,7 +8,7 @@ namespace varnolt::posix {
 namespace {
 
 // Small enough to add little to the resident memory, large enough that remapping is rare.
-constexpr std::size_t kWindowBytes = std::size_t{4} << 20;
+constexpr std::size_t kWindowBytes = std::size_t{2} << 20;
 
 // File systems that write in place, so that space reserved by fallocate is there when the mapping's
 // pages are written back. On btrfs a write needs new room whatever was reserved, and running out of it

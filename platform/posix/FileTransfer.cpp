@@ -5,6 +5,7 @@
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/SystemCalls.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -109,9 +110,20 @@ bool PrepareFolderDestination(SystemCalls& sys, const std::string& destination, 
     return parents.Make(posix::ParentOf(destination));
 }
 
-// Creates an empty folder of ours at the first free name from "Name (first)" on.
-std::optional<std::string> ClaimFolder(SystemCalls& sys, const std::string& target, int first) {
-    for (int n = first; n <= LastFreeNameNumber; ++n) {
+// The first number to try for a folder's name: past those a command has found taken before.
+int FirstNumber(const std::int64_t* next) {
+    return next ? static_cast<int>(std::clamp<std::int64_t>(*next, 1, LastFreeNameNumber + 1)) : 1;
+}
+
+// Past the number `n` that was taken; or, after a failure, at `n`, the first one not found taken.
+void RememberNumber(std::int64_t* next, int n, bool taken) {
+    if (next) *next = taken ? n + 1 : n;
+}
+
+// Creates an empty folder of ours at the first free name from "Name (n)" on; `n` is left at the number
+// taken, or at the first one not found taken.
+std::optional<std::string> ClaimFolder(SystemCalls& sys, const std::string& target, int& n) {
+    for (; n <= LastFreeNameNumber; ++n) {
         std::string candidate = posix::NumberedName(target, n);
         if (sys.MakeDirectory(candidate, ClaimedFolderMode)) return candidate;
         if (errno != EEXIST) return std::nullopt;
@@ -119,10 +131,10 @@ std::optional<std::string> ClaimFolder(SystemCalls& sys, const std::string& targ
     return std::nullopt;
 }
 
-// Recreates the link `from` at the first free name from "Name (first)" on and removes the original.
-bool MoveLinkAcross(SystemCalls& sys, const std::string& from, const std::string& target, int first,
+// Recreates the link `from` at the first free name from "Name (n)" on and removes the original.
+bool MoveLinkAcross(SystemCalls& sys, const std::string& from, const std::string& target, int& n,
                     std::string& placed) {
-    for (int n = first; n <= LastFreeNameNumber; ++n) {
+    for (; n <= LastFreeNameNumber; ++n) {
         const std::string candidate = posix::NumberedName(target, n);
         if (posix::CopySymbolicLink(sys, from, candidate)) {
             placed = candidate;
@@ -137,8 +149,8 @@ bool MoveLinkAcross(SystemCalls& sys, const std::string& from, const std::string
 
 // Copies the whole folder to a free name, and removes the source only once everything is copied.
 bool MoveTreeAcross(SystemCalls& sys, const std::string& from, const struct stat& folder,
-                    const std::string& target, int first, std::string& placed) {
-    const auto claimed = ClaimFolder(sys, target, first);
+                    const std::string& target, int& n, std::string& placed) {
+    const auto claimed = ClaimFolder(sys, target, n);
     if (!claimed) return false;
     placed = *claimed;
     posix::TreeCopy copy(sys);
@@ -235,7 +247,8 @@ bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
     return posix::CopyRegularFile(sys, from, info, to, Durability::Lazy);
 }
 
-bool PosixFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt) {
+bool PosixFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt,
+                                 std::int64_t* nextNumber) {
     SystemCalls sys(hook_);
     const std::string source = posix::WithoutTrailingSlash(from);
     const std::string target = posix::WithoutTrailingSlash(to);
@@ -253,26 +266,32 @@ bool PosixFileSystem::MoveFolder(const std::string& from, const std::string& to,
     if (isLink ? !parents.Make(posix::ParentOf(target))
                : !PrepareFolderDestination(sys, target, folder, parents))
         return false;
-    int n = 1;
+    int n = FirstNumber(nextNumber);
     for (; n <= LastFreeNameNumber; ++n) {
         if (sys.RenameNoReplace(source, posix::NumberedName(target, n))) {
             parents.Keep();
             if (placedAt) *placedAt = posix::NumberedName(target, n);
+            RememberNumber(nextNumber, n, true);
             return true;
         }
         if (errno != EEXIST) break;
     }
-    if (!RenameCannotWorkHere(errno)) return false;
+    if (!RenameCannotWorkHere(errno)) {
+        RememberNumber(nextNumber, n, false);
+        return false;
+    }
     std::string placed;
     const bool moved = isLink ? MoveLinkAcross(sys, source, target, n, placed)
                               : MoveTreeAcross(sys, source, entry, target, n, placed);
+    RememberNumber(nextNumber, n, moved);
     if (!moved) return false;
     parents.Keep();
     if (placedAt) *placedAt = placed;
     return true;
 }
 
-bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt) {
+bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt,
+                                 std::int64_t* nextNumber) {
     SystemCalls sys(hook_);
     const std::string source = posix::WithoutTrailingSlash(from);
     const std::string target = posix::WithoutTrailingSlash(to);
@@ -284,11 +303,13 @@ bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to,
     }
     MissingParents parents(sys);
     if (!PrepareFolderDestination(sys, target, folder, parents)) return false;
-    const auto claimed = ClaimFolder(sys, target, 1);
-    if (!claimed) return false;
+    int n = FirstNumber(nextNumber);
+    const auto claimed = ClaimFolder(sys, target, n);
     posix::TreeCopy copy(sys);
-    if (!copy.Copy(source, folder, *claimed)) {
-        copy.RemoveCopies(*claimed);
+    const bool copied = claimed && copy.Copy(source, folder, *claimed);
+    RememberNumber(nextNumber, n, copied);
+    if (!copied) {
+        if (claimed) copy.RemoveCopies(*claimed);
         return false;
     }
     parents.Keep();

@@ -61,8 +61,10 @@ class PosixFileSystem final : public FileSystem {
     bool MoveFile(const std::string& from, const std::string& to) override;
     bool MoveKnownFile(const std::string& from, const std::string& to) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
-    bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
-    bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
+    bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+                    std::int64_t* nextNumber = nullptr) override;
+    bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+                    std::int64_t* nextNumber = nullptr) override;
 
     std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) override;
     bool ReadInPieces(const std::string& path, std::string& error,

@@ -96,6 +96,20 @@ TEST_F(TransferTest, RepeatedNamesGetTheNumbersOfCountingFromOne) {
     EXPECT_EQ(tree.Read("R/p(1).htm"), "in/5") << "the plain file's count ignores the companion names";
     EXPECT_EQ(tree.Read("R/p(3).htm"), "in/6");
     EXPECT_EQ(tree.Read("R/p(3)_files/img.png"), "in/6");
+
+    // Whole folders keep a count of their own, and a number found taken stays passed over even when it
+    // is freed meanwhile.
+    tree.Folder("R/Album");
+    tree.File("R/Album (2)", "a file of theirs");
+    const auto album = [&](const char* from) {
+        tree.File(std::string(from) + "/Album/x.jpg", from);
+        EXPECT_TRUE(engine.TransferItem(tree / (std::string(from) + "/Album"), tree / "R/Album"));
+    };
+    album("in/7");
+    ASSERT_EQ(unlink((tree / "R/Album (2)").c_str()), 0);
+    album("in/8");
+    EXPECT_EQ(tree.Read("R/Album (3)/x.jpg"), "in/7");
+    EXPECT_EQ(tree.Read("R/Album (4)/x.jpg"), "in/8");
 }
 
 TEST_F(TransferTest, MovingAFileShowsItsPathAndLetsTheWindowRun) {
