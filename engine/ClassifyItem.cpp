@@ -108,7 +108,8 @@ void Engine::RemoveEmptyFoldersMade(const std::vector<std::string>& made, const 
 // Only a category whose every level is a real folder name is given: anything else could place the item
 // outside its category, or outside the result location. "." alone is the result location itself. `readAsFile` tells that the item's facts were
 // just read, following links, and showed a file, so that the transfer need not look again.
-std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn, bool& readAsFile) {
+std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn,
+                               bool& readAsFile) {
     const std::string& method = options_.MethodKey;
     std::string category;
     if (method == Method::Name) {
@@ -121,7 +122,8 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolde
         // An item that vanished since the walk found it has no size or time.
         const bool sized = method == Method::Size;
         if (sized && !isFile) return {};
-        const std::optional<ItemInfo> info = listedIn ? listedIn->ReadItemInfo(path) : services_.Fs.ReadItemInfo(path);
+        const std::optional<ItemInfo> info =
+            listedIn ? listedIn->ReadItemInfo(path) : services_.Fs.ReadItemInfo(path);
         if (!info) return {};
         readAsFile = !info->IsFolder;
         category = sized ? SizeCategory(info->Size, state_.SizeStepBytes, options_.SizeStep, options_.SizeUnit)

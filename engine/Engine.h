@@ -91,8 +91,8 @@ private:
     std::string CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn, bool& readAsFile);
     // `made` receives each level that this call created, outer ones first.
     bool EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made);
-    bool PlaceWithCategoryFolder(const std::string& path, const std::string& folder, const std::string& destination,
-                                 bool readAsFile);
+    bool PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
+                                 const std::string& destination, bool readAsFile);
     bool AskToContinueWithout(const std::string& folder);
     bool RemadeVanishedFolder(const std::string& folder, std::vector<std::string>& made);
     void RemoveEmptyFoldersMade(const std::vector<std::string>& made, const std::string& folder);

@@ -2,6 +2,7 @@
 
 #include "engine/Text.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -106,15 +107,29 @@ std::optional<FileStamp> MemoryFileSystem::StampOf(const std::string& path) {
 
 bool MemoryFileSystem::EntryExists(const std::string& path) { return Taken(Canonical(path)); }
 
-bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
+namespace {
+
+// Nothing is held open in memory: the facts come by path.
+class MemoryListedFolder final : public ListedFolder {
+public:
+    explicit MemoryListedFolder(MemoryFileSystem& fs) : fs_(fs) {}
+    std::optional<ItemInfo> ReadItemInfo(const std::string& path) override { return fs_.ReadItemInfo(path); }
+
+private:
+    MemoryFileSystem& fs_;
+};
+
+} // namespace
+
+std::unique_ptr<ListedFolder> MemoryFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
     const std::string folder = Canonical(path);
-    if (!Folders.count(folder)) return false;
+    if (!Folders.count(folder)) return nullptr;
     entries.clear();
     for (const auto& [file, content] : Files)
         if (ParentOf(file) == folder) entries.push_back({NameOf(file), false});
     for (const std::string& sub : Folders)
         if (sub != "/" && ParentOf(sub) == folder) entries.push_back({NameOf(sub), true});
-    return true;
+    return std::make_unique<MemoryListedFolder>(*this);
 }
 
 bool MemoryFileSystem::MakeFolder(const std::string& path) {
@@ -164,11 +179,16 @@ bool MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) 
 }
 
 bool MemoryFileSystem::TransferFolder(const std::string& from, const std::string& to, bool move,
-                                      std::string* placedAt) {
+                                      std::string* placedAt, std::int64_t* nextNumber) {
     const std::string source = Canonical(from);
-    std::string target = Canonical(to);
+    const auto numbered = [&](std::int64_t n) {
+        return n == 1 ? Canonical(to) : Canonical(to) + " (" + std::to_string(n) + ")";
+    };
+    std::int64_t n = nextNumber ? std::max<std::int64_t>(*nextNumber, 1) : 1;
+    std::string target = numbered(n);
     if (!Folders.count(source) || !HasParentFolder(target) || IsBelow(target, source)) return false;
-    for (int n = 2; Taken(target); ++n) target = Canonical(to) + " (" + std::to_string(n) + ")";
+    while (Taken(target)) target = numbered(++n);
+    if (nextNumber) *nextNumber = n + 1;
     const auto rebase = [&](const std::string& path) { return target + path.substr(source.size()); };
     std::set<std::string> folders{source};
     for (const std::string& sub : Folders)
@@ -187,12 +207,14 @@ bool MemoryFileSystem::TransferFolder(const std::string& from, const std::string
     return true;
 }
 
-bool MemoryFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt) {
-    return TransferFolder(from, to, true, placedAt);
+bool MemoryFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt,
+                                  std::int64_t* nextNumber) {
+    return TransferFolder(from, to, true, placedAt, nextNumber);
 }
 
-bool MemoryFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt) {
-    return TransferFolder(from, to, false, placedAt);
+bool MemoryFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt,
+                                  std::int64_t* nextNumber) {
+    return TransferFolder(from, to, false, placedAt, nextNumber);
 }
 
 std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& path, std::string& error) {

@@ -40,7 +40,7 @@ public:
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) override;
     std::optional<FileStamp> StampOf(const std::string& path) override;
     bool EntryExists(const std::string& path) override;
-    bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries) override;
+    std::unique_ptr<ListedFolder> ListFolder(const std::string& path, std::vector<FolderEntry>& entries) override;
 
     bool MakeFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
@@ -48,8 +48,10 @@ public:
 
     bool MoveFile(const std::string& from, const std::string& to) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
-    bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
-    bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr) override;
+    bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+                    std::int64_t* nextNumber = nullptr) override;
+    bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+                    std::int64_t* nextNumber = nullptr) override;
 
     std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) override;
     bool ReadInPieces(const std::string& path, std::string& error,
@@ -63,7 +65,8 @@ private:
     bool Taken(const std::string& path) const;
     bool HasParentFolder(const std::string& path) const;
     bool CanPlaceFile(const std::string& from, const std::string& to) const;
-    bool TransferFolder(const std::string& from, const std::string& to, bool move, std::string* placedAt);
+    bool TransferFolder(const std::string& from, const std::string& to, bool move, std::string* placedAt,
+                        std::int64_t* nextNumber);
 };
 
 // The path as the file system resolves it: "//" and trailing "/" dropped; "." and ".." kept as they are.

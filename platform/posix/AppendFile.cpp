@@ -1,5 +1,6 @@
 #include "platform/posix/AppendFile.h"
 
+#include <algorithm>
 #include <linux/magic.h>
 #include <unistd.h>
 
@@ -58,7 +59,9 @@ bool PosixAppendFile::MapRoomFor(std::size_t size) {
     ReleaseWindow();
     const auto page = static_cast<off_t>(::sysconf(_SC_PAGESIZE));
     const off_t start = length_ / page * page;
-    const std::size_t span = RoundUp(static_cast<std::size_t>(length_ - start) + size, kWindowBytes);
+    // At least one window, also for an empty append: neither call takes a length of 0.
+    const std::size_t needed = static_cast<std::size_t>(length_ - start) + size;
+    const std::size_t span = std::max(kWindowBytes, RoundUp(needed, kWindowBytes));
     if (!sys_.Reserve(fd_.Get(), path_, start + static_cast<off_t>(span))) return false;
     window_ = sys_.Map(fd_.Get(), path_, start, span);
     if (!window_) return false;
