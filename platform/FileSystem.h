@@ -86,7 +86,8 @@ public:
 
     // Every entry of one folder except "." and "..", in the order the system returns them, and the
     // folder held open for their facts. Null when the folder cannot be listed.
-    virtual std::unique_ptr<ListedFolder> ListFolder(const std::string& path, std::vector<FolderEntry>& entries) = 0;
+    virtual std::unique_ptr<ListedFolder> ListFolder(const std::string& path,
+                                                     std::vector<FolderEntry>& entries) = 0;
 
     virtual bool MakeFolder(const std::string& path) = 0;   // one level; the parent must exist
     virtual bool RemoveFolder(const std::string& path) = 0; // only an empty folder

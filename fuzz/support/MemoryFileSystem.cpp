@@ -121,7 +121,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<ListedFolder> MemoryFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries) {
+std::unique_ptr<ListedFolder> MemoryFileSystem::ListFolder(const std::string& path,
+                                                           std::vector<FolderEntry>& entries) {
     const std::string folder = Canonical(path);
     if (!Folders.count(folder)) return nullptr;
     entries.clear();

@@ -52,7 +52,8 @@ class PosixFileSystem final : public FileSystem {
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) override;
     std::optional<FileStamp> StampOf(const std::string& path) override;
     bool EntryExists(const std::string& path) override;
-    std::unique_ptr<ListedFolder> ListFolder(const std::string& path, std::vector<FolderEntry>& entries) override;
+    std::unique_ptr<ListedFolder> ListFolder(const std::string& path,
+                                             std::vector<FolderEntry>& entries) override;
 
     bool MakeFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;

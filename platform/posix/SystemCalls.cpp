@@ -175,7 +175,8 @@ bool SystemCalls::ExtendedStat(const std::string& path, struct statx& info) {
            SucceedsAt(path, [&](int at, const char* name) { return ExtendedStatCall(at, name, info); });
 }
 
-bool SystemCalls::ExtendedStatIn(int folderFd, const std::string& path, std::size_t nameStart, struct statx& info) {
+bool SystemCalls::ExtendedStatIn(int folderFd, const std::string& path, std::size_t nameStart,
+                                 struct statx& info) {
     return Allowed(Syscall::Stat, path) &&
            Succeeds([&] { return ExtendedStatCall(folderFd, path.c_str() + nameStart, info); });
 }

@@ -120,7 +120,8 @@ TEST_F(RunJournalTest, ALineCutShortByAPowerCutIsDroppedOnRecovery) {
     EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
     EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b\r\n");
     // Room reserved ahead is zeros; lines after zeros (pages a power cut lost) cannot be paired.
-    data.File(kJournalInProgressFileName, "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b" + std::string(2, '\0') + "\r\n/c\r\n");
+    data.File(kJournalInProgressFileName,
+              "Move Mode\r\n/in/a\r\n/out/a\r\n/in/b" + std::string(2, '\0') + "\r\n/c\r\n");
     EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
     EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/in/a\r\n/out/a\r\n");
 
