@@ -2,7 +2,6 @@
 #include "engine/CategoryRules.h"
 #include "engine/DateCategory.h"
 #include "engine/Engine.h"
-#include "engine/Messages.h"
 #include "engine/Text.h"
 
 #include <optional>
@@ -30,29 +29,53 @@ std::string NumberedCategory(const ClassifyOptions& options, RunState& state, Fi
     return name;
 }
 
+// The failure of an item that was reported where it happened.
+FsResult ReportedAlready() { return std::make_error_code(std::errc::operation_canceled); }
+
 } // namespace
+
+void Engine::Skip(const std::string& path, SkipReason why) {
+    if (why == SkipReason::NoCategory) ++tally_.NotPlaced;
+    else ++tally_.Excluded;
+    host_.Skipped({path, why});
+}
+
+void Engine::Fail(const std::string& path, Step step, std::error_code error, std::string_view destination) {
+    ++tally_.Failed;
+    host_.Failed({path, step, error, destination});
+}
+
+void Engine::ReportProgress() {
+    const bool preview = state_.PreviewMode;
+    host_.Progress({preview ? CommandKind::Preview : CommandKind::Run, state_.ItemCount, 0,
+                    preview ? static_cast<std::int64_t>(preview_.ChildCount(PreviewTree::Root))
+                            : state_.NewCategoryCount});
+}
 
 void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) {
     if (state_.StopRequested) return;
-    if (isFile && IsExcludedFile(options_, path)) return;
-    if (!PassesTypeFilter(options_, path, isFile)) return;
-    services_.View.SetStatusText(0, Text(Messages::ItemInProgress, {path}));
+    ++tally_.Total;
+    if (isFile && IsExcludedFile(options_, path)) return Skip(path, SkipReason::Excluded);
+    if (!PassesTypeFilter(options_, path, isFile)) return Skip(path, SkipReason::FilteredOut);
+    host_.Working({Activity::Classifying, path});
 
     bool readAsFile = false;
-    const std::string category = CategoryOf(path, isFile, listedIn, readAsFile);
-    if (category.empty()) return;
+    std::error_code failure;
+    const std::string category = CategoryOf(path, isFile, listedIn, readAsFile, failure);
+    if (failure) return Fail(path, Step::ReadFacts, failure);
+    if (category.empty()) return Skip(path, SkipReason::NoCategory);
     ++state_.ItemCount;
 
     if (state_.PreviewMode) {
         if (options_.LimitPreview && options_.PreviewLimit < state_.ItemCount) {
             state_.StopRequested = true;
+            tally_.LimitReached = true;
             --state_.ItemCount;
+            --tally_.Total;
             return;
         }
-        AddPreviewItem(path, category);
-        services_.View.SetStatusText(
-            1, Text(Messages::PreviewProgress, {std::to_string(state_.ItemCount),
-                                                std::to_string(preview_.ChildCount(PreviewTree::Root))}));
+        PlaceInPreview(path, category, isFile);
+        ReportProgress();
         return;
     }
 
@@ -62,37 +85,44 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     // A plain file is tried at once, and its category folder seen to only when that fails: most files go
     // into a folder that an earlier one found or made. A folder or a saved page would make a missing
     // category folder itself, beyond the run's count and its clean-up.
-    const bool placedAtOnce = isFile && !IsWebPage(path) && TransferItem(path, destination, readAsFile);
-    if (!placedAtOnce && !PlaceWithCategoryFolder(path, folder, destination, readAsFile)) return;
-    services_.View.SetStatusText(1, Text(Messages::RunProgress, {std::to_string(state_.ItemCount),
-                                                                 std::to_string(state_.NewCategoryCount)}));
-}
-
-// Sees to the category folder unless it is known to be there, then transfers the item. False when the
-// folder cannot be made and the user stops the run.
-bool Engine::PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
-                                     const std::string& destination, bool readAsFile) {
-    std::vector<std::string> made;
-    if (!knownFolders_.Contains(folder) && !EnsureCategoryFolder(folder, made) && !AskToContinueWithout(folder)) {
-        RemoveEmptyFoldersMade(made, folder);
-        state_.StopRequested = true;
-        return false;
+    FsResult placed = isFile && !IsWebPage(path) ? TransferItem(path, destination, readAsFile)
+                                                  : FsResult::Failed(ENOENT);
+    if (!placed) placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
+    if (!placed) {
+        if (placed.Error() != ReportedAlready().Error())
+            Fail(path, options_.MoveSourceFiles ? Step::Move : Step::Copy, placed.Error(), destination);
+        return;
     }
-    const bool placed = TransferItem(path, destination, readAsFile) ||
-                        (RemadeVanishedFolder(folder, made) && TransferItem(path, destination, readAsFile));
-    if (!placed) RemoveEmptyFoldersMade(made, folder);
-    return true;
+    ++tally_.Placed;
+    host_.Placed({path, category, placedAt_, !isFile && !readAsFile, false});
+    ReportProgress();
 }
 
-bool Engine::AskToContinueWithout(const std::string& folder) {
-    return Ask(Messages::CannotCreateCategory, Messages::Error, Buttons::YesNo, Icon::Question, {folder}) !=
-           Answer::No;
+// Sees to the category folder unless it is known to be there, then transfers the item. A category folder
+// that cannot be made fails the item here, where the user is asked whether to go on; the caller then
+// gets kReportedAlready.
+FsResult Engine::PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
+                                         const std::string& destination, bool readAsFile) {
+    std::vector<std::string> made;
+    if (!knownFolders_.Contains(folder)) {
+        if (const FsResult ready = EnsureCategoryFolder(folder, made); !ready) {
+            Fail(path, Step::MakeCategory, ready.Error(), folder);
+            RemoveEmptyFoldersMade(made, folder);
+            if (!Ask(Decision::ContinueWithoutCategory, folder, ready.Error())) state_.StopRequested = true;
+            return ReportedAlready();
+        }
+    }
+    FsResult placed = TransferItem(path, destination, readAsFile);
+    if (!placed && RemadeVanishedFolder(folder, made)) placed = TransferItem(path, destination, readAsFile);
+    if (!placed) RemoveEmptyFoldersMade(made, folder);
+    return placed;
 }
 
 // A folder known from an earlier item may have been removed since (by the user, during the run); made
 // again, it takes the item.
 bool Engine::RemadeVanishedFolder(const std::string& folder, std::vector<std::string>& made) {
-    return knownFolders_.Forget(folder) && !services_.Fs.FolderExists(folder) && EnsureCategoryFolder(folder, made);
+    return knownFolders_.Forget(folder) && !services_.Fs.FolderExists(folder) &&
+           static_cast<bool>(EnsureCategoryFolder(folder, made));
 }
 
 // An item that did not go in leaves no empty folder behind of those made for it, innermost first; one
@@ -106,10 +136,11 @@ void Engine::RemoveEmptyFoldersMade(const std::vector<std::string>& made, const 
 }
 
 // Only a category whose every level is a real folder name is given: anything else could place the item
-// outside its category, or outside the result location. "." alone is the result location itself. `readAsFile` tells that the item's facts were
-// just read, following links, and showed a file, so that the transfer need not look again.
-std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn,
-                               bool& readAsFile) {
+// outside its category, or outside the result location. "." alone is the result location itself.
+// `readAsFile` tells that the item's facts were just read, following links, and showed a file, so that
+// the transfer need not look again.
+std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn, bool& readAsFile,
+                               std::error_code& failure) {
     const std::string& method = options_.MethodKey;
     std::string category;
     if (method == Method::Name) {
@@ -122,9 +153,13 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolde
         // An item that vanished since the walk found it has no size or time.
         const bool sized = method == Method::Size;
         if (sized && !isFile) return {};
+        errno = 0;
         const std::optional<ItemInfo> info =
             listedIn ? listedIn->ReadItemInfo(path) : services_.Fs.ReadItemInfo(path);
-        if (!info) return {};
+        if (!info) {
+            failure = FsResult::Failed(errno).Error();
+            return {};
+        }
         readAsFile = !info->IsFolder;
         category = sized ? SizeCategory(info->Size, state_.SizeStepBytes, options_.SizeStep, options_.SizeUnit)
                          : DateCategory(path, *info, options_, services_.Dates);
@@ -135,7 +170,7 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolde
 // Creates the missing levels of the category below the result location, one at a time; the result
 // location itself is the run's to make. Returns whether the folder exists now. A new category mostly
 // has its parent already, so making it is tried first: one call instead of a failed look and a make.
-bool Engine::EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made) {
+FsResult Engine::EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made) {
     FileSystem& fs = services_.Fs;
     if (fs.MakeFolder(folder)) {
         made.push_back(folder);
@@ -152,15 +187,16 @@ bool Engine::EnsureCategoryFolder(const std::string& folder, std::vector<std::st
                 madeLast = false;
                 continue;
             }
-            madeLast = fs.MakeFolder(level);
+            const FsResult result = fs.MakeFolder(level);
+            madeLast = static_cast<bool>(result);
             if (madeLast) made.push_back(level);
             // Made by someone else in the meantime is as good as made.
-            if (!madeLast && !fs.FolderExists(level)) return false;
+            if (!madeLast && !fs.FolderExists(level)) return result;
         }
         if (madeLast) ++state_.NewCategoryCount;
     }
     knownFolders_.Add(folder);
-    return true;
+    return {};
 }
 
 } // namespace varnolt

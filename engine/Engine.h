@@ -1,48 +1,51 @@
 #pragma once
 // The classification engine: the Run, Preview, Stop and Undo commands over ClassifyOptions and RunState.
 // Single-threaded: a command runs to its end inside the caller, letting window events run between items
-// through the message pump; Stop and the close query only set StopRequested.
+// through the message pump; Stop and the close query only set StopRequested. It speaks to its front-end
+// through the typed EngineHost only.
+#include "engine/Host.h"
 #include "engine/KnownFolders.h"
 #include "engine/Options.h"
 #include "engine/PreviewTree.h"
 #include "engine/RunState.h"
-#include "engine/RunView.h"
 #include "engine/SourceWalker.h"
 #include "platform/EmbeddedDates.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
-#include "platform/Translator.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace varnolt {
 
 struct EngineServices {
     FileSystem& Fs;
-    MessageBoxes& Boxes;
+    EngineHost& Host;
     MessagePump& Pump;
     Shell& Desktop;
-    RunView& View;
     // Read only when sorting by the date taken.
     EmbeddedDates& Dates = NoEmbeddedDates::Instance();
-    Translator& Texts = EnglishTexts::Instance();
 };
 
 class Engine : public ItemSink {
 public:
-    // `dataFolder` holds "undo.udo" and ends with "/".
-    Engine(ClassifyOptions& options, EngineServices services, std::string dataFolder);
+    // `dataFolder` holds "undo.udo" and ends with "/". `options` are the front-end's; the engine never
+    // writes them, and works on a normalised copy that it takes at a command's start.
+    Engine(const ClassifyOptions& options, EngineServices services, std::string dataFolder);
 
-    ClassifyOptions& Options() { return options_; }
+    // The copy a command works on.
+    const ClassifyOptions& Options() const { return options_; }
+    // The front-end changed its options: a command in progress takes them in after the current turn, so
+    // that a change applies to the items handled after it.
+    void OptionsChanged() { optionsChanged_ = true; }
     RunState& State() { return state_; }
     const RunState& State() const { return state_; }
     PreviewTree& Preview() { return preview_; }
@@ -52,7 +55,8 @@ public:
     void KeepOutOfWalks(const std::string& folder) { ownFolders_.push_back(folder); }
 
     // The commands of the toolbar.
-    void Run();     // asks whether to run or only preview
+    void RunOrPreview(); // asks whether to run or only preview
+    void Run();
     void PreviewCommand();
     void Stop();    // asks first
     void UndoLastRun();
@@ -68,52 +72,76 @@ public:
     void ClassifyItem(const std::string& path, bool isFile) { ClassifyItem(path, isFile, nullptr); }
     void AddPreviewItem(const std::string& path, const std::string& category);
     // `sourceIsFile` when the caller has just found the source to be a file (following links); else the
-    // transfer looks.
-    bool TransferItem(const std::string& source, const std::string& destination, bool sourceIsFile = false);
+    // transfer looks. On success, PlacedAt() names where the item went.
+    FsResult TransferItem(const std::string& source, const std::string& destination, bool sourceIsFile = false);
+    const std::string& PlacedAt() const { return placedAt_; }
 
 private:
-    void RunCommand();
+    // The front-end's turns, after each of which a change to its options is taken in.
+    class Turns : public MessagePump {
+    public:
+        explicit Turns(Engine& engine) : engine_(engine) {}
+        void Pump() override;
+
+    private:
+        Engine& engine_;
+    };
+    void RunCommand(bool ask);
     void ResetState();
+    void TakeOptions();
     bool PrepareResultFolder();
-    bool NormaliseMethodOptions();
-    bool NormaliseOtherGroup(bool enabled, const std::string& folder, std::string& types, Field folderField,
-                             Field typesField);
-    // Shows a refusal; returns false so that a check can end with it.
-    bool Refuse(const char* text, Icon icon);
-    bool Refuse(const char* text, Icon icon, Field focus);
+    bool CheckMethodOptions();
+    bool CheckOtherGroup(bool enabled, const std::string& folder, const std::string& types, Field folderField,
+                         Field typesField);
+    // Tells the host why the command ends; returns false so that a check can end with it.
+    bool Refuse(Notice notice, std::optional<Field> focus = std::nullopt, std::string_view path = {},
+                std::error_code error = {});
+    bool Ask(Decision decision, std::string_view path = {}, std::error_code error = {}, std::int64_t count = 0);
+    void Skip(const std::string& path, SkipReason why);
+    void Fail(const std::string& path, Step step, std::error_code error, std::string_view destination = {});
+    void BeginTally(CommandKind kind);
+    void EndCommand(Outcome how);
+    void PlaceInPreview(const std::string& path, const std::string& category, bool isFile);
+    std::string PredictedDestination(const std::string& path, const std::string& folder, bool isFile);
     // Takes the journal lock for a run or an undo; refuses when another process holds it.
     bool LockJournal(JournalLock& lock);
     void WalkSources();
     void FinishRun(JournalLock& lock);
-    // False when the journal could not be read to its end (`error` says why); the pairs before stay restored.
-    bool RestorePairs(std::string& error);
-    std::optional<std::size_t> CountJournalLines(std::string& error);
-    std::string CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn, bool& readAsFile);
+    // A failure to read the journal to its end; the pairs before it stay restored.
+    FsResult RestorePairs();
+    std::optional<std::size_t> CountJournalLines(FsResult& result);
+    // Empty when the item has no category: `failure` then tells a failed look at it from no category.
+    std::string CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn, bool& readAsFile,
+                           std::error_code& failure);
     // `made` receives each level that this call created, outer ones first.
-    bool EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made);
-    bool PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
-                                 const std::string& destination, bool readAsFile);
-    bool AskToContinueWithout(const std::string& folder);
+    FsResult EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made);
+    FsResult PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
+                                     const std::string& destination, bool readAsFile);
     bool RemadeVanishedFolder(const std::string& folder, std::vector<std::string>& made);
     void RemoveEmptyFoldersMade(const std::vector<std::string>& made, const std::string& folder);
-    bool TransferFile(const std::string& source, const std::string& destination, std::string& placedAt);
-    bool TransferPageWithCompanion(const std::string& page, const std::string& destination,
-                                   const std::string& companionSuffix);
+    FsResult TransferFile(const std::string& source, const std::string& destination);
+    FsResult TransferPageWithCompanion(const std::string& page, const std::string& destination,
+                                       const std::string& companionSuffix);
+    // The folder of a saved page's resources, "page.files" before "page_files".
+    std::optional<std::string> CompanionSuffixOf(const std::string& page);
     // The source has just been found to be a file, following links.
-    bool PlaceFile(const std::string& source, const std::string& destination);
-    std::string FirstFreeFileName(const std::string& destination, const std::string& companionSuffix = {});
+    FsResult PlaceFile(const std::string& source, const std::string& destination);
+    // `claimed` tells a name that an earlier item of a preview is to take.
+    std::string FirstFreeFileName(const std::string& destination, const std::string& companionSuffix = {},
+                                  const std::function<bool(const std::string&)>& claimed = {});
     std::int64_t& NextNumberToTry(const std::string& destination, std::string_view kind);
     // The kind of memo entry for a whole folder: no companion suffix is "/".
     static constexpr std::string_view kFolderNumbering = "/";
     void RecordTransfer(const std::string& source, const std::string& placedAt);
-    std::string ProgressText(const std::string& source) const;
-    // One of the texts of Messages in the user's language, its placeholders filled with `arguments`.
-    std::string Text(const char* english, std::initializer_list<std::string_view> arguments = {}) const;
-    Answer Ask(const char* text, const char* caption, Buttons buttons, Icon icon,
-               std::initializer_list<std::string_view> arguments = {}) const;
+    void ShowActivity(const std::string& source);
+    void ReportProgress();
 
-    ClassifyOptions& options_;
+    const ClassifyOptions& frontOptions_;
+    ClassifyOptions options_;
+    bool optionsChanged_ = false;
     EngineServices services_;
+    EngineHost& host_;
+    Turns turns_{*this};
     std::string dataFolder_;
     std::vector<std::string> ownFolders_;
     RunState state_;
@@ -122,6 +150,10 @@ private:
     // Per taken destination (and companion suffix, or folder) in this command, the first number not yet
     // found taken.
     std::unordered_map<std::string, std::int64_t> nextNumberToTry_;
+    // The destinations a preview has given out, so that later items of the same name are numbered on.
+    std::unordered_set<std::string> previewClaimed_;
+    std::string placedAt_;
+    CommandEnded tally_{CommandKind::Run};
     static constexpr std::size_t kRememberedNamesLimit = 50000; // a few MB of paths
     static constexpr std::size_t kEmptiedFoldersHeld = 65536;
     bool commandRunning_ = false;

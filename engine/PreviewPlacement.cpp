@@ -6,6 +6,14 @@
 
 namespace varnolt {
 
+namespace {
+
+std::string NumberedFolder(const std::string& path, std::int64_t n) {
+    return n == 1 ? path : path + " (" + std::to_string(n) + ")";
+}
+
+} // namespace
+
 void Engine::AddPreviewItem(const std::string& path, const std::string& category) {
     NodeId node = PreviewTree::Root;
     // The result location itself: the item hangs right below the root.
@@ -19,11 +27,39 @@ void Engine::AddPreviewItem(const std::string& path, const std::string& category
         node = preview_.FindOrAddChild(node, rest);
     }
     preview_.AddItemNode(node, NameOf(path));
-    services_.View.PreviewItemAdded(path, category);
     preview_.ExpandRoot();
     preview_.Repaint();
-    services_.Pump.Pump();
+    turns_.Pump();
     state_.FolderFillCount += 1;
+}
+
+void Engine::PlaceInPreview(const std::string& path, const std::string& category, bool isFile) {
+    const std::string folder = category == kResultFolderItself ? state_.ResultRoot : state_.ResultRoot + category;
+    const std::string destination = PredictedDestination(path, folder, isFile);
+    ++tally_.Placed;
+    host_.Placed({path, category, destination, !isFile, true});
+    AddPreviewItem(path, category);
+}
+
+// Where a run started now would put the item: the name in its category folder, numbered on past what
+// is on disk and what earlier items of this preview are to take, as the run numbers. Without a result
+// location the place is relative to it.
+std::string Engine::PredictedDestination(const std::string& path, const std::string& folder, bool isFile) {
+    std::string destination = PathIn(folder, NameViewOf(path));
+    if (options_.ResultLocation.empty() || destination == path) return destination;
+    FileSystem& fs = services_.Fs;
+    const auto claimed = [this](const std::string& candidate) { return previewClaimed_.contains(candidate); };
+    if (isFile && fs.FileExists(path)) {
+        const auto suffix = IsWebPage(path) ? CompanionSuffixOf(path) : std::nullopt;
+        destination = FirstFreeFileName(destination, suffix.value_or(""), claimed);
+    } else {
+        std::int64_t& next = NextNumberToTry(destination, kFolderNumbering);
+        const std::string base = destination;
+        while (claimed(NumberedFolder(base, next)) || fs.EntryExists(NumberedFolder(base, next))) ++next;
+        destination = NumberedFolder(base, next);
+    }
+    previewClaimed_.insert(destination);
+    return destination;
 }
 
 } // namespace varnolt

@@ -1,6 +1,5 @@
 #include "engine/CategoryRules.h"
 #include "engine/Engine.h"
-#include "engine/Messages.h"
 #include "engine/Text.h"
 
 #include <algorithm>
@@ -9,17 +8,16 @@ namespace varnolt {
 
 namespace {
 
-// Leaves the command in the state every way out must leave it: not a preview, Stop disabled, idle.
+// Leaves the command in the state every way out must leave it: not a preview, not walking, idle.
 class CommandScope {
 public:
-    CommandScope(RunState& state, RunView& view, bool& running, bool& walking)
-        : state_(state), view_(view), running_(running), walking_(walking) {
+    CommandScope(RunState& state, bool& running, bool& walking)
+        : state_(state), running_(running), walking_(walking) {
         running_ = true;
     }
     ~CommandScope() {
         state_.PreviewMode = false;
         walking_ = false;
-        view_.SetStopEnabled(false);
         running_ = false;
     }
     CommandScope(const CommandScope&) = delete;
@@ -27,7 +25,6 @@ public:
 
 private:
     RunState& state_;
-    RunView& view_;
     bool& running_;
     bool& walking_;
 };
@@ -43,112 +40,145 @@ std::string WithoutDots(std::string text) {
     return text;
 }
 
-} // namespace
-
-Engine::Engine(ClassifyOptions& options, EngineServices services, std::string dataFolder)
-    : options_(options), services_(services), dataFolder_(WithTrailingSlash(dataFolder)) {}
-
-std::string Engine::Text(const char* english, std::initializer_list<std::string_view> arguments) const {
-    return FillPlaceholders(services_.Texts.Translate(english), arguments);
+// Trims what the user typed, as a command reads it. Taking it again later in a command gives the same.
+void NormaliseOptions(ClassifyOptions& options) {
+    options.ResultLocation = Trim(options.ResultLocation);
+    if (options.MethodKey == Method::Name && options.NameByWordList)
+        std::erase_if(options.Words, [](const std::string& line) { return line.empty(); });
+    options.Other1Folder = TrimLeft(options.Other1Folder);
+    options.Other2Folder = TrimLeft(options.Other2Folder);
+    options.Other1Types = Trim(options.Other1Types);
+    options.Other2Types = Trim(options.Other2Types);
+    if (options.MethodKey == Method::Type) {
+        if (options.Other1Enabled) options.Other1Types = LowerAllLetters(WithoutDots(options.Other1Types));
+        if (options.Other2Enabled) options.Other2Types = LowerAllLetters(WithoutDots(options.Other2Types));
+    } else if (options.MethodKey == Method::Number) {
+        options.SubfolderName = TrimLeft(options.SubfolderName);
+    }
 }
 
-Answer Engine::Ask(const char* text, const char* caption, Buttons buttons, Icon icon,
-                   std::initializer_list<std::string_view> arguments) const {
-    return services_.Boxes.Show(Text(text, arguments), Text(caption), buttons, icon);
+} // namespace
+
+Engine::Engine(const ClassifyOptions& options, EngineServices services, std::string dataFolder)
+    : frontOptions_(options), options_(options), services_(services), host_(services.Host),
+      dataFolder_(WithTrailingSlash(dataFolder)) {}
+
+void Engine::Turns::Pump() {
+    engine_.services_.Pump.Pump();
+    if (engine_.optionsChanged_) engine_.TakeOptions();
+}
+
+void Engine::TakeOptions() {
+    options_ = frontOptions_;
+    NormaliseOptions(options_);
+    optionsChanged_ = false;
+}
+
+bool Engine::Ask(Decision decision, std::string_view path, std::error_code error, std::int64_t count) {
+    return host_.Decide({decision, path, error, count});
+}
+
+void Engine::RunOrPreview() {
+    if (IsBusy()) return;
+    RunCommand(true);
 }
 
 void Engine::Run() {
     if (IsBusy()) return;
-    RunCommand();
+    RunCommand(false);
 }
 
 void Engine::PreviewCommand() {
     if (IsBusy()) return;
     state_.PreviewMode = true;
-    RunCommand();
+    RunCommand(false);
 }
 
 void Engine::Stop() {
-    if (Ask(Messages::ConfirmStop, Messages::Confirmation, Buttons::YesNo, Icon::Question) == Answer::Yes)
-        state_.StopRequested = true;
+    if (Ask(Decision::ConfirmStop)) state_.StopRequested = true;
 }
 
 bool Engine::CloseQuery() {
     if (!walking_) return true;
-    if (Ask(Messages::ConfirmStopAndExit, Messages::Confirmation, Buttons::YesNo, Icon::Question) !=
-        Answer::Yes)
-        return false;
+    if (!Ask(Decision::ConfirmStopAndExit)) return false;
     state_.StopRequested = true;
     return true;
 }
 
 void Engine::StartPreviewTree() {
     preview_.Clear();
-    const std::string location = Trim(options_.ResultLocation);
-    preview_.AddRoot(location.empty() ? Text(Messages::NoResultLocationRoot) : location);
+    // An empty root stands for a result location not chosen yet; the front-end names it.
+    preview_.AddRoot(Trim(frontOptions_.ResultLocation));
     preview_.Repaint();
 }
 
-bool Engine::Refuse(const char* text, Icon icon) {
-    Ask(text, Messages::Information, Buttons::Ok, icon);
+bool Engine::Refuse(Notice notice, std::optional<Field> focus, std::string_view path, std::error_code error) {
+    host_.Notify({notice, path, error, focus});
     return false;
 }
 
-bool Engine::Refuse(const char* text, Icon icon, Field focus) {
-    Refuse(text, icon);
-    services_.View.FocusField(focus);
-    return false;
+void Engine::BeginTally(CommandKind kind) {
+    tally_ = CommandEnded{kind};
+    tally_.Moving = options_.MoveSourceFiles;
 }
 
-void Engine::RunCommand() {
-    CommandScope scope(state_, services_.View, commandRunning_, walking_);
+void Engine::EndCommand(Outcome how) {
+    tally_.How = how;
+    if (tally_.Kind == CommandKind::Run) tally_.NewCategories = state_.NewCategoryCount;
+    host_.Ended(tally_);
+}
+
+void Engine::RunCommand(bool ask) {
+    CommandScope scope(state_, commandRunning_, walking_);
+    TakeOptions();
+    BeginTally(state_.PreviewMode ? CommandKind::Preview : CommandKind::Run);
     if (options_.SourceList.empty()) {
-        Refuse(Messages::NoSources, Icon::Information);
-        return;
+        Refuse(Notice::NoSources);
+        return EndCommand(Outcome::Refused);
     }
     if (options_.MethodKey.empty()) {
-        Refuse(Messages::NoMethod, Icon::Information);
-        return;
+        Refuse(Notice::NoMethod);
+        return EndCommand(Outcome::Refused);
     }
-    if (!state_.PreviewMode &&
-        Ask(Messages::RunOrPreview, Messages::Confirmation, Buttons::YesNo, Icon::Question) == Answer::No)
+    if (ask && !Ask(Decision::RunOrPreview)) {
         state_.PreviewMode = true;
+        tally_.Kind = CommandKind::Preview;
+    }
 
     // A run holds the journal from before its first change to after the journal is saved; a preview
     // writes none.
     JournalLock lock;
-    if (!state_.PreviewMode && !LockJournal(lock)) return;
+    if (!state_.PreviewMode && !LockJournal(lock)) return EndCommand(Outcome::Refused);
 
     ResetState();
-    options_.ResultLocation = Trim(options_.ResultLocation);
-    const bool ready = (state_.PreviewMode || PrepareResultFolder()) && NormaliseMethodOptions();
-    services_.View.ShowNormalisedOptions();
-    if (!ready) return;
+    const bool ready = (state_.PreviewMode || PrepareResultFolder()) && CheckMethodOptions();
+    host_.OptionsNormalised(options_);
+    if (!ready) return EndCommand(Outcome::Refused);
 
     state_.ResultRoot = WithTrailingSlash(options_.ResultLocation);
     knownFolders_.Clear(state_.ResultRoot);
     if (state_.PreviewMode) {
-        services_.View.HidePreviewCaption();
         StartPreviewTree();
     } else {
         state_.UndoJournal.Begin(services_.Fs, dataFolder_,
                                  options_.MoveSourceFiles ? kMoveModeLine : kCopyModeLine);
     }
 
-    services_.View.SetStopEnabled(true);
+    host_.Started({tally_.Kind, options_.MoveSourceFiles, std::nullopt});
     walking_ = true;
     state_.StopRequested = false;
     WalkSources();
+    walking_ = false;
 
     if (state_.PreviewMode)
-        services_.View.SetStatusText(0, Text(Messages::PreviewDone));
+        EndCommand(state_.StopRequested && !tally_.LimitReached ? Outcome::Stopped : Outcome::Completed);
     else
         FinishRun(lock);
 }
 
 bool Engine::LockJournal(JournalLock& lock) {
     lock = TakeJournalLock(services_.Fs, dataFolder_);
-    if (lock.HeldElsewhere) return Refuse(Messages::AnotherRunInProgress, Icon::Information);
+    if (lock.HeldElsewhere) return Refuse(Notice::AnotherRunInProgress);
     // Without a usable lock file there is no telling whether a side file's writer is gone; the command
     // goes on, and a journal that cannot be written either is reported at its end.
     if (lock.Held) RecoverInterruptedJournal(services_.Fs, dataFolder_);
@@ -165,61 +195,52 @@ void Engine::ResetState() {
     // Folders found by an earlier command may be gone since.
     knownFolders_.Clear();
     nextNumberToTry_.clear();
+    previewClaimed_.clear();
 }
 
 bool Engine::PrepareResultFolder() {
     const std::string& location = options_.ResultLocation;
-    if (location.empty()) return Refuse(Messages::NoResultLocation, Icon::Information, Field::ResultLocation);
+    if (location.empty()) return Refuse(Notice::NoResultLocation, Field::ResultLocation);
     // A new result folder can only be made directly inside an existing folder.
     if (!services_.Fs.FolderExists(FolderPartOf(location)))
-        return Refuse(Messages::InvalidResultLocation, Icon::Information, Field::ResultLocation);
-    while (!services_.Fs.FolderExists(location) && !services_.Fs.MakeFolder(location)) {
-        const Answer answer = Ask(Messages::CannotCreateResultFolder, Messages::Information,
-                                  Buttons::AbortRetryIgnore, Icon::Information, {location});
-        if (answer != Answer::Retry) return false;
+        return Refuse(Notice::InvalidResultLocation, Field::ResultLocation);
+    while (!services_.Fs.FolderExists(location)) {
+        const FsResult made = services_.Fs.MakeFolder(location);
+        if (made) break;
+        if (!Ask(Decision::RetryResultFolder, location, made.Error())) return false;
     }
     return true;
 }
 
-bool Engine::NormaliseMethodOptions() {
+bool Engine::CheckMethodOptions() {
     const std::string& method = options_.MethodKey;
-    if (method == Method::Name && options_.NameByWordList) {
-        std::erase_if(options_.Words, [](const std::string& line) { return line.empty(); });
-        if (options_.Words.empty()) return Refuse(Messages::NoWordInList, Icon::Warning, Field::WordList);
-    }
-    options_.Other1Folder = TrimLeft(options_.Other1Folder);
-    options_.Other2Folder = TrimLeft(options_.Other2Folder);
-    options_.Other1Types = Trim(options_.Other1Types);
-    options_.Other2Types = Trim(options_.Other2Types);
-
+    if (method == Method::Name && options_.NameByWordList && options_.Words.empty())
+        return Refuse(Notice::NoWordInList, Field::WordList);
     if (method == Method::Type) {
-        if (!NormaliseOtherGroup(options_.Other1Enabled, options_.Other1Folder, options_.Other1Types,
-                                 Field::Other1Folder, Field::Other1Types) ||
-            !NormaliseOtherGroup(options_.Other2Enabled, options_.Other2Folder, options_.Other2Types,
-                                 Field::Other2Folder, Field::Other2Types))
+        if (!CheckOtherGroup(options_.Other1Enabled, options_.Other1Folder, options_.Other1Types,
+                             Field::Other1Folder, Field::Other1Types) ||
+            !CheckOtherGroup(options_.Other2Enabled, options_.Other2Folder, options_.Other2Types,
+                             Field::Other2Folder, Field::Other2Types))
             return false;
         const bool anyGroup = options_.GroupMusic || options_.GroupImage || options_.GroupVideo ||
                               options_.GroupProgram || options_.GroupDocument || options_.EveryTypeFolder;
-        if (!anyGroup) return Refuse(Messages::NoTypeGroup, Icon::Warning);
+        if (!anyGroup) return Refuse(Notice::NoTypeGroup);
     } else if (method == Method::Size) {
         state_.SizeStepBytes = SizeStepInBytes(options_.SizeStep, options_.SizeUnit);
     } else if (method == Method::Number) {
-        options_.SubfolderName = TrimLeft(options_.SubfolderName);
-        if (options_.SubfolderName.empty())
-            return Refuse(Messages::NoSubfolderName, Icon::Warning, Field::SubfolderName);
+        if (options_.SubfolderName.empty()) return Refuse(Notice::NoSubfolderName, Field::SubfolderName);
         if (!IsUsableFolderName(options_.SubfolderName))
-            return Refuse(Messages::BadSubfolderName, Icon::Warning, Field::SubfolderName);
+            return Refuse(Notice::BadSubfolderName, Field::SubfolderName);
     }
     return true;
 }
 
-bool Engine::NormaliseOtherGroup(bool enabled, const std::string& folder, std::string& types, Field folderField,
-                                 Field typesField) {
+bool Engine::CheckOtherGroup(bool enabled, const std::string& folder, const std::string& types,
+                             Field folderField, Field typesField) {
     if (!enabled) return true;
-    if (folder.empty()) return Refuse(Messages::NoOtherFolderName, Icon::Warning, folderField);
-    if (!IsUsableFolderName(folder)) return Refuse(Messages::BadOtherFolderName, Icon::Warning, folderField);
-    if (types.empty()) return Refuse(Messages::NoOtherTypes, Icon::Warning, typesField);
-    types = LowerAllLetters(WithoutDots(types));
+    if (folder.empty()) return Refuse(Notice::NoOtherFolderName, folderField);
+    if (!IsUsableFolderName(folder)) return Refuse(Notice::BadOtherFolderName, folderField);
+    if (types.empty()) return Refuse(Notice::NoOtherTypes, typesField);
     return true;
 }
 
@@ -228,7 +249,7 @@ void Engine::WalkSources() {
     KeptOutFolders own;
     own.Add(fs, dataFolder_);
     for (const std::string& folder : ownFolders_) own.Add(fs, folder);
-    WalkContext context{fs, services_.Pump, options_, state_.StopRequested, *this, own};
+    WalkContext context{fs, turns_, options_, state_.StopRequested, *this, own};
     // Unlike the program's own folders, the result location may be a source: a folder sorted in place.
     context.KeptOut.Add(fs, options_.ResultLocation);
     // The list may change while events run between items: take each entry afresh.
@@ -243,21 +264,18 @@ void Engine::WalkSources() {
 }
 
 void Engine::FinishRun(JournalLock& lock) {
-    std::string error;
-    bool saved = true;
+    FsResult saved;
     if (!state_.UndoJournal.IsEmpty()) {
-        saved = state_.UndoJournal.Save(error, [this] { services_.Pump.Pump(); }, services_.Texts);
+        saved = state_.UndoJournal.Save([this] { services_.Pump.Pump(); });
         // Undo would otherwise take back an older run's journal.
-        services_.View.SetUndoEnabled(saved);
+        tally_.UndoAvailable = static_cast<bool>(saved);
     }
     lock.Held.reset();
-    if (!saved) services_.Boxes.Show(error, Text(Messages::Error), Buttons::Ok, Icon::Error);
-    services_.Pump.Pump();
-    services_.View.RememberResultLocation(options_.ResultLocation);
-    const std::string count = std::to_string(state_.TransferredCount);
-    services_.View.SetStatusText(0, Text(Messages::RunDone, {count}));
-    if (Ask(Messages::RunCompleted, Messages::Information, Buttons::YesNo, Icon::Information, {count}) ==
-        Answer::Yes)
+    if (!saved) Refuse(Notice::JournalIncomplete, std::nullopt, dataFolder_, saved.Error());
+    turns_.Pump();
+    tally_.ResultLocation = options_.ResultLocation;
+    EndCommand(state_.StopRequested ? Outcome::Stopped : saved ? Outcome::Completed : Outcome::Failed);
+    if (Ask(Decision::OpenResult, options_.ResultLocation, {}, state_.TransferredCount))
         services_.Desktop.OpenFolder(options_.ResultLocation);
 }
 

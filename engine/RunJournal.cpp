@@ -1,6 +1,5 @@
 #include "engine/RunJournal.h"
 
-#include "engine/Messages.h"
 #include "engine/Text.h"
 #include "engine/TextFile.h"
 
@@ -20,11 +19,10 @@ std::string LineBytes(const std::string& line) { return line + "\r\n"; }
 // may name some other file. They end before the first zero byte too: the side file's room is reserved
 // ahead as zeros, and no path holds one.
 std::optional<std::uint64_t> EndOfWholeLines(FileSystem& fs, const std::string& path) {
-    std::string error;
     std::uint64_t read = 0;
     std::uint64_t end = 0;
     bool atZero = false;
-    const bool readAll = fs.ReadInPieces(path, error, [&](std::string_view piece) {
+    const FsResult readAll = fs.ReadInPieces(path, [&](std::string_view piece) {
         if (atZero) return;
         if (const auto zero = piece.find('\0'); zero != std::string_view::npos) {
             piece = piece.substr(0, zero);
@@ -38,12 +36,12 @@ std::optional<std::uint64_t> EndOfWholeLines(FileSystem& fs, const std::string& 
 
 // The first `length` bytes of `from` in a new file `to`, synced.
 bool CopyStartSynced(FileSystem& fs, const std::string& from, const std::string& to, std::uint64_t length) {
-    std::string error;
+    std::error_code error;
     const auto copy = fs.CreateAppendFile(to, error);
     if (!copy) return false;
     std::uint64_t copied = 0;
     bool written = true;
-    const bool read = fs.ReadInPieces(from, error, [&](std::string_view piece) {
+    const FsResult read = fs.ReadInPieces(from, [&](std::string_view piece) {
         const std::size_t take = std::min<std::uint64_t>(piece.size(), length - copied);
         written = written && (take == 0 || copy->Append(piece.substr(0, take)));
         copied += take;
@@ -67,7 +65,7 @@ void RunJournal::Begin(FileSystem& fs, const std::string& dataFolder, const std:
     pending_.clear();
     lineCount_ = 0;
     committedBytes_ = 0;
-    std::string ignored;
+    std::error_code ignored;
     sideFile_ = fs.CreateAppendFile(dataFolder + kJournalInProgressFileName, ignored);
     Write(LineBytes(modeLine));
     if (!sideFile_) pending_.push_back(modeLine);
@@ -99,19 +97,24 @@ std::string RunJournal::ReadSideFile() {
     return fs_->ReadWholeFile(dataFolder_ + kJournalInProgressFileName, ignored).value_or("");
 }
 
-bool RunJournal::Save(std::string& error, const std::function<void()>& serve, Translator& texts) {
-    if (!fs_) return false;
+FsResult RunJournal::Save(const std::function<void()>& serve) {
+    if (!fs_) return FsResult::Failed(EBADF);
     const std::string journalPath = dataFolder_ + kJournalFileName;
     const std::string sidePath = dataFolder_ + kJournalInProgressFileName;
-    bool saved = false;
+    FsResult saved;
     if (sideFile_) {
-        saved = ServeWhile([this] { return sideFile_->Sync(); }, serve);
+        ServeWhile(
+            [&] {
+                saved = sideFile_->Sync();
+                return static_cast<bool>(saved);
+            },
+            serve);
         sideFile_.reset();
-        saved = saved && fs_->ReplaceWith(sidePath, journalPath);
-        if (!saved) error = FillPlaceholders(texts.Translate(Messages::JournalNotCompleted), {dataFolder_});
+        if (saved) saved = fs_->ReplaceWith(sidePath, journalPath);
     } else {
-        saved = fs_->ReplaceFile(journalPath, EncodeTextFile(pending_, TextEncoding::Plain), error);
-        if (saved) fs_->DeleteFile(sidePath);
+        std::string ignored;
+        saved = FsResult::FromErrno(fs_->ReplaceFile(journalPath, EncodeTextFile(pending_, TextEncoding::Plain), ignored));
+        if (saved) static_cast<void>(fs_->DeleteFile(sidePath));
     }
     pending_.clear();
     lineCount_ = 0;
@@ -139,10 +142,10 @@ bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder) {
     const std::string copyPath = dataFolder + kJournalRecoveryFileName;
     const auto end = EndOfWholeLines(fs, sidePath);
     if (!end || !CopyStartSynced(fs, sidePath, copyPath, *end) || !fs.ReplaceWith(copyPath, sidePath)) {
-        fs.DeleteFile(copyPath);
+        static_cast<void>(fs.DeleteFile(copyPath));
         return false;
     }
-    return fs.ReplaceWith(sidePath, dataFolder + kJournalFileName);
+    return static_cast<bool>(fs.ReplaceWith(sidePath, dataFolder + kJournalFileName));
 }
 
 } // namespace varnolt

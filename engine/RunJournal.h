@@ -3,7 +3,6 @@
 // transfer. It is written to a side file as the run goes, so that a crash leaves behind every transfer
 // made so far; the end of the run syncs it and renames it to "undo.udo".
 #include "platform/FileSystem.h"
-#include "platform/Translator.h"
 
 #include <cstdint>
 #include <functional>
@@ -36,8 +35,7 @@ public:
     bool IsEmpty() const { return lineCount_ == 0; }
     // Makes the journal "undo.udo", replacing an earlier one, then empties it. `serve` is called every few
     // milliseconds while the journal is synced to the disk, which can take long on a busy disk.
-    bool Save(std::string& error, const std::function<void()>& serve = {},
-              Translator& texts = EnglishTexts::Instance());
+    FsResult Save(const std::function<void()>& serve = {});
 
 private:
     bool Write(const std::string& bytes);

@@ -1,5 +1,5 @@
 #include "engine/Engine.h"
-#include "engine/Messages.h"
+#include "engine/Errors.h"
 #include "engine/Text.h"
 
 #include <cstdint>
@@ -19,43 +19,41 @@ bool TakenByNonFolder(FileSystem& fs, const std::string& path) {
     return fs.EntryExists(path) && !fs.FolderExists(path);
 }
 
-// The folder of a saved page's resources, "page.files" before "page_files".
-std::optional<std::string> CompanionSuffix(FileSystem& fs, const std::string& page) {
+} // namespace
+
+std::optional<std::string> Engine::CompanionSuffixOf(const std::string& page) {
     const std::string stem = WithoutExtension(page);
     for (const char* suffix : {".files", "_files"}) {
-        if (fs.FolderExists(stem + suffix)) return suffix;
+        if (services_.Fs.FolderExists(stem + suffix)) return suffix;
     }
     return std::nullopt;
 }
 
-} // namespace
-
-bool Engine::TransferItem(const std::string& source, const std::string& destination, bool sourceIsFile) {
-    if (source == destination) return true;
+FsResult Engine::TransferItem(const std::string& source, const std::string& destination, bool sourceIsFile) {
+    placedAt_ = destination;
+    if (source == destination) return {};
     // The journal keeps one path per line; a path with a line break would pair the wrong lines on undo.
-    if (ContainsLineBreak(source) || ContainsLineBreak(destination)) return false;
+    if (ContainsLineBreak(source) || ContainsLineBreak(destination)) return MakeError(EngineError::LineBreakInName);
 
     FileSystem& fs = services_.Fs;
     // Found a file here, following links, the move need not look again before it tries.
     if (sourceIsFile || fs.FileExists(source)) {
         if (IsWebPage(source)) {
-            if (const auto suffix = CompanionSuffix(fs, source))
+            if (const auto suffix = CompanionSuffixOf(source))
                 return TransferPageWithCompanion(source, destination, *suffix);
         }
-        std::string placedAt;
-        if (!TransferFile(source, destination, placedAt)) return false;
-        RecordTransfer(source, placedAt);
-        return true;
+        const FsResult placed = TransferFile(source, destination);
+        if (placed) RecordTransfer(source, placedAt_);
+        return placed;
     }
-    if (!fs.FolderExists(source)) return false;
-    services_.View.SetStatusText(0, ProgressText(source));
+    if (!fs.FolderExists(source)) return FsResult::Failed(ENOENT);
+    ShowActivity(source);
     // The journal names the place the folder got: a file found later at a name it was kept from is not
     // the folder's, and an undo must not take it for a moved file.
-    std::string placedAt = destination;
     std::int64_t& next = NextNumberToTry(destination, kFolderNumbering);
-    const bool transferred = options_.MoveSourceFiles ? fs.MoveFolder(source, destination, &placedAt, &next)
-                                                      : fs.CopyFolder(source, destination, &placedAt, &next);
-    if (transferred) RecordTransfer(source, placedAt);
+    const FsResult transferred = options_.MoveSourceFiles ? fs.MoveFolder(source, destination, &placedAt_, &next)
+                                                          : fs.CopyFolder(source, destination, &placedAt_, &next);
+    if (transferred) RecordTransfer(source, placedAt_);
     return transferred;
 }
 
@@ -65,22 +63,22 @@ void Engine::RecordTransfer(const std::string& source, const std::string& placed
     state_.UndoJournal.AppendPair(source, placedAt);
 }
 
-bool Engine::PlaceFile(const std::string& source, const std::string& destination) {
+FsResult Engine::PlaceFile(const std::string& source, const std::string& destination) {
     FileSystem& fs = services_.Fs;
     return options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination) : fs.CopyFile(source, destination);
 }
 
 // A file is placed by trying: the move never replaces and the copy is made exclusively, so a taken name
 // only fails, and only then is a free one looked for.
-bool Engine::TransferFile(const std::string& source, const std::string& destination, std::string& placedAt) {
-    services_.View.SetStatusText(0, ProgressText(source));
-    placedAt = destination;
-    bool placed = PlaceFile(source, destination);
+FsResult Engine::TransferFile(const std::string& source, const std::string& destination) {
+    ShowActivity(source);
+    placedAt_ = destination;
+    FsResult placed = PlaceFile(source, destination);
     if (!placed) {
-        placedAt = FirstFreeFileName(destination);
-        placed = placedAt != destination && PlaceFile(source, placedAt);
+        placedAt_ = FirstFreeFileName(destination);
+        if (placedAt_ != destination) placed = PlaceFile(source, placedAt_);
     }
-    services_.Pump.Pump();
+    turns_.Pump();
     return placed;
 }
 
@@ -88,43 +86,45 @@ bool Engine::TransferFile(const std::string& source, const std::string& destinat
 // "page(1)_files"), or both stay. Moving, the folder goes first and comes back when the page does not
 // follow; copying, the page goes first and its copy is removed when the folder's copy fails. The journal
 // takes the folder's pair, then the page's, once both are placed.
-bool Engine::TransferPageWithCompanion(const std::string& page, const std::string& destination,
-                                       const std::string& companionSuffix) {
+FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::string& destination,
+                                           const std::string& companionSuffix) {
     FileSystem& fs = services_.Fs;
     const std::string placedAt = FirstFreeFileName(destination, companionSuffix);
-    if (fs.FolderExists(placedAt)) return false;
+    if (fs.FolderExists(placedAt)) return FsResult::Failed(EISDIR);
     const std::string companion = WithoutExtension(page) + companionSuffix;
     const std::string companionTo = WithoutExtension(placedAt) + companionSuffix;
     std::string companionAt = companionTo;
-    bool placed = false;
+    FsResult placed;
     if (options_.MoveSourceFiles) {
-        services_.View.SetStatusText(0, ProgressText(companion));
-        if (!fs.MoveFolder(companion, companionTo, &companionAt)) return false;
-        services_.View.SetStatusText(0, ProgressText(page));
+        ShowActivity(companion);
+        if (const FsResult moved = fs.MoveFolder(companion, companionTo, &companionAt); !moved) return moved;
+        ShowActivity(page);
         placed = PlaceFile(page, placedAt);
-        if (!placed) fs.MoveFolder(companionAt, companion);
+        if (!placed) static_cast<void>(fs.MoveFolder(companionAt, companion));
     } else {
-        services_.View.SetStatusText(0, ProgressText(page));
-        if (!PlaceFile(page, placedAt)) return false;
-        services_.View.SetStatusText(0, ProgressText(companion));
+        ShowActivity(page);
+        if (const FsResult copied = PlaceFile(page, placedAt); !copied) return copied;
+        ShowActivity(companion);
         placed = fs.CopyFolder(companion, companionTo, &companionAt);
-        if (!placed) fs.DeleteFile(placedAt);
+        if (!placed) static_cast<void>(fs.DeleteFile(placedAt));
     }
-    services_.Pump.Pump();
-    if (!placed) return false;
+    turns_.Pump();
+    if (!placed) return placed;
     RecordTransfer(companion, companionAt);
     RecordTransfer(page, placedAt);
-    return true;
+    placedAt_ = placedAt;
+    return {};
 }
 
 // The destination itself, or the first of "a(1).txt", "a(2).txt", ... that is free. With a companion
 // suffix, the page's resource folder must find its name free beside it too. Numbers found taken earlier
 // in this command are not tried again, so that N files of one name cost N tries, not N²/2; the memo only
 // skips names that were taken when tried, and is dropped whole when it grows too large.
-std::string Engine::FirstFreeFileName(const std::string& destination, const std::string& companionSuffix) {
+std::string Engine::FirstFreeFileName(const std::string& destination, const std::string& companionSuffix,
+                                      const std::function<bool(const std::string&)>& claimed) {
     FileSystem& fs = services_.Fs;
     const auto taken = [&](const std::string& candidate) {
-        return TakenByNonFolder(fs, candidate) ||
+        return (claimed && claimed(candidate)) || TakenByNonFolder(fs, candidate) ||
                (!companionSuffix.empty() && fs.EntryExists(WithoutExtension(candidate) + companionSuffix));
     };
     if (!taken(destination)) return destination;
@@ -145,8 +145,8 @@ std::int64_t& Engine::NextNumberToTry(const std::string& destination, std::strin
     return nextNumberToTry_.try_emplace(std::move(key), 1).first->second;
 }
 
-std::string Engine::ProgressText(const std::string& source) const {
-    return Text(options_.MoveSourceFiles ? Messages::MovingItem : Messages::CopyingItem, {source});
+void Engine::ShowActivity(const std::string& source) {
+    host_.Working({options_.MoveSourceFiles ? Activity::Moving : Activity::Copying, source});
 }
 
 } // namespace varnolt

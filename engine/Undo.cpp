@@ -1,5 +1,5 @@
 #include "engine/Engine.h"
-#include "engine/Messages.h"
+#include "engine/Errors.h"
 #include "engine/RunJournal.h"
 #include "engine/TextFile.h"
 #include "engine/Text.h"
@@ -20,20 +20,13 @@ namespace {
 // Holds the busy state for as long as an undo runs, on every way out.
 class UndoBusy {
 public:
-    UndoBusy(RunState& state, RunView& view) : state_(state), view_(view) {
-        state_.UndoInProgress = true;
-        view_.SetBusy(true);
-    }
-    ~UndoBusy() {
-        state_.UndoInProgress = false;
-        view_.SetBusy(false);
-    }
+    explicit UndoBusy(RunState& state) : state_(state) { state_.UndoInProgress = true; }
+    ~UndoBusy() { state_.UndoInProgress = false; }
     UndoBusy(const UndoBusy&) = delete;
     UndoBusy& operator=(const UndoBusy&) = delete;
 
 private:
     RunState& state_;
-    RunView& view_;
 };
 
 // Whether the copy's last write time is the source's, as far as the copy's file system keeps it: a
@@ -63,14 +56,17 @@ bool IsUntouchedCopy(FileSystem& fs, const std::string& source, const std::strin
 // Moving back never replaces: when something new stands at the old path, the moved file stays where it
 // is (the move itself refuses to replace, and refuses a folder). A copy is deleted only while it is
 // still the untouched copy of its source; otherwise both stay.
-void RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination) {
-    if (moveMode) {
-        fs.MoveFile(destination, source);
-    } else if (fs.FileExists(source)) {
-        if (IsUntouchedCopy(fs, source, destination)) fs.DeleteFile(destination);
-    } else if (fs.FileExists(destination)) {
-        fs.MoveFile(destination, source);
+FsResult RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination,
+                     Step& step) {
+    step = Step::Restore;
+    if (moveMode) return fs.MoveFile(destination, source);
+    if (fs.FileExists(source)) {
+        step = Step::Remove;
+        if (!IsUntouchedCopy(fs, source, destination)) return MakeError(EngineError::NotTheItemPlaced);
+        return fs.DeleteFile(destination);
     }
+    if (fs.FileExists(destination)) return fs.MoveFile(destination, source);
+    return FsResult::Failed(ENOENT);
 }
 
 // Removing the journal of a million pairs frees some 150 MB: tens of milliseconds in the kernel, which
@@ -79,61 +75,64 @@ void RemoveJournal(FileSystem& fs, const std::string& path, const std::function<
     constexpr std::uint64_t kLargeJournalBytes = 1 << 20;
     const auto info = fs.ReadItemInfo(path);
     if (info && info->Size > kLargeJournalBytes)
-        ServeWhile([&] { return fs.DeleteFile(path); }, serve);
+        ServeWhile([&] { return static_cast<bool>(fs.DeleteFile(path)); }, serve);
     else
-        fs.DeleteFile(path);
+        static_cast<void>(fs.DeleteFile(path));
 }
 
 } // namespace
 
 void Engine::UndoLastRun() {
     if (IsBusy()) return;
-    if (Ask(Messages::ConfirmUndo, Messages::UndoConfirmationCaption, Buttons::YesNo, Icon::Question) !=
-        Answer::Yes)
-        return;
+    if (!Ask(Decision::ConfirmUndo)) return;
+    BeginTally(CommandKind::Undo);
 
     // Another process's run or undo may be writing the journal.
     JournalLock lock;
-    if (!LockJournal(lock)) return;
+    if (!LockJournal(lock)) return EndCommand(Outcome::Refused);
     FileSystem& fs = services_.Fs;
-    std::string error;
-    bool read = false;
+    if (!fs.EntryExists(JournalPath())) {
+        Refuse(Notice::NothingToUndo);
+        return EndCommand(Outcome::Refused);
+    }
+    FsResult read;
     {
         // Busy from the first turn the window gets while the journal comes in.
-        UndoBusy busy(state_, services_.View);
-        read = RestorePairs(error);
+        UndoBusy busy(state_);
+        read = RestorePairs();
         // A journal that could not be read to its end stays, so that the undo can be started again.
         if (read) RemoveJournal(fs, JournalPath(), [this] { services_.Pump.Pump(); });
     }
     lock.Held.reset();
     if (!read) {
-        services_.Boxes.Show(error, Text(Messages::Error), Buttons::Ok, Icon::Error);
-        return;
+        Refuse(Notice::JournalUnreadable, std::nullopt, JournalPath(), read.Error());
+        return EndCommand(Outcome::Failed);
     }
-    services_.View.SetStatusText(1, Text(Messages::UndoDone));
-    services_.View.SetUndoEnabled(false);
-    Ask(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question);
+    tally_.UndoAvailable = false;
+    EndCommand(Outcome::Completed);
 }
 
-std::optional<std::size_t> Engine::CountJournalLines(std::string& error) {
+std::optional<std::size_t> Engine::CountJournalLines(FsResult& result) {
     std::size_t count = 0;
     PieceLineReader lines([&](std::string_view) { ++count; });
-    if (!services_.Fs.ReadInPieces(JournalPath(), error, [&](std::string_view piece) {
-            lines.Feed(piece);
-            services_.Pump.Pump();
-        }))
-        return std::nullopt;
+    result = services_.Fs.ReadInPieces(JournalPath(), [&](std::string_view piece) {
+        lines.Feed(piece);
+        services_.Pump.Pump();
+    });
+    if (!result) return std::nullopt;
     lines.Finish();
     return count;
 }
 
 // The journal is read twice, a piece at a time: once for the count the progress shows, once to put the
 // pairs back; a journal of a million pairs is never held whole.
-bool Engine::RestorePairs(std::string& error) {
+FsResult Engine::RestorePairs() {
     FileSystem& fs = services_.Fs;
-    const auto lineCount = CountJournalLines(error);
-    if (!lineCount) return false;
+    FsResult counted;
+    const auto lineCount = CountJournalLines(counted);
+    if (!lineCount) return counted;
     const std::size_t total = *lineCount == 0 ? 0 : (*lineCount - 1) / 2;
+    tally_.Total = static_cast<std::int64_t>(total);
     // Only the direct folders go, and only when emptied (the removal itself refuses a folder with
     // anything in it, which spares listing a large category); outer category levels and the result
     // location stay. Each is tried once, after the pairs are back, inner folders before outer ones; a run
@@ -141,7 +140,7 @@ bool Engine::RestorePairs(std::string& error) {
     std::set<std::string> folders;
     const auto removeEmptied = [&] {
         for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
-            fs.RemoveFolder(*folder);
+            static_cast<void>(fs.RemoveFolder(*folder));
             services_.Pump.Pump();
         }
         folders.clear();
@@ -152,23 +151,28 @@ bool Engine::RestorePairs(std::string& error) {
     PieceLineReader lines([&](std::string_view line) {
         if (lineNumber++ == 0) {
             moveMode = line.find("Move") != std::string_view::npos;
+            tally_.Moving = moveMode;
+            host_.Started({CommandKind::Undo, moveMode, static_cast<std::int64_t>(total)});
         } else if (restored == total) {
             return; // an unpaired last line
         } else if (lineNumber % 2 == 0) {
             source.assign(line);
         } else {
             const std::string destination(line);
-            RestorePair(fs, moveMode, source, destination);
+            Step step;
+            if (const FsResult back = RestorePair(fs, moveMode, source, destination, step); back)
+                ++tally_.Placed;
+            else
+                Fail(destination, step, back.Error(), source);
             ++restored;
-            services_.View.SetStatusText(
-                1, Text(Messages::UndoProgress, {std::to_string(restored), std::to_string(total)}));
+            host_.Progress({CommandKind::Undo, static_cast<std::int64_t>(restored), static_cast<std::int64_t>(total), 0});
             std::string folder = FolderPartOf(destination);
             if (folders.size() == kEmptiedFoldersHeld && !folders.contains(folder)) removeEmptied();
             folders.insert(std::move(folder));
             services_.Pump.Pump();
         }
     });
-    const bool read = fs.ReadInPieces(JournalPath(), error, [&](std::string_view piece) {
+    const FsResult read = fs.ReadInPieces(JournalPath(), [&](std::string_view piece) {
         lines.Feed(piece);
         services_.Pump.Pump();
     });

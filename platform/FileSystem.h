@@ -1,15 +1,36 @@
 #pragma once
-// The file-system service. Every operation reports success or failure as a plain value and never throws.
-// Paths are native byte strings; a name need not be valid UTF-8.
+// The file-system service. Every operation reports success or failure as a value and never throws; a
+// change reports why it failed, so that the reason reaches the user. Paths are native byte strings; a
+// name need not be valid UTF-8.
+#include <cerrno>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace varnolt {
+
+// What a change to the file system came to: done, or the reason it was not. Tested like a bool.
+class FsResult {
+public:
+    FsResult() = default;
+    FsResult(std::error_code error) : error_(error) {}
+    // The failure `errnoValue` stands for; a failure that left errno at 0 still counts as one.
+    static FsResult Failed(int errnoValue) {
+        return std::error_code(errnoValue != 0 ? errnoValue : EIO, std::generic_category());
+    }
+    // Done when `done`, else the failure errno holds now.
+    static FsResult FromErrno(bool done) { return done ? FsResult() : Failed(errno); }
+    explicit operator bool() const { return !error_; }
+    const std::error_code& Error() const { return error_; }
+
+private:
+    std::error_code error_;
+};
 
 // Seconds since the epoch, UTC.
 using FileTime = std::int64_t;
@@ -55,9 +76,9 @@ public:
     virtual ~AppendFile() = default;
     // Writes the bytes through to the kernel, so they survive a kill of the process. False when not all
     // of them could be written; some may have been.
-    virtual bool Append(std::string_view bytes) = 0;
+    virtual FsResult Append(std::string_view bytes) = 0;
     // Forces everything appended so far onto the disk.
-    virtual bool Sync() = 0;
+    virtual FsResult Sync() = 0;
 };
 
 // A folder just listed, held open while its entries are handled, so that their facts are read by name
@@ -89,19 +110,19 @@ public:
     virtual std::unique_ptr<ListedFolder> ListFolder(const std::string& path,
                                                      std::vector<FolderEntry>& entries) = 0;
 
-    virtual bool MakeFolder(const std::string& path) = 0;   // one level; the parent must exist
-    virtual bool RemoveFolder(const std::string& path) = 0; // only an empty folder
-    virtual bool DeleteFile(const std::string& path) = 0;
+    virtual FsResult MakeFolder(const std::string& path) = 0;   // one level; the parent must exist
+    virtual FsResult RemoveFolder(const std::string& path) = 0; // only an empty folder
+    virtual FsResult DeleteFile(const std::string& path) = 0;
 
     // Never replace an existing entry at `to`; a failure leaves `from` untouched and nothing at `to`.
     // A move also crosses file systems (as a copy, then the source removed; a source that changed during
     // the copy stays, and the copy goes); a symbolic link moves as the link itself, a folder not at all.
-    virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+    virtual FsResult MoveFile(const std::string& from, const std::string& to) = 0;
     // MoveFile for an entry the caller has just found to be a file, following links: the move need not
     // look at it again before trying.
-    virtual bool MoveKnownFile(const std::string& from, const std::string& to) { return MoveFile(from, to); }
+    virtual FsResult MoveKnownFile(const std::string& from, const std::string& to) { return MoveFile(from, to); }
     // The file a link points to is copied; anything but a regular file (a fifo, a device) is refused.
-    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+    virtual FsResult CopyFile(const std::string& from, const std::string& to) = 0;
     // The whole folder ends up at `to`, or at the next free name "to (2)", "to (3)", ... when `to` is taken;
     // missing folders above `to` are made. Links inside are copied as links; a link given as `from` moves
     // as the link and copies as the folder it points to. A folder never goes into itself. A failed copy
@@ -109,26 +130,25 @@ public:
     // `placedAt`, when given, receives the path the folder got, so that the journal names that place.
     // `nextNumber`, when given, is the first number to try (those below it were found taken earlier in
     // the same command), and is left past the number taken: N folders of one name cost N tries, not N²/2.
-    virtual bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+    virtual FsResult MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
                             std::int64_t* nextNumber = nullptr) = 0;
-    virtual bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+    virtual FsResult CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
                             std::int64_t* nextNumber = nullptr) = 0;
 
     // The program's own files (journal, lists). `error` receives a readable reason on failure.
     virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) = 0;
     // The same bytes in pieces of at most a mebibyte, each handed to `piece` as it comes: a journal of
     // hundreds of megabytes is never held whole, and the caller may let the window have its turns
-    // between pieces. False on a failure, after the pieces before it.
-    virtual bool ReadInPieces(const std::string& path, std::string& error,
-                              const std::function<void(std::string_view)>& piece) = 0;
+    // between pieces. A failure comes after the pieces before it.
+    virtual FsResult ReadInPieces(const std::string& path, const std::function<void(std::string_view)>& piece) = 0;
     // Writes a new file beside `path`, syncs it and renames it over `path`: never a truncated file. The
     // new file keeps the old one's permission bits; a symbolic link at `path` stays and the file it
     // points to is replaced. Other hard links to the old file keep the old content.
     virtual bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) = 0;
     // Creates or truncates `path` for appending.
-    virtual std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::string& error) = 0;
+    virtual std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::error_code& error) = 0;
     // Renames one of the program's own files over another (replacing it on purpose).
-    virtual bool ReplaceWith(const std::string& from, const std::string& to) = 0;
+    virtual FsResult ReplaceWith(const std::string& from, const std::string& to) = 0;
     // Takes the lock on `path` (created when missing) without waiting. Null when it cannot be had:
     // `heldElsewhere` then tells whether another holder has it, rather than the file being unusable.
     virtual std::unique_ptr<FileLock> TryLock(const std::string& path, bool& heldElsewhere) = 0;

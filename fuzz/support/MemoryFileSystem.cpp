@@ -10,6 +10,9 @@ namespace varnolt::fuzz {
 
 namespace {
 
+// The memory file system does not tell reasons apart.
+FsResult Refused() { return FsResult::Failed(EPERM); }
+
 std::string ParentOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
@@ -29,11 +32,11 @@ bool IsBelow(const std::string& path, const std::string& folder) {
 class MemoryAppendFile final : public AppendFile {
 public:
     explicit MemoryAppendFile(std::string& content) : content_(content) {}
-    bool Append(std::string_view bytes) override {
+    FsResult Append(std::string_view bytes) override {
         content_ += bytes;
-        return true;
+        return {};
     }
-    bool Sync() override { return true; }
+    FsResult Sync() override { return {}; }
 
 private:
     std::string& content_;
@@ -133,50 +136,50 @@ std::unique_ptr<ListedFolder> MemoryFileSystem::ListFolder(const std::string& pa
     return std::make_unique<MemoryListedFolder>(*this);
 }
 
-bool MemoryFileSystem::MakeFolder(const std::string& path) {
+FsResult MemoryFileSystem::MakeFolder(const std::string& path) {
     const std::string folder = Canonical(path);
-    if (Taken(folder) || !HasParentFolder(folder)) return false;
+    if (Taken(folder) || !HasParentFolder(folder)) return Refused();
     Folders.insert(folder);
     Changes.push_back({Change::MakeFolder, "", folder});
-    return true;
+    return {};
 }
 
-bool MemoryFileSystem::RemoveFolder(const std::string& path) {
+FsResult MemoryFileSystem::RemoveFolder(const std::string& path) {
     const std::string folder = Canonical(path);
-    if (folder == "/" || !Folders.count(folder)) return false;
+    if (folder == "/" || !Folders.count(folder)) return Refused();
     for (const auto& [file, content] : Files)
-        if (IsBelow(file, folder)) return false;
+        if (IsBelow(file, folder)) return Refused();
     for (const std::string& sub : Folders)
-        if (IsBelow(sub, folder)) return false;
+        if (IsBelow(sub, folder)) return Refused();
     Folders.erase(folder);
     Changes.push_back({Change::RemoveFolder, "", folder});
-    return true;
+    return {};
 }
 
-bool MemoryFileSystem::DeleteFile(const std::string& path) {
-    if (!CouldNameFile(path) || !Files.erase(Canonical(path))) return false;
+FsResult MemoryFileSystem::DeleteFile(const std::string& path) {
+    if (!CouldNameFile(path) || !Files.erase(Canonical(path))) return Refused();
     Changes.push_back({Change::DeleteFile, "", Canonical(path)});
-    return true;
+    return {};
 }
 
-bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) {
+FsResult MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) {
     const std::string source = Canonical(from), target = Canonical(to);
     const auto file = Files.find(source);
-    if (file == Files.end() || !CanPlaceFile(from, to)) return false;
+    if (file == Files.end() || !CanPlaceFile(from, to)) return Refused();
     MemoryFile moved = std::move(file->second);
     Files.erase(file);
     Files[target] = std::move(moved);
     Changes.push_back({Change::MoveFile, source, target});
-    return true;
+    return {};
 }
 
-bool MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) {
+FsResult MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) {
     const std::string source = Canonical(from), target = Canonical(to);
     const auto file = Files.find(source);
-    if (file == Files.end() || !CanPlaceFile(from, to)) return false;
+    if (file == Files.end() || !CanPlaceFile(from, to)) return Refused();
     Files[target] = file->second;
     Changes.push_back({Change::CopyFile, source, target});
-    return true;
+    return {};
 }
 
 bool MemoryFileSystem::TransferFolder(const std::string& from, const std::string& to, bool move,
@@ -208,14 +211,14 @@ bool MemoryFileSystem::TransferFolder(const std::string& from, const std::string
     return true;
 }
 
-bool MemoryFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt,
+FsResult MemoryFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt,
                                   std::int64_t* nextNumber) {
-    return TransferFolder(from, to, true, placedAt, nextNumber);
+    return FsResult::FromErrno(TransferFolder(from, to, true, placedAt, nextNumber));
 }
 
-bool MemoryFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt,
+FsResult MemoryFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt,
                                   std::int64_t* nextNumber) {
-    return TransferFolder(from, to, false, placedAt, nextNumber);
+    return FsResult::FromErrno(TransferFolder(from, to, false, placedAt, nextNumber));
 }
 
 std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& path, std::string& error) {
@@ -227,15 +230,15 @@ std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& pa
     return file->second.Content;
 }
 
-bool MemoryFileSystem::ReadInPieces(const std::string& path, std::string& error,
-                                    const std::function<void(std::string_view)>& piece) {
-    const auto content = ReadWholeFile(path, error);
-    if (!content) return false;
+FsResult MemoryFileSystem::ReadInPieces(const std::string& path, const std::function<void(std::string_view)>& piece) {
+    std::string ignored;
+    const auto content = ReadWholeFile(path, ignored);
+    if (!content) return FsResult::Failed(ENOENT);
     // Small pieces of an odd size, so that lines, CR LF pairs and UTF-16 units fall across their edges.
     constexpr std::size_t PieceSize = 7;
     for (std::size_t at = 0; at < content->size(); at += PieceSize)
         piece(std::string_view(*content).substr(at, PieceSize));
-    return true;
+    return {};
 }
 
 bool MemoryFileSystem::ReplaceFile(const std::string& path, std::string_view content, std::string& error) {
@@ -247,9 +250,9 @@ bool MemoryFileSystem::ReplaceFile(const std::string& path, std::string_view con
     return true;
 }
 
-std::unique_ptr<AppendFile> MemoryFileSystem::CreateAppendFile(const std::string& path, std::string& error) {
+std::unique_ptr<AppendFile> MemoryFileSystem::CreateAppendFile(const std::string& path, std::error_code& error) {
     if (!HasParentFolder(Canonical(path))) {
-        error = "No folder for " + path;
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
         return nullptr;
     }
     MemoryFile& file = Files[Canonical(path)];
@@ -257,13 +260,13 @@ std::unique_ptr<AppendFile> MemoryFileSystem::CreateAppendFile(const std::string
     return std::make_unique<MemoryAppendFile>(file.Content);
 }
 
-bool MemoryFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
+FsResult MemoryFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
     const auto file = Files.find(Canonical(from));
-    if (file == Files.end()) return false;
+    if (file == Files.end()) return Refused();
     MemoryFile moved = std::move(file->second);
     Files.erase(file);
     Files[Canonical(to)] = std::move(moved);
-    return true;
+    return {};
 }
 
 // One process: the lock is always free.

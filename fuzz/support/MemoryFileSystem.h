@@ -43,23 +43,22 @@ public:
     std::unique_ptr<ListedFolder> ListFolder(const std::string& path,
                                              std::vector<FolderEntry>& entries) override;
 
-    bool MakeFolder(const std::string& path) override;
-    bool RemoveFolder(const std::string& path) override;
-    bool DeleteFile(const std::string& path) override;
+    FsResult MakeFolder(const std::string& path) override;
+    FsResult RemoveFolder(const std::string& path) override;
+    FsResult DeleteFile(const std::string& path) override;
 
-    bool MoveFile(const std::string& from, const std::string& to) override;
-    bool CopyFile(const std::string& from, const std::string& to) override;
-    bool MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+    FsResult MoveFile(const std::string& from, const std::string& to) override;
+    FsResult CopyFile(const std::string& from, const std::string& to) override;
+    FsResult MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
                     std::int64_t* nextNumber = nullptr) override;
-    bool CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
+    FsResult CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
                     std::int64_t* nextNumber = nullptr) override;
 
     std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) override;
-    bool ReadInPieces(const std::string& path, std::string& error,
-                      const std::function<void(std::string_view)>& piece) override;
+    FsResult ReadInPieces(const std::string& path, const std::function<void(std::string_view)>& piece) override;
     bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) override;
-    std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::string& error) override;
-    bool ReplaceWith(const std::string& from, const std::string& to) override;
+    std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::error_code& error) override;
+    FsResult ReplaceWith(const std::string& from, const std::string& to) override;
     std::unique_ptr<FileLock> TryLock(const std::string& path, bool& heldElsewhere) override;
 
 private:

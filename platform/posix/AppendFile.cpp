@@ -32,7 +32,14 @@ PosixAppendFile::~PosixAppendFile() {
     if (mapped_) EndMapping();
 }
 
-bool PosixAppendFile::Append(std::string_view bytes) {
+FsResult PosixAppendFile::Append(std::string_view bytes) { return FsResult::FromErrno(AppendBytes(bytes)); }
+
+FsResult PosixAppendFile::Sync() {
+    // The next append maps a window again.
+    return FsResult::FromErrno((!mapped_ || EndMapping()) && sys_.Sync(fd_.Get(), path_));
+}
+
+bool PosixAppendFile::AppendBytes(std::string_view bytes) {
     if (mapped_ && !HasRoomFor(bytes.size()) && !MapRoomFor(bytes.size())) {
         // Written from here on, after the true end; a file that cannot get it back takes no more.
         if (!EndMapping()) return false;
@@ -42,12 +49,6 @@ bool PosixAppendFile::Append(std::string_view bytes) {
     if (!sys_.WriteMapped(window_ + (length_ - windowStart_), path_, bytes)) return false;
     length_ += static_cast<off_t>(bytes.size());
     return true;
-}
-
-bool PosixAppendFile::Sync() {
-    // The next append maps a window again.
-    if (mapped_ && !EndMapping()) return false;
-    return sys_.Sync(fd_.Get(), path_);
 }
 
 bool PosixAppendFile::HasRoomFor(std::size_t size) const {

@@ -17,10 +17,11 @@ class PosixAppendFile final : public AppendFile {
     PosixAppendFile(SystemCalls sys, FileDescriptor fd, std::string path);
     ~PosixAppendFile() override;
 
-    bool Append(std::string_view bytes) override;
-    bool Sync() override;
+    FsResult Append(std::string_view bytes) override;
+    FsResult Sync() override;
 
   private:
+    bool AppendBytes(std::string_view bytes);
     bool HasRoomFor(std::size_t size) const;
     bool MapRoomFor(std::size_t size);
     void ReleaseWindow();

@@ -222,22 +222,43 @@ bool MoveFileEntry(SystemCalls& sys, const std::string& from, const std::string&
     return error == EXDEV ? MoveFileAcross(sys, from, entry, to) : MoveFileByLink(sys, from, entry, to);
 }
 
+bool CopyOneFile(SystemCalls sys, const std::string& from, const std::string& to);
+bool MoveWholeFolder(SystemCalls sys, const std::string& from, const std::string& to, std::string* placedAt,
+                     std::int64_t* nextNumber);
+bool CopyWholeFolder(SystemCalls sys, const std::string& from, const std::string& to, std::string* placedAt,
+                     std::int64_t* nextNumber);
+
 } // namespace
 
-bool PosixFileSystem::MoveFile(const std::string& from, const std::string& to) {
+FsResult PosixFileSystem::MoveFile(const std::string& from, const std::string& to) {
     SystemCalls sys(hook_);
     struct stat entry;
-    return LookAtFileToMove(sys, from, entry) && MoveFileEntry(sys, from, to, entry, true);
+    return FsResult::FromErrno(LookAtFileToMove(sys, from, entry) && MoveFileEntry(sys, from, to, entry, true));
 }
 
-bool PosixFileSystem::MoveKnownFile(const std::string& from, const std::string& to) {
+FsResult PosixFileSystem::MoveKnownFile(const std::string& from, const std::string& to) {
     SystemCalls sys(hook_);
     struct stat entry;
-    return MoveFileEntry(sys, from, to, entry, false);
+    return FsResult::FromErrno(MoveFileEntry(sys, from, to, entry, false));
 }
 
-bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
-    SystemCalls sys(hook_);
+FsResult PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
+    return FsResult::FromErrno(CopyOneFile(SystemCalls(hook_), from, to));
+}
+
+FsResult PosixFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt,
+                                     std::int64_t* nextNumber) {
+    return FsResult::FromErrno(MoveWholeFolder(SystemCalls(hook_), from, to, placedAt, nextNumber));
+}
+
+FsResult PosixFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt,
+                                     std::int64_t* nextNumber) {
+    return FsResult::FromErrno(CopyWholeFolder(SystemCalls(hook_), from, to, placedAt, nextNumber));
+}
+
+namespace {
+
+bool CopyOneFile(SystemCalls sys, const std::string& from, const std::string& to) {
     struct stat info;
     if (!sys.Stat(from, info)) return false;
     if (!S_ISREG(info.st_mode)) {
@@ -247,9 +268,8 @@ bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
     return posix::CopyRegularFile(sys, from, info, to, Durability::Lazy);
 }
 
-bool PosixFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt,
-                                 std::int64_t* nextNumber) {
-    SystemCalls sys(hook_);
+bool MoveWholeFolder(SystemCalls sys, const std::string& from, const std::string& to, std::string* placedAt,
+                     std::int64_t* nextNumber) {
     const std::string source = posix::WithoutTrailingSlash(from);
     const std::string target = posix::WithoutTrailingSlash(to);
     struct stat entry;
@@ -290,9 +310,8 @@ bool PosixFileSystem::MoveFolder(const std::string& from, const std::string& to,
     return true;
 }
 
-bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt,
-                                 std::int64_t* nextNumber) {
-    SystemCalls sys(hook_);
+bool CopyWholeFolder(SystemCalls sys, const std::string& from, const std::string& to, std::string* placedAt,
+                     std::int64_t* nextNumber) {
     const std::string source = posix::WithoutTrailingSlash(from);
     const std::string target = posix::WithoutTrailingSlash(to);
     struct stat folder;
@@ -316,5 +335,7 @@ bool PosixFileSystem::CopyFolder(const std::string& from, const std::string& to,
     if (placedAt) *placedAt = *claimed;
     return true;
 }
+
+} // namespace
 
 } // namespace varnolt

@@ -210,16 +210,16 @@ std::unique_ptr<ListedFolder> PosixFileSystem::ListFolder(const std::string& pat
     return std::make_unique<PosixListedFolder>(sys, std::move(dir), std::move(base));
 }
 
-bool PosixFileSystem::MakeFolder(const std::string& path) {
-    return SystemCalls(hook_).MakeDirectory(path, NewFolderMode);
+FsResult PosixFileSystem::MakeFolder(const std::string& path) {
+    return FsResult::FromErrno(SystemCalls(hook_).MakeDirectory(path, NewFolderMode));
 }
 
-bool PosixFileSystem::RemoveFolder(const std::string& path) {
-    return SystemCalls(hook_).RemoveDirectory(path);
+FsResult PosixFileSystem::RemoveFolder(const std::string& path) {
+    return FsResult::FromErrno(SystemCalls(hook_).RemoveDirectory(path));
 }
 
-bool PosixFileSystem::DeleteFile(const std::string& path) {
-    return SystemCalls(hook_).Unlink(path);
+FsResult PosixFileSystem::DeleteFile(const std::string& path) {
+    return FsResult::FromErrno(SystemCalls(hook_).Unlink(path));
 }
 
 namespace {
@@ -261,11 +261,11 @@ std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& pat
     return content;
 }
 
-bool PosixFileSystem::ReadInPieces(const std::string& path, std::string& error,
-                                   const std::function<void(std::string_view)>& piece) {
+FsResult PosixFileSystem::ReadInPieces(const std::string& path, const std::function<void(std::string_view)>& piece) {
     SystemCalls sys(hook_);
-    const FileDescriptor fd = OpenOwnFile(sys, path, error);
-    return fd.IsOpen() && ReadOpenFile(sys, fd, path, error, piece);
+    std::string ignored;
+    const FileDescriptor fd = OpenOwnFile(sys, path, ignored);
+    return FsResult::FromErrno(fd.IsOpen() && ReadOpenFile(sys, fd, path, ignored, piece));
 }
 
 bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_view content, std::string& error) {
@@ -298,7 +298,7 @@ bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_vie
     return true;
 }
 
-std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string& path, std::string& error) {
+std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string& path, std::error_code& error) {
     SystemCalls sys(hook_);
     // Readable too, for the mapping. Non-blocking: a fifo in the file's place must not wait for a reader.
     FileDescriptor fd = sys.Open(path, O_RDWR | O_CREAT | O_TRUNC | O_APPEND | O_NONBLOCK, NewFileMode);
@@ -306,14 +306,14 @@ std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string&
     const bool opened = fd.IsOpen() && sys.FileStat(fd.Get(), path, info);
     if (!opened || !S_ISREG(info.st_mode)) {
         // A fifo or a device would take lines that never reach a disk.
-        error = ErrorText(opened ? ENXIO : errno);
+        error = FsResult::Failed(opened ? ENXIO : errno).Error();
         return nullptr;
     }
     return std::make_unique<posix::PosixAppendFile>(sys, std::move(fd), path);
 }
 
-bool PosixFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
-    return SystemCalls(hook_).RenameReplacing(from, to);
+FsResult PosixFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
+    return FsResult::FromErrno(SystemCalls(hook_).RenameReplacing(from, to));
 }
 
 std::unique_ptr<FileLock> PosixFileSystem::TryLock(const std::string& path, bool& heldElsewhere) {

@@ -1,0 +1,19 @@
+#pragma once
+// The engine's own reasons for not handling an item, beside the system's errno values.
+#include <string>
+#include <system_error>
+
+namespace varnolt {
+
+enum class EngineError {
+    LineBreakInName = 1, // the journal keeps a path a line
+    NotTheItemPlaced,    // an undo found another file at the place the run put its item
+};
+
+const std::error_category& EngineErrorCategory();
+
+inline std::error_code MakeError(EngineError error) {
+    return {static_cast<int>(error), EngineErrorCategory()};
+}
+
+} // namespace varnolt
