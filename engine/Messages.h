@@ -1,7 +1,10 @@
 #pragma once
-// The texts the engine shows, exactly as the user sees them in English. Each is marked for the
-// translation template (lupdate reads VARNOLT_TRANSLATE_NOOP as QT_TRANSLATE_NOOP) and reaches the user
-// through Engine::Text, which translates it and then fills its placeholders.
+// The texts of the engine's decisions, notices and reports, exactly as the user sees them in English.
+// Each is marked for the translation template (lupdate reads VARNOLT_TRANSLATE_NOOP as
+// QT_TRANSLATE_NOOP); a front-end picks the text for a typed event, translates it and then fills its
+// placeholders. No front-end ever compares one.
+#include "engine/Host.h"
+
 #define VARNOLT_TRANSLATE_NOOP(context, text) text
 
 namespace varnolt::Messages {
@@ -23,9 +26,18 @@ inline constexpr const char* InvalidResultLocation =
 // %1: the result location.
 inline constexpr const char* CannotCreateResultFolder =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Can not create result folder:%1");
-// %1: the data folder.
+// %1: the data folder; %2: the reason.
 inline constexpr const char* JournalNotCompleted =
-    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "The journal could not be completed in %1");
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "The journal could not be completed in %1: %2");
+inline constexpr const char* JournalUnwritable = VARNOLT_TRANSLATE_NOOP(
+    "varnolt::Messages", "The journal cannot be written in %1: %2. Nothing was moved.");
+// %1: the journal; %2: the reason.
+inline constexpr const char* JournalUnreadable =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "The journal %1 cannot be read: %2");
+// %1: the lock file; %2: the reason.
+inline constexpr const char* LockUnavailable = VARNOLT_TRANSLATE_NOOP(
+    "varnolt::Messages", "The lock %1 cannot be taken: %2. Nothing was changed.");
+inline constexpr const char* NothingToUndo = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "There is nothing to undo.");
 inline constexpr const char* NoWordInList =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "No word in the list.");
 inline constexpr const char* NoOtherFolderName =
@@ -81,5 +93,70 @@ inline constexpr const char* RunDone =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Classify done. %1 files were classified!");
 // %1: pairs put back; %2: all pairs.
 inline constexpr const char* UndoProgress = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Undo %1 of %2");
+
+// The report at a command's end. %1: items placed; %2: items not placed.
+inline constexpr const char* PlacedAndNot = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "%1 placed, %2 not placed");
+// %1: items moved or copied so far.
+inline constexpr const char* RunStoppedMoving =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Stopped: %1 items moved");
+inline constexpr const char* RunStoppedCopying =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Stopped: %1 items copied");
+// %1: items shown so far.
+inline constexpr const char* PreviewStopped = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Preview stopped: %1 items");
+// %1: pairs put back; %2: all pairs; %3: pairs that could not be.
+inline constexpr const char* UndoIncomplete = VARNOLT_TRANSLATE_NOOP(
+    "varnolt::Messages", "Undo: %1 of %2 items put back; %3 could not be.");
+inline constexpr const char* ReportCaption = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Items not placed");
+inline constexpr const char* UndoReportCaption = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Items not put back");
+// Why an item was not placed.
+inline constexpr const char* NoCategoryReason =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "no category for it (no group holds its type, or no word matches)");
+// What failed. %1: the system's reason.
+inline constexpr const char* ReadFactsFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be read: %1");
+inline constexpr const char* MakeCategoryFailed =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "its category folder cannot be made: %1");
+inline constexpr const char* MoveFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be moved: %1");
+inline constexpr const char* CopyFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be copied: %1");
+inline constexpr const char* JournalFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be journaled: %1");
+inline constexpr const char* RestoreFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be put back: %1");
+inline constexpr const char* RemoveFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be removed: %1");
+
+// The text of a notice, with %1 for its path and %2 for its reason where it has them.
+constexpr const char* NoticeText(Notice notice) {
+    switch (notice) {
+    case Notice::NoSources: return NoSources;
+    case Notice::NoMethod: return NoMethod;
+    case Notice::NoResultLocation: return NoResultLocation;
+    case Notice::InvalidResultLocation: return InvalidResultLocation;
+    case Notice::NoWordInList: return NoWordInList;
+    case Notice::NoOtherFolderName: return NoOtherFolderName;
+    case Notice::BadOtherFolderName: return BadOtherFolderName;
+    case Notice::NoOtherTypes: return NoOtherTypes;
+    case Notice::NoTypeGroup: return NoTypeGroup;
+    case Notice::NoSubfolderName: return NoSubfolderName;
+    case Notice::BadSubfolderName: return BadSubfolderName;
+    case Notice::AnotherRunInProgress: return AnotherRunInProgress;
+    case Notice::LockUnavailable: return LockUnavailable;
+    case Notice::JournalUnwritable: return JournalUnwritable;
+    case Notice::JournalIncomplete: return JournalNotCompleted;
+    case Notice::JournalUnreadable: return JournalUnreadable;
+    case Notice::NothingToUndo: return NothingToUndo;
+    }
+    return "";
+}
+
+// The text of a failed step, with %1 for the reason.
+constexpr const char* StepFailureText(Step step) {
+    switch (step) {
+    case Step::ReadFacts: return ReadFactsFailed;
+    case Step::MakeCategory: return MakeCategoryFailed;
+    case Step::Move: return MoveFailed;
+    case Step::Copy: return CopyFailed;
+    case Step::Journal: return JournalFailed;
+    case Step::Restore: return RestoreFailed;
+    case Step::Remove: return RemoveFailed;
+    }
+    return "";
+}
 
 } // namespace varnolt::Messages

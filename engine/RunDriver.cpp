@@ -265,7 +265,10 @@ void Engine::WalkSources() {
 
 void Engine::FinishRun(JournalLock& lock) {
     FsResult saved;
-    if (!state_.UndoJournal.IsEmpty()) {
+    if (state_.TransferredCount == 0) {
+        // A run that placed nothing (a mistyped source, say) leaves the last run's journal to its undo.
+        state_.UndoJournal.Discard();
+    } else if (!state_.UndoJournal.IsEmpty()) {
         saved = state_.UndoJournal.Save([this] { services_.Pump.Pump(); });
         // Undo would otherwise take back an older run's journal.
         tally_.UndoAvailable = static_cast<bool>(saved);

@@ -121,6 +121,15 @@ FsResult RunJournal::Save(const std::function<void()>& serve) {
     return saved;
 }
 
+void RunJournal::Discard() {
+    if (sideFile_) {
+        sideFile_.reset();
+        static_cast<void>(fs_->DeleteFile(dataFolder_ + kJournalInProgressFileName));
+    }
+    pending_.clear();
+    lineCount_ = 0;
+}
+
 JournalLock TakeJournalLock(FileSystem& fs, const std::string& dataFolder) {
     JournalLock lock;
     lock.Held = fs.TryLock(dataFolder + kJournalLockFileName, lock.HeldElsewhere);

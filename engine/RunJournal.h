@@ -36,6 +36,8 @@ public:
     // Makes the journal "undo.udo", replacing an earlier one, then empties it. `serve` is called every few
     // milliseconds while the journal is synced to the disk, which can take long on a busy disk.
     FsResult Save(const std::function<void()>& serve = {});
+    // Ends a journal that took no pair: the journal of the run before stays as it was.
+    void Discard();
 
 private:
     bool Write(const std::string& bytes);

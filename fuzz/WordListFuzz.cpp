@@ -3,7 +3,7 @@
 #include "engine/Text.h"
 #include "engine/TextFile.h"
 #include "fuzz/support/FuzzEngine.h"
-#include "ui/WordListFile.h"
+#include "engine/WordListFile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

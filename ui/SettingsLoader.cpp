@@ -2,7 +2,7 @@
 
 #include "engine/RunJournal.h"
 #include "ui/DataFolder.h"
-#include "ui/WordListFile.h"
+#include "engine/WordListFile.h"
 
 namespace varnolt {
 

@@ -5,7 +5,7 @@
 #include "platform/qt/QtTranslator.h"
 #include "ui/DataFolder.h"
 #include "ui/SettingsLoader.h"
-#include "ui/WordListFile.h"
+#include "engine/WordListFile.h"
 
 #include <QCoreApplication>
 #include <algorithm>

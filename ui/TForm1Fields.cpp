@@ -6,7 +6,7 @@
 #include "ui/SettingsSaver.h"
 #include "ui/TForm1.h"
 #include "ui/TForm6.h"
-#include "ui/WordListFile.h"
+#include "engine/WordListFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>

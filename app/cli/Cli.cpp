@@ -34,33 +34,35 @@ bool PrepareDataFolder(const std::string& folder, std::ostream& err) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (!error) return true;
-    err << "Can not create the data folder " << folder << ": " << error.message() << '\n';
+    err << "varnolt-cli: cannot create the data folder " << folder << ": " << error.message() << '\n';
     return false;
 }
 
-void Execute(const Request& request, Engine& engine, ConsoleProgress& progress, std::ostream& out) {
+void Execute(const Request& request, Engine& engine, ConsoleHost& host, std::ostream& out) {
     switch (request.Action) {
     case Command::Preview:
-        if (request.Json) {
-            progress.OnPreviewItem = [&](const std::string& path, const std::string& category) {
-                out << PlanLine(path, category, PlannedDestination(request.Options.ResultLocation, category, path));
-            };
-        }
         engine.PreviewCommand();
-        progress.ClearLine();
+        host.ClearLine();
         if (!request.Json && engine.Preview().HasNodes()) WritePreviewTree(engine.Preview(), out);
         return;
     case Command::Run:
         engine.Run();
-        progress.ClearLine();
-        if (!progress.StatusText(0).empty()) out << progress.StatusText(0) << '\n';
         return;
     case Command::Undo:
         engine.UndoLastRun();
-        progress.ClearLine();
-        if (!progress.StatusText(1).empty()) out << progress.StatusText(1) << '\n';
         return;
     }
+}
+
+// A source that is not there is most likely mistyped: nothing runs, and the journal of the last run stays.
+bool SourcesExist(const Request& request, FileSystem& fs, ConsoleHost& host) {
+    bool all = true;
+    for (const std::string& source : request.Options.SourceList) {
+        if (fs.EntryExists(source)) continue;
+        host.Complain(source + ": " + std::make_error_code(std::errc::no_such_file_or_directory).message());
+        all = false;
+    }
+    return all;
 }
 
 } // namespace
@@ -94,16 +96,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!PrepareDataFolder(dataFolder, err)) return kExitRefused;
 
     PosixFileSystem fs;
-    ConsoleMessageBoxes boxes(request.Answers, err);
-    Engine* running = nullptr;
-    ConsoleProgress progress(err, live, [&] { return running ? running->State().ItemCount : 0; });
+    ConsoleHost host(request, out, err, live);
+    if (request.Action != Command::Undo && !SourcesExist(request, fs, host)) return kExitRefused;
     QuietShell shell;
     LibraryEmbeddedDates dates;
-    Engine engine(request.Options, {fs, boxes, progress, shell, progress, dates}, dataFolder);
-    running = &engine;
+    Engine engine(request.Options, {fs, host, host, shell, dates}, dataFolder);
 
     bool stopPressed = false;
-    progress.OnPump = [&] {
+    host.OnPump = [&] {
         if (interruptRequested && !stopPressed && engine.IsWalking()) {
             stopPressed = true;
             engine.Stop();
@@ -112,10 +112,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     // The settings of the window, beside the data folder, are the program's own too.
     engine.KeepOutOfWalks(DefaultSettingsFolder());
-    Execute(request, engine, progress, out);
+    Execute(request, engine, host, out);
     out.flush();
-    if (boxes.Failed()) return kExitRefused;
-    return stopPressed ? kExitInterrupted : kExitOk;
+    return stopPressed ? kExitInterrupted : host.ExitCode();
 }
 
 } // namespace varnolt::cli

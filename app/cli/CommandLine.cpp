@@ -2,7 +2,8 @@
 
 #include "app/AbsolutePath.h"
 #include "engine/Text.h"
-#include "engine/TextFile.h"
+#include "engine/WordListFile.h"
+#include "platform/posix/PosixFileSystem.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,12 +25,16 @@ const std::vector<std::string> kTimeKinds = {"creation", "access", "write", "tak
 const std::vector<std::string> kDateParts = {"year", "month", "week", "day", "hour", "minute", "second"};
 const std::vector<std::string> kSizeUnits(std::begin(kSizeUnitTexts), std::end(kSizeUnitTexts));
 
-const char* const kFooter = R"(Output of --preview --json:
-  One line per placed item, in the order placed:
-    {"source":"/in/b.txt","category":"2011-3-7","destination":"/out/2011-3-7/b.txt"}
-  The destination is the category folder below --to (without --to: the category
-  and name alone) and the item's own name; a run gives a name taken there a
-  number, "b(1).txt". A path or category that is not valid UTF-8 is written as
+const char* const kFooter = R"(Output of --json (with --preview, --run or --undo):
+  One JSON object a line, nothing else, each with an "event" key:
+    {"event":"placed","source":"/in/b.txt","category":"2011-3-7","destination":"/out/2011-3-7/b(1).txt"}
+    {"event":"skipped","source":"/in/c.lnk","reason":"excluded"}  (or "filtered", "no-category")
+    {"event":"failed","source":"/in/d.txt","step":"move","error":"Permission denied","destination":"..."}
+    {"event":"end","outcome":"completed","placed":1,"excluded":1,"notPlaced":0,"failed":1,"total":3}
+  A run's destination is where the item went, numbered name included; a preview
+  predicts it from what is on disk, and a run right after on an unchanged tree
+  places each item there. Without --to a preview's destination is relative to
+  the result location. A path that is not valid UTF-8 is written as
   {"base64":"..."}, its bytes in base64, in place of the string.
 
 Questions of the engine:
@@ -38,8 +43,31 @@ Questions of the engine:
   (the run stops; what it moved so far stays in the journal and can be undone).
   The offer to open the result location is always declined.
 
-Exit status: 0 done; 1 the engine refused the command or an operation failed
-(its message goes to standard error); 2 usage error; 130 interrupted.)";
+Standard error names every item that was not placed, and why:
+  varnolt-cli: not moved: /in/d.txt: cannot be moved: Permission denied
+
+Exit status: 0 every item was placed or left out by your own exclusions and
+filter; 1 the command was refused, or an item was not placed (no category for
+it, or an operation failed); 2 usage error; 130 interrupted.)";
+
+// A whole number within [low, high], with a message that says so for anything else.
+CLI::Validator WholeNumber(std::int32_t low, std::int32_t high) {
+    return CLI::Validator(
+        [low, high](std::string& text) -> std::string {
+            const std::string expected =
+                "a whole number from " + std::to_string(low) + " to " + std::to_string(high) + " is expected, not \"" +
+                text + "\"";
+            std::size_t end = 0;
+            long long value = 0;
+            try {
+                value = std::stoll(text, &end);
+            } catch (const std::exception&) {
+                return expected;
+            }
+            return end == text.size() && value >= low && value <= high ? std::string() : expected;
+        },
+        "N");
+}
 
 int IndexOf(const std::vector<std::string>& texts, const std::string& text) {
     return static_cast<int>(std::find(texts.begin(), texts.end(), text) - texts.begin());
@@ -86,15 +114,15 @@ void SetDateParts(ClassifyOptions& options, const std::vector<std::string>& part
     for (std::size_t i = 0; i < kDateParts.size(); ++i) *flags[i] = Contains(parts, kDateParts[i]);
 }
 
+// With the window's reader, so that a list from Windows reads the same in both.
 bool ReadWordList(const std::string& path, std::vector<std::string>& words, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot read the word list " + path + ": " + std::strerror(errno);
+    PosixFileSystem fs;
+    const auto list = LoadWordList(fs, path, error);
+    if (!list) {
+        error = "cannot read the word list " + path + ": " + error;
         return false;
     }
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    words = DecodeTextFile(bytes.str()).Lines;
+    words = list->Lines;
     return true;
 }
 
@@ -140,14 +168,16 @@ void AddChoiceList(CLI::App& app, const std::string& name, std::vector<std::stri
 }
 
 void DefineOptions(CLI::App& app, RawArguments& raw) {
-    app.set_version_flag("--version", std::string("varnolt-cli ") + VARNOLT_VERSION);
     app.footer(kFooter);
+    // The commands come first in --help: the help and version flags, made with the app, go after them.
+    app.set_help_flag();
 
-    auto* commands = app.add_option_group("Command", "exactly one of");
-    auto* preview = commands->add_flag("--preview", raw.preview, "Print the preview tree; nothing on disk changes");
-    commands->add_flag("--run", raw.run, "Classify: create the category folders and move or copy the items");
-    commands->add_flag("--undo", raw.undo, "Undo the last run (from this program or from the window)");
-    commands->require_option(1);
+    const std::string commands = "Commands (exactly one)";
+    app.add_flag("--preview", raw.preview, "Print the preview tree; nothing on disk changes")->group(commands);
+    app.add_flag("--run", raw.run, "Classify: create the category folders and move or copy the items")->group(commands);
+    app.add_flag("--undo", raw.undo, "Undo the last run (from this program or from the window)")->group(commands);
+    app.set_help_flag("-h,--help", "Print this help message and exit");
+    app.set_version_flag("--version", std::string("varnolt-cli ") + VARNOLT_VERSION);
 
     app.add_option("SOURCE", raw.sources, "Folders and files to classify");
     app.add_option("--to", raw.resultLocation, "The result location")->type_name("RESULT");
@@ -161,12 +191,12 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_flag("--no-exclude-folder-info", raw.keepFolderInfo, "Classify desktop.ini files too");
     app.add_flag("--no-exclude-thumbs", raw.keepThumbs, "Classify Thumbs.db files too");
     app.add_option("--limit-preview", raw.previewLimit, "A preview places at most N items")
-        ->check(CLI::Range(kPreviewLimitMin, kPreviewLimitMax));
+        ->check(WholeNumber(kPreviewLimitMin, kPreviewLimitMax));
     app.add_option("--type-filter", raw.typeFilter, "Only files with these extensions (e.g. jpg;png)")
         ->type_name("LIST");
 
     app.add_option("--head-letters", raw.headLetters, "Method name: the number of head letters (default 1)")
-        ->check(CLI::Range(kHeadLetterCountMin, kHeadLetterCountMax));
+        ->check(WholeNumber(kHeadLetterCountMin, kHeadLetterCountMax));
     app.add_option("--words", raw.wordsFile, "Method name: classify by the words of this file, one a line")
         ->type_name("FILE");
 
@@ -178,7 +208,7 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_flag("--every-type", raw.everyType, "Method type: a folder per extension");
 
     app.add_option("--size-step", raw.sizeStep, "Method size: the step (default 100)")
-        ->check(CLI::Range(kSizeStepMin, kSizeStepMax));
+        ->check(WholeNumber(kSizeStepMin, kSizeStepMax));
     app.add_option("--size-unit", raw.sizeUnit, "Method size: the unit (default KB)")
         ->check(CLI::IsMember(kSizeUnits));
 
@@ -191,15 +221,14 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_flag("--month-abbr", raw.monthAbbr, "Method date: abbreviated names (implies --month-names)");
 
     app.add_option("--max-files", raw.maxFiles, "Method number: items per numbered folder (default 100)")
-        ->check(CLI::Range(kMaxFilesPerFolderMin, kMaxFilesPerFolderMax));
+        ->check(WholeNumber(kMaxFilesPerFolderMin, kMaxFilesPerFolderMax));
     app.add_option("--subfolder-name", raw.subfolderName, "Method number: the name of the numbered folders")
         ->type_name("NAME");
 
     app.add_option("--data-dir", raw.dataDir,
                    "Where the journal lives (default $XDG_DATA_HOME/Quorvane/Varnolt, as the window)")
         ->type_name("DIR");
-    app.add_flag("--json", raw.json, "With --preview: the plan as JSON lines in place of the tree (below)")
-        ->needs(preview);
+    app.add_flag("--json", raw.json, "The events as JSON lines in place of the tree and the summary (below)");
     auto* yes = app.add_flag("--yes", raw.yes, "Answer Yes to the engine's questions");
     app.add_flag("--no", raw.no, "Answer No to the engine's questions")->excludes(yes);
 }
@@ -217,6 +246,10 @@ bool MapOtherGroup(const std::optional<std::string>& argument, const char* optio
 
 // Maps the arguments onto the request; false with `error` set when a value makes no sense.
 bool MapArguments(const RawArguments& raw, Request& request, std::string& error) {
+    if (int{raw.preview} + int{raw.run} + int{raw.undo} != 1) {
+        error = "exactly one of --preview, --run and --undo is needed";
+        return false;
+    }
     request.Action = raw.run ? Command::Run : raw.undo ? Command::Undo : Command::Preview;
     ClassifyOptions& o = request.Options;
 
@@ -286,7 +319,7 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
 std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Request& request, std::ostream& out,
                                     std::ostream& err) {
     CLI::App app("Sorts many files at once into category folders, with a preview and an undo of the last run.",
-                 args.empty() ? "varnolt-cli" : args.front());
+                 "varnolt-cli");
     app.get_formatter()->column_width(34);
     RawArguments raw;
     DefineOptions(app, raw);
@@ -300,13 +333,13 @@ std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Reques
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e, out, err);
     } catch (const CLI::ParseError& e) {
-        app.exit(e, out, err);
+        err << "varnolt-cli: " << e.what() << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
 
     std::string error;
     if (!MapArguments(raw, request, error)) {
-        err << error << "\nRun with --help for more information.\n";
+        err << "varnolt-cli: " << error << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
     return std::nullopt;

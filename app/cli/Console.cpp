@@ -1,6 +1,7 @@
 #include "app/cli/Console.h"
 
 #include "engine/Messages.h"
+#include "app/cli/JsonPlan.h"
 #include "engine/Text.h"
 
 #include <ostream>
@@ -11,77 +12,147 @@ namespace varnolt::cli {
 
 namespace {
 
-bool IsCategoryFailure(const std::string& caption) { return caption == Messages::Error; }
-
-// The question after a run, known by its text after the count.
-bool IsRunCompleted(const std::string& text) {
-    return text.ends_with(FillPlaceholders(Messages::RunCompleted, {""}));
-}
-
 constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
 constexpr std::uint32_t kTurnsBetweenClockReads = 64;
+constexpr const char* kPrefix = "varnolt-cli: ";
+
+std::string Reason(const std::error_code& error) { return error.message(); }
 
 } // namespace
 
-Answer ConsoleMessageBoxes::Show(const std::string& text, const std::string& caption, Buttons buttons, Icon) {
-    switch (buttons) {
-    case Buttons::YesNo:
-        return AnswerQuestion(text, caption);
-    case Buttons::AbortRetryIgnore: // the result folder cannot be created; retrying would not help
-        Fail(text);
-        return Answer::Abort;
-    case Buttons::Ok:
-        if (text != Messages::UndoDone) Fail(text);
-        break;
-    }
-    return Answer::Ok;
-}
+ConsoleHost::ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live)
+    : request_(request), out_(out), err_(err), live_(live) {}
 
-Answer ConsoleMessageBoxes::AnswerQuestion(const std::string& text, const std::string& caption) {
-    if (text == Messages::RunOrPreview) return Answer::Yes; // --preview never gets here
-    if (IsRunCompleted(text)) return Answer::No;            // no file manager to open
-    if (text == Messages::ConfirmStop || text == Messages::ConfirmStopAndExit) return Answer::Yes;
-    if (IsCategoryFailure(caption)) {
-        const bool goOn = policy_ == AnswerPolicy::Yes;
-        err_ << text << (goOn ? " Yes" : " No") << '\n';
-        failed_ = true;
-        return goOn ? Answer::Yes : Answer::No;
-    }
-    return policy_ == AnswerPolicy::No ? Answer::No : Answer::Yes;
-}
-
-void ConsoleMessageBoxes::Fail(const std::string& text) {
-    err_ << text << '\n';
+void ConsoleHost::Complain(const std::string& text) {
+    ClearLine();
+    err_ << kPrefix << text << '\n';
     failed_ = true;
 }
 
-ConsoleProgress::ConsoleProgress(std::ostream& err, bool live, std::function<std::int64_t()> items)
-    : err_(err), live_(live), items_(std::move(items)) {}
-
-void ConsoleProgress::SetStatusText(int panel, const std::string& text) { status_[panel == 0 ? 0 : 1] = text; }
-
-void ConsoleProgress::PreviewItemAdded(const std::string& path, const std::string& category) {
-    if (OnPreviewItem) OnPreviewItem(path, category);
+bool ConsoleHost::Decide(const DecisionRequest& request) {
+    const std::string path(request.Path);
+    switch (request.Kind) {
+    case Decision::RunOrPreview: // --run asks no question; --preview never gets here
+    case Decision::ConfirmStop:
+    case Decision::ConfirmStopAndExit:
+        return true;
+    case Decision::OpenResult: // no file manager to open
+        return false;
+    case Decision::RetryResultFolder: // retrying would not help
+        Complain(FillPlaceholders(Messages::CannotCreateResultFolder, {path}) + ": " + Reason(request.Error));
+        return false;
+    case Decision::ContinueWithoutCategory: {
+        const bool goOn = request_.Answers == AnswerPolicy::Yes;
+        Complain(FillPlaceholders(Messages::CannotCreateCategory, {path}) + " (" + Reason(request.Error) + ") " +
+                 (goOn ? "Yes" : "No"));
+        return goOn;
+    }
+    case Decision::ConfirmUndo:
+        return request_.Answers != AnswerPolicy::No;
+    }
+    return false;
 }
 
-void ConsoleProgress::Pump() {
+void ConsoleHost::Notify(const NoticeEvent& notice) {
+    Complain(FillPlaceholders(Messages::NoticeText(notice.Kind), {notice.Path, Reason(notice.Error)}));
+}
+
+void ConsoleHost::Placed(const ItemPlaced& item) {
+    ++items_;
+    if (request_.Json) out_ << PlacedLine(item);
+}
+
+const char* ConsoleHost::NotPlacedVerb() const {
+    if (request_.Action == Command::Undo) return "not put back: ";
+    if (request_.Action == Command::Preview) return "not placed: ";
+    return moving_ ? "not moved: " : "not copied: ";
+}
+
+void ConsoleHost::NotPlaced(std::string_view path, const std::string& reason) {
+    ClearLine();
+    err_ << kPrefix << NotPlacedVerb() << path << ": " << reason << '\n';
+    failed_ = true;
+}
+
+void ConsoleHost::Skipped(const ItemSkipped& item) {
+    if (request_.Json) out_ << SkippedLine(item);
+    // Left out by the user's own choice is no failure.
+    if (item.Why == SkipReason::NoCategory) NotPlaced(item.Path, Messages::NoCategoryReason);
+}
+
+void ConsoleHost::Failed(const ItemFailed& item) {
+    if (request_.Json) out_ << FailedLine(item);
+    NotPlaced(item.Path, FillPlaceholders(Messages::StepFailureText(item.Where), {Reason(item.Error)}));
+}
+
+void ConsoleHost::Progress(const ProgressEvent& progress) {
+    items_ = progress.Done;
+    if (!live_) return;
+    switch (progress.Kind) {
+    case CommandKind::Run:
+        progress_ = FillPlaceholders(Messages::RunProgress,
+                                     {std::to_string(progress.Done), std::to_string(progress.Categories)});
+        break;
+    case CommandKind::Preview:
+        progress_ = FillPlaceholders(Messages::PreviewProgress,
+                                     {std::to_string(progress.Done), std::to_string(progress.Categories)});
+        break;
+    case CommandKind::Undo:
+        progress_ = FillPlaceholders(Messages::UndoProgress,
+                                     {std::to_string(progress.Done), std::to_string(progress.Total)});
+        break;
+    }
+}
+
+void ConsoleHost::Ended(const CommandEnded& end) {
+    ClearLine();
+    moving_ = end.Moving;
+    if (!end.EverythingWent()) failed_ = true;
+    if (request_.Json) {
+        out_ << EndLine(end);
+        return;
+    }
+    if (end.How == Outcome::Refused || end.How == Outcome::Failed) return;
+    const std::string placed = std::to_string(end.Placed);
+    switch (end.Kind) {
+    case CommandKind::Run:
+        if (end.How == Outcome::Stopped)
+            out_ << FillPlaceholders(end.Moving ? Messages::RunStoppedMoving : Messages::RunStoppedCopying, {placed});
+        else
+            out_ << FillPlaceholders(Messages::RunDone, {placed});
+        out_ << '\n';
+        break;
+    case CommandKind::Undo:
+        if (end.Failed == 0)
+            out_ << Messages::UndoDone << '\n';
+        else
+            out_ << FillPlaceholders(Messages::UndoIncomplete,
+                                     {placed, std::to_string(end.Total), std::to_string(end.Failed)})
+                 << '\n';
+        break;
+    case CommandKind::Preview:
+        if (end.How == Outcome::Stopped) err_ << FillPlaceholders(Messages::PreviewStopped, {placed}) << '\n';
+        break;
+    }
+}
+
+void ConsoleHost::Pump() {
     if (OnPump) OnPump();
     if (!live_ || ++turns_ % kTurnsBetweenClockReads != 0) return;
     const auto now = Clock::now();
     if (now - lastDraw_ >= kRedrawEvery) Draw(now);
 }
 
-void ConsoleProgress::Draw(Clock::time_point now) {
+void ConsoleHost::Draw(Clock::time_point now) {
     lastDraw_ = now;
     const double seconds = std::chrono::duration<double>(now - start_).count();
-    const std::int64_t items = items_ ? items_() : 0;
-    err_ << "\r\033[K" << status_[1];
-    if (items > 0 && seconds > 0) err_ << ", " << static_cast<std::int64_t>(items / seconds) << " items/s";
+    err_ << "\r\033[K" << progress_;
+    if (items_ > 0 && seconds > 0) err_ << ", " << static_cast<std::int64_t>(items_ / seconds) << " items/s";
     err_.flush();
     lineShown_ = true;
 }
 
-void ConsoleProgress::ClearLine() {
+void ConsoleHost::ClearLine() {
     if (!lineShown_) return;
     err_ << "\r\033[K";
     err_.flush();

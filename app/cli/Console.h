@@ -1,10 +1,10 @@
 #pragma once
-// The window's services for a terminal or a pipe: message boxes answered by policy, a progress line,
-// a status record, a desktop that opens nothing.
+// The engine's host for a terminal or a pipe: questions answered by the command line's policy, what was
+// not placed on the error stream, a progress line on a terminal, the end on the output, or all events as
+// JSON lines for scripts.
 #include "app/cli/CommandLine.h"
+#include "engine/Host.h"
 #include "engine/PreviewTree.h"
-#include "engine/RunView.h"
-#include "platform/MessageBoxes.h"
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
 
@@ -16,52 +16,44 @@
 
 namespace varnolt::cli {
 
-// Answers the engine's questions without asking anybody. A box with an OK button alone that is not the
-// undo's closing notice is a refusal or a failure: its text goes to the error stream and the command
-// fails. So does giving up on a result folder that cannot be created.
-class ConsoleMessageBoxes : public MessageBoxes {
+class ConsoleHost : public EngineHost, public MessagePump {
 public:
-    ConsoleMessageBoxes(AnswerPolicy policy, std::ostream& err) : policy_(policy), err_(err) {}
+    // `live` draws a throttled progress line on `err`.
+    ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live);
 
-    Answer Show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
-    bool Failed() const { return failed_; }
+    bool Decide(const DecisionRequest& request) override;
+    void Started(const CommandStarted& started) override { moving_ = started.Moving; }
+    void Notify(const NoticeEvent& notice) override;
+    void Placed(const ItemPlaced& item) override;
+    void Skipped(const ItemSkipped& item) override;
+    void Failed(const ItemFailed& item) override;
+    void Progress(const ProgressEvent& progress) override;
+    void Ended(const CommandEnded& end) override;
+    void Pump() override;
 
-private:
-    Answer AnswerQuestion(const std::string& text, const std::string& caption);
-    void Fail(const std::string& text);
-
-    AnswerPolicy policy_;
-    std::ostream& err_;
-    bool failed_ = false;
-};
-
-// Keeps the status texts and, on a terminal, draws a throttled progress line on the error stream.
-class ConsoleProgress : public HeadlessRunView, public MessagePump {
-public:
-    // `items` counts what the command has handled so far, for the rate.
-    ConsoleProgress(std::ostream& err, bool live, std::function<std::int64_t()> items);
-
-    const std::string& StatusText(int panel) const { return status_[panel == 0 ? 0 : 1]; }
     // Called at every turn of the pump; a Ctrl-C handler uses it to press Stop.
     std::function<void()> OnPump;
-    // Called for every item a preview places.
-    std::function<void(const std::string& path, const std::string& category)> OnPreviewItem;
     // Removes the progress line, if one is shown.
     void ClearLine();
-
-    void SetStatusText(int panel, const std::string& text) override;
-    void PreviewItemAdded(const std::string& path, const std::string& category) override;
-
-    void Pump() override;
+    // Tells the reader of the error stream something that is not about one item.
+    void Complain(const std::string& text);
+    // 0 when every item handed over was placed or left out by the user's own choice; 1 otherwise.
+    int ExitCode() const { return failed_ ? kExitRefused : kExitOk; }
 
 private:
     using Clock = std::chrono::steady_clock;
     void Draw(Clock::time_point now);
+    void NotPlaced(std::string_view path, const std::string& reason);
+    const char* NotPlacedVerb() const;
 
+    const Request& request_;
+    std::ostream& out_;
     std::ostream& err_;
     bool live_;
-    std::function<std::int64_t()> items_;
-    std::string status_[2];
+    bool failed_ = false;
+    bool moving_ = true;
+    std::string progress_;
+    std::int64_t items_ = 0;
     Clock::time_point start_ = Clock::now();
     Clock::time_point lastDraw_ = start_;
     std::uint32_t turns_ = 0;

@@ -3,6 +3,8 @@
 #include "engine/Text.h"
 
 #include <cstdint>
+
+#include <cstdint>
 #include <string_view>
 
 namespace varnolt::cli {
@@ -58,23 +60,103 @@ void AppendField(std::string& out, const char* name, std::string_view value) {
     out += "\"}";
 }
 
+// The value as a JSON number.
+void AppendNumberField(std::string& out, const char* name, std::int64_t value) {
+    out += ',';
+    AppendJsonString(out, name);
+    out += ':';
+    out += std::to_string(value);
+}
+
+const char* SkipReasonName(SkipReason why) {
+    switch (why) {
+    case SkipReason::Excluded: return "excluded";
+    case SkipReason::FilteredOut: return "filtered";
+    case SkipReason::NoCategory: return "no-category";
+    }
+    return "";
+}
+
+const char* StepName(Step step) {
+    switch (step) {
+    case Step::ReadFacts: return "read";
+    case Step::MakeCategory: return "make-category";
+    case Step::Move: return "move";
+    case Step::Copy: return "copy";
+    case Step::Journal: return "journal";
+    case Step::Restore: return "restore";
+    case Step::Remove: return "remove";
+    }
+    return "";
+}
+
+const char* OutcomeName(Outcome how) {
+    switch (how) {
+    case Outcome::Completed: return "completed";
+    case Outcome::Stopped: return "stopped";
+    case Outcome::Refused: return "refused";
+    case Outcome::Failed: return "failed";
+    }
+    return "";
+}
+
+std::string EventStart(const char* event) {
+    std::string line = "{";
+    AppendField(line, "event", event);
+    return line;
+}
+
 } // namespace
 
-std::string PlanLine(const std::string& source, const std::string& category, const std::string& destination) {
-    std::string line = "{";
-    AppendField(line, "source", source);
+std::string PlacedLine(const ItemPlaced& item) {
+    std::string line = EventStart("placed");
     line += ',';
-    AppendField(line, "category", category);
+    AppendField(line, "source", item.Source);
     line += ',';
-    AppendField(line, "destination", destination);
+    AppendField(line, "category", item.Category);
+    line += ',';
+    AppendField(line, "destination", item.Destination);
     line += "}\n";
     return line;
 }
 
-std::string PlannedDestination(const std::string& resultLocation, const std::string& category,
-                               const std::string& source) {
-    const std::string placed = category + "/" + NameOf(source);
-    return resultLocation.empty() ? placed : WithTrailingSlash(resultLocation) + placed;
+std::string SkippedLine(const ItemSkipped& item) {
+    std::string line = EventStart("skipped");
+    line += ',';
+    AppendField(line, "source", item.Path);
+    line += ',';
+    AppendField(line, "reason", SkipReasonName(item.Why));
+    line += "}\n";
+    return line;
+}
+
+std::string FailedLine(const ItemFailed& item) {
+    std::string line = EventStart("failed");
+    line += ',';
+    AppendField(line, "source", item.Path);
+    line += ',';
+    AppendField(line, "step", StepName(item.Where));
+    line += ',';
+    AppendField(line, "error", item.Error.message());
+    if (!item.Destination.empty()) {
+        line += ',';
+        AppendField(line, "destination", item.Destination);
+    }
+    line += "}\n";
+    return line;
+}
+
+std::string EndLine(const CommandEnded& end) {
+    std::string line = EventStart("end");
+    line += ',';
+    AppendField(line, "outcome", OutcomeName(end.How));
+    AppendNumberField(line, "placed", end.Placed);
+    AppendNumberField(line, "excluded", end.Excluded);
+    AppendNumberField(line, "notPlaced", end.NotPlaced);
+    AppendNumberField(line, "failed", end.Failed);
+    AppendNumberField(line, "total", end.Total);
+    line += "}\n";
+    return line;
 }
 
 } // namespace varnolt::cli

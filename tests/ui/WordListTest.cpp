@@ -3,7 +3,7 @@
 #include "support/TestWindow.h"
 #include "ui/DataFolder.h"
 #include "ui/NameChecks.h"
-#include "ui/WordListFile.h"
+#include "engine/WordListFile.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "ui/WordListFile.h"
+#include "engine/WordListFile.h"
 
 #include "engine/Text.h"
 
