@@ -60,6 +60,8 @@ inline constexpr const char* AnotherRunInProgress = VARNOLT_TRANSLATE_NOOP(
 inline constexpr const char* RunCompleted =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "%1 Classification completed!\nYou can check result to "
                                                 "decide if UNDO now.\nOpen the result location now?");
+inline constexpr const char* OpenResultQuestion =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Open the result location now?");
 inline constexpr const char* ConfirmStop =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Do you want to STOP the operation?");
 inline constexpr const char* ConfirmStopAndExit =

@@ -1,5 +1,8 @@
 #include "ui/PreviewTreeModel.h"
 
+#include "engine/Messages.h"
+#include "platform/qt/QtTranslator.h"
+
 #include <utility>
 
 namespace varnolt {
@@ -98,6 +101,9 @@ QVariant PreviewTreeModel::data(const QModelIndex& index, int role) const {
     if (node >= tree_.NodeCount()) return {};
     switch (role) {
     case Qt::DisplayRole:
+        // A root without text stands for a result location not chosen yet.
+        if (node == PreviewTree::Root && tree_.Text(node).empty())
+            return QString::fromStdString(TranslatedEngineText(Messages::NoResultLocationRoot));
         return QString::fromStdString(tree_.Text(node));
     case Qt::DecorationRole:
         if (node == PreviewTree::Root) return icons_.Root;

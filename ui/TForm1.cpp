@@ -73,6 +73,7 @@ void TForm1::Timer1Timer() {
 
 void TForm1::SelectMethodEntry(const QTreeWidgetItem& entry) {
     options_.MethodKey = entry.data(0, MethodKeyRole).toString().toStdString();
+    engine_.OptionsChanged();
     methodPanels_->setCurrentWidget(MethodPanel(options_.MethodKey));
     // The method "type" has filters of its own.
     SetTypeFilterVisible(options_.MethodKey != Method::Type);
@@ -177,7 +178,7 @@ template <typename Command> void TForm1::RunCommand(Command command) {
 
 void TForm1::AfterCommand() {
     previewModel_->Flush();
-    ShowStatusTexts();
+    host_.ShowStatusTexts();
     if (closeAfterCommand_) {
         closeAfterCommand_ = false;
         close();
@@ -185,7 +186,7 @@ void TForm1::AfterCommand() {
 }
 
 void TForm1::SpeedButton1Click() {
-    RunCommand([this] { engine_.Run(); });
+    RunCommand([this] { engine_.RunOrPreview(); });
 }
 
 void TForm1::SpeedButton12Click() {
@@ -213,44 +214,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// A command writes both panels for every item. Drawing them that often would cost more than the items
-// themselves, so the texts reach the panels at most every 50 ms, and when the command ends.
-void TForm1::SetStatusText(int panel, const std::string& text) {
-    // Kept as it comes: the text shown is made only for what reaches the panel.
-    StatusText& waiting = statusTexts_.at(static_cast<std::size_t>(panel));
-    waiting.Text = text;
-    waiting.Waiting = true;
-    if (statusTimer_.isActive()) return;
-    if (sinceStatusShown_.isValid() && sinceStatusShown_.elapsed() < PreviewTreeModel::kBatchMilliseconds)
-        statusTimer_.start();
-    else
-        ShowStatusTexts();
-}
-
-void TForm1::ShowStatusTexts() {
-    statusTimer_.stop();
-    sinceStatusShown_.start();
-    for (std::size_t panel = 0; panel < StatusPanels.size(); ++panel) {
-        StatusText& waiting = statusTexts_[panel];
-        if (waiting.Waiting) StatusPanels[panel]->setText(QString::fromStdString(waiting.Text));
-        waiting.Waiting = false;
-    }
-}
-
-void TForm1::SetStopEnabled(bool enabled) { SpeedButton11->setEnabled(enabled); }
-
 void TForm1::SetUndoEnabled(bool enabled) { SpeedButton10->setEnabled(enabled); }
-
-void TForm1::SetBusy(bool busy) {
-    if (busy == busyCursor_) return;
-    busyCursor_ = busy;
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
-}
-
-void TForm1::HidePreviewCaption() { Panel15->hide(); }
 
 void TForm1::FocusField(Field field) {
     QWidget* control = nullptr;

@@ -57,7 +57,6 @@
 //   ComboBox1 TypeFilterGroup                         Edit1 TypeFilterText
 #include "engine/Engine.h"
 #include "engine/Options.h"
-#include "engine/RunView.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
@@ -68,6 +67,7 @@
 #include "platform/qt/QtTranslator.h"
 #include "ui/PersistedFields.h"
 #include "ui/TypeGroups.h"
+#include "ui/WindowHost.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
@@ -102,6 +102,7 @@ class QDropEvent;
 namespace varnolt {
 
 class VerticalScrollColumn;
+struct BoundOptions;
 
 class PreviewTreeModel;
 class FileIcons;
@@ -111,7 +112,7 @@ class WindowFields;
 // The images of the result tree: the root and the category nodes.
 enum ResultTreeImage { OpenFolderImage = 0, MarkedFolderImage = 1, ClosedFolderImage = 2, UnknownFileImage = 3 };
 
-class TForm1 : public QMainWindow, public RunView {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -134,15 +135,16 @@ public:
     // survives there), else its text.
     static std::string SourcePathOf(const QTreeWidgetItem* row);
 
-    // RunView
-    void SetStatusText(int panel, const std::string& text) override;
-    void SetStopEnabled(bool enabled) override;
-    void SetUndoEnabled(bool enabled) override;
-    void SetBusy(bool busy) override;
-    void HidePreviewCaption() override;
-    void FocusField(Field field) override;
-    void ShowNormalisedOptions() override;
-    void RememberResultLocation(const std::string& location) override;
+    // What the engine's host changes in the window.
+    void SetUndoEnabled(bool enabled);
+    void FocusField(Field field);
+    // The engine trimmed some option fields and the like; show them as it uses them.
+    void ShowNormalisedOptions(const ClassifyOptions& normalised);
+    // Puts the location at the top of the history and selects it.
+    void RememberResultLocation(const std::string& location);
+    // A close was asked for while a command is on the stack; it happens when the command returns.
+    bool IsClosing() const { return closeAfterCommand_; }
+    WindowHost& Host() { return host_; }
 
     // Navigation tree and toolbar
     QTreeWidget* TreeView1;
@@ -361,7 +363,6 @@ private:
     // Runs one toolbar command unless one is in progress; then finishes what the command left to the window.
     template <typename Command> void RunCommand(Command command);
     void AfterCommand();
-    void ShowStatusTexts();
 
     void SetRemoveEnabled(bool enabled);
     QIcon SourceIcon(const std::string& path);
@@ -371,6 +372,8 @@ private:
     friend class WindowFields;
 
     ClassifyOptions options_;
+    // The bindings of the controls to the options; each change is told to the engine.
+    std::unique_ptr<BoundOptions> boundOptions_;
     FileSystem& fs_;
     MessageBoxes& boxes_;
     Shell& shell_;
@@ -387,20 +390,13 @@ private:
     std::vector<std::string> pathsToOpen_;
     LibraryEmbeddedDates embeddedDates_;
     QtTranslator engineTexts_;
+    WindowHost host_;
     varnolt::Engine engine_;
     // The method panels share one place; the empty page stands for an entry without a method.
     QStackedWidget* methodPanels_;
     QWidget* noMethodPanel_;
     PreviewTreeModel* previewModel_;
     std::unique_ptr<FileIcons> fileIcons_;
-    bool busyCursor_ = false;
-    struct StatusText {
-        std::string Text;
-        bool Waiting = false; // not shown yet
-    };
-    std::array<StatusText, 2> statusTexts_;
-    QTimer statusTimer_;
-    QElapsedTimer sinceStatusShown_;
     // A close asked for while a command is on the stack happens when the command returns.
     bool closeAfterCommand_ = false;
 };

@@ -3,6 +3,7 @@
 #include "ui/DesignSize.h"
 #include "ui/FileIcons.h"
 #include "ui/PreviewTreeModel.h"
+#include "ui/BoundOptions.h"
 #include "ui/TForm1.h"
 
 #include <QComboBox>
@@ -179,7 +180,7 @@ QFrame* NewCaptionPanel(QWidget* over, const char* name, const QString& caption)
 TForm1::TForm1(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell, SettingsStore& settings,
                FileDialogs& dialogs, const std::string& dataFolder, QWidget* parent)
     : QMainWindow(parent), fs_(fs), boxes_(boxes), shell_(shell), settings_(settings), dialogs_(dialogs),
-      engine_(options_, {fs, boxes, pump, shell, *this, embeddedDates_, engineTexts_}, dataFolder),
+      host_(*this, boxes, engineTexts_), engine_(options_, {fs, host_, pump, shell, embeddedDates_}, dataFolder),
       fileIcons_(std::make_unique<FileIcons>()) {
     InitVarnoltResources();
     setObjectName(QStringLiteral("Form1"));
@@ -460,9 +461,6 @@ void TForm1::BuildStatusBar() {
     StatusBar1->addWidget(StatusPanels[1], 1);
     setStatusBar(StatusBar1);
     StatusBar1->installEventFilter(this);
-    statusTimer_.setSingleShot(true);
-    statusTimer_.setInterval(PreviewTreeModel::kBatchMilliseconds);
-    connect(&statusTimer_, &QTimer::timeout, this, &TForm1::ShowStatusTexts);
 }
 
 // The two invitations are blue and bold, 16 px at the design font and a third larger than the text at a

@@ -1,6 +1,7 @@
 // The option column: the five method panels above the general options, and the binding of every option
 // control to its field of ClassifyOptions.
 #include "ui/DesignSize.h"
+#include "ui/BoundOptions.h"
 #include "ui/TForm1.h"
 
 #include <QCheckBox>
@@ -98,31 +99,30 @@ QHBoxLayout* AddRow(QWidget* panel, std::initializer_list<QWidget*> widgets, int
 }
 
 // The field follows its control from now on, and starts at the control's value.
-void Bind(QCheckBox* box, ClassifyOptions& options, bool ClassifyOptions::*field) {
-    options.*field = box->isChecked();
-    QObject::connect(box, &QCheckBox::toggled, box, [&options, field](bool on) { options.*field = on; });
+void Bind(QCheckBox* box, BoundOptions& o, bool ClassifyOptions::*field) {
+    o.Options.*field = box->isChecked();
+    QObject::connect(box, &QCheckBox::toggled, box, [&o, field](bool on) { o.Set(field, on); });
 }
 
-void Bind(QRadioButton* button, ClassifyOptions& options, bool ClassifyOptions::*field) {
-    options.*field = button->isChecked();
-    QObject::connect(button, &QRadioButton::toggled, button, [&options, field](bool on) { options.*field = on; });
+void Bind(QRadioButton* button, BoundOptions& o, bool ClassifyOptions::*field) {
+    o.Options.*field = button->isChecked();
+    QObject::connect(button, &QRadioButton::toggled, button, [&o, field](bool on) { o.Set(field, on); });
 }
 
-void Bind(QSpinBox* box, ClassifyOptions& options, std::int32_t ClassifyOptions::*field) {
-    options.*field = box->value();
-    QObject::connect(box, &QSpinBox::valueChanged, box, [&options, field](int value) { options.*field = value; });
+void Bind(QSpinBox* box, BoundOptions& o, std::int32_t ClassifyOptions::*field) {
+    o.Options.*field = box->value();
+    QObject::connect(box, &QSpinBox::valueChanged, box, [&o, field](int value) { o.Set(field, value); });
 }
 
-void Bind(QComboBox* box, ClassifyOptions& options, int ClassifyOptions::*field) {
-    options.*field = box->currentIndex();
-    QObject::connect(box, &QComboBox::currentIndexChanged, box,
-                     [&options, field](int index) { options.*field = index; });
+void Bind(QComboBox* box, BoundOptions& o, int ClassifyOptions::*field) {
+    o.Options.*field = box->currentIndex();
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, [&o, field](int index) { o.Set(field, index); });
 }
 
-void Bind(QLineEdit* edit, ClassifyOptions& options, std::string ClassifyOptions::*field) {
-    options.*field = edit->text().toStdString();
+void Bind(QLineEdit* edit, BoundOptions& o, std::string ClassifyOptions::*field) {
+    o.Options.*field = edit->text().toStdString();
     QObject::connect(edit, &QLineEdit::textChanged, edit,
-                     [&options, field](const QString& text) { options.*field = text.toStdString(); });
+                     [&o, field](const QString& text) { o.Set(field, text.toStdString()); });
 }
 
 std::vector<std::string> LinesOf(const QPlainTextEdit* memo) {
@@ -319,7 +319,8 @@ void TForm1::BuildGeneralOptions() {
 }
 
 void TForm1::BindOptions() {
-    ClassifyOptions& o = options_;
+    boundOptions_ = std::make_unique<BoundOptions>(BoundOptions{options_, engine_});
+    BoundOptions& o = *boundOptions_;
     Bind(CheckBox3, o, &ClassifyOptions::MoveSourceFiles);
     Bind(CheckBox4, o, &ClassifyOptions::IncludeSubfolders);
     Bind(CheckBox5, o, &ClassifyOptions::IncludeFolderName);
@@ -373,9 +374,9 @@ void TForm1::BindOptions() {
     Bind(Edit8, o, &ClassifyOptions::MaxFilesPerFolder);
     Bind(Edit9, o, &ClassifyOptions::SubfolderName);
 
-    o.ResultLocation = ComboBox4->currentText().toStdString();
+    options_.ResultLocation = ComboBox4->currentText().toStdString();
     connect(ComboBox4, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { options_.ResultLocation = text.toStdString(); });
+            [&o](const QString& text) { o.Set(&ClassifyOptions::ResultLocation, text.toStdString()); });
     SyncSourceList();
     QAbstractItemModel* rows = ListView1->model();
     connect(rows, &QAbstractItemModel::rowsInserted, this, &TForm1::SyncSourceList);
@@ -386,13 +387,17 @@ void TForm1::BindOptions() {
     connect(rows, &QAbstractItemModel::modelReset, this, &TForm1::SyncSourceList);
 }
 
-void TForm1::SyncWords() { options_.Words = LinesOf(Memo1); }
+void TForm1::SyncWords() {
+    options_.Words = LinesOf(Memo1);
+    engine_.OptionsChanged();
+}
 
 void TForm1::SyncSourceList() {
     if (changingSourceRows_) return;
     options_.SourceList.clear();
     for (int row = 0; row < ListView1->topLevelItemCount(); ++row)
         options_.SourceList.push_back(SourcePathOf(ListView1->topLevelItem(row)));
+    engine_.OptionsChanged();
 }
 
 void TForm1::SyncGroupTypes(QCheckBox* group) {
@@ -402,23 +407,24 @@ void TForm1::SyncGroupTypes(QCheckBox* group) {
     else if (group == CheckBox6) options_.VideoTypes = types;
     else if (group == CheckBox9) options_.ProgramTypes = types;
     else if (group == CheckBox8) options_.DocumentTypes = types;
+    engine_.OptionsChanged();
 }
 
-void TForm1::ShowNormalisedOptions() {
+void TForm1::ShowNormalisedOptions(const ClassifyOptions& normalised) {
     const auto show = [](QLineEdit* edit, const std::string& value) {
         const QString text = QString::fromStdString(value);
         if (edit->text() != text) edit->setText(text);
     };
-    if (const QString location = QString::fromStdString(options_.ResultLocation); ComboBox4->currentText() != location)
+    if (const QString location = QString::fromStdString(normalised.ResultLocation); ComboBox4->currentText() != location)
         ComboBox4->setEditText(location);
-    show(Edit3, options_.Other1Folder);
-    show(Edit4, options_.Other1Types);
-    show(Edit5, options_.Other2Folder);
-    show(Edit6, options_.Other2Types);
-    show(Edit9, options_.SubfolderName);
-    if (LinesOf(Memo1) != options_.Words) {
+    show(Edit3, normalised.Other1Folder);
+    show(Edit4, normalised.Other1Types);
+    show(Edit5, normalised.Other2Folder);
+    show(Edit6, normalised.Other2Types);
+    show(Edit9, normalised.SubfolderName);
+    if (LinesOf(Memo1) != normalised.Words) {
         QStringList lines;
-        for (const std::string& word : options_.Words) lines.push_back(QString::fromStdString(word));
+        for (const std::string& word : normalised.Words) lines.push_back(QString::fromStdString(word));
         Memo1->setPlainText(lines.join(u'\n'));
     }
 }

@@ -169,7 +169,8 @@ void WritePreviewTree(const PreviewTree& tree, std::ostream& out) {
     // Depth first in child order; each entry is a node and the index of its next child to visit.
     std::vector<std::pair<NodeId, std::size_t>> path;
     path.emplace_back(PreviewTree::Root, 0);
-    buffer.append(tree.Text(PreviewTree::Root)).push_back('\n');
+    const std::string& root = tree.Text(PreviewTree::Root);
+    buffer.append(root.empty() ? Messages::NoResultLocationRoot : root).push_back('\n');
     while (!path.empty()) {
         auto& [node, next] = path.back();
         if (next == tree.ChildCount(node)) {
