@@ -1,5 +1,6 @@
 #include "engine/CategoryRules.h"
 #include "engine/Engine.h"
+#include "engine/Errors.h"
 #include "engine/Text.h"
 
 #include <string_view>
@@ -34,7 +35,12 @@ void Engine::AddPreviewItem(const std::string& path, const std::string& category
 }
 
 void Engine::PlaceInPreview(const std::string& path, const std::string& category, bool isFile) {
-    const std::string folder = category == kResultFolderItself ? state_.ResultRoot : state_.ResultRoot + category;
+    // A run refuses such a name whatever the disk holds: the preview says so beforehand.
+    if (ContainsLineBreak(path))
+        return Fail(path, options_.MoveSourceFiles ? Step::Move : Step::Copy, MakeError(EngineError::LineBreakInName));
+    // Without a result location the place is relative to it.
+    const std::string root = options_.ResultLocation.empty() ? std::string() : state_.ResultRoot;
+    const std::string folder = category == kResultFolderItself ? root : root + category;
     const std::string destination = PredictedDestination(path, folder, isFile);
     ++tally_.Placed;
     host_.Placed({path, category, destination, !isFile, true});
@@ -42,10 +48,9 @@ void Engine::PlaceInPreview(const std::string& path, const std::string& category
 }
 
 // Where a run started now would put the item: the name in its category folder, numbered on past what
-// is on disk and what earlier items of this preview are to take, as the run numbers. Without a result
-// location the place is relative to it.
+// is on disk and what earlier items of this preview are to take, as the run numbers.
 std::string Engine::PredictedDestination(const std::string& path, const std::string& folder, bool isFile) {
-    std::string destination = PathIn(folder, NameViewOf(path));
+    std::string destination = folder.empty() ? std::string(NameViewOf(path)) : PathIn(folder, NameViewOf(path));
     if (options_.ResultLocation.empty() || destination == path) return destination;
     FileSystem& fs = services_.Fs;
     const auto claimed = [this](const std::string& candidate) { return previewClaimed_.contains(candidate); };

@@ -79,6 +79,8 @@ std::string DefaultSettingsFolder() {
     return WithTrailingSlash(base) + "Quorvane/";
 }
 
+void RequestInterrupt() { interruptRequested = 1; }
+
 void InstallInterruptHandler() {
     struct sigaction action = {};
     action.sa_handler = OnInterrupt;
@@ -87,7 +89,7 @@ void InstallInterruptHandler() {
     sigaction(SIGINT, &action, nullptr);
 }
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool live) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool live, Translator& texts) {
     Request request;
     if (auto exit = ParseCommandLine(args, request, out, err)) return *exit;
 
@@ -96,7 +98,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!PrepareDataFolder(dataFolder, err)) return kExitRefused;
 
     PosixFileSystem fs;
-    ConsoleHost host(request, out, err, live);
+    ConsoleHost host(request, out, err, live, texts);
     if (request.Action != Command::Undo && !SourcesExist(request, fs, host)) return kExitRefused;
     QuietShell shell;
     LibraryEmbeddedDates dates;
@@ -114,6 +116,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     engine.KeepOutOfWalks(DefaultSettingsFolder());
     Execute(request, engine, host, out);
     out.flush();
+    interruptRequested = 0;
     return stopPressed ? kExitInterrupted : host.ExitCode();
 }
 

@@ -20,8 +20,12 @@ std::string Reason(const std::error_code& error) { return error.message(); }
 
 } // namespace
 
-ConsoleHost::ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live)
-    : request_(request), out_(out), err_(err), live_(live) {}
+ConsoleHost::ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live, Translator& texts)
+    : request_(request), out_(out), err_(err), live_(live), texts_(texts) {}
+
+std::string ConsoleHost::Text(const char* english, std::initializer_list<std::string_view> arguments) const {
+    return FillPlaceholders(texts_.Translate(english), arguments);
+}
 
 void ConsoleHost::Complain(const std::string& text) {
     ClearLine();
@@ -39,11 +43,11 @@ bool ConsoleHost::Decide(const DecisionRequest& request) {
     case Decision::OpenResult: // no file manager to open
         return false;
     case Decision::RetryResultFolder: // retrying would not help
-        Complain(FillPlaceholders(Messages::CannotCreateResultFolder, {path}) + ": " + Reason(request.Error));
+        Complain(Text(Messages::CannotCreateResultFolder, {path}) + ": " + Reason(request.Error));
         return false;
     case Decision::ContinueWithoutCategory: {
         const bool goOn = request_.Answers == AnswerPolicy::Yes;
-        Complain(FillPlaceholders(Messages::CannotCreateCategory, {path}) + " (" + Reason(request.Error) + ") " +
+        Complain(Text(Messages::CannotCreateCategory, {path}) + " (" + Reason(request.Error) + ") " +
                  (goOn ? "Yes" : "No"));
         return goOn;
     }
@@ -54,7 +58,7 @@ bool ConsoleHost::Decide(const DecisionRequest& request) {
 }
 
 void ConsoleHost::Notify(const NoticeEvent& notice) {
-    Complain(FillPlaceholders(Messages::NoticeText(notice.Kind), {notice.Path, Reason(notice.Error)}));
+    Complain(Text(Messages::NoticeText(notice.Kind), {notice.Path, Reason(notice.Error)}));
 }
 
 void ConsoleHost::Placed(const ItemPlaced& item) {
@@ -77,12 +81,12 @@ void ConsoleHost::NotPlaced(std::string_view path, const std::string& reason) {
 void ConsoleHost::Skipped(const ItemSkipped& item) {
     if (request_.Json) out_ << SkippedLine(item);
     // Left out by the user's own choice is no failure.
-    if (item.Why == SkipReason::NoCategory) NotPlaced(item.Path, Messages::NoCategoryReason);
+    if (item.Why == SkipReason::NoCategory) NotPlaced(item.Path, Text(Messages::NoCategoryReason));
 }
 
 void ConsoleHost::Failed(const ItemFailed& item) {
     if (request_.Json) out_ << FailedLine(item);
-    NotPlaced(item.Path, FillPlaceholders(Messages::StepFailureText(item.Where), {Reason(item.Error)}));
+    NotPlaced(item.Path, Text(Messages::StepFailureText(item.Where), {Reason(item.Error)}));
 }
 
 void ConsoleHost::Progress(const ProgressEvent& progress) {
@@ -90,15 +94,15 @@ void ConsoleHost::Progress(const ProgressEvent& progress) {
     if (!live_) return;
     switch (progress.Kind) {
     case CommandKind::Run:
-        progress_ = FillPlaceholders(Messages::RunProgress,
+        progress_ = Text(Messages::RunProgress,
                                      {std::to_string(progress.Done), std::to_string(progress.Categories)});
         break;
     case CommandKind::Preview:
-        progress_ = FillPlaceholders(Messages::PreviewProgress,
+        progress_ = Text(Messages::PreviewProgress,
                                      {std::to_string(progress.Done), std::to_string(progress.Categories)});
         break;
     case CommandKind::Undo:
-        progress_ = FillPlaceholders(Messages::UndoProgress,
+        progress_ = Text(Messages::UndoProgress,
                                      {std::to_string(progress.Done), std::to_string(progress.Total)});
         break;
     }
@@ -117,21 +121,21 @@ void ConsoleHost::Ended(const CommandEnded& end) {
     switch (end.Kind) {
     case CommandKind::Run:
         if (end.How == Outcome::Stopped)
-            out_ << FillPlaceholders(end.Moving ? Messages::RunStoppedMoving : Messages::RunStoppedCopying, {placed});
+            out_ << Text(end.Moving ? Messages::RunStoppedMoving : Messages::RunStoppedCopying, {placed});
         else
-            out_ << FillPlaceholders(Messages::RunDone, {placed});
+            out_ << Text(Messages::RunDone, {placed});
         out_ << '\n';
         break;
     case CommandKind::Undo:
         if (end.Failed == 0)
-            out_ << Messages::UndoDone << '\n';
+            out_ << Text(Messages::UndoDone) << '\n';
         else
-            out_ << FillPlaceholders(Messages::UndoIncomplete,
+            out_ << Text(Messages::UndoIncomplete,
                                      {placed, std::to_string(end.Total), std::to_string(end.Failed)})
                  << '\n';
         break;
     case CommandKind::Preview:
-        if (end.How == Outcome::Stopped) err_ << FillPlaceholders(Messages::PreviewStopped, {placed}) << '\n';
+        if (end.How == Outcome::Stopped) err_ << Text(Messages::PreviewStopped, {placed}) << '\n';
         break;
     }
 }

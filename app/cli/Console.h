@@ -7,10 +7,12 @@
 #include "engine/PreviewTree.h"
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
+#include "platform/Translator.h"
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <iosfwd>
 #include <string>
 
@@ -18,8 +20,9 @@ namespace varnolt::cli {
 
 class ConsoleHost : public EngineHost, public MessagePump {
 public:
-    // `live` draws a throttled progress line on `err`.
-    ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live);
+    // `live` draws a throttled progress line on `err`; `texts` gives every text in the user's language.
+    ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live,
+                Translator& texts = EnglishTexts::Instance());
 
     bool Decide(const DecisionRequest& request) override;
     void Started(const CommandStarted& started) override { moving_ = started.Moving; }
@@ -45,11 +48,13 @@ private:
     void Draw(Clock::time_point now);
     void NotPlaced(std::string_view path, const std::string& reason);
     const char* NotPlacedVerb() const;
+    std::string Text(const char* english, std::initializer_list<std::string_view> arguments = {}) const;
 
     const Request& request_;
     std::ostream& out_;
     std::ostream& err_;
     bool live_;
+    Translator& texts_;
     bool failed_ = false;
     bool moving_ = true;
     std::string progress_;

@@ -17,6 +17,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -94,36 +95,99 @@ TEST_F(CliTest, PreviewOfNestedCategoriesWithoutAResultLocation) {
                                                                          "    b.txt\n");
 }
 
-TEST_F(CliTest, PreviewAsJsonPrintsOneObjectAPlacedItemAndNothingElse) {
+TEST_F(CliTest, PreviewAsJsonPrintsOneObjectAnEventAndNothingElse) {
     MakeSmallTree();
     SetDay(tree.File("caf\xE9.txt"), 2011, 3, 7); // Latin-1, not UTF-8
     const std::string base = tree.Path();
     const auto outcome = Cli({"--preview", "--json", "--include-subfolders", Source(), "--to", Result()});
     EXPECT_EQ(outcome.Exit, kExitOk) << outcome.Err;
     const auto line = [&](const std::string& source, const std::string& category, const std::string& name) {
-        return "{\"source\":\"" + base + source + "\",\"category\":\"" + category + "\",\"destination\":\"" +
-               Result() + "/" + category + "/" + name + "\"}\n";
+        return "{\"event\":\"placed\",\"source\":\"" + base + source + "\",\"category\":\"" + category +
+               "\",\"destination\":\"" + Result() + "/" + category + "/" + name + "\"}\n";
     };
     for (const auto& object : {line("A song.mp3", "2011-3-7", "A song.mp3"), line("b.txt", "2011-3-7", "b.txt"),
                                line("deeper/Été.jpg", "2012-12-25", "Été.jpg"),
-                               std::string("{\"source\":{\"base64\":\"")})
+                               std::string("\"source\":{\"base64\":\""),
+                               std::string("{\"event\":\"end\",\"outcome\":\"completed\",\"placed\":4,\"excluded\":0,"
+                                           "\"notPlaced\":0,\"failed\":0,\"total\":4}\n")})
         EXPECT_NE(outcome.Out.find(object), std::string::npos) << object << " in\n" << outcome.Out;
-    EXPECT_EQ(std::count(outcome.Out.begin(), outcome.Out.end(), '\n'), 4) << outcome.Out;
+    EXPECT_EQ(std::count(outcome.Out.begin(), outcome.Out.end(), '\n'), 5) << outcome.Out;
     EXPECT_EQ(outcome.Err, "");
 
     const auto relative = Cli({"--preview", "--json", base + "b.txt"});
-    EXPECT_EQ(relative.Out, "{\"source\":\"" + base +
-                                "b.txt\",\"category\":\"2011-3-7\",\"destination\":\"2011-3-7/b.txt\"}\n");
+    EXPECT_EQ(relative.Out.substr(0, relative.Out.find('\n') + 1),
+              "{\"event\":\"placed\",\"source\":\"" + base +
+                  "b.txt\",\"category\":\"2011-3-7\",\"destination\":\"2011-3-7/b.txt\"}\n");
 }
 
 TEST(JsonPlan, EscapesWhatJsonMustAndWritesOtherBytesAsBase64) {
-    EXPECT_EQ(PlanLine("/in/say \"hi\"\\\t\x01.txt", "a/b", "/out/a/b/x"),
-              "{\"source\":\"/in/say \\\"hi\\\"\\\\\\t\\u0001.txt\",\"category\":\"a/b\",\"destination\":\"/out/a/b/x\"}\n");
-    EXPECT_EQ(PlanLine("/in/caf\xE9.txt", "x", "/out/2011-3-7/caf\xE9.txt"),
-              "{\"source\":{\"base64\":\"L2luL2NhZukudHh0\"},\"category\":\"x\","
+    EXPECT_EQ(PlacedLine({"/in/say \"hi\"\\\t\x01.txt", "a/b", "/out/a/b/x"}),
+              "{\"event\":\"placed\",\"source\":\"/in/say \\\"hi\\\"\\\\\\t\\u0001.txt\",\"category\":\"a/b\","
+              "\"destination\":\"/out/a/b/x\"}\n");
+    EXPECT_EQ(PlacedLine({"/in/caf\xE9.txt", "x", "/out/2011-3-7/caf\xE9.txt"}),
+              "{\"event\":\"placed\",\"source\":{\"base64\":\"L2luL2NhZukudHh0\"},\"category\":\"x\","
               "\"destination\":{\"base64\":\"L291dC8yMDExLTMtNy9jYWbpLnR4dA==\"}}\n");
-    EXPECT_EQ(PlanLine("xy", "\xED\xA0\x80", "Été"), // a UTF-8 encoded surrogate is no valid UTF-8
-              "{\"source\":\"xy\",\"category\":{\"base64\":\"7aCA\"},\"destination\":\"Été\"}\n");
+    EXPECT_EQ(PlacedLine({"xy", "\xED\xA0\x80", "Été"}), // a UTF-8 encoded surrogate is no valid UTF-8
+              "{\"event\":\"placed\",\"source\":\"xy\",\"category\":{\"base64\":\"7aCA\"},\"destination\":\"Été\"}\n");
+    EXPECT_EQ(FailedLine({"/in/a", Step::Move, std::make_error_code(std::errc::permission_denied), "/out/a"}),
+              "{\"event\":\"failed\",\"source\":\"/in/a\",\"step\":\"move\",\"error\":\"Permission denied\","
+              "\"destination\":\"/out/a\"}\n");
+}
+
+// What a user meets in a real folder: files of no group, same-named files, a name the journal cannot
+// keep and a file in a folder that refuses changes. Standard error names each item not placed, and the
+// run places every item exactly where the preview said.
+TEST_F(CliTest, EveryItemNotPlacedIsNamedAndTheRunFollowsThePreview) {
+    tree.File("a.txt", "1");
+    tree.File("deeper/a.txt", "2");
+    tree.File("notes.md", "m");
+    tree.File("line\nbreak.txt", "l");
+    tree.File("locked/a.txt", "3");
+    out.File("result/Document file/a.txt", "already there");
+    const bool locked = std::system(("chattr +i '" + tree.Path() + "locked' 2>/dev/null").c_str()) == 0;
+    const std::vector<std::string> args = {"--method", "type", "--group", "document", "--include-subfolders",
+                                           Source(), "--to", Result()};
+    const auto withArgs = [&](std::vector<std::string> first) {
+        first.insert(first.end(), args.begin(), args.end());
+        return first;
+    };
+    const auto placedLines = [](const std::string& json) {
+        std::string placed;
+        std::istringstream lines(json);
+        for (std::string line; std::getline(lines, line);)
+            if (line.starts_with("{\"event\":\"placed\"")) placed += line + "\n";
+        return placed;
+    };
+    const auto preview = Cli(withArgs({"--preview", "--json"}));
+    const auto run = Cli(withArgs({"--run", "--json"}));
+    if (locked) std::system(("chattr -i '" + tree.Path() + "locked'").c_str());
+
+    EXPECT_EQ(run.Exit, kExitRefused);
+    EXPECT_EQ(placedLines(run.Out).empty(), false);
+    const std::string numbered = "\"destination\":\"" + Result() + "/Document file/a(1).txt\"";
+    EXPECT_NE(run.Out.find(numbered), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\"destination\":\"" + Result() + "/Document file/a(2).txt\""), std::string::npos);
+    const std::string prefix = "varnolt-cli: not moved: " + tree.Path();
+    EXPECT_NE(run.Err.find(prefix + "notes.md: no category for it"), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find(prefix + "line\nbreak.txt: cannot be moved: the name holds a line break"),
+              std::string::npos)
+        << run.Err;
+    if (locked) {
+        EXPECT_NE(run.Err.find(prefix + "locked/a.txt: cannot be moved: Operation not permitted"), std::string::npos)
+            << run.Err;
+        EXPECT_EQ(tree.Read("locked/a.txt"), "3");
+        // The preview cannot know that the folder refuses: the item it placed is the one the run could not.
+        const std::string lockedLine = "\"source\":\"" + tree.Path() + "locked/a.txt\"";
+        std::string predicted = placedLines(preview.Out);
+        const auto at = predicted.find(lockedLine);
+        ASSERT_NE(at, std::string::npos);
+        const auto start = predicted.rfind('\n', at);
+        predicted.erase(start == std::string::npos ? 0 : start + 1, predicted.find('\n', at) - start);
+        EXPECT_EQ(placedLines(run.Out), predicted);
+    } else {
+        EXPECT_EQ(placedLines(run.Out), placedLines(preview.Out));
+    }
+    EXPECT_EQ(out.Read("result/Document file/a.txt"), "already there");
 }
 
 TEST_F(CliTest, RefusalsPrintTheEnginesTextAndExitWithOne) {
@@ -137,7 +201,7 @@ TEST_F(CliTest, RefusalsPrintTheEnginesTextAndExitWithOne) {
         {{"--run", Source()}, Messages::NoResultLocation},
         {{"--run", Source(), "--to", out.Path() + "missing/result"}, Messages::InvalidResultLocation},
         {{"--run", Source(), "--to", tree.Path() + "taken"},
-         "Can not create result folder:" + tree.Path() + "taken"},
+         "Can not create result folder:" + tree.Path() + "taken: File exists"},
         {{"--preview", "--method", "type", Source()}, Messages::NoTypeGroup},
         {{"--preview", "--method", "number", Source()}, Messages::NoSubfolderName},
         {{"--preview", "--method", "type", "--other1", " =mp3", Source()}, Messages::NoOtherFolderName},
@@ -148,11 +212,25 @@ TEST_F(CliTest, RefusalsPrintTheEnginesTextAndExitWithOne) {
         SCOPED_TRACE(::testing::PrintToString(c.Args));
         const auto outcome = Cli(c.Args);
         EXPECT_EQ(outcome.Exit, kExitRefused);
-        EXPECT_EQ(outcome.Err, c.Message + "\n");
+        EXPECT_EQ(outcome.Err, "varnolt-cli: " + c.Message + "\n");
         EXPECT_EQ(outcome.Out, "");
     }
     EXPECT_TRUE(tree.Exists("b.txt"));
     EXPECT_FALSE(data.Exists(kJournalFileName));
+
+    // A mistyped source: named, nothing runs, and the journal of the last run stays.
+    data.File(kJournalFileName, "Move Mode\r\n/a\r\n/b\r\n");
+    const auto missing = Cli({"--run", Source(), tree.Path() + "nothere", "--to", Result()});
+    EXPECT_EQ(missing.Exit, kExitRefused);
+    EXPECT_EQ(missing.Err, "varnolt-cli: " + tree.Path() + "nothere: No such file or directory\n");
+    EXPECT_TRUE(tree.Exists("b.txt"));
+    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n");
+    for (const auto& [option, value] : {std::pair{"--limit-preview", "abc"}, std::pair{"--head-letters", "3x"}}) {
+        const auto usage = Cli({"--preview", option, value, Source()});
+        EXPECT_EQ(usage.Exit, kExitUsage);
+        EXPECT_NE(usage.Err.find(std::string("varnolt-cli: ") + option + ": a whole number from"), std::string::npos)
+            << usage.Err;
+    }
 }
 
 TEST_F(CliTest, RunAndUndoShareTheJournalInTheDataFolder) {
@@ -179,7 +257,7 @@ TEST_F(CliTest, RunAndUndoShareTheJournalInTheDataFolder) {
 
     const auto again = Cli({"--undo"});
     EXPECT_EQ(again.Exit, kExitRefused);
-    EXPECT_FALSE(again.Err.empty());
+    EXPECT_EQ(again.Err, "varnolt-cli: There is nothing to undo.\n");
     EXPECT_EQ(again.Out, "");
 }
 
@@ -192,7 +270,7 @@ TEST_F(CliTest, ARunOrAnUndoWhileAnotherProcessHoldsTheJournalIsRefused) {
                                                  std::vector<std::string>{"--undo"}}) {
         const auto refused = Cli(args);
         EXPECT_EQ(refused.Exit, kExitRefused);
-        EXPECT_EQ(refused.Err, std::string(Messages::AnotherRunInProgress) + "\n");
+        EXPECT_EQ(refused.Err, "varnolt-cli: " + std::string(Messages::AnotherRunInProgress) + "\n");
     }
     EXPECT_EQ(Cli({"--preview", Source()}).Exit, kExitOk);
     EXPECT_TRUE(tree.Exists("b.txt"));
@@ -254,54 +332,103 @@ TEST_F(CliTest, CopyLeavesTheSources) {
 TEST_F(CliTest, ACategoryFolderThatCannotBeMadeStopsTheRunUnlessTheUserSaysYes) {
     MakeSmallTree();
     out.File("result/2011-3-7", "a file where the category folder should go");
-    const std::string question = "Can not create new folder: " + Result() + "/2011-3-7, continue?";
+    const std::string question =
+        "varnolt-cli: Can not create new folder: " + Result() + "/2011-3-7, continue? (File exists) ";
+    const std::string notMoved = "varnolt-cli: not moved: " + tree.Path();
+    const std::string reason = ": its category folder cannot be made: File exists\n";
 
     const auto stopped = Cli({"--run", Source(), "--to", Result()});
     EXPECT_EQ(stopped.Exit, kExitRefused);
-    EXPECT_EQ(stopped.Err, question + " No\n");
-    EXPECT_EQ(stopped.Out, "Classify done. 0 files were classified!\n");
+    EXPECT_EQ(stopped.Err, notMoved + "A song.mp3" + reason + question + "No\n");
+    EXPECT_EQ(stopped.Out, "Stopped: 0 items moved\n");
     EXPECT_TRUE(tree.Exists("b.txt"));
 
     const auto goOn = Cli({"--run", "--yes", Source(), "--to", Result()});
     EXPECT_EQ(goOn.Exit, kExitRefused); // the items of that category could not be placed
-    EXPECT_EQ(goOn.Err, question + " Yes\n" + question + " Yes\n");
+    EXPECT_EQ(goOn.Err, notMoved + "A song.mp3" + reason + question + "Yes\n" + notMoved + "b.txt" + reason +
+                            question + "Yes\n");
     EXPECT_TRUE(tree.Exists("b.txt"));
 }
 
-TEST(ConsoleMessageBoxes, AnswersByPolicyAndTreatsLoneOkBoxesAsFailures) {
-    std::ostringstream err;
-    ConsoleMessageBoxes sensible(AnswerPolicy::Sensible, err);
-    EXPECT_EQ(sensible.Show(Messages::RunOrPreview, Messages::Confirmation, Buttons::YesNo, Icon::Question),
-              Answer::Yes);
-    EXPECT_EQ(sensible.Show(Messages::ConfirmUndo, Messages::UndoConfirmationCaption, Buttons::YesNo, Icon::Question),
-              Answer::Yes);
-    EXPECT_EQ(sensible.Show(FillPlaceholders(Messages::RunCompleted, {"3"}), Messages::Information,
-                            Buttons::YesNo, Icon::Information),
-              Answer::No);
-    EXPECT_EQ(sensible.Show(Messages::UndoDone, Messages::Information, Buttons::Ok, Icon::Question), Answer::Ok);
-    EXPECT_FALSE(sensible.Failed());
-    EXPECT_EQ(err.str(), "");
+// Every text in another language, as a translation would give it: the decisions are typed, so that the
+// commands behave exactly as in English.
+class PseudoTexts final : public Translator {
+public:
+    std::string_view Translate(const char* english) override {
+        return texts_.try_emplace(english, std::string("<<") + english + ">>").first->second;
+    }
 
-    EXPECT_EQ(sensible.Show("Can not create result folder:/x", Messages::Information, Buttons::AbortRetryIgnore,
-                            Icon::Information),
-              Answer::Abort);
-    EXPECT_TRUE(sensible.Failed());
-    EXPECT_EQ(err.str(), "Can not create result folder:/x\n");
+private:
+    std::map<std::string, std::string, std::less<>> texts_;
+};
 
-    ConsoleMessageBoxes no(AnswerPolicy::No, err);
-    EXPECT_EQ(no.Show(Messages::ConfirmUndo, Messages::UndoConfirmationCaption, Buttons::YesNo, Icon::Question),
-              Answer::No);
-    EXPECT_EQ(no.Show(Messages::RunOrPreview, Messages::Confirmation, Buttons::YesNo, Icon::Question), Answer::Yes);
-    EXPECT_FALSE(no.Failed());
-    no.Show("cannot read undo.udo", Messages::Error, Buttons::Ok, Icon::Error);
-    EXPECT_TRUE(no.Failed());
+TEST_F(CliTest, TranslatedTextsChangeNoCommand) {
+    MakeSmallTree();
+    PseudoTexts pseudo;
+    const auto cli = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"varnolt-cli", "--data-dir", data.Path()});
+        std::ostringstream out, err;
+        Outcome outcome;
+        outcome.Exit = RunCli(args, out, err, false, pseudo);
+        outcome.Out = out.str();
+        outcome.Err = err.str();
+        return outcome;
+    };
+    const auto preview = cli({"--preview", Source(), "--to", Result()});
+    EXPECT_EQ(preview.Exit, kExitOk) << preview.Err;
+    EXPECT_NE(preview.Out.find("b.txt"), std::string::npos);
+
+    RequestInterrupt(); // Ctrl-C: the run stops at its first turn, with what it moved kept in the journal
+    const auto stopped = cli({"--run", "--include-subfolders", Source(), "--to", Result()});
+    EXPECT_EQ(stopped.Exit, kExitInterrupted);
+    EXPECT_TRUE(stopped.Out.starts_with("<<Stopped: ")) << stopped.Out;
+
+    const auto run = cli({"--run", "--include-subfolders", Source(), "--to", Result()});
+    EXPECT_EQ(run.Exit, kExitOk) << run.Err;
+    EXPECT_TRUE(run.Out.starts_with("<<Classify done.")) << run.Out;
+    EXPECT_FALSE(tree.Exists("b.txt"));
+
+    const auto refused = cli({"--run", Source()});
+    EXPECT_EQ(refused.Exit, kExitRefused);
+    EXPECT_EQ(refused.Err, "varnolt-cli: <<" + std::string(Messages::NoResultLocation) + ">>\n");
+
+    const auto undo = cli({"--undo"});
+    EXPECT_EQ(undo.Exit, kExitOk) << undo.Err;
+    EXPECT_EQ(undo.Out, "<<Undo done.>>\n");
+    EXPECT_EQ(tree.Read("b.txt"), "b");
+    EXPECT_EQ(tree.Read("deeper/Été.jpg"), "c");
 }
 
-TEST(ConsoleProgress, DrawsAThrottledLineOnlyWhenLive) {
-    std::ostringstream quietErr, liveErr;
-    ConsoleProgress quiet(quietErr, false, [] { return 10; });
-    ConsoleProgress live(liveErr, true, [] { return 10; });
-    for (auto* progress : {&quiet, &live}) progress->SetStatusText(1, "Files: 10, New Categories: 2");
+TEST(ConsoleHost, AnswersByPolicy) {
+    std::ostringstream out, err;
+    Request sensible, no, yes;
+    no.Answers = AnswerPolicy::No;
+    yes.Answers = AnswerPolicy::Yes;
+    ConsoleHost sensibleHost(sensible, out, err, false), noHost(no, out, err, false), yesHost(yes, out, err, false);
+    const struct {
+        Decision Kind;
+        bool Sensible, No, Yes;
+    } cases[] = {
+        {Decision::RunOrPreview, true, true, true},   {Decision::ConfirmStop, true, true, true},
+        {Decision::ConfirmUndo, true, false, true},   {Decision::OpenResult, false, false, false},
+        {Decision::RetryResultFolder, false, false, false},
+        {Decision::ContinueWithoutCategory, false, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.Kind));
+        EXPECT_EQ(sensibleHost.Decide({c.Kind, "/x"}), c.Sensible);
+        EXPECT_EQ(noHost.Decide({c.Kind, "/x"}), c.No);
+        EXPECT_EQ(yesHost.Decide({c.Kind, "/x"}), c.Yes);
+    }
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST(ConsoleHost, DrawsAThrottledLineOnlyWhenLive) {
+    std::ostringstream out, quietErr, liveErr;
+    const Request request;
+    ConsoleHost quiet(request, out, quietErr, false);
+    ConsoleHost live(request, out, liveErr, true);
+    for (auto* host : {&quiet, &live}) host->Progress({CommandKind::Run, 10, 0, 2});
     std::this_thread::sleep_for(std::chrono::milliseconds(120));
     for (int i = 0; i < 256; ++i) {
         quiet.Pump();
@@ -310,7 +437,6 @@ TEST(ConsoleProgress, DrawsAThrottledLineOnlyWhenLive) {
     EXPECT_EQ(quietErr.str(), "");
     EXPECT_EQ(liveErr.str().rfind("\r\033[KFiles: 10, New Categories: 2, ", 0), 0u) << liveErr.str();
     EXPECT_NE(liveErr.str().find(" items/s"), std::string::npos);
-    EXPECT_EQ(live.StatusText(1), "Files: 10, New Categories: 2");
 
     const auto drawn = liveErr.str().size();
     for (int i = 0; i < 256; ++i) live.Pump(); // within 100 ms of the last line: nothing new

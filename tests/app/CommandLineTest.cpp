@@ -242,7 +242,8 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhy) {
         {"--preview", "--yes", "--no"},
         {"--preview", "--words", "/no/such/word/list"},
         {"--preview", "--parts"},
-        {"--run", "--json"},
+        {"--to", "/x"},
+        {"--preview", "--undo"},
         {"--preview", "--unknown"},
     };
     for (const auto& args : wrong) {

@@ -183,7 +183,7 @@ class FileSystemMatrix : public ::testing::TestWithParam<Kind> {
     // The run and its undo, each checked against the ledger; `afterRun` checks more before the undo.
     Journal RunAndUndo(Rig& rig, const std::function<void(const Journal&)>& afterRun = {}) {
         rig.engine.Run();
-        EXPECT_TRUE(rig.RunEnded()) << (rig.boxes.Shown.empty() ? "" : rig.boxes.Shown.back().Text);
+        EXPECT_TRUE(rig.RunEnded()) << rig.host.Trouble();
         const Journal journal = reliability::ReadJournalOnDisk(rig.data.Path());
         Count(ledger.CheckRun(reliability::TakeSnapshot(Roots()), journal));
         ExpectTimesKept(journal);
@@ -345,7 +345,7 @@ TEST_P(MountedFileSystem, AVolumeThatFillsUpMidRunTakesEachFileWhollyOrNotAtAll)
         for (int n = 1; n <= 24; ++n) Plant("part " + std::to_string(n) + ".bin", 256 * 1024);
         FillUp(volume->Root(), 1024 * 1024);
         RunAndUndo(*rig, [&](const Journal& journal) {
-            EXPECT_GT(journal.Pairs.size(), 0u) << "nothing fitted: " << rig->boxes.Shown.back().Text;
+            EXPECT_GT(journal.Pairs.size(), 0u) << "nothing fitted: " << rig->host.Trouble();
             EXPECT_LT(journal.Pairs.size(), planted.size()) << "the volume did not fill up";
             EXPECT_EQ(reliability::TakeSnapshot({result}).size(), journal.Pairs.size()) << Listing(result);
         });

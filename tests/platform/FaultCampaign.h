@@ -24,6 +24,13 @@ inline std::string FailedCall(const FaultInjector& faults, int k, int error) {
     return text;
 }
 
+// A failed change names the errno of one of the calls made to fail, not one of a later clean-up.
+inline bool ReportsAnInjectedError(const FsResult& result, const FaultInjector& faults) {
+    for (const auto& call : faults.Calls())
+        if (call.Error != 0 && result.Error() == std::error_code(call.Error, std::generic_category())) return true;
+    return false;
+}
+
 // For each error, runs `attempt(faults)` with call k failing, for k = 1, 2, ... up to the last call
 // that the operation makes; `attempt` sets up a fresh tree, may add rules of its own and checks the
 // outcome. The last run of each error fails no call at all.

@@ -146,10 +146,10 @@ TEST_F(FileQueriesTest, ListingFailsOnAMissingFolderAndOnAReadError) {
 
 TEST_F(FileQueriesTest, FolderMadeOneLevelAndRemovedOnlyWhenEmpty) {
     EXPECT_TRUE(fs.MakeFolder(dir / "new"));
-    EXPECT_FALSE(fs.MakeFolder(dir / "new"));
-    EXPECT_FALSE(fs.MakeFolder(dir / "a/b"));
+    EXPECT_EQ(fs.MakeFolder(dir / "new").Error(), std::errc::file_exists);
+    EXPECT_EQ(fs.MakeFolder(dir / "a/b").Error(), std::errc::no_such_file_or_directory);
     dir.File("new/inside");
-    EXPECT_FALSE(fs.RemoveFolder(dir / "new/"));
+    EXPECT_EQ(fs.RemoveFolder(dir / "new/").Error(), std::errc::directory_not_empty);
     EXPECT_TRUE(fs.DeleteFile(dir / "new/inside"));
     EXPECT_TRUE(fs.RemoveFolder(dir / "new/"));
     EXPECT_FALSE(dir.Exists("new"));
@@ -163,7 +163,7 @@ TEST_F(FileQueriesTest, EveryCallPassesTheHook) {
     PosixFileSystem failing(&faults);
     EXPECT_FALSE(failing.FileExists(file));
     EXPECT_FALSE(failing.ReadItemInfo(file));
-    EXPECT_FALSE(failing.DeleteFile(file));
+    EXPECT_EQ(failing.DeleteFile(file).Error(), std::errc::permission_denied) << "the hook's errno is the reason";
     EXPECT_TRUE(dir.Exists("file.txt"));
     EXPECT_TRUE(failing.FolderExists(folder));
     EXPECT_EQ(faults.Count(Syscall::Stat), 3);

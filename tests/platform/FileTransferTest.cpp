@@ -116,7 +116,7 @@ TEST_F(FileTransferTest, MoveToAnotherRealFileSystem) {
     std::string target = "/dev/shm/varnolt-move-XXXXXX";
     ASSERT_TRUE(::mkdtemp(target.data()));
     target += "/photo.jpg";
-    const bool moved = fs.MoveFile(source, target);
+    const bool moved(fs.MoveFile(source, target));
     const std::string arrived = testing::DescribeEntry(target);
     ::unlink(target.c_str());
     ::rmdir(target.substr(0, target.rfind('/')).c_str());
@@ -147,7 +147,7 @@ TEST_F(FileTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLeavesTheSourceWh
         const auto before = Snapshot(tree / "in");
         CrossDevice(faults);
         PosixFileSystem failing(&faults);
-        const bool moved = (failing.*move)(from, tree / "out/a.txt");
+        const FsResult moved = (failing.*move)(from, tree / "out/a.txt");
         SCOPED_TRACE(describe());
         if (moved) {
             EXPECT_FALSE(tree.Exists("in/a.txt"));
@@ -155,6 +155,7 @@ TEST_F(FileTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLeavesTheSourceWh
         } else {
             EXPECT_EQ(Snapshot(tree / "in"), before);
             EXPECT_FALSE(tree.Exists("out/a.txt"));
+            EXPECT_TRUE(testing::ReportsAnInjectedError(moved, faults)) << moved.Error().message();
         }
     });
 }
@@ -231,7 +232,7 @@ TEST_P(LimitedFileSystemTest, AnyFailingCallLeavesTheFileAtExactlyOnePlace) {
         tree.Folder("out");
         Limit(faults);
         PosixFileSystem limited(&faults);
-        const bool moved = (limited.*move)(from, tree / "out/a.txt");
+        const bool moved((limited.*move)(from, tree / "out/a.txt"));
         SCOPED_TRACE(describe());
         EXPECT_NE(tree.Exists("in/a.txt"), tree.Exists("out/a.txt"));
         EXPECT_EQ(moved, tree.Exists("out/a.txt"));
@@ -305,7 +306,7 @@ TEST_F(FileTransferTest, CopyFollowsALinkToItsFile) {
 TEST_F(FileTransferTest, CopyOfAFifoFailsAtOnceWithoutReadingIt) {
     const std::string fifo = dir / "in/pipe";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(testing::ResultWithoutBlockingOn(fifo, [&] { return fs.CopyFile(fifo, dir / "out/pipe"); }));
+    EXPECT_FALSE(testing::ResultWithoutBlockingOn(fifo, [&] { return static_cast<bool>(fs.CopyFile(fifo, dir / "out/pipe")); }));
     EXPECT_FALSE(dir.Exists("out/pipe"));
 }
 
@@ -345,13 +346,15 @@ TEST_P(CopyMethodTest, AnyFailingCallLeavesNoPartialCopy) {
         const auto before = Snapshot(tree / "in");
         Restrict(faults, GetParam());
         PosixFileSystem failing(&faults);
-        const bool copied = failing.CopyFile(from, tree / "out/a.txt");
+        const FsResult copied = failing.CopyFile(from, tree / "out/a.txt");
         SCOPED_TRACE(describe());
         EXPECT_EQ(Snapshot(tree / "in"), before);
-        if (copied)
+        if (copied) {
             EXPECT_EQ(Snapshot(tree / "out/a.txt")[""], before.at("a.txt"));
-        else
+        } else {
             EXPECT_FALSE(tree.Exists("out/a.txt"));
+            EXPECT_TRUE(testing::ReportsAnInjectedError(copied, faults)) << copied.Error().message();
+        }
     });
 }
 

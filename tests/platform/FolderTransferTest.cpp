@@ -156,7 +156,7 @@ TEST_F(FolderTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLosesNothing) {
             const TreeSnapshot& before = album.before;
             CrossDevice(faults);
             PosixFileSystem failing(&faults);
-            const bool moved = failing.MoveFolder(tree / "in/Album", tree / "out/new/Album");
+            const bool moved(failing.MoveFolder(tree / "in/Album", tree / "out/new/Album"));
             SCOPED_TRACE(describe());
             const TreeSnapshot source = Snapshot(tree / "in/Album");
             if (!moved) {
@@ -213,7 +213,7 @@ TEST_F(FolderTransferTest, AnyFailingCallOfACopyLeavesNoPartialCopy) {
             const TreeSnapshot& before = album.before;
             const TreeSnapshot out = testing::Content(tree / "out");
             PosixFileSystem failing(&faults);
-            const bool copied = failing.CopyFolder(tree / "in/Album", tree / "out/Album");
+            const bool copied(failing.CopyFolder(tree / "in/Album", tree / "out/Album"));
             SCOPED_TRACE(describe());
             EXPECT_EQ(Snapshot(tree / "in/Album"), before);
             if (copied)
@@ -230,7 +230,7 @@ TEST_F(FolderTransferTest, AnyFailingCallOfAMoveOnOneFileSystemLeavesTheSourceWh
         const TempDir& tree = album.tree;
         const TreeSnapshot& before = album.before;
         PosixFileSystem failing(&faults);
-        const bool moved = failing.MoveFolder(tree / "in/Album", tree / "out/x/Album");
+        const bool moved(failing.MoveFolder(tree / "in/Album", tree / "out/x/Album"));
         SCOPED_TRACE(describe());
         EXPECT_EQ(Snapshot(tree / (moved ? "out/x/Album" : "in/Album")), before);
         EXPECT_NE(tree.Exists("in/Album"), tree.Exists("out/x"));
@@ -260,7 +260,7 @@ TEST_F(FolderTransferTest, AFifoInsideIsMovedWithItsFolderButStopsACopyAtOnce) {
     const std::string fifo = dir / "in/Album/disc 1/pipe";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(testing::ResultWithoutBlockingOn(
-        fifo, [&] { return fs.CopyFolder(dir / "in/Album", dir / "out/Album"); }));
+        fifo, [&] { return static_cast<bool>(fs.CopyFolder(dir / "in/Album", dir / "out/Album")); }));
     EXPECT_FALSE(dir.Exists("out/Album"));
 
     ASSERT_TRUE(fs.MoveFolder(dir / "in/Album", dir / "out/Album"));

@@ -29,7 +29,7 @@ TEST_F(OwnFilesTest, ReadWholeFileGivesEveryByteOrTheReason) {
     EXPECT_EQ(fs.ReadWholeFile(path, error), content);
     std::vector<std::size_t> pieces;
     std::string joined;
-    EXPECT_TRUE(fs.ReadInPieces(path, error, [&](std::string_view piece) {
+    EXPECT_TRUE(fs.ReadInPieces(path, [&](std::string_view piece) {
         pieces.push_back(piece.size());
         joined += piece;
     }));
@@ -49,7 +49,8 @@ TEST_F(OwnFilesTest, ReadWholeFileGivesEveryByteOrTheReason) {
     laterFaults.FailNth(Syscall::Read, 2, EIO);
     PosixFileSystem failingLater(&laterFaults);
     pieces.clear();
-    EXPECT_FALSE(failingLater.ReadInPieces(path, error, [&](std::string_view piece) { pieces.push_back(piece.size()); }));
+    const FsResult read = failingLater.ReadInPieces(path, [&](std::string_view piece) { pieces.push_back(piece.size()); });
+    EXPECT_EQ(read.Error(), std::error_code(EIO, std::generic_category()));
     EXPECT_EQ(pieces, std::vector<std::size_t>{1 << 20}) << "the pieces before the failure";
 }
 
@@ -84,7 +85,8 @@ TEST_F(OwnFilesTest, AReplaceThatFailsAnywhereKeepsTheOldFileWhole) {
 
 TEST_F(OwnFilesTest, AppendFileStartsEmptyAndKeepsEveryAppendedByte) {
     const std::string path = dir.File("journal", "an old journal");
-    const auto file = fs.CreateAppendFile(path, error);
+    std::error_code failure;
+    const auto file = fs.CreateAppendFile(path, failure);
     ASSERT_TRUE(file);
     EXPECT_EQ(dir.Read("journal"), "");
     ASSERT_TRUE(file->Append("Move Mode\r\n"));
@@ -92,8 +94,8 @@ TEST_F(OwnFilesTest, AppendFileStartsEmptyAndKeepsEveryAppendedByte) {
     ASSERT_TRUE(file->Sync());
     EXPECT_EQ(dir.Read("journal"), "Move Mode\r\n" + std::string(100'000, 'x'));
 
-    EXPECT_FALSE(fs.CreateAppendFile(dir / "no folder/journal", error));
-    EXPECT_EQ(error, std::strerror(ENOENT));
+    EXPECT_FALSE(fs.CreateAppendFile(dir / "no folder/journal", failure));
+    EXPECT_EQ(failure, std::error_code(ENOENT, std::generic_category()));
 }
 
 TEST_F(OwnFilesTest, AppendFileReportsAFailingWriteOrSync) {
@@ -101,18 +103,19 @@ TEST_F(OwnFilesTest, AppendFileReportsAFailingWriteOrSync) {
     faults.FailNth(Syscall::Write, 2, ENOSPC);
     faults.FailNth(Syscall::Sync, 1, EIO);
     PosixFileSystem failing(&faults);
-    const auto file = failing.CreateAppendFile(dir / "journal", error);
+    std::error_code failure;
+    const auto file = failing.CreateAppendFile(dir / "journal", failure);
     ASSERT_TRUE(file);
     EXPECT_TRUE(file->Append("one\r\n"));
-    EXPECT_FALSE(file->Append("two\r\n"));
-    EXPECT_FALSE(file->Sync());
+    EXPECT_EQ(file->Append("two\r\n").Error(), std::error_code(ENOSPC, std::generic_category()));
+    EXPECT_EQ(file->Sync().Error(), std::error_code(EIO, std::generic_category()));
     EXPECT_TRUE(file->Append("three\r\n"));
     EXPECT_TRUE(file->Sync());
     EXPECT_EQ(dir.Read("journal"), "one\r\nthree\r\n");
 
     // Room refused for a second window of the mapping: the rest is written at the true end, with no
     // reserved zeros between.
-    const auto grown = failing.CreateAppendFile(dir / "grown", error);
+    const auto grown = failing.CreateAppendFile(dir / "grown", failure);
     ASSERT_TRUE(grown);
     const std::string first(3 << 20, 'a'), second(2 << 20, 'b');
     ASSERT_TRUE(grown->Append(first));

@@ -180,7 +180,7 @@ private:
         const Journal journal = ReadJournalOnDisk(rig.data.Path());
         Record(ledger.CheckRun(rig.Files(), journal), scenario, point);
         // Whatever went wrong on the way, the undo of what the journal holds puts everything back.
-        rig.boxes.Shown.clear();
+        rig.host.Ends.clear();
         rig.engine.UndoLastRun();
         Expect(rig.UndoEnded(), "the undo after the run did not end", scenario, point);
         Record(ledger.CheckUndone(rig.Files(), journal), scenario, point);

@@ -5,10 +5,9 @@
 #include "platform/fakes/FakePump.h"
 #include "platform/fakes/FaultInjector.h"
 #include "platform/fakes/RecordingShell.h"
-#include "platform/fakes/ScriptedMessageBoxes.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "reliability/Ledger.h"
-#include "support/RecordingRunView.h"
+#include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
 #include <string>
@@ -22,22 +21,21 @@ public:
 };
 
 struct Rig {
-    Rig() : engine(options, {fs, boxes, pump, shell, view}, data.Path()) {}
+    Rig() : engine(options, {fs, host, pump, shell}, data.Path()) {}
 
     std::string Source() const { return tree.Path() + "in"; }
     std::string Result() const { return result.empty() ? tree.Path() + "out" : result; }
     Snapshot Files() const { return TakeSnapshot({tree.Path(), Result()}); }
-    // Whether the last message shown is the one a command shows at its very end.
+    // Whether the last command recorded is a run (an undo) that came to its end, refused or not.
     bool RunEnded() const;
     bool UndoEnded() const;
 
     SwitchableHook hook;
     ClassifyOptions options;
     PosixFileSystem fs{&hook};
-    ScriptedMessageBoxes boxes;
+    RecordingHost host;
     FakePump pump;
     RecordingShell shell;
-    RecordingRunView view;
     TempDir data;
     TempDir tree;
     std::string result; // another result location than "out" in the tree
