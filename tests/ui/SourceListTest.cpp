@@ -186,7 +186,10 @@ private slots:
         QCOMPARE(window->ComboBox4->currentText(), QString("/chosen/folder"));
         QCOMPARE(window->ComboBox4->toolTip(), QString("/chosen/folder"));
         QCOMPARE(w->dialogs.FolderTitles.back(), std::string("Select a folder to Save result"));
-        QCOMPARE(window->ClassifyEngine().Preview().Text(PreviewTree::Root), std::string(Messages::NoResultLocationRoot));
+        QCOMPARE(window->ClassifyEngine().Preview().Text(PreviewTree::Root), std::string());
+        window->PreviewModel().Flush();
+        const QModelIndex root = window->PreviewModel().index(0, 0);
+        QCOMPARE(root.data().toString(), QString(Messages::NoResultLocationRoot));
 
         window->ComboBox4->setFocus();
         window->ComboBox4->lineEdit()->end(false);

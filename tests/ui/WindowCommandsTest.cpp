@@ -203,7 +203,7 @@ private slots:
         Button("SpeedButton12")->click();
         QVERIFY(Asked(Messages::ConfirmStop));
         QVERIFY(PreviewItems() < 200);
-        QCOMPARE(Status(0), QStringLiteral("Preview done."));
+        QCOMPARE(Status(0), QStringLiteral("Preview stopped: %1 items").arg(PreviewItems()));
         QVERIFY(!Button("SpeedButton11")->isEnabled());
     }
 
@@ -272,7 +272,7 @@ private slots:
         t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
         QSignalSpy closing(t->window.get(), &TForm1::closing);
         bool closedDuringTheRun = false;
-        t->boxes.Answers = {Answer::Yes /* run now */, Answer::Yes /* stop and exit */, Answer::No};
+        t->boxes.Answers = {Answer::Yes /* run now */, Answer::Yes /* stop and exit */};
         DuringTheCommand([&] {
             t->window->close();
             t->window->close(); // asked once only
@@ -282,9 +282,12 @@ private slots:
         QVERIFY(!closedDuringTheRun);
         const auto texts = t->boxes.Texts();
         QCOMPARE(std::count(texts.begin(), texts.end(), std::string(Messages::ConfirmStopAndExit)), 1);
-        // The run ended through its end steps: journal saved, count reported; then the window closed.
-        QVERIFY(t->data.Exists("undo.udo"));
-        QVERIFY(Status(0).startsWith(QStringLiteral("Classify done. ")));
+        // Closing, the window asks nothing more: not whether to open the result.
+        QCOMPARE(texts.size(), std::size_t{2});
+        // The run ended through its end steps: what it moved journaled, the stop reported; then the window
+        // closed.
+        QCOMPARE(t->data.Exists("undo.udo"), !tree->Exists("in/file0.txt"));
+        QVERIFY(Status(0).startsWith(QStringLiteral("Stopped: ")));
         QVERIFY(tree->Exists("in/file99.txt"));
         QVERIFY(!t->window->isVisible());
         QCOMPARE(closing.size(), 1);
