@@ -36,6 +36,7 @@
 #include <iomanip>
 #include <iostream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -130,11 +131,12 @@ Figures EnginePreview(const std::string& source, const std::string& result, cons
     ClassifyOptions options;
     UseDateMethod(options, source, result);
     PosixFileSystem fs;
-    ScriptedMessageBoxes boxes;
+    cli::Request request;
+    std::ostringstream quiet;
+    cli::ConsoleHost host(request, quiet, quiet, false);
     FakePump pump;
     RecordingShell shell;
-    HeadlessRunView view;
-    Engine engine(options, {fs, boxes, pump, shell, view}, data);
+    Engine engine(options, {fs, host, pump, shell}, data);
     Figures figures;
     const Stopwatch stopwatch;
     engine.PreviewCommand();

@@ -4,7 +4,9 @@
 
 #include "engine/Messages.h"
 #include "engine/RunJournal.h"
+#include "engine/Text.h"
 #include "ui/PreviewTreeModel.h"
+#include "ui/ReportDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,7 +41,7 @@ class WindowCommandsTest : public QObject {
 
     QToolButton* Button(const char* name) const { return t->Find<QToolButton>(name); }
     QString Status(int panel) const { return t->window->StatusPanels[static_cast<std::size_t>(panel)]->text(); }
-    bool Asked(const char* text) const {
+    bool Asked(const std::string& text) const {
         const auto texts = t->boxes.Texts();
         return std::find(texts.begin(), texts.end(), text) != texts.end();
     }
@@ -153,6 +155,30 @@ private slots:
         QVERIFY(!Button("SpeedButton10")->isEnabled());
         QVERIFY(!t->data.Exists("undo.udo"));
         QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    // What a run could not place is listed with its reason in a window of its own, which can copy it.
+    void aRunThatLeftItemsBehindReportsEach() {
+        const std::string out = tree->Path() + "out";
+        tree->File("in/photo.jpg", "p");
+        tree->File("in/notes.md", "m");
+        tree->File("in/two\nlines.jpg", "l");
+        t->SelectEntry(QStringLiteral("by file type"));
+        t->Find<QCheckBox>("CheckBox7")->setChecked(true); // image files
+        t->window->AddSources({tree->Path() + "in"});
+        t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
+        t->boxes.Answers = {Answer::Yes /* run now */, Answer::No /* open the result */};
+        Button("SpeedButton1")->click();
+        QVERIFY(tree->Exists("out/Image files/photo.jpg"));
+        QCOMPARE(Status(1), QStringLiteral("1 placed, 2 not placed"));
+        const ReportDialog* report = t->window->Host().ReportWindow();
+        QVERIFY(report && report->isVisible());
+        QCOMPARE(report->findChild<QTreeWidget*>(QStringLiteral("ReportRows"))->topLevelItemCount(), 2);
+        const QString list = report->ListText();
+        QVERIFY(list.startsWith(Q(tree->Path() + "in/notes.md\tno category for it")));
+        QVERIFY(list.contains(QStringLiteral("lines.jpg\tcannot be moved: the name holds a line break")));
+        // The Parts' end question still comes, after the report.
+        QVERIFY(Asked(FillPlaceholders(Messages::RunCompleted, {"1"}).c_str()));
     }
 
     // Another process runs: the window's run and undo are refused in an Information box and change
