@@ -90,7 +90,8 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     if (!placed) placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
     if (!placed) {
         if (placed.Error() != ReportedAlready().Error())
-            Fail(path, options_.MoveSourceFiles ? Step::Move : Step::Copy, placed.Error(), destination);
+            Fail(path, !journalFailure_ ? Step::Journal : options_.MoveSourceFiles ? Step::Move : Step::Copy,
+                 placed.Error(), destination);
         return;
     }
     ++tally_.Placed;
