@@ -160,6 +160,10 @@ private:
     // The destinations a preview has given out, so that later items of the same name are numbered on.
     std::unordered_set<std::string> previewClaimed_;
     std::string placedAt_;
+    // When the result location is itself a source, what this run placed there and the category folders
+    // it made, so that the walk that comes to them does not take them again.
+    bool sortingInPlace_ = false;
+    std::unordered_set<std::string> placedThisRun_;
     // Why the journal took no more pairs in this run; empty while it takes them.
     FsResult journalFailure_;
     CommandEnded tally_{CommandKind::Run};

@@ -257,6 +257,11 @@ void Engine::WalkSources() {
     WalkContext context{fs, turns_, options_, state_.StopRequested, *this, own};
     // Unlike the program's own folders, the result location may be a source: a folder sorted in place.
     context.KeptOut.Add(fs, options_.ResultLocation);
+    const auto result = fs.IdentifyFolder(options_.ResultLocation);
+    sortingInPlace_ = !state_.PreviewMode && result &&
+                      std::any_of(options_.SourceList.begin(), options_.SourceList.end(),
+                                  [&](const std::string& source) { return fs.IdentifyFolder(source) == result; });
+    placedThisRun_.clear();
     // The list may change while events run between items: take each entry afresh.
     for (std::size_t index = 0; index < options_.SourceList.size() && !state_.StopRequested; ++index) {
         const std::string path = options_.SourceList[index];
