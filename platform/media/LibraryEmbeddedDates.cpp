@@ -23,21 +23,39 @@ enum class MediaKind { Other, Photo, Video };
 
 constexpr std::string_view kPhotoExtensions[] = {"jpg", "jpeg", "jpe", "tif", "tiff", "heic", "heif", "png",
                                                  "webp", "cr2",  "cr3", "nef", "arw",  "dng",  "orf", "rw2", "raf"};
-constexpr std::string_view kVideoExtensions[] = {"mp4", "mov", "m4v", "3gp", "mkv", "webm", "avi", "mts", "m2ts"};
+struct VideoType {
+    std::string_view Extension;
+    // The container library's parser for it.
+    const char* Parser;
+};
+constexpr VideoType kVideoTypes[] = {{"mp4", "Mpeg4"}, {"mov", "Mpeg4"}, {"m4v", "Mpeg4"}, {"3gp", "Mpeg4"},
+                                     {"mkv", "Mk"},    {"webm", "Mk"},   {"avi", "Riff"},  {"mts", "MpegTs"},
+                                     {"m2ts", "MpegTs"}};
 
 // What the child is asked: the kind's letter, then the path.
 constexpr char kPhotoRequest = 'P';
 constexpr char kVideoRequest = 'V';
 
-MediaKind KindOf(std::string_view path) {
+std::string LowerExtension(std::string_view path) {
     const auto dot = path.rfind('.');
-    if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos) return MediaKind::Other;
+    if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos) return {};
     std::string extension(path.substr(dot + 1));
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const auto listed = [&](const auto& list) { return std::find(std::begin(list), std::end(list), extension) != std::end(list); };
-    if (listed(kPhotoExtensions)) return MediaKind::Photo;
-    if (listed(kVideoExtensions)) return MediaKind::Video;
-    return MediaKind::Other;
+    return extension;
+}
+
+const VideoType* VideoTypeOf(std::string_view path) {
+    const std::string extension = LowerExtension(path);
+    const auto found = std::find_if(std::begin(kVideoTypes), std::end(kVideoTypes),
+                                    [&](const VideoType& type) { return type.Extension == extension; });
+    return found == std::end(kVideoTypes) ? nullptr : found;
+}
+
+MediaKind KindOf(std::string_view path) {
+    const std::string extension = LowerExtension(path);
+    if (std::find(std::begin(kPhotoExtensions), std::end(kPhotoExtensions), extension) != std::end(kPhotoExtensions))
+        return MediaKind::Photo;
+    return VideoTypeOf(path) ? MediaKind::Video : MediaKind::Other;
 }
 
 class OpenFile {
@@ -91,15 +109,17 @@ private:
 // What the child process does with a request.
 std::optional<TakenDate> ReadInReader(std::string_view request) {
     if (request.empty()) return std::nullopt;
-    const OpenFile file{std::string(request.substr(1))};
+    const std::string_view path = request.substr(1);
+    const OpenFile file{std::string(path)};
     if (file.Size() == 0) return std::nullopt;
     if (request[0] == kPhotoRequest) {
         const OpenFile::View view = file.Map(file.Size());
         return media::ExifTakenDate(view.Data(), view.Size());
     }
+    const VideoType* type = VideoTypeOf(path);
     return media::ContainerTakenDate(
         [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t size) { return file.ReadAt(offset, buffer, size); },
-        file.Size());
+        file.Size(), media::kVideoReadCap, type ? type->Parser : nullptr);
 }
 
 // A sidecar beside the photo: "IMG_1234.CR2.xmp", else "IMG_1234.xmp".

@@ -1,5 +1,7 @@
 #include "platform/media/TakenDateReaders.h"
 
+#include "platform/media/ContainerBoxes.h"
+
 #include <MediaInfo/MediaInfo.h>
 #include <exiv2/bmffimage.hpp>
 #include <exiv2/exiv2.hpp>
@@ -9,6 +11,7 @@
 #include <array>
 #include <cctype>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -145,6 +148,31 @@ std::optional<TakenDate> CamcorderTakenDate(const ReadAt& read, std::uint64_t fi
 
 bool IsTransportStream(const std::string& format) { return format == "MPEG-TS" || format == "BDAV"; }
 
+// Feeds the library the container's header.
+void ReadHeader(MediaInfoLib::MediaInfo& info, const char* parser, const ReadAt& read, std::uint64_t fileSize) {
+    // Only the header: no frames are looked at, and no figure is made readable. A parser named up front
+    // spares the library trying each of its formats on the bytes, which costs more than the reading.
+    info.Option(__T("ParseSpeed"), __T("0"));
+    info.Option(__T("ReadByHuman"), __T("0"));
+    if (parser) info.Option(__T("File_ForceParser"), MediaInfoLib::String(parser, parser + std::strlen(parser)));
+    info.Open_Buffer_Init(fileSize, 0);
+    std::vector<std::uint8_t> buffer(kVideoChunk);
+    for (std::uint64_t offset = 0;;) {
+        const std::size_t got = read(offset, buffer.data(), buffer.size());
+        if (got == 0) break;
+        offset += got;
+        if (info.Open_Buffer_Continue(buffer.data(), got) & kFinalisedStatus) break;
+        // The library asks to skip the media data to the next header box.
+        const ZenLib::int64u jump = info.Open_Buffer_Continue_GoTo_Get();
+        if (jump == kNoJump) continue;
+        if (jump >= fileSize) break;
+        offset = jump;
+        info.Open_Buffer_Init(fileSize, jump);
+    }
+    info.Open_Buffer_Finalize();
+}
+
+
 } // namespace
 
 std::optional<TakenDate> ParseTakenText(std::string_view text) {
@@ -249,35 +277,38 @@ void PrepareReaders() {
     Exiv2::XmpParser::initialize();
 }
 
-std::optional<TakenDate> ContainerTakenDate(const ReadAt& read, std::uint64_t fileSize, std::uint64_t readCap) {
+std::optional<TakenDate> ContainerTakenDate(const ReadAt& read, std::uint64_t fileSize, std::uint64_t readCap,
+                                            const char* parser) {
+    // Every reader below shares the one cap.
+    std::uint64_t used = 0;
+    const ReadAt capped = [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t size) -> std::size_t {
+        size = static_cast<std::size_t>(std::min<std::uint64_t>(size, readCap - used));
+        const std::size_t got = size > 0 ? read(offset, buffer, size) : 0;
+        used += got;
+        return got;
+    };
+    const std::string_view named = parser ? parser : "";
+    using Quick = std::optional<TakenDate> (*)(const ReadAt&, std::uint64_t, std::uint64_t);
+    const Quick quick = named == "Mpeg4" ? QuickTimeTakenDate : named == "Mk" ? MatroskaTakenDate
+                                                      : named == "Riff" ? AviTakenDate : nullptr;
+    if (quick)
+        if (std::optional<TakenDate> taken = quick(capped, fileSize, readCap); taken && !IsUnset(taken->Time))
+            return taken;
     try {
-        MediaInfoLib::MediaInfo info;
-        // Only the header: no frames are looked at.
-        info.Option(__T("ParseSpeed"), __T("0"));
-        info.Open_Buffer_Init(fileSize, 0);
-        std::vector<std::uint8_t> buffer(kVideoChunk);
-        std::uint64_t offset = 0, total = 0;
-        while (total < readCap) {
-            const std::size_t got = read(offset, buffer.data(), static_cast<std::size_t>(std::min<std::uint64_t>(
-                                                                     buffer.size(), readCap - total)));
-            if (got == 0) break;
-            total += got;
-            offset += got;
-            if (info.Open_Buffer_Continue(buffer.data(), got) & kFinalisedStatus) break;
-            // The library asks to skip the media data to the next header box.
-            const ZenLib::int64u jump = info.Open_Buffer_Continue_GoTo_Get();
-            if (jump == kNoJump) continue;
-            if (jump >= fileSize) break;
-            offset = jump;
-            info.Open_Buffer_Init(fileSize, jump);
+        auto info = std::make_unique<MediaInfoLib::MediaInfo>();
+        ReadHeader(*info, parser, capped, fileSize);
+        // Not of the format its name says: every parser is tried.
+        if (parser && Narrow(info->Get(MediaInfoLib::Stream_General, 0, __T("Format"))).empty()) {
+            info = std::make_unique<MediaInfoLib::MediaInfo>();
+            ReadHeader(*info, nullptr, capped, fileSize);
         }
-        info.Open_Buffer_Finalize();
         for (const auto* field : kContainerDates) {
-            const std::optional<TakenDate> taken = ParseTakenText(Narrow(info.Get(MediaInfoLib::Stream_General, 0, field)));
+            const std::optional<TakenDate> taken =
+                ParseTakenText(Narrow(info->Get(MediaInfoLib::Stream_General, 0, field)));
             if (taken && !IsUnset(taken->Time)) return taken;
         }
-        if (IsTransportStream(Narrow(info.Get(MediaInfoLib::Stream_General, 0, __T("Format")))))
-            return CamcorderTakenDate(read, fileSize, readCap - total);
+        if (IsTransportStream(Narrow(info->Get(MediaInfoLib::Stream_General, 0, __T("Format")))))
+            return CamcorderTakenDate(capped, fileSize, readCap);
     } catch (...) {
         // As for photos: no date.
     }

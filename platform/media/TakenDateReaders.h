@@ -33,8 +33,10 @@ bool IsTiffBased(const std::uint8_t* data, std::size_t size);
 
 // The creation date of a video of `fileSize` bytes, reading at most `readCap`: an Apple capture date, else
 // the container's date (MP4, QuickTime, Matroska, AVI), else a camcorder's recording date (AVCHD).
+// `parser` names the library's parser that the file's name calls for ("Mpeg4", "Mk", "Riff", "MpegTs"):
+// tried alone first, then every parser when it does not take the bytes.
 std::optional<TakenDate> ContainerTakenDate(const ReadAt& read, std::uint64_t fileSize,
-                                            std::uint64_t readCap = kVideoReadCap);
+                                            std::uint64_t readCap = kVideoReadCap, const char* parser = nullptr);
 
 // Sets up the libraries' tables once, so that each read (in a child process) does not.
 void PrepareReaders();

@@ -1,5 +1,6 @@
 #include "engine/DateCategory.h"
 #include "platform/media/ChildProcess.h"
+#include "platform/media/ContainerBoxes.h"
 #include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/media/TakenDateReaders.h"
 #include "support/LocalZone.h"
@@ -9,10 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,19 +37,40 @@ std::string Text(const std::optional<TakenDate>& taken) {
     return text;
 }
 
+using ContainerReader = std::optional<TakenDate> (*)(const media::ReadAt&, std::uint64_t, std::uint64_t);
+
+// A container reader over a whole file; `parser` as ContainerTakenDate takes it.
+std::optional<TakenDate> ReadVideo(const std::string& path, ContainerReader reader, const char* parser = nullptr) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    const media::ReadAt read = [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t size) -> std::size_t {
+        if (offset >= bytes.size()) return 0;
+        const std::size_t count = std::min<std::size_t>(size, bytes.size() - offset);
+        std::copy_n(bytes.data() + offset, count, buffer);
+        return count;
+    };
+    return reader ? reader(read, bytes.size(), media::kVideoReadCap)
+                  : media::ContainerTakenDate(read, bytes.size(), media::kVideoReadCap, parser);
+}
+
 class LibraryDatesTest : public ::testing::Test {
 protected:
     LibraryEmbeddedDates dates;
     TempDir dir;
 };
 
-// Each place where cameras, phones and editors write the date, as exiftool reads it.
+// Each place where cameras, phones and editors write the date, as exiftool reads it. A video's date is
+// the same from the program's own reader of its container and from the container library alone.
 TEST_F(LibraryDatesTest, ReadsTheDateWhereverItIsWritten) {
     struct Case {
         const char* Name;
         std::function<bool(const std::string& path)> Make;
         const char* Expected;
+        ContainerReader Quick = nullptr;
+        bool Video = Quick != nullptr;
     };
+    const ContainerReader quickTime = media::QuickTimeTakenDate, matroska = media::MatroskaTakenDate,
+                          avi = media::AviTakenDate;
     const auto photo = [](std::string exif) { return [exif](const std::string& p) { return MakePhoto(p, exif); }; };
     const auto video = [](std::string utc, std::string options = "") {
         return [utc, options](const std::string& p) { return MakeVideo(p, utc, options); };
@@ -70,25 +94,35 @@ TEST_F(LibraryDatesTest, ReadsTheDateWhereverItIsWritten) {
         {"xmp-photoshop.jpg", photo("'-XMP-photoshop:DateCreated=2015:06:01'"), "wall 2015-6-1 0:0:0"},
         {"far.tif", [](const std::string& p) { return MakeFarTiff(p, "2015:06:01 12:34:56", 40u << 20); },
          "wall 2015-6-1 12:34:56"},
-        {"a.mp4", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0"},
-        {"a.MOV", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0"},
-        {"a.m4v", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0"},
-        {"a.3gp", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0"},
+        {"a.mp4", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", quickTime},
+        {"a.MOV", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", quickTime},
+        {"a.m4v", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", quickTime},
+        {"a.3gp", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", quickTime},
         // The capture time wins over the container's, which is the end of the recording.
-        {"iphone.mov", video("2015-06-01T10:00:09Z", apple + "2015-06-01T19:00:00+0900"), "wall 2015-6-1 19:0:0 540"},
-        {"a.mkv", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0"},
-        {"a.webm", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0"},
+        {"iphone.mov", video("2015-06-01T10:00:09Z", apple + "2015-06-01T19:00:00+0900"), "wall 2015-6-1 19:0:0 540", quickTime},
+        {"a.mkv", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", matroska},
+        {"a.webm", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", matroska},
         {"mkvmerge.mkv", [](const std::string& p) { return MakeMkvmergeVideo(p, "2015-06-01T10:00:00Z"); },
-         "UTC 2015-6-1 10:0:0"},
-        {"icrd.avi", video("", "-metadata date=2015-06-01"), "wall 2015-6-1 0:0:0"},
+         "UTC 2015-6-1 10:0:0", matroska},
+        {"icrd.avi", video("", "-metadata date=2015-06-01"), "wall 2015-6-1 0:0:0", avi},
         {"idit.avi", [](const std::string& p) { return MakeAviWithChunk(p, "IDIT", "MON JUN 01 08:00:00 2015\n"); },
-         "wall 2015-6-1 8:0:0"},
-        {"a.MTS", [&](const std::string& p) { return MakeCamcorderVideo(p, mdpm); }, "wall 2015-6-1 8:11:11 540"},
-        {"a.m2ts", [&](const std::string& p) { return MakeCamcorderVideo(p, mdpm); }, "wall 2015-6-1 8:11:11 540"},
+         "wall 2015-6-1 8:0:0", avi},
+        // Named as another container: read all the same.
+        {"mp4.mkv", [](const std::string& p) {
+             return MakeVideo(p + ".mp4", "2015-06-01T10:00:00Z") && std::rename((p + ".mp4").c_str(), p.c_str()) == 0;
+         }, "UTC 2015-6-1 10:0:0", nullptr, true},
+        {"a.MTS", [&](const std::string& p) { return MakeCamcorderVideo(p, mdpm); }, "wall 2015-6-1 8:11:11 540", nullptr, true},
+        {"a.m2ts", [&](const std::string& p) { return MakeCamcorderVideo(p, mdpm); }, "wall 2015-6-1 8:11:11 540", nullptr, true},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(c.Make(dir / c.Name)) << c.Name;
         EXPECT_EQ(Text(dates.ReadTakenDate(dir / c.Name)), c.Expected) << c.Name;
+        if (c.Video) {
+            EXPECT_EQ(Text(ReadVideo(dir / c.Name, nullptr)), c.Expected) << c.Name << " by the library";
+        }
+        if (c.Quick) {
+            EXPECT_EQ(Text(ReadVideo(dir / c.Name, c.Quick)), c.Expected) << c.Name << " by its own reader";
+        }
     }
 }
 
