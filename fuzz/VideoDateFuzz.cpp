@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 using namespace varnolt;
 using namespace varnolt::fuzz;
@@ -21,8 +22,11 @@ constexpr media::ChildLimits kFuzzLimits{std::chrono::milliseconds(300), std::ch
 // What the child answers when it was read past its cap.
 constexpr int kOverreadMark = -1;
 
+// The parsers that the file's name may call for, or none.
+constexpr const char* kParsers[] = {nullptr, "Mpeg4", "Mk", "Riff", "MpegTs"};
+
 // In the child: the request is the input, the head of a file that its first byte makes up to 255 GiB longer
-// than the bytes, the rest reading as zeros.
+// than the bytes, the rest reading as zeros, and named for one of the parsers.
 std::optional<TakenDate> ReadInput(std::string_view input) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(input.data());
     const std::size_t size = input.size();
@@ -37,7 +41,8 @@ std::optional<TakenDate> ReadInput(std::string_view input) {
         served += count;
         return count;
     };
-    const std::optional<TakenDate> taken = media::ContainerTakenDate(read, fileSize, kFuzzReadCap);
+    const char* parser = size > 0 ? kParsers[data[0] % std::size(kParsers)] : nullptr;
+    const std::optional<TakenDate> taken = media::ContainerTakenDate(read, fileSize, kFuzzReadCap, parser);
     if (served > kFuzzReadCap) return TakenDate{true, {kOverreadMark}, std::nullopt};
     return taken;
 }
