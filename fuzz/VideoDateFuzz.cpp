@@ -5,10 +5,8 @@
 #include "platform/media/ChildProcess.h"
 #include "platform/media/TakenDateReaders.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 
 using namespace varnolt;
@@ -25,22 +23,13 @@ constexpr int kOverreadMark = -1;
 // The parsers that the file's name may call for, or none.
 constexpr const char* kParsers[] = {nullptr, "Mpeg4", "Mk", "Riff", "MpegTs"};
 
-// In the child: the request is the input, the head of a file that its first byte makes up to 255 GiB longer
-// than the bytes, the rest reading as zeros, and named for one of the parsers.
+// In the child: the request is the input, the head of a file (PaddedFile) named for one of the parsers.
 std::optional<TakenDate> ReadInput(std::string_view input) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(input.data());
     const std::size_t size = input.size();
-    const std::uint64_t fileSize = size + (size > 0 ? static_cast<std::uint64_t>(data[0]) << 30 : 0);
     std::uint64_t served = 0;
-    const media::ReadAt read = [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t count) {
-        if (offset >= fileSize) return std::size_t{0};
-        count = static_cast<std::size_t>(std::min<std::uint64_t>(count, fileSize - offset));
-        const std::size_t fromData = offset < size ? std::min<std::size_t>(count, size - offset) : 0;
-        if (fromData > 0) std::memcpy(buffer, data + offset, fromData);
-        std::memset(buffer + fromData, 0, count - fromData);
-        served += count;
-        return count;
-    };
+    const media::ReadAt read = PaddedFile(data, size, served);
+    const std::uint64_t fileSize = PaddedSize(data, size);
     const char* parser = size > 0 ? kParsers[data[0] % std::size(kParsers)] : nullptr;
     const std::optional<TakenDate> taken = media::ContainerTakenDate(read, fileSize, kFuzzReadCap, parser);
     if (served > kFuzzReadCap) return TakenDate{true, {kOverreadMark}, std::nullopt};

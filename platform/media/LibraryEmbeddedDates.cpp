@@ -14,6 +14,7 @@
 #include <cctype>
 #include <cerrno>
 #include <string_view>
+#include <vector>
 
 namespace varnolt {
 
@@ -135,6 +136,24 @@ std::optional<TakenDate> SidecarTakenDate(const std::string& path) {
     return std::nullopt;
 }
 
+// The date in the file itself: a JPEG from its segments, a large TIFF-based raw and a video in the child
+// process, any other photo from the mapped start of it.
+std::optional<TakenDate> OwnDate(const std::string& path, MediaKind kind, media::ChildReader& reader) {
+    const OpenFile file(path);
+    if (file.Size() == 0) return std::nullopt;
+    if (kind == MediaKind::Video) return reader.Ask(kVideoRequest + path);
+    thread_local std::vector<std::uint8_t> head;
+    const media::ReadAt read = [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t size) {
+        return file.ReadAt(offset, buffer, size);
+    };
+    if (media::ReadJpegHead(read, file.Size(), head)) return media::ExifTakenDate(head.data(), head.size());
+    const OpenFile::View view = file.Map(media::kPhotoViewCap);
+    // A TIFF's folders may lie anywhere in it: a large one is read whole, where its cost is bounded.
+    if (file.Size() > media::kPhotoViewCap && media::IsTiffBased(view.Data(), view.Size()))
+        return reader.Ask(kPhotoRequest + path);
+    return media::ExifTakenDate(view.Data(), view.Size());
+}
+
 } // namespace
 
 LibraryEmbeddedDates::LibraryEmbeddedDates() : reader_(std::make_unique<media::ChildReader>(ReadInReader)) {
@@ -150,19 +169,8 @@ LibraryEmbeddedDates::~LibraryEmbeddedDates() = default;
 std::optional<TakenDate> LibraryEmbeddedDates::ReadTakenDate(const std::string& path) {
     const MediaKind kind = KindOf(path);
     if (kind == MediaKind::Other) return std::nullopt;
-    std::optional<TakenDate> taken;
-    {
-        const OpenFile file(path);
-        if (file.Size() == 0) return std::nullopt;
-        if (kind == MediaKind::Video) return reader_->Ask(kVideoRequest + path);
-        const OpenFile::View view = file.Map(media::kPhotoViewCap);
-        // A TIFF's folders may lie anywhere in it: a large one is read whole, where its cost is bounded.
-        if (file.Size() > media::kPhotoViewCap && media::IsTiffBased(view.Data(), view.Size()))
-            taken = reader_->Ask(kPhotoRequest + path);
-        else
-            taken = media::ExifTakenDate(view.Data(), view.Size());
-    }
-    return taken ? taken : SidecarTakenDate(path);
+    const std::optional<TakenDate> own = OwnDate(path, kind, *reader_);
+    return own || kind == MediaKind::Video ? own : SidecarTakenDate(path);
 }
 
 } // namespace varnolt

@@ -263,6 +263,40 @@ std::optional<TakenDate> XmpTakenDate(std::string_view packet) {
     return std::nullopt;
 }
 
+bool ReadJpegHead(const ReadAt& read, std::uint64_t fileSize, std::vector<std::uint8_t>& head) {
+    constexpr std::size_t kFirstRead = 16u << 10;
+    constexpr std::uint8_t kStartOfScan = 0xDA, kEndOfImage = 0xD9;
+    const std::uint64_t limit = std::min<std::uint64_t>(fileSize, kPhotoViewCap);
+    head.clear();
+    // At least the first `count` bytes in `head`, read a doubling amount at a time.
+    const auto have = [&](std::size_t count) {
+        if (count <= head.size()) return true;
+        if (count > limit) return false;
+        const std::size_t old = head.size();
+        head.resize(static_cast<std::size_t>(std::min<std::uint64_t>(std::max({count, old * 2, kFirstRead}), limit)));
+        head.resize(old + read(old, head.data() + old, head.size() - old));
+        return count <= head.size();
+    };
+    if (!have(2) || head[0] != 0xFF || head[1] != 0xD8) return false;
+    for (std::size_t at = 2;;) {
+        if (!have(at + 2) || head[at] != 0xFF) return false;
+        const std::uint8_t marker = head[at + 1];
+        if (marker == 0xFF) {
+            ++at; // a fill byte
+        } else if (marker == kStartOfScan || marker == kEndOfImage) {
+            head.resize(at + 2);
+            return true;
+        } else if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            at += 2; // a marker without a length
+        } else {
+            if (!have(at + 4)) return false;
+            const std::size_t length = static_cast<std::size_t>(head[at + 2]) << 8 | head[at + 3];
+            if (length < 2) return false;
+            at += 2 + length;
+        }
+    }
+}
+
 bool IsTiffBased(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return false;
     // TIFF in either byte order, then the variants of Olympus (ORF) and Panasonic (RW2).

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace varnolt::media {
 
@@ -28,6 +29,10 @@ using ReadAt = std::function<std::size_t(std::uint64_t offset, std::uint8_t* buf
 std::optional<TakenDate> ExifTakenDate(const std::uint8_t* data, std::size_t size);
 // An XMP packet's exif:DateTimeOriginal, else xmp:CreateDate, else photoshop:DateCreated, with its zone.
 std::optional<TakenDate> XmpTakenDate(std::string_view packet);
+// A JPEG's bytes up to its image data, all its segments (Exif and XMP among them), read into `head`: a
+// small read costs less than the page-table work of a mapping. False when the file is not a JPEG or its
+// segments are not in order within the cap.
+bool ReadJpegHead(const ReadAt& read, std::uint64_t fileSize, std::vector<std::uint8_t>& head);
 // Whether the bytes start like a TIFF (the raws built on it included), whose folders may lie anywhere.
 bool IsTiffBased(const std::uint8_t* data, std::size_t size);
 
