@@ -88,10 +88,26 @@ if [[ $jobs == *peer-* || $jobs == *exiftool* || $jobs == *find-mv* ]]; then
     "$make_corpus" "$work/peer-corpus" "$work/peer-manifest" "$peer_files"
 fi
 
+# spread DIR COUNT PREFIX SEED...: COUNT copies of the seeds in turn, a thousand to a folder of DIR, each
+# named PREFIX, its number, "-" and its seed's name; tee writes each seed to all its copies at once.
+spread() {
+    local dir=$1 count=$2 prefix=$3 i seed
+    shift 3
+    local seeds=("$@")
+    for seed in "${seeds[@]}"; do : >"$seed.names"; done
+    for ((i = 0; i < count; i++)); do
+        local folder="$dir/d$((i / 1000))"
+        seed=${seeds[i % ${#seeds[@]}]}
+        echo "$folder/$prefix$i-${seed##*/}" >>"$seed.names"
+        ((i % 1000)) || mkdir -p "$folder"
+    done
+    for seed in "${seeds[@]}"; do xargs -a "$seed.names" tee <"$seed" >/dev/null; done
+}
+
 # make_photos DIR COUNT: COUNT small JPEGs on forty dates taken, and four videos; each name ends with the
-# date taken ("p17-2013-4-9.jpg"). Made from one file a date: tee writes it to all its copies at once.
+# date taken ("p17-2013-4-9.jpg"), made from one file a date.
 make_photos() {
-    local dir=$1 count=$2 seeds="$work/photo-seeds" d
+    local dir=$1 count=$2 seeds="$work/photo-seeds" d i
     mkdir -p "$seeds" "$dir"
     convert -size 8x8 xc:gray "$seeds/plain.jpg"
     : >"$seeds/exif-args"
@@ -100,17 +116,10 @@ make_photos() {
         cp "$seeds/plain.jpg" "$seeds/$y-$m-$day.jpg"
         printf -- '-DateTimeOriginal=%04d:%02d:%02d 12:00:00\n%s\n-execute\n' "$y" "$m" "$day" \
             "$seeds/$y-$m-$day.jpg" >>"$seeds/exif-args"
-        : >"$seeds/$y-$m-$day.names"
     done
     exiftool -@ "$seeds/exif-args" -common_args -q -overwrite_original
-    local dates=("$seeds"/*.names) i
-    for ((i = 0; i < count; i++)); do
-        local names=${dates[i % 40]} folder="$dir/d$((i / 1000))"
-        local date=${names##*/}
-        echo "$folder/p$i-${date%.names}.jpg" >>"$names"
-        ((i % 1000)) || mkdir -p "$folder"
-    done
-    for names in "${dates[@]}"; do xargs -a "$names" tee <"${names%.names}.jpg" >/dev/null; done
+    local dated=("$seeds"/*-*.jpg)
+    spread "$dir" "$count" p "${dated[@]}"
     for ((i = 1; i <= 4; i++)); do
         ffmpeg -nostdin -v error -f lavfi -i color=c=gray:s=64x48:d=0.2 \
             -metadata creation_time="201$i-0$i-1${i}T12:00:00Z" "$dir/v$i-201$i-$i-1$i.mp4"
@@ -122,7 +131,7 @@ make_photos() {
 # in four containers: MP4 and MKV with a UTC creation time at noon, MOV with an iPhone's capture date, AVI
 # with its date alone.
 make_videos() {
-    local dir=$1 count=$2 seeds="$work/video-seeds" d i
+    local dir=$1 count=$2 seeds="$work/video-seeds" d
     mkdir -p "$seeds" "$dir"
     local made=()
     for ((d = 0; d < 20; d++)); do
@@ -138,15 +147,8 @@ make_videos() {
         esac
         ffmpeg -nostdin -v error -f lavfi -i color=c=gray:s=64x48:d=0.2 "${options[@]}" "$seeds/$y-$m-$day.$ext"
         made+=("$seeds/$y-$m-$day.$ext")
-        : >"$seeds/$y-$m-$day.$ext.names"
     done
-    for ((i = 0; i < count; i++)); do
-        local seed=${made[i % 20]} folder="$dir/d$((i / 1000))"
-        local base=${seed##*/}
-        echo "$folder/v$i-$base" >>"$seed.names"
-        ((i % 1000)) || mkdir -p "$folder"
-    done
-    for seed in "${made[@]}"; do xargs -a "$seed.names" tee <"$seed" >/dev/null; done
+    spread "$dir" "$count" v "${made[@]}"
     find "$dir" -type f -print0 | xargs -0 touch -d "2024-02-02 12:00"
 }
 

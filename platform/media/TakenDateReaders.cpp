@@ -173,6 +173,113 @@ void ReadHeader(MediaInfoLib::MediaInfo& info, const char* parser, const ReadAt&
 }
 
 
+struct JpegSegment {
+    std::uint8_t Marker = 0;
+    std::size_t Payload = 0; // after its length
+    std::size_t Next = 0;    // where the next marker starts
+    bool IsLast() const { return Marker == 0xDA || Marker == 0xD9; } // the image data, or the end
+};
+
+// The JPEG segment whose marker is at `at` in the first `size` bytes; none when it is not a marker or the
+// bytes end first, `needed` then telling how many would do.
+std::optional<JpegSegment> JpegSegmentAt(const std::uint8_t* data, std::size_t size, std::size_t at, std::size_t& needed) {
+    needed = at + 2;
+    if (size < needed || data[at] != 0xFF) return std::nullopt;
+    JpegSegment segment{data[at + 1], at + 2, at + 2};
+    // A fill byte, or a marker without a length.
+    if (segment.Marker == 0xFF) segment.Next = at + 1;
+    if (segment.Marker == 0xFF || segment.IsLast() || segment.Marker == 0x01 ||
+        (segment.Marker >= 0xD0 && segment.Marker <= 0xD7))
+        return segment;
+    needed = at + 4;
+    if (size < needed) return std::nullopt;
+    const std::size_t length = static_cast<std::size_t>(data[at + 2]) << 8 | data[at + 3];
+    if (length < 2) return std::nullopt;
+    segment.Payload = at + 4;
+    segment.Next = at + 2 + length;
+    return segment;
+}
+
+// The TIFF structure of an Exif block, read where it lies in memory.
+class ExifBlock {
+public:
+    ExifBlock(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool Valid() const {
+        return size_ >= 8 && (std::memcmp(data_, "II*\0", 4) == 0 || std::memcmp(data_, "MM\0*", 4) == 0);
+    }
+    std::uint32_t FirstFolder() const { return Number(4, 4); }
+    // The entry `tag` of the folder at `folder`: its type, count and value (or where the value is).
+    struct Entry {
+        std::uint16_t Type = 0;
+        std::uint32_t Count = 0;
+        std::size_t Value = 0;
+    };
+    std::optional<Entry> Find(std::uint32_t folder, std::uint16_t tag) const {
+        if (folder > size_ || size_ - folder < 2) return std::nullopt;
+        const std::uint32_t entries = Number(folder, 2);
+        for (std::uint32_t i = 0; i < entries; ++i) {
+            const std::size_t at = folder + 2 + std::size_t{12} * i;
+            if (at + 12 > size_) return std::nullopt;
+            if (Number(at, 2) != tag) continue;
+            const Entry entry{static_cast<std::uint16_t>(Number(at + 2, 2)), Number(at + 4, 4), at + 8};
+            return entry;
+        }
+        return std::nullopt;
+    }
+    std::uint32_t Number(std::size_t at, int width) const {
+        std::uint32_t value = 0;
+        for (int i = 0; i < width; ++i)
+            value |= static_cast<std::uint32_t>(data_[at + (data_[0] == 'I' ? i : width - 1 - i)]) << (8 * i);
+        return value;
+    }
+    // An ASCII entry's text.
+    std::optional<std::string_view> Text(std::uint32_t folder, std::uint16_t tag) const {
+        const std::optional<Entry> entry = Find(folder, tag);
+        if (!entry || entry->Type != 2) return std::nullopt;
+        const std::size_t at = entry->Count <= 4 ? entry->Value : Number(entry->Value, 4);
+        if (at > size_ || entry->Count > size_ - at) return std::nullopt;
+        const std::string_view text(reinterpret_cast<const char*>(data_ + at), entry->Count);
+        return text.substr(0, text.find('\0'));
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+};
+
+// The dates of a JPEG's Exif segment, read without the library: it parses every tag of the file, which
+// costs far more than the few that carry the date. None when there is no such segment or date in it.
+std::optional<TakenDate> JpegExifDate(const std::uint8_t* data, std::size_t size) {
+    for (std::size_t at = 2, needed = 0;;) {
+        const std::optional<JpegSegment> segment = JpegSegmentAt(data, size, at, needed);
+        if (!segment || segment->IsLast() || segment->Next > size) return std::nullopt;
+        constexpr std::string_view kExif("Exif\0\0", 6);
+        const std::size_t payload = segment->Next - segment->Payload;
+        if (segment->Marker == 0xE1 && payload > kExif.size() &&
+            std::memcmp(data + segment->Payload, kExif.data(), kExif.size()) == 0) {
+            const ExifBlock exif(data + segment->Payload + kExif.size(), payload - kExif.size());
+            if (!exif.Valid()) return std::nullopt;
+            const std::uint32_t first = exif.FirstFolder();
+            const std::optional<ExifBlock::Entry> pointer = exif.Find(first, 0x8769);
+            const bool hasPhoto = pointer && pointer->Type == 4;
+            const std::uint32_t photo = hasPhoto ? exif.Number(pointer->Value, 4) : 0;
+            for (const ExifDateTags& tags : kExifDates) {
+                const bool inPhoto = std::string_view(tags.Folder) == "Photo";
+                if (inPhoto && !hasPhoto) continue;
+                const std::optional<std::string_view> text = exif.Text(inPhoto ? photo : first, tags.Date);
+                std::optional<TakenDate> taken = text ? ParseTakenText(*text) : std::nullopt;
+                if (!taken || taken->IsUtc || IsUnset(taken->Time)) continue;
+                if (hasPhoto)
+                    if (const std::optional<std::string_view> zone = exif.Text(photo, tags.Zone))
+                        taken->OffsetMinutes = ParseZoneOffset(*zone);
+                return taken;
+            }
+            return std::nullopt;
+        }
+        at = segment->Next;
+    }
+}
+
 } // namespace
 
 std::optional<TakenDate> ParseTakenText(std::string_view text) {
@@ -230,6 +337,8 @@ std::optional<int> ParseZoneOffset(std::string_view text) {
 
 std::optional<TakenDate> ExifTakenDate(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return std::nullopt;
+    if (size >= 2 && data[0] == 0xFF && data[1] == 0xD8)
+        if (std::optional<TakenDate> taken = JpegExifDate(data, size)) return taken;
     try {
         if (!IsPhotoType(Exiv2::ImageFactory::getType(data, static_cast<long>(size)))) return std::nullopt;
         // The bytes are only looked at, not copied.
@@ -265,7 +374,6 @@ std::optional<TakenDate> XmpTakenDate(std::string_view packet) {
 
 bool ReadJpegHead(const ReadAt& read, std::uint64_t fileSize, std::vector<std::uint8_t>& head) {
     constexpr std::size_t kFirstRead = 16u << 10;
-    constexpr std::uint8_t kStartOfScan = 0xDA, kEndOfImage = 0xD9;
     const std::uint64_t limit = std::min<std::uint64_t>(fileSize, kPhotoViewCap);
     head.clear();
     // At least the first `count` bytes in `head`, read a doubling amount at a time.
@@ -278,22 +386,17 @@ bool ReadJpegHead(const ReadAt& read, std::uint64_t fileSize, std::vector<std::u
         return count <= head.size();
     };
     if (!have(2) || head[0] != 0xFF || head[1] != 0xD8) return false;
-    for (std::size_t at = 2;;) {
-        if (!have(at + 2) || head[at] != 0xFF) return false;
-        const std::uint8_t marker = head[at + 1];
-        if (marker == 0xFF) {
-            ++at; // a fill byte
-        } else if (marker == kStartOfScan || marker == kEndOfImage) {
+    for (std::size_t at = 2, needed = 0;;) {
+        const std::optional<JpegSegment> segment = JpegSegmentAt(head.data(), head.size(), at, needed);
+        if (!segment) {
+            if (needed > head.size() && have(needed)) continue;
+            return false;
+        }
+        if (segment->IsLast()) {
             head.resize(at + 2);
             return true;
-        } else if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            at += 2; // a marker without a length
-        } else {
-            if (!have(at + 4)) return false;
-            const std::size_t length = static_cast<std::size_t>(head[at + 2]) << 8 | head[at + 3];
-            if (length < 2) return false;
-            at += 2 + length;
         }
+        at = segment->Next;
     }
 }
 
