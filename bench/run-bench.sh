@@ -294,16 +294,10 @@ run_job() { # JOB ROUND
         mkdir -p "$job/data"
         measure "$1" "$r" "$n" "$window_bench" "${1#window-}" "$corpus" "${window_job[@]}" &&
             check "$1" preview "$manifest" "$job.out" ;;
-    photo-write | photo-taken) # the same photos by last write time, then by date taken
-        fresh "$work/photo-corpus"
+    photo-* | video-*) # the same photos (or videos) by last write time, then by date taken
+        fresh "$work/${1%-*}-corpus"
         local by=(--time write) folder=2024-2-2
-        [[ $1 == photo-write ]] || { by=(--time taken); folder=taken; }
-        measure "$1" "$r" "$n" "${cli_run[@]}" --run "${by[@]}" "$job/src" --to "$job/out" &&
-            check_photos "$1" "$n" "$folder" ;;
-    video-write | video-taken) # the same videos by last write time, then by date taken
-        fresh "$work/video-corpus"
-        local by=(--time write) folder=2024-2-2
-        [[ $1 == video-write ]] || { by=(--time taken); folder=taken; }
+        [[ $1 == *-write ]] || { by=(--time taken); folder=taken; }
         measure "$1" "$r" "$n" "${cli_run[@]}" --run "${by[@]}" "$job/src" --to "$job/out" &&
             check_photos "$1" "$n" "$folder" ;;
     window-taken)
