@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -49,15 +48,26 @@ constexpr std::uint32_t FourCc(const char (&name)[5]) {
            static_cast<std::uint32_t>(static_cast<unsigned char>(name[3]));
 }
 
-// A UTC moment in seconds since the Unix epoch, as a calendar time; none before 1900 or past 9999.
+// A UTC moment in seconds since the Unix epoch, as a calendar time; none before 1900 or past 9999. Counted
+// here rather than with gmtime_r, whose zone lock a child process forked from a busy program may find held.
 std::optional<TakenDate> UtcMoment(std::int64_t seconds) {
-    constexpr std::int64_t kYear1900 = -2208988800, kYear10000 = 253402300800;
+    constexpr std::int64_t kYear1900 = -2208988800, kYear10000 = 253402300800, kDay = 86400;
     if (seconds < kYear1900 || seconds >= kYear10000) return std::nullopt;
-    const std::time_t moment = static_cast<std::time_t>(seconds);
-    std::tm parts{};
-    if (gmtime_r(&moment, &parts) == nullptr) return std::nullopt;
+    const std::int64_t days = (seconds >= 0 ? seconds : seconds - (kDay - 1)) / kDay;
+    const std::int64_t time = seconds - days * kDay;
+    // Days since 1970-01-01 to the proleptic Gregorian calendar, in eras of 400 years from 0000-03-01.
+    const std::int64_t shifted = days + 719468;
+    const std::int64_t era = (shifted >= 0 ? shifted : shifted - 146096) / 146097;
+    const std::int64_t dayOfEra = shifted - era * 146097;
+    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+    const int day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+    const int month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+    const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2));
     return TakenDate{true,
-                     {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec},
+                     {year, month, day, static_cast<int>(time / 3600), static_cast<int>(time / 60 % 60),
+                      static_cast<int>(time % 60)},
                      std::nullopt};
 }
 
