@@ -82,8 +82,12 @@ FsResult MoveBack(FileSystem& fs, const std::string& from, const std::string& to
     }
     if (moved.Error() != std::errc::is_a_directory) return moved;
     if (fs.EntryExists(to)) return FsResult::Failed(EEXIST);
+    // A folder move takes the next free name when its own is taken meanwhile; back where it was, then.
     std::string placedAt;
-    return fs.MoveFolder(from, to, &placedAt);
+    const FsResult folderMoved = fs.MoveFolder(from, to, &placedAt);
+    if (!folderMoved || placedAt == to) return folderMoved;
+    static_cast<void>(fs.MoveFolder(placedAt, from));
+    return FsResult::Failed(EEXIST);
 }
 
 FsResult RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination,

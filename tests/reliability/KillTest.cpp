@@ -150,11 +150,21 @@ protected:
             ++leftInCategory;
             fs::rename(found->second.front(), path);
         }
-        EXPECT_LE(leftInCategory, 1) << round << ": more than the file in flight stayed in its category";
+        leftInResult += leftInCategory;
+        EXPECT_EQ(leftInCategory, 0) << round << ": files stayed in their category";
         EXPECT_EQ(places.size(), originals.size()) << round << ": files that are no one's";
     }
 
+    // A run killed before its first move leaves nothing to undo: the undo says so and exits with 1.
+    bool SomethingToUndo() const {
+        std::error_code error;
+        const auto side = fs::file_size(data.Path() + kJournalInProgressFileName, error);
+        return fs::exists(data.Path() + kJournalFileName) ||
+               (!error && side > std::string(kMoveModeLine).size() + 2 && ReadBytes(data.Path() + kJournalInProgressFileName)[std::string(kMoveModeLine).size() + 2] != '\0');
+    }
+
     static inline GroupFigures figures;
+    static inline int leftInResult = 0;
     TempDir tree;
     TempDir data;
     std::map<std::string, std::string> originals;
@@ -184,13 +194,16 @@ TEST_F(KillTest, ARunKilledAtRandomPointsIsUndoneWhole) {
                      (!fs::exists(data.Path() + kJournalFileName) && !fs::exists(data.Path() + kJournalInProgressFileName));
         }
         if (!undone) {
-            ASSERT_TRUE(RunToEnd(Start(UndoArgs()))) << name;
+            const bool expected = SomethingToUndo();
+            EXPECT_EQ(ExitStatus(Start(UndoArgs())), expected ? 0 : 1) << name;
         }
         CheckAndMend(name);
         ++figures.Scenarios;
         ++figures.FaultPoints;
     }
-    ReportGroup("kill tests", figures, std::to_string(killed) + " of " + std::to_string(kRounds) + " runs killed mid-way");
+    ReportGroup("kill tests", figures,
+                std::to_string(killed) + " of " + std::to_string(kRounds) + " runs killed mid-way, " +
+                    std::to_string(leftInResult) + " items left in the result");
     EXPECT_GE(killed, kRounds - 1) << "the runs ended before the kills came";
 }
 
@@ -214,7 +227,8 @@ TEST_F(KillTest, WhileARunGoesOnNoOtherProcessTakesItsJournal) {
     EXPECT_EQ(ExitStatus(second), 1) << "the second run is refused";
     EXPECT_EQ(ExitStatus(undo), 1) << "the undo is refused";
     const bool overlapped = StillRunning(first);
-    EXPECT_EQ(ExitStatus(preview), 0);
+    // A preview only looks; it may find files gone that the run took meanwhile, and says so.
+    EXPECT_LE(ExitStatus(preview), 1);
     ASSERT_TRUE(RunToEnd(first));
     ASSERT_TRUE(overlapped) << "the first run ended before the others did: nothing was shown";
 
