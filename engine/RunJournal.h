@@ -16,7 +16,6 @@ inline constexpr const char* kJournalFileName = "undo.udo";
 inline constexpr const char* kJournalInProgressFileName = "undo.udo.partial";
 // The whole lines of a side file left by a crash, on their way to becoming the journal.
 inline constexpr const char* kJournalRecoveryFileName = "undo.udo.recovered";
-inline constexpr const char* kJournalLockFileName = "undo.lock";
 inline constexpr const char* kMoveModeLine = "Move Mode";
 inline constexpr const char* kCopyModeLine = "Copy Mode";
 
@@ -52,11 +51,15 @@ private:
     std::string pairBytes_;          // kept between pairs, so that appending one allocates nothing
 };
 
-// Exactly one process writes the journal at a time: a run and an undo hold this lock on a file in the
-// data folder for their whole length. It dies with its process, so a killed run leaves it free.
+// Exactly one process writes the journal at a time: a run and an undo hold this lock on the data folder
+// for their whole length. It dies with its process, so a killed run leaves it free.
 struct JournalLock {
     std::unique_ptr<FileLock> Held; // null when it could not be had
     bool HeldElsewhere = false;     // another run or undo has it
+    // Neither held nor held elsewhere: why the data folder cannot be locked (ENOENT, ENOTDIR when it is
+    // a file, EACCES). Nothing may then touch the journal, as if another process had it.
+    std::error_code Error;
+    std::string Folder; // the folder locked, or that could not be
 };
 JournalLock TakeJournalLock(FileSystem& fs, const std::string& dataFolder);
 
