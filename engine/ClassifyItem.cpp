@@ -54,6 +54,8 @@ void Engine::ReportProgress() {
 
 void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) {
     if (state_.StopRequested) return;
+    // This run's own: placed by it, or a category folder it made.
+    if (sortingInPlace_ && placedThisRun_.contains(path)) return;
     ++tally_.Total;
     if (isFile && IsExcludedFile(options_, path)) return Skip(path, SkipReason::Excluded);
     if (!PassesTypeFilter(options_, path, isFile)) return Skip(path, SkipReason::FilteredOut);
@@ -90,10 +92,12 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     if (!placed) placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
     if (!placed) {
         if (placed.Error() != ReportedAlready().Error())
-            Fail(path, options_.MoveSourceFiles ? Step::Move : Step::Copy, placed.Error(), destination);
+            Fail(path, !journalFailure_ ? Step::Journal : options_.MoveSourceFiles ? Step::Move : Step::Copy,
+                 placed.Error(), destination);
         return;
     }
     ++tally_.Placed;
+    if (sortingInPlace_) placedThisRun_.insert(placedAt_);
     host_.Placed({path, category, placedAt_, !isFile && !readAsFile, false});
     ReportProgress();
 }
@@ -173,6 +177,7 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolde
 FsResult Engine::EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made) {
     FileSystem& fs = services_.Fs;
     if (fs.MakeFolder(folder)) {
+        if (sortingInPlace_) placedThisRun_.insert(folder);
         made.push_back(folder);
         ++state_.NewCategoryCount;
     } else if (!fs.FolderExists(folder)) {
@@ -190,6 +195,7 @@ FsResult Engine::EnsureCategoryFolder(const std::string& folder, std::vector<std
             const FsResult result = fs.MakeFolder(level);
             madeLast = static_cast<bool>(result);
             if (madeLast) made.push_back(level);
+            if (madeLast && sortingInPlace_) placedThisRun_.insert(level);
             // Made by someone else in the meantime is as good as made.
             if (!madeLast && !fs.FolderExists(level)) return result;
         }

@@ -107,8 +107,9 @@ private:
     bool LockJournal(JournalLock& lock);
     void WalkSources();
     void FinishRun(JournalLock& lock);
-    // A failure to read the journal to its end; the pairs before it stay restored.
-    FsResult RestorePairs();
+    // A failure to read the journal to its end; the pairs before it stay restored. The pairs that could
+    // not be restored go into `left`.
+    FsResult RestorePairs(RunJournal& left);
     std::optional<std::size_t> CountJournalLines(FsResult& result);
     // Empty when the item has no category: `failure` then tells a failed look at it from no category.
     std::string CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn, bool& readAsFile,
@@ -133,6 +134,12 @@ private:
     // The kind of memo entry for a whole folder: no companion suffix is "/".
     static constexpr std::string_view kFolderNumbering = "/";
     void RecordTransfer(const std::string& source, const std::string& placedAt);
+    // Puts the pair of a move about to be tried into the journal; false, with the run stopped, when the
+    // journal takes no more.
+    bool NoteIntent(const std::string& source, const std::string& destination);
+    // The first of "destination", "destination (2)", ... from `next` on that is free.
+    std::string FreeFolderName(const std::string& destination, std::int64_t& next,
+                               const std::function<bool(const std::string&)>& claimed = {});
     void ShowActivity(const std::string& source);
     void ReportProgress();
 
@@ -153,6 +160,12 @@ private:
     // The destinations a preview has given out, so that later items of the same name are numbered on.
     std::unordered_set<std::string> previewClaimed_;
     std::string placedAt_;
+    // When the result location is itself a source, what this run placed there and the category folders
+    // it made, so that the walk that comes to them does not take them again.
+    bool sortingInPlace_ = false;
+    std::unordered_set<std::string> placedThisRun_;
+    // Why the journal took no more pairs in this run; empty while it takes them.
+    FsResult journalFailure_;
     CommandEnded tally_{CommandKind::Run};
     static constexpr std::size_t kRememberedNamesLimit = 50000; // a few MB of paths
     static constexpr std::size_t kEmptiedFoldersHeld = 65536;

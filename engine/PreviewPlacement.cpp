@@ -7,14 +7,6 @@
 
 namespace varnolt {
 
-namespace {
-
-std::string NumberedFolder(const std::string& path, std::int64_t n) {
-    return n == 1 ? path : path + " (" + std::to_string(n) + ")";
-}
-
-} // namespace
-
 void Engine::AddPreviewItem(const std::string& path, const std::string& category) {
     NodeId node = PreviewTree::Root;
     // The result location itself: the item hangs right below the root.
@@ -58,10 +50,7 @@ std::string Engine::PredictedDestination(const std::string& path, const std::str
         const auto suffix = IsWebPage(path) ? CompanionSuffixOf(path) : std::nullopt;
         destination = FirstFreeFileName(destination, suffix.value_or(""), claimed);
     } else {
-        std::int64_t& next = NextNumberToTry(destination, kFolderNumbering);
-        const std::string base = destination;
-        while (claimed(NumberedFolder(base, next)) || fs.EntryExists(NumberedFolder(base, next))) ++next;
-        destination = NumberedFolder(base, next);
+        destination = FreeFolderName(destination, NextNumberToTry(destination, kFolderNumbering), claimed);
     }
     previewClaimed_.insert(destination);
     return destination;

@@ -157,11 +157,16 @@ void Engine::RunCommand(bool ask) {
 
     state_.ResultRoot = WithTrailingSlash(options_.ResultLocation);
     knownFolders_.Clear(state_.ResultRoot);
+    journalFailure_ = {};
     if (state_.PreviewMode) {
         StartPreviewTree();
-    } else {
-        state_.UndoJournal.Begin(services_.Fs, dataFolder_,
-                                 options_.MoveSourceFiles ? kMoveModeLine : kCopyModeLine);
+    } else if (const FsResult begun = state_.UndoJournal.Begin(services_.Fs, dataFolder_,
+                                                                options_.MoveSourceFiles ? kMoveModeLine
+                                                                                         : kCopyModeLine);
+               !begun) {
+        // Nothing may move that the journal cannot take back.
+        Refuse(Notice::JournalUnwritable, std::nullopt, dataFolder_, begun.Error());
+        return EndCommand(Outcome::Refused);
     }
 
     host_.Started({tally_.Kind, options_.MoveSourceFiles, std::nullopt});
@@ -252,6 +257,11 @@ void Engine::WalkSources() {
     WalkContext context{fs, turns_, options_, state_.StopRequested, *this, own};
     // Unlike the program's own folders, the result location may be a source: a folder sorted in place.
     context.KeptOut.Add(fs, options_.ResultLocation);
+    const auto result = fs.IdentifyFolder(options_.ResultLocation);
+    sortingInPlace_ = !state_.PreviewMode && result &&
+                      std::any_of(options_.SourceList.begin(), options_.SourceList.end(),
+                                  [&](const std::string& source) { return fs.IdentifyFolder(source) == result; });
+    placedThisRun_.clear();
     // The list may change while events run between items: take each entry afresh.
     for (std::size_t index = 0; index < options_.SourceList.size() && !state_.StopRequested; ++index) {
         const std::string path = options_.SourceList[index];
@@ -268,16 +278,18 @@ void Engine::FinishRun(JournalLock& lock) {
     if (state_.TransferredCount == 0) {
         // A run that placed nothing (a mistyped source, say) leaves the last run's journal to its undo.
         state_.UndoJournal.Discard();
-    } else if (!state_.UndoJournal.IsEmpty()) {
+    } else {
         saved = state_.UndoJournal.Save([this] { services_.Pump.Pump(); });
         // Undo would otherwise take back an older run's journal.
         tally_.UndoAvailable = static_cast<bool>(saved);
     }
     lock.Held.reset();
+    // A journal that stopped taking pairs stopped the run: what it holds can be undone.
+    if (!journalFailure_) saved = journalFailure_;
     if (!saved) Refuse(Notice::JournalIncomplete, std::nullopt, dataFolder_, saved.Error());
     turns_.Pump();
     tally_.ResultLocation = options_.ResultLocation;
-    EndCommand(state_.StopRequested ? Outcome::Stopped : saved ? Outcome::Completed : Outcome::Failed);
+    EndCommand(!saved ? Outcome::Failed : state_.StopRequested ? Outcome::Stopped : Outcome::Completed);
     if (Ask(Decision::OpenResult, options_.ResultLocation, {}, state_.TransferredCount))
         services_.Desktop.OpenFolder(options_.ResultLocation);
 }

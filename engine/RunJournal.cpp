@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <deque>
 #include <future>
 #include <optional>
 
@@ -15,12 +16,28 @@ namespace {
 std::string LineBytes(const std::string& line) { return line + "\r\n"; }
 
 
-// Where the side file's whole lines end: a power cut can leave the last line cut short, and a cut path
-// may name some other file. They end before the first zero byte too: the side file's room is reserved
-// ahead as zeros, and no path holds one.
-std::optional<std::uint64_t> EndOfWholeLines(FileSystem& fs, const std::string& path) {
+// The whole lines of a side file and the last few of them. A power cut can leave the last line cut
+// short, and a cut path may name some other file. They end before the first zero byte too: the side
+// file's room is reserved ahead as zeros, and no path holds one.
+struct SideFileLines {
+    struct Line {
+        std::uint64_t Start = 0;
+        std::string Text; // without its line break
+    };
+    std::uint64_t End = 0;
+    std::uint64_t Count = 0;
+    std::uint64_t ModeLineEnd = 0;
+    bool Moving = true;
+    std::deque<Line> Last; // at most kPairsInFlight pairs and the line before them
+};
+
+// A move in flight at a kill is one item's: a file's pair, or a saved page's two.
+constexpr std::size_t kPairsInFlight = 2;
+
+std::optional<SideFileLines> ReadSideFileLines(FileSystem& fs, const std::string& path) {
+    SideFileLines lines;
     std::uint64_t read = 0;
-    std::uint64_t end = 0;
+    std::string current;
     bool atZero = false;
     const FsResult readAll = fs.ReadInPieces(path, [&](std::string_view piece) {
         if (atZero) return;
@@ -28,10 +45,51 @@ std::optional<std::uint64_t> EndOfWholeLines(FileSystem& fs, const std::string& 
             piece = piece.substr(0, zero);
             atZero = true;
         }
-        if (const auto lastBreak = piece.rfind('\n'); lastBreak != std::string_view::npos) end = read + lastBreak + 1;
+        for (std::size_t at = 0; at < piece.size();) {
+            const auto lineBreak = piece.find('\n', at);
+            if (lineBreak == std::string_view::npos) {
+                current.append(piece.substr(at));
+                break;
+            }
+            current.append(piece.substr(at, lineBreak - at));
+            if (!current.empty() && current.back() == '\r') current.pop_back();
+            const std::uint64_t end = read + lineBreak + 1;
+            if (lines.Count == 0) {
+                lines.ModeLineEnd = end;
+                lines.Moving = current.find("Move") != std::string::npos;
+            }
+            lines.Last.push_back({lines.End, std::move(current)});
+            if (lines.Last.size() > 2 * kPairsInFlight + 1) lines.Last.pop_front();
+            current.clear();
+            lines.End = end;
+            ++lines.Count;
+            at = lineBreak + 1;
+        }
         read += piece.size();
     });
-    return readAll ? std::optional(end) : std::nullopt;
+    return readAll ? std::optional(std::move(lines)) : std::nullopt;
+}
+
+// Where the journal of a side file ends: after its whole pairs, less those at its end whose move did not
+// happen (the pair was in before the move was tried). A move happened when its source is gone and its
+// destination is there; a copy's pair may stay, since the undo removes only an untouched copy.
+std::uint64_t EndOfDonePairs(FileSystem& fs, const SideFileLines& lines) {
+    if (lines.Count == 0) return 0;
+    std::uint64_t end = lines.End;
+    std::size_t last = lines.Last.size();
+    // A pair with its source line only.
+    if ((lines.Count - 1) % 2 == 1) end = lines.Last[--last].Start;
+    if (!lines.Moving) return end;
+    const std::uint64_t pairs = (lines.Count - 1) / 2;
+    for (std::uint64_t checked = 0; checked < std::min<std::uint64_t>(pairs, kPairsInFlight) && last >= 2; ++checked) {
+        const auto& source = lines.Last[last - 2];
+        const auto& destination = lines.Last[last - 1];
+        const bool done = !fs.EntryExists(source.Text) && fs.EntryExists(destination.Text);
+        if (done) break;
+        end = source.Start;
+        last -= 2;
+    }
+    return end;
 }
 
 // The first `length` bytes of `from` in a new file `to`, synced.
@@ -59,64 +117,57 @@ bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& 
     return done.get();
 }
 
-void RunJournal::Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine) {
+FsResult RunJournal::Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine,
+                           const char* fileName) {
     fs_ = &fs;
     dataFolder_ = dataFolder;
-    pending_.clear();
+    sidePath_ = dataFolder + fileName;
     lineCount_ = 0;
-    committedBytes_ = 0;
-    std::error_code ignored;
-    sideFile_ = fs.CreateAppendFile(dataFolder + kJournalInProgressFileName, ignored);
-    Write(LineBytes(modeLine));
-    if (!sideFile_) pending_.push_back(modeLine);
-    lineCount_ = 1;
-}
-
-bool RunJournal::Write(const std::string& bytes) {
-    // A side file that stops taking lines is given up; the lines then stay in memory for Save.
-    if (sideFile_ && !sideFile_->Append(bytes)) sideFile_.reset();
-    if (sideFile_) committedBytes_ += bytes.size();
-    return sideFile_ != nullptr;
-}
-
-void RunJournal::AppendPair(const std::string& source, const std::string& destination) {
-    if (!sideFile_) {
-        pending_.push_back(source);
-        pending_.push_back(destination);
-    } else if (!Write(pairBytes_.assign(source).append("\r\n").append(destination).append("\r\n"))) {
-        // Keep the whole lines the side file took; Save then writes the journal from memory.
-        pending_ = DecodeTextFile(ReadSideFile().substr(0, committedBytes_)).Lines;
-        pending_.push_back(source);
-        pending_.push_back(destination);
+    std::error_code error;
+    sideFile_ = fs.CreateAppendFile(sidePath_, error);
+    if (!sideFile_) return error;
+    FsResult begun = sideFile_->Append(LineBytes(modeLine));
+    if (begun) begun = sideFile_->Sync();
+    if (!begun) {
+        Discard();
+        return begun;
     }
-    lineCount_ += 2;
+    lineCount_ = 1;
+    pairsToTakeBack_ = 0;
+    return {};
 }
 
-std::string RunJournal::ReadSideFile() {
-    std::string ignored;
-    return fs_->ReadWholeFile(dataFolder_ + kJournalInProgressFileName, ignored).value_or("");
+FsResult RunJournal::AppendPair(const std::string& source, const std::string& destination) {
+    if (!sideFile_) return FsResult::Failed(EBADF);
+    const FsResult appended =
+        sideFile_->Append(pairBytes_.assign(source).append("\r\n").append(destination).append("\r\n"));
+    if (!appended) return appended;
+    lineCount_ += 2;
+    if (pairsToTakeBack_ == lastPairSizes_.size()) {
+        lastPairSizes_[0] = lastPairSizes_[1];
+        --pairsToTakeBack_;
+    }
+    lastPairSizes_[pairsToTakeBack_++] = pairBytes_.size();
+    return appended;
+}
+
+void RunJournal::TakeBackPair() {
+    if (!sideFile_ || pairsToTakeBack_ == 0 || !sideFile_->TakeBack(lastPairSizes_[pairsToTakeBack_ - 1])) return;
+    --pairsToTakeBack_;
+    lineCount_ -= 2;
 }
 
 FsResult RunJournal::Save(const std::function<void()>& serve) {
-    if (!fs_) return FsResult::Failed(EBADF);
-    const std::string journalPath = dataFolder_ + kJournalFileName;
-    const std::string sidePath = dataFolder_ + kJournalInProgressFileName;
+    if (!fs_ || !sideFile_) return FsResult::Failed(EBADF);
     FsResult saved;
-    if (sideFile_) {
-        ServeWhile(
-            [&] {
-                saved = sideFile_->Sync();
-                return static_cast<bool>(saved);
-            },
-            serve);
-        sideFile_.reset();
-        if (saved) saved = fs_->ReplaceWith(sidePath, journalPath);
-    } else {
-        std::string ignored;
-        saved = FsResult::FromErrno(fs_->ReplaceFile(journalPath, EncodeTextFile(pending_, TextEncoding::Plain), ignored));
-        if (saved) static_cast<void>(fs_->DeleteFile(sidePath));
-    }
-    pending_.clear();
+    ServeWhile(
+        [&] {
+            saved = sideFile_->Sync();
+            return static_cast<bool>(saved);
+        },
+        serve);
+    sideFile_.reset();
+    if (saved) saved = fs_->ReplaceWith(sidePath_, dataFolder_ + kJournalFileName);
     lineCount_ = 0;
     return saved;
 }
@@ -124,9 +175,8 @@ FsResult RunJournal::Save(const std::function<void()>& serve) {
 void RunJournal::Discard() {
     if (sideFile_) {
         sideFile_.reset();
-        static_cast<void>(fs_->DeleteFile(dataFolder_ + kJournalInProgressFileName));
+        static_cast<void>(fs_->DeleteFile(sidePath_));
     }
-    pending_.clear();
     lineCount_ = 0;
 }
 
@@ -145,13 +195,20 @@ bool RecoverInterruptedJournalIfFree(FileSystem& fs, const std::string& dataFold
 bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder) {
     const std::string sidePath = dataFolder + kJournalInProgressFileName;
     if (!fs.FileExists(sidePath)) return false;
+    const auto lines = ReadSideFileLines(fs, sidePath);
+    if (!lines) return false;
+    const std::uint64_t end = EndOfDonePairs(fs, *lines);
+    // No move was made: the journal of the run before stays the one to undo.
+    if (end <= lines->ModeLineEnd) {
+        static_cast<void>(fs.DeleteFile(sidePath));
+        return false;
+    }
     // Read in pieces, never whole: a killed run of a million files leaves some 150 MB. The whole lines
     // go to a synced copy, which takes the side file's place and then the journal's. Renames only: at
     // every moment a side file or the journal holds the lines, so a crash here still leaves the run
     // undoable, and a side file left behind is recovered to the same journal at the next start.
     const std::string copyPath = dataFolder + kJournalRecoveryFileName;
-    const auto end = EndOfWholeLines(fs, sidePath);
-    if (!end || !CopyStartSynced(fs, sidePath, copyPath, *end) || !fs.ReplaceWith(copyPath, sidePath)) {
+    if (!CopyStartSynced(fs, sidePath, copyPath, end) || !fs.ReplaceWith(copyPath, sidePath)) {
         static_cast<void>(fs.DeleteFile(copyPath));
         return false;
     }

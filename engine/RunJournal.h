@@ -4,11 +4,11 @@
 // made so far; the end of the run syncs it and renames it to "undo.udo".
 #include "platform/FileSystem.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace varnolt {
 
@@ -16,6 +16,8 @@ inline constexpr const char* kJournalFileName = "undo.udo";
 inline constexpr const char* kJournalInProgressFileName = "undo.udo.partial";
 // The whole lines of a side file left by a crash, on their way to becoming the journal.
 inline constexpr const char* kJournalRecoveryFileName = "undo.udo.recovered";
+// The pairs an undo could not restore, on their way to becoming the journal.
+inline constexpr const char* kJournalLeftFileName = "undo.udo.left";
 inline constexpr const char* kMoveModeLine = "Move Mode";
 inline constexpr const char* kCopyModeLine = "Copy Mode";
 
@@ -24,31 +26,35 @@ inline constexpr const char* kCopyModeLine = "Copy Mode";
 // large journal).
 bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& serve);
 
+// Each pair goes in before its move is tried, and is taken back when the move fails: a kill at any
+// moment leaves every move made in the side file, and at most its last pairs (one item's) for a move that
+// may not have happened, which the recovery looks at.
 class RunJournal {
 public:
-    // Empties the journal and adds the mode line. When the side file in `dataFolder` cannot be created,
-    // the lines are kept in memory and written at Save.
-    void Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine);
-    void AppendPair(const std::string& source, const std::string& destination);
-    std::int64_t LineCount() const { return lineCount_; }
-    bool IsEmpty() const { return lineCount_ == 0; }
-    // Makes the journal "undo.udo", replacing an earlier one, then empties it. `serve` is called every few
-    // milliseconds while the journal is synced to the disk, which can take long on a busy disk.
+    // Creates the side file `fileName` in `dataFolder` with the mode line, on the disk before the first move.
+    FsResult Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine,
+                   const char* fileName = kJournalInProgressFileName);
+    // The pair of a move about to be tried.
+    FsResult AppendPair(const std::string& source, const std::string& destination);
+    // The move of the last pair appended did not happen.
+    void TakeBackPair();
+    bool IsEmpty() const { return lineCount_ <= 1; }
+    // Makes the journal "undo.udo", replacing an earlier one. `serve` is called every few milliseconds
+    // while the journal is synced to the disk, which can take long on a busy disk.
     FsResult Save(const std::function<void()>& serve = {});
     // Ends a journal that took no pair: the journal of the run before stays as it was.
     void Discard();
 
 private:
-    bool Write(const std::string& bytes);
-    std::string ReadSideFile();
-
     FileSystem* fs_ = nullptr;
     std::string dataFolder_;
+    std::string sidePath_;
     std::unique_ptr<AppendFile> sideFile_;
-    std::vector<std::string> pending_; // the lines, when there is no side file
     std::int64_t lineCount_ = 0;
-    std::size_t committedBytes_ = 0; // what the side file took in whole writes
-    std::string pairBytes_;          // kept between pairs, so that appending one allocates nothing
+    std::string pairBytes_; // kept between pairs, so that appending one allocates nothing
+    // The sizes of the last pairs appended, for taking them back: a saved page's two at most.
+    std::array<std::size_t, 2> lastPairSizes_{};
+    std::size_t pairsToTakeBack_ = 0;
 };
 
 // Exactly one process writes the journal at a time: a run and an undo hold this lock on the data folder

@@ -60,24 +60,49 @@ FsResult Engine::TransferItem(const std::string& source, const std::string& dest
     }
     if (!fs.FolderExists(source)) return FsResult::Failed(ENOENT);
     ShowActivity(source);
-    // The journal names the place the folder got: a file found later at a name it was kept from is not
-    // the folder's, and an undo must not take it for a moved file.
+    // The journal names the place the folder gets: a file found later at a name it was kept from is not
+    // the folder's, and an undo must not take it for a moved file. The transfer numbers on from the name
+    // found free, should that be taken meanwhile.
     std::int64_t& next = NextNumberToTry(destination, kFolderNumbering);
+    const std::string target = FreeFolderName(destination, next);
+    if (!NoteIntent(source, target)) return journalFailure_;
     const FsResult transferred = options_.MoveSourceFiles ? fs.MoveFolder(source, destination, &placedAt_, &next)
                                                           : fs.CopyFolder(source, destination, &placedAt_, &next);
-    if (transferred) RecordTransfer(source, placedAt_);
+    if (!transferred || placedAt_ != target) state_.UndoJournal.TakeBackPair();
+    if (!transferred) return transferred;
+    if (placedAt_ != target && !NoteIntent(source, placedAt_)) return journalFailure_;
+    RecordTransfer(source, placedAt_);
     return transferred;
 }
 
-void Engine::RecordTransfer(const std::string& source, const std::string& placedAt) {
+std::string Engine::FreeFolderName(const std::string& destination, std::int64_t& next,
+                                   const std::function<bool(const std::string&)>& claimed) {
+    const auto numbered = [&] { return next == 1 ? destination : destination + " (" + std::to_string(next) + ")"; };
+    while ((claimed && claimed(numbered())) || services_.Fs.EntryExists(numbered())) ++next;
+    return numbered();
+}
+
+bool Engine::NoteIntent(const std::string& source, const std::string& destination) {
+    const FsResult noted = state_.UndoJournal.AppendPair(source, destination);
+    if (noted) return true;
+    // Nothing more may move than the journal holds.
+    journalFailure_ = noted;
+    state_.StopRequested = true;
+    return false;
+}
+
+void Engine::RecordTransfer(const std::string&, const std::string&) {
     state_.TransferredCount += 1;
     state_.FolderFillCount += 1;
-    state_.UndoJournal.AppendPair(source, placedAt);
 }
 
 FsResult Engine::PlaceFile(const std::string& source, const std::string& destination) {
     FileSystem& fs = services_.Fs;
-    return options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination) : fs.CopyFile(source, destination);
+    if (!NoteIntent(source, destination)) return journalFailure_;
+    const FsResult placed =
+        options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination) : fs.CopyFile(source, destination);
+    if (!placed) state_.UndoJournal.TakeBackPair();
+    return placed;
 }
 
 // A file is placed by trying: the move never replaces and the copy is made exclusively, so a taken name
@@ -109,16 +134,35 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
     FsResult placed;
     if (options_.MoveSourceFiles) {
         ShowActivity(companion);
-        if (const FsResult moved = fs.MoveFolder(companion, companionTo, &companionAt); !moved) return moved;
+        if (!NoteIntent(companion, companionTo)) return journalFailure_;
+        if (const FsResult moved = fs.MoveFolder(companion, companionTo, &companionAt); !moved || companionAt != companionTo) {
+            // Taken meanwhile, the folder went elsewhere: it comes back, and the page stays with it.
+            if (moved) static_cast<void>(fs.MoveFolder(companionAt, companion));
+            state_.UndoJournal.TakeBackPair();
+            return moved ? FsResult::Failed(EEXIST) : moved;
+        }
         ShowActivity(page);
         placed = PlaceFile(page, placedAt);
-        if (!placed) static_cast<void>(fs.MoveFolder(companionAt, companion));
+        if (!placed) {
+            static_cast<void>(fs.MoveFolder(companionAt, companion));
+            state_.UndoJournal.TakeBackPair();
+        }
     } else {
         ShowActivity(page);
         if (const FsResult copied = PlaceFile(page, placedAt); !copied) return copied;
         ShowActivity(companion);
-        placed = fs.CopyFolder(companion, companionTo, &companionAt);
-        if (!placed) static_cast<void>(fs.DeleteFile(placedAt));
+        const bool noted = NoteIntent(companion, companionTo);
+        placed = noted ? fs.CopyFolder(companion, companionTo, &companionAt) : journalFailure_;
+        if (placed && companionAt != companionTo) {
+            // Taken meanwhile: the journal names where the copy went.
+            state_.UndoJournal.TakeBackPair();
+            static_cast<void>(NoteIntent(companion, companionAt));
+        }
+        if (!placed) {
+            if (noted) state_.UndoJournal.TakeBackPair();
+            static_cast<void>(fs.DeleteFile(placedAt));
+            state_.UndoJournal.TakeBackPair();
+        }
     }
     turns_.Pump();
     if (!placed) return placed;

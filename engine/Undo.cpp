@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace varnolt {
 
@@ -56,16 +57,45 @@ bool IsUntouchedCopy(FileSystem& fs, const std::string& source, const std::strin
 // Moving back never replaces: when something new stands at the old path, the moved file stays where it
 // is (the move itself refuses to replace, and refuses a folder). A copy is deleted only while it is
 // still the untouched copy of its source; otherwise both stay.
+// The folders down to `folder` that are missing, made again: the user may have removed or renamed the
+// source folders a run emptied.
+FsResult MakeMissingFolders(FileSystem& fs, const std::string& folder) {
+    std::vector<std::string> missing;
+    for (std::string level = folder; level.size() > 1 && !fs.FolderExists(level);) {
+        missing.push_back(level);
+        level = FolderPartOf(level);
+        if (level.size() > 1 && level.back() == '/') level.pop_back();
+    }
+    for (auto level = missing.rbegin(); level != missing.rend(); ++level)
+        if (const FsResult made = fs.MakeFolder(*level); !made && !fs.FolderExists(*level)) return made;
+    return {};
+}
+
+// A moved file, folder or saved page's folder goes back to its old place, made again where it is gone;
+// never over something that stands there now.
+FsResult MoveBack(FileSystem& fs, const std::string& from, const std::string& to) {
+    FsResult moved = fs.MoveFile(from, to);
+    if (moved || !fs.EntryExists(from)) return moved;
+    if (moved.Error() == std::errc::no_such_file_or_directory) {
+        if (const FsResult made = MakeMissingFolders(fs, FolderPartOf(to)); !made) return made;
+        moved = fs.MoveFile(from, to);
+    }
+    if (moved.Error() != std::errc::is_a_directory) return moved;
+    if (fs.EntryExists(to)) return FsResult::Failed(EEXIST);
+    std::string placedAt;
+    return fs.MoveFolder(from, to, &placedAt);
+}
+
 FsResult RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination,
                      Step& step) {
     step = Step::Restore;
-    if (moveMode) return fs.MoveFile(destination, source);
+    if (moveMode) return MoveBack(fs, destination, source);
     if (fs.FileExists(source)) {
         step = Step::Remove;
         if (!IsUntouchedCopy(fs, source, destination)) return MakeError(EngineError::NotTheItemPlaced);
         return fs.DeleteFile(destination);
     }
-    if (fs.FileExists(destination)) return fs.MoveFile(destination, source);
+    if (fs.FileExists(destination)) return MoveBack(fs, destination, source);
     return FsResult::Failed(ENOENT);
 }
 
@@ -96,19 +126,30 @@ void Engine::UndoLastRun() {
         return EndCommand(Outcome::Refused);
     }
     FsResult read;
+    FsResult kept;
     {
         // Busy from the first turn the window gets while the journal comes in.
         UndoBusy busy(state_);
-        read = RestorePairs();
-        // A journal that could not be read to its end stays, so that the undo can be started again.
-        if (read) RemoveJournal(fs, JournalPath(), [this] { services_.Pump.Pump(); });
+        RunJournal left;
+        read = RestorePairs(left);
+        // A journal that could not be read to its end stays, so that the undo can be started again; one
+        // whose pairs did not all come back gives way to the pairs left, which a later undo finishes.
+        if (!read) {
+            left.Discard();
+        } else if (!left.IsEmpty()) {
+            kept = left.Save([this] { services_.Pump.Pump(); });
+        } else {
+            left.Discard();
+            RemoveJournal(fs, JournalPath(), [this] { services_.Pump.Pump(); });
+        }
     }
     lock.Held.reset();
     if (!read) {
         Refuse(Notice::JournalUnreadable, std::nullopt, JournalPath(), read.Error());
         return EndCommand(Outcome::Failed);
     }
-    tally_.UndoAvailable = false;
+    if (!kept) Refuse(Notice::JournalIncomplete, std::nullopt, dataFolder_, kept.Error());
+    tally_.UndoAvailable = tally_.Failed > 0 && kept;
     EndCommand(Outcome::Completed);
 }
 
@@ -126,7 +167,7 @@ std::optional<std::size_t> Engine::CountJournalLines(FsResult& result) {
 
 // The journal is read twice, a piece at a time: once for the count the progress shows, once to put the
 // pairs back; a journal of a million pairs is never held whole.
-FsResult Engine::RestorePairs() {
+FsResult Engine::RestorePairs(RunJournal& left) {
     FileSystem& fs = services_.Fs;
     FsResult counted;
     const auto lineCount = CountJournalLines(counted);
@@ -147,11 +188,13 @@ FsResult Engine::RestorePairs() {
     };
     std::size_t lineNumber = 0, restored = 0;
     bool moveMode = false;
+    FsResult leftWritable = FsResult::Failed(EBADF);
     std::string source;
     PieceLineReader lines([&](std::string_view line) {
         if (lineNumber++ == 0) {
             moveMode = line.find("Move") != std::string_view::npos;
             tally_.Moving = moveMode;
+            leftWritable = left.Begin(fs, dataFolder_, moveMode ? kMoveModeLine : kCopyModeLine, kJournalLeftFileName);
             host_.Started({CommandKind::Undo, moveMode, static_cast<std::int64_t>(total)});
         } else if (restored == total) {
             return; // an unpaired last line
@@ -160,10 +203,14 @@ FsResult Engine::RestorePairs() {
         } else {
             const std::string destination(line);
             Step step;
-            if (const FsResult back = RestorePair(fs, moveMode, source, destination, step); back)
+            if (const FsResult back = RestorePair(fs, moveMode, source, destination, step); back) {
                 ++tally_.Placed;
-            else
+            } else {
                 Fail(destination, step, back.Error(), source);
+                // An edited copy stays by design, its source beside it: nothing is left to take back.
+                const bool editedCopy = back.Error() == MakeError(EngineError::NotTheItemPlaced);
+                if (leftWritable && !editedCopy) leftWritable = left.AppendPair(source, destination);
+            }
             ++restored;
             host_.Progress({CommandKind::Undo, static_cast<std::int64_t>(restored), static_cast<std::int64_t>(total), 0});
             std::string folder = FolderPartOf(destination);

@@ -144,5 +144,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Expect(found->second >= count, "a file was lost", content);
         if (run.options.MoveSourceFiles) Expect(found->second == count, "a moved file exists twice", content);
     }
+
+    // Every item handed over is accounted for once, and a placed one is where its event says.
+    Expect(run.host.Ends.size() == 1, "the run did not end once");
+    const CommandEnded& end = run.host.LastEnd();
+    Expect(end.Placed + end.Excluded + end.NotPlaced + end.Failed == end.Total, "an item is not accounted for",
+           std::to_string(end.Placed) + " + " + std::to_string(end.Excluded) + " + " + std::to_string(end.NotPlaced) +
+               " + " + std::to_string(end.Failed) + " != " + std::to_string(end.Total));
+    Expect(end.Placed == static_cast<std::int64_t>(run.host.PlacedItems.size()), "a placed item has no event");
+    for (const RecordedItem& item : run.host.PlacedItems)
+        Expect(InsideResult(item.Destination) && run.fs.EntryExists(item.Destination),
+               "an item is not where its event says", item.Path + " -> " + item.Destination);
     return 0;
 }

@@ -83,6 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     Expect(!run.fs.FileExists(journal), "the journal outlived its undo");
+    Expect(!run.host.Ends.empty() && run.host.LastEnd().How == Outcome::Completed, "the undo did not complete");
+    const CommandEnded& end = run.host.LastEnd();
+    Expect(end.Placed + end.Failed == end.Total, "a journal pair is not accounted for",
+           std::to_string(end.Placed) + " + " + std::to_string(end.Failed) + " != " + std::to_string(end.Total));
     const auto after = ContentCounts(run.fs, journal);
     for (const auto& [content, count] : before) Expect(after.count(content) > 0, "a file's content is gone", content);
     return 0;

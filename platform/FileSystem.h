@@ -84,6 +84,8 @@ public:
     virtual FsResult Append(std::string_view bytes) = 0;
     // Forces everything appended so far onto the disk.
     virtual FsResult Sync() = 0;
+    // Takes back the last `size` bytes appended, so that the next append writes in their place.
+    virtual FsResult TakeBack(std::size_t size) = 0;
 };
 
 // A folder just listed, held open while its entries are handled, so that their facts are read by name

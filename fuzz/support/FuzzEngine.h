@@ -1,12 +1,12 @@
 #pragma once
-// An engine over the memory file system, with every question answered Yes and a window that records.
+// An engine over the memory file system, with a host that answers yes (no to retrying a result folder)
+// and records.
 #include "engine/Engine.h"
 #include "engine/Text.h"
 #include "fuzz/support/MemoryFileSystem.h"
 #include "platform/fakes/FakePump.h"
 #include "platform/fakes/RecordingShell.h"
-#include "platform/fakes/ScriptedMessageBoxes.h"
-#include "support/RecordingRunView.h"
+#include "support/RecordingHost.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,11 +20,10 @@ struct FuzzEngine {
 
     ClassifyOptions options;
     MemoryFileSystem fs;
-    ScriptedMessageBoxes boxes;
+    RecordingHost host;
     FakePump pump;
     RecordingShell shell;
-    RecordingRunView view;
-    Engine engine{options, {fs, boxes, pump, shell, view}, kDataFolder};
+    Engine engine{options, {fs, host, pump, shell}, kDataFolder};
 };
 
 // A broken promise: print it and let the fuzzer keep the input that found it.

@@ -37,6 +37,11 @@ public:
         return {};
     }
     FsResult Sync() override { return {}; }
+    FsResult TakeBack(std::size_t size) override {
+        if (size > content_.size()) return FsResult::Failed(EINVAL);
+        content_.resize(content_.size() - size);
+        return {};
+    }
 
 private:
     std::string& content_;

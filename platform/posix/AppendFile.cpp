@@ -1,6 +1,7 @@
 #include "platform/posix/AppendFile.h"
 
 #include <algorithm>
+#include <cstring>
 #include <linux/magic.h>
 #include <unistd.h>
 
@@ -45,10 +46,26 @@ bool PosixAppendFile::AppendBytes(std::string_view bytes) {
         if (!EndMapping()) return false;
         mapped_ = false;
     }
-    if (!mapped_) return sys_.WriteAll(fd_.Get(), path_, bytes);
-    if (!sys_.WriteMapped(window_ + (length_ - windowStart_), path_, bytes)) return false;
+    if (mapped_ ? !sys_.WriteMapped(window_ + (length_ - windowStart_), path_, bytes)
+                : !sys_.WriteAll(fd_.Get(), path_, bytes))
+        return false;
     length_ += static_cast<off_t>(bytes.size());
     return true;
+}
+
+FsResult PosixAppendFile::TakeBack(std::size_t size) {
+    const off_t end = length_ - static_cast<off_t>(size);
+    if (end < 0) return FsResult::Failed(EINVAL);
+    // Zeros end the lines a recovery reads, as in the room reserved ahead.
+    if (mapped_ && window_ && end >= windowStart_) {
+        std::memset(window_ + (end - windowStart_), 0, size);
+        length_ = end;
+        return {};
+    }
+    if (mapped_ && !EndMapping()) return FsResult::FromErrno(false);
+    if (!sys_.Truncate(fd_.Get(), path_, end)) return FsResult::FromErrno(false);
+    length_ = end;
+    return {};
 }
 
 bool PosixAppendFile::HasRoomFor(std::size_t size) const {

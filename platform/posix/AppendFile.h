@@ -19,6 +19,7 @@ class PosixAppendFile final : public AppendFile {
 
     FsResult Append(std::string_view bytes) override;
     FsResult Sync() override;
+    FsResult TakeBack(std::size_t size) override;
 
   private:
     bool AppendBytes(std::string_view bytes);
@@ -32,7 +33,7 @@ class PosixAppendFile final : public AppendFile {
     FileDescriptor fd_;
     std::string path_;
     bool mapped_ = false; // appends go through the mapping; once false, they are written for good
-    off_t length_ = 0;    // the bytes appended through the mapping
+    off_t length_ = 0;    // the bytes appended, through the mapping or written
     char* window_ = nullptr;
     off_t windowStart_ = 0;
     std::size_t windowSize_ = 0;

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <map>
@@ -259,6 +260,33 @@ TEST_F(CliTest, RunAndUndoShareTheJournalInTheDataFolder) {
     EXPECT_EQ(again.Exit, kExitRefused);
     EXPECT_EQ(again.Err, "varnolt-cli: There is nothing to undo.\n");
     EXPECT_EQ(again.Out, "");
+}
+
+// The user tidied up after the run: removed the folder it emptied, and put a new file where one came
+// from. The undo makes the folder again, keeps the new file, names what it could not put back and keeps
+// just that in the journal, so that a second undo finishes the job.
+TEST_F(CliTest, AnUndoAfterATidyUpFinishesOrSaysWhatIsLeft) {
+    MakeSmallTree();
+    ASSERT_EQ(Cli({"--run", "--include-subfolders", Source(), "--to", Result()}).Exit, kExitOk);
+    std::filesystem::remove(tree / "deeper");
+    tree.File("b.txt", "a new b");
+
+    const auto first = Cli({"--undo"});
+    EXPECT_EQ(first.Exit, kExitRefused);
+    EXPECT_EQ(first.Out, "Undo: 2 of 3 items put back; 1 could not be.\n");
+    EXPECT_NE(first.Err.find("varnolt-cli: not put back: " + Result() + "/2011-3-7/b.txt: cannot be put back: File exists"),
+              std::string::npos)
+        << first.Err;
+    EXPECT_EQ(tree.Read("deeper/Été.jpg"), "c");
+    EXPECT_EQ(tree.Read("b.txt"), "a new b");
+    EXPECT_EQ(out.Read("result/2011-3-7/b.txt"), "b");
+
+    std::filesystem::remove(tree / "b.txt");
+    const auto second = Cli({"--undo"});
+    EXPECT_EQ(second.Exit, kExitOk) << second.Err;
+    EXPECT_EQ(second.Out, "Undo done.\n");
+    EXPECT_EQ(tree.Read("b.txt"), "b");
+    EXPECT_FALSE(data.Exists(kJournalFileName));
 }
 
 TEST_F(CliTest, ARunOrAnUndoWhileAnotherProcessHoldsTheJournalIsRefused) {

@@ -221,6 +221,12 @@ TEST(CommandLine, WordsAreReadAsTheProgramsTextFiles) {
     ASSERT_FALSE(parsed.Exit) << parsed.Err;
     EXPECT_TRUE(parsed.Req.Options.NameByWordList);
     EXPECT_EQ(parsed.Req.Options.Words, (std::vector<std::string>{"Report", "", "2011", "Été"}));
+
+    // A list from Windows without a mark reads as the window reads it.
+    const auto windows = dir.File("windows.txt", "Caf\xE9\r\nna\xEFve");
+    const auto fromWindows = Parse({"--preview", "--method", "name", "--words", windows});
+    ASSERT_FALSE(fromWindows.Exit) << fromWindows.Err;
+    EXPECT_EQ(fromWindows.Req.Options.Words, (std::vector<std::string>{"Café", "naïve"}));
 }
 
 TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhy) {
