@@ -1,4 +1,3 @@
-#include "engine/Messages.h"
 #include "engine/Text.h"
 #include "platform/fakes/FaultInjector.h"
 #include "support/EngineFixture.h"
@@ -12,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -46,15 +46,18 @@ protected:
 
     // The state the Run and Preview commands leave for the items.
     void BeginRun() {
+        TakeOptions();
         state().PreviewMode = false;
         state().ResultRoot = out + "/";
+        // Nothing moves before its pair is in the journal.
+        ASSERT_TRUE(state().UndoJournal.Begin(fs, data.Path(), kMoveModeLine));
     }
     void BeginPreview() {
+        TakeOptions();
         state().PreviewMode = true;
         state().ResultRoot = out + "/";
         engine.StartPreviewTree();
     }
-
     RunState& state() { return engine.State(); }
 
     // Every item shown in the preview, as the path it would have below the result location.
@@ -79,18 +82,33 @@ protected:
     Paths RunResult() { return FilesBelow(out); }
 
     // Previews the sources, then runs them; both must place the items at `expected`, and nothing else in
-    // the result location may change.
+    // the result location may change. The destinations the preview predicts are those the run reports.
     void ExpectPreviewAndRun(const Paths& expected) {
         const Paths before = RunResult();
         engine.PreviewCommand();
         EXPECT_EQ(PreviewPaths(), expected) << "preview";
         EXPECT_EQ(RunResult(), before) << "a preview changes nothing";
-        boxes.Answers = {Answer::Yes, Answer::No}; // run now; do not open the result location
+        Paths predicted = host.Destinations();
+        host.PlacedItems.clear();
+        host.Answers = {false}; // do not open the result location
         engine.Run();
         Paths after = before;
         after.insert(after.end(), expected.begin(), expected.end());
         std::sort(after.begin(), after.end());
         EXPECT_EQ(RunResult(), after) << "run";
+        Paths placed = host.Destinations();
+        std::sort(predicted.begin(), predicted.end());
+        std::sort(placed.begin(), placed.end());
+        EXPECT_EQ(placed, predicted) << "the preview's destinations";
+        for (const RecordedItem& item : host.PlacedItems) {
+            const std::string below = item.Destination.substr(std::min(item.Destination.size(), out.size() + 1));
+            EXPECT_TRUE(item.Destination.starts_with(out + "/") &&
+                        std::any_of(after.begin(), after.end(), [&](const std::string& file) {
+                            return file == below || file.starts_with(below + "/");
+                        }))
+                << item.Destination;
+        }
+        EXPECT_EQ(host.LastEnd().Placed, static_cast<std::int64_t>(placed.size()));
     }
 
     std::string out;
@@ -100,11 +118,13 @@ TEST_F(ClassifyItemTest, FilteredItemsLeaveNoTrace) {
     options.MethodKey = Method::Name;
     BeginPreview();
     for (const char* name : {"desktop.ini", "Thumbs.db", "A.LNK", "b.Lnk"}) engine.ClassifyItem(tree.File(name), true);
-    EXPECT_EQ(view.Status[0], "");
+    EXPECT_EQ(host.LastActivityPath, "");
     EXPECT_EQ(state().ItemCount, 0);
+    ASSERT_EQ(host.SkippedItems.size(), 4u);
+    for (const RecordedItem& item : host.SkippedItems) EXPECT_EQ(item.Why, SkipReason::Excluded) << item.Path;
     const std::string folder = tree.Folder("sub/desktop.ini"); // the filters look at files only
     engine.ClassifyItem(folder, false);
-    EXPECT_EQ(view.Status[0], "File: " + folder);
+    EXPECT_EQ(host.LastActivityPath, folder);
     engine.ClassifyItem(tree.File("Desktop.ini"), true);
     engine.ClassifyItem(tree.File("thumbs.db"), true);
     EXPECT_EQ(state().ItemCount, 3);
@@ -122,7 +142,13 @@ TEST_F(ClassifyItemTest, TypeFilterKeepsOnlyListedFiles) {
     engine.ClassifyItem(tree.File("README"), true);
     engine.ClassifyItem(tree.Folder("d.jpg"), false);
     EXPECT_EQ(PreviewPaths(), (Paths{"A/a.jpg", "B/b.PNG"}));
-    EXPECT_EQ(view.Status[0], "File: " + tree / "b.PNG"); // the last item that passed
+    EXPECT_EQ(host.LastActivityPath, tree / "b.PNG"); // the last item that passed
+    Paths filtered;
+    for (const RecordedItem& item : host.SkippedItems) {
+        EXPECT_EQ(item.Why, SkipReason::FilteredOut) << item.Path;
+        filtered.push_back(item.Path);
+    }
+    EXPECT_EQ(filtered, (Paths{tree / "c.gif", tree / "README", tree / "d.jpg"}));
 }
 
 TEST_F(ClassifyItemTest, PreviewLimitTurnsAwayTheItemBeyondIt) {
@@ -135,8 +161,12 @@ TEST_F(ClassifyItemTest, PreviewLimitTurnsAwayTheItemBeyondIt) {
     EXPECT_EQ(PreviewPaths(), (Paths{"A/a1.txt", "A/a2.txt", "B/b1.txt"}));
     EXPECT_EQ(state().ItemCount, 3);
     EXPECT_TRUE(state().StopRequested);
-    EXPECT_EQ(view.Status[1], "Files: 3, Categories: 2");
-    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+    ASSERT_TRUE(host.LastProgress);
+    EXPECT_EQ(host.LastProgress->Done, 3);
+    EXPECT_EQ(host.LastProgress->Categories, 2);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Completed) << "reaching the limit is no stop";
+    EXPECT_TRUE(host.LastEnd().LimitReached);
+    EXPECT_EQ(host.LastEnd().Placed, 3);
 }
 
 TEST_F(ClassifyItemTest, NestedCategoryFoldersAreMadeOnceAndCountedOnce) {
@@ -153,8 +183,10 @@ TEST_F(ClassifyItemTest, NestedCategoryFoldersAreMadeOnceAndCountedOnce) {
     EXPECT_EQ(state().NewCategoryCount, 1);
     EXPECT_EQ(state().ItemCount, 2);
     EXPECT_EQ(RunResult(), (Paths{"2011/3/7/a.txt", "2011/3/7/b.txt"}));
-    EXPECT_EQ(view.Status[1], "Files: 2, New Categories: 1");
-    EXPECT_EQ(view.Status[0], "Moving " + b);
+    ASSERT_TRUE(host.LastProgress);
+    EXPECT_EQ(host.LastProgress->Done, 2);
+    EXPECT_EQ(host.LastProgress->Categories, 1);
+    EXPECT_EQ(host.LastActivityPath, b);
 }
 
 TEST_F(ClassifyItemTest, AnExistingCategoryFolderIsNotNew) {
@@ -179,34 +211,76 @@ TEST_F(ClassifyItemTest, ACategoryFolderRemovedDuringTheRunIsMadeAgainForTheNext
     EXPECT_EQ(state().NewCategoryCount, 2);
 }
 
-class FailedCategoryFolder : public ClassifyItemTest {
+// Commands through a file system whose calls a test makes fail.
+class GuardedRun : public ClassifyItemTest {
 protected:
-    FailedCategoryFolder() : guarded(&faults), guardedEngine(options, {guarded, boxes, pump, shell, view}, data.Path()) {
-        options.MethodKey = Method::Name;
-        options.SourceList = {tree.File("in/a1.txt"), tree.File("in/a2.txt"), tree.File("in/b1.txt")};
-        faults.FailPathsContaining("/out/A", EACCES, Syscall::MakeDir);
-    }
-    // The whole command through the guarded file system, answering the folder questions with `answers`.
-    void RunAnswering(std::deque<Answer> answers) {
-        boxes.Answers = {Answer::Yes};
-        boxes.Answers.insert(boxes.Answers.end(), answers.begin(), answers.end());
-        boxes.Answers.push_back(Answer::No); // do not open the result location
-        guardedEngine.Run();
-    }
-    std::string Question() const { return "Can not create new folder: " + out + "/A, continue?"; }
+    GuardedRun() : guarded(&faults), guardedEngine(options, {guarded, host, pump, shell}, data.Path()) {}
 
     FaultInjector faults;
     PosixFileSystem guarded;
     Engine guardedEngine;
 };
 
+// Every item of a run is accounted for by its event: placed (numbered past a name taken), skipped with
+// the reason, or failed with the step and the system's reason.
+TEST_F(GuardedRun, EveryItemNotPlacedIsNamedWithItsReason) {
+    options.MethodKey = Method::Type;
+    options.GroupDocument = true;
+    options.IncludeSubfolders = true;
+    const std::string a = tree.File("in/a.txt", "1"), twin = tree.File("in/sub/a.txt", "2");
+    const std::string odd = tree.File("in/c.xyz"), locked = tree.File("in/locked/d.txt");
+    faults.FailPathsContaining("/d.txt", EACCES, Syscall::Rename); // as from a folder without write permission
+    host.Answers = {false};
+    guardedEngine.Run();
+
+    const std::string category = out + "/Document file/";
+    std::vector<std::pair<std::string, std::string>> placed;
+    for (const RecordedItem& item : host.PlacedItems) placed.emplace_back(item.Path, item.Destination);
+    std::sort(placed.begin(), placed.end());
+    const bool subFirst = tree.Read("out/Document file/a.txt") == "2";
+    EXPECT_EQ(placed, (std::vector<std::pair<std::string, std::string>>{
+                          {a, category + (subFirst ? "a(1).txt" : "a.txt")},
+                          {twin, category + (subFirst ? "a.txt" : "a(1).txt")}}));
+    ASSERT_EQ(host.SkippedItems.size(), 1u);
+    EXPECT_EQ(host.SkippedItems[0].Path, odd);
+    EXPECT_EQ(host.SkippedItems[0].Why, SkipReason::NoCategory);
+    ASSERT_EQ(host.FailedItems.size(), 1u);
+    EXPECT_EQ(host.FailedItems[0].Path, locked);
+    EXPECT_EQ(host.FailedItems[0].Where, Step::Move);
+    EXPECT_EQ(host.FailedItems[0].Error, std::errc::permission_denied);
+    EXPECT_EQ(host.FailedItems[0].Destination, category + "d.txt");
+    EXPECT_TRUE(tree.Exists("in/locked/d.txt"));
+    const CommandEnded& end = host.LastEnd();
+    EXPECT_EQ(end.How, Outcome::Completed);
+    EXPECT_EQ(end.Placed, 2);
+    EXPECT_EQ(end.NotPlaced, 1);
+    EXPECT_EQ(end.Failed, 1);
+    EXPECT_EQ(end.Total, 4);
+    EXPECT_FALSE(end.EverythingWent());
+}
+
+class FailedCategoryFolder : public GuardedRun {
+protected:
+    FailedCategoryFolder() {
+        options.MethodKey = Method::Name;
+        options.SourceList = {tree.File("in/a1.txt"), tree.File("in/a2.txt"), tree.File("in/b1.txt")};
+        faults.FailPathsContaining("/out/A", EACCES, Syscall::MakeDir);
+    }
+    // The whole command through the guarded file system, answering the folder questions with `answers`.
+    void RunAnswering(std::deque<bool> answers) {
+        host.Answers = answers;
+        host.Answers.push_back(false); // do not open the result location
+        guardedEngine.Run();
+    }
+
+};
+
 TEST_F(FailedCategoryFolder, NoStopsTheRunWithTheItemInPlace) {
-    RunAnswering({Answer::No});
-    ASSERT_EQ(boxes.Shown.size(), 3u);
-    EXPECT_EQ(boxes.Shown[1].Text, Question());
-    EXPECT_EQ(boxes.Shown[1].Caption, Messages::Error);
-    EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::YesNo);
-    EXPECT_EQ(boxes.Shown[1].Icon, Icon::Question);
+    RunAnswering({false});
+    EXPECT_EQ(host.Asked, (std::vector<Decision>{Decision::ContinueWithoutCategory, Decision::OpenResult}));
+    EXPECT_EQ(host.AskedPaths[0], out + "/A");
+    EXPECT_EQ(host.AskedErrors[0], std::errc::permission_denied);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Stopped);
     EXPECT_TRUE(guardedEngine.State().StopRequested);
     EXPECT_EQ(guardedEngine.State().TransferredCount, 0);
     EXPECT_TRUE(tree.Exists("in/a1.txt"));
@@ -214,9 +288,13 @@ TEST_F(FailedCategoryFolder, NoStopsTheRunWithTheItemInPlace) {
 }
 
 TEST_F(FailedCategoryFolder, YesHandsTheItemOnAndTheNextItemAsksAgain) {
-    RunAnswering({Answer::Yes, Answer::Yes});
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{Messages::RunOrPreview, Question(), Question(),
-                                                       FillPlaceholders(Messages::RunCompleted, {"1"})}));
+    RunAnswering({true, true});
+    EXPECT_EQ(host.Asked, (std::vector<Decision>{Decision::ContinueWithoutCategory, Decision::ContinueWithoutCategory,
+                                                 Decision::OpenResult}));
+    EXPECT_EQ(host.FailedPaths(), (Paths{tree / "in/a1.txt", tree / "in/a2.txt"}));
+    for (const RecordedItem& item : host.FailedItems) EXPECT_EQ(item.Where, Step::MakeCategory);
+    EXPECT_EQ(host.LastEnd().Placed, 1);
+    EXPECT_EQ(host.LastEnd().Failed, 2);
     EXPECT_EQ(guardedEngine.State().ItemCount, 3); // handed to the transfer, whether or not it worked
     EXPECT_EQ(guardedEngine.State().TransferredCount, 1);
     EXPECT_EQ(guardedEngine.State().NewCategoryCount, 1);
@@ -270,7 +348,7 @@ TEST_F(ClassifyItemTest, OneNameFromManyFoldersIsNumberedAfreshInEachRun) {
     options.MethodKey = Method::Name;
     options.IncludeSubfolders = true;
     const auto run = [&] {
-        boxes.Answers = {Answer::Yes, Answer::No};
+        host.Answers = {false};
         engine.Run();
     };
     for (const char* folder : {"in/1", "in/2", "in/3"}) tree.File(std::string(folder) + "/a.txt", folder);
@@ -297,11 +375,17 @@ TEST_F(ClassifyItemTest, VanishedItemsHaveNoSizeOrDate) {
     BeginPreview();
     for (const char* method : {Method::Size, Method::Date}) {
         options.MethodKey = method;
+        TakeOptions();
         state().SizeStepBytes = 102400;
         engine.ClassifyItem(tree / "in/gone.txt", true);
-        EXPECT_EQ(view.Status[0], "File: " + tree / "in/gone.txt");
+        EXPECT_EQ(host.LastActivityPath, tree / "in/gone.txt");
     }
     EXPECT_EQ(state().ItemCount, 0);
+    ASSERT_EQ(host.FailedItems.size(), 2u);
+    for (const RecordedItem& item : host.FailedItems) {
+        EXPECT_EQ(item.Where, Step::ReadFacts);
+        EXPECT_EQ(item.Error, std::errc::no_such_file_or_directory);
+    }
 }
 
 TEST_F(ClassifyItemTest, FolderItemsByMethod) {
@@ -314,9 +398,11 @@ TEST_F(ClassifyItemTest, FolderItemsByMethod) {
     BeginPreview();
     for (const char* method : {Method::Type, Method::Size, Method::Date, Method::Name}) {
         options.MethodKey = method;
+        TakeOptions();
         engine.ClassifyItem(photos, false);
     }
     options.MethodKey = Method::Date;
+    TakeOptions();
     engine.ClassifyItem(tree / "in/photos.txt", true);
     EXPECT_EQ(PreviewPaths(), (Paths{"2011-3-7/photos.jpg", "2011-3-7/photos.txt", "P/photos.jpg"}));
 }
@@ -327,10 +413,37 @@ TEST_F(ClassifyItemTest, TimeKindChoosesTheFileTime) {
     SetFileTimes(a, LocalTimeOf(2011, 3, 6), LocalTimeOf(2011, 3, 7));
     BeginPreview();
     options.TimeKind = LastAccessTime;
+    TakeOptions();
     engine.ClassifyItem(a, true);
     options.TimeKind = LastWriteTime;
+    TakeOptions();
     engine.ClassifyItem(a, true);
     EXPECT_EQ(PreviewPaths(), (Paths{"2011-3-6/a.txt", "2011-3-7/a.txt"}));
+}
+
+// Taken names, a folder item and an item of the result location itself: the run puts each where the
+// preview said it would.
+TEST_F(ClassifyItemTest, ARunPlacesEveryItemWhereThePreviewSaid) {
+    options.MethodKey = Method::Name;
+    options.HeadLetterCount = 2;
+    options.IncludeFolderName = true;
+    tree.File("in/Album/x.jpg", "x");
+    tree.File("in/apple.txt", "new");
+    tree.File("in/..txt", "dots");
+    tree.File("out/AL/Album/old.jpg", "old");
+    tree.File("out/AP/apple.txt", "old");
+    engine.PreviewCommand();
+    Paths predicted = host.Destinations();
+    host.PlacedItems.clear();
+    host.Answers = {false};
+    engine.Run();
+    Paths placed = host.Destinations();
+    std::sort(predicted.begin(), predicted.end());
+    std::sort(placed.begin(), placed.end());
+    EXPECT_EQ(placed, predicted);
+    EXPECT_EQ(placed, (Paths{out + "/..txt", out + "/AL/Album (2)", out + "/AP/apple(1).txt"}));
+    EXPECT_EQ(tree.Read("out/AL/Album (2)/x.jpg"), "x");
+    EXPECT_EQ(tree.Read("out/AP/apple(1).txt"), "new");
 }
 
 // A category level that is empty or ".." would place the item outside its category or outside the
@@ -366,9 +479,13 @@ TEST_F(ClassifyItemTest, OtherFolderNamesThatWouldEscapeOrCollapsePlaceNothing) 
     BeginRun();
     for (const char* folder : {"..", "../escape", "a//b", "/abs", "Up/"}) {
         options.Other1Folder = folder;
+        TakeOptions();
         engine.ClassifyItem(tree.File("in/f.aaa"), true);
     }
+    ASSERT_EQ(host.SkippedItems.size(), 5u);
+    for (const RecordedItem& item : host.SkippedItems) EXPECT_EQ(item.Why, SkipReason::NoCategory);
     options.Other1Folder = "back\\slash"; // an ordinary character in a name
+    TakeOptions();
     engine.ClassifyItem(tree.File("in/f.aaa"), true);
     engine.ClassifyItem(tree.File("in/g.bbb"), true);
     EXPECT_EQ(RunResult(), (Paths{"Music/Rock/g.bbb", "back\\slash/f.aaa"}));
@@ -380,7 +497,8 @@ TEST_F(ClassifyItemTest, StopRequestedTurnsEveryItemAway) {
     BeginPreview();
     state().StopRequested = true;
     engine.ClassifyItem(tree.File("in/a.txt"), true);
-    EXPECT_EQ(view.Status[0], "");
+    EXPECT_EQ(host.LastActivityPath, "");
+    EXPECT_TRUE(host.PlacedItems.empty() && host.SkippedItems.empty() && host.FailedItems.empty());
     EXPECT_EQ(state().ItemCount, 0);
 }
 

@@ -1,5 +1,4 @@
 // A run killed half way must still be undoable: the journal reaches the disk as the run goes.
-#include "engine/Messages.h"
 #include "engine/TextFile.h"
 #include "support/EngineFixture.h"
 
@@ -73,9 +72,10 @@ TEST_F(CrashJournalTest, AKilledRunIsUndoneFileForFile) {
     EXPECT_LT(moved, static_cast<std::size_t>(kFileCount));
     EXPECT_LE(moved - journaled, 1u) << "at most the item in flight is missing from the journal";
 
-    boxes.Answers = {Answer::Yes};
     engine.UndoLastRun();
-    EXPECT_EQ(boxes.Shown.back().Text, Messages::UndoDone);
+    ASSERT_FALSE(host.Ends.empty());
+    EXPECT_EQ(host.LastEnd().Kind, CommandKind::Undo);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
 
     // No file lost or doubled; all back but the one that may have been in flight.
     const auto back = FilesByContent(tree, "in");

@@ -90,7 +90,7 @@ TEST_P(RoundTripTest, RunThenUndoPutsEveryFileBack) {
         ASSERT_TRUE(data.Exists(kJournalFileName));
         const auto staying = FolderSources();
         engine.UndoLastRun();
-        ASSERT_FALSE(data.Exists(kJournalFileName));
+        ASSERT_FALSE(data.Exists(kJournalFileName)) << host.Trouble();
 
         const auto after = Snapshot(in);
         const auto left = Snapshot(out);

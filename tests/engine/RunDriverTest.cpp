@@ -1,15 +1,15 @@
-#include "engine/Messages.h"
 #include "support/EngineFixture.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <map>
-#include <string_view>
 #include <unistd.h>
 
 namespace varnolt {
 namespace {
 
 using Texts = std::vector<std::string>;
+using Decisions = std::vector<Decision>;
+using Notices = std::vector<Notice>;
 
 class RunDriverTest : public EngineFixture {
 protected:
@@ -33,24 +33,28 @@ TEST_F(RunDriverTest, MissingSourcesOrMethodRefuseBeforeAnyQuestion) {
     engine.Run();
     options.SourceList = {source};
     options.MethodKey.clear();
-    engine.PreviewCommand();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoSources, Messages::NoMethod}));
-    EXPECT_EQ(boxes.Shown[0].Caption, Messages::Information);
+    engine.RunOrPreview();
+    EXPECT_EQ(host.Notices, (Notices{Notice::NoSources, Notice::NoMethod}));
+    EXPECT_TRUE(host.Asked.empty());
+    ASSERT_EQ(host.Ends.size(), 2u);
+    for (const RecordedEnd& end : host.Ends) EXPECT_EQ(end.End.How, Outcome::Refused);
     EXPECT_EQ(engine.State().ItemCount, 7); // nothing was reset
     EXPECT_FALSE(engine.State().PreviewMode);
 }
 
 TEST_F(RunDriverTest, AnsweringNoGivesAPreviewWithoutLocationCheckOrJournal) {
     options.ResultLocation = "  ";
-    boxes.Answers = {Answer::No};
-    engine.Run();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::RunOrPreview}));
-    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
-    EXPECT_TRUE(view.PreviewCaptionHidden);
-    EXPECT_EQ(engine.Preview().Text(PreviewTree::Root), Messages::NoResultLocationRoot);
+    host.Answers = {false};
+    engine.RunOrPreview();
+    EXPECT_EQ(host.Asked, (Decisions{Decision::RunOrPreview}));
+    EXPECT_TRUE(host.Notices.empty());
+    ASSERT_EQ(host.Ends.size(), 1u);
+    EXPECT_EQ(host.LastEnd().Kind, CommandKind::Preview);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
+    EXPECT_EQ(engine.Preview().Text(PreviewTree::Root), "") << "the front-end names a missing location";
     EXPECT_FALSE(data.Exists(kJournalFileName));
     EXPECT_FALSE(engine.State().PreviewMode);
-    EXPECT_FALSE(view.StopEnabled);
+    EXPECT_FALSE(engine.IsBusy());
     EXPECT_EQ(engine.State().ResultRoot, "/");
 }
 
@@ -61,84 +65,75 @@ TEST_F(RunDriverTest, ResultLocationRefusalsMoveTheFocus) {
     engine.Run();
     options.ResultLocation = "relative-out";
     engine.Run();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::RunOrPreview, Messages::NoResultLocation, Messages::RunOrPreview,
-                                    Messages::InvalidResultLocation, Messages::RunOrPreview,
-                                    Messages::InvalidResultLocation}));
-    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::ResultLocation, Field::ResultLocation, Field::ResultLocation}));
+    EXPECT_EQ(host.Notices, (Notices{Notice::NoResultLocation, Notice::InvalidResultLocation,
+                                     Notice::InvalidResultLocation}));
+    EXPECT_EQ(host.Focused, (std::vector<Field>{Field::ResultLocation, Field::ResultLocation, Field::ResultLocation}));
+    EXPECT_TRUE(host.Asked.empty()) << "a refused run offers no result location to open";
     EXPECT_FALSE(tree.Exists("a"));
 }
 
-TEST_F(RunDriverTest, MissingResultFolderIsCreatedAndAnEmptyRunStillSavesItsJournal) {
-    options.ResultLocation = "  " + out + " \t";
+// The caller's options stay as typed; the run works on, and shows back, the trimmed copy. A run that
+// placed nothing leaves the older run's journal to its undo.
+TEST_F(RunDriverTest, MissingResultFolderIsCreatedAndAnEmptyRunKeepsTheOlderJournal) {
+    const std::string typed = "  " + out + " \t";
+    options.ResultLocation = typed;
+    data.File(kJournalFileName, "Move Mode\r\n/x/a.txt\r\n/y/a.txt\r\n");
     engine.Run();
-    EXPECT_EQ(options.ResultLocation, out);
-    EXPECT_GE(view.NormalisedShown, 1);
+    EXPECT_EQ(options.ResultLocation, typed);
+    EXPECT_EQ(engine.Options().ResultLocation, out);
+    EXPECT_GE(host.NormalisedShown, 1);
+    EXPECT_EQ(host.LastNormalised.ResultLocation, out);
     EXPECT_TRUE(tree.Exists("out"));
     EXPECT_EQ(engine.State().NewCategoryCount, 0);
     EXPECT_EQ(engine.State().ResultRoot, out + "/");
-    EXPECT_EQ(JournalBytes(), "Move Mode\r\n");
+    EXPECT_EQ(JournalBytes(), "Move Mode\r\n/x/a.txt\r\n/y/a.txt\r\n");
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
-    EXPECT_TRUE(view.UndoEnabled);
-    EXPECT_EQ(view.Remembered, (Texts{out}));
-    EXPECT_EQ(view.Status[0], "Classify done. 0 files were classified!");
-    ASSERT_EQ(boxes.Shown.size(), 2u);
-    EXPECT_EQ(boxes.Shown[1].Text, "0 Classification completed!\nYou can check result to decide if UNDO "
-                                   "now.\nOpen the result location now?");
-    EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::YesNo);
-    EXPECT_EQ(shell.OpenedFolders, (Texts{out})); // the default answer Yes opens the location
+    ASSERT_EQ(host.Ends.size(), 1u);
+    EXPECT_EQ(host.Ends[0].ResultLocation, out);
+    EXPECT_FALSE(host.LastEnd().UndoAvailable) << "Undo still takes back the older run";
+    EXPECT_TRUE(host.LastEnd().EverythingWent());
+    EXPECT_EQ(host.LastEnd().Placed, 0);
+    EXPECT_EQ(host.Asked, (Decisions{Decision::OpenResult}));
+    EXPECT_EQ(shell.OpenedFolders, (Texts{out})); // the default answer yes opens the location
 }
 
 TEST_F(RunDriverTest, CopyRunsJournalTheirMode) {
     options.MoveSourceFiles = false;
-    boxes.Answers = {Answer::Yes, Answer::No};
-    engine.Run();
-    EXPECT_EQ(JournalBytes(), "Copy Mode\r\n");
-    EXPECT_TRUE(shell.OpenedFolders.empty());
-}
-
-TEST_F(RunDriverTest, TextsAreTranslatedBeforeTheirNumbersAreFilledIn) {
-    struct German final : Translator {
-        std::string_view Translate(const char* english) override {
-            const std::map<std::string_view, const char*> known{
-                {Messages::RunCompleted, "Fertig (%1). Öffnen?"},
-                {Messages::Information, "Hinweis"},
-                {Messages::RunDone, "%1 Dateien einsortiert."}};
-            const auto found = known.find(english);
-            return found == known.end() ? std::string_view(english) : found->second;
-        }
-    } german;
     tree.File("in/a.txt", "a");
-    Engine translated(options, {fs, boxes, pump, shell, view, NoEmbeddedDates::Instance(), german},
-                      data.Path());
-    translated.Run();
-    EXPECT_EQ(view.Status[0], "1 Dateien einsortiert.");
-    EXPECT_EQ(boxes.Shown.back().Text, "Fertig (1). Öffnen?");
-    EXPECT_EQ(boxes.Shown.back().Caption, "Hinweis");
+    host.Answers = {false};
+    engine.Run();
+    EXPECT_TRUE(JournalBytes().starts_with("Copy Mode\r\n"));
+    EXPECT_TRUE(host.UndoEnabled);
+    EXPECT_FALSE(host.LastEnd().Moving);
+    EXPECT_EQ(host.LastEnd().Placed, 1);
+    EXPECT_TRUE(shell.OpenedFolders.empty());
+    EXPECT_TRUE(tree.Exists("in/a.txt"));
 }
 
-TEST_F(RunDriverTest, ResultLocationHeldByAFileAsksAbortRetryIgnore) {
+TEST_F(RunDriverTest, ResultLocationHeldByAFileAsksToRetry) {
     const std::string blocker = tree.File("out", "x");
-    boxes.Answers = {Answer::Yes, Answer::Retry, Answer::Retry};
-    boxes.OnShow = [&](const ShownMessage&) {
-        if (boxes.Shown.size() == 3) unlink(blocker.c_str()); // the second Retry finds the way free
+    tree.File("in/a.txt", "a");
+    host.Answers = {true, true};
+    host.OnDecide = [&](Decision) {
+        if (host.Asked.size() == 2) unlink(blocker.c_str()); // the second retry finds the way free
     };
     engine.Run();
-    ASSERT_GE(boxes.Shown.size(), 3u);
-    EXPECT_EQ(boxes.Shown[1].Text, "Can not create result folder:" + out);
-    EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::AbortRetryIgnore);
-    EXPECT_TRUE(tree.Exists("out"));
+    EXPECT_EQ(host.Asked, (Decisions{Decision::RetryResultFolder, Decision::RetryResultFolder, Decision::OpenResult}));
+    EXPECT_TRUE(tree.Exists("out/"));
     EXPECT_TRUE(data.Exists(kJournalFileName));
+    EXPECT_EQ(host.LastEnd().Placed, 1);
 }
 
-TEST_F(RunDriverTest, AbortOrIgnoreOnTheResultFolderEndsTheCommand) {
-    for (Answer giveUp : {Answer::Abort, Answer::Ignore}) {
-        tree.File("out", "x");
-        boxes.Answers = {Answer::Yes, giveUp};
-        engine.Run();
-        EXPECT_FALSE(data.Exists(kJournalFileName));
-        EXPECT_FALSE(engine.State().PreviewMode);
-        EXPECT_FALSE(view.UndoEnabled);
-    }
+TEST_F(RunDriverTest, NoRetryOnTheResultFolderEndsTheCommand) {
+    tree.File("out", "x");
+    tree.File("in/a.txt", "a");
+    engine.Run(); // the default answer to retrying is no
+    EXPECT_EQ(host.Asked, (Decisions{Decision::RetryResultFolder}));
+    EXPECT_EQ(host.LastEnd().How, Outcome::Refused);
+    EXPECT_FALSE(data.Exists(kJournalFileName));
+    EXPECT_FALSE(engine.State().PreviewMode);
+    EXPECT_FALSE(host.UndoEnabled);
+    EXPECT_TRUE(tree.Exists("in/a.txt"));
 }
 
 TEST_F(RunDriverTest, WordListWithOnlyEmptyLinesIsRefused) {
@@ -146,14 +141,14 @@ TEST_F(RunDriverTest, WordListWithOnlyEmptyLinesIsRefused) {
     options.NameByWordList = true;
     options.Words = {"", "", ""};
     engine.PreviewCommand();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoWordInList}));
-    EXPECT_EQ(boxes.Shown[0].Icon, Icon::Warning);
-    EXPECT_TRUE(options.Words.empty());
-    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::WordList}));
+    EXPECT_EQ(host.Notices, (Notices{Notice::NoWordInList}));
+    EXPECT_TRUE(engine.Options().Words.empty());
+    EXPECT_EQ(options.Words.size(), 3u);
+    EXPECT_EQ(host.Focused, (std::vector<Field>{Field::WordList}));
 
     options.Words = {"", " ", "Report", ""};
     engine.PreviewCommand();
-    EXPECT_EQ(options.Words, (Texts{" ", "Report"})); // a line of blanks is not empty
+    EXPECT_EQ(engine.Options().Words, (Texts{" ", "Report"})); // a line of blanks is not empty
 }
 
 TEST_F(RunDriverTest, OtherGroupsAreCheckedInOrderAndNormalised) {
@@ -168,10 +163,10 @@ TEST_F(RunDriverTest, OtherGroupsAreCheckedInOrderAndNormalised) {
     options.Other2Enabled = true;
     options.Other2Folder = "Two";
     engine.PreviewCommand();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoOtherFolderName, Messages::NoOtherTypes, Messages::NoOtherTypes}));
-    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::Other1Folder, Field::Other1Types, Field::Other2Types}));
-    EXPECT_EQ(options.Other1Folder, "My Stuff ");
-    EXPECT_EQ(options.Other1Types, "mp3;ogg ;\xC3\xA9xt");
+    EXPECT_EQ(host.Notices, (Notices{Notice::NoOtherFolderName, Notice::NoOtherTypes, Notice::NoOtherTypes}));
+    EXPECT_EQ(host.Focused, (std::vector<Field>{Field::Other1Folder, Field::Other1Types, Field::Other2Types}));
+    EXPECT_EQ(host.LastNormalised.Other1Folder, "My Stuff ");
+    EXPECT_EQ(host.LastNormalised.Other1Types, "mp3;ogg ;\xC3\xA9xt");
 }
 
 TEST_F(RunDriverTest, TypeNeedsOneOfTheFixedGroupsOrEveryType) {
@@ -180,10 +175,10 @@ TEST_F(RunDriverTest, TypeNeedsOneOfTheFixedGroupsOrEveryType) {
     options.Other1Folder = "Mine";
     options.Other1Types = "abc";
     engine.PreviewCommand();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoTypeGroup}));
+    EXPECT_EQ(host.Notices, (Notices{Notice::NoTypeGroup}));
     options.EveryTypeFolder = true;
     engine.PreviewCommand();
-    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
 }
 
 TEST_F(RunDriverTest, SizeStepIsWidenedTo64Bits) {
@@ -202,9 +197,9 @@ TEST_F(RunDriverTest, NumberNeedsASubfolderName) {
     options.MethodKey = Method::Number;
     options.SubfolderName = " \t ";
     engine.PreviewCommand();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoSubfolderName}));
-    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::SubfolderName}));
-    EXPECT_EQ(options.SubfolderName, "");
+    EXPECT_EQ(host.Notices, (Notices{Notice::NoSubfolderName}));
+    EXPECT_EQ(host.Focused, (std::vector<Field>{Field::SubfolderName}));
+    EXPECT_EQ(host.LastNormalised.SubfolderName, "");
 }
 
 // Names that can never be a folder below the result location are refused before the walk, with the
@@ -222,14 +217,15 @@ TEST_F(RunDriverTest, FolderNamesOfDotsAndBlanksAreRefused) {
     options.Other2Folder = "..";
     options.Other2Types = "txt";
     engine.PreviewCommand();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::BadSubfolderName, Messages::BadSubfolderName, Messages::BadSubfolderName,
-                                    Messages::BadSubfolderName, Messages::BadOtherFolderName}));
-    EXPECT_EQ(view.Focused, (std::vector<Field>{Field::SubfolderName, Field::SubfolderName, Field::SubfolderName,
+    EXPECT_EQ(host.Notices, (Notices{Notice::BadSubfolderName, Notice::BadSubfolderName, Notice::BadSubfolderName,
+                                     Notice::BadSubfolderName, Notice::BadOtherFolderName}));
+    EXPECT_EQ(host.Focused, (std::vector<Field>{Field::SubfolderName, Field::SubfolderName, Field::SubfolderName,
                                                 Field::SubfolderName, Field::Other2Folder}));
     EXPECT_EQ(engine.State().ItemCount, 0);
     options.Other2Folder = "..txt";
     engine.PreviewCommand();
-    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
+    EXPECT_EQ(host.LastEnd().Placed, 1);
 }
 
 // Another process's run or undo holds the journal: a run and an undo here change nothing and say so; a
@@ -242,17 +238,17 @@ TEST_F(RunDriverTest, WhileAnotherProcessHoldsTheJournalOnlyAPreviewGoesOn) {
     const JournalLock other = TakeJournalLock(fs, data.Path());
     ASSERT_TRUE(other.Held);
 
-    view.UndoEnabled = true;
+    host.UndoEnabled = true;
     engine.Run();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::RunOrPreview, Messages::AnotherRunInProgress}));
-    EXPECT_EQ(boxes.Shown[1].Caption, Messages::Information);
-    EXPECT_EQ(boxes.Shown[1].Icon, Icon::Information);
+    EXPECT_EQ(host.Notices, (Notices{Notice::AnotherRunInProgress}));
+    EXPECT_EQ(host.LastEnd().How, Outcome::Refused);
     EXPECT_FALSE(tree.Exists("out")) << "not even the result folder is made";
     engine.UndoLastRun();
-    EXPECT_EQ(boxes.Texts().back(), Messages::AnotherRunInProgress);
-    EXPECT_TRUE(view.UndoEnabled);
+    EXPECT_EQ(host.Notices, (Notices{Notice::AnotherRunInProgress, Notice::AnotherRunInProgress}));
+    EXPECT_EQ(host.LastEnd().Kind, CommandKind::Undo);
+    EXPECT_TRUE(host.UndoEnabled);
     engine.PreviewCommand();
-    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
     EXPECT_EQ(engine.State().ItemCount, 1);
     EXPECT_FALSE(RecoverInterruptedJournalIfFree(fs, data.Path()));
     EXPECT_TRUE(tree.Exists("in/a.txt"));
@@ -273,7 +269,7 @@ TEST_F(RunDriverTest, AHomeFolderHoldingTheProgramsOwnFilesIsSortedAndUndone) {
     tree.File("home/.local/bin/tool", "t");
     tree.File("home/Pictures/a.jpg", "a");
     tree.File("home/notes.txt", "n");
-    Engine homeEngine(options, {fs, boxes, pump, shell, view}, own);
+    Engine homeEngine(options, {fs, host, pump, shell}, own);
     homeEngine.KeepOutOfWalks(tree / "home/.config/Quorvane");
     options.SourceList = {home};
     options.ResultLocation = home + "/sorted";
@@ -291,6 +287,7 @@ TEST_F(RunDriverTest, AHomeFolderHoldingTheProgramsOwnFilesIsSortedAndUndone) {
     Texts expected = everything;
     std::erase(expected, ".local/share/Quorvane/Varnolt/undo.udo");
     EXPECT_EQ(after, expected) << "all back, and the journal deleted";
+    EXPECT_TRUE(host.FailedItems.empty()) << host.Trouble();
 
     options.IncludeSubfolders = false;
     options.OnlyClassifySubfolder = true;
@@ -302,16 +299,18 @@ TEST_F(RunDriverTest, AHomeFolderHoldingTheProgramsOwnFilesIsSortedAndUndone) {
     homeEngine.Run();
     EXPECT_EQ(homeEngine.State().ItemCount, 0) << "not even when listed as sources";
     EXPECT_EQ(tree.Read("home/.local/share/Quorvane/Varnolt/Wordfilter.txt"), "words");
-    for (const ShownMessage& shown : boxes.Shown) EXPECT_NE(shown.Caption, Messages::Error) << shown.Text;
+    EXPECT_TRUE(host.Notices.empty()) << host.Trouble();
 }
 
 TEST_F(RunDriverTest, AfterARefusedPreviewRunAsksAgain) {
     options.MethodKey = Method::Number;
     engine.PreviewCommand();
     options.SubfolderName = "Batch";
-    boxes.Answers = {Answer::No};
-    engine.Run();
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::NoSubfolderName, Messages::RunOrPreview}));
+    host.Answers = {false};
+    engine.RunOrPreview();
+    EXPECT_EQ(host.Notices, (Notices{Notice::NoSubfolderName}));
+    EXPECT_EQ(host.Asked, (Decisions{Decision::RunOrPreview}));
+    EXPECT_EQ(host.LastEnd().Kind, CommandKind::Preview);
 }
 
 TEST_F(RunDriverTest, StopDuringTheWalkRunsTheEndSteps) {
@@ -326,39 +325,61 @@ TEST_F(RunDriverTest, StopDuringTheWalkRunsTheEndSteps) {
     EXPECT_TRUE(engine.State().StopRequested);
     EXPECT_EQ(engine.State().TransferredCount, 2);
     EXPECT_EQ(FilesBelow(source).size(), 3u);
-    EXPECT_TRUE(view.UndoEnabled);
-    EXPECT_EQ(view.Status[0], "Classify done. 2 files were classified!");
-    EXPECT_EQ(boxes.Shown[1].Text, Messages::ConfirmStop);
+    EXPECT_TRUE(host.UndoEnabled);
+    EXPECT_EQ(host.Asked, (Decisions{Decision::ConfirmStop, Decision::OpenResult}));
+    ASSERT_EQ(host.Ends.size(), 1u);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Stopped);
+    EXPECT_EQ(host.LastEnd().Placed, 2);
+    EXPECT_EQ(host.PlacedItems.size(), 2u);
+    EXPECT_FALSE(host.LastEnd().EverythingWent());
     const std::string journal = JournalBytes();
     EXPECT_EQ(std::count(journal.begin(), journal.end(), '\n'), 5);
+}
+
+// A change to the options while a preview walks applies to the items after the turn it was made in.
+TEST_F(RunDriverTest, OptionsChangedDuringAPreviewApplyToTheItemsAfterIt) {
+    options.MethodKey = Method::Name;
+    for (const char* name : {"abc.txt", "bcd.txt", "cde.txt"}) tree.File(std::string("in/") + name);
+    pump.OnPump = [&] {
+        if (host.PlacedItems.size() != 1 || options.HeadLetterCount == 2) return;
+        options.HeadLetterCount = 2;
+        engine.OptionsChanged();
+    };
+    engine.PreviewCommand();
+    ASSERT_EQ(host.PlacedItems.size(), 3u);
+    EXPECT_EQ(host.PlacedItems[0].Category.size(), 1u) << host.PlacedItems[0].Category;
+    for (std::size_t i = 1; i < 3; ++i) EXPECT_EQ(host.PlacedItems[i].Category.size(), 2u) << host.PlacedItems[i].Category;
+    EXPECT_EQ(engine.Options().HeadLetterCount, 2);
 }
 
 TEST_F(RunDriverTest, StopAnsweredNoChangesNothing) {
     tree.File("in/a.txt");
     tree.File("in/b.txt");
-    boxes.Answers = {Answer::No};
+    host.Answers = {false};
     pump.OnPump = [&] {
         if (pump.Count == 1) engine.Stop();
     };
     engine.PreviewCommand();
     EXPECT_FALSE(engine.State().StopRequested);
     EXPECT_EQ(engine.State().ItemCount, 2);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
 }
 
 TEST_F(RunDriverTest, CloseQueryAsksOnlyWhileWalking) {
     EXPECT_TRUE(engine.CloseQuery());
-    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_TRUE(host.Asked.empty());
 
     tree.File("in/a.txt");
     tree.File("in/b.txt");
     std::vector<bool> answers;
-    boxes.Answers = {Answer::No, Answer::Yes};
+    host.Answers = {false, true};
     pump.OnPump = [&] {
         if (!engine.State().StopRequested) answers.push_back(engine.CloseQuery());
     };
     engine.PreviewCommand();
     EXPECT_EQ(answers, (std::vector<bool>{false, true}));
-    EXPECT_EQ(boxes.Texts(), (Texts{Messages::ConfirmStopAndExit, Messages::ConfirmStopAndExit}));
+    EXPECT_EQ(host.Asked, (Decisions{Decision::ConfirmStopAndExit, Decision::ConfirmStopAndExit}));
+    EXPECT_EQ(host.LastEnd().How, Outcome::Stopped);
     EXPECT_EQ(engine.State().ItemCount, 1); // No let it go on; Yes stopped it before the second item
 }
 
@@ -373,8 +394,10 @@ TEST_F(RunDriverTest, ASecondCommandDuringAWalkIsRefusedQuietly) {
     };
     engine.PreviewCommand();
     EXPECT_GT(nested, 0);
-    EXPECT_TRUE(boxes.Shown.empty());
-    EXPECT_EQ(view.Status[0], Messages::PreviewDone);
+    EXPECT_TRUE(host.Asked.empty());
+    EXPECT_TRUE(host.Notices.empty());
+    EXPECT_EQ(host.Ends.size(), 1u);
+    EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
 }
 
 TEST_F(RunDriverTest, MissingSourceEntriesAreSkippedAndSingleFilesClassified) {
@@ -384,14 +407,16 @@ TEST_F(RunDriverTest, MissingSourceEntriesAreSkippedAndSingleFilesClassified) {
     EXPECT_EQ(engine.State().ItemCount, 1);
 }
 
-TEST_F(RunDriverTest, AJournalThatCannotBeSavedIsReportedAndUndoStaysOff) {
-    view.UndoEnabled = true; // for an older run's journal, which this run would have replaced
-    Engine cannotSave(options, {fs, boxes, pump, shell, view}, tree.Path() + "no/such/data/");
+TEST_F(RunDriverTest, AJournalThatCannotBeStartedRefusesTheRun) {
+    host.UndoEnabled = true; // for an older run's journal, which this run would have replaced
+    tree.File("in/a.txt", "a");
+    Engine cannotSave(options, {fs, host, pump, shell}, tree.Path() + "no/such/data/");
     cannotSave.Run();
-    ASSERT_EQ(boxes.Shown.size(), 3u);
-    EXPECT_EQ(boxes.Shown[1].Caption, Messages::Error);
-    EXPECT_FALSE(view.UndoEnabled);
-    EXPECT_EQ(view.Status[0], "Classify done. 0 files were classified!");
+    EXPECT_EQ(host.Notices, (Notices{Notice::JournalUnwritable})) << "nothing moves without its journal";
+    EXPECT_EQ(host.LastEnd().How, Outcome::Refused);
+    EXPECT_EQ(host.LastEnd().Placed, 0);
+    EXPECT_TRUE(host.UndoEnabled) << "the older run's journal stays";
+    EXPECT_TRUE(tree.Exists("in/a.txt"));
 }
 
 } // namespace

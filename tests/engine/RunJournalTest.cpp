@@ -17,17 +17,20 @@ protected:
     TempDir data;
     PosixFileSystem fs;
     RunJournal journal;
-    std::string error;
 };
 
+// Each pair is in before its move is tried; the pair of a move that did not happen is taken back.
 TEST_F(RunJournalTest, LinesReachTheSideFileAsTheRunGoes) {
-    journal.Begin(fs, data.Path(), kMoveModeLine);
-    journal.AppendPair("/in/a.txt", "/out/2011-3-7/a.txt");
+    ASSERT_TRUE(journal.Begin(fs, data.Path(), kMoveModeLine));
+    EXPECT_TRUE(journal.IsEmpty());
+    ASSERT_TRUE(journal.AppendPair("/in/a.txt", "/out/2011-3-7/a.txt"));
+    ASSERT_TRUE(journal.AppendPair("/in/b.txt", "/out/2011-3-7/b.txt"));
+    journal.TakeBackPair();
     // What a kill leaves: the lines, then zeros in the room reserved ahead.
     const std::string side = data.Read(kJournalInProgressFileName);
     EXPECT_EQ(side.substr(0, side.find('\0')), "Move Mode\r\n/in/a.txt\r\n/out/2011-3-7/a.txt\r\n");
     EXPECT_EQ(side.find_first_not_of('\0', side.find('\0')), std::string::npos);
-    EXPECT_EQ(journal.LineCount(), 3);
+    EXPECT_FALSE(journal.IsEmpty());
     EXPECT_FALSE(data.Exists(kJournalFileName));
 }
 
@@ -35,7 +38,7 @@ TEST_F(RunJournalTest, SaveReplacesTheEarlierJournalAndEmpties) {
     data.File(kJournalFileName, "Copy Mode\r\n/old\r\n/older\r\n");
     journal.Begin(fs, data.Path(), kMoveModeLine);
     journal.AppendPair("/in/caf\xE9.txt", "/out/caf\xE9(1).txt");
-    ASSERT_TRUE(journal.Save(error)) << error;
+    ASSERT_TRUE(journal.Save());
     EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/in/caf\xE9.txt\r\n/out/caf\xE9(1).txt\r\n");
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
     EXPECT_TRUE(journal.IsEmpty());
@@ -43,64 +46,72 @@ TEST_F(RunJournalTest, SaveReplacesTheEarlierJournalAndEmpties) {
 
 TEST_F(RunJournalTest, TheCallerIsServedWhileASlowDiskSyncs) {
     FaultInjector faults;
-    faults.RunBefore(Syscall::Sync, 1, [] { std::this_thread::sleep_for(std::chrono::milliseconds(60)); });
     PosixFileSystem slow(&faults);
-    journal.Begin(slow, data.Path(), kMoveModeLine);
-    journal.AppendPair("/a", "/b");
+    ASSERT_TRUE(journal.Begin(slow, data.Path(), kMoveModeLine)); // its mode line synced at once
+    ASSERT_TRUE(journal.AppendPair("/a", "/b"));
+    faults.RunBefore(Syscall::Sync, faults.Count(Syscall::Sync) + 1,
+                     [] { std::this_thread::sleep_for(std::chrono::milliseconds(60)); });
     int served = 0;
-    ASSERT_TRUE(journal.Save(error, [&] { ++served; })) << error;
+    ASSERT_TRUE(journal.Save([&] { ++served; }));
     EXPECT_GE(served, 1);
     EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n");
     // A failed sync still fails the save.
+    ASSERT_TRUE(journal.Begin(slow, data.Path(), kMoveModeLine));
     faults.FailNth(Syscall::Sync, faults.Count(Syscall::Sync) + 1, EIO);
-    journal.Begin(slow, data.Path(), kMoveModeLine);
-    EXPECT_FALSE(journal.Save(error, [] {}));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(journal.Save([] {}).Error(), std::errc::io_error);
 }
 
-TEST_F(RunJournalTest, WithoutASideFileTheLinesWaitInMemory) {
+// Without a side file no pair can go in before its move, so the run moves nothing.
+TEST_F(RunJournalTest, WithoutASideFileNoPairIsTaken) {
+    data.File(kJournalFileName, "Copy Mode\r\n/old\r\n/older\r\n");
     FaultInjector faults;
     faults.FailPathsContaining(kJournalInProgressFileName, EACCES, Syscall::Open);
     PosixFileSystem guarded(&faults);
-    journal.Begin(guarded, data.Path(), kCopyModeLine);
-    journal.AppendPair("/a", "/b");
+    EXPECT_EQ(journal.Begin(guarded, data.Path(), kCopyModeLine).Error(), std::errc::permission_denied);
+    EXPECT_FALSE(journal.AppendPair("/a", "/b"));
+    EXPECT_FALSE(journal.Save());
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
-    ASSERT_TRUE(journal.Save(error)) << error;
-    EXPECT_EQ(data.Read(kJournalFileName), "Copy Mode\r\n/a\r\n/b\r\n");
+    EXPECT_EQ(data.Read(kJournalFileName), "Copy Mode\r\n/old\r\n/older\r\n");
 }
 
 TEST_F(RunJournalTest, ASideFileThatFillsUpKeepsEveryWholePair) {
     FaultInjector faults;
     PosixFileSystem guarded(&faults);
     journal.Begin(guarded, data.Path(), kMoveModeLine);
-    journal.AppendPair("/a", "/b");
+    ASSERT_TRUE(journal.AppendPair("/a", "/b"));
     faults.FailNth(Syscall::Write, faults.Count(Syscall::Write) + 1, ENOSPC);
-    journal.AppendPair("/c", "/d");
-    journal.AppendPair("/e", "/f");
-    ASSERT_TRUE(journal.Save(error)) << error;
-    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n/c\r\n/d\r\n/e\r\n/f\r\n");
+    faults.FailNth(Syscall::Reserve, faults.Count(Syscall::Reserve) + 1, ENOSPC);
+    const FsResult full = journal.AppendPair("/c", "/d");
+    ASSERT_TRUE(journal.AppendPair("/e", "/f"));
+    ASSERT_TRUE(journal.Save());
+    // A pair the side file could not take is not in it, and its move is not tried.
+    EXPECT_EQ(data.Read(kJournalFileName), full ? "Move Mode\r\n/a\r\n/b\r\n/c\r\n/d\r\n/e\r\n/f\r\n"
+                                                : "Move Mode\r\n/a\r\n/b\r\n/e\r\n/f\r\n");
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
 }
 
 TEST_F(RunJournalTest, AnUnwritableDataFolderFailsTheSave) {
-    journal.Begin(fs, data.Path() + "missing/", kMoveModeLine);
-    EXPECT_FALSE(journal.Save(error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(journal.Begin(fs, data.Path() + "missing/", kMoveModeLine).Error(),
+              std::errc::no_such_file_or_directory);
+    EXPECT_FALSE(journal.Save());
 }
 
 TEST_F(RunJournalTest, ACrashLeftSideFileBecomesTheJournal) {
     EXPECT_FALSE(RecoverInterruptedJournal(fs, data.Path()));
     data.File(kJournalFileName, "Move Mode\r\n");
-    data.File(kJournalInProgressFileName, "Move Mode\r\n/a\r\n/b\r\n");
+    // The move of the last pair happened: its source is gone, its destination there.
+    const std::string moved = "Move Mode\r\n/a\r\n" + data.File("b") + "\r\n";
+    data.File(kJournalInProgressFileName, moved);
     EXPECT_TRUE(RecoverInterruptedJournal(fs, data.Path()));
-    EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n");
+    EXPECT_EQ(data.Read(kJournalFileName), moved);
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
 
     // A recovery that fails at any step keeps the run undoable: the side file stays for the next one.
     testing::FailEachCallInTurn([](FaultInjector& faults, auto describe) {
         TempDir folder;
         folder.File(kJournalFileName, "Copy Mode\r\n");
-        folder.File(kJournalInProgressFileName, "Move Mode\r\n/a\r\n/b\r\n/c");
+        const std::string moved = "Move Mode\r\n/a\r\n" + folder.File("b") + "\r\n";
+        folder.File(kJournalInProgressFileName, moved + "/c");
         PosixFileSystem failing(&faults);
         const bool recovered = RecoverInterruptedJournal(failing, folder.Path());
         SCOPED_TRACE(describe());
@@ -110,7 +121,7 @@ TEST_F(RunJournalTest, ACrashLeftSideFileBecomesTheJournal) {
             PosixFileSystem fs;
             EXPECT_TRUE(RecoverInterruptedJournal(fs, folder.Path()));
         }
-        EXPECT_EQ(folder.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n");
+        EXPECT_EQ(folder.Read(kJournalFileName), moved);
         EXPECT_FALSE(folder.Exists(kJournalInProgressFileName));
     });
 }

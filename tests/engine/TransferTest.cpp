@@ -10,6 +10,7 @@
 #include <map>
 #include <ostream>
 #include <set>
+#include <system_error>
 #include <utility>
 #include <string>
 #include <unistd.h>
@@ -29,8 +30,7 @@ protected:
     }
     // The journal as a run would leave it, without its mode line.
     Lines JournalPairs() {
-        std::string error;
-        EXPECT_TRUE(engine.State().UndoJournal.Save(error)) << error;
+        EXPECT_TRUE(engine.State().UndoJournal.Save());
         const std::string bytes = data.Read(kJournalFileName);
         Lines lines = DecodeTextFile(bytes).Lines;
         std::string expected; // plain bytes, every line ended by CR LF
@@ -116,18 +116,20 @@ TEST_F(TransferTest, MovingAFileShowsItsPathAndLetsTheWindowRun) {
     const std::string a = tree.File("in/a.txt", "x");
     tree.Folder("R");
     EXPECT_TRUE(engine.TransferItem(a, tree / "R/a.txt"));
-    EXPECT_EQ(view.Status[0], "Moving " + a);
+    EXPECT_EQ(host.LastActivityPath, a);
+    EXPECT_EQ(host.LastActivity, Activity::Moving);
+    EXPECT_EQ(engine.PlacedAt(), tree / "R/a.txt");
     EXPECT_EQ(pump.Count, 1);
 }
 
 TEST_F(TransferTest, AFolderHoldingTheNameFailsWithoutNumbering) {
     const std::string a = tree.File("in/a.txt", "x");
     tree.File("R/Docs/a.txt/inner", "keep");
-    EXPECT_FALSE(engine.TransferItem(a, tree / "R/Docs/a.txt"));
+    EXPECT_EQ(engine.TransferItem(a, tree / "R/Docs/a.txt").Error(), std::errc::file_exists);
     EXPECT_EQ(tree.Read("in/a.txt"), "x");
     EXPECT_EQ(tree.Read("R/Docs/a.txt/inner"), "keep");
     EXPECT_FALSE(tree.Exists("R/Docs/a(1).txt"));
-    EXPECT_EQ(view.Status[0], "Moving " + a) << "a failed item keeps showing its path";
+    EXPECT_EQ(host.LastActivityPath, a) << "a failed item keeps showing its path";
     EXPECT_EQ(pump.Count, 1) << "the window runs whatever the outcome";
     ExpectCounts(0);
     EXPECT_EQ(JournalPairs(), Lines{});
@@ -136,7 +138,7 @@ TEST_F(TransferTest, AFolderHoldingTheNameFailsWithoutNumbering) {
 TEST_F(TransferTest, SameTextIsSuccessWithoutEffectButLetterCaseCounts) {
     const std::string a = tree.File("in/a.txt", "x");
     EXPECT_TRUE(engine.TransferItem(a, a));
-    EXPECT_EQ(view.Status[0], "");
+    EXPECT_EQ(host.LastActivityPath, "");
     EXPECT_EQ(pump.Count, 0);
     ExpectCounts(0);
 
@@ -148,8 +150,9 @@ TEST_F(TransferTest, SameTextIsSuccessWithoutEffectButLetterCaseCounts) {
 
 TEST_F(TransferTest, AVanishedSourceFailsQuietly) {
     tree.Folder("R");
-    EXPECT_FALSE(engine.TransferItem(tree / "in/gone.txt", tree / "R/gone.txt"));
-    EXPECT_EQ(view.Status[0], "");
+    EXPECT_EQ(engine.TransferItem(tree / "in/gone.txt", tree / "R/gone.txt").Error(),
+              std::errc::no_such_file_or_directory);
+    EXPECT_EQ(host.LastActivityPath, "");
     EXPECT_EQ(pump.Count, 0);
     ExpectCounts(0);
 }
@@ -216,12 +219,15 @@ TEST_F(TransferTest, ATakenPageNameNumbersTheCompanionToo) {
 
 TEST_F(TransferTest, CopyModeLeavesTheSourcesAsTheyWere) {
     options.MoveSourceFiles = false;
+    TakeOptions();
     const std::string a = tree.File("in/a.txt", "x");
     const std::string page = tree.File("in/page.htm", "p");
     tree.File("in/page.files/img.png", "png");
     tree.File("R/a.txt", "old");
     EXPECT_TRUE(engine.TransferItem(a, tree / "R/a.txt"));
-    EXPECT_EQ(view.Status[0], "Copying " + a);
+    EXPECT_EQ(host.LastActivityPath, a);
+    EXPECT_EQ(host.LastActivity, Activity::Copying);
+    EXPECT_EQ(engine.PlacedAt(), tree / "R/a(1).txt");
     EXPECT_TRUE(engine.TransferItem(page, tree / "R/page.htm"));
     EXPECT_EQ(tree.Read("in/a.txt"), "x");
     EXPECT_EQ(tree.Read("R/a(1).txt"), "x");
@@ -240,8 +246,10 @@ TEST_F(TransferTest, FoldersTravelWholeAndNeverReplaceAFolderOfTheirName) {
     const std::string musicFolder = tree / "in/Music";
 
     EXPECT_TRUE(engine.TransferItem(photosFolder, tree / "R/2011/Photos"));
-    EXPECT_EQ(view.Status[0], "Moving " + photosFolder);
+    EXPECT_EQ(host.LastActivityPath, photosFolder);
+    EXPECT_EQ(host.LastActivity, Activity::Moving);
     EXPECT_TRUE(engine.TransferItem(musicFolder, tree / "R/2011/Music"));
+    EXPECT_EQ(engine.PlacedAt(), tree / "R/2011/Music (2)");
     EXPECT_EQ(pump.Count, 0) << "no turn of the window after a whole folder";
 
     EXPECT_EQ(tree.Read("R/2011/Photos/a.jpg"), "a");
@@ -257,10 +265,12 @@ TEST_F(TransferTest, FoldersTravelWholeAndNeverReplaceAFolderOfTheirName) {
 
 TEST_F(TransferTest, CopyingAFolderKeepsTheSource) {
     options.MoveSourceFiles = false;
+    TakeOptions();
     tree.File("in/Photos/a.jpg", "a");
     tree.Folder("R");
     EXPECT_TRUE(engine.TransferItem(tree / "in/Photos", tree / "R/Photos"));
-    EXPECT_EQ(view.Status[0], "Copying " + tree / "in/Photos");
+    EXPECT_EQ(host.LastActivityPath, tree / "in/Photos");
+    EXPECT_EQ(host.LastActivity, Activity::Copying);
     EXPECT_EQ(tree.Read("in/Photos/a.jpg"), "a");
     EXPECT_EQ(tree.Read("R/Photos/a.jpg"), "a");
 }
@@ -330,12 +340,11 @@ protected:
         if (n > 0) injector.FailNthCall(n, EIO);
         PosixFileSystem faulty(&injector);
         options.MoveSourceFiles = c.Move;
-        Engine e(options, {faulty, boxes, pump, shell, view}, journalDir.Path());
+        Engine e(options, {faulty, host, pump, shell}, journalDir.Path());
         // The journal itself is written without faults: only the transfer's calls count.
         e.State().UndoJournal.Begin(fs, journalDir.Path(), kMoveModeLine);
         for (const std::string& item : c.Items) e.TransferItem(dir / ("in/" + item), dir / ("R/Docs/" + item));
-        std::string error;
-        EXPECT_TRUE(e.State().UndoJournal.Save(error));
+        EXPECT_TRUE(e.State().UndoJournal.Save());
         const Lines journal = DecodeTextFile(journalDir.Read(kJournalFileName)).Lines;
         const int calls = injector.Total();
 
@@ -417,8 +426,9 @@ TEST_F(TransferTest, APageAndItsCompanionTravelTogetherOrBothStay) {
             injector.FailPathsContaining(web + failing, EACCES);
             PosixFileSystem faulty(&injector);
             options.MoveSourceFiles = move;
-            Engine e(options, {faulty, boxes, pump, shell, view}, data.Path());
-            EXPECT_FALSE(e.TransferItem(page, web + "page.htm"));
+            Engine e(options, {faulty, host, pump, shell}, data.Path());
+            ASSERT_TRUE(e.State().UndoJournal.Begin(fs, data.Path(), kMoveModeLine));
+            EXPECT_EQ(e.TransferItem(page, web + "page.htm").Error(), std::errc::permission_denied);
             EXPECT_EQ(tree.Read(base + "page.htm"), "p");
             EXPECT_EQ(tree.Read(base + "page_files/img.png"), "png");
             EXPECT_EQ(FilesBelow(web), Lines{});

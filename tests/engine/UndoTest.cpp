@@ -1,4 +1,3 @@
-#include "engine/Messages.h"
 #include "engine/TextFile.h"
 #include "platform/fakes/FaultInjector.h"
 #include "support/EngineFixture.h"
@@ -16,15 +15,18 @@ namespace varnolt {
 namespace {
 
 using Lines = std::vector<std::string>;
+using Decisions = std::vector<Decision>;
 
 class UndoTest : public EngineFixture {
 protected:
     UndoTest() {
-        view.UndoEnabled = true;
-        // The second progress text as the window would show it at each of its turns, from the first pair.
+        host.UndoEnabled = true;
+        // The progress as the window would show it at each of its turns, from the first pair.
         pump.OnPump = [this] {
-            const std::string& shown = view.Status[1];
-            if (!shown.empty() && (progress.empty() || progress.back() != shown)) progress.push_back(shown);
+            if (!host.LastProgress) return;
+            const std::string shown = std::to_string(host.LastProgress->Done) + " of " +
+                                      std::to_string(host.LastProgress->Total);
+            if (progress.empty() || progress.back() != shown) progress.push_back(shown);
         };
     }
 
@@ -33,15 +35,14 @@ protected:
     }
     void ExpectFinished() {
         EXPECT_FALSE(data.Exists(kJournalFileName));
-        EXPECT_FALSE(view.UndoEnabled);
-        EXPECT_FALSE(view.Busy);
+        EXPECT_FALSE(host.UndoEnabled);
+        EXPECT_FALSE(engine.IsBusy());
         EXPECT_FALSE(engine.State().UndoInProgress);
-        EXPECT_EQ(view.Status[1], Messages::UndoDone);
-        ASSERT_EQ(boxes.Shown.size(), 2u);
-        EXPECT_EQ(boxes.Shown[1].Text, Messages::UndoDone);
-        EXPECT_EQ(boxes.Shown[1].Caption, Messages::Information);
-        EXPECT_EQ(boxes.Shown[1].Buttons, Buttons::Ok);
-        EXPECT_EQ(boxes.Shown[1].Icon, Icon::Question);
+        EXPECT_EQ(host.Asked, Decisions{Decision::ConfirmUndo});
+        EXPECT_TRUE(host.Notices.empty());
+        ASSERT_EQ(host.Ends.size(), 1u);
+        EXPECT_EQ(host.LastEnd().Kind, CommandKind::Undo);
+        EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
     }
 
     // A copy with its source's content and last write time, as a copying run leaves it.
@@ -57,11 +58,8 @@ TEST_F(UndoTest, AJournalWithItsModeLineOnlyChangesNothingButEndsTheUndo) {
     tree.File("R/Docs/a.txt", "x");
     WriteJournal({"Move Mode"});
     engine.UndoLastRun();
-    ASSERT_FALSE(boxes.Shown.empty());
-    EXPECT_EQ(boxes.Shown[0].Text, Messages::ConfirmUndo);
-    EXPECT_EQ(boxes.Shown[0].Caption, Messages::UndoConfirmationCaption);
-    EXPECT_EQ(boxes.Shown[0].Buttons, Buttons::YesNo);
     EXPECT_EQ(progress, Lines{}) << "no pair count is ever shown";
+    EXPECT_EQ(host.LastEnd().Placed, 0);
     EXPECT_EQ(tree.Read("R/Docs/a.txt"), "x");
     ExpectFinished();
 }
@@ -93,7 +91,9 @@ TEST_F(UndoTest, MovedFilesGoBackAndOnlyTheEmptiedDirectFolderIsRemoved) {
     EXPECT_TRUE(tree.Exists("R/2011/3")) << "outer category levels stay";
     EXPECT_TRUE(tree.Exists("R/Docs/other.txt"));
     EXPECT_TRUE(tree.Exists("R/Thumbs/Thumbs.db"));
-    EXPECT_EQ(progress, (Lines{"Undo 1 of 3", "Undo 2 of 3", "Undo 3 of 3"}));
+    EXPECT_EQ(progress, (Lines{"1 of 3", "2 of 3", "3 of 3"}));
+    EXPECT_EQ(host.LastEnd().Placed, 3);
+    EXPECT_TRUE(host.FailedItems.empty());
     ExpectFinished();
 }
 
@@ -189,7 +189,7 @@ TEST_F(UndoTest, AnUnpairedLastLineIsIgnored) {
     engine.UndoLastRun();
     EXPECT_TRUE(tree.Exists("in/a.txt"));
     EXPECT_TRUE(tree.Exists("R/b.txt"));
-    EXPECT_EQ(progress, Lines{"Undo 1 of 1"});
+    EXPECT_EQ(progress, Lines{"1 of 1"});
 }
 
 TEST_F(UndoTest, PairsThatCannotBeRestoredArePassedOverQuietly) {
@@ -229,28 +229,34 @@ TEST_F(UndoTest, AnyAnswerButYesChangesNothing) {
     tree.File("R/a.txt", "a");
     tree.Folder("in");
     WriteJournal({"Move Mode", tree / "in/a.txt", tree / "R/a.txt"});
-    boxes.Answers = {Answer::No};
+    host.Answers = {false};
     engine.UndoLastRun();
     EXPECT_TRUE(tree.Exists("R/a.txt"));
     EXPECT_TRUE(data.Exists(kJournalFileName));
-    EXPECT_TRUE(view.UndoEnabled);
-    EXPECT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_TRUE(host.UndoEnabled);
+    EXPECT_EQ(host.Asked, Decisions{Decision::ConfirmUndo});
+    EXPECT_TRUE(host.Ends.empty());
 }
 
-TEST_F(UndoTest, AJournalThatCannotBeReadIsReportedBeforeAnythingChanges) {
+// No journal is nothing to undo; one that cannot be read is reported; neither changes anything.
+TEST_F(UndoTest, AMissingOrUnreadableJournalIsReportedBeforeAnythingChanges) {
+    tree.File("R/a.txt", "a");
+    const auto before = FilesBelow(tree.Path());
     engine.UndoLastRun();
-    ASSERT_EQ(boxes.Shown.size(), 2u);
-    EXPECT_NE(boxes.Shown[1].Text, "");
-    EXPECT_EQ(boxes.Shown[1].Caption, Messages::Error);
-    EXPECT_EQ(boxes.Shown[1].Icon, Icon::Error);
-    EXPECT_TRUE(view.UndoEnabled);
-    EXPECT_EQ(view.Status[1], "");
+    EXPECT_EQ(host.Notices, std::vector<Notice>{Notice::NothingToUndo});
+    EXPECT_EQ(host.LastEnd().How, Outcome::Refused);
+    EXPECT_FALSE(host.LastEnd().UndoAvailable);
+    EXPECT_FALSE(host.LastProgress);
+    EXPECT_EQ(FilesBelow(tree.Path()), before);
+    EXPECT_FALSE(data.Exists(kJournalFileName));
 
     data.Folder(kJournalFileName); // not a file at all
     engine.UndoLastRun();
-    EXPECT_EQ(boxes.Shown.size(), 4u);
+    EXPECT_EQ(host.Notices, (std::vector<Notice>{Notice::NothingToUndo, Notice::JournalUnreadable}));
+    EXPECT_EQ(host.LastEnd().How, Outcome::Failed);
     EXPECT_TRUE(data.Exists(kJournalFileName));
-    EXPECT_TRUE(view.UndoEnabled);
+    EXPECT_TRUE(host.UndoEnabled);
+    EXPECT_EQ(FilesBelow(tree.Path()), before);
 }
 
 // The journal comes in a mebibyte at a time; a read failing half-way leaves the pairs before it restored
@@ -269,15 +275,16 @@ TEST_F(UndoTest, AnUndoCutShortByAFailedReadCanBeStartedAgain) {
     // Reads 1 to 3 count the lines (two pieces and the end); 4 and 5 are the pieces of the pairs.
     faults.FailNth(Syscall::Read, 5, EIO);
     PosixFileSystem failing(&faults);
-    Engine cutShort(options, {failing, boxes, pump, shell, view}, data.Path());
+    Engine cutShort(options, {failing, host, pump, shell}, data.Path());
     cutShort.UndoLastRun();
     EXPECT_EQ(tree.Read("in/first.txt"), "1");
     EXPECT_EQ(tree.Read("R/last.txt"), "2");
     EXPECT_TRUE(data.Exists(kJournalFileName));
-    ASSERT_EQ(boxes.Shown.size(), 2u);
-    EXPECT_EQ(boxes.Shown[1].Caption, Messages::Error);
-    EXPECT_TRUE(view.UndoEnabled);
-    EXPECT_FALSE(view.Busy);
+    EXPECT_EQ(host.Notices, std::vector<Notice>{Notice::JournalUnreadable});
+    EXPECT_EQ(host.LastEnd().How, Outcome::Failed);
+    EXPECT_EQ(host.LastEnd().Placed, 1);
+    EXPECT_TRUE(host.UndoEnabled);
+    EXPECT_FALSE(cutShort.IsBusy());
 
     // The journal, larger than a piece, is removed while the window keeps its turns.
     FaultInjector slow;
@@ -288,10 +295,12 @@ TEST_F(UndoTest, AnUndoCutShortByAFailedReadCanBeStartedAgain) {
         removing = false;
     });
     PosixFileSystem slowFs(&slow);
-    Engine again(options, {slowFs, boxes, pump, shell, view}, data.Path());
+    Engine again(options, {slowFs, host, pump, shell}, data.Path());
     int turnsWhileRemoving = 0;
     pump.OnPump = [&] { turnsWhileRemoving += removing && again.IsBusy(); };
-    boxes.Shown.clear();
+    host.Asked.clear();
+    host.Notices.clear();
+    host.Ends.clear();
     again.UndoLastRun();
     EXPECT_GE(turnsWhileRemoving, 1);
     EXPECT_EQ(tree.Read("in/first.txt"), "1");
@@ -306,13 +315,13 @@ TEST_F(UndoTest, IsBusyWhileItRunsAndRefusesASecondUndo) {
     WriteJournal({"Move Mode", tree / "in/a.txt", tree / "R/a.txt"});
     int busyTurns = 0, idleTurns = 0;
     pump.OnPump = [&] {
-        ++(engine.State().UndoInProgress && view.Busy && engine.IsBusy() ? busyTurns : idleTurns);
+        ++(engine.State().UndoInProgress && engine.IsBusy() ? busyTurns : idleTurns);
         engine.UndoLastRun();
     };
     engine.UndoLastRun();
     EXPECT_GT(busyTurns, 0);
     EXPECT_EQ(idleTurns, 0) << "busy from the first turn, while the journal is read";
-    EXPECT_EQ(boxes.Shown.size(), 2u) << "the undo inside the undo asked nothing";
+    EXPECT_EQ(host.Asked, Decisions{Decision::ConfirmUndo}) << "the undo inside the undo asked nothing";
     ExpectFinished();
 }
 
@@ -324,18 +333,21 @@ TEST_F(UndoTest, UndoAndRunNeverRunInsideEachOther) {
     options.EveryTypeFolder = true;
     WriteJournal({"Move Mode"});
     pump.OnPump = [this] { engine.UndoLastRun(); };
-    boxes.Answers = {Answer::Yes, Answer::No}; // run, then do not open the result location
+    host.Answers = {false}; // do not open the result location
     engine.Run();
-    EXPECT_EQ(boxes.Shown.size(), 2u) << "no undo question while the run walks";
+    EXPECT_EQ(host.Asked, Decisions{Decision::OpenResult}) << "no undo question while the run walks";
     EXPECT_EQ(tree.Read("R/txt/a.txt"), "a");
 
     tree.File("R/b.txt", "b");
     WriteJournal({"Move Mode", tree / "in/b.txt", tree / "R/b.txt"});
-    boxes.Shown.clear();
+    host.Asked.clear();
+    host.Ends.clear();
     pump.OnPump = [this] { engine.Run(); };
     engine.UndoLastRun();
     EXPECT_EQ(tree.Read("in/b.txt"), "b");
-    EXPECT_EQ(boxes.Texts(), (Lines{Messages::ConfirmUndo, Messages::UndoDone})) << "no run question while undoing";
+    EXPECT_EQ(host.Asked, Decisions{Decision::ConfirmUndo}) << "no run while undoing";
+    ASSERT_EQ(host.Ends.size(), 1u);
+    EXPECT_EQ(host.LastEnd().Kind, CommandKind::Undo);
 }
 
 TEST_F(UndoTest, AJournalLeftBehindByAnInterruptedRunIsUndone) {

@@ -2,8 +2,19 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace varnolt {
+
+void EngineFixture::TakeOptions() {
+    const bool preview = engine.State().PreviewMode;
+    const auto sources = std::exchange(options.SourceList, {});
+    engine.PreviewCommand();
+    options.SourceList = sources;
+    engine.State().PreviewMode = preview;
+    host.Notices.pop_back();
+    host.Ends.pop_back();
+}
 
 std::vector<std::string> EngineFixture::FilesBelow(const std::string& root) {
     namespace fs = std::filesystem;

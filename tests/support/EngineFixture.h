@@ -15,6 +15,11 @@ class EngineFixture : public ::testing::Test {
 protected:
     EngineFixture() : engine(options, {fs, host, pump, shell}, data.Path()) {}
 
+    // For a test that hands items to the engine without a command: a command is what takes the options
+    // in, and one refused for want of sources takes them and changes nothing else. The record of that
+    // refusal is dropped.
+    void TakeOptions();
+
     // Lists the files below `root` as paths relative to it, sorted.
     static std::vector<std::string> FilesBelow(const std::string& root);
 

@@ -31,6 +31,8 @@ public:
     // Next answers, first to last. When none is left: yes, but no to retrying a result folder.
     std::deque<bool> Answers;
     std::vector<Decision> Asked;
+    std::vector<std::string> AskedPaths; // with each decision, the path it is about
+    std::vector<std::error_code> AskedErrors;
     std::function<void(Decision)> OnDecide;
     std::vector<Notice> Notices;
     std::vector<Field> Focused;
@@ -39,6 +41,7 @@ public:
     std::vector<RecordedEnd> Ends;
     std::optional<ProgressEvent> LastProgress;
     std::string LastActivityPath;
+    std::optional<Activity> LastActivity;
     int NormalisedShown = 0;
     ClassifyOptions LastNormalised;
     // As the window shows it: enabled by a run that saved its journal, disabled by an undo.
@@ -46,6 +49,8 @@ public:
 
     bool Decide(const DecisionRequest& request) override {
         Asked.push_back(request.Kind);
+        AskedPaths.emplace_back(request.Path);
+        AskedErrors.push_back(request.Error);
         if (OnDecide) OnDecide(request.Kind);
         if (!Answers.empty()) {
             const bool answer = Answers.front();
@@ -59,7 +64,10 @@ public:
         if (notice.Focus) Focused.push_back(*notice.Focus);
     }
     void Started(const CommandStarted& started) override { Starts.push_back(started); }
-    void Working(const ItemActivity& activity) override { LastActivityPath.assign(activity.Path); }
+    void Working(const ItemActivity& activity) override {
+        LastActivityPath.assign(activity.Path);
+        LastActivity = activity.What;
+    }
     void Placed(const ItemPlaced& item) override {
         RecordedItem placed;
         placed.Path = item.Source;
@@ -104,6 +112,12 @@ public:
                     std::to_string(static_cast<int>(item.Where)) + " of " + item.Path + ": " + item.Error.message();
         }
         return text;
+    }
+    // Where each placed item went (or a preview says it would go), in the order reported.
+    std::vector<std::string> Destinations() const {
+        std::vector<std::string> paths;
+        for (const auto& item : PlacedItems) paths.push_back(item.Destination);
+        return paths;
     }
     std::vector<std::string> FailedPaths() const {
         std::vector<std::string> paths;
