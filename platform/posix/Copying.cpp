@@ -114,6 +114,14 @@ bool CopyRegularFileAs(SystemCalls& sys, const std::string& from, const struct s
         errno = EINVAL;
         return false;
     }
+    // A taken name fails at once, before the data is copied for nothing; the rename at the end still
+    // refuses one taken meanwhile.
+    if (struct stat taken; !direct && sys.LinkStat(to, taken)) {
+        errno = EEXIST;
+        return false;
+    } else if (!direct && errno != ENOENT) {
+        return false;
+    }
     std::string created = direct ? to : PartialNameBeside(to);
     FileDescriptor target = sys.Open(created, O_WRONLY | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
     // A leftover of an earlier process of the same number only moves us on to the next name.

@@ -182,6 +182,7 @@ TEST_F(TransferTest, ACompanionHoldingAKeptOutFolderStaysAndThePageGoesAlone) {
         if (kind == "result") o.ResultLocation = kept;
         Engine e(o, {fs, host, pump, shell}, kind == "data" ? kept + "/" : data.Path());
         if (kind == "own") e.KeepOutOfWalks(kept);
+        ASSERT_TRUE(e.State().UndoJournal.Begin(fs, data.Path(), kMoveModeLine));
         EXPECT_TRUE(e.TransferItem(page, t / "R/page.htm")) << kind;
         EXPECT_EQ(t.Read("R/page.htm"), "<html>") << kind;
         EXPECT_EQ(t.Read("in/page_files/img.png"), "png") << kind;
@@ -424,6 +425,8 @@ TEST_F(TransferTest, APageAndItsCompanionTravelTogetherOrBothStay) {
             const std::string web = tree.Folder(base + "R") + "/";
             FaultInjector injector;
             injector.FailPathsContaining(web + failing, EACCES);
+            // A folder's copy grows under a hidden name first.
+            injector.FailPathsContaining(web + std::string(kPartialCopyPrefix), EACCES, Syscall::MakeDir);
             PosixFileSystem faulty(&injector);
             options.MoveSourceFiles = move;
             Engine e(options, {faulty, host, pump, shell}, data.Path());
