@@ -284,11 +284,19 @@ TEST_F(KillTest, AKillDuringACopyAcrossFileSystemsLeavesNoFragmentUnderARealName
     constexpr int kCopyRounds = 3;
     for (int round = 1; round <= kCopyRounds; ++round) {
         for (const bool undo : {false, true}) {
+            // Killed once a copy is under way (its hidden file has appeared), a little later or at once.
             const pid_t child = Start(undo ? UndoArgs() : args);
-            std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(20, 600)(random)));
-            kills += kill(child, SIGKILL) == 0;
+            const std::string arriving = undo ? tree.Path() + "in" : other + "/out";
+            const auto copying = [&] {
+                std::error_code error;
+                for (const auto& entry : fs::recursive_directory_iterator(arriving, error))
+                    if (entry.path().filename().string().starts_with(kPartialCopyPrefix)) return true;
+                return false;
+            };
+            while (StillRunning(child) && !copying()) std::this_thread::sleep_for(std::chrono::microseconds(100));
+            std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 3000)(random)));
             int status = 0;
-            waitpid(child, &status, 0);
+            if (kill(child, SIGKILL) == 0 && waitpid(child, &status, 0) == child && WIFSIGNALED(status)) ++kills;
             int fragments = 0;
             std::vector<std::string> partialFolders;
             look(tree.Path() + "in", fragments, partialFolders);
@@ -320,6 +328,7 @@ TEST_F(KillTest, AKillDuringACopyAcrossFileSystemsLeavesNoFragmentUnderARealName
         }
         ++figures.Scenarios;
     }
+    EXPECT_GT(partialsLeft, 0) << "no kill landed during a copy: nothing was shown";
     ReportGroup("kill tests", figures, std::to_string(kills) + " kills during copies across file systems, " +
                                            std::to_string(partialsLeft) + " hidden partial copies cleaned up");
     std::error_code ignored;
