@@ -20,8 +20,8 @@ END {
     # Each job's floor: the bare system calls of the same work; for the window's preview, the engine with no
     # view; for the sorts by date taken, the sort of the same photos by their last write time; for a one-name
     # job, the same count of distinct names.
-    n = split("floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview engine-preview window-preview photo-write photo-taken window-taken peer-floor peer-varnolt exiftool find-mv one-name-2000 one-name-8000 one-day-2000 one-day-8000", order, " ")
-    split("floor-move floor-undo floor-move floor-undo floor-move floor-undo floor-copy floor-copy floor-move floor-move floor-move - - engine-preview - photo-write photo-write peer-floor peer-floor peer-floor peer-floor one-day-2000 one-day-8000 - -", floors, " ")
+    n = split("floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type varnolt-size varnolt-number varnolt-preview engine-preview window-preview photo-write photo-taken window-taken video-write video-taken peer-floor peer-varnolt exiftool find-mv one-name-2000 one-name-8000 one-day-2000 one-day-8000", order, " ")
+    split("floor-move floor-undo floor-move floor-undo floor-move floor-undo floor-copy floor-copy floor-move floor-move floor-move - - engine-preview - photo-write photo-write - video-write peer-floor peer-floor peer-floor peer-floor one-day-2000 one-day-8000 - -", floors, " ")
     printf "| %-15s | %7s | %4s | %8s | %8s | %8s | %7s | %7s | %7s |\n", "job", "files", "runs", "wall s", "cpu s", "us/file", "× floor", "cpu ×fl", "peak MB"
     print "|-----------------|--------:|-----:|---------:|---------:|---------:|--------:|--------:|--------:|"
     for (k = 1; k <= n; k++) {

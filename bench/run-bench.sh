@@ -7,7 +7,7 @@
 # turns of the window's event loop; they run offscreen unless QT_QPA_PLATFORM says otherwise.
 #
 #   bench/run-bench.sh [--files N] [--rounds R] [--peer-files P] [--peer-rounds Q] [--build DIR]
-#                      [--work DIR] [--jobs "JOB ..."] [--table FILE] [--photo-files F]
+#                      [--work DIR] [--jobs "JOB ..."] [--table FILE] [--photo-files F] [--video-files V]
 #
 # one-name-N and one-day-N move N files of one day, one from each of N folders, into one category: all
 # of one name ("IMG_0001.jpg", numbered from (1) on) or each of its own; their N is part of the job's name.
@@ -15,7 +15,9 @@
 # exiftool takes milliseconds per file, minutes at 100,000 files, so the peers (exiftool, find + mv)
 # meet the program and the floor on a second corpus of P files (20,000 by default) in the first Q rounds.
 # The sorts by date taken (photo-*, window-taken) run on a third corpus: F small JPEGs (P by default) whose
-# Exif dates exiftool wrote, and a few MP4 videos from ffmpeg, all last written on 2024-02-02.
+# Exif dates exiftool wrote, and a few MP4 videos from ffmpeg, all last written on 2024-02-02. The video-*
+# jobs sort V small videos (2,000 by default: MP4, iPhone MOV, MKV and AVI from ffmpeg) by last write time,
+# then by date taken.
 set -euo pipefail
 
 files=100000
@@ -29,8 +31,9 @@ table_file=""
 # Each of the program's jobs right after its floor, so that the pair meets the same state of the machine.
 jobs="floor-move floor-undo varnolt-move varnolt-undo window-run window-undo floor-copy varnolt-copy varnolt-type
       varnolt-size varnolt-number varnolt-preview engine-preview window-preview photo-write photo-taken
-      window-taken peer-floor peer-varnolt exiftool find-mv one-name-2000 one-name-8000 one-day-2000 one-day-8000"
+      window-taken video-write video-taken peer-floor peer-varnolt exiftool find-mv one-name-2000 one-name-8000 one-day-2000 one-day-8000"
 photo_files=""
+video_files=2000
 
 while (($#)); do
     case $1 in
@@ -43,6 +46,7 @@ while (($#)); do
     --jobs) jobs=$2; shift 2 ;;
     --table) table_file=$2; shift 2 ;;
     --photo-files) photo_files=$2; shift 2 ;;
+    --video-files) video_files=$2; shift 2 ;;
     *) echo "run-bench.sh: unknown argument $1" >&2; exit 2 ;;
     esac
 done
@@ -61,7 +65,7 @@ if ! command -v exiftool >/dev/null; then
     jobs=${jobs//exiftool/}
 fi
 photo_files=${photo_files:-$peer_files}
-if [[ $jobs == *-taken* || $jobs == *photo-* ]] && ! command -v exiftool convert ffmpeg >/dev/null; then
+if [[ $jobs == *-taken* || $jobs == *photo-* || $jobs == *video-* ]] && ! command -v exiftool convert ffmpeg >/dev/null; then
     echo "run-bench.sh: the sorts by date taken need exiftool, convert and ffmpeg (scripts/install-deps)" >&2
     exit 2
 fi
@@ -84,10 +88,26 @@ if [[ $jobs == *peer-* || $jobs == *exiftool* || $jobs == *find-mv* ]]; then
     "$make_corpus" "$work/peer-corpus" "$work/peer-manifest" "$peer_files"
 fi
 
+# spread DIR COUNT PREFIX SEED...: COUNT copies of the seeds in turn, a thousand to a folder of DIR, each
+# named PREFIX, its number, "-" and its seed's name; tee writes each seed to all its copies at once.
+spread() {
+    local dir=$1 count=$2 prefix=$3 i seed
+    shift 3
+    local seeds=("$@")
+    for seed in "${seeds[@]}"; do : >"$seed.names"; done
+    for ((i = 0; i < count; i++)); do
+        local folder="$dir/d$((i / 1000))"
+        seed=${seeds[i % ${#seeds[@]}]}
+        echo "$folder/$prefix$i-${seed##*/}" >>"$seed.names"
+        ((i % 1000)) || mkdir -p "$folder"
+    done
+    for seed in "${seeds[@]}"; do xargs -a "$seed.names" tee <"$seed" >/dev/null; done
+}
+
 # make_photos DIR COUNT: COUNT small JPEGs on forty dates taken, and four videos; each name ends with the
-# date taken ("p17-2013-4-9.jpg"). Made from one file a date: tee writes it to all its copies at once.
+# date taken ("p17-2013-4-9.jpg"), made from one file a date.
 make_photos() {
-    local dir=$1 count=$2 seeds="$work/photo-seeds" d
+    local dir=$1 count=$2 seeds="$work/photo-seeds" d i
     mkdir -p "$seeds" "$dir"
     convert -size 8x8 xc:gray "$seeds/plain.jpg"
     : >"$seeds/exif-args"
@@ -96,21 +116,39 @@ make_photos() {
         cp "$seeds/plain.jpg" "$seeds/$y-$m-$day.jpg"
         printf -- '-DateTimeOriginal=%04d:%02d:%02d 12:00:00\n%s\n-execute\n' "$y" "$m" "$day" \
             "$seeds/$y-$m-$day.jpg" >>"$seeds/exif-args"
-        : >"$seeds/$y-$m-$day.names"
     done
     exiftool -@ "$seeds/exif-args" -common_args -q -overwrite_original
-    local dates=("$seeds"/*.names) i
-    for ((i = 0; i < count; i++)); do
-        local names=${dates[i % 40]} folder="$dir/d$((i / 1000))"
-        local date=${names##*/}
-        echo "$folder/p$i-${date%.names}.jpg" >>"$names"
-        ((i % 1000)) || mkdir -p "$folder"
-    done
-    for names in "${dates[@]}"; do xargs -a "$names" tee <"${names%.names}.jpg" >/dev/null; done
+    local dated=("$seeds"/*-*.jpg)
+    spread "$dir" "$count" p "${dated[@]}"
     for ((i = 1; i <= 4; i++)); do
         ffmpeg -nostdin -v error -f lavfi -i color=c=gray:s=64x48:d=0.2 \
             -metadata creation_time="201$i-0$i-1${i}T12:00:00Z" "$dir/v$i-201$i-$i-1$i.mp4"
     done
+    find "$dir" -type f -print0 | xargs -0 touch -d "2024-02-02 12:00"
+}
+
+# make_videos DIR COUNT: COUNT small videos on twenty dates taken, named like the photos ("v17-2013-4-9.mkv"),
+# in four containers: MP4 and MKV with a UTC creation time at noon, MOV with an iPhone's capture date, AVI
+# with its date alone.
+make_videos() {
+    local dir=$1 count=$2 seeds="$work/video-seeds" d
+    mkdir -p "$seeds" "$dir"
+    local made=()
+    for ((d = 0; d < 20; d++)); do
+        local y=$((2005 + d % 19)) m=$((1 + d % 12)) day=$((1 + d * 7 % 28)) ext options
+        local iso
+        iso=$(printf '%04d-%02d-%02d' "$y" "$m" "$day")
+        case $((d % 4)) in
+        0) ext=mp4 options=(-metadata creation_time="${iso}T12:00:00Z") ;;
+        1) ext=mov options=(-metadata creation_time="${iso}T03:00:00Z" -movflags use_metadata_tags
+                            -metadata com.apple.quicktime.creationdate="${iso}T12:00:00+0900") ;;
+        2) ext=mkv options=(-metadata creation_time="${iso}T12:00:00Z") ;;
+        3) ext=avi options=(-metadata date="$iso") ;;
+        esac
+        ffmpeg -nostdin -v error -f lavfi -i color=c=gray:s=64x48:d=0.2 "${options[@]}" "$seeds/$y-$m-$day.$ext"
+        made+=("$seeds/$y-$m-$day.$ext")
+    done
+    spread "$dir" "$count" v "${made[@]}"
     find "$dir" -type f -print0 | xargs -0 touch -d "2024-02-02 12:00"
 }
 
@@ -132,6 +170,11 @@ check_photos() {
 if [[ $jobs == *-taken* || $jobs == *photo-* ]]; then
     echo "Generating $photo_files photos with dates taken and 4 videos..."
     make_photos "$work/photo-corpus" "$photo_files"
+fi
+
+if [[ $jobs == *video-* ]]; then
+    echo "Generating $video_files videos with dates taken..."
+    make_videos "$work/video-corpus" "$video_files"
 fi
 
 failed=0
@@ -190,6 +233,7 @@ run_job() { # JOB ROUND
     local n
     case $1 in
     photo-* | window-taken) n=$((photo_files + 4)) ;;
+    video-*) n=$video_files ;;
     *) n=$(wc -l <"$manifest") ;;
     esac
     case $1 in
@@ -250,10 +294,10 @@ run_job() { # JOB ROUND
         mkdir -p "$job/data"
         measure "$1" "$r" "$n" "$window_bench" "${1#window-}" "$corpus" "${window_job[@]}" &&
             check "$1" preview "$manifest" "$job.out" ;;
-    photo-write | photo-taken) # the same photos by last write time, then by date taken
-        fresh "$work/photo-corpus"
+    photo-* | video-*) # the same photos (or videos) by last write time, then by date taken
+        fresh "$work/${1%-*}-corpus"
         local by=(--time write) folder=2024-2-2
-        [[ $1 == photo-write ]] || { by=(--time taken); folder=taken; }
+        [[ $1 == *-write ]] || { by=(--time taken); folder=taken; }
         measure "$1" "$r" "$n" "${cli_run[@]}" --run "${by[@]}" "$job/src" --to "$job/out" &&
             check_photos "$1" "$n" "$folder" ;;
     window-taken)

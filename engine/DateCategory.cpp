@@ -130,8 +130,8 @@ std::optional<LocalTime> TakenLocalTime(const TakenDate& taken, FileTime now) {
         const FileTime moment = CivilSeconds(time);
         return moment <= latest ? ToLocalTime(moment) : std::nullopt;
     }
-    // The zone, where the photo tells it, says when the wall clock's time was; without it, the photo's
-    // clock is taken to be in this computer's zone.
+    // A wall clock is the day where it was taken, in every zone. Its zone, where the file tells it, says
+    // when that was, to tell a date in the future; without it, the clock is taken to be in this zone.
     const bool inFuture = taken.OffsetMinutes
                               ? CivilSeconds(time) - *taken.OffsetMinutes * 60 > latest
                               : CivilSeconds(time) > CivilSeconds(LocalWallClock(now)) + kSecondsPerDay;

@@ -13,6 +13,8 @@ public:
             return "the name holds a line break, which the journal cannot keep";
         case EngineError::NotTheItemPlaced:
             return "another file stands where the run put it";
+        case EngineError::CopiedFolderStays:
+            return "a copied folder stays where the run put it";
         }
         return "unknown error";
     }

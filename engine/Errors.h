@@ -8,6 +8,7 @@ namespace varnolt {
 enum class EngineError {
     LineBreakInName = 1, // the journal keeps a path a line
     NotTheItemPlaced,    // an undo found another file at the place the run put its item
+    CopiedFolderStays,   // an undo leaves a folder that a run copied
 };
 
 const std::error_category& EngineErrorCategory();

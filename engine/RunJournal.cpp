@@ -71,8 +71,9 @@ std::optional<SideFileLines> ReadSideFileLines(FileSystem& fs, const std::string
 }
 
 // Where the journal of a side file ends: after its whole pairs, less those at its end whose move did not
-// happen (the pair was in before the move was tried). A move happened when its source is gone and its
-// destination is there; a copy's pair may stay, since the undo removes only an untouched copy.
+// happen (the pair was in before the move was tried). Only a source still in its place tells that: a
+// look that fails for another reason keeps the pair, whose undo then fails harmlessly at worst. A copy's
+// pair may stay, since the undo removes only an untouched copy.
 std::uint64_t EndOfDonePairs(FileSystem& fs, const SideFileLines& lines) {
     if (lines.Count == 0) return 0;
     std::uint64_t end = lines.End;
@@ -83,9 +84,7 @@ std::uint64_t EndOfDonePairs(FileSystem& fs, const SideFileLines& lines) {
     const std::uint64_t pairs = (lines.Count - 1) / 2;
     for (std::uint64_t checked = 0; checked < std::min<std::uint64_t>(pairs, kPairsInFlight) && last >= 2; ++checked) {
         const auto& source = lines.Last[last - 2];
-        const auto& destination = lines.Last[last - 1];
-        const bool done = !fs.EntryExists(source.Text) && fs.EntryExists(destination.Text);
-        if (done) break;
+        if (!fs.EntryExists(source.Text)) break;
         end = source.Start;
         last -= 2;
     }

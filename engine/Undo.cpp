@@ -96,7 +96,15 @@ FsResult RestorePair(FileSystem& fs, bool moveMode, const std::string& source, c
         return fs.DeleteFile(destination);
     }
     if (fs.FileExists(destination)) return MoveBack(fs, destination, source);
+    if (fs.FolderExists(destination)) return MakeError(EngineError::CopiedFolderStays);
     return FsResult::Failed(ENOENT);
+}
+
+// Whether a pair that was not restored is worth a later undo: not an edited copy, which stays by design
+// with its source beside it, nor a file that is gone from where the run put it.
+bool StillToUndo(FileSystem& fs, const FsResult& failure, const std::string& destination) {
+    return failure.Error() != MakeError(EngineError::NotTheItemPlaced) &&
+           failure.Error() != MakeError(EngineError::CopiedFolderStays) && fs.EntryExists(destination);
 }
 
 // Removing the journal of a million pairs frees some 150 MB: tens of milliseconds in the kernel, which
@@ -127,6 +135,7 @@ void Engine::UndoLastRun() {
     }
     FsResult read;
     FsResult kept;
+    bool hadLeft = false;
     {
         // Busy from the first turn the window gets while the journal comes in.
         UndoBusy busy(state_);
@@ -136,7 +145,7 @@ void Engine::UndoLastRun() {
         // whose pairs did not all come back gives way to the pairs left, which a later undo finishes.
         if (!read) {
             left.Discard();
-        } else if (!left.IsEmpty()) {
+        } else if (hadLeft = !left.IsEmpty(); hadLeft) {
             kept = left.Save([this] { services_.Pump.Pump(); });
         } else {
             left.Discard();
@@ -149,7 +158,7 @@ void Engine::UndoLastRun() {
         return EndCommand(Outcome::Failed);
     }
     if (!kept) Refuse(Notice::JournalIncomplete, std::nullopt, dataFolder_, kept.Error());
-    tally_.UndoAvailable = tally_.Failed > 0 && kept;
+    tally_.UndoAvailable = hadLeft && kept;
     EndCommand(Outcome::Completed);
 }
 
@@ -188,13 +197,14 @@ FsResult Engine::RestorePairs(RunJournal& left) {
     };
     std::size_t lineNumber = 0, restored = 0;
     bool moveMode = false;
-    FsResult leftWritable = FsResult::Failed(EBADF);
+    // Begun at the first pair to keep: most undos have none.
+    bool leftBegun = false;
+    FsResult leftWritable;
     std::string source;
     PieceLineReader lines([&](std::string_view line) {
         if (lineNumber++ == 0) {
             moveMode = line.find("Move") != std::string_view::npos;
             tally_.Moving = moveMode;
-            leftWritable = left.Begin(fs, dataFolder_, moveMode ? kMoveModeLine : kCopyModeLine, kJournalLeftFileName);
             host_.Started({CommandKind::Undo, moveMode, static_cast<std::int64_t>(total)});
         } else if (restored == total) {
             return; // an unpaired last line
@@ -207,9 +217,13 @@ FsResult Engine::RestorePairs(RunJournal& left) {
                 ++tally_.Placed;
             } else {
                 Fail(destination, step, back.Error(), source);
-                // An edited copy stays by design, its source beside it: nothing is left to take back.
-                const bool editedCopy = back.Error() == MakeError(EngineError::NotTheItemPlaced);
-                if (leftWritable && !editedCopy) leftWritable = left.AppendPair(source, destination);
+                if (StillToUndo(fs, back, destination) && leftWritable) {
+                    if (!leftBegun)
+                        leftWritable = left.Begin(fs, dataFolder_, moveMode ? kMoveModeLine : kCopyModeLine,
+                                                  kJournalLeftFileName);
+                    leftBegun = true;
+                    if (leftWritable) leftWritable = left.AppendPair(source, destination);
+                }
             }
             ++restored;
             host_.Progress({CommandKind::Undo, static_cast<std::int64_t>(restored), static_cast<std::int64_t>(total), 0});

@@ -17,10 +17,11 @@ struct WrittenTime {
 };
 
 struct TakenDate {
-    // A photo's date is the camera's wall clock, to be used as written; a video container's is UTC.
+    // Either the wall clock where the photo or video was taken, to be used as written, or a UTC moment
+    // (most video containers store only that).
     bool IsUtc = false;
     WrittenTime Time;
-    // The zone of a wall clock (minutes east of UTC), where the photo tells it.
+    // The zone of a wall clock (minutes east of UTC), where the file tells it.
     std::optional<int> OffsetMinutes;
 };
 

@@ -1,5 +1,6 @@
 #include "engine/DateCategory.h"
 #include "platform/fakes/FakeEmbeddedDates.h"
+#include "support/LocalZone.h"
 
 #include <gtest/gtest.h>
 
@@ -146,26 +147,6 @@ TEST(DateCategory, TimeKindPicksOneOfTheThreeTimes) {
     EXPECT_EQ(ChosenFileTime(info, LastWriteTime), 3000);
     EXPECT_EQ(ChosenFileTime(info, 7), 3000);
 }
-
-// Sets the local time zone for one test and puts the previous one back.
-class LocalZone {
-public:
-    explicit LocalZone(const char* zone) {
-        if (const char* previous = std::getenv("TZ")) previous_ = previous;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~LocalZone() {
-        if (previous_)
-            setenv("TZ", previous_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> previous_;
-};
 
 // Seconds since the epoch of a UTC calendar time.
 FileTime Utc(int year, int month, int day, int hour, int minute) {

@@ -45,6 +45,15 @@ protected:
         EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
     }
 
+    // The undo ended, with the pairs it could not restore kept as the journal for a later one.
+    void ExpectLeft(const Lines& journal) {
+        EXPECT_EQ(DecodeTextFile(data.Read(kJournalFileName)).Lines, journal);
+        EXPECT_TRUE(host.UndoEnabled);
+        EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
+        EXPECT_EQ(host.LastEnd().Failed, static_cast<std::int64_t>(journal.size() - 1) / 2);
+        EXPECT_FALSE(engine.IsBusy());
+    }
+
     // A copy with its source's content and last write time, as a copying run leaves it.
     void CopyAsARunWould(const std::string& source, const std::string& copy) {
         std::filesystem::last_write_time(tree.File(copy, tree.Read(source)),
@@ -104,7 +113,8 @@ TEST_F(UndoTest, AFileStandingAtTheOldPathAgainIsNeverReplaced) {
     engine.UndoLastRun();
     EXPECT_EQ(tree.Read("in/a.txt"), "new");
     EXPECT_EQ(tree.Read("R/Docs/a.txt"), "moved");
-    ExpectFinished();
+    EXPECT_EQ(host.FailedPaths(), Lines{tree / "R/Docs/a.txt"});
+    ExpectLeft({"Move Mode", tree / "in/a.txt", tree / "R/Docs/a.txt"});
 }
 
 TEST_F(UndoTest, CopyModeDeletesCopiesAndPutsACopyBackWhereItsSourceIsGone) {
@@ -158,18 +168,25 @@ TEST_F(UndoTest, CopyModeLeavesWhatIsNoLongerTheCopy) {
     ExpectFinished();
 }
 
-TEST_F(UndoTest, FoldersOfTheRunStayWhereTheRunPutThem) {
+TEST_F(UndoTest, FoldersOfTheRunAndSavedPagesGoBackWithWhatTheyHold) {
     tree.File("R/Web/page_files/img.png", "png");
     tree.File("R/Web/page.htm", "p");
     tree.File("R/2011/Photos/a.jpg", "a");
     tree.Folder("in");
+    tree.File("taken/Photos", "a file where the folder came from");
+    tree.File("R/2012/Photos/b.jpg", "b");
     WriteJournal({"Move Mode", tree / "in/page_files", tree / "R/Web/page_files", tree / "in/page.htm",
-                  tree / "R/Web/page.htm", tree / "in/Photos", tree / "R/2011/Photos"});
+                  tree / "R/Web/page.htm", tree / "in/Photos", tree / "R/2011/Photos", tree / "taken/Photos",
+                  tree / "R/2012/Photos"});
     engine.UndoLastRun();
     EXPECT_EQ(tree.Read("in/page.htm"), "p");
-    EXPECT_TRUE(tree.Exists("R/Web/page_files/img.png"));
-    EXPECT_TRUE(tree.Exists("R/2011/Photos/a.jpg"));
-    EXPECT_FALSE(tree.Exists("in/Photos"));
+    EXPECT_EQ(tree.Read("in/page_files/img.png"), "png");
+    EXPECT_EQ(tree.Read("in/Photos/a.jpg"), "a");
+    EXPECT_FALSE(tree.Exists("R/2011"));
+    // Never over what stands at the old place now.
+    EXPECT_EQ(tree.Read("taken/Photos"), "a file where the folder came from");
+    EXPECT_EQ(tree.Read("R/2012/Photos/b.jpg"), "b");
+    ExpectLeft({"Move Mode", tree / "taken/Photos", tree / "R/2012/Photos"});
 }
 
 TEST_F(UndoTest, AMoveJournalOverCopiedFilesLeavesBothCopies) {
@@ -192,16 +209,20 @@ TEST_F(UndoTest, AnUnpairedLastLineIsIgnored) {
     EXPECT_EQ(progress, Lines{"1 of 1"});
 }
 
-TEST_F(UndoTest, PairsThatCannotBeRestoredArePassedOverQuietly) {
+// The user tidied up after the run: removed the folder it emptied, and deleted a file from the result.
+TEST_F(UndoTest, RemovedSourceFoldersAreMadeAgainAndFilesGoneFromTheResultAreNamed) {
     tree.File("R/a.txt", "a"); // its old folder is gone
     tree.File("R/b.txt", "b");
     tree.Folder("in");
-    WriteJournal({"Move Mode", tree / "gone/a.txt", tree / "R/a.txt", tree / "in/c.txt", tree / "R/c.txt",
+    WriteJournal({"Move Mode", tree / "gone/deeper/a.txt", tree / "R/a.txt", tree / "in/c.txt", tree / "R/c.txt",
                   tree / "in/b.txt", tree / "R/b.txt"});
     engine.UndoLastRun();
-    EXPECT_TRUE(tree.Exists("R/a.txt"));
+    EXPECT_EQ(tree.Read("gone/deeper/a.txt"), "a");
     EXPECT_TRUE(tree.Exists("in/b.txt"));
-    ExpectFinished();
+    EXPECT_EQ(host.FailedPaths(), Lines{tree / "R/c.txt"});
+    // Nothing is left to take back of a file that is gone.
+    EXPECT_FALSE(data.Exists(kJournalFileName));
+    EXPECT_FALSE(host.UndoEnabled);
 }
 
 // Journals written by other programs: any byte-order mark, any line end, no break at the end.
