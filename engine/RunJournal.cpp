@@ -181,7 +181,8 @@ void RunJournal::Discard() {
 
 JournalLock TakeJournalLock(FileSystem& fs, const std::string& dataFolder) {
     JournalLock lock;
-    lock.Held = fs.TryLock(dataFolder + kJournalLockFileName, lock.HeldElsewhere);
+    lock.Folder = dataFolder;
+    lock.Held = fs.TryLock(dataFolder, lock.HeldElsewhere, lock.Error);
     return lock;
 }
 

@@ -16,7 +16,6 @@ inline constexpr const char* kJournalFileName = "undo.udo";
 inline constexpr const char* kJournalInProgressFileName = "undo.udo.partial";
 // The whole lines of a side file left by a crash, on their way to becoming the journal.
 inline constexpr const char* kJournalRecoveryFileName = "undo.udo.recovered";
-inline constexpr const char* kJournalLockFileName = "undo.lock";
 // The pairs an undo could not restore, on their way to becoming the journal.
 inline constexpr const char* kJournalLeftFileName = "undo.udo.left";
 inline constexpr const char* kMoveModeLine = "Move Mode";
@@ -58,11 +57,15 @@ private:
     std::size_t pairsToTakeBack_ = 0;
 };
 
-// Exactly one process writes the journal at a time: a run and an undo hold this lock on a file in the
-// data folder for their whole length. It dies with its process, so a killed run leaves it free.
+// Exactly one process writes the journal at a time: a run and an undo hold this lock on the data folder
+// for their whole length. It dies with its process, so a killed run leaves it free.
 struct JournalLock {
     std::unique_ptr<FileLock> Held; // null when it could not be had
     bool HeldElsewhere = false;     // another run or undo has it
+    // Neither held nor held elsewhere: why the data folder cannot be locked (ENOENT, ENOTDIR when it is
+    // a file, EACCES). Nothing may then touch the journal, as if another process had it.
+    std::error_code Error;
+    std::string Folder; // the folder locked, or that could not be
 };
 JournalLock TakeJournalLock(FileSystem& fs, const std::string& dataFolder);
 

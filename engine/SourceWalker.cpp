@@ -40,7 +40,8 @@ public:
 
     void Walk(const std::string& folder, const std::optional<FolderIdentity>& identity) {
         if (!identity) return;
-        // A folder already on the way down is a link cycle: entering it again would never end.
+        // A folder already on the way down (a bind mount of a folder above, say) is a cycle: entering it
+        // again would never end.
         if (std::find(descent_.begin(), descent_.end(), *identity) != descent_.end()) return;
         const std::string base = WithTrailingSlash(folder);
         std::vector<FolderEntry> entries;
@@ -64,6 +65,9 @@ private:
 
     void HandleEntry(const std::string& path, const FolderEntry& entry, ListedFolder* listed) {
         const ClassifyOptions& options = context_.Options;
+        // A link to a folder is neither entered nor handed over: a run never takes what lies outside its
+        // sources. A link to a file is an item like any file, and moves as the link itself.
+        if (entry.IsLink && entry.IsFolder) return;
         if (!entry.IsFolder) {
             if (!options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, true, listed);
             return;

@@ -45,7 +45,9 @@ struct WalkContext {
 
 // Hands the files, and the subfolders when the options ask for them, of one source folder to the sink;
 // pre-order, depth first, each folder's entries in a stable name order. The source folder itself is
-// walked even when it is kept out: a folder may be sorted in place, into itself.
+// walked even when it is kept out: a folder may be sorted in place, into itself; and followed when it
+// is a link, since the user named it. A link to a folder met below it is neither entered nor handed
+// over: it stays where it is, and so does everything reached only through it.
 void WalkSourceFolder(const WalkContext& context, const std::string& folder);
 
 // "page.files" or "page_files", in any letter case: the parts of a saved web page.

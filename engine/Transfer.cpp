@@ -1,5 +1,6 @@
 #include "engine/Engine.h"
 #include "engine/Errors.h"
+#include "engine/SourceWalker.h"
 #include "engine/Text.h"
 
 #include <cstdint>
@@ -21,10 +22,21 @@ bool TakenByNonFolder(FileSystem& fs, const std::string& path) {
 
 } // namespace
 
+// A folder that is, or holds, one the walks keep out (the data folder, the result location) is no
+// page's companion: carried along with the page, it would take the journal or the result with it. The
+// page then goes alone, and the folder stays, as the walk leaves it.
 std::optional<std::string> Engine::CompanionSuffixOf(const std::string& page) {
+    FileSystem& fs = services_.Fs;
     const std::string stem = WithoutExtension(page);
     for (const char* suffix : {".files", "_files"}) {
-        if (services_.Fs.FolderExists(stem + suffix)) return suffix;
+        if (!fs.FolderExists(stem + suffix)) continue;
+        KeptOutFolders keptOut;
+        keptOut.Add(fs, dataFolder_);
+        for (const std::string& folder : ownFolders_) keptOut.Add(fs, folder);
+        if (!options_.ResultLocation.empty()) keptOut.Add(fs, options_.ResultLocation);
+        const auto identity = fs.IdentifyFolder(stem + suffix);
+        if (keptOut.IsKeptOut(identity) || keptOut.HoldsKeptOut(identity)) return std::nullopt;
+        return suffix;
     }
     return std::nullopt;
 }

@@ -45,8 +45,13 @@ struct ItemInfo {
 
 struct FolderEntry {
     std::string Name;
-    bool IsFolder = false; // a link to a folder counts as a folder
+    bool IsFolder = false; // a folder, or a symbolic link to one
+    bool IsLink = false;   // the entry itself is a symbolic link, whatever it points to
 };
+
+// The start of the hidden name under which a copy grows beside its destination until it is whole:
+// "<prefix><process id>-<serial>-<name>". Only a killed process leaves one behind.
+inline constexpr std::string_view kPartialCopyPrefix = ".varnolt-partial-";
 
 struct FolderIdentity {
     std::uint64_t Device = 0;
@@ -151,9 +156,16 @@ public:
     virtual std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::error_code& error) = 0;
     // Renames one of the program's own files over another (replacing it on purpose).
     virtual FsResult ReplaceWith(const std::string& from, const std::string& to) = 0;
-    // Takes the lock on `path` (created when missing) without waiting. Null when it cannot be had:
-    // `heldElsewhere` then tells whether another holder has it, rather than the file being unusable.
-    virtual std::unique_ptr<FileLock> TryLock(const std::string& path, bool& heldElsewhere) = 0;
+    // Takes the lock on the folder `folder` itself without waiting: removing or replacing a file in it
+    // cannot undo the lock. Null when it cannot be had: `heldElsewhere` then tells whether another
+    // holder has it; else `error` says why the folder cannot be locked (missing, a file, unreadable).
+    virtual std::unique_ptr<FileLock> TryLock(const std::string& folder, bool& heldElsewhere,
+                                              std::error_code& error) = 0;
+    // Removes what killed processes of the program left of their copies directly in `folder` (files and
+    // folders named with kPartialCopyPrefix; those of a process still alive stay). Not for a folder
+    // this process copies into at the same time. A missing folder has none. Fails with the first
+    // entry that could not be removed (or the listing); goes on with the others first.
+    virtual FsResult RemoveLeftoverPartials(const std::string& folder) = 0;
 };
 
 } // namespace varnolt

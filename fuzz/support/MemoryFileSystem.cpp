@@ -135,9 +135,9 @@ std::unique_ptr<ListedFolder> MemoryFileSystem::ListFolder(const std::string& pa
     if (!Folders.count(folder)) return nullptr;
     entries.clear();
     for (const auto& [file, content] : Files)
-        if (ParentOf(file) == folder) entries.push_back({NameOf(file), false});
+        if (ParentOf(file) == folder) entries.push_back({NameOf(file), false, false});
     for (const std::string& sub : Folders)
-        if (sub != "/" && ParentOf(sub) == folder) entries.push_back({NameOf(sub), true});
+        if (sub != "/" && ParentOf(sub) == folder) entries.push_back({NameOf(sub), true, false});
     return std::make_unique<MemoryListedFolder>(*this);
 }
 
@@ -275,9 +275,14 @@ FsResult MemoryFileSystem::ReplaceWith(const std::string& from, const std::strin
 }
 
 // One process: the lock is always free.
-std::unique_ptr<FileLock> MemoryFileSystem::TryLock(const std::string&, bool& heldElsewhere) {
+std::unique_ptr<FileLock> MemoryFileSystem::TryLock(const std::string&, bool& heldElsewhere,
+                                                    std::error_code& error) {
     heldElsewhere = false;
+    error.clear();
     return std::make_unique<FileLock>();
 }
+
+// Its copies are made whole in one step: none is ever left partial.
+FsResult MemoryFileSystem::RemoveLeftoverPartials(const std::string&) { return {}; }
 
 } // namespace varnolt::fuzz

@@ -1,6 +1,19 @@
 #include "platform/fakes/FaultInjector.h"
 
+#include <cerrno>
+
 namespace varnolt {
+
+namespace {
+
+// A finished copy is renamed from its hidden name within its folder: a rule that makes renames into a
+// folder cross file systems does not apply to that one.
+bool IsPartialCopy(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1).starts_with(kPartialCopyPrefix);
+}
+
+} // namespace
 
 int FaultInjector::Before(Syscall call, const std::string& path) {
     const int countOfKind = ++counts_[static_cast<std::size_t>(call)];
@@ -23,7 +36,8 @@ int FaultInjector::ErrorFor(Syscall kind, const std::string& path, int countOfKi
         if (matches) return rule.Error;
     }
     for (const PathRule& rule : pathRules_)
-        if ((!rule.Kind || *rule.Kind == kind) && path.find(rule.Text) != std::string::npos)
+        if ((!rule.Kind || *rule.Kind == kind) && path.find(rule.Text) != std::string::npos &&
+            !(rule.Error == EXDEV && IsPartialCopy(path)))
             return rule.Error;
     return 0;
 }

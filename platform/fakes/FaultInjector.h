@@ -26,6 +26,7 @@ class FaultInjector final : public SyscallHook {
     // Makes the n-th call of any kind fail with `error`.
     void FailNthCall(int n, int error);
     // Makes every call whose path contains `text` fail with `error`; only calls of `kind` when given.
+    // EXDEV spares the rename of a finished copy from its hidden name, which stays in one folder.
     void FailPathsContaining(std::string text, int error, std::optional<Syscall> kind = std::nullopt);
     // Runs `action` just before the n-th call of `kind`, which then goes ahead (unless a rule fails it).
     void RunBefore(Syscall kind, int n, std::function<void()> action);

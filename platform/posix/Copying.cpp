@@ -1,8 +1,15 @@
 #include "platform/posix/Copying.h"
 
+#include "platform/posix/Paths.h"
+
+#include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <climits>
+#include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace varnolt::posix {
 
@@ -91,8 +98,12 @@ bool FillCopy(SystemCalls& sys, int from, const std::string& fromPath, const str
 
 } // namespace
 
-bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct stat& expected,
-                     const std::string& to, Durability durability) {
+namespace {
+
+// Where the file system can neither rename without replacing nor link, the copy is made at its own
+// name (`direct`): created exclusively as ever, only not hidden while it grows.
+bool CopyRegularFileAs(SystemCalls& sys, const std::string& from, const struct stat& expected,
+                       const std::string& to, Durability durability, bool direct) {
     // Non-blocking, so that a fifo put in the file's place meanwhile cannot hold the open; the check
     // after it refuses anything but the regular file that was looked at.
     FileDescriptor source = sys.Open(from, O_RDONLY | O_NONBLOCK | O_NOCTTY);
@@ -103,14 +114,119 @@ bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct sta
         errno = EINVAL;
         return false;
     }
-    FileDescriptor target = sys.Open(to, O_WRONLY | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
+    // A taken name fails at once, before the data is copied for nothing; the rename at the end still
+    // refuses one taken meanwhile.
+    if (struct stat taken; !direct && sys.LinkStat(to, taken)) {
+        errno = EEXIST;
+        return false;
+    } else if (!direct && errno != ENOENT) {
+        return false;
+    }
+    std::string created = direct ? to : PartialNameBeside(to);
+    FileDescriptor target = sys.Open(created, O_WRONLY | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
+    // A leftover of an earlier process of the same number only moves us on to the next name.
+    for (int attempt = 1; !direct && !target.IsOpen() && errno == EEXIST && attempt < 100; ++attempt) {
+        created = PartialNameBeside(to);
+        target = sys.Open(created, O_WRONLY | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
+    }
     if (!target.IsOpen()) return false;
-    if (FillCopy(sys, source.Get(), from, info, target, to, durability)) return true;
+    Naming named = Naming::Failed;
+    if (FillCopy(sys, source.Get(), from, info, target, created, durability))
+        named = direct ? Naming::Done : NameFinishedCopy(sys, created, to);
+    if (named == Naming::Done) return true;
     const int error = errno;
     target.Close();
-    sys.Unlink(to);
+    sys.Unlink(created);
     errno = error;
-    return false;
+    return named == Naming::Unsupported && CopyRegularFileAs(sys, from, expected, to, durability, true);
+}
+
+// The process that made a partial copy, from its name; nullopt when the name does not tell.
+std::optional<pid_t> MakerOf(std::string_view name) {
+    name.remove_prefix(kPartialCopyPrefix.size());
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
+    if (error != std::errc() || end == name.data() || end == name.data() + name.size() || *end != '-')
+        return std::nullopt;
+    return pid;
+}
+
+bool IsAlive(pid_t pid) { return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM); }
+
+// The entry and, for a folder, everything in it, without following links. Our own folders may have got
+// the bits of a read-only original; they are opened to us first.
+bool RemoveTree(SystemCalls& sys, const std::string& path) {
+    struct stat info;
+    if (!sys.LinkStat(path, info)) return errno == ENOENT;
+    if (!S_ISDIR(info.st_mode)) return sys.Unlink(path) || errno == ENOENT;
+    sys.ChangeModeAt(path, WorkingFolderMode);
+    bool removedAll = true;
+    {
+        const DirectoryHandle dir = sys.OpenDirectory(path);
+        if (!dir) return false;
+        std::vector<std::string> names;
+        while (const dirent* entry = sys.ReadDirectory(dir.get(), path)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..") names.push_back(name);
+        }
+        if (errno != 0) return false;
+        for (const std::string& name : names)
+            removedAll = RemoveTree(sys, path + "/" + name) && removedAll;
+    }
+    return sys.RemoveDirectory(path) && removedAll;
+}
+
+} // namespace
+
+bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct stat& expected,
+                     const std::string& to, Durability durability, bool inHiddenFolder) {
+    return CopyRegularFileAs(sys, from, expected, to, durability, inHiddenFolder);
+}
+
+std::string PartialNameBeside(const std::string& to) {
+    static std::atomic<unsigned> serial{0};
+    const std::string folder = ParentOf(to);
+    const std::string name = to.substr(to.rfind('/') + 1);
+    std::string partial = std::string(kPartialCopyPrefix) + std::to_string(::getpid()) + "-" +
+                          std::to_string(++serial) + "-";
+    partial += name.substr(0, NAME_MAX > partial.size() ? NAME_MAX - partial.size() : 0);
+    return to.find('/') == std::string::npos ? partial : (folder == "/" ? "/" : folder + "/") + partial;
+}
+
+Naming NameFinishedCopy(SystemCalls& sys, const std::string& partial, const std::string& to) {
+    if (sys.RenameHidden(partial, to)) return Naming::Done;
+    if (errno != EINVAL && errno != ENOSYS) return Naming::Failed;
+    if (!sys.Link(partial, to))
+        return errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS ? Naming::Unsupported : Naming::Failed;
+    // Should the hidden name stay, it is a second name of the whole copy: the clean-up takes it away.
+    sys.Unlink(partial);
+    return Naming::Done;
+}
+
+bool RemoveLeftoverPartials(SystemCalls& sys, const std::string& folder) {
+    std::vector<std::string> names;
+    {
+        const DirectoryHandle dir = sys.OpenDirectory(folder);
+        if (!dir) return errno == ENOENT;
+        while (const dirent* entry = sys.ReadDirectory(dir.get(), folder)) {
+            const std::string_view name = entry->d_name;
+            if (!name.starts_with(kPartialCopyPrefix)) continue;
+            const auto maker = MakerOf(name);
+            if (maker && *maker != ::getpid() && IsAlive(*maker)) continue;
+            names.emplace_back(name);
+        }
+        if (errno != 0) return false;
+    }
+    const std::string base = folder.ends_with('/') ? folder : folder + "/";
+    bool removedAll = true;
+    int firstError = 0;
+    for (const std::string& name : names) {
+        if (RemoveTree(sys, base + name)) continue;
+        if (removedAll) firstError = errno;
+        removedAll = false;
+    }
+    errno = firstError;
+    return removedAll;
 }
 
 bool StillAsSeen(SystemCalls& sys, const std::string& path, const struct stat& seen) {
@@ -173,7 +289,8 @@ bool TreeCopy::CopyEntry(const std::string& from, const std::string& to, const s
     if (S_ISLNK(info.st_mode)) {
         if (!CopySymbolicLink(sys_, from, to)) return false;
     } else if (S_ISREG(info.st_mode)) {
-        if (!CopyRegularFile(sys_, from, info, to, Durability::Lazy)) return false;
+        // The folder copy is hidden until whole; its files need no hidden names of their own.
+        if (!CopyRegularFile(sys_, from, info, to, Durability::Lazy, true)) return false;
     } else {
         // A fifo, socket or device has no content to copy, and reading one could block or have effects.
         errno = EINVAL;
@@ -199,6 +316,7 @@ bool TreeCopy::RemoveCopies(const std::string& root) {
     bool removedAll = true;
     for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
         removedAll = Remove(root, *entry) && removedAll;
+    entries_.clear();
     return removedAll;
 }
 

@@ -20,10 +20,26 @@ enum class Durability { Lazy, Synced };
 
 // Copies the regular file `from` to the new file `to`: data, permission bits, access and modification
 // times. `expected` is what a stat of `from` found; the copy fails when the file opened is another one
-// or no regular file, so a fifo or a device is never read. `to` is created exclusively; a failure on the
-// way removes it again.
+// or no regular file, so a fifo or a device is never read. The copy grows under a hidden name beside
+// `to` (PartialNameBeside), created exclusively, and takes the name `to` only once it is whole, without
+// replacing anything there: a process killed meanwhile leaves no fragment under a real name. A failure
+// on the way removes the hidden file again. `inHiddenFolder`: `to` lies in a folder copy that is hidden
+// itself until whole, and the file is made at its own name.
 bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct stat& expected,
-                     const std::string& to, Durability durability);
+                     const std::string& to, Durability durability, bool inHiddenFolder = false);
+
+// A name in the folder of `to`, made of kPartialCopyPrefix, this process's id, a serial new with every
+// call and the name of `to` (cut to fit): for a copy of `to` while it grows.
+std::string PartialNameBeside(const std::string& to);
+
+// How a finished copy at its hidden name takes its own name.
+enum class Naming { Done, Failed, Unsupported };
+// Renames `partial` to `to` without replacing an entry there; where the file system cannot rename so,
+// by a second name and the hidden one removed. Unsupported (with nothing changed) where neither works.
+Naming NameFinishedCopy(SystemCalls& sys, const std::string& partial, const std::string& to);
+
+// Removes the leftovers of killed copies in `folder` (see FileSystem::RemoveLeftoverPartials).
+bool RemoveLeftoverPartials(SystemCalls& sys, const std::string& folder);
 
 // Forces the entries of a folder onto the disk, so that a name just made there survives a crash.
 bool SyncFolder(SystemCalls& sys, const std::string& folder);
@@ -46,7 +62,8 @@ class TreeCopy {
     // other kind of entry (fifo, socket, device) makes the copy fail.
     bool Copy(const std::string& from, const struct stat& root, const std::string& to);
 
-    // Removes the entries created below `root` by Copy, the last first. False when one stays.
+    // Removes the entries created below `root` by Copy, the last first, and forgets them, so that Copy
+    // can start afresh. False when one stays.
     bool RemoveCopies(const std::string& root);
     // Removes the originals of the copied entries below `root`, the last first; false when one stays.
     // `removedAny` tells whether at least one was removed. None is removed when a file or link changed

@@ -147,22 +147,69 @@ bool MoveLinkAcross(SystemCalls& sys, const std::string& from, const std::string
     return false;
 }
 
-// Copies the whole folder to a free name, and removes the source only once everything is copied.
-bool MoveTreeAcross(SystemCalls& sys, const std::string& from, const struct stat& folder,
-                    const std::string& target, int& n, std::string& placed) {
+// Gives the finished copy of a folder at `partial` the first free name from "Name (n)" on; `n` is left
+// at the number taken, or at the first one not found taken. Unsupported where renames cannot refuse a
+// taken name.
+posix::Naming NameFinishedTree(SystemCalls& sys, const std::string& partial, const std::string& target, int& n,
+                               std::string& placed) {
+    for (; n <= LastFreeNameNumber; ++n) {
+        const std::string candidate = posix::NumberedName(target, n);
+        if (sys.RenameHidden(partial, candidate)) {
+            placed = candidate;
+            return posix::Naming::Done;
+        }
+        if (errno == EINVAL || errno == ENOSYS) return posix::Naming::Unsupported;
+        if (errno != EEXIST) return posix::Naming::Failed;
+    }
+    return posix::Naming::Failed;
+}
+
+// Copies the folder to a free name. The copy grows under a hidden name beside `target` and takes its
+// own only once whole (and, for a move, on the disk), so that a process killed meanwhile leaves no half
+// folder under a real name; where the file system cannot rename without replacing, the copy is made in
+// a folder claimed at its own name instead.
+bool CopyTreeToFreeName(SystemCalls& sys, posix::TreeCopy& copy, const std::string& from,
+                        const struct stat& folder, const std::string& target, int& n, Durability durability,
+                        std::string& placed) {
+    std::string partial = posix::PartialNameBeside(target);
+    for (int attempt = 1; !sys.MakeDirectory(partial, ClaimedFolderMode); ++attempt) {
+        if (errno != EEXIST || attempt == 100) return false;
+        partial = posix::PartialNameBeside(target);
+    }
+    const bool whole = copy.Copy(from, folder, partial) &&
+                       (durability == Durability::Lazy || posix::SyncFileSystemOf(sys, partial));
+    const posix::Naming named = whole ? NameFinishedTree(sys, partial, target, n, placed) : posix::Naming::Failed;
+    if (named == posix::Naming::Done) return true;
+    const int error = errno;
+    copy.RemoveCopies(partial);
+    errno = error;
+    if (named != posix::Naming::Unsupported) return false;
     const auto claimed = ClaimFolder(sys, target, n);
     if (!claimed) return false;
     placed = *claimed;
+    if (copy.Copy(from, folder, *claimed) &&
+        (durability == Durability::Lazy || posix::SyncFileSystemOf(sys, *claimed)))
+        return true;
+    copy.RemoveCopies(*claimed);
+    return false;
+}
+
+// Copies the whole folder to a free name, and removes the source only once everything is copied.
+bool MoveTreeAcross(SystemCalls& sys, const std::string& from, const struct stat& folder,
+                    const std::string& target, int& n, std::string& placed) {
     posix::TreeCopy copy(sys);
-    if (!copy.Copy(from, folder, *claimed) || !posix::SyncFileSystemOf(sys, *claimed)) {
-        copy.RemoveCopies(*claimed);
-        return false;
-    }
+    if (!CopyTreeToFreeName(sys, copy, from, folder, target, n, Durability::Synced, placed)) return false;
     bool removedAny = false;
     if (copy.RemoveOriginals(from, removedAny)) return true;
     // While the source is whole, the failure leaves things as they were; once part of it is gone, the
     // copy is the one complete version: it stays, and the move counts as made, so that it is journaled.
-    if (!removedAny) copy.RemoveCopies(*claimed);
+    if (!removedAny) {
+        // Hidden again first, so that a kill during the removal leaves no half copy under its name.
+        const int error = errno;
+        const std::string hidden = posix::PartialNameBeside(target);
+        copy.RemoveCopies(sys.RenameHidden(placed, hidden) ? hidden : placed);
+        errno = error;
+    }
     return removedAny;
 }
 
@@ -246,6 +293,11 @@ FsResult PosixFileSystem::CopyFile(const std::string& from, const std::string& t
     return FsResult::FromErrno(CopyOneFile(SystemCalls(hook_), from, to));
 }
 
+FsResult PosixFileSystem::RemoveLeftoverPartials(const std::string& folder) {
+    SystemCalls sys(hook_);
+    return FsResult::FromErrno(posix::RemoveLeftoverPartials(sys, folder));
+}
+
 FsResult PosixFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt,
                                      std::int64_t* nextNumber) {
     return FsResult::FromErrno(MoveWholeFolder(SystemCalls(hook_), from, to, placedAt, nextNumber));
@@ -323,16 +375,13 @@ bool CopyWholeFolder(SystemCalls sys, const std::string& from, const std::string
     MissingParents parents(sys);
     if (!PrepareFolderDestination(sys, target, folder, parents)) return false;
     int n = FirstNumber(nextNumber);
-    const auto claimed = ClaimFolder(sys, target, n);
     posix::TreeCopy copy(sys);
-    const bool copied = claimed && copy.Copy(source, folder, *claimed);
+    std::string placed;
+    const bool copied = CopyTreeToFreeName(sys, copy, source, folder, target, n, Durability::Lazy, placed);
     RememberNumber(nextNumber, n, copied);
-    if (!copied) {
-        if (claimed) copy.RemoveCopies(*claimed);
-        return false;
-    }
+    if (!copied) return false;
     parents.Keep();
-    if (placedAt) *placedAt = *claimed;
+    if (placedAt) *placedAt = placed;
     return true;
 }
 

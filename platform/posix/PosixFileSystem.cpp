@@ -97,12 +97,17 @@ class PosixListedFolder final : public ListedFolder {
     std::string base_; // ends with "/"
 };
 
-// Whether the entry `path` of a listing is a folder, following a link to where it points.
-bool IsListedFolder(SystemCalls& sys, const std::string& path, unsigned char type) {
-    if (type == DT_DIR) return true;
-    if (type != DT_LNK && type != DT_UNKNOWN) return false;
+// What the entry `name` at `path` of a listing is: a folder (following a link to where it points), a
+// link. Looked at only where the listing's type does not tell.
+FolderEntry ListedEntry(SystemCalls& sys, std::string name, const std::string& path, unsigned char type) {
+    FolderEntry entry{std::move(name), type == DT_DIR, type == DT_LNK};
     struct stat info;
-    return sys.Stat(path, info) && S_ISDIR(info.st_mode);
+    if (type == DT_UNKNOWN && sys.LinkStat(path, info)) {
+        entry.IsLink = S_ISLNK(info.st_mode);
+        entry.IsFolder = S_ISDIR(info.st_mode);
+    }
+    if (entry.IsLink) entry.IsFolder = sys.Stat(path, info) && S_ISDIR(info.st_mode);
+    return entry;
 }
 
 // The lock goes with the descriptor: closed on destruction, and at the end of the process however it ends.
@@ -203,8 +208,8 @@ std::unique_ptr<ListedFolder> PosixFileSystem::ListFolder(const std::string& pat
     while (const dirent* entry = sys.ReadDirectory(dir.get(), path)) {
         std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
-        const bool isFolder = IsListedFolder(sys, base + name, entry->d_type);
-        entries.push_back({std::move(name), isFolder});
+        const std::string full = base + name;
+        entries.push_back(ListedEntry(sys, std::move(name), full, entry->d_type));
     }
     if (errno != 0) return nullptr;
     return std::make_unique<PosixListedFolder>(sys, std::move(dir), std::move(base));
@@ -316,16 +321,24 @@ FsResult PosixFileSystem::ReplaceWith(const std::string& from, const std::string
     return FsResult::FromErrno(SystemCalls(hook_).RenameReplacing(from, to));
 }
 
-std::unique_ptr<FileLock> PosixFileSystem::TryLock(const std::string& path, bool& heldElsewhere) {
+std::unique_ptr<FileLock> PosixFileSystem::TryLock(const std::string& folder, bool& heldElsewhere,
+                                                   std::error_code& error) {
     heldElsewhere = false;
-    // Close-on-exec: a file manager started from the program must not keep the lock alive.
-    FileDescriptor fd = SystemCalls(hook_).Open(path, O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, NewFileMode);
-    if (!fd.IsOpen()) return nullptr;
+    error.clear();
+    // The folder itself, not a file in it: a lock file removed or replaced during a run would let a
+    // second process lock the new one. Close-on-exec: a file manager started from the program must not
+    // keep the lock alive.
+    FileDescriptor fd = SystemCalls(hook_).Open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+    if (!fd.IsOpen()) {
+        error = FsResult::Failed(errno).Error();
+        return nullptr;
+    }
     int result;
     do result = ::flock(fd.Get(), LOCK_EX | LOCK_NB);
     while (result == -1 && errno == EINTR);
     if (result == 0) return std::make_unique<PosixFileLock>(std::move(fd));
     heldElsewhere = errno == EWOULDBLOCK;
+    if (!heldElsewhere) error = FsResult::Failed(errno).Error();
     return nullptr;
 }
 

@@ -72,7 +72,9 @@ class PosixFileSystem final : public FileSystem {
     bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) override;
     std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::error_code& error) override;
     FsResult ReplaceWith(const std::string& from, const std::string& to) override;
-    std::unique_ptr<FileLock> TryLock(const std::string& path, bool& heldElsewhere) override;
+    std::unique_ptr<FileLock> TryLock(const std::string& folder, bool& heldElsewhere,
+                                      std::error_code& error) override;
+    FsResult RemoveLeftoverPartials(const std::string& folder) override;
 
   private:
     SyscallHook* hook_;

@@ -221,6 +221,15 @@ bool SystemCalls::RenameNoReplace(const std::string& from, const std::string& to
            });
 }
 
+bool SystemCalls::RenameHidden(const std::string& from, const std::string& to) {
+    const std::size_t nameStart = to.rfind('/') + 1; // 0 without a folder
+    const bool toHidden = std::string_view(to).substr(nameStart).starts_with(kPartialCopyPrefix);
+    return Allowed(Syscall::Rename, toHidden ? to : from) &&
+           SucceedsBetween(from, to, [](int fromAt, const char* fromName, int toAt, const char* toName) {
+               return ::renameat2(fromAt, fromName, toAt, toName, RENAME_NOREPLACE);
+           });
+}
+
 bool SystemCalls::RenameReplacing(const std::string& from, const std::string& to) {
     return Allowed(Syscall::Rename, to) &&
            SucceedsBetween(from, to, [](int fromAt, const char* fromName, int toAt, const char* toName) {

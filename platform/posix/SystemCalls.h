@@ -57,6 +57,10 @@ class SystemCalls {
     bool Unlink(const std::string& path);
     // Fails with EEXIST when `to` is taken; never replaces it.
     bool RenameNoReplace(const std::string& from, const std::string& to);
+    // RenameNoReplace of a copy of ours between its hidden name and its own, in one folder. The hook
+    // sees the hidden one of the two names: this rename never crosses file systems, unlike a move of
+    // the user's file.
+    bool RenameHidden(const std::string& from, const std::string& to);
     // Replaces `to`: only for the program's own files.
     bool RenameReplacing(const std::string& from, const std::string& to);
     bool Link(const std::string& from, const std::string& to);

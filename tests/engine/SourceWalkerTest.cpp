@@ -103,18 +103,29 @@ TEST_F(SourceWalkerTest, MissingOrUnreadableFoldersYieldNothing) {
     EXPECT_TRUE(Walk(tree / "A.txt").empty());
 }
 
-TEST_F(SourceWalkerTest, LinkCyclesEnd) {
-    options.IncludeSubfolders = true;
-    options.IncludeFolderName = true;
+// A link to a folder below a source leads out of it (to a tree elsewhere, or back up): it is neither
+// entered nor handed over, whatever the options. A link to a file is an item; a source that is a link
+// is followed.
+TEST_F(SourceWalkerTest, LinksToFoldersBelowASourceAreLeftAlone) {
+    TempDir elsewhere;
+    elsewhere.File("other/precious.txt");
+    ASSERT_EQ(symlink((elsewhere / "other").c_str(), (tree / "sub/other").c_str()), 0);
     ASSERT_EQ(symlink("..", (tree / "sub/back").c_str()), 0);
-    ASSERT_EQ(symlink(tree.Path().c_str(), (tree / "sub/deeper/top").c_str()), 0);
-    const Items items = Walk(tree / "sub");
-    EXPECT_EQ(items, (Items{"D sub/back", "F sub/back/A.txt", "F sub/back/b.txt", "D sub/back/myfiles",
-                            "F sub/back/myfiles/kept.txt", "D sub/back/page_files", "D sub/back/Site.FILES",
-                            "D sub/back/sub", "D sub/deeper", "F sub/deeper/deep.txt", "D sub/deeper/top",
-                            "F sub/deeper/top/A.txt", "F sub/deeper/top/b.txt", "D sub/deeper/top/myfiles",
-                            "F sub/deeper/top/myfiles/kept.txt", "D sub/deeper/top/page_files",
-                            "D sub/deeper/top/Site.FILES", "D sub/deeper/top/sub", "F sub/inner.txt"}));
+    ASSERT_EQ(symlink((tree / "sub/inner.txt").c_str(), (tree / "sub/deeper/inner-link.txt").c_str()), 0);
+    ASSERT_EQ(symlink((tree / "sub").c_str(), (tree / "sub-link").c_str()), 0);
+    const Items sub{"F sub/deeper/deep.txt", "F sub/deeper/inner-link.txt", "F sub/inner.txt"};
+    options.IncludeSubfolders = true;
+    EXPECT_EQ(Walk(tree / "sub"), sub);
+    options.IncludeFolderName = true;
+    EXPECT_EQ(Walk(tree / "sub"), (Items{"D sub/deeper", "F sub/deeper/deep.txt", "F sub/deeper/inner-link.txt",
+                                         "F sub/inner.txt"}));
+    options.OnlyClassifySubfolder = true;
+    EXPECT_EQ(Walk(tree / "sub"), Items{"D sub/deeper"});
+    options = {};
+    options.IncludeSubfolders = true;
+    sink.Root = tree / "sub-link/";
+    EXPECT_EQ(Walk(tree / "sub-link"), (Items{"F deeper/deep.txt", "F deeper/inner-link.txt", "F inner.txt"}))
+        << "a source named by a link is walked";
 }
 
 // The result location and the program's own folders, however they are named: the folders that hold

@@ -169,6 +169,27 @@ TEST_F(TransferTest, AWebPageTakesItsCompanionFolderAlongFirst) {
     EXPECT_EQ(JournalPairs(), (Lines{tree / "in/page_files", tree / "R/Web/page_files", page, tree / "R/Web/page.htm"}));
 }
 
+// A companion folder that holds the data folder, another folder of the program's or the result
+// location would carry it along: it stays, as the walk leaves it, and the page goes alone.
+TEST_F(TransferTest, ACompanionHoldingAKeptOutFolderStaysAndThePageGoesAlone) {
+    for (const std::string kind : {"data", "own", "result"}) {
+        TempDir t;
+        const std::string page = t.File("in/page.htm", "<html>");
+        t.File("in/page_files/img.png", "png");
+        const std::string kept = t.Folder("in/page_files/kept");
+        t.Folder("R");
+        ClassifyOptions o;
+        if (kind == "result") o.ResultLocation = kept;
+        Engine e(o, {fs, host, pump, shell}, kind == "data" ? kept + "/" : data.Path());
+        if (kind == "own") e.KeepOutOfWalks(kept);
+        ASSERT_TRUE(e.State().UndoJournal.Begin(fs, data.Path(), kMoveModeLine));
+        EXPECT_TRUE(e.TransferItem(page, t / "R/page.htm")) << kind;
+        EXPECT_EQ(t.Read("R/page.htm"), "<html>") << kind;
+        EXPECT_EQ(t.Read("in/page_files/img.png"), "png") << kind;
+        EXPECT_FALSE(t.Exists("R/page_files")) << kind;
+    }
+}
+
 TEST_F(TransferTest, CompanionIsFoundWhateverTheCaseOfTheExtensionAndDotFilesWins) {
     const std::string upper = tree.File("in/PAGE.HTML", "1");
     tree.File("in/PAGE.files/a", "a");
@@ -404,6 +425,8 @@ TEST_F(TransferTest, APageAndItsCompanionTravelTogetherOrBothStay) {
             const std::string web = tree.Folder(base + "R") + "/";
             FaultInjector injector;
             injector.FailPathsContaining(web + failing, EACCES);
+            // A folder's copy grows under a hidden name first.
+            injector.FailPathsContaining(web + std::string(kPartialCopyPrefix), EACCES, Syscall::MakeDir);
             PosixFileSystem faulty(&injector);
             options.MoveSourceFiles = move;
             Engine e(options, {faulty, host, pump, shell}, data.Path());

@@ -3,6 +3,7 @@
 #include "platform/fakes/FaultInjector.h"
 
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -13,6 +14,22 @@ inline const std::vector<int> CampaignErrors = {EACCES, ENOSPC, EIO, ENOENT};
 // For long operations: the code treats EACCES, ENOSPC and EIO alike, while a vanished entry (ENOENT)
 // can look like a free name.
 inline const std::vector<int> ShortCampaignErrors = {ENOSPC, ENOENT};
+
+// What a kill before any one call would leave: hands every call on to `faults`, and first counts the
+// calls before which `sound()` (say, "the destination is missing or whole") did not hold.
+class KillPointWatch final : public SyscallHook {
+  public:
+    KillPointWatch(FaultInjector& faults, std::function<bool()> sound) : faults_(faults), sound_(std::move(sound)) {}
+    int Before(Syscall call, const std::string& path) override {
+        if (!sound_()) ++Unsound;
+        return faults_.Before(call, path);
+    }
+    int Unsound = 0;
+
+  private:
+    FaultInjector& faults_;
+    std::function<bool()> sound_;
+};
 
 // Describes the call that `faults` made fail as the k-th, for the test's messages.
 inline std::string FailedCall(const FaultInjector& faults, int k, int error) {

@@ -108,17 +108,25 @@ TEST_F(FileQueriesTest, AFolderAndALinkToItHaveOneIdentity) {
     EXPECT_FALSE(fs.IdentifyFolder(dir / "dangling"));
 }
 
-TEST_F(FileQueriesTest, ListingFlagsFoldersAndLinksToFolders) {
-    std::vector<FolderEntry> entries{{"left over from before", true}};
+// A link is flagged as one, so that a walk can leave a link to a folder alone; where it points decides
+// whether it counts as a folder.
+TEST_F(FileQueriesTest, ListingFlagsFoldersAndLinks) {
+    std::vector<FolderEntry> entries{{"left over from before", true, true}};
     ASSERT_TRUE(fs.ListFolder(dir.Path(), entries));
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.Name < b.Name; });
-    const std::vector<std::pair<std::string, bool>> expected = {
-        {"dangling", false}, {"fifo", false},         {"file.txt", false},
-        {"folder", true},    {"link-to-file", false}, {"link-to-folder", true}};
+    struct Expected {
+        const char* Name;
+        bool IsFolder;
+        bool IsLink;
+    };
+    const std::vector<Expected> expected = {{"dangling", false, true},     {"fifo", false, false},
+                                            {"file.txt", false, false},    {"folder", true, false},
+                                            {"link-to-file", false, true}, {"link-to-folder", true, true}};
     ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(entries[i].Name, expected[i].first);
-        EXPECT_EQ(entries[i].IsFolder, expected[i].second) << entries[i].Name;
+        EXPECT_EQ(entries[i].Name, expected[i].Name);
+        EXPECT_EQ(entries[i].IsFolder, expected[i].IsFolder) << entries[i].Name;
+        EXPECT_EQ(entries[i].IsLink, expected[i].IsLink) << entries[i].Name;
     }
 }
 

@@ -11,7 +11,9 @@
 #include <fstream>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace varnolt {
@@ -68,14 +70,14 @@ TEST_F(FileTransferTest, NeitherMoveNorCopyReplacesAFileAFolderOrALink) {
     dir.File("out/photo.jpg", "theirs");
     dir.Folder("out/album");
     ::symlink((dir / "out/elsewhere").c_str(), (dir / "out/dangling").c_str());
-    const auto before = Snapshot(dir / "out");
+    const auto before = testing::Content(dir / "out");
     for (const auto transfer : {&PosixFileSystem::MoveFile, &PosixFileSystem::CopyFile}) {
         EXPECT_FALSE((fs.*transfer)(source, dir / "out/photo.jpg"));
         EXPECT_FALSE((fs.*transfer)(source, dir / "out/album"));
         // Not even through the link to where it points.
         EXPECT_FALSE((fs.*transfer)(source, dir / "out/dangling"));
     }
-    EXPECT_EQ(Snapshot(dir / "out"), before);
+    EXPECT_EQ(testing::Content(dir / "out"), before);
     EXPECT_EQ(Snapshot(dir / "in"), original);
 }
 
@@ -146,18 +148,43 @@ TEST_F(FileTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLeavesTheSourceWh
         tree.Folder("out");
         const auto before = Snapshot(tree / "in");
         CrossDevice(faults);
-        PosixFileSystem failing(&faults);
+        // Killed at any point, the final name holds nothing or the whole file.
+        testing::KillPointWatch watch(faults, [&] { return !tree.Exists("out/a.txt") || tree.Read("out/a.txt") == "content"; });
+        PosixFileSystem failing(&watch);
         const FsResult moved = (failing.*move)(from, tree / "out/a.txt");
         SCOPED_TRACE(describe());
+        EXPECT_EQ(watch.Unsound, 0) << "a fragment under the final name";
         if (moved) {
             EXPECT_FALSE(tree.Exists("in/a.txt"));
-            EXPECT_EQ(Snapshot(tree / "out/a.txt")[""], before.at("a.txt"));
+            EXPECT_EQ(testing::Content(tree / "out"), (testing::TreeSnapshot{{"a.txt", before.at("a.txt")}}));
         } else {
             EXPECT_EQ(Snapshot(tree / "in"), before);
-            EXPECT_FALSE(tree.Exists("out/a.txt"));
+            EXPECT_TRUE(testing::Content(tree / "out").empty()) << "the partial copy is removed";
             EXPECT_TRUE(testing::ReportsAnInjectedError(moved, faults)) << moved.Error().message();
         }
     });
+}
+
+// What a killed copy leaves: a hidden file of its own, which the clean-up removes; those of a process
+// still alive, and every other entry, stay.
+TEST_F(FileTransferTest, LeftoverPartialCopiesOfDeadProcessesAreRemoved) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = std::string(kPartialCopyPrefix) + std::to_string(child) + "-1-photo.jpg";
+    const std::string deadTree = std::string(kPartialCopyPrefix) + std::to_string(child) + "-2-Album";
+    const std::string alive = std::string(kPartialCopyPrefix) + std::to_string(::getppid()) + "-1-other.jpg";
+    dir.File("out/" + dead, "half");
+    dir.File("out/" + deadTree + "/inner/a.txt", "half");
+    ::chmod((dir / ("out/" + deadTree + "/inner")).c_str(), 0500);
+    dir.File("out/" + alive, "growing");
+    dir.File("out/photo.jpg", "whole");
+    dir.File("out/.varnolt-partial-x", "no process named: also ours");
+    ASSERT_TRUE(fs.RemoveLeftoverPartials(dir / "out"));
+    EXPECT_EQ(testing::FileContents(dir / "out"),
+              (std::map<std::string, std::string>{{alive, "growing"}, {"photo.jpg", "whole"}}));
+    EXPECT_TRUE(fs.RemoveLeftoverPartials(dir / "gone")) << "a missing folder has none";
 }
 
 TEST_F(FileTransferTest, AMoveAcrossFileSystemsLeavesASourceThatChangedDuringTheCopy) {
@@ -345,14 +372,17 @@ TEST_P(CopyMethodTest, AnyFailingCallLeavesNoPartialCopy) {
         tree.Folder("out");
         const auto before = Snapshot(tree / "in");
         Restrict(faults, GetParam());
-        PosixFileSystem failing(&faults);
+        testing::KillPointWatch watch(faults, [&] { return !tree.Exists("out/a.txt") || tree.Read("out/a.txt") == "content"; });
+        PosixFileSystem failing(&watch);
         const FsResult copied = failing.CopyFile(from, tree / "out/a.txt");
         SCOPED_TRACE(describe());
         EXPECT_EQ(Snapshot(tree / "in"), before);
+        EXPECT_EQ(watch.Unsound, 0) << "a fragment under the final name";
         if (copied) {
             EXPECT_EQ(Snapshot(tree / "out/a.txt")[""], before.at("a.txt"));
+            EXPECT_EQ(testing::Content(tree / "out").size(), 1u);
         } else {
-            EXPECT_FALSE(tree.Exists("out/a.txt"));
+            EXPECT_TRUE(testing::Content(tree / "out").empty()) << "the partial copy is removed";
             EXPECT_TRUE(testing::ReportsAnInjectedError(copied, faults)) << copied.Error().message();
         }
     });

@@ -155,9 +155,14 @@ TEST_F(FolderTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLosesNothing) {
             const TempDir& tree = album.tree;
             const TreeSnapshot& before = album.before;
             CrossDevice(faults);
-            PosixFileSystem failing(&faults);
+            // Killed at any point, the folder's name holds nothing or the whole copy.
+            testing::KillPointWatch watch(faults, [&] {
+                return !tree.Exists("out/new/Album") || Snapshot(tree / "out/new/Album") == before;
+            });
+            PosixFileSystem failing(&watch);
             const bool moved(failing.MoveFolder(tree / "in/Album", tree / "out/new/Album"));
             SCOPED_TRACE(describe());
+            EXPECT_EQ(watch.Unsound, 0) << "a half copy under the folder's name";
             const TreeSnapshot source = Snapshot(tree / "in/Album");
             if (!moved) {
                 EXPECT_EQ(source, before);
@@ -212,9 +217,13 @@ TEST_F(FolderTransferTest, AnyFailingCallOfACopyLeavesNoPartialCopy) {
             const TempDir& tree = album.tree;
             const TreeSnapshot& before = album.before;
             const TreeSnapshot out = testing::Content(tree / "out");
-            PosixFileSystem failing(&faults);
+            testing::KillPointWatch watch(faults, [&] {
+                return !tree.Exists("out/Album (2)") || Snapshot(tree / "out/Album (2)") == before;
+            });
+            PosixFileSystem failing(&watch);
             const bool copied(failing.CopyFolder(tree / "in/Album", tree / "out/Album"));
             SCOPED_TRACE(describe());
+            EXPECT_EQ(watch.Unsound, 0) << "a half copy under the folder's name";
             EXPECT_EQ(Snapshot(tree / "in/Album"), before);
             if (copied)
                 EXPECT_EQ(Snapshot(tree / "out/Album (2)"), before);

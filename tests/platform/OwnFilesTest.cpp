@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 #include <string_view>
+#include <system_error>
+#include <unistd.h>
 #include <vector>
 #include <gtest/gtest.h>
 
@@ -132,6 +134,52 @@ TEST_F(OwnFilesTest, ReplaceWithPutsOneOwnFileOverAnother) {
     EXPECT_EQ(dir.Read("undo.udo"), "new");
     EXPECT_FALSE(dir.Exists("undo.udo.new"));
     EXPECT_FALSE(fs.ReplaceWith(dir / "undo.udo.new", dir / "undo.udo"));
+}
+
+// flock locks belong to an open file description, so two locks in one process stand for two processes.
+// The folder itself is locked: whatever happens to the files in it (a lock file of an older version
+// removed or replaced, say), a second holder is kept out until the first lets go.
+TEST_F(OwnFilesTest, TheLockOnAFolderHoldsWhateverHappensInsideIt) {
+    const std::string data = dir.Folder("data");
+    bool heldElsewhere = true;
+    std::error_code failure = std::make_error_code(std::errc::io_error);
+    auto first = fs.TryLock(data, heldElsewhere, failure);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(heldElsewhere);
+    EXPECT_FALSE(failure);
+    dir.File("data/undo.lock");
+    ASSERT_EQ(::rename((dir / "data/undo.lock").c_str(), (dir / "data/moved").c_str()), 0);
+    ASSERT_EQ(::unlink((dir / "data/moved").c_str()), 0);
+    EXPECT_FALSE(fs.TryLock(data, heldElsewhere, failure));
+    EXPECT_TRUE(heldElsewhere);
+    EXPECT_FALSE(failure) << "held elsewhere is no failure";
+    // However the folder is named.
+    ASSERT_EQ(::symlink(data.c_str(), (dir / "alias").c_str()), 0);
+    EXPECT_FALSE(fs.TryLock(dir / "alias/", heldElsewhere, failure));
+    EXPECT_TRUE(heldElsewhere);
+    first.reset();
+    EXPECT_TRUE(fs.TryLock(data, heldElsewhere, failure)) << "free once the first holder lets go";
+}
+
+// A folder that cannot be locked is refused with the reason, never taken for a free lock.
+TEST_F(OwnFilesTest, ALockThatCannotBeHadSaysWhy) {
+    const std::string file = dir.File("data-is-a-file");
+    FaultInjector refusing;
+    refusing.FailNth(Syscall::Open, 1, EACCES); // as for a folder of another user (the tests run as root)
+    PosixFileSystem unreadable(&refusing);
+    const struct {
+        FileSystem& Fs;
+        std::string Folder;
+        int Error;
+    } cases[] = {{fs, dir / "missing/", ENOENT}, {fs, file + "/", ENOTDIR}, {fs, file, ENOTDIR},
+                 {unreadable, dir.Path(), EACCES}};
+    for (const auto& c : cases) {
+        bool heldElsewhere = true;
+        std::error_code failure;
+        EXPECT_FALSE(c.Fs.TryLock(c.Folder, heldElsewhere, failure)) << c.Folder;
+        EXPECT_FALSE(heldElsewhere) << c.Folder;
+        EXPECT_EQ(failure, std::error_code(c.Error, std::generic_category())) << c.Folder;
+    }
 }
 
 TEST(FaultInjectorTest, CountsFailsAndActsOnTheChosenCalls) {

@@ -3,6 +3,7 @@
 // exist twice or not at all. An undo killed half way must be able to finish on the next try. And while
 // such a run goes on, other processes of the program must not take its journal.
 #include "engine/RunJournal.h"
+#include "platform/posix/PosixFileSystem.h"
 #include "reliability/Summary.h"
 #include "support/TempDir.h"
 
@@ -16,8 +17,10 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <set>
 #include <spawn.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
@@ -242,6 +245,108 @@ TEST_F(KillTest, WhileARunGoesOnNoOtherProcessTakesItsJournal) {
         EXPECT_TRUE(found != places.end() && found->second == std::vector<std::string>{path}) << path;
     }
     EXPECT_EQ(places.size(), originals.size());
+}
+
+// Killed while it copies to another file system, a run or an undo leaves at most a hidden partial copy,
+// never a fragment under a real name; the clean-up removes the partial, and the undo still brings every
+// file back whole.
+TEST_F(KillTest, AKillDuringACopyAcrossFileSystemsLeavesNoFragmentUnderARealName) {
+    if (!fs::exists(FrontEnd())) GTEST_SKIP() << "the headless front-end is not built: " << FrontEnd();
+    struct stat treeInfo {}, otherInfo {};
+    ::stat(tree.Path().c_str(), &treeInfo);
+    std::string other;
+    for (const char* candidate : {"/var/tmp", "/tmp", "/dev/shm"}) {
+        std::string folder = std::string(candidate) + "/varnolt-kill-XXXXXX";
+        if (::stat(candidate, &otherInfo) == 0 && otherInfo.st_dev != treeInfo.st_dev && ::mkdtemp(folder.data())) {
+            other = folder;
+            break;
+        }
+    }
+    if (other.empty()) GTEST_SKIP() << "no second file system for the tree in " << tree.Path();
+    // Large files, so that most of the time goes to copying them: there most kills land.
+    fs::remove_all(tree.Path() + "in");
+    std::map<std::string, std::string> large;
+    for (int file = 0; file < 24; ++file) {
+        const std::string path = tree.Path() + "in/d" + std::to_string(file % 3) + "/big" + std::to_string(file) + ".bin";
+        large[path] = "file " + std::to_string(file) + ":" + std::string(std::size_t{3} << 20, static_cast<char>('a' + file));
+        fs::create_directories(fs::path(path).parent_path());
+        std::ofstream(path, std::ios::binary) << large[path];
+    }
+    std::set<std::string> wholeContents;
+    for (const auto& [path, content] : large) wholeContents.insert(content);
+    std::vector<std::string> args = RunArgs();
+    args[std::find(args.begin(), args.end(), "--to") - args.begin() + 1] = other + "/out";
+    PosixFileSystem files;
+
+    // The entries under real names below `root` that are not one whole file; the hidden partials.
+    const auto look = [&](const std::string& root, int& fragments, std::vector<std::string>& partialFolders) {
+        std::error_code error;
+        for (const auto& entry : fs::recursive_directory_iterator(root, error)) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with(kPartialCopyPrefix)) {
+                partialFolders.push_back(entry.path().parent_path().string());
+                continue;
+            }
+            if (entry.is_regular_file() && !wholeContents.count(ReadBytes(entry.path()))) {
+                ++fragments;
+                ADD_FAILURE() << "a fragment under a real name: " << entry.path();
+            }
+        }
+    };
+    std::mt19937 random(std::random_device{}());
+    int kills = 0, partialsLeft = 0;
+    constexpr int kCopyRounds = 3;
+    for (int round = 1; round <= kCopyRounds; ++round) {
+        for (const bool undo : {false, true}) {
+            // Killed once a copy is under way (its hidden file has appeared), a little later or at once.
+            const pid_t child = Start(undo ? UndoArgs() : args);
+            const std::string arriving = undo ? tree.Path() + "in" : other + "/out";
+            const auto copying = [&] {
+                std::error_code error;
+                for (const auto& entry : fs::recursive_directory_iterator(arriving, error))
+                    if (entry.path().filename().string().starts_with(kPartialCopyPrefix)) return true;
+                return false;
+            };
+            while (StillRunning(child) && !copying()) std::this_thread::sleep_for(std::chrono::microseconds(100));
+            std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 3000)(random)));
+            int status = 0;
+            if (kill(child, SIGKILL) == 0 && waitpid(child, &status, 0) == child && WIFSIGNALED(status)) ++kills;
+            int fragments = 0;
+            std::vector<std::string> partialFolders;
+            look(tree.Path() + "in", fragments, partialFolders);
+            look(other + "/out", fragments, partialFolders);
+            partialsLeft += static_cast<int>(partialFolders.size());
+            for (const std::string& folder : partialFolders) EXPECT_TRUE(files.RemoveLeftoverPartials(folder)) << folder;
+            std::vector<std::string> none;
+            look(tree.Path() + "in", fragments, none);
+            look(other + "/out", fragments, none);
+            EXPECT_TRUE(none.empty()) << "round " << round << ": a partial copy outlived the clean-up";
+            figures.FilesChecked += static_cast<int>(large.size());
+            ++figures.FaultPoints;
+        }
+        // The undo finishes the job; a file in flight at the run's kill may stay in the result, whole.
+        ExitStatus(Start(UndoArgs()));
+        for (const auto& [path, content] : large) {
+            if (fs::exists(path)) continue;
+            bool found = false;
+            for (const auto& entry : fs::recursive_directory_iterator(other + "/out"))
+                if (entry.is_regular_file() && ReadBytes(entry.path()) == content) {
+                    fs::rename(entry.path(), path);
+                    found = true;
+                    break;
+                }
+            if (!found) {
+                ++figures.FilesLost;
+                ADD_FAILURE() << "round " << round << ": lost " << path;
+            }
+        }
+        ++figures.Scenarios;
+    }
+    EXPECT_GT(partialsLeft, 0) << "no kill landed during a copy: nothing was shown";
+    ReportGroup("kill tests", figures, std::to_string(kills) + " kills during copies across file systems, " +
+                                           std::to_string(partialsLeft) + " hidden partial copies cleaned up");
+    std::error_code ignored;
+    fs::remove_all(other, ignored);
 }
 
 } // namespace
