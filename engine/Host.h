@@ -50,7 +50,7 @@ enum class Notice {
     NoSubfolderName,
     BadSubfolderName,
     AnotherRunInProgress,
-    LockUnavailable,    // the lock in `Path` cannot be taken (`Error`)
+    LockUnavailable,    // the data folder `Path` cannot be locked (`Error`)
     JournalUnwritable,  // the journal cannot be started in `Path` (`Error`): nothing was changed
     JournalIncomplete,  // the journal could not be completed in `Path` (`Error`)
     JournalUnreadable,  // the journal `Path` cannot be read (`Error`)

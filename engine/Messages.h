@@ -34,9 +34,9 @@ inline constexpr const char* JournalUnwritable = VARNOLT_TRANSLATE_NOOP(
 // %1: the journal; %2: the reason.
 inline constexpr const char* JournalUnreadable =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "The journal %1 cannot be read: %2");
-// %1: the lock file; %2: the reason.
+// %1: the data folder; %2: the reason.
 inline constexpr const char* LockUnavailable = VARNOLT_TRANSLATE_NOOP(
-    "varnolt::Messages", "The lock %1 cannot be taken: %2. Nothing was changed.");
+    "varnolt::Messages", "The journal in %1 cannot be locked: %2. Nothing was changed.");
 inline constexpr const char* NothingToUndo = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "There is nothing to undo.");
 inline constexpr const char* NoWordInList =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "No word in the list.");

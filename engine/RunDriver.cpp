@@ -184,9 +184,9 @@ void Engine::RunCommand(bool ask) {
 bool Engine::LockJournal(JournalLock& lock) {
     lock = TakeJournalLock(services_.Fs, dataFolder_);
     if (lock.HeldElsewhere) return Refuse(Notice::AnotherRunInProgress);
-    // Without a usable lock file there is no telling whether a side file's writer is gone; the command
-    // goes on, and a journal that cannot be written either is reported at its end.
-    if (lock.Held) RecoverInterruptedJournal(services_.Fs, dataFolder_);
+    // Without the lock there is no telling whether a side file's writer is gone: nothing may touch it.
+    if (!lock.Held) return Refuse(Notice::LockUnavailable, std::nullopt, lock.Folder, lock.Error);
+    RecoverInterruptedJournal(services_.Fs, dataFolder_);
     return true;
 }
 

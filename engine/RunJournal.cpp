@@ -196,6 +196,10 @@ bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder) {
     if (!fs.FileExists(sidePath)) return false;
     const auto lines = ReadSideFileLines(fs, sidePath);
     if (!lines) return false;
+    // A copy killed on its way leaves at most a hidden partial file beside where it was going.
+    for (std::size_t line = 1; line < lines->Last.size(); ++line)
+        if (lines->Last[line].Start >= lines->ModeLineEnd)
+            static_cast<void>(fs.RemoveLeftoverPartials(FolderPartOf(lines->Last[line].Text)));
     const std::uint64_t end = EndOfDonePairs(fs, *lines);
     // No move was made: the journal of the run before stays the one to undo.
     if (end <= lines->ModeLineEnd) {

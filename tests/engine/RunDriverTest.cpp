@@ -1,4 +1,5 @@
 #include "support/EngineFixture.h"
+#include "platform/fakes/FaultInjector.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -407,16 +408,38 @@ TEST_F(RunDriverTest, MissingSourceEntriesAreSkippedAndSingleFilesClassified) {
     EXPECT_EQ(engine.State().ItemCount, 1);
 }
 
-TEST_F(RunDriverTest, AJournalThatCannotBeStartedRefusesTheRun) {
+// Nothing moves that the journal cannot take back: not without the lock (a data folder that is gone or
+// is a file), nor without a side file.
+TEST_F(RunDriverTest, AJournalThatCannotBeLockedOrStartedRefusesTheRun) {
     host.UndoEnabled = true; // for an older run's journal, which this run would have replaced
     tree.File("in/a.txt", "a");
-    Engine cannotSave(options, {fs, host, pump, shell}, tree.Path() + "no/such/data/");
-    cannotSave.Run();
-    EXPECT_EQ(host.Notices, (Notices{Notice::JournalUnwritable})) << "nothing moves without its journal";
-    EXPECT_EQ(host.LastEnd().How, Outcome::Refused);
-    EXPECT_EQ(host.LastEnd().Placed, 0);
-    EXPECT_TRUE(host.UndoEnabled) << "the older run's journal stays";
-    EXPECT_TRUE(tree.Exists("in/a.txt"));
+    FaultInjector faults;
+    faults.FailPathsContaining(kJournalInProgressFileName, EACCES, Syscall::Open);
+    PosixFileSystem noSideFile(&faults);
+    const struct {
+        FileSystem& Fs;
+        std::string DataFolder;
+        Notice Expected;
+        std::errc Why;
+    } cases[] = {
+        {fs, tree.Path() + "no/such/data/", Notice::LockUnavailable, std::errc::no_such_file_or_directory},
+        {fs, tree.File("a file", "x"), Notice::LockUnavailable, std::errc::not_a_directory},
+        {noSideFile, data.Path(), Notice::JournalUnwritable, std::errc::permission_denied},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.DataFolder);
+        RecordingHost seen;
+        Engine refused(options, {c.Fs, seen, pump, shell}, c.DataFolder);
+        refused.Run();
+        EXPECT_EQ(seen.Notices, (Notices{c.Expected}));
+        ASSERT_EQ(seen.NoticeErrors.size(), 1u);
+        EXPECT_EQ(seen.NoticeErrors[0], c.Why);
+        ASSERT_EQ(seen.Ends.size(), 1u);
+        EXPECT_EQ(seen.LastEnd().How, Outcome::Refused);
+        EXPECT_EQ(seen.LastEnd().Placed, 0);
+        EXPECT_FALSE(seen.UndoEnabled);
+        EXPECT_TRUE(tree.Exists("in/a.txt"));
+    }
 }
 
 } // namespace

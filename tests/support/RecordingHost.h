@@ -35,6 +35,7 @@ public:
     std::vector<std::error_code> AskedErrors;
     std::function<void(Decision)> OnDecide;
     std::vector<Notice> Notices;
+    std::vector<std::error_code> NoticeErrors;
     std::vector<Field> Focused;
     std::vector<CommandStarted> Starts;
     std::vector<RecordedItem> PlacedItems, SkippedItems, FailedItems;
@@ -61,6 +62,7 @@ public:
     }
     void Notify(const NoticeEvent& notice) override {
         Notices.push_back(notice.Kind);
+        NoticeErrors.push_back(notice.Error);
         if (notice.Focus) Focused.push_back(*notice.Focus);
     }
     void Started(const CommandStarted& started) override { Starts.push_back(started); }
