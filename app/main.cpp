@@ -11,7 +11,7 @@
 #include "platform/qt/QtShell.h"
 #include "ui/DataFolder.h"
 #include "ui/FileIcons.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     varnolt::QtShell shell(HelpPage());
     varnolt::QtSettingsStore settings;
     varnolt::QtFileDialogs dialogs;
-    varnolt::TForm1 window(fs, boxes, pump, shell, settings, dialogs,
+    varnolt::MainWindow window(fs, boxes, pump, shell, settings, dialogs,
                            varnolt::MakeDataFolder(fs, varnolt::UserDataLocation()));
     // The settings file's folder is the program's own, like the data folder: no walk may carry it off.
     window.ClassifyEngine().KeepOutOfWalks(

@@ -4,15 +4,16 @@
 
 namespace varnolt {
 
-// The fields a refusal moves the focus to.
+// The fields a refusal moves the focus to: the result location, the word list, the folder names and lists
+// of the two Other groups, and the name of the numbered folders.
 enum class Field {
-    ResultLocation, // ComboBox4
-    WordList,       // Memo1
-    Other1Folder,   // Edit3
-    Other1Types,    // Edit4
-    Other2Folder,   // Edit5
-    Other2Types,    // Edit6
-    SubfolderName,  // Edit9
+    ResultLocation,
+    WordList,
+    Other1Folder,
+    Other1Types,
+    Other2Folder,
+    Other2Types,
+    SubfolderName,
 };
 
 class RunView {
@@ -22,7 +23,7 @@ public:
     virtual void SetStopEnabled(bool enabled) = 0;
     virtual void SetUndoEnabled(bool enabled) = 0;
     virtual void SetBusy(bool busy) = 0; // the busy cursor
-    virtual void HidePreviewCaption() = 0; // Panel15
+    virtual void HidePreviewCaption() = 0; // the invitation over the empty preview tree
     virtual void FocusField(Field field) = 0;
     // The engine rewrote some option fields (trimming and the like); show them.
     virtual void ShowNormalisedOptions() = 0;

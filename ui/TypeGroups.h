@@ -8,6 +8,7 @@ namespace varnolt {
 
 enum class TypeGroup { Music, Image, Video, Program, Document };
 inline constexpr int kTypeGroupCount = 5;
+constexpr std::size_t IndexOf(TypeGroup group) { return static_cast<std::size_t>(group); }
 
 struct TypeGroupInfo {
     TypeGroup Group;

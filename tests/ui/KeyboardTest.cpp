@@ -36,7 +36,7 @@ private slots:
     void tabWalksTheColumnsInReadingOrder() {
         // The first method's options show once the window has settled.
         QTRY_VERIFY(t->Find<QWidget>("CheckBox15")->isVisible());
-        t->window->TreeView1->setFocus();
+        t->window->methodTree->setFocus();
         QStringList visited;
         for (int step = 0; step < 100; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

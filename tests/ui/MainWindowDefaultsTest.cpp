@@ -208,7 +208,7 @@ private slots:
         QVERIFY(!t->Find<QRadioButton>("RadioButton8")->isChecked());
         for (const char* edit : {"Edit3", "Edit4", "Edit5", "Edit6", "Edit9"})
             QVERIFY2(t->Find<QLineEdit>(edit)->text().isEmpty(), edit);
-        // The "Change file type" dialog has an Edit1 of its own: take the one of the general options.
+        // The "Change file type" dialog has an typeFilterText of its own: take the one of the general options.
         auto* filterEdit = t->Find<QWidget>("Panel4")->findChild<QLineEdit*>(QStringLiteral("Edit1"));
         QVERIFY(filterEdit);
         QCOMPARE(filterEdit->toolTip(), QStringLiteral("Seperate each with ';'"));
@@ -296,9 +296,9 @@ private slots:
         QVERIFY(t->Find<QWidget>("Panel15")->isVisibleTo(w));
         for (const char* disabled : {"Memo1", "Button2", "Button3"})
             QVERIFY2(!t->Find<QWidget>(disabled)->isEnabled(), disabled);
-        QVERIFY(t->window->Timer1.isActive());
-        QCOMPARE(t->window->Timer1.interval(), 300);
-        QVERIFY(t->window->Timer1.isSingleShot());
+        QVERIFY(t->window->startupTimer.isActive());
+        QCOMPARE(t->window->startupTimer.interval(), 300);
+        QVERIFY(t->window->startupTimer.isSingleShot());
     }
 
     void optionsStartAtTheControlsDefaults() {

@@ -8,7 +8,7 @@
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtMessagePump.h"
 #include "support/TempDir.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -45,7 +45,7 @@ public:
     MemorySettingsStore settings;
     ScriptedFileDialogs dialogs;
     TempDir data;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // The captions of a list's rows, top to bottom.

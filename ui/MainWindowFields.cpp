@@ -4,8 +4,8 @@
 #include "ui/NameChecks.h"
 #include "ui/SettingsLoader.h"
 #include "ui/SettingsSaver.h"
-#include "ui/TForm1.h"
-#include "ui/TForm6.h"
+#include "ui/MainWindow.h"
+#include "ui/FileTypesDialog.h"
 #include "ui/WordListFile.h"
 
 #include <QCheckBox>
@@ -20,8 +20,8 @@ namespace varnolt {
 
 namespace {
 
-constexpr const char* kWordListSaveFilter = QT_TRANSLATE_NOOP("varnolt::TForm1", "Text File (*.txt)");
-constexpr const char* kWordListOpenFilter = QT_TRANSLATE_NOOP("varnolt::TForm1", "Text Files (*.txt);;All Files (*)");
+constexpr const char* kWordListSaveFilter = QT_TRANSLATE_NOOP("varnolt::MainWindow", "Text File (*.txt)");
+constexpr const char* kWordListOpenFilter = QT_TRANSLATE_NOOP("varnolt::MainWindow", "Text Files (*.txt);;All Files (*)");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -40,7 +40,7 @@ std::string WordBoxText(const QPlainTextEdit* memo) {
 // written at the moment the loader or the saver runs.
 class WindowFields : public PersistedFields {
 public:
-    explicit WindowFields(TForm1& window) : w_(window) {}
+    explicit WindowFields(MainWindow& window) : w_(window) {}
 
     std::string GroupTypes(TypeGroup group) const override {
         return w_.GroupCheckBox(group)->toolTip().toStdString();
@@ -49,92 +49,86 @@ public:
         w_.GroupCheckBox(group)->setToolTip(Text(types));
     }
     std::string OtherFolder(int group) const override {
-        return (group == 0 ? w_.Edit3 : w_.Edit5)->text().toStdString();
+        return (group == 0 ? w_.otherGroup1Folder : w_.otherGroup2Folder)->text().toStdString();
     }
     std::string OtherTypes(int group) const override {
-        return (group == 0 ? w_.Edit4 : w_.Edit6)->text().toStdString();
+        return (group == 0 ? w_.otherGroup1Types : w_.otherGroup2Types)->text().toStdString();
     }
     void SetOtherGroup(int group, const std::string& folder, const std::string& types) override {
-        (group == 0 ? w_.Edit3 : w_.Edit5)->setText(Text(folder));
-        (group == 0 ? w_.Edit4 : w_.Edit6)->setText(Text(types));
+        (group == 0 ? w_.otherGroup1Folder : w_.otherGroup2Folder)->setText(Text(folder));
+        (group == 0 ? w_.otherGroup1Types : w_.otherGroup2Types)->setText(Text(types));
     }
     void SetCustomTypeList(const std::string& types) override { w_.customTypeList_ = types; }
 
-    int TypeFilterGroup() const override { return w_.ComboBox1->currentIndex(); }
-    bool UseTypeFilter() const override { return w_.CheckBox28->isChecked(); }
-    std::string TypeFilterText() const override { return w_.Edit1->text().toStdString(); }
-    void SetTypeFilterText(const std::string& text) override { w_.Edit1->setText(Text(text)); }
+    int TypeFilterGroup() const override { return w_.typeFilterGroup->currentIndex(); }
+    bool UseTypeFilter() const override { return w_.useTypeFilter->isChecked(); }
+    std::string TypeFilterText() const override { return w_.typeFilterText->text().toStdString(); }
+    void SetTypeFilterText(const std::string& text) override { w_.typeFilterText->setText(Text(text)); }
 
-    std::string WordListText() const override { return WordBoxText(w_.Memo1); }
+    std::string WordListText() const override { return WordBoxText(w_.wordList); }
     TextEncoding WordListEncoding() const override { return w_.wordListEncoding_; }
     void LoadWordList(const TextFileContent& content) override { w_.ShowWordList(content); }
 
     std::vector<std::string> SourcePaths() const override { return w_.Options().SourceList; }
     std::vector<std::string> ResultHistory() const override { return w_.ResultHistory(); }
     void AppendResultHistory(const std::string& location) override {
-        w_.ComboBox4->addItem(Text(location));
+        w_.resultLocation->addItem(Text(location));
         // The box's own text is not restored: it starts empty, the history waits in the drop-down.
-        w_.ComboBox4->setCurrentIndex(-1);
+        w_.resultLocation->setCurrentIndex(-1);
     }
 
     void EnableUndo() override { w_.SetUndoEnabled(true); }
-    void ShowLoadLastList() override { w_.Button1->show(); }
+    void ShowLoadLastList() override { w_.loadLastListButton->show(); }
 
 private:
-    TForm1& w_;
+    MainWindow& w_;
 };
 
-void TForm1::ConnectFieldHandlers() {
-    Form6 = new TForm6(this);
-    const std::array<QPushButton*, kTypeGroupCount> changeButtons = {Button4, Button5, Button6, Button7, Button8};
+void MainWindow::ConnectFieldHandlers() {
+    fileTypesDialog = new FileTypesDialog(this);
     for (const auto& group : kTypeGroups)
-        connect(changeButtons[static_cast<std::size_t>(group.Group)], &QPushButton::clicked, this,
+        connect(GroupChangeButton(group.Group), &QPushButton::clicked, this,
                 [this, which = group.Group] { EditGroupTypes(which); });
-    connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
+    connect(typeFilterGroup, &QComboBox::activated, this, &MainWindow::onTypeFilterGroupChosen);
+    connect(typeFilterText, &QLineEdit::textChanged, this, &MainWindow::onTypeFilterTextChanged);
 
-    connect(RadioButton8, &QRadioButton::toggled, this, &TForm1::RadioButton8Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-    for (QLineEdit* name : {Edit9, Edit3, Edit5}) new NameFieldGuard(name, boxes_);
+    connect(byWordList, &QRadioButton::toggled, this, &MainWindow::onByWordListToggled);
+    connect(saveWordListButton, &QPushButton::clicked, this, &MainWindow::onSaveWordListClicked);
+    connect(loadWordListButton, &QPushButton::clicked, this, &MainWindow::onLoadWordListClicked);
+    for (QLineEdit* name : {subfolderName, otherGroup1Folder, otherGroup2Folder}) new NameFieldGuard(name, boxes_);
 
-    connect(this, &TForm1::closing, this, &TForm1::FormClose);
+    connect(this, &MainWindow::closing, this, &MainWindow::onClosing);
 }
 
-QCheckBox* TForm1::GroupCheckBox(TypeGroup group) const {
-    const std::array<QCheckBox*, kTypeGroupCount> boxes = {CheckBox10, CheckBox7, CheckBox6, CheckBox9, CheckBox8};
-    return boxes[static_cast<std::size_t>(group)];
-}
-
-void TForm1::EditGroupTypes(TypeGroup group) {
+void MainWindow::EditGroupTypes(TypeGroup group) {
     QCheckBox* box = GroupCheckBox(group);
     QString text = box->toolTip();
-    if (!Form6->EditText(box->text() + QLatin1Char(':'), text)) return;
+    if (!fileTypesDialog->EditText(box->text() + QLatin1Char(':'), text)) return;
     const std::string types = NormaliseGroupTypes(text.toStdString());
     box->setToolTip(Text(types));
     WriteSetting(SettingsPlacesOfWindow(), InfoOf(group).StoredName, types);
 }
 
-void TForm1::ComboBox1Change(int entry) {
+void MainWindow::onTypeFilterGroupChosen(int entry) {
     if (entry == kCustomFilterEntry)
-        Edit1->setText(Text(customTypeList_));
+        typeFilterText->setText(Text(customTypeList_));
     else if (entry >= 0 && entry < kTypeGroupCount)
-        Edit1->setText(GroupCheckBox(static_cast<TypeGroup>(entry))->toolTip());
+        typeFilterText->setText(GroupCheckBox(static_cast<TypeGroup>(entry))->toolTip());
 }
 
-void TForm1::Edit1Change() {
-    if (ComboBox1->currentIndex() == kCustomFilterEntry) customTypeList_ = Edit1->text().toStdString();
+void MainWindow::onTypeFilterTextChanged() {
+    if (typeFilterGroup->currentIndex() == kCustomFilterEntry) customTypeList_ = typeFilterText->text().toStdString();
 }
 
-void TForm1::RadioButton8Click(bool byWords) {
-    for (QWidget* control : {static_cast<QWidget*>(Memo1), static_cast<QWidget*>(Button2),
-                             static_cast<QWidget*>(Button3)})
+void MainWindow::onByWordListToggled(bool byWords) {
+    for (QWidget* control : {static_cast<QWidget*>(wordList), static_cast<QWidget*>(saveWordListButton),
+                             static_cast<QWidget*>(loadWordListButton)})
         control->setEnabled(byWords);
-    if (byWords) Memo1->setFocus(Qt::OtherFocusReason);
+    if (byWords) wordList->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::Button2Click() {
-    const std::string text = WordBoxText(Memo1);
+void MainWindow::onSaveWordListClicked() {
+    const std::string text = WordBoxText(wordList);
     if (text.empty()) return;
     const std::string path = dialogs_.SaveFile(tr(kWordListSaveFilter).toStdString(), "txt");
     if (path.empty()) return;
@@ -143,7 +137,7 @@ void TForm1::Button2Click() {
         ReportSettingsError(boxes_, CannotCreateFileText(path, error));
 }
 
-void TForm1::Button3Click() {
+void MainWindow::onLoadWordListClicked() {
     const auto files = dialogs_.OpenFiles(tr(kWordListOpenFilter).toStdString(), true);
     if (files.empty()) return;
     std::string error;
@@ -153,25 +147,25 @@ void TForm1::Button3Click() {
         ReportSettingsError(boxes_, CannotOpenFileText(files.front(), error));
 }
 
-void TForm1::ShowWordList(const TextFileContent& content) {
-    Memo1->setPlainText(Text(JoinWordList(content)));
+void MainWindow::ShowWordList(const TextFileContent& content) {
+    wordList->setPlainText(Text(JoinWordList(content)));
     wordListEncoding_ = content.Encoding;
 }
 
-std::vector<std::string> TForm1::ResultHistory() const {
+std::vector<std::string> MainWindow::ResultHistory() const {
     std::vector<std::string> history;
-    for (int i = 0; i < ComboBox4->count(); ++i) history.push_back(ComboBox4->itemText(i).toStdString());
+    for (int i = 0; i < resultLocation->count(); ++i) history.push_back(resultLocation->itemText(i).toStdString());
     return history;
 }
 
-SettingsPlaces TForm1::SettingsPlacesOfWindow() { return {settings_, fs_, boxes_, engine_.DataFolder()}; }
+SettingsPlaces MainWindow::SettingsPlacesOfWindow() { return {settings_, fs_, boxes_, engine_.DataFolder()}; }
 
-void TForm1::LoadStoredSettings() {
+void MainWindow::LoadStoredSettings() {
     WindowFields fields(*this);
     loadedSettings_ = LoadSettings(fields, SettingsPlacesOfWindow());
 }
 
-void TForm1::FormClose() {
+void MainWindow::onClosing() {
     // Closed before the start-up step: the window holds none of the stored values, and saving its empty
     // history would delete the stored one.
     if (!loadedSettings_) return;
