@@ -3,12 +3,14 @@
 #include "app/window/LaterStarts.h"
 #include "app/window/OneWindow.h"
 #include "app/window/WindowArguments.h"
+#include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtMessagePump.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtShell.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/DataFolder.h"
 #include "ui/FileIcons.h"
 #include "ui/MainWindow.h"
@@ -79,8 +81,10 @@ int main(int argc, char* argv[]) {
     varnolt::QtShell shell(HelpPage());
     varnolt::QtSettingsStore settings;
     varnolt::QtFileDialogs dialogs;
-    varnolt::MainWindow window(fs, boxes, pump, shell, settings, dialogs,
-                           varnolt::MakeDataFolder(fs, varnolt::UserDataLocation()));
+    varnolt::LibraryEmbeddedDates dates;
+    varnolt::QtTranslator engineTexts;
+    varnolt::MainWindow window(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts,
+                               varnolt::MakeDataFolder(fs, varnolt::UserDataLocation()));
     // The settings file's folder is the program's own, like the data folder: no walk may carry it off.
     window.ClassifyEngine().KeepOutOfWalks(
         QFile::encodeName(QFileInfo(QSettings().fileName()).absolutePath()).toStdString());

@@ -198,8 +198,7 @@ bool Engine::NormaliseMethodOptions() {
             !NormaliseOtherGroup(options_.Other2Enabled, options_.Other2Folder, options_.Other2Types,
                                  Field::Other2Folder, Field::Other2Types))
             return false;
-        const bool anyGroup = options_.GroupMusic || options_.GroupImage || options_.GroupVideo ||
-                              options_.GroupProgram || options_.GroupDocument || options_.EveryTypeFolder;
+        const bool anyGroup = options_.AnyGroupEnabled() || options_.EveryTypeFolder;
         if (!anyGroup) return Refuse(Messages::NoTypeGroup, Icon::Warning);
     } else if (method == Method::Size) {
         state_.SizeStepBytes = SizeStepInBytes(options_.SizeStep, options_.SizeUnit);

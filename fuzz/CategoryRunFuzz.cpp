@@ -41,9 +41,9 @@ void ChooseOptions(FuzzedDataProvider& input, ClassifyOptions& o) {
     o.NameByWordList = input.ConsumeBool();
     o.HeadLetterCount = input.ConsumeIntegralInRange<std::int32_t>(-2, 300);
     for (int i = input.ConsumeIntegralInRange(0, 4); i > 0; --i) o.Words.push_back(input.ConsumeRandomLengthString(12));
-    o.GroupMusic = input.ConsumeBool();
-    o.GroupImage = input.ConsumeBool();
-    o.GroupDocument = input.ConsumeBool();
+    o.Group(TypeGroup::Music).Enabled = input.ConsumeBool();
+    o.Group(TypeGroup::Image).Enabled = input.ConsumeBool();
+    o.Group(TypeGroup::Document).Enabled = input.ConsumeBool();
     o.Other1Enabled = input.ConsumeBool();
     o.Other1Folder = input.ConsumeRandomLengthString(16);
     o.Other1Types = input.ConsumeRandomLengthString(16);

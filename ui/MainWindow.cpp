@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 
 #include "engine/Messages.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/FileIcons.h"
 #include "ui/PreviewTreeModel.h"
 
@@ -158,9 +159,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (watched == statusLine) FitStatusPanels();
         else if (watched == sourceListHint || watched == sourceList->viewport()) CentreCaptionPanel(sourceListHint);
         else if (watched == previewHint || watched == previewTree->viewport()) CentreCaptionPanel(previewHint);
-        break;
-    case QEvent::ToolTipChange:
-        if (auto* group = qobject_cast<QCheckBox*>(watched)) SyncGroupTypes(group);
         break;
     default:
         break;

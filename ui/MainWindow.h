@@ -19,8 +19,8 @@
 #include "platform/MessagePump.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
-#include "platform/media/LibraryEmbeddedDates.h"
-#include "platform/qt/QtTranslator.h"
+#include "platform/EmbeddedDates.h"
+#include "platform/Translator.h"
 #include "ui/PersistedFields.h"
 #include "ui/TypeGroups.h"
 
@@ -71,9 +71,11 @@ class MainWindow : public QMainWindow, public RunView {
 
 public:
     // `dataFolder` holds the program's own files and ends with "/"; `settings` the values that outlive a
-    // restart.
+    // restart; `dates` reads the dates photos and videos carry; `engineTexts` puts the engine's texts in the
+    // user's language.
     MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell, SettingsStore& settings,
-           FileDialogs& dialogs, const std::string& dataFolder, QWidget* parent = nullptr);
+               FileDialogs& dialogs, EmbeddedDates& dates, Translator& engineTexts, const std::string& dataFolder,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The navigation tree's method entries hold their method key in this role; other entries have none.
@@ -247,6 +249,8 @@ public slots:
         return groupChangeButtons[static_cast<std::size_t>(group)];
     }
     void EditGroupTypes(TypeGroup group);
+    // A group's list is held in the options; its check box's tooltip shows it.
+    void SetGroupTypes(TypeGroup group, const std::string& types);
     const std::string& CustomTypeList() const { return customTypeList_; }
     void onTypeFilterGroupChosen(int entry);
     void onTypeFilterTextChanged();
@@ -273,12 +277,12 @@ private:
     void BuildResultTree();
     void BuildStatusBar();
     QWidget* BuildOptionColumn();
-    void BuildDatePanel();
-    void BuildNamePanel();
-    void BuildTypePanel();
-    void BuildSizePanel();
-    void BuildNumberPanel();
-    void BuildGeneralOptions();
+    void BuildDatePanel(const ClassifyOptions& defaults);
+    void BuildNamePanel(const ClassifyOptions& defaults);
+    void BuildTypePanel(const ClassifyOptions& defaults);
+    void BuildSizePanel(const ClassifyOptions& defaults);
+    void BuildNumberPanel(const ClassifyOptions& defaults);
+    void BuildGeneralOptions(const ClassifyOptions& defaults);
     void NameControls();
     void BindOptions();
     void ConnectInterlocks();
@@ -305,8 +309,6 @@ private:
     QWidget* MethodPanel(const std::string& methodKey) const;
     void SyncSourceList();
     void SyncWords();
-    // A type group's extension list is its check box's tooltip; the option follows it.
-    void SyncGroupTypes(QCheckBox* group);
     void CentreCaptionPanel(QWidget* panel);
     void StyleCaptionPanels();
     // Runs one toolbar command unless one is in progress; then finishes what the command left to the window.
@@ -336,8 +338,6 @@ private:
     bool changingSourceRows_ = false;
     // Paths handed to the window before the start-up step loaded the settings.
     std::vector<std::string> pathsToOpen_;
-    LibraryEmbeddedDates embeddedDates_;
-    QtTranslator engineTexts_;
     varnolt::Engine engine_;
     // The method panels share one place; the empty page stands for an entry without a method.
     QStackedWidget* methodPanels_;

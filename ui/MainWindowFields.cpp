@@ -42,12 +42,8 @@ class WindowFields : public PersistedFields {
 public:
     explicit WindowFields(MainWindow& window) : w_(window) {}
 
-    std::string GroupTypes(TypeGroup group) const override {
-        return w_.GroupCheckBox(group)->toolTip().toStdString();
-    }
-    void SetGroupTypes(TypeGroup group, const std::string& types) override {
-        w_.GroupCheckBox(group)->setToolTip(Text(types));
-    }
+    std::string GroupTypes(TypeGroup group) const override { return w_.options_.Group(group).Types; }
+    void SetGroupTypes(TypeGroup group, const std::string& types) override { w_.SetGroupTypes(group, types); }
     std::string OtherFolder(int group) const override {
         return (group == 0 ? w_.otherGroup1Folder : w_.otherGroup2Folder)->text().toStdString();
     }
@@ -101,19 +97,18 @@ void MainWindow::ConnectFieldHandlers() {
 }
 
 void MainWindow::EditGroupTypes(TypeGroup group) {
-    QCheckBox* box = GroupCheckBox(group);
-    QString text = box->toolTip();
-    if (!fileTypesDialog->EditText(box->text() + QLatin1Char(':'), text)) return;
+    QString text = Text(options_.Group(group).Types);
+    if (!fileTypesDialog->EditText(GroupCheckBox(group)->text() + QLatin1Char(':'), text)) return;
     const std::string types = NormaliseGroupTypes(text.toStdString());
-    box->setToolTip(Text(types));
-    WriteSetting(SettingsPlacesOfWindow(), InfoOf(group).StoredName, types);
+    SetGroupTypes(group, types);
+    WriteSetting(SettingsPlacesOfWindow(), InfoOf(group).SettingsKey, types);
 }
 
 void MainWindow::onTypeFilterGroupChosen(int entry) {
     if (entry == kCustomFilterEntry)
         typeFilterText->setText(Text(customTypeList_));
-    else if (entry >= 0 && entry < kTypeGroupCount)
-        typeFilterText->setText(GroupCheckBox(static_cast<TypeGroup>(entry))->toolTip());
+    else if (entry >= 0 && entry < kCustomFilterEntry)
+        typeFilterText->setText(Text(options_.Groups[static_cast<std::size_t>(entry)].Types));
 }
 
 void MainWindow::onTypeFilterTextChanged() {

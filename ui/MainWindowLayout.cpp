@@ -180,9 +180,10 @@ QFrame* NewCaptionPanel(QWidget* over, const QString& caption) {
 } // namespace
 
 MainWindow::MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell, SettingsStore& settings,
-               FileDialogs& dialogs, const std::string& dataFolder, QWidget* parent)
+                       FileDialogs& dialogs, EmbeddedDates& dates, Translator& engineTexts,
+                       const std::string& dataFolder, QWidget* parent)
     : QMainWindow(parent), fs_(fs), boxes_(boxes), shell_(shell), settings_(settings), dialogs_(dialogs),
-      engine_(options_, {fs, boxes, pump, shell, *this, embeddedDates_, engineTexts_}, dataFolder),
+      engine_(options_, {fs, boxes, pump, shell, *this, dates, engineTexts}, dataFolder),
       fileIcons_(std::make_unique<FileIcons>()) {
     InitVarnoltResources();
     setWindowTitle(tr("Varnolt [ classify many files automatically ]"));
@@ -220,6 +221,20 @@ MainWindow::MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, S
     connect(&startupTimer, &QTimer::timeout, this, &MainWindow::onStartupTimer);
     startupTimer.start();
 }
+
+// The design's ids of the predefined groups' check boxes and "Change" buttons, in the order of
+// kTypeGroups. A group added after them has none: its controls are named after its key ("archiveGroup",
+// "archiveChange").
+namespace {
+struct GroupIds {
+    const char* Box;
+    const char* Change;
+};
+constexpr GroupIds kGroupIds[] = {
+    {"CheckBox10", "Button4"}, {"CheckBox7", "Button5"}, {"CheckBox6", "Button6"},
+    {"CheckBox9", "Button7"},  {"CheckBox8", "Button8"},
+};
+} // namespace
 
 // The object name of every control: the id of the original design, which tests, style sheets and users
 // find it by. The one place that pairs the two.
@@ -289,16 +304,7 @@ void MainWindow::NameControls() {
         {loadWordListButton, "Button3"},
         // Method "type"
         {typePanel, "Panel10"},
-        {GroupCheckBox(TypeGroup::Music), "CheckBox10"},
-        {GroupChangeButton(TypeGroup::Music), "Button4"},
-        {GroupCheckBox(TypeGroup::Image), "CheckBox7"},
-        {GroupChangeButton(TypeGroup::Image), "Button5"},
-        {GroupCheckBox(TypeGroup::Video), "CheckBox6"},
-        {GroupChangeButton(TypeGroup::Video), "Button6"},
-        {GroupCheckBox(TypeGroup::Program), "CheckBox9"},
-        {GroupChangeButton(TypeGroup::Program), "Button7"},
-        {GroupCheckBox(TypeGroup::Document), "CheckBox8"},
-        {GroupChangeButton(TypeGroup::Document), "Button8"},
+        // The predefined groups' check boxes and "Change" buttons follow, from kGroupIds.
         {otherGroup1, "CheckBox11"},
         {otherGroup1Folder, "Edit3"},
         {otherGroup1Types, "Edit4"},
@@ -330,6 +336,13 @@ void MainWindow::NameControls() {
         {typeFilterText, "Edit1"},
     };
     for (const auto& [control, id] : ids) control->setObjectName(QLatin1String(id));
+    for (std::size_t i = 0; i < kTypeGroupCount; ++i) {
+        const bool designed = i < std::size(kGroupIds);
+        const QString key = QLatin1String(kTypeGroups[i].Key);
+        groupBoxes[i]->setObjectName(designed ? QLatin1String(kGroupIds[i].Box) : key + QStringLiteral("Group"));
+        groupChangeButtons[i]->setObjectName(designed ? QLatin1String(kGroupIds[i].Change)
+                                                      : key + QStringLiteral("Change"));
+    }
 }
 
 MainWindow::~MainWindow() {

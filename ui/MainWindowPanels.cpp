@@ -3,6 +3,7 @@
 #include "ui/DesignSize.h"
 #include "ui/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -54,7 +55,9 @@ QLabel* NewLabel(QWidget* panel, const QString& text, QWidget* names = nullptr, 
 
 QPushButton* NewButton(QWidget* panel, const QString& caption) { return new QPushButton(caption, panel); }
 
-QLineEdit* NewEdit(QWidget* panel) { return new QLineEdit(panel); }
+QLineEdit* NewEdit(QWidget* panel, const std::string& text = {}) {
+    return new QLineEdit(QString::fromStdString(text), panel);
+}
 
 // A number box with its up-down arrows, showing thousands separators ("1,000") in every locale.
 QSpinBox* NewNumberBox(QWidget* panel, int minimum, int maximum, int value) {
@@ -85,32 +88,28 @@ QHBoxLayout* AddRow(QWidget* panel, std::initializer_list<QWidget*> widgets, int
 }
 
 // The field follows its control from now on, and starts at the control's value.
-void Bind(QCheckBox* box, ClassifyOptions& options, bool ClassifyOptions::*field) {
-    options.*field = box->isChecked();
-    QObject::connect(box, &QCheckBox::toggled, box, [&options, field](bool on) { options.*field = on; });
+void Bind(QAbstractButton* box, bool& field) {
+    field = box->isChecked();
+    QObject::connect(box, &QAbstractButton::toggled, box, [&field](bool on) { field = on; });
 }
 
-void Bind(QRadioButton* button, ClassifyOptions& options, bool ClassifyOptions::*field) {
-    options.*field = button->isChecked();
-    QObject::connect(button, &QRadioButton::toggled, button, [&options, field](bool on) { options.*field = on; });
+void Bind(QSpinBox* box, std::int32_t& field) {
+    field = box->value();
+    QObject::connect(box, &QSpinBox::valueChanged, box, [&field](int value) { field = value; });
 }
 
-void Bind(QSpinBox* box, ClassifyOptions& options, std::int32_t ClassifyOptions::*field) {
-    options.*field = box->value();
-    QObject::connect(box, &QSpinBox::valueChanged, box, [&options, field](int value) { options.*field = value; });
+void Bind(QComboBox* box, int& field) {
+    field = box->currentIndex();
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, [&field](int index) { field = index; });
 }
 
-void Bind(QComboBox* box, ClassifyOptions& options, int ClassifyOptions::*field) {
-    options.*field = box->currentIndex();
-    QObject::connect(box, &QComboBox::currentIndexChanged, box,
-                     [&options, field](int index) { options.*field = index; });
-}
-
-void Bind(QLineEdit* edit, ClassifyOptions& options, std::string ClassifyOptions::*field) {
-    options.*field = edit->text().toStdString();
+void Bind(QLineEdit* edit, std::string& field) {
+    field = edit->text().toStdString();
     QObject::connect(edit, &QLineEdit::textChanged, edit,
-                     [&options, field](const QString& text) { options.*field = text.toStdString(); });
+                     [&field](const QString& text) { field = text.toStdString(); });
 }
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 std::vector<std::string> LinesOf(const QPlainTextEdit* memo) {
     const QString text = memo->toPlainText();
@@ -133,145 +132,152 @@ QWidget* MainWindow::BuildOptionColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     methodPanels_ = new QStackedWidget(optionColumn);
-    BuildDatePanel();
-    BuildNamePanel();
-    BuildTypePanel();
-    BuildSizePanel();
-    BuildNumberPanel();
+    // Every control starts at its option's default.
+    const ClassifyOptions defaults;
+    BuildDatePanel(defaults);
+    BuildNamePanel(defaults);
+    BuildTypePanel(defaults);
+    BuildSizePanel(defaults);
+    BuildNumberPanel(defaults);
     noMethodPanel_ = new QWidget(methodPanels_);
     for (QWidget* panel : {datePanel, namePanel, typePanel, sizePanel, numberPanel, noMethodPanel_}) methodPanels_->addWidget(panel);
     methodPanels_->setCurrentWidget(datePanel);
     // The method panel takes the height the general options leave, also when no method is shown.
     layout->addWidget(methodPanels_, 1);
-    BuildGeneralOptions();
+    BuildGeneralOptions(defaults);
     layout->addWidget(generalOptions);
     optionColumn->setWidget(content);
     return optionColumn;
 }
 
-void MainWindow::BuildDatePanel() {
+void MainWindow::BuildDatePanel(const ClassifyOptions& d) {
     datePanel = NewPanel(optionColumn);
-    byYear = NewCheckBox(datePanel, tr("by year"), true, tr("by file date"));
-    byMonth = NewCheckBox(datePanel, tr("by month"), true, tr("from Jan. to Dec."));
-    byWeek = NewCheckBox(datePanel, tr("by week"), false, tr("from Mon. to Sun."));
-    byDay = NewCheckBox(datePanel, tr("by day"), true, tr("from 1st to 31st"));
-    byHour = NewCheckBox(datePanel, tr("by hour"), false, tr("from 1st to 24th"));
+    byYear = NewCheckBox(datePanel, tr("by year"), d.ByYear, tr("by file date"));
+    byMonth = NewCheckBox(datePanel, tr("by month"), d.ByMonth, tr("from Jan. to Dec."));
+    byWeek = NewCheckBox(datePanel, tr("by week"), d.ByWeek, tr("from Mon. to Sun."));
+    byDay = NewCheckBox(datePanel, tr("by day"), d.ByDay, tr("from 1st to 31st"));
+    byHour = NewCheckBox(datePanel, tr("by hour"), d.ByHour, tr("from 1st to 24th"));
     for (QWidget* box : {byYear, byMonth, byWeek, byDay, byHour}) RowsOf(datePanel)->addWidget(box);
-    includeMinute = NewCheckBox(datePanel, tr("include minute"), false);
-    includeSecond = NewCheckBox(datePanel, tr("include second"), false);
+    includeMinute = NewCheckBox(datePanel, tr("include minute"), d.IncludeMinute);
+    includeSecond = NewCheckBox(datePanel, tr("include second"), d.IncludeSecond);
     AddRow(datePanel, {includeMinute}, kSubOptionIndent);
     AddRow(datePanel, {includeSecond}, kSubOptionIndent);
-    includeMinute->hide();
-    includeSecond->hide();
-    timeKind = NewDropDownList(datePanel, {tr("Creation Time"), tr("Last Access Time"), tr("Last Write Time"), tr("Date Taken")},
-                                LastWriteTime);
+    onByHourToggled();
+    timeKind = NewDropDownList(
+        datePanel, {tr("Creation Time"), tr("Last Access Time"), tr("Last Write Time"), tr("Date Taken")}, d.TimeKind);
     RowsOf(datePanel)->addWidget(NewLabel(datePanel, tr("Select a file time type: "), timeKind));
     RowsOf(datePanel)->addWidget(timeKind);
-    groupedSubfolders = NewCheckBox(datePanel, tr("Grouped subfolders"), false);
-    numberMonth = NewCheckBox(datePanel, tr("Use number Month"), true, tr("Use number of month and weekday"));
-    abbrMonth = NewCheckBox(datePanel, tr("Use Abbr. Month"), false, tr("Abbr. name of month and weekday"));
+    groupedSubfolders = NewCheckBox(datePanel, tr("Grouped subfolders"), d.GroupedSubfolders);
+    numberMonth = NewCheckBox(datePanel, tr("Use number Month"), d.NumberMonth, tr("Use number of month and weekday"));
+    abbrMonth = NewCheckBox(datePanel, tr("Use Abbr. Month"), d.AbbrMonth, tr("Abbr. name of month and weekday"));
     for (QWidget* box : {groupedSubfolders, numberMonth, abbrMonth}) RowsOf(datePanel)->addWidget(box);
     RowsOf(datePanel)->addStretch(1);
 }
 
-void MainWindow::BuildNamePanel() {
+void MainWindow::BuildNamePanel(const ClassifyOptions& d) {
     namePanel = NewPanel(optionColumn);
     byHeadLetters = new QRadioButton(tr("by head letters of name"), namePanel);
-    byHeadLetters->setChecked(true);
+    byHeadLetters->setChecked(!d.NameByWordList);
     RowsOf(namePanel)->addWidget(byHeadLetters);
-    headLetterCount = NewNumberBox(namePanel, kHeadLetterCountMin, kHeadLetterCountMax, 1);
-    AddRow(namePanel, {NewLabel(namePanel, tr("Number of letters: "), headLetterCount), headLetterCount}, kSubOptionIndent);
+    headLetterCount = NewNumberBox(namePanel, kHeadLetterCountMin, kHeadLetterCountMax, d.HeadLetterCount);
+    AddRow(namePanel, {NewLabel(namePanel, tr("Number of letters: "), headLetterCount), headLetterCount},
+           kSubOptionIndent);
     byWordList = new QRadioButton(tr("by word of the below list "), namePanel);
+    byWordList->setChecked(d.NameByWordList);
     RowsOf(namePanel)->addWidget(byWordList);
     wordList = new QPlainTextEdit(namePanel);
     RowsOf(namePanel)->addWidget(NewLabel(namePanel, tr("[one line as one subfolder] "), wordList));
     wordList->setLineWrapMode(QPlainTextEdit::NoWrap);
     wordList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    wordList->setEnabled(false);
     RowsOf(namePanel)->addWidget(wordList, 1);
     saveWordListButton = NewButton(namePanel, tr("Save as"));
     loadWordListButton = NewButton(namePanel, tr("Load"));
-    saveWordListButton->setEnabled(false);
-    loadWordListButton->setEnabled(false);
+    for (QWidget* control : {static_cast<QWidget*>(wordList), static_cast<QWidget*>(saveWordListButton),
+                             static_cast<QWidget*>(loadWordListButton)})
+        control->setEnabled(d.NameByWordList);
     AddRow(namePanel, {saveWordListButton, loadWordListButton});
 }
 
-void MainWindow::BuildTypePanel() {
+void MainWindow::BuildTypePanel(const ClassifyOptions& d) {
     typePanel = NewPanel(optionColumn);
-    // The tooltip is the group's extension list, never translated.
-    const auto addGroup = [this](QCheckBox*& box, QPushButton*& change, const QString& caption, const char* types) {
-        box = NewCheckBox(typePanel, caption, false, QLatin1String(types));
-        change = NewButton(typePanel, tr("Change"));
-        change->setAccessibleName(tr("Change %1").arg(caption));
-        AddRow(typePanel, {box})->addWidget(change, 0, Qt::AlignRight);
-    };
-    addGroup(groupBoxes[IndexOf(TypeGroup::Music)], groupChangeButtons[IndexOf(TypeGroup::Music)], tr("Music files"), kDefaultMusicTypes);
-    addGroup(groupBoxes[IndexOf(TypeGroup::Image)], groupChangeButtons[IndexOf(TypeGroup::Image)], tr("Image files"), kDefaultImageTypes);
-    addGroup(groupBoxes[IndexOf(TypeGroup::Video)], groupChangeButtons[IndexOf(TypeGroup::Video)], tr("Vedio files"), kDefaultVideoTypes);
-    addGroup(groupBoxes[IndexOf(TypeGroup::Program)], groupChangeButtons[IndexOf(TypeGroup::Program)], tr("Program files"), kDefaultProgramTypes);
-    addGroup(groupBoxes[IndexOf(TypeGroup::Document)], groupChangeButtons[IndexOf(TypeGroup::Document)], tr("Document file"), kDefaultDocumentTypes);
+    for (std::size_t i = 0; i < kTypeGroupCount; ++i) {
+        const QString caption = tr(kTypeGroups[i].Caption);
+        // The tooltip shows the group's extension list, never translated.
+        groupBoxes[i] = NewCheckBox(typePanel, caption, d.Groups[i].Enabled, Text(d.Groups[i].Types));
+        groupChangeButtons[i] = NewButton(typePanel, tr("Change"));
+        groupChangeButtons[i]->setAccessibleName(tr("Change %1").arg(caption));
+        AddRow(typePanel, {groupBoxes[i]})->addWidget(groupChangeButtons[i], 0, Qt::AlignRight);
+    }
 
-    const auto addOther = [this](QCheckBox*& box, QLineEdit*& folder, QLineEdit*& types, const QString& group) {
-        box = NewCheckBox(typePanel, tr("Other:"), false);
-        folder = NewEdit(typePanel);
+    const auto addOther = [this](QCheckBox*& box, QLineEdit*& folder, QLineEdit*& types, const QString& group,
+                                 bool enabled, const std::string& folderText, const std::string& typesText) {
+        box = NewCheckBox(typePanel, tr("Other:"), enabled);
+        folder = NewEdit(typePanel, folderText);
         folder->setAccessibleName(tr("%1: folder name").arg(group));
-        types = NewEdit(typePanel);
+        types = NewEdit(typePanel, typesText);
         types->setAccessibleName(tr("%1: types").arg(group));
         AddRow(typePanel, {box, folder});
         AddRow(typePanel, {NewLabel(typePanel, tr("Type:")), types}, kSubOptionIndent);
     };
-    addOther(otherGroup1, otherGroup1Folder, otherGroup1Types, tr("First other group"));
-    addOther(otherGroup2, otherGroup2Folder, otherGroup2Types, tr("Second other group"));
-    everyTypeFolder = NewCheckBox(typePanel, tr("Classify to every type "), false,
-                             tr("Use extension part as its folder name"));
+    addOther(otherGroup1, otherGroup1Folder, otherGroup1Types, tr("First other group"), d.Other1Enabled,
+             d.Other1Folder, d.Other1Types);
+    addOther(otherGroup2, otherGroup2Folder, otherGroup2Types, tr("Second other group"), d.Other2Enabled,
+             d.Other2Folder, d.Other2Types);
+    everyTypeFolder = NewCheckBox(typePanel, tr("Classify to every type "), d.EveryTypeFolder,
+                                  tr("Use extension part as its folder name"));
     RowsOf(typePanel)->addWidget(everyTypeFolder);
     RowsOf(typePanel)->addStretch(1);
 }
 
-void MainWindow::BuildSizePanel() {
+void MainWindow::BuildSizePanel(const ClassifyOptions& d) {
     sizePanel = NewPanel(optionColumn);
-    sizeStep = NewNumberBox(sizePanel, kSizeStepMin, kSizeStepMax, 100);
+    sizeStep = NewNumberBox(sizePanel, kSizeStepMin, kSizeStepMax, d.SizeStep);
     RowsOf(sizePanel)->addWidget(NewLabel(sizePanel, tr("Specify step of file size: "), sizeStep));
-    sizeUnit = NewDropDownList(sizePanel, {tr("byte"), tr("KB"), tr("MB"), tr("GB")}, UnitKB);
+    sizeUnit = NewDropDownList(sizePanel, {tr("byte"), tr("KB"), tr("MB"), tr("GB")}, d.SizeUnit);
     sizeUnit->setAccessibleName(tr("Unit of the size step"));
     AddRow(sizePanel, {sizeStep, sizeUnit});
     RowsOf(sizePanel)->addStretch(1);
 }
 
-void MainWindow::BuildNumberPanel() {
+void MainWindow::BuildNumberPanel(const ClassifyOptions& d) {
     numberPanel = NewPanel(optionColumn);
-    maxFilesPerFolder = NewNumberBox(numberPanel, kMaxFilesPerFolderMin, kMaxFilesPerFolderMax, 100);
-    RowsOf(numberPanel)->addWidget(NewLabel(numberPanel, tr("Specify Max. files number in each subfolder: "), maxFilesPerFolder, true));
+    maxFilesPerFolder = NewNumberBox(numberPanel, kMaxFilesPerFolderMin, kMaxFilesPerFolderMax, d.MaxFilesPerFolder);
+    RowsOf(numberPanel)->addWidget(
+        NewLabel(numberPanel, tr("Specify Max. files number in each subfolder: "), maxFilesPerFolder, true));
     RowsOf(numberPanel)->addWidget(maxFilesPerFolder);
-    subfolderName = NewEdit(numberPanel);
+    subfolderName = NewEdit(numberPanel, d.SubfolderName);
     RowsOf(numberPanel)->addWidget(NewLabel(numberPanel, tr("Specify a subfolder name: "), subfolderName));
     RowsOf(numberPanel)->addWidget(subfolderName);
     RowsOf(numberPanel)->addStretch(1);
 }
 
-void MainWindow::BuildGeneralOptions() {
+void MainWindow::BuildGeneralOptions(const ClassifyOptions& d) {
     generalOptions = WithRows(new DesignSizedPanel({0, kGeneralOptionsHeight}, optionColumn));
     generalOptions->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     RowsOf(generalOptions)->addWidget(NewLabel(generalOptions, tr("[More Options]")), 0, Qt::AlignHCenter);
-    moveSourceFiles = NewCheckBox(generalOptions, tr("Move source files"), true, tr("or Copy if dont select Move"));
-    includeSubfolders = NewCheckBox(generalOptions, tr("Include subfolders"), false);
-    includeFolderName = NewCheckBox(generalOptions, tr("Include folder name"), false);
-    onlyClassifySubfolder = NewCheckBox(generalOptions, tr("Only classify subfolder"), false);
-    excludeShortcut = NewCheckBox(generalOptions, tr("Exclude shortcut"), true);
-    excludeFolderInfoFile = NewCheckBox(generalOptions, tr("Exclude folder info file"), true,
-                             tr("The file is used for folder configure"));
-    excludeThumbFile = NewCheckBox(generalOptions, tr("Exclude pic thumb file"), true);
-    limitPreview = NewCheckBox(generalOptions, tr("Limit Preview number"), false);
-    for (QWidget* box : {moveSourceFiles, includeSubfolders, includeFolderName, onlyClassifySubfolder, excludeShortcut, excludeFolderInfoFile, excludeThumbFile, limitPreview})
+    moveSourceFiles = NewCheckBox(generalOptions, tr("Move source files"), d.MoveSourceFiles,
+                                  tr("or Copy if dont select Move"));
+    includeSubfolders = NewCheckBox(generalOptions, tr("Include subfolders"), d.IncludeSubfolders);
+    includeFolderName = NewCheckBox(generalOptions, tr("Include folder name"), d.IncludeFolderName);
+    onlyClassifySubfolder = NewCheckBox(generalOptions, tr("Only classify subfolder"), d.OnlyClassifySubfolder);
+    excludeShortcut = NewCheckBox(generalOptions, tr("Exclude shortcut"), d.ExcludeShortcut);
+    excludeFolderInfoFile = NewCheckBox(generalOptions, tr("Exclude folder info file"), d.ExcludeFolderInfoFile,
+                                        tr("The file is used for folder configure"));
+    excludeThumbFile = NewCheckBox(generalOptions, tr("Exclude pic thumb file"), d.ExcludeThumbFile);
+    limitPreview = NewCheckBox(generalOptions, tr("Limit Preview number"), d.LimitPreview);
+    for (QWidget* box : {moveSourceFiles, includeSubfolders, includeFolderName, onlyClassifySubfolder,
+                         excludeShortcut, excludeFolderInfoFile, excludeThumbFile, limitPreview})
         RowsOf(generalOptions)->addWidget(box);
-    previewLimit = NewNumberBox(generalOptions, kPreviewLimitMin, kPreviewLimitMax, 1000);
+    previewLimit = NewNumberBox(generalOptions, kPreviewLimitMin, kPreviewLimitMax, d.PreviewLimit);
     previewLimit->setAccessibleName(tr("Preview limit"));
     AddRow(generalOptions, {previewLimit}, kSubOptionIndent);
-    useTypeFilter = NewCheckBox(generalOptions, tr("File type filter:"), false);
+    useTypeFilter = NewCheckBox(generalOptions, tr("File type filter:"), d.UseTypeFilter);
     RowsOf(generalOptions)->addWidget(useTypeFilter);
-    typeFilterGroup = NewDropDownList(generalOptions, {tr("Music Files"), tr("Image Files"), tr("Vedio Files"), tr("Program Files"),
-                                 tr("Document Files"), tr("Custom Files")},
-                                0);
+    // The predefined groups at their index, then the user's own list.
+    QStringList filterEntries;
+    for (const TypeGroupInfo& group : kTypeGroups) filterEntries << tr(group.FilterEntry);
+    filterEntries << tr("Custom Files");
+    typeFilterGroup = NewDropDownList(generalOptions, filterEntries, d.TypeFilterGroup);
     typeFilterGroup->setAccessibleName(tr("File type filter group"));
     typeFilterGroup->hide();
     RowsOf(generalOptions)->addWidget(typeFilterGroup);
@@ -282,7 +288,7 @@ void MainWindow::BuildGeneralOptions() {
     connect(typeFilterText, &QLineEdit::cursorPositionChanged, typeFilterText, [edit = typeFilterText] {
         if (!edit->hasFocus()) edit->setCursorPosition(0);
     });
-    typeFilterText->setText(QLatin1String(kDefaultMusicTypes));
+    typeFilterText->setText(Text(d.TypeFilterText));
     RowsOf(generalOptions)->addWidget(typeFilterText);
     // Hidden, the filter keeps its room: the column is as high for every method, so that it does not
     // start to scroll when a method shows the filter.
@@ -297,58 +303,51 @@ void MainWindow::BuildGeneralOptions() {
 
 void MainWindow::BindOptions() {
     ClassifyOptions& o = options_;
-    Bind(moveSourceFiles, o, &ClassifyOptions::MoveSourceFiles);
-    Bind(includeSubfolders, o, &ClassifyOptions::IncludeSubfolders);
-    Bind(includeFolderName, o, &ClassifyOptions::IncludeFolderName);
-    Bind(onlyClassifySubfolder, o, &ClassifyOptions::OnlyClassifySubfolder);
-    Bind(excludeShortcut, o, &ClassifyOptions::ExcludeShortcut);
-    Bind(excludeFolderInfoFile, o, &ClassifyOptions::ExcludeFolderInfoFile);
-    Bind(excludeThumbFile, o, &ClassifyOptions::ExcludeThumbFile);
-    Bind(limitPreview, o, &ClassifyOptions::LimitPreview);
-    Bind(previewLimit, o, &ClassifyOptions::PreviewLimit);
-    Bind(useTypeFilter, o, &ClassifyOptions::UseTypeFilter);
-    Bind(typeFilterText, o, &ClassifyOptions::TypeFilterText);
-    Bind(typeFilterGroup, o, &ClassifyOptions::TypeFilterGroup);
+    Bind(moveSourceFiles, o.MoveSourceFiles);
+    Bind(includeSubfolders, o.IncludeSubfolders);
+    Bind(includeFolderName, o.IncludeFolderName);
+    Bind(onlyClassifySubfolder, o.OnlyClassifySubfolder);
+    Bind(excludeShortcut, o.ExcludeShortcut);
+    Bind(excludeFolderInfoFile, o.ExcludeFolderInfoFile);
+    Bind(excludeThumbFile, o.ExcludeThumbFile);
+    Bind(limitPreview, o.LimitPreview);
+    Bind(previewLimit, o.PreviewLimit);
+    Bind(useTypeFilter, o.UseTypeFilter);
+    Bind(typeFilterText, o.TypeFilterText);
+    Bind(typeFilterGroup, o.TypeFilterGroup);
 
-    Bind(byWordList, o, &ClassifyOptions::NameByWordList);
-    Bind(headLetterCount, o, &ClassifyOptions::HeadLetterCount);
+    Bind(byWordList, o.NameByWordList);
+    Bind(headLetterCount, o.HeadLetterCount);
     SyncWords();
     connect(wordList, &QPlainTextEdit::textChanged, this, &MainWindow::SyncWords);
 
-    Bind(GroupCheckBox(TypeGroup::Music), o, &ClassifyOptions::GroupMusic);
-    Bind(GroupCheckBox(TypeGroup::Image), o, &ClassifyOptions::GroupImage);
-    Bind(GroupCheckBox(TypeGroup::Video), o, &ClassifyOptions::GroupVideo);
-    Bind(GroupCheckBox(TypeGroup::Program), o, &ClassifyOptions::GroupProgram);
-    Bind(GroupCheckBox(TypeGroup::Document), o, &ClassifyOptions::GroupDocument);
-    for (QCheckBox* group : groupBoxes) {
-        SyncGroupTypes(group);
-        group->installEventFilter(this);
-    }
-    Bind(otherGroup1, o, &ClassifyOptions::Other1Enabled);
-    Bind(otherGroup1Folder, o, &ClassifyOptions::Other1Folder);
-    Bind(otherGroup1Types, o, &ClassifyOptions::Other1Types);
-    Bind(otherGroup2, o, &ClassifyOptions::Other2Enabled);
-    Bind(otherGroup2Folder, o, &ClassifyOptions::Other2Folder);
-    Bind(otherGroup2Types, o, &ClassifyOptions::Other2Types);
-    Bind(everyTypeFolder, o, &ClassifyOptions::EveryTypeFolder);
+    // The lists stay where they are, in the options: SetGroupTypes changes them.
+    for (std::size_t i = 0; i < kTypeGroupCount; ++i) Bind(groupBoxes[i], o.Groups[i].Enabled);
+    Bind(otherGroup1, o.Other1Enabled);
+    Bind(otherGroup1Folder, o.Other1Folder);
+    Bind(otherGroup1Types, o.Other1Types);
+    Bind(otherGroup2, o.Other2Enabled);
+    Bind(otherGroup2Folder, o.Other2Folder);
+    Bind(otherGroup2Types, o.Other2Types);
+    Bind(everyTypeFolder, o.EveryTypeFolder);
 
-    Bind(sizeStep, o, &ClassifyOptions::SizeStep);
-    Bind(sizeUnit, o, &ClassifyOptions::SizeUnit);
+    Bind(sizeStep, o.SizeStep);
+    Bind(sizeUnit, o.SizeUnit);
 
-    Bind(timeKind, o, &ClassifyOptions::TimeKind);
-    Bind(byYear, o, &ClassifyOptions::ByYear);
-    Bind(byMonth, o, &ClassifyOptions::ByMonth);
-    Bind(byWeek, o, &ClassifyOptions::ByWeek);
-    Bind(byDay, o, &ClassifyOptions::ByDay);
-    Bind(byHour, o, &ClassifyOptions::ByHour);
-    Bind(includeMinute, o, &ClassifyOptions::IncludeMinute);
-    Bind(includeSecond, o, &ClassifyOptions::IncludeSecond);
-    Bind(groupedSubfolders, o, &ClassifyOptions::GroupedSubfolders);
-    Bind(numberMonth, o, &ClassifyOptions::NumberMonth);
-    Bind(abbrMonth, o, &ClassifyOptions::AbbrMonth);
+    Bind(timeKind, o.TimeKind);
+    Bind(byYear, o.ByYear);
+    Bind(byMonth, o.ByMonth);
+    Bind(byWeek, o.ByWeek);
+    Bind(byDay, o.ByDay);
+    Bind(byHour, o.ByHour);
+    Bind(includeMinute, o.IncludeMinute);
+    Bind(includeSecond, o.IncludeSecond);
+    Bind(groupedSubfolders, o.GroupedSubfolders);
+    Bind(numberMonth, o.NumberMonth);
+    Bind(abbrMonth, o.AbbrMonth);
 
-    Bind(maxFilesPerFolder, o, &ClassifyOptions::MaxFilesPerFolder);
-    Bind(subfolderName, o, &ClassifyOptions::SubfolderName);
+    Bind(maxFilesPerFolder, o.MaxFilesPerFolder);
+    Bind(subfolderName, o.SubfolderName);
 
     o.ResultLocation = resultLocation->currentText().toStdString();
     connect(resultLocation, &QComboBox::editTextChanged, this,
@@ -363,6 +362,11 @@ void MainWindow::BindOptions() {
     connect(rows, &QAbstractItemModel::modelReset, this, &MainWindow::SyncSourceList);
 }
 
+void MainWindow::SetGroupTypes(TypeGroup group, const std::string& types) {
+    options_.Group(group).Types = types;
+    GroupCheckBox(group)->setToolTip(Text(types));
+}
+
 void MainWindow::SyncWords() { options_.Words = LinesOf(wordList); }
 
 void MainWindow::SyncSourceList() {
@@ -370,15 +374,6 @@ void MainWindow::SyncSourceList() {
     options_.SourceList.clear();
     for (int row = 0; row < sourceList->topLevelItemCount(); ++row)
         options_.SourceList.push_back(SourcePathOf(sourceList->topLevelItem(row)));
-}
-
-void MainWindow::SyncGroupTypes(QCheckBox* group) {
-    const std::string types = group->toolTip().toStdString();
-    if (group == GroupCheckBox(TypeGroup::Music)) options_.MusicTypes = types;
-    else if (group == GroupCheckBox(TypeGroup::Image)) options_.ImageTypes = types;
-    else if (group == GroupCheckBox(TypeGroup::Video)) options_.VideoTypes = types;
-    else if (group == GroupCheckBox(TypeGroup::Program)) options_.ProgramTypes = types;
-    else if (group == GroupCheckBox(TypeGroup::Document)) options_.DocumentTypes = types;
 }
 
 void MainWindow::ShowNormalisedOptions() {

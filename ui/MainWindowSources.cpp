@@ -1,6 +1,7 @@
 // The source list and the result location: adding, removing and reloading sources, dropped folders and
 // files, the result folder's history, and the buttons that pick and open it.
 #include "engine/Messages.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/DataFolder.h"
 #include "ui/FileIcons.h"
 #include "ui/PersistedFields.h"

@@ -16,8 +16,10 @@
 #include "platform/fakes/RecordingShell.h"
 #include "platform/fakes/ScriptedFileDialogs.h"
 #include "platform/fakes/ScriptedMessageBoxes.h"
+#include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtMessagePump.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/MainWindow.h"
 
@@ -151,7 +153,7 @@ const std::map<std::string, QToolButton* MainWindow::*> kCommandButtons = {
 // The main window as the program shows it, set for the benchmark's sort, with every question answered Yes.
 struct BenchWindow {
     BenchWindow(const std::string& source, const std::string& result, const std::string& data)
-        : window(fs, boxes, pump, shell, settings, dialogs, data) {
+        : window(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, data) {
         window.show();
         QCoreApplication::processEvents();
         window.onStartupTimer(); // "by file date"
@@ -167,6 +169,8 @@ struct BenchWindow {
     RecordingShell shell;
     MemorySettingsStore settings;
     ScriptedFileDialogs dialogs;
+    LibraryEmbeddedDates dates;
+    QtTranslator engineTexts;
     MainWindow window;
 };
 

@@ -94,7 +94,7 @@ void Configure(ClassifyOptions& o, const Scenario& scenario, const Rig& rig) {
     o.MoveSourceFiles = scenario.Move;
     o.IncludeSubfolders = true;
     o.HeadLetterCount = 2;
-    o.GroupMusic = o.GroupDocument = true;
+    o.Group(TypeGroup::Music).Enabled = o.Group(TypeGroup::Document).Enabled = true;
     o.EveryTypeFolder = true;
     o.GroupedSubfolders = true;
     o.SubfolderName = "Batch";

@@ -55,6 +55,8 @@ class RestartTest : public QObject {
     RecordingShell shell;
     QtSettingsStore settings;
     ScriptedFileDialogs dialogs;
+    FakeEmbeddedDates dates;
+    QtTranslator engineTexts;
     std::string dataFolder;
 
     std::string Read(const std::string& path) {
@@ -63,7 +65,7 @@ class RestartTest : public QObject {
     }
 
     std::unique_ptr<MainWindow> Start() {
-        auto window = std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dataFolder);
+        auto window = std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, dataFolder);
         window->onStartupTimer();
         return window;
     }
@@ -125,7 +127,7 @@ private slots:
 
         const auto window = Start();
         QCOMPARE(window->GroupCheckBox(TypeGroup::Music)->toolTip(), QString("ogg;flac"));
-        QCOMPARE(window->Options().MusicTypes, std::string("ogg;flac"));
+        QCOMPARE(window->Options().Group(TypeGroup::Music).Types, std::string("ogg;flac"));
         QCOMPARE(window->GroupCheckBox(TypeGroup::Document)->toolTip(), QString("pdf"));
         QCOMPARE(window->GroupCheckBox(TypeGroup::Image)->toolTip(), QString("bmp;jpg;jpeg;gif;tif;tiff;png;psd;ico"));
         // The space in the folder name moves its second word into the list.
@@ -160,7 +162,7 @@ private slots:
             window->RememberResultLocation("/out");
             window->close();
         }
-        MainWindow(fs, boxes, pump, shell, settings, dialogs, dataFolder).close();
+        MainWindow(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, dataFolder).close();
         QCOMPARE(Entries(Start()->resultLocation), QStringList{"/out"});
     }
 

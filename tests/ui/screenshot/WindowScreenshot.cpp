@@ -4,10 +4,12 @@
 // Run under Xvfb by `make screenshot`.
 #include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/ScriptedFileDialogs.h"
+#include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtMessagePump.h"
 #include "platform/qt/QtShell.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/FileIcons.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/MainWindow.h"
@@ -79,7 +81,10 @@ int main(int argc, char* argv[]) {
     varnolt::QtShell shell(QString{});
     varnolt::MemorySettingsStore settings;
     varnolt::ScriptedFileDialogs dialogs;
-    varnolt::MainWindow window(fs, boxes, pump, shell, settings, dialogs, QFile::encodeName(temporary.path() + "/data/").toStdString());
+    varnolt::LibraryEmbeddedDates dates;
+    varnolt::QtTranslator engineTexts;
+    varnolt::MainWindow window(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts,
+                               QFile::encodeName(temporary.path() + "/data/").toStdString());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     QTest::qWait(400); // the start-up step selects "by file date"

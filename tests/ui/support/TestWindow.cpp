@@ -5,7 +5,7 @@
 
 namespace varnolt {
 
-TestWindow::TestWindow() : window(std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, data.Path())) {}
+TestWindow::TestWindow() : window(std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, data.Path())) {}
 
 void TestWindow::AddSource(const std::string& path) {
     window->sourceList->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(path)}));
