@@ -17,7 +17,6 @@ public:
     // Shows the dialog modally with `label` above `text`; true when it was closed with OK, and then
     // `text` holds what the user confirmed.
     bool EditText(const QString& label, QString& text);
-    bool Accepted() const { return accepted_; }
 
     QLabel* typesLabel;
     QLineEdit* typesEdit;
