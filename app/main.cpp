@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the window: the platform services, the per-user data folder, and the message loop; or hands
 // the paths of its command line to the window already open.
 #include "app/window/LaterStarts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether an item takes part in a command, and the category it goes to under the methods "name", "type",
 // "size" and "number". Pure functions over the options and the facts of one item. A category is a path

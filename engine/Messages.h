@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts the engine shows, exactly as the user sees them in English. Each is marked for the
 // translation template (lupdate reads VARNOLT_TRANSLATE_NOOP as QT_TRANSLATE_NOOP) and reaches the user

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ClassifyOptions: every option that a command reads. The window keeps it in step with its controls and
 // the engine reads a field at the moment it uses it, so a change made during a run applies to the items

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paths as text: "/" between levels, names, extensions and extension lists.
 #include <string>

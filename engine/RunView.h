@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the engine changes in the window while a command runs. The window implements it; tests record it.
 #include <string>

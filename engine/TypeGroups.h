@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The predefined type groups of the method "type": one row each, read by the category rules, the window,
 // the settings and varnolt-cli. A group added here shows in all of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text helpers over UTF-8 byte strings. A "character" is a Unicode code point; a byte that is not part
 // of valid UTF-8 counts as one character and is kept as it is.

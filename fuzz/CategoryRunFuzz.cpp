@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole run over random names and random options: every folder it makes and every place it puts an
 // item must lie below the result location, level by level, and no file may be lost or doubled.
 #include "fuzz/support/FuzzEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Change file type": edits the extension list of one type group. Created once and reused.
 #include <QDialog>

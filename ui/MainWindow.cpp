@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's behaviour: method selection, option interlocks, the resize rule, the toolbar commands
 // that drive the engine, what the engine shows in the window, and closing.
 #include "ui/MainWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the navigation tree of methods, the toolbar, the source list, the result location, the
 // preview tree, the option column with one panel per method and the general options, and the status bar.

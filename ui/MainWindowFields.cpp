@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The type groups and the type filter, the word list with its file buttons, the name fields, and the
 // settings that outlive a restart.
 #include "engine/Messages.h"

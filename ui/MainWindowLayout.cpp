@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of the main window: navigation tree, work area with toolbar, source list, result location and
 // result tree, and the status bar. The option column is built in MainWindowPanels.cpp.
 #include "ui/DesignSize.h"

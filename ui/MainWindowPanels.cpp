@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option column: the five method panels above the general options, and the binding of every option
 // control to its field of ClassifyOptions.
 #include "ui/DesignSize.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The source list and the result location: adding, removing and reloading sources, dropped folders and
 // files, the result folder's history, and the buttons that pick and open it.
 #include "engine/Messages.h"

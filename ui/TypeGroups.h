@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's side of the type groups: the entries of the type filter and the stored form of the two
 // free Other groups. The predefined groups themselves are the table in engine/TypeGroups.h.

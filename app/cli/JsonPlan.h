@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plan of a preview for scripts: one JSON object a line per placed item.
 #include <string>

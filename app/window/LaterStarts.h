@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the open window does with a later start: it comes to the front and adds that start's paths.
 #include "app/window/OneWindow.h"

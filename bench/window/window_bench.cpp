@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One command through the shown main window, with the real event pump, or a preview by the engine alone,
 // with no view and a pump that has nothing to run: the window's own figures in run-bench.sh.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An engine over the memory file system, with every question answered Yes and a window that records.
 #include "engine/Engine.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for varnolt-cli: its options, their fixed values, and files and folders where a path goes.
 
 _varnolt_cli_words() {

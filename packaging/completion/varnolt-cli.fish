@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fish completion for varnolt-cli: its options, their fixed values, and files and folders where a path goes.
 
 complete -c varnolt-cli -s h -l help -d 'Print the help and exit'

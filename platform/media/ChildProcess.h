@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A read that a library may get stuck in, run where it cannot hold the program up.
 #include "platform/EmbeddedDates.h"

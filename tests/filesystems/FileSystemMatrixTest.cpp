@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting onto, off and within real mounted file systems of every kind people keep photos and music
 // on. Each run and its undo is checked: no file lost, none overwritten, every byte and the last write
 // time kept (as finely as the file system keeps it).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every system call of a run and of an undo, failed in turn: nothing may be lost, doubled, truncated or
 // replaced, the journal may name only what happened, and the command must reach its end.
 #include "engine/Options.h"

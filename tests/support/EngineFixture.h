@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An engine over a real temporary tree, with scripted message boxes and a recording window.
 #include "engine/Engine.h"

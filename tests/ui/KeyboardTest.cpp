@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window from the keyboard and a screen reader: Tab walks the columns left to right and each from the
 // top, every toolbar button has an Alt+letter of its own that does what a click does, and every input and
 // icon-only button has a name to be read out.

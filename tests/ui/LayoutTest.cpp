@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window at the fonts Linux desktops use: every caption whole, no control cut or covered, whichever
 // method is shown, at the size of start and at the window's minimum size. Also run at scale factors 1.5
 // and 2 (QT_SCALE_FACTOR, see CMakeLists.txt).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it is created: every control's caption, tooltip, default, range and state, and the options
 // that follow the controls. The sizes of the regions are in LayoutTest.
 #include "support/TestWindow.h"

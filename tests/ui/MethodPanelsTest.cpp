@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a method in the navigation tree, the option interlocks and the resize rule. Which region grows
 // on resize is in LayoutTest.
 #include "support/TestWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every setting that outlives a restart, changed in one window, saved at its close and back in the
 // next window, through the real settings store and data folder of a temporary home.
 #include "TempHome.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The source list and the result location in the window: adding, refusing duplicates, order, removing,
 // reloading, dropping, and the location box with its history and its root renaming.
 #include "engine/Messages.h"

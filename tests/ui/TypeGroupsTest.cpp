@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The type groups: the normalisation of a confirmed list, the "Change file type" dialog, the group
 // buttons of the window with their immediate saving, and the entries of the type filter.
 #include "support/TestWindow.h"

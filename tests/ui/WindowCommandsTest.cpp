@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar driving the engine through the window: preview, run, undo, stop, a second command clicked
 // during the first, the close query, help, and what the engine shows back in the window.
 #include "support/TestWindow.h"

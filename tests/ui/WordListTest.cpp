@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word list with its file buttons and encodings, and the name fields that refuse the nine
 // characters.
 #include "support/TestWindow.h"

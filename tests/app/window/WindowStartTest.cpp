@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's start: the paths of its command line in the source list, and a second start handing its
 // paths to the open window, also when a crashed window left its socket behind.
 #include "TempHome.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures the main window after a preview of a small sample folder:
 // `varnolt_screenshot <file.png> [points [method]]`, the font at that size when given (0: the desktop's), as a
 // user's style sheet sets it, and the panel of that method ("date", "name", "number", "type", "size") shown.

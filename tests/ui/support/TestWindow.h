@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window over the real file system, with scripted message boxes, a recording shell and a fresh
 // data folder; events run through the real pump, as in the program.
