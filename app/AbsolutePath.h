@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paths given on a command line, made independent of the working folder they were typed in.
 #include <filesystem>

@@ -1,17 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the window: the platform services, the per-user data folder, and the message loop; or hands
 // the paths of its command line to the window already open.
 #include "app/window/LaterStarts.h"
 #include "app/window/OneWindow.h"
 #include "app/window/WindowArguments.h"
+#include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtMessagePump.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtShell.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/DataFolder.h"
 #include "ui/FileIcons.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,8 +82,10 @@ int main(int argc, char* argv[]) {
     varnolt::QtShell shell(HelpPage());
     varnolt::QtSettingsStore settings;
     varnolt::QtFileDialogs dialogs;
-    varnolt::TForm1 window(fs, boxes, pump, shell, settings, dialogs,
-                           varnolt::MakeDataFolder(fs, varnolt::UserDataLocation()));
+    varnolt::LibraryEmbeddedDates dates;
+    varnolt::QtTranslator engineTexts;
+    varnolt::MainWindow window(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts,
+                               varnolt::MakeDataFolder(fs, varnolt::UserDataLocation()));
     // The settings file's folder is the program's own, like the data folder: no walk may carry it off.
     window.ClassifyEngine().KeepOutOfWalks(
         QFile::encodeName(QFileInfo(QSettings().fileName()).absolutePath()).toStdString());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the corpus generator, the floor and the verifier agree on: the manifest, the identity header at
 // the start of every corpus file, and the date folder names. Deliberately independent of the engine, so

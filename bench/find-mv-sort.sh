@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The shell pipeline people write for "sort my files into day folders": find prints each file's day,
 # sort groups the days, one mkdir makes every day folder and one mv per day moves that day's files. mv -n never overwrites: a file whose
 # name is taken stays where it is (the benchmark's verification would report it).

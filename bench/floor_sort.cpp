@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor: the same job as a run by date with the fewest system calls we know of, as the yardstick
 // for the real program. Per file one stat and one renameat2 (or, copying, an exclusive create, a
 // copy_file_range loop and the mode and times); one mkdir per new day folder; the journal is appended

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a deterministic corpus for the benchmarks: N files in nested folders, a realistic mix of about
 // thirty extensions, mostly small files with a few large sparse ones, modification times spread over
 // ten years, names with spaces and non-ASCII letters. The same N and seed give the same corpus.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs varnolt-cli beside the floor and the usual peers on fresh copies of a generated corpus, several
 # rounds in turn, verifies every result and prints a table of medians, ratios to the floor and peak
 # memory. Times and memory come from /usr/bin/time: wall seconds, processor seconds (user + system, less

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the outcome of one benchmark job against the corpus manifest: no file lost, none overwritten
 // (every file's identity header is found exactly once, with its size and modification time), each in the
 // folder its method gives, and the source left as the mode demands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/CategoryRules.h"
 
 #include "engine/Text.h"
@@ -15,7 +16,7 @@ bool HasRealExtension(std::string_view extension) { return extension.size() > 1;
 // The extension without its dot, every letter lower-cased.
 std::string LoweredExtensionOf(std::string_view path) { return LowerAllLetters(ExtensionOf(path).substr(1)); }
 
-struct TypeGroup {
+struct OtherGroup {
     bool Enabled;
     std::string_view Types;
     std::string_view Folder;
@@ -63,22 +64,20 @@ std::string NameCategory(const ClassifyOptions& options, std::string_view path, 
 std::string TypeCategory(const ClassifyOptions& options, std::string_view path) {
     if (!HasRealExtension(ExtensionOf(path))) return {};
     const std::string extension = LoweredExtensionOf(path);
+    const auto placed = [&](std::string_view folder) {
+        return options.EveryTypeFolder ? std::string(folder) + "/" + extension : std::string(folder);
+    };
     // Tried in this order; an extension listed twice goes to the earlier group.
-    const std::array<TypeGroup, 7> groups{{
-        {options.GroupMusic, options.MusicTypes, kMusicFolder},
-        {options.GroupImage, options.ImageTypes, kImageFolder},
-        {options.GroupVideo, options.VideoTypes, kVideoFolder},
-        {options.GroupProgram, options.ProgramTypes, kProgramFolder},
-        {options.GroupDocument, options.DocumentTypes, kDocumentFolder},
+    for (std::size_t i = 0; i < kTypeGroupCount; ++i) {
+        const TypeGroupOption& group = options.Groups[i];
+        if (group.Enabled && ExtensionMatches(extension, group.Types)) return placed(kTypeGroups[i].Caption);
+    }
+    const std::array<OtherGroup, 2> others{{
         {options.Other1Enabled, options.Other1Types, options.Other1Folder},
         {options.Other2Enabled, options.Other2Types, options.Other2Folder},
     }};
-    for (const TypeGroup& group : groups) {
-        if (group.Enabled && ExtensionMatches(extension, group.Types)) {
-            const std::string folder(group.Folder);
-            return options.EveryTypeFolder ? folder + "/" + extension : folder;
-        }
-    }
+    for (const OtherGroup& group : others)
+        if (group.Enabled && ExtensionMatches(extension, group.Types)) return placed(group.Folder);
     return options.EveryTypeFolder ? extension : std::string();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether an item takes part in a command, and the category it goes to under the methods "name", "type",
 // "size" and "number". Pure functions over the options and the facts of one item. A category is a path
@@ -10,13 +11,6 @@
 #include <vector>
 
 namespace varnolt {
-
-// The category folders of the five fixed type groups: the captions of their check boxes.
-inline constexpr const char* kMusicFolder = "Music files";
-inline constexpr const char* kImageFolder = "Image files";
-inline constexpr const char* kVideoFolder = "Vedio files";
-inline constexpr const char* kProgramFolder = "Program files";
-inline constexpr const char* kDocumentFolder = "Document file";
 
 // The exclusion filters of folder info files, shortcuts and thumbnail caches. Files only.
 bool IsExcludedFile(const ClassifyOptions& options, std::string_view path);
@@ -31,7 +25,8 @@ std::string HeadLetterCategory(std::string_view baseName, std::int32_t count);
 std::string WordListCategory(std::string_view baseName, const std::vector<std::string>& words);
 std::string NameCategory(const ClassifyOptions& options, std::string_view path, bool isFile);
 
-// Files only: the first enabled group whose list holds the extension, optionally with the extension
+// Files only: the first enabled group whose list holds the extension (the predefined groups in the order
+// of kTypeGroups, their captions as folders, then the two Other groups), optionally with the extension
 // as one more level; the extension alone when no group holds it and every type gets its own folder.
 std::string TypeCategory(const ClassifyOptions& options, std::string_view path);
 

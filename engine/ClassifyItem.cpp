@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One item of a run or a preview: the filters, its category, and its placement.
 #include "engine/CategoryRules.h"
 #include "engine/DateCategory.h"

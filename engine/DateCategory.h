@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Categories of the method "date": the parts of one file time that the date options select, joined
 // into one folder name ("2011-3-7") or nested folders ("2011/3/7").

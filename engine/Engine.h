@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The classification engine: the Run, Preview, Stop and Undo commands over ClassifyOptions and RunState.
 // Single-threaded: a command runs to its end inside the caller, letting window events run between items

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's own reasons for not handling an item, beside the system's errno values.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's one door to its front-ends: the decisions it asks for and the events it reports, all
 // typed, so that no front-end reads a message text. The window turns them into its boxes and panels; the

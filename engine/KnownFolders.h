@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The category folders a run has found or made, so that each is looked up once rather than once per
 // item. Bounded: forgotten all at once when it grows large, since a date category down to the second

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the engine's decisions, notices and reports, exactly as the user sees them in English.
 // Each is marked for the translation template (lupdate reads VARNOLT_TRANSLATE_NOOP as

@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ClassifyOptions: every option that a command reads. The window keeps it in step with its controls and
 // the engine reads a field at the moment it uses it, so a change made during a run applies to the items
 // handled after it.
+#include "engine/TypeGroups.h"
+
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,11 +32,19 @@ inline constexpr std::int32_t kHeadLetterCountMin = 1, kHeadLetterCountMax = 100
 inline constexpr std::int32_t kSizeStepMin = 1, kSizeStepMax = 32767;
 inline constexpr std::int32_t kMaxFilesPerFolderMin = 1, kMaxFilesPerFolderMax = 32767;
 
-inline constexpr const char* kDefaultMusicTypes = "mp3;wma;wav;mid;midi;ac3;ape;ram";
-inline constexpr const char* kDefaultImageTypes = "bmp;jpg;jpeg;gif;tif;tiff;png;psd;ico";
-inline constexpr const char* kDefaultVideoTypes = "avi;mpg;mpeg;asf;wmv;rm;rmvb;mkv;vob";
-inline constexpr const char* kDefaultProgramTypes = "exe;rar;zip;iso;chm";
-inline constexpr const char* kDefaultDocumentTypes = "txt;doc;pdf;xls;ppt;pps;htm;html;mht";
+// A predefined type group as a command reads it: whether it is on, and its extension list.
+struct TypeGroupOption {
+    bool Enabled = false;
+    std::string Types;
+};
+using TypeGroupOptions = std::array<TypeGroupOption, kTypeGroupCount>;
+
+// Every group off, with its default list.
+inline TypeGroupOptions DefaultTypeGroupOptions() {
+    TypeGroupOptions groups;
+    for (std::size_t i = 0; i < kTypeGroupCount; ++i) groups[i].Types = kTypeGroups[i].DefaultTypes;
+    return groups;
+}
 
 struct ClassifyOptions {
     // Sources, target and method.
@@ -51,7 +63,7 @@ struct ClassifyOptions {
     bool LimitPreview = false;
     std::int32_t PreviewLimit = 1000;
     bool UseTypeFilter = false;
-    std::string TypeFilterText = kDefaultMusicTypes;
+    std::string TypeFilterText = InfoOf(TypeGroup::Music).DefaultTypes; // the filter's first entry
     int TypeFilterGroup = 0;
 
     // Method "name".
@@ -59,17 +71,15 @@ struct ClassifyOptions {
     std::int32_t HeadLetterCount = 1;
     std::vector<std::string> Words;
 
-    // Method "type": five fixed groups, each an enable flag and an extension list.
-    bool GroupMusic = false;
-    std::string MusicTypes = kDefaultMusicTypes;
-    bool GroupImage = false;
-    std::string ImageTypes = kDefaultImageTypes;
-    bool GroupVideo = false;
-    std::string VideoTypes = kDefaultVideoTypes;
-    bool GroupProgram = false;
-    std::string ProgramTypes = kDefaultProgramTypes;
-    bool GroupDocument = false;
-    std::string DocumentTypes = kDefaultDocumentTypes;
+    // Method "type": the predefined groups, in the order of kTypeGroups, and the two free Other groups.
+    TypeGroupOptions Groups = DefaultTypeGroupOptions();
+    TypeGroupOption& Group(TypeGroup group) { return Groups[IndexOf(group)]; }
+    const TypeGroupOption& Group(TypeGroup group) const { return Groups[IndexOf(group)]; }
+    bool AnyGroupEnabled() const {
+        for (const TypeGroupOption& group : Groups)
+            if (group.Enabled) return true;
+        return false;
+    }
     bool Other1Enabled = false;
     std::string Other1Folder;
     std::string Other1Types;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tree a preview builds: a root standing for the result location, a node for every level of every
 // category, and inside each category a node for every item placed there. Children keep insertion order;

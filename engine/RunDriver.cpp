@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/CategoryRules.h"
 #include "engine/Engine.h"
 #include "engine/Text.h"
@@ -227,8 +228,7 @@ bool Engine::CheckMethodOptions() {
             !CheckOtherGroup(options_.Other2Enabled, options_.Other2Folder, options_.Other2Types,
                              Field::Other2Folder, Field::Other2Types))
             return false;
-        const bool anyGroup = options_.GroupMusic || options_.GroupImage || options_.GroupVideo ||
-                              options_.GroupProgram || options_.GroupDocument || options_.EveryTypeFolder;
+        const bool anyGroup = options_.AnyGroupEnabled() || options_.EveryTypeFolder;
         if (!anyGroup) return Refuse(Notice::NoTypeGroup);
     } else if (method == Method::Size) {
         state_.SizeStepBytes = SizeStepInBytes(options_.SizeStep, options_.SizeUnit);

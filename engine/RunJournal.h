@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The journal of a run: the mode line, then a source line and a destination line per successful
 // transfer. It is written to a side file as the run goes, so that a crash leaves behind every transfer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // RunState: the process-wide state of the current or last command. Each command resets it at its start
 // and leaves its values behind.

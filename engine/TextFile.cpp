@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/TextFile.h"
 
 #include "engine/Text.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace varnolt {
 
@@ -98,59 +98,7 @@ std::size_t FindLineBreak(std::string_view text, std::size_t from) {
     return std::min(text.substr(0, lf).find('\r', from), lf);
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    LineReader reader(text);
-    for (std::string_view line; reader.Next(line);) lines.emplace_back(line);
-    return lines;
-}
-
 } // namespace
-
-LineReader::LineReader(std::string_view text) : text_(text), nextCr_(Find('\r')), nextLf_(Find('\n')) {}
-
-std::size_t LineReader::Find(char c) const {
-    if (position_ >= text_.size()) return std::string_view::npos;
-    const void* found = std::memchr(text_.data() + position_, c, text_.size() - position_);
-    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : std::string_view::npos;
-}
-
-std::size_t LineReader::NextOf(char c, std::size_t& cached) const {
-    if (cached != std::string_view::npos && cached < position_) cached = Find(c);
-    return cached;
-}
-
-bool LineReader::Next(std::string_view& line) {
-    if (position_ >= text_.size()) return false;
-    const std::size_t end = std::min(NextOf('\r', nextCr_), NextOf('\n', nextLf_));
-    if (end == std::string_view::npos) {
-        line = text_.substr(position_);
-        position_ = text_.size();
-        return true;
-    }
-    line = text_.substr(position_, end - position_);
-    position_ = end + (text_.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    return true;
-}
-
-DecodedText DecodeText(std::string bytes) {
-    DecodedText decoded;
-    const std::string_view view = bytes;
-    if (view.starts_with(kUtf8Mark)) {
-        decoded.Encoding = TextEncoding::Utf8WithMark;
-        bytes.erase(0, kUtf8Mark.size());
-        decoded.Text = std::move(bytes);
-    } else if (view.starts_with(kUtf16LEMark)) {
-        decoded.Encoding = TextEncoding::Utf16LE;
-        decoded.Text = Utf16ToUtf8(view.substr(2), false);
-    } else if (view.starts_with(kUtf16BEMark)) {
-        decoded.Encoding = TextEncoding::Utf16BE;
-        decoded.Text = Utf16ToUtf8(view.substr(2), true);
-    } else {
-        decoded.Text = std::move(bytes);
-    }
-    return decoded;
-}
 
 void PieceLineReader::Feed(std::string_view bytes) {
     if (!encodingKnown_ && !TellEncoding(bytes, false)) return;
@@ -238,8 +186,12 @@ void PieceLineReader::FeedText(std::string_view text) {
 }
 
 TextFileContent DecodeTextFile(std::string_view bytes) {
-    DecodedText decoded = DecodeText(std::string(bytes));
-    return {SplitLines(decoded.Text), decoded.Encoding};
+    TextFileContent content;
+    PieceLineReader reader([&content](std::string_view line) { content.Lines.emplace_back(line); });
+    reader.Feed(bytes);
+    reader.Finish();
+    content.Encoding = reader.Encoding();
+    return content;
 }
 
 std::string EncodeTextFile(const std::vector<std::string>& lines, TextEncoding encoding) {

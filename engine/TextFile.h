@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's text files (journal, word list, source list): lines ended by CR LF. Reading honours a
 // UTF-8, UTF-16 LE or UTF-16 BE byte-order mark; without one the bytes are taken as they are (UTF-8).
@@ -19,16 +20,8 @@ struct TextFileContent {
 // A line ends at CR LF, CR or LF; a break at the very end adds no empty line.
 TextFileContent DecodeTextFile(std::string_view bytes);
 
-// The whole text as UTF-8 without its mark, for reading a large file line by line without a copy of
-// every line.
-struct DecodedText {
-    std::string Text;
-    TextEncoding Encoding = TextEncoding::Plain;
-};
-DecodedText DecodeText(std::string bytes);
-
-// The lines of a text file that comes in pieces, decoded and split as DecodeText and LineReader do the
-// whole: only the line in progress, and a character cut in two, are held between pieces.
+// The lines of a text file that comes in pieces, decoded and split as DecodeTextFile does the whole (which
+// reads through it): only the line in progress, and a character cut in two, are held between pieces.
 class PieceLineReader {
 public:
     using LineSink = std::function<void(std::string_view)>;
@@ -36,6 +29,8 @@ public:
     void Feed(std::string_view bytes);
     // The end of the text: its last line when no break ends it.
     void Finish();
+    // Known once the first bytes are in, or at Finish.
+    TextEncoding Encoding() const { return encoding_; }
 
 private:
     bool TellEncoding(std::string_view& bytes, bool atEnd);
@@ -51,24 +46,6 @@ private:
     bool afterCr_ = false;  // the text so far ends with CR: an LF coming next belongs to it
 };
 
-// The lines of a decoded text one at a time, split as DecodeTextFile splits them.
-class LineReader {
-public:
-    explicit LineReader(std::string_view text);
-    // False after the last line.
-    bool Next(std::string_view& line);
-
-private:
-    // The next break of each kind at or after the read position, kept until passed, so that every byte
-    // is searched once per kind whatever the line ends.
-    std::size_t Find(char c) const;
-    std::size_t NextOf(char c, std::size_t& cached) const;
-
-    std::string_view text_;
-    std::size_t position_ = 0;
-    std::size_t nextCr_;
-    std::size_t nextLf_;
-};
 // Every line, the last one included, ends with CR LF; a mark is written for every encoding but Plain.
 std::string EncodeTextFile(const std::vector<std::string>& lines, TextEncoding encoding);
 // The text with the mark of its encoding; line breaks stay as they are. In Windows-1252 a character

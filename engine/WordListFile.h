@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The word list on disk. It is written in the encoding of the file it was last loaded from, with that
 // encoding's mark, so a list that came in as UTF-16 goes back out as UTF-16. A file without a mark that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole run over random names and random options: every folder it makes and every place it puts an
 // item must lie below the result location, level by level, and no file may be lost or doubled.
 #include "fuzz/support/FuzzEngine.h"
@@ -41,9 +42,9 @@ void ChooseOptions(FuzzedDataProvider& input, ClassifyOptions& o) {
     o.NameByWordList = input.ConsumeBool();
     o.HeadLetterCount = input.ConsumeIntegralInRange<std::int32_t>(-2, 300);
     for (int i = input.ConsumeIntegralInRange(0, 4); i > 0; --i) o.Words.push_back(input.ConsumeRandomLengthString(12));
-    o.GroupMusic = input.ConsumeBool();
-    o.GroupImage = input.ConsumeBool();
-    o.GroupDocument = input.ConsumeBool();
+    o.Group(TypeGroup::Music).Enabled = input.ConsumeBool();
+    o.Group(TypeGroup::Image).Enabled = input.ConsumeBool();
+    o.Group(TypeGroup::Document).Enabled = input.ConsumeBool();
     o.Other1Enabled = input.ConsumeBool();
     o.Other1Folder = input.ConsumeRandomLengthString(16);
     o.Other1Types = input.ConsumeRandomLengthString(16);

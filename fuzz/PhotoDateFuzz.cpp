@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of photos' dates over any bytes as the start of a file: cut, corrupt and huge headers give a
 // date or none, never a crash, a hang or an allocation beyond the bytes' own size. A JPEG's segments are
 // read as the program reads them, the bytes as the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of XMP sidecars over any bytes: a date or none, never a crash or a hang.
 #include "fuzz/support/TakenDateCheck.h"
 #include "platform/media/TakenDateReaders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of the program's text files (word lists, the source list, the journal): any bytes give
 // lines without line breaks, and whatever the program writes reads back as it was written.
 #include "engine/CategoryRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo over any journal file: it may only move a journal's destination back to that pair's source,
 // never onto an existing file, and no content may be gone afterwards (a copy is deleted only while its
 // original is there). A copying run leaves its sources in place, so no destination of its journal is ever

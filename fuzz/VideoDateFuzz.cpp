@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of videos' dates over any bytes, as the head of a video that may be far larger than the bytes:
 // cut, corrupt and huge headers give a date or none, never hold the program up, and the video is never read
 // past its cap. Every input is read in one long-lived child process, as the program reads videos.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word list as the window saves and loads it: the box's text comes back as it was, in the encoding
 // it was saved in, for every text a file can hold that way.
 #include "engine/Text.h"

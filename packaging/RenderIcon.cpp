@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: renders the application's SVG icon to the PNG sizes of the hicolor theme.
 // Usage: varnolt_render_icon ICON.svg OUTPUT_FOLDER SIZE...  (writes OUTPUT_FOLDER/SIZExSIZE/varnolt.png)
 #include <QDir>

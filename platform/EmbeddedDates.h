@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The embedded-date service: the moment a photo or a video says it was taken, read from inside the file.
 // Never throws.

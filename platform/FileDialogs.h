@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's folder and file choosers. Paths are native byte strings; a cancelled dialog answers
 // with nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file-system service. Every operation reports success or failure as a value and never throws; a
 // change reports why it failed, so that the reason reaches the user. Paths are native byte strings; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings: named text values. The store is opened for each load, each save and each
 // single write, and closed when the opened key goes.

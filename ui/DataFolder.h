@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder of the program's own files: "Wordfilter.txt", "Folderlist.txt" and "undo.udo".
 #include "platform/FileSystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Regions drawn at a design size: the size they have at the design font. A larger font or a longer text
 // makes them as large as their content needs; the design size never cuts their content.

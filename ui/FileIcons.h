@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Icons of files and folders for the source list and the result tree, worked out once per extension:
 // looking an icon up in the theme costs far more than drawing a row. Nothing here looks at the disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts that become folder names must not hold the nine characters that Windows file names forbid:
 // the folders are often made on shared or removable disks that Windows also reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What of the window outlives a restart, as the settings loader and saver see it. The window
 // implements it over its controls, so both read and write the controls at the moment they run.

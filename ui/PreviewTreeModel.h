@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The item model of the result tree over the engine's PreviewTree. A preview appends nodes one item at a
 // time and lets events run after each; handing every node to the view at once would re-lay out and repaint

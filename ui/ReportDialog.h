@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The items a command did not place, each with its reason: a window of its own beside the main window,
 // so that the user can look at the result while reading it, with a button that copies the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SettingsLoader.h"
 
 #include "engine/RunJournal.h"
@@ -10,7 +11,7 @@ namespace {
 
 void ReadGroupLists(SettingsKey& key, PersistedFields& fields) {
     for (const auto& group : kTypeGroups)
-        if (key.Exists(group.StoredName)) fields.SetGroupTypes(group.Group, key.ReadString(group.StoredName));
+        if (key.Exists(group.SettingsKey)) fields.SetGroupTypes(group.Group, key.ReadString(group.SettingsKey));
 }
 
 void ReadOtherGroups(SettingsKey& key, PersistedFields& fields) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order of the source list: locale-aware and case-sensitive, as a user reads the paths, with ties
 // broken by the bytes so that two different paths never compare equal.

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WindowHost.h"
 
 #include "engine/Messages.h"
 #include "engine/Text.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/ReportDialog.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -13,7 +14,7 @@
 
 namespace varnolt {
 
-WindowHost::WindowHost(TForm1& window, MessageBoxes& boxes, Translator& texts)
+WindowHost::WindowHost(MainWindow& window, MessageBoxes& boxes, Translator& texts)
     : window_(window), boxes_(boxes), texts_(texts) {
     statusTimer_.setSingleShot(true);
     statusTimer_.setInterval(PreviewTreeModel::kBatchMilliseconds);
@@ -101,8 +102,8 @@ void WindowHost::Started(const CommandStarted& started) {
         busyCursor_ = true;
         return;
     }
-    if (started.Kind == CommandKind::Preview) window_.Panel15->hide();
-    window_.SpeedButton11->setEnabled(true);
+    if (started.Kind == CommandKind::Preview) window_.previewHint->hide();
+    window_.stopButton->setEnabled(true);
 }
 
 void WindowHost::Working(const ItemActivity& activity) {
@@ -144,8 +145,8 @@ void WindowHost::OptionsNormalised(const ClassifyOptions& options) { window_.Sho
 
 void WindowHost::Ended(const CommandEnded& end) {
     lastEnd_ = end;
-    window_.SpeedButton11->setEnabled(false);
-    if (end.UndoAvailable) window_.SpeedButton10->setEnabled(*end.UndoAvailable);
+    window_.stopButton->setEnabled(false);
+    if (end.UndoAvailable) window_.undoButton->setEnabled(*end.UndoAvailable);
     if (end.How == Outcome::Refused || (end.How == Outcome::Failed && end.Kind == CommandKind::Undo)) {
         if (busyCursor_) QApplication::restoreOverrideCursor();
         busyCursor_ = false;
@@ -194,7 +195,7 @@ void WindowHost::Ended(const CommandEnded& end) {
 void WindowHost::ShowReport(const char* caption) {
     if (!reportDialog_) reportDialog_ = new ReportDialog(&window_);
     reportDialog_->ShowRows(QString::fromStdString(Text(caption)),
-                            window_.StatusPanels[1]->text(), report_);
+                            window_.statusPanels[1]->text(), report_);
 }
 
 void WindowHost::SetStatus(int panel, std::string text) {
@@ -212,9 +213,9 @@ void WindowHost::SetStatus(int panel, std::string text) {
 void WindowHost::ShowStatusTexts() {
     statusTimer_.stop();
     sinceStatusShown_.start();
-    for (std::size_t panel = 0; panel < window_.StatusPanels.size(); ++panel) {
+    for (std::size_t panel = 0; panel < window_.statusPanels.size(); ++panel) {
         StatusText& waiting = statusTexts_[panel];
-        if (waiting.Waiting) window_.StatusPanels[panel]->setText(QString::fromStdString(waiting.Text));
+        if (waiting.Waiting) window_.statusPanels[panel]->setText(QString::fromStdString(waiting.Text));
         waiting.Waiting = false;
     }
 }

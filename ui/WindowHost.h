@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's host in the window: each decision and notice becomes its message box, the events reach
 // the status bar, the toolbar and the report of what was not placed.
@@ -16,7 +17,7 @@
 
 namespace varnolt {
 
-class TForm1;
+class MainWindow;
 class ReportDialog;
 
 // One item of the report: what was not placed and why, in the user's language.
@@ -27,7 +28,7 @@ struct ReportRow {
 
 class WindowHost final : public EngineHost {
 public:
-    WindowHost(TForm1& window, MessageBoxes& boxes, Translator& texts);
+    WindowHost(MainWindow& window, MessageBoxes& boxes, Translator& texts);
     ~WindowHost() override;
 
     bool Decide(const DecisionRequest& request) override;
@@ -55,7 +56,7 @@ private:
     void AddToReport(std::string_view path, std::string reason);
     void ShowReport(const char* caption);
 
-    TForm1& window_;
+    MainWindow& window_;
     MessageBoxes& boxes_;
     Translator& texts_;
     std::vector<ReportRow> report_;

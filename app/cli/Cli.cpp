@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/Cli.h"
 
 #include "app/cli/CommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // varnolt-cli as a function, so that tests can run it in-process.
 #include "platform/Translator.h"

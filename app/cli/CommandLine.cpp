@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/CommandLine.h"
 
 #include "app/AbsolutePath.h"
@@ -20,7 +21,12 @@ namespace varnolt::cli {
 namespace {
 
 const std::vector<std::string> kMethods = {Method::Date, Method::Name, Method::Number, Method::Type, Method::Size};
-const std::vector<std::string> kGroups = {"music", "image", "video", "program", "document"};
+// The keys of the predefined type groups, in the order of their table.
+const std::vector<std::string> kGroups = [] {
+    std::vector<std::string> keys;
+    for (const TypeGroupInfo& group : kTypeGroups) keys.emplace_back(group.Key);
+    return keys;
+}();
 const std::vector<std::string> kTimeKinds = {"creation", "access", "write", "taken"}; // index = TimeKind
 const std::vector<std::string> kDateParts = {"year", "month", "week", "day", "hour", "minute", "second"};
 const std::vector<std::string> kSizeUnits(std::begin(kSizeUnitTexts), std::end(kSizeUnitTexts));
@@ -86,26 +92,8 @@ bool SplitPair(const std::string& text, bool atLast, std::string& left, std::str
     return true;
 }
 
-// As the window's group editor stores a list: ";." becomes ";" and every letter is lower-cased.
-std::string NormalisedGroupList(const std::string& list) {
-    std::string result;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        result += list[i];
-        if (list[i] == ';' && i + 1 < list.size() && list[i + 1] == '.') ++i;
-    }
-    return LowerAllLetters(result);
-}
-
-std::string& GroupListField(ClassifyOptions& options, const std::string& group) {
-    std::string* lists[] = {&options.MusicTypes, &options.ImageTypes, &options.VideoTypes, &options.ProgramTypes,
-                            &options.DocumentTypes};
-    return *lists[IndexOf(kGroups, group)];
-}
-
-bool& GroupFlag(ClassifyOptions& options, const std::string& group) {
-    bool* flags[] = {&options.GroupMusic, &options.GroupImage, &options.GroupVideo, &options.GroupProgram,
-                     &options.GroupDocument};
-    return *flags[IndexOf(kGroups, group)];
+TypeGroupOption& GroupOption(ClassifyOptions& options, const std::string& key) {
+    return options.Groups[static_cast<std::size_t>(IndexOf(kGroups, key))];
 }
 
 void SetDateParts(ClassifyOptions& options, const std::vector<std::string>& parts) {
@@ -281,14 +269,16 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
         o.NameByWordList = true;
     }
 
-    for (const auto& group : raw.groups) GroupFlag(o, group) = true;
+    for (const auto& group : raw.groups) GroupOption(o, group).Enabled = true;
     for (const auto& entry : raw.groupLists) {
         std::string name, list;
         if (!SplitPair(entry, false, name, list) || !Contains(kGroups, name)) {
-            error = "--group-list: expected NAME=LIST with NAME one of music, image, video, program, document";
+            error = "--group-list: expected NAME=LIST with NAME one of";
+            for (std::size_t i = 0; i < kGroups.size(); ++i) error += (i == 0 ? " " : ", ") + kGroups[i];
             return false;
         }
-        GroupListField(o, name) = NormalisedGroupList(list);
+        // As the window's group editor stores a list.
+        GroupOption(o, name).Types = NormaliseGroupTypes(list);
     }
     if (!MapOtherGroup(raw.other1, "--other1", o.Other1Enabled, o.Other1Folder, o.Other1Types, error) ||
         !MapOtherGroup(raw.other2, "--other2", o.Other2Enabled, o.Other2Folder, o.Other2Types, error))

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of varnolt-cli, mapped one to one onto ClassifyOptions.
 #include "engine/Options.h"

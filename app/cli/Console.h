@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's host for a terminal or a pipe: questions answered by the command line's policy, what was
 // not placed on the error stream, a progress line on a terminal, the end on the output, or all events as

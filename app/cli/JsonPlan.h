@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The events of a command for scripts: one JSON object a line.
 #include "engine/Host.h"

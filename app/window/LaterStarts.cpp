@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window/LaterStarts.h"
 
 namespace varnolt {
@@ -9,13 +10,13 @@ void BringToFront(QWidget& window) {
     window.activateWindow();
 }
 
-void ServeLaterStarts(OneWindow& oneWindow, TForm1& window) {
+void ServeLaterStarts(OneWindow& oneWindow, MainWindow& window) {
     oneWindow.OnPaths = [&window](const std::vector<std::string>& paths) {
         BringToFront(window);
         window.OpenPaths(paths);
     };
     // After the window's own handler, which saves the settings that the next window reads.
-    QObject::connect(&window, &TForm1::closing, &window, [&oneWindow] { oneWindow.StopServing(); });
+    QObject::connect(&window, &MainWindow::closing, &window, [&oneWindow] { oneWindow.StopServing(); });
 }
 
 } // namespace varnolt

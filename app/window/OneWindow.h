@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One window per user: the first start listens on a local socket in the user's runtime folder; a later
 // start hands its paths to it and ends. Two windows would compete for one journal and one settings file.

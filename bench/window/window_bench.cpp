@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One command through the shown main window, with the real event pump, or a preview by the engine alone,
 // with no view and a pump that has nothing to run: the window's own figures in run-bench.sh.
 //
@@ -16,10 +17,12 @@
 #include "platform/fakes/RecordingShell.h"
 #include "platform/fakes/ScriptedFileDialogs.h"
 #include "platform/fakes/ScriptedMessageBoxes.h"
+#include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtMessagePump.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/PreviewTreeModel.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -146,21 +149,21 @@ Figures EnginePreview(const std::string& source, const std::string& result, cons
 }
 
 // The toolbar button of each command the window runs.
-const std::map<std::string, QToolButton* TForm1::*> kCommandButtons = {
-    {"preview", &TForm1::SpeedButton12}, {"run", &TForm1::SpeedButton1}, {"run-taken", &TForm1::SpeedButton1},
-    {"undo", &TForm1::SpeedButton10}};
+const std::map<std::string, QToolButton* MainWindow::*> kCommandButtons = {
+    {"preview", &MainWindow::previewButton}, {"run", &MainWindow::runButton}, {"run-taken", &MainWindow::runButton},
+    {"undo", &MainWindow::undoButton}};
 
 // The main window as the program shows it, set for the benchmark's sort, with every question answered Yes.
 struct BenchWindow {
     BenchWindow(const std::string& source, const std::string& result, const std::string& data)
-        : window(fs, boxes, pump, shell, settings, dialogs, data) {
+        : window(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, data) {
         window.show();
         QCoreApplication::processEvents();
-        window.Timer1Timer(); // "by file date"
-        window.CheckBox3->setChecked(true);
-        window.CheckBox4->setChecked(true);
+        window.onStartupTimer(); // "by file date"
+        window.moveSourceFiles->setChecked(true);
+        window.includeSubfolders->setChecked(true);
         window.AddSources({source});
-        window.ComboBox4->setEditText(QString::fromStdString(result));
+        window.resultLocation->setEditText(QString::fromStdString(result));
         QCoreApplication::processEvents();
     }
     PosixFileSystem fs;
@@ -169,14 +172,16 @@ struct BenchWindow {
     RecordingShell shell;
     MemorySettingsStore settings;
     ScriptedFileDialogs dialogs;
-    TForm1 window;
+    LibraryEmbeddedDates dates;
+    QtTranslator engineTexts;
+    MainWindow window;
 };
 
 // What the command showed, and the stretches at its two ends, for reading the figures.
 void DescribeCommand(const BenchWindow& bench, const std::vector<Turn>& turns, qint64 returned) {
     for (const ShownMessage& message : bench.boxes.Shown) std::cerr << "message: " << message.Text << '\n';
-    std::cerr << "status: " << bench.window.StatusPanels[0]->text().toStdString() << " / "
-              << bench.window.StatusPanels[1]->text().toStdString() << '\n';
+    std::cerr << "status: " << bench.window.statusPanels[0]->text().toStdString() << " / "
+              << bench.window.statusPanels[1]->text().toStdString() << '\n';
     const auto inside = [returned](const Turn& turn) { return turn.At <= returned; };
     const auto lastInside = std::partition_point(turns.begin(), turns.end(), inside) - 1;
     std::cerr << "click to the first turn " << (turns.size() > 1 ? turns[1].At / 1e6 : 0.0)
@@ -187,7 +192,7 @@ void DescribeCommand(const BenchWindow& bench, const std::vector<Turn>& turns, q
 Figures ThroughTheWindow(const std::string& command, const std::string& source, const std::string& result,
                          const std::string& data) {
     BenchWindow bench(source, result, data);
-    if (command == "run-taken") bench.window.ComboBox3->setCurrentIndex(DateTaken);
+    if (command == "run-taken") bench.window.timeKind->setCurrentIndex(DateTaken);
     Figures figures;
     TurnRecorder recorder(figures.Turns);
     const Stopwatch stopwatch;

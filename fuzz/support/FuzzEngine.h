@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An engine over the memory file system, with a host that answers yes (no to retrying a result folder)
 // and records.

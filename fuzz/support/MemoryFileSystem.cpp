@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzz/support/MemoryFileSystem.h"
 
 #include "engine/Text.h"

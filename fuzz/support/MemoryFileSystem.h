@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file system in memory for the fuzz targets: fast, deterministic, and strict. It keeps the promises
 // of the FileSystem interface (a move or copy never replaces an entry) and records every change, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What any date taken that a reader returns must be, and the libraries set up as the program sets them.
 #include "fuzz/support/FuzzEngine.h"

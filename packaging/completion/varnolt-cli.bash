@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for varnolt-cli: its options, their fixed values, and files and folders where a path goes.
 
 _varnolt_cli_words() {
@@ -5,9 +6,9 @@ _varnolt_cli_words() {
     --method) echo "date name number type size" ;;
     --size-unit) echo "byte KB MB GB" ;;
     --time) echo "creation access write taken" ;;
-    --group) echo "music image video program document" ;;
+    --group) echo "music image video program document archive" ;;
     --parts) echo "year month week day hour minute second" ;;
-    --group-list) echo "music= image= video= program= document=" ;;
+    --group-list) echo "music= image= video= program= document= archive=" ;;
     esac
 }
 

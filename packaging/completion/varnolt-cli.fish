@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fish completion for varnolt-cli: its options, their fixed values, and files and folders where a path goes.
 
 complete -c varnolt-cli -s h -l help -d 'Print the help and exit'
@@ -19,8 +20,8 @@ complete -c varnolt-cli -l limit-preview -x -d 'A preview places at most N items
 complete -c varnolt-cli -l type-filter -x -d 'Only files with these extensions (e.g. jpg;png)'
 complete -c varnolt-cli -l head-letters -x -d 'Method name: the number of head letters'
 complete -c varnolt-cli -l words -r -F -d 'Method name: classify by the words of this file'
-complete -c varnolt-cli -l group -x -a '(__fish_complete_list , "printf %s\n music image video program document")' -d 'Method type: enable these groups'
-complete -c varnolt-cli -l group-list -x -a 'music= image= video= program= document=' -d "Method type: replace a group's extension list"
+complete -c varnolt-cli -l group -x -a '(__fish_complete_list , "printf %s\n music image video program document archive")' -d 'Method type: enable these groups'
+complete -c varnolt-cli -l group-list -x -a 'music= image= video= program= document= archive=' -d "Method type: replace a group's extension list"
 complete -c varnolt-cli -l other1 -x -d 'Method type: the first Other group (FOLDER=LIST)'
 complete -c varnolt-cli -l other2 -x -d 'Method type: the second Other group (FOLDER=LIST)'
 complete -c varnolt-cli -l every-type -d 'Method type: a folder per extension'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A system-call hook for tests: makes chosen calls fail, runs an action just before a chosen call, and
 // counts every call, so that a test can fail call k for every k of an operation in turn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Settings held in memory; a value can be made to hold something other than text.
 #include "platform/SettingsStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the file and folder choosers from a script and records what was asked.
 #include "platform/FileDialogs.h"

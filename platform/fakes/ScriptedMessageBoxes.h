@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers message boxes from a script and records every box shown.
 #include "platform/MessageBoxes.h"

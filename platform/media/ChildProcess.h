@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads that a library may get stuck in, run in a child process where they cannot hold the program up.
 #include "platform/EmbeddedDates.h"

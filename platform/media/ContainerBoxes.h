@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dates read straight from the boxes of the common containers, without the container library: it tries
 // each of its formats and builds every stream's figures, which costs far more than the dates' few bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dates taken read with Debian's libraries: libexiv2 for photos, camera raw files and XMP sidecars,
 // libmediainfo for videos. The type is told by the extension; other files are not opened.

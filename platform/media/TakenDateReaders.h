@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The readers behind LibraryEmbeddedDates, over bytes rather than paths, so that they can be driven by a
 // fuzzer as well as by files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Copying files, links and whole folders so that a failure leaves nothing behind at the destination.
 #include "platform/posix/SystemCalls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving and copying the user's files and folders. No path here replaces an existing entry: renames
 // refuse a taken name, and every new entry is created exclusively.
 #include "platform/posix/Copying.h"

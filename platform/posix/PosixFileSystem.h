@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file system on Linux. Nothing here ever replaces an entry of the user's: moves and copies create
 // their destination exclusively, and a failure on the way leaves the source as it was and no partial

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Thin wrappers over the system calls of the POSIX file system. Each asks the hook first (which may make
 // it fail with an errno of its choice), retries on EINTR and reports failure through errno.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/CommandLine.h"
 #include "support/TempDir.h"
 
@@ -50,8 +51,8 @@ TEST(CommandLine, WithoutOptionsEveryFieldKeepsTheWindowsDefault) {
     EXPECT_EQ(o.UseTypeFilter, defaults.UseTypeFilter);
     EXPECT_EQ(o.HeadLetterCount, defaults.HeadLetterCount);
     EXPECT_EQ(o.NameByWordList, defaults.NameByWordList);
-    EXPECT_EQ(o.ImageTypes, defaults.ImageTypes);
-    EXPECT_FALSE(o.GroupMusic || o.GroupImage || o.GroupVideo || o.GroupProgram || o.GroupDocument);
+    EXPECT_EQ(o.Group(TypeGroup::Image).Types, defaults.Group(TypeGroup::Image).Types);
+    EXPECT_FALSE(o.Group(TypeGroup::Music).Enabled || o.Group(TypeGroup::Image).Enabled || o.Group(TypeGroup::Video).Enabled || o.Group(TypeGroup::Program).Enabled || o.Group(TypeGroup::Document).Enabled);
     EXPECT_FALSE(o.Other1Enabled || o.Other2Enabled || o.EveryTypeFolder);
     EXPECT_EQ(o.SizeStep, defaults.SizeStep);
     EXPECT_EQ(o.SizeUnit, defaults.SizeUnit);
@@ -104,16 +105,18 @@ TEST(CommandLine, EachOptionSetsItsField) {
              EXPECT_EQ(r.Options.TypeFilterText, "JPG;Png"); // compared as the window stores it
          }},
         {{"--head-letters", "100"}, [](const Request& r) { EXPECT_EQ(r.Options.HeadLetterCount, 100); }},
-        {{"--group", "music,video", "--group", "document"},
+        {{"--group", "music,video", "--group", "document,archive"},
          [](const Request& r) {
-             EXPECT_TRUE(r.Options.GroupMusic && r.Options.GroupVideo && r.Options.GroupDocument);
-             EXPECT_FALSE(r.Options.GroupImage || r.Options.GroupProgram);
+             for (TypeGroup on : {TypeGroup::Music, TypeGroup::Video, TypeGroup::Document, TypeGroup::Archive})
+                 EXPECT_TRUE(r.Options.Group(on).Enabled) << InfoOf(on).Key;
+             EXPECT_FALSE(r.Options.Group(TypeGroup::Image).Enabled || r.Options.Group(TypeGroup::Program).Enabled);
          }},
-        {{"--group-list", "image=JPG;.PNG;.gif", "--group-list", "program=Ä"},
+        {{"--group-list", "image=JPG;.PNG;.gif", "--group-list", "program=Ä", "--group-list", "archive=RAR"},
          [](const Request& r) {
-             EXPECT_EQ(r.Options.ImageTypes, "jpg;png;gif"); // as the window's group editor stores it
-             EXPECT_EQ(r.Options.ProgramTypes, "ä");
-             EXPECT_EQ(r.Options.MusicTypes, kDefaultMusicTypes);
+             EXPECT_EQ(r.Options.Group(TypeGroup::Image).Types, "jpg;png;gif"); // as the window's group editor stores it
+             EXPECT_EQ(r.Options.Group(TypeGroup::Program).Types, "ä");
+             EXPECT_EQ(r.Options.Group(TypeGroup::Archive).Types, "rar");
+             EXPECT_EQ(r.Options.Group(TypeGroup::Music).Types, InfoOf(TypeGroup::Music).DefaultTypes);
          }},
         {{"--other1", "Mine=Yours=abc;DEF", "--other2", "Raw=cr2"},
          [](const Request& r) {
@@ -181,16 +184,16 @@ TEST(CommandLine, PathsBecomeAbsoluteAndSourcesSorted) {
 
 TEST(CommandLine, ListOptionsTakeOneWordEachAndLeaveTheSources) {
     const auto groups = [](const Request& r) {
-        EXPECT_TRUE(r.Options.GroupMusic && r.Options.GroupImage);
-        EXPECT_FALSE(r.Options.GroupVideo || r.Options.GroupProgram || r.Options.GroupDocument);
+        EXPECT_TRUE(r.Options.Group(TypeGroup::Music).Enabled && r.Options.Group(TypeGroup::Image).Enabled);
+        EXPECT_FALSE(r.Options.Group(TypeGroup::Video).Enabled || r.Options.Group(TypeGroup::Program).Enabled || r.Options.Group(TypeGroup::Document).Enabled);
     };
     const auto parts = [](const Request& r) {
         EXPECT_TRUE(r.Options.ByYear && r.Options.ByMonth);
         EXPECT_FALSE(r.Options.ByDay || r.Options.ByWeek);
     };
     const auto lists = [](const Request& r) {
-        EXPECT_EQ(r.Options.ImageTypes, "jpg;png");
-        EXPECT_EQ(r.Options.MusicTypes, "flac");
+        EXPECT_EQ(r.Options.Group(TypeGroup::Image).Types, "jpg;png");
+        EXPECT_EQ(r.Options.Group(TypeGroup::Music).Types, "flac");
     };
     const std::vector<Mapping> mappings = {
         {{"--group", "music,image"}, groups},

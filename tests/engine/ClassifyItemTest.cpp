@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Text.h"
 #include "platform/fakes/FaultInjector.h"
 #include "support/EngineFixture.h"
@@ -225,7 +226,7 @@ protected:
 // the reason, or failed with the step and the system's reason.
 TEST_F(GuardedRun, EveryItemNotPlacedIsNamedWithItsReason) {
     options.MethodKey = Method::Type;
-    options.GroupDocument = true;
+    options.Group(TypeGroup::Document).Enabled = true;
     options.IncludeSubfolders = true;
     const std::string a = tree.File("in/a.txt", "1"), twin = tree.File("in/sub/a.txt", "2");
     const std::string odd = tree.File("in/c.xyz"), locked = tree.File("in/locked/d.txt");
@@ -320,7 +321,7 @@ TEST_F(ClassifyItemTest, NumberedFoldersFillInOrderAndAFailedTransferTakesNoPlac
 // removed again, as far up as this item made it; one that holds anything stays.
 TEST_F(ClassifyItemTest, FoldersMadeForAnItemThatDidNotGoInAreRemovedAgain) {
     options.MethodKey = Method::Type;
-    options.GroupDocument = true;
+    options.Group(TypeGroup::Document).Enabled = true;
     options.EveryTypeFolder = true;
     BeginRun();
     engine.ClassifyItem(tree / "in/gone.txt", true);
@@ -393,7 +394,7 @@ TEST_F(ClassifyItemTest, FolderItemsByMethod) {
     const std::time_t day = LocalTimeOf(2011, 3, 7);
     SetFileTimes(photos, day, day);
     SetFileTimes(tree.File("in/photos.txt"), day, day);
-    options.GroupImage = true;
+    options.Group(TypeGroup::Image).Enabled = true;
     state().SizeStepBytes = 102400;
     BeginPreview();
     for (const char* method : {Method::Type, Method::Size, Method::Date, Method::Name}) {
@@ -502,44 +503,79 @@ TEST_F(ClassifyItemTest, StopRequestedTurnsEveryItemAway) {
     EXPECT_EQ(state().ItemCount, 0);
 }
 
-TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Date) {
-    options.MethodKey = Method::Date;
-    const std::time_t march = LocalTimeOf(2011, 3, 7), christmas = LocalTimeOf(2012, 12, 25);
-    SetFileTimes(tree.File("in/a.txt"), march, march);
-    SetFileTimes(tree.File("in/b.txt"), christmas, christmas);
-    ExpectPreviewAndRun({"2011-3-7/a.txt", "2012-12-25/b.txt"});
+// Every method, and every predefined type group, previewed and then run over real files: both place the
+// items alike.
+struct RealTreeCase {
+    const char* Name;
+    std::function<void(ClassifyOptions&, TempDir&)> Prepare;
+    Paths Expected;
+};
+
+class EveryMethodOverARealTree : public ClassifyItemTest, public testing::WithParamInterface<RealTreeCase> {};
+
+TEST_P(EveryMethodOverARealTree, PreviewAndRunPlaceAlike) {
+    GetParam().Prepare(options, tree);
+    ExpectPreviewAndRun(GetParam().Expected);
 }
 
-TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Name) {
-    options.MethodKey = Method::Name;
-    for (const char* name : {"apple.txt", "Avocado.txt", "banana.txt"}) tree.File(std::string("in/") + name);
-    ExpectPreviewAndRun({"A/Avocado.txt", "A/apple.txt", "B/banana.txt"});
+void AddFiles(TempDir& tree, std::initializer_list<const char*> names) {
+    for (const char* name : names) tree.File(std::string("in/") + name);
 }
 
-TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Type) {
-    options.MethodKey = Method::Type;
-    options.GroupMusic = options.GroupImage = true;
-    for (const char* name : {"a.mp3", "b.JPG", "c.xyz"}) tree.File(std::string("in/") + name);
-    ExpectPreviewAndRun({"Image files/b.JPG", "Music files/a.mp3"});
-    EXPECT_TRUE(tree.Exists("in/c.xyz"));
+RealTreeCase GroupCase(TypeGroup group, const char* file) {
+    return {InfoOf(group).Key,
+            [group, file](ClassifyOptions& o, TempDir& tree) {
+                o.MethodKey = Method::Type;
+                o.Group(group).Enabled = true;
+                AddFiles(tree, {file, "c.xyz"}); // c.xyz is in no group and stays
+            },
+            {std::string(InfoOf(group).Caption) + "/" + file}};
 }
 
-TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Size) {
-    options.MethodKey = Method::Size;
-    options.SizeStep = 1;
-    options.SizeUnit = UnitKB;
-    tree.File("in/empty");
-    tree.File("in/larger", std::string(1500, 'x'));
-    ExpectPreviewAndRun({"0KB-1KB/empty", "1KB-2KB/larger"});
-}
-
-TEST_F(ClassifyItemTest, EveryMethodOverARealTree_Number) {
-    options.MethodKey = Method::Number;
-    options.MaxFilesPerFolder = 2;
-    options.SubfolderName = "Batch";
-    for (const char* name : {"a", "b", "c", "d", "e"}) tree.File(std::string("in/") + name);
-    ExpectPreviewAndRun({"Batch (1)/c", "Batch (1)/d", "Batch (2)/e", "Batch/a", "Batch/b"});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Methods, EveryMethodOverARealTree,
+    testing::Values(
+        RealTreeCase{"Date",
+                     [](ClassifyOptions& o, TempDir& tree) {
+                         o.MethodKey = Method::Date;
+                         const std::time_t march = LocalTimeOf(2011, 3, 7), christmas = LocalTimeOf(2012, 12, 25);
+                         SetFileTimes(tree.File("in/a.txt"), march, march);
+                         SetFileTimes(tree.File("in/b.txt"), christmas, christmas);
+                     },
+                     {"2011-3-7/a.txt", "2012-12-25/b.txt"}},
+        RealTreeCase{"Name",
+                     [](ClassifyOptions& o, TempDir& tree) {
+                         o.MethodKey = Method::Name;
+                         AddFiles(tree, {"apple.txt", "Avocado.txt", "banana.txt"});
+                     },
+                     {"A/Avocado.txt", "A/apple.txt", "B/banana.txt"}},
+        RealTreeCase{"TwoGroups",
+                     [](ClassifyOptions& o, TempDir& tree) {
+                         o.MethodKey = Method::Type;
+                         o.Group(TypeGroup::Music).Enabled = o.Group(TypeGroup::Image).Enabled = true;
+                         AddFiles(tree, {"a.mp3", "b.JPG", "c.xyz"});
+                     },
+                     {"Image files/b.JPG", "Music files/a.mp3"}},
+        GroupCase(TypeGroup::Video, "v.mkv"), GroupCase(TypeGroup::Program, "setup.exe"),
+        GroupCase(TypeGroup::Document, "notes.txt"), GroupCase(TypeGroup::Archive, "backup.tar.gz"),
+        RealTreeCase{"Size",
+                     [](ClassifyOptions& o, TempDir& tree) {
+                         o.MethodKey = Method::Size;
+                         o.SizeStep = 1;
+                         o.SizeUnit = UnitKB;
+                         tree.File("in/empty");
+                         tree.File("in/larger", std::string(1500, 'x'));
+                     },
+                     {"0KB-1KB/empty", "1KB-2KB/larger"}},
+        RealTreeCase{"Number",
+                     [](ClassifyOptions& o, TempDir& tree) {
+                         o.MethodKey = Method::Number;
+                         o.MaxFilesPerFolder = 2;
+                         o.SubfolderName = "Batch";
+                         AddFiles(tree, {"a", "b", "c", "d", "e"});
+                     },
+                     {"Batch (1)/c", "Batch (1)/d", "Batch (2)/e", "Batch/a", "Batch/b"}}),
+    [](const testing::TestParamInfo<RealTreeCase>& info) { return std::string(info.param.Name); });
 
 } // namespace
 } // namespace varnolt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run killed half way must still be undoable: the journal reaches the disk as the run goes.
 #include "engine/TextFile.h"
 #include "support/EngineFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/DateCategory.h"
 #include "platform/fakes/FakeEmbeddedDates.h"
 #include "support/LocalZone.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run then undo, over random trees, for every method, moving and copying: every file is back at its
 // old path with its old content, except what an undo leaves on purpose (folders moved whole).
 #include "engine/TextFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SourceWalker.h"
 #include "platform/fakes/FakePump.h"
 #include "platform/posix/PosixFileSystem.h"

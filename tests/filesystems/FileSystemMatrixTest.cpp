@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting onto, off and within real mounted file systems of every kind people keep photos and music
 // on. Each run and its undo is checked: no file lost, none overwritten, every byte and the last write
 // time kept (as finely as the file system keeps it).
@@ -216,7 +217,7 @@ TEST_P(FileSystemMatrix, EveryMethodMovesAndCopiesOntoOffAndInsideAndUndoes) {
                 auto rig = MakeRig(direction, method, move, "scenario " + std::to_string(++scenario));
                 rig->options.MaxFilesPerFolder = 3;
                 rig->options.SubfolderName = "Batch";
-                rig->options.GroupImage = rig->options.GroupMusic = rig->options.GroupVideo = rig->options.GroupDocument = true;
+                rig->options.Group(TypeGroup::Image).Enabled = rig->options.Group(TypeGroup::Music).Enabled = rig->options.Group(TypeGroup::Video).Enabled = rig->options.Group(TypeGroup::Document).Enabled = true;
                 PlantTree();
                 RunAndUndo(*rig, [&](const Journal&) {
                     // Every file went: none is left behind by a move, each has its copy.
@@ -233,7 +234,7 @@ TEST_P(FileSystemMatrix, NamesThatDifferOnlyByCaseNeverReplaceOneAnother) {
         for (const bool move : {true, false}) {
             SCOPED_TRACE(std::string(method) + (move ? ", moving" : ", copying"));
             auto rig = MakeRig(Direction::Onto, method, move, std::string(method) + (move ? " move" : " copy"));
-            rig->options.GroupDocument = true;
+            rig->options.Group(TypeGroup::Document).Enabled = true;
             // Three files of one name but for its case: on a case-insensitive file system the later
             // ones get numbers, and the category folders "A" and "a" are one.
             Plant("x/Apple.txt");
@@ -280,7 +281,7 @@ TEST_P(SmallFileSystem, AFileTooLargeForItStaysAndLeavesNothingPartial) {
     for (const bool move : {true, false}) {
         SCOPED_TRACE(move ? "moving" : "copying");
         auto rig = MakeRig(Direction::Onto, Method::Type, move, move ? "move" : "copy");
-        rig->options.GroupVideo = true;
+        rig->options.Group(TypeGroup::Video).Enabled = true;
         Plant("trailer.mkv");
         // In a source folder of its own, which the no-loss checks do not read.
         const std::string large = disk->Path() + (move ? "move" : "copy") + "/large/film.mkv";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Real file systems of every kind people sort on, each mounted for one test in a folder of its own.
 // Everything is mounted in a mount namespace of this process and every loop device detaches itself once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures the whole X screen into a PNG, for the launcher check under Xvfb. Exits 1 when the screen is
 // one flat colour, i.e. no window appeared.  Usage: varnolt_grab_screen OUTPUT.png
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs an operation again and again, with one of its system calls failing each time.
 #include "platform/fakes/FaultInjector.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Running an operation that must never wait on a fifo.
 #include <chrono>

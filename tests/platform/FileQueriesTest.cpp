@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Existence tests, item information, folder identity and listings on real temporary trees.
 #include "platform/fakes/FaultInjector.h"
 #include "platform/posix/PosixFileSystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving and copying single files: never over an existing entry, and never half done.
 #include "platform/fakes/FaultInjector.h"
 #include "platform/posix/PosixFileSystem.h"

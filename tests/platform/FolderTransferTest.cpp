@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving and copying whole folders: a taken name gives "Name (2)", nothing is overwritten, and a failure
 // leaves the source whole and no partial copy behind.
 #include "platform/fakes/FaultInjector.h"

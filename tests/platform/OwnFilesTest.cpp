@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own files: read whole, replaced atomically, appended to line by line.
 #include "platform/fakes/FaultInjector.h"
 #include "platform/posix/PosixFileSystem.h"

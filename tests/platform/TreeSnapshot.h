@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a tree holds, entry by entry, so that a test can tell whether an operation left it as it was.
 #include <filesystem>

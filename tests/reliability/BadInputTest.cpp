@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names, entries and places that real trees hold and that are easy to get wrong. Each has one defined
 // outcome, placed or left where it is; none is lost, none makes the run hang.
 #include "engine/Options.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The campaigns create thousands of small trees and the program syncs what it moves: on a disk that
 // costs minutes, in memory seconds. The promises checked do not depend on the file system's kind.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every system call of a run and of an undo, failed in turn: nothing may be lost, doubled, truncated or
 // replaced, the journal may name only what happened, and the command must reach its end.
 #include "engine/Options.h"
@@ -94,7 +95,7 @@ void Configure(ClassifyOptions& o, const Scenario& scenario, const Rig& rig) {
     o.MoveSourceFiles = scenario.Move;
     o.IncludeSubfolders = true;
     o.HeadLetterCount = 2;
-    o.GroupMusic = o.GroupDocument = true;
+    o.Group(TypeGroup::Music).Enabled = o.Group(TypeGroup::Document).Enabled = true;
     o.EveryTypeFolder = true;
     o.GroupedSubfolders = true;
     o.SubfolderName = "Batch";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal names where a folder item really went, so that an undo never takes another file for it, and
 // an undo never deletes a "copy" that is its own original.
 #include "engine/RunJournal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless front-end killed outright in the middle of a run of 20,000 files: the journal it leaves
 // behind must let an undo put every moved file back, but for at most the one in flight, and no file may
 // exist twice or not at all. An undo killed half way must be able to finish on the next try. And while

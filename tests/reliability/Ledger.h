@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bookkeeping of the no-loss checks: every file of a tree is known by its content, which is unique,
 // and after a run or an undo each must be found exactly where the program is allowed to have put it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An engine over a real temporary tree whose every system call passes a hook that a test can switch
 // between a fault injector and nothing.

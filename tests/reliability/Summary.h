@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one line per group that `make test` shows: printed, and appended to the file that
 // $VARNOLT_RELIABILITY_SUMMARY names, since CTest keeps the output of passing tests to itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An engine over a real temporary tree, with a scripted, recording host.
 #include "engine/Engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sets the local time zone for one test and puts the previous one back.
 #include <cstdlib>

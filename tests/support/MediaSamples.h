@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small real photos and videos, made at test time with ImageMagick, exiftool, ffmpeg and mkvtoolnix. Each
 // returns false when a tool failed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host for engine tests: answers the decisions from a script and records every decision, notice and
 // event, with copies of the texts the events only lend.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window from the keyboard and a screen reader: Tab walks the columns left to right and each from the
 // top, every toolbar button has an Alt+letter of its own that does what a click does, and every input and
 // icon-only button has a name to be read out.
@@ -36,7 +37,7 @@ private slots:
     void tabWalksTheColumnsInReadingOrder() {
         // The first method's options show once the window has settled.
         QTRY_VERIFY(t->Find<QWidget>("CheckBox15")->isVisible());
-        t->window->TreeView1->setFocus();
+        t->window->methodTree->setFocus();
         QStringList visited;
         for (int step = 0; step < 100; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

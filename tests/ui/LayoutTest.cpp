@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window at the fonts Linux desktops use: every caption whole, no control cut or covered, whichever
 // method is shown, at the size of start and at the window's minimum size. Also run at scale factors 1.5
 // and 2 (QT_SCALE_FACTOR, see CMakeLists.txt).
@@ -106,7 +107,7 @@ class LayoutTest : public QObject {
                 area->verticalScrollBar()->maximum() < content->height() - area->viewport()->height())
                 faults << area->objectName() + QStringLiteral(" cannot scroll to all of its content");
         }
-        const QTreeWidget* tree = t->window->TreeView1;
+        const QTreeWidget* tree = t->window->methodTree;
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* top = tree->topLevelItem(i);
             std::vector<const QTreeWidgetItem*> entries{top};
@@ -138,8 +139,8 @@ class LayoutTest : public QObject {
             Select(entry);
             // The sub-options of "by hour" show only when it is checked.
             for (bool subOptions : {false, true}) {
-                t->window->CheckBox19->setChecked(subOptions);
-                t->window->CheckBox20->setChecked(subOptions);
+                t->window->byHour->setChecked(subOptions);
+                t->window->includeMinute->setChecked(subOptions);
                 const QStringList faults = Faults() + ToolbarFaults();
                 QVERIFY2(faults.isEmpty(), qPrintable(where + QStringLiteral(", ") + QLatin1String(entry) +
                                                       QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
@@ -186,7 +187,7 @@ private slots:
         t = std::make_unique<TestWindow>();
         t->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(t->window.get()));
-        t->window->Timer1Timer();
+        t->window->onStartupTimer();
         if (whileShown > 0) {
             // The window lays itself out again as its events come in.
             useFont(whileShown);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it is created: every control's caption, tooltip, default, range and state, and the options
 // that follow the controls. The sizes of the regions are in LayoutTest.
 #include "support/TestWindow.h"
@@ -46,50 +47,63 @@ private slots:
         QCOMPARE(t->window->size(), QSize(890, 600).expandedTo(t->window->minimumSize()));
     }
 
-    void checkBoxes_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("hint");
-        QTest::addColumn<bool>("checked");
-        const auto row = [](const char* name, const char* caption, const char* hint, bool checked) {
-            QTest::newRow(name) << QString::fromLatin1(caption) << QString::fromLatin1(hint) << checked;
+    // Each check box, found by its id, starts at the default of the option it holds, and the option
+    // follows it.
+    void checkBoxesHoldTheirOptions() {
+        const std::pair<const char*, bool ClassifyOptions::*> boxes[] = {
+            {"CheckBox15", &ClassifyOptions::ByYear},
+            {"CheckBox16", &ClassifyOptions::ByMonth},
+            {"CheckBox17", &ClassifyOptions::ByWeek},
+            {"CheckBox18", &ClassifyOptions::ByDay},
+            {"CheckBox19", &ClassifyOptions::ByHour},
+            {"CheckBox20", &ClassifyOptions::IncludeMinute},
+            {"CheckBox21", &ClassifyOptions::IncludeSecond},
+            {"CheckBox14", &ClassifyOptions::GroupedSubfolders},
+            {"CheckBox22", &ClassifyOptions::NumberMonth},
+            {"CheckBox23", &ClassifyOptions::AbbrMonth},
+            {"CheckBox11", &ClassifyOptions::Other1Enabled},
+            {"CheckBox12", &ClassifyOptions::Other2Enabled},
+            {"CheckBox13", &ClassifyOptions::EveryTypeFolder},
+            {"CheckBox3", &ClassifyOptions::MoveSourceFiles},
+            {"CheckBox4", &ClassifyOptions::IncludeSubfolders},
+            {"CheckBox5", &ClassifyOptions::IncludeFolderName},
+            {"CheckBox1", &ClassifyOptions::OnlyClassifySubfolder},
+            {"CheckBox2", &ClassifyOptions::ExcludeShortcut},
+            {"CheckBox25", &ClassifyOptions::ExcludeFolderInfoFile},
+            {"CheckBox26", &ClassifyOptions::ExcludeThumbFile},
+            {"CheckBox27", &ClassifyOptions::LimitPreview},
+            {"CheckBox28", &ClassifyOptions::UseTypeFilter},
         };
-        row("CheckBox15", "by year", "by file date", true);
-        row("CheckBox16", "by month", "from Jan. to Dec.", true);
-        row("CheckBox17", "by week", "from Mon. to Sun.", false);
-        row("CheckBox18", "by day", "from 1st to 31st", true);
-        row("CheckBox19", "by hour", "from 1st to 24th", false);
-        row("CheckBox20", "include minute", "", false);
-        row("CheckBox21", "include second", "", false);
-        row("CheckBox14", "Grouped subfolders", "", false);
-        row("CheckBox22", "Use number Month", "Use number of month and weekday", true);
-        row("CheckBox23", "Use Abbr. Month", "Abbr. name of month and weekday", false);
-        row("CheckBox10", "Music files", kDefaultMusicTypes, false);
-        row("CheckBox7", "Image files", kDefaultImageTypes, false);
-        row("CheckBox6", "Vedio files", kDefaultVideoTypes, false);
-        row("CheckBox9", "Program files", kDefaultProgramTypes, false);
-        row("CheckBox8", "Document file", kDefaultDocumentTypes, false);
-        row("CheckBox11", "Other:", "", false);
-        row("CheckBox12", "Other:", "", false);
-        row("CheckBox13", "Classify to every type ", "Use extension part as its folder name", false);
-        row("CheckBox3", "Move source files", "or Copy if dont select Move", true);
-        row("CheckBox4", "Include subfolders", "", false);
-        row("CheckBox5", "Include folder name", "", false);
-        row("CheckBox1", "Only classify subfolder", "", false);
-        row("CheckBox2", "Exclude shortcut", "", true);
-        row("CheckBox25", "Exclude folder info file", "The file is used for folder configure", true);
-        row("CheckBox26", "Exclude pic thumb file", "", true);
-        row("CheckBox27", "Limit Preview number", "", false);
-        row("CheckBox28", "File type filter:", "", false);
+        const ClassifyOptions defaults;
+        const ClassifyOptions& o = t->window->Options();
+        for (const auto& [id, field] : boxes) {
+            auto* box = t->Find<QCheckBox>(id);
+            QVERIFY2(box->isChecked() == defaults.*field, id);
+            QVERIFY2(o.*field == defaults.*field, id);
+            box->setChecked(!box->isChecked());
+            QVERIFY2(o.*field == box->isChecked(), id);
+        }
     }
 
-    void checkBoxes() {
-        QFETCH(QString, caption);
-        QFETCH(QString, hint);
-        QFETCH(bool, checked);
-        const auto* box = t->Find<QCheckBox>(QTest::currentDataTag());
-        QCOMPARE(box->text(), caption);
-        QCOMPARE(box->toolTip(), hint);
-        QCOMPARE(box->isChecked(), checked);
+    // One row per group of the table, under the design's ids where the design had the group, and named
+    // after its key where it did not.
+    void typeGroupRowsFollowTheTable() {
+        const char* const ids[][2] = {{"CheckBox10", "Button4"}, {"CheckBox7", "Button5"}, {"CheckBox6", "Button6"},
+                                      {"CheckBox9", "Button7"},  {"CheckBox8", "Button8"}, {"archiveGroup", "archiveChange"}};
+        QCOMPARE(std::size(ids), kTypeGroupCount);
+        const ClassifyOptions defaults;
+        const ClassifyOptions& o = t->window->Options();
+        for (std::size_t i = 0; i < kTypeGroupCount; ++i) {
+            auto* box = t->Find<QCheckBox>(ids[i][0]);
+            QCOMPARE(box, t->window->groupBoxes[i]);
+            QCOMPARE(t->Find<QPushButton>(ids[i][1]), t->window->groupChangeButtons[i]);
+            QCOMPARE(box->text(), QString::fromLatin1(kTypeGroups[i].Caption));
+            // The tooltip shows the list the options hold.
+            QCOMPARE(box->toolTip(), Q(defaults.Groups[i].Types));
+            QCOMPARE(box->isChecked(), defaults.Groups[i].Enabled);
+            box->setChecked(true);
+            QVERIFY(o.Groups[i].Enabled);
+        }
     }
 
     void toolbarInOrder() {
@@ -186,7 +200,7 @@ private slots:
         QTest::newRow("ComboBox3") << QStringList{"Creation Time", "Last Access Time", "Last Write Time", "Date Taken"} << 2;
         QTest::newRow("ComboBox2") << QStringList{"byte", "KB", "MB", "GB"} << 1;
         QTest::newRow("ComboBox1") << QStringList{"Music Files", "Image Files", "Vedio Files", "Program Files",
-                                                  "Document Files", "Custom Files"}
+                                                  "Document Files", "Archive Files", "Custom Files"}
                                    << 0;
     }
 
@@ -208,14 +222,14 @@ private slots:
         QVERIFY(!t->Find<QRadioButton>("RadioButton8")->isChecked());
         for (const char* edit : {"Edit3", "Edit4", "Edit5", "Edit6", "Edit9"})
             QVERIFY2(t->Find<QLineEdit>(edit)->text().isEmpty(), edit);
-        // The "Change file type" dialog has an Edit1 of its own: take the one of the general options.
+        // The "Change file type" dialog has an typeFilterText of its own: take the one of the general options.
         auto* filterEdit = t->Find<QWidget>("Panel4")->findChild<QLineEdit*>(QStringLiteral("Edit1"));
         QVERIFY(filterEdit);
         QCOMPARE(filterEdit->toolTip(), QStringLiteral("Seperate each with ';'"));
-        QCOMPARE(filterEdit->text(), QString::fromLatin1(kDefaultMusicTypes));
+        QCOMPARE(filterEdit->text(), QString::fromLatin1(InfoOf(TypeGroup::Music).DefaultTypes));
         // A list set by the program shows its first entries, also when it is set again unchanged.
         for (int i = 0; i < 2; ++i) {
-            filterEdit->setText(QString::fromLatin1(kDefaultImageTypes));
+            filterEdit->setText(QString::fromLatin1(InfoOf(TypeGroup::Image).DefaultTypes));
             QCOMPARE(filterEdit->cursorPosition(), 0);
         }
         const auto* memo = t->Find<QPlainTextEdit>("Memo1");
@@ -296,27 +310,24 @@ private slots:
         QVERIFY(t->Find<QWidget>("Panel15")->isVisibleTo(w));
         for (const char* disabled : {"Memo1", "Button2", "Button3"})
             QVERIFY2(!t->Find<QWidget>(disabled)->isEnabled(), disabled);
-        QVERIFY(t->window->Timer1.isActive());
-        QCOMPARE(t->window->Timer1.interval(), 300);
-        QVERIFY(t->window->Timer1.isSingleShot());
+        QVERIFY(t->window->startupTimer.isActive());
+        QCOMPARE(t->window->startupTimer.interval(), 300);
+        QVERIFY(t->window->startupTimer.isSingleShot());
     }
 
     void optionsStartAtTheControlsDefaults() {
         const ClassifyOptions defaults;
         const ClassifyOptions& o = t->window->Options();
-        QCOMPARE(o.MoveSourceFiles, defaults.MoveSourceFiles);
-        QCOMPARE(o.ExcludeShortcut, defaults.ExcludeShortcut);
-        QCOMPARE(o.PreviewLimit, defaults.PreviewLimit);
         QCOMPARE(Q(o.TypeFilterText), Q(defaults.TypeFilterText));
+        QCOMPARE(o.TypeFilterGroup, defaults.TypeFilterGroup);
+        QCOMPARE(o.PreviewLimit, defaults.PreviewLimit);
         QCOMPARE(o.TimeKind, defaults.TimeKind);
         QCOMPARE(o.SizeUnit, defaults.SizeUnit);
         QCOMPARE(o.SizeStep, defaults.SizeStep);
         QCOMPARE(o.MaxFilesPerFolder, defaults.MaxFilesPerFolder);
         QCOMPARE(o.HeadLetterCount, defaults.HeadLetterCount);
-        QCOMPARE(o.NumberMonth, defaults.NumberMonth);
-        QCOMPARE(o.ByDay, defaults.ByDay);
-        QCOMPARE(Q(o.MusicTypes), Q(defaults.MusicTypes));
-        QCOMPARE(Q(o.DocumentTypes), Q(defaults.DocumentTypes));
+        QCOMPARE(o.NameByWordList, defaults.NameByWordList);
+        for (std::size_t i = 0; i < kTypeGroupCount; ++i) QCOMPARE(Q(o.Groups[i].Types), Q(defaults.Groups[i].Types));
         QVERIFY(o.SourceList.empty());
         QVERIFY(o.Words.empty());
         QVERIFY(o.ResultLocation.empty());
@@ -339,8 +350,9 @@ private slots:
         QCOMPARE(Q(o.Other2Folder), QStringLiteral("Fotos ä"));
         t->Find<QComboBox>("ComboBox4")->setEditText(QStringLiteral("/tmp/out"));
         QCOMPARE(Q(o.ResultLocation), QStringLiteral("/tmp/out"));
-        t->Find<QCheckBox>("CheckBox7")->setToolTip(QStringLiteral("jpg;raw"));
-        QCOMPARE(Q(o.ImageTypes), QStringLiteral("jpg;raw"));
+        t->window->SetGroupTypes(TypeGroup::Image, "jpg;raw");
+        QCOMPARE(Q(o.Group(TypeGroup::Image).Types), QStringLiteral("jpg;raw"));
+        QCOMPARE(t->Find<QCheckBox>("CheckBox7")->toolTip(), QStringLiteral("jpg;raw"));
     }
 
     void wordsAreTheLinesOfTheWordBox() {

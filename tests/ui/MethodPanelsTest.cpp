@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a method in the navigation tree, the option interlocks and the resize rule. Which region grows
 // on resize is in LayoutTest.
 #include "support/TestWindow.h"
@@ -59,9 +60,9 @@ private slots:
     void startUpStepSelectsByFileDate() {
         t->window->show();
         QTRY_COMPARE(Q(t->window->MethodKey()), QStringLiteral("date"));
-        QVERIFY(!t->window->Timer1.isActive());
-        QCOMPARE(t->window->TreeView1->currentItem()->text(0), QStringLiteral("by file date"));
-        QVERIFY(t->window->TreeView1->topLevelItem(0)->isExpanded());
+        QVERIFY(!t->window->startupTimer.isActive());
+        QCOMPARE(t->window->methodTree->currentItem()->text(0), QStringLiteral("by file date"));
+        QVERIFY(t->window->methodTree->topLevelItem(0)->isExpanded());
         QCOMPARE(VisiblePanels(), QStringList{"Panel12"});
         QVERIFY(TypeFilterShown());
     }
@@ -121,10 +122,10 @@ private slots:
         QTreeWidgetItem* top = Entry(QStringLiteral("Auto-Classify Files"));
         size->setText(0, QStringLiteral("by file type"));
         top->setText(0, QStringLiteral("by file size"));
-        t->window->TreeView1->setCurrentItem(size);
+        t->window->methodTree->setCurrentItem(size);
         QCOMPARE(Q(t->window->MethodKey()), QStringLiteral("size"));
         QCOMPARE(VisiblePanels(), QStringList{"Panel11"});
-        t->window->TreeView1->setCurrentItem(top);
+        t->window->methodTree->setCurrentItem(top);
         QVERIFY(t->window->MethodKey().empty());
         QVERIFY(VisiblePanels().isEmpty());
     }
@@ -170,14 +171,14 @@ private slots:
     void doubleClickAppliesTheSelectedEntryAgain() {
         t->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(t->window.get()));
-        t->window->Timer1Timer();
+        t->window->onStartupTimer();
         Select(QStringLiteral("by file size"));
         // Checked behind the interlock's back, as a settings load might.
         for (const char* name : {"CheckBox1", "CheckBox5"}) {
             const QSignalBlocker quiet(Box(name));
             Box(name)->setChecked(true);
         }
-        QTreeWidget* tree = t->window->TreeView1;
+        QTreeWidget* tree = t->window->methodTree;
         const QRect row = tree->visualItemRect(Entry(QStringLiteral("by file size")));
         QSignalSpy doubleClicks(tree, &QTreeWidget::itemDoubleClicked);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, row.center());
@@ -193,8 +194,8 @@ private slots:
     void theMethodsCannotBeClosedOutOfReach() {
         t->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(t->window.get()));
-        t->window->Timer1Timer();
-        QTreeWidget* tree = t->window->TreeView1;
+        t->window->onStartupTimer();
+        QTreeWidget* tree = t->window->methodTree;
         QTreeWidgetItem* top = Entry(QStringLiteral("Auto-Classify Files"));
         const QPoint at = tree->visualItemRect(top).center();
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
@@ -207,7 +208,7 @@ private slots:
 
     void doubleClickWithNothingSelectedDoesNothing() {
         Select(QStringLiteral("by file name"));
-        QTreeWidget* tree = t->window->TreeView1;
+        QTreeWidget* tree = t->window->methodTree;
         tree->clearSelection();
         t->window->SelectMethodEntry(*Entry(QStringLiteral("Auto-Classify Files")));
         emit tree->itemDoubleClicked(Entry(QStringLiteral("by file name")), 0);
@@ -289,8 +290,8 @@ private slots:
         QCOMPARE(select->x(), open->x() - 35);
         QCOMPARE(location->x() + location->width(), select->x() - 5);
         QVERIFY(location->x() > t->Find<QLabel>("ResultLocationLabel")->geometry().right());
-        QCOMPARE(t->window->StatusPanels[0]->width(), t->window->StatusBar1->width() - 226);
-        QTRY_VERIFY(t->window->StatusPanels[1]->x() > t->window->StatusPanels[0]->geometry().right());
+        QCOMPARE(t->window->statusPanels[0]->width(), t->window->statusLine->width() - 226);
+        QTRY_VERIFY(t->window->statusPanels[1]->x() > t->window->statusPanels[0]->geometry().right());
     }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result tree's model over the engine's preview tree: nodes reach the view in batches, and the model
 // stays consistent for any view (checked by QAbstractItemModelTester at every change).
 #include "ui/FileIcons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt side of the platform: message boxes as the user sees them, the event pump, the translations.
 #include "engine/Messages.h"
 #include "platform/qt/QtMessageBoxes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every setting that outlives a restart, changed in one window, saved at its close and back in the
 // next window, through the real settings store and data folder of a temporary home.
 #include "TempHome.h"
@@ -10,7 +11,7 @@
 #include "platform/qt/QtSettingsStore.h"
 #include "support/TestWindow.h"
 #include "ui/DataFolder.h"
-#include "ui/TForm6.h"
+#include "ui/FileTypesDialog.h"
 
 #include <QCheckBox>
 #include <QSettings>
@@ -35,10 +36,10 @@ QStringList Entries(const QComboBox* box) {
     return entries;
 }
 
-void ConfirmGroup(TForm1& window, QPushButton* change, const QString& types) {
-    QTimer::singleShot(0, window.Form6, [&window, types] {
-        window.Form6->Edit1->setText(types);
-        window.Form6->Button1->click();
+void ConfirmGroup(MainWindow& window, QPushButton* change, const QString& types) {
+    QTimer::singleShot(0, window.fileTypesDialog, [&window, types] {
+        window.fileTypesDialog->typesEdit->setText(types);
+        window.fileTypesDialog->okButton->click();
     });
     change->click();
 }
@@ -55,6 +56,8 @@ class RestartTest : public QObject {
     RecordingShell shell;
     QtSettingsStore settings;
     ScriptedFileDialogs dialogs;
+    FakeEmbeddedDates dates;
+    QtTranslator engineTexts;
     std::string dataFolder;
 
     std::string Read(const std::string& path) {
@@ -62,9 +65,9 @@ class RestartTest : public QObject {
         return fs.ReadWholeFile(path, error).value_or("");
     }
 
-    std::unique_ptr<TForm1> Start() {
-        auto window = std::make_unique<TForm1>(fs, boxes, pump, shell, settings, dialogs, dataFolder);
-        window->Timer1Timer();
+    std::unique_ptr<MainWindow> Start() {
+        auto window = std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, dataFolder);
+        window->onStartupTimer();
         return window;
     }
 
@@ -82,11 +85,11 @@ private slots:
         QVERIFY(fs.FolderExists(dataFolder));
         const auto window = Start();
         QCOMPARE(window->MethodKey(), std::string("date"));
-        QVERIFY(!window->SpeedButton10->isEnabled());
-        QVERIFY(window->Button1->isHidden());
-        QCOMPARE(window->ComboBox4->count(), 0);
-        QCOMPARE(window->Edit1->text(), QString("mp3;wma;wav;mid;midi;ac3;ape;ram"));
-        QVERIFY(window->Memo1->toPlainText().isEmpty());
+        QVERIFY(!window->undoButton->isEnabled());
+        QVERIFY(window->loadLastListButton->isHidden());
+        QCOMPARE(window->resultLocation->count(), 0);
+        QCOMPARE(window->typeFilterText->text(), QString("mp3;wma;wav;mid;midi;ac3;ape;ram"));
+        QVERIFY(window->wordList->toPlainText().isEmpty());
         QVERIFY(boxes.Shown.empty());
     }
 
@@ -96,25 +99,25 @@ private slots:
         const std::string inbox = sources.Folder("Inbox"), camera = sources.Folder("Camera");
         {
             const auto window = Start();
-            ConfirmGroup(*window, window->Button4, "OGG;.Flac");
-            ConfirmGroup(*window, window->Button8, "pdf");
-            window->Edit3->setText("My Pics");
-            window->Edit4->setText("jpg;png");
-            window->Edit5->setText("Docs");
-            window->Edit6->setText("pdf");
-            window->ComboBox1->setCurrentIndex(kCustomFilterEntry);
-            emit window->ComboBox1->activated(kCustomFilterEntry);
-            window->Edit1->setText("abc;xyz");
-            window->CheckBox28->setChecked(true);
+            ConfirmGroup(*window, window->GroupChangeButton(TypeGroup::Music), "OGG;.Flac");
+            ConfirmGroup(*window, window->GroupChangeButton(TypeGroup::Document), "pdf");
+            window->otherGroup1Folder->setText("My Pics");
+            window->otherGroup1Types->setText("jpg;png");
+            window->otherGroup2Folder->setText("Docs");
+            window->otherGroup2Types->setText("pdf");
+            window->typeFilterGroup->setCurrentIndex(kCustomFilterEntry);
+            emit window->typeFilterGroup->activated(kCustomFilterEntry);
+            window->typeFilterText->setText("abc;xyz");
+            window->useTypeFilter->setChecked(true);
             std::string error;
             QVERIFY(fs.ReplaceFile(words, "\xEF\xBB\xBF" "Urlaub\r\nArbeit\r\n", error));
             dialogs.OpenedFiles.push_back({words});
-            window->Button3->setEnabled(true);
-            window->Button3->click();
-            window->Memo1->appendPlainText("Familie");
+            window->loadWordListButton->setEnabled(true);
+            window->loadWordListButton->click();
+            window->wordList->appendPlainText("Familie");
             for (const std::string& folder : {inbox, camera}) {
                 dialogs.Folders.push_back(folder);
-                window->SpeedButton4->click();
+                window->addFolderButton->click();
             }
             for (int i = 11; i >= 0; --i) window->RememberResultLocation("/out/" + std::to_string(i));
             // A run killed in its middle leaves its journal half-written.
@@ -124,32 +127,32 @@ private slots:
         QVERIFY(boxes.Shown.empty());
 
         const auto window = Start();
-        QCOMPARE(window->CheckBox10->toolTip(), QString("ogg;flac"));
-        QCOMPARE(window->Options().MusicTypes, std::string("ogg;flac"));
-        QCOMPARE(window->CheckBox8->toolTip(), QString("pdf"));
-        QCOMPARE(window->CheckBox7->toolTip(), QString("bmp;jpg;jpeg;gif;tif;tiff;png;psd;ico"));
+        QCOMPARE(window->GroupCheckBox(TypeGroup::Music)->toolTip(), QString("ogg;flac"));
+        QCOMPARE(window->Options().Group(TypeGroup::Music).Types, std::string("ogg;flac"));
+        QCOMPARE(window->GroupCheckBox(TypeGroup::Document)->toolTip(), QString("pdf"));
+        QCOMPARE(window->GroupCheckBox(TypeGroup::Image)->toolTip(), QString("bmp;jpg;jpeg;gif;tif;tiff;png;psd;ico"));
         // The space in the folder name moves its second word into the list.
-        QCOMPARE(window->Edit3->text(), QString("My"));
-        QCOMPARE(window->Edit4->text(), QString("Pics jpg;png"));
+        QCOMPARE(window->otherGroup1Folder->text(), QString("My"));
+        QCOMPARE(window->otherGroup1Types->text(), QString("Pics jpg;png"));
         QCOMPARE(window->Options().Other1Folder, std::string("My"));
-        QCOMPARE(window->Edit5->text(), QString("Docs"));
-        QCOMPARE(window->Edit6->text(), QString("pdf"));
-        QCOMPARE(window->ComboBox1->currentIndex(), 0);
-        QCOMPARE(window->Edit1->text(), QString("ogg;flac"));
-        QVERIFY(!window->CheckBox28->isChecked());
+        QCOMPARE(window->otherGroup2Folder->text(), QString("Docs"));
+        QCOMPARE(window->otherGroup2Types->text(), QString("pdf"));
+        QCOMPARE(window->typeFilterGroup->currentIndex(), 0);
+        QCOMPARE(window->typeFilterText->text(), QString("ogg;flac"));
+        QVERIFY(!window->useTypeFilter->isChecked());
         QCOMPARE(window->CustomTypeList(), std::string("abc;xyz"));
-        QCOMPARE(window->Memo1->toPlainText(), QString("Urlaub\nArbeit\nFamilie"));
+        QCOMPARE(window->wordList->toPlainText(), QString("Urlaub\nArbeit\nFamilie"));
         QCOMPARE(window->WordListEncoding(), TextEncoding::Utf8WithMark);
         QCOMPARE(window->Options().Words, (std::vector<std::string>{"Urlaub", "Arbeit", "Familie"}));
         QStringList firstTen;
         for (int i = 0; i < 10; ++i) firstTen << QString("/out/%1").arg(i);
-        QCOMPARE(Entries(window->ComboBox4), firstTen);
-        QCOMPARE(window->ComboBox4->currentText(), QString());
-        QVERIFY(window->SpeedButton10->isEnabled());
+        QCOMPARE(Entries(window->resultLocation), firstTen);
+        QCOMPARE(window->resultLocation->currentText(), QString());
+        QVERIFY(window->undoButton->isEnabled());
         QVERIFY(fs.FileExists(dataFolder + kJournalFileName));
-        QVERIFY(!window->Button1->isHidden());
-        QCOMPARE(window->ListView1->topLevelItemCount(), 0);
-        window->Button1->click();
+        QVERIFY(!window->loadLastListButton->isHidden());
+        QCOMPARE(window->sourceList->topLevelItemCount(), 0);
+        window->loadLastListButton->click();
         QCOMPARE(window->Options().SourceList, (std::vector<std::string>{camera, inbox}));
         QVERIFY(boxes.Shown.empty());
     }
@@ -160,8 +163,8 @@ private slots:
             window->RememberResultLocation("/out");
             window->close();
         }
-        TForm1(fs, boxes, pump, shell, settings, dialogs, dataFolder).close();
-        QCOMPARE(Entries(Start()->ComboBox4), QStringList{"/out"});
+        MainWindow(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, dataFolder).close();
+        QCOMPARE(Entries(Start()->resultLocation), QStringList{"/out"});
     }
 
     void aValueQtCannotReadThenCloseKeepsTheHistory() {
@@ -185,9 +188,9 @@ private slots:
         home->WriteSettingsFile("[General]\nFolder0=/out/a\n\n[Notes]\n# kept by hand\n");
         {
             const auto window = Start();
-            window->Edit3->setText("Pics");
-            window->Edit4->setText("jpg");
-            window->Memo1->setPlainText("Urlaub");
+            window->otherGroup1Folder->setText("Pics");
+            window->otherGroup1Types->setText("jpg");
+            window->wordList->setPlainText("Urlaub");
             window->AddSources({"/kept"});
             window->close();
         }
@@ -196,15 +199,15 @@ private slots:
         home->WriteSettingsFile(Read(home->SettingsFile()) + "\n[Notes]\n# kept by hand\n");
         {
             const auto window = Start();
-            ConfirmGroup(*window, window->Button4, "ogg");
+            ConfirmGroup(*window, window->GroupChangeButton(TypeGroup::Music), "ogg");
         }
         QVERIFY(boxes.Shown.empty());
         const auto window = Start();
-        QCOMPARE(window->CheckBox10->toolTip(), QString("ogg"));
-        QCOMPARE(window->Edit3->text(), QString("Pics"));
-        QCOMPARE(window->Memo1->toPlainText(), QString("Urlaub"));
-        QCOMPARE(Entries(window->ComboBox4), QStringList{"/out/a"});
-        window->Button1->click();
+        QCOMPARE(window->GroupCheckBox(TypeGroup::Music)->toolTip(), QString("ogg"));
+        QCOMPARE(window->otherGroup1Folder->text(), QString("Pics"));
+        QCOMPARE(window->wordList->toPlainText(), QString("Urlaub"));
+        QCOMPARE(Entries(window->resultLocation), QStringList{"/out/a"});
+        window->loadLastListButton->click();
         QCOMPARE(window->Options().SourceList, std::vector<std::string>{"/kept"});
     }
 
@@ -216,24 +219,24 @@ private slots:
         {
             const auto window = Start();
             QCOMPARE(window->Options().Words.at(0), std::string("Café"));
-            QVERIFY(window->Memo1->toPlainText().startsWith(QString::fromUtf8("Café\nKöln\n€")));
+            QVERIFY(window->wordList->toPlainText().startsWith(QString::fromUtf8("Café\nKöln\n€")));
             window->close();
         }
         QCOMPARE(Read(dataFolder + kWordListFileName), bytes);
         {
             // A word the code page has no byte for: the list goes over to UTF-8 rather than lose it.
             const auto window = Start();
-            window->Memo1->setPlainText("Café\n写真");
+            window->wordList->setPlainText("Café\n写真");
             window->close();
         }
-        QCOMPARE(Start()->Memo1->toPlainText(), QString::fromUtf8("Café\n写真"));
+        QCOMPARE(Start()->wordList->toPlainText(), QString::fromUtf8("Café\n写真"));
     }
 
     void whatCannotBeKeptAtCloseIsToldAndTheWindowStillCloses() {
         const auto window = Start();
         window->show();
-        window->Edit3->setText("Pics");
-        window->Memo1->setPlainText("Urlaub");
+        window->otherGroup1Folder->setText("Pics");
+        window->wordList->setPlainText("Urlaub");
         window->AddSources({"/kept"});
         window->RememberResultLocation("/out");
         // A file where the data folder was and a folder where the settings file goes: neither can be
@@ -254,18 +257,18 @@ private slots:
     void emptyListsAtCloseKeepTheStoredOnes() {
         {
             const auto window = Start();
-            window->Memo1->setPlainText("kept");
+            window->wordList->setPlainText("kept");
             window->AddSources({"/kept"});
             window->close();
         }
         {
             const auto window = Start();
-            window->Memo1->clear();
+            window->wordList->clear();
             window->close();
         }
         const auto window = Start();
-        QCOMPARE(window->Memo1->toPlainText(), QString("kept"));
-        window->Button1->click();
+        QCOMPARE(window->wordList->toPlainText(), QString("kept"));
+        window->loadLastListButton->click();
         QCOMPARE(window->Options().SourceList, std::vector<std::string>{"/kept"});
     }
 };

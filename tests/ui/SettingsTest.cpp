@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings loader and saver over an in-memory store and a real temporary data folder, and the
 // QSettings store and the data folder against a temporary home.
 #include "engine/RunJournal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The source list and the result location in the window: adding, refusing duplicates, order, removing,
 // reloading, dropping, and the location box with its history and its root renaming.
 #include "engine/Messages.h"
@@ -47,11 +48,11 @@ class SourceListTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestWindow> w;
-    TForm1* window = nullptr;
+    MainWindow* window = nullptr;
 
     void ClickFolder(const std::string& answer) {
         w->dialogs.Folders.push_back(answer);
-        window->SpeedButton4->click();
+        window->addFolderButton->click();
     }
 
 private slots:
@@ -68,32 +69,32 @@ private slots:
         ClickFolder("/data/Photos");
         ClickFolder("/data/Photos");
         ClickFolder("/data/photos");
-        QCOMPARE(Rows(window->ListView1), (QStringList{"/data/photos", "/data/Photos"}));
+        QCOMPARE(Rows(window->sourceList), (QStringList{"/data/photos", "/data/Photos"}));
         QCOMPARE(w->dialogs.FolderTitles.front(), std::string("Add a folder to list"));
         QCOMPARE(window->Options().SourceList, (std::vector<std::string>{"/data/photos", "/data/Photos"}));
     }
 
     void cancelledDialogsChangeNothing() {
-        window->SpeedButton4->click();
-        window->SpeedButton7->click();
+        window->addFolderButton->click();
+        window->addFilesButton->click();
         QCOMPARE(w->dialogs.Shown, 2);
-        QVERIFY(window->ListView1->topLevelItemCount() == 0);
-        QVERIFY(!window->Panel14->isHidden());
+        QVERIFY(window->sourceList->topLevelItemCount() == 0);
+        QVERIFY(!window->sourceListHint->isHidden());
     }
 
     void aListedFolderStillHidesTheCaptionPanel() {
         w->AddSource("/data/a");
-        QVERIFY(!window->Panel14->isHidden());
+        QVERIFY(!window->sourceListHint->isHidden());
         ClickFolder("/data/a");
-        QCOMPARE(window->ListView1->topLevelItemCount(), 1);
-        QVERIFY(window->Panel14->isHidden());
+        QCOMPARE(window->sourceList->topLevelItemCount(), 1);
+        QVERIFY(window->sourceListHint->isHidden());
     }
 
     void filesAreAddedInSortedOrderWithoutTheListedOne() {
         ClickFolder("/m/b.txt");
         w->dialogs.OpenedFiles.push_back({"/m/c.txt", "/m/b.txt", "/m/a.txt", "/m/c.txt"});
-        window->AddFiles1->trigger();
-        QCOMPARE(Rows(window->ListView1), (QStringList{"/m/a.txt", "/m/b.txt", "/m/c.txt"}));
+        window->addFilesAction->trigger();
+        QCOMPARE(Rows(window->sourceList), (QStringList{"/m/a.txt", "/m/b.txt", "/m/c.txt"}));
         QCOMPARE(w->dialogs.OpenFilters.front(), std::string("All Files (*)"));
     }
 
@@ -111,41 +112,41 @@ private slots:
 
     void removeFollowsSelectionAndClicks() {
         for (const char* folder : {"/r/1", "/r/2", "/r/3"}) ClickFolder(folder);
-        QVERIFY(!window->SpeedButton2->isEnabled() && !window->Delete1->isEnabled());
-        window->ListView1->topLevelItem(0)->setSelected(true);
-        window->ListView1->topLevelItem(2)->setSelected(true);
-        QVERIFY(window->SpeedButton2->isEnabled() && window->Delete1->isEnabled());
-        window->Delete1->trigger();
-        QCOMPARE(Rows(window->ListView1), QStringList{"/r/2"});
-        QVERIFY(!window->SpeedButton2->isEnabled() && !window->Delete1->isEnabled());
+        QVERIFY(!window->removeButton->isEnabled() && !window->removeAction->isEnabled());
+        window->sourceList->topLevelItem(0)->setSelected(true);
+        window->sourceList->topLevelItem(2)->setSelected(true);
+        QVERIFY(window->removeButton->isEnabled() && window->removeAction->isEnabled());
+        window->removeAction->trigger();
+        QCOMPARE(Rows(window->sourceList), QStringList{"/r/2"});
+        QVERIFY(!window->removeButton->isEnabled() && !window->removeAction->isEnabled());
 
-        window->ListView1->topLevelItem(0)->setSelected(true);
-        window->ListView1->clearSelection();
-        QVERIFY(window->SpeedButton2->isEnabled()); // unselecting counts as a change of selection
-        QTest::mouseClick(window->ListView1->viewport(), Qt::LeftButton, {},
-                          QPoint(5, window->ListView1->viewport()->height() - 3));
-        QVERIFY(!window->SpeedButton2->isEnabled());
+        window->sourceList->topLevelItem(0)->setSelected(true);
+        window->sourceList->clearSelection();
+        QVERIFY(window->removeButton->isEnabled()); // unselecting counts as a change of selection
+        QTest::mouseClick(window->sourceList->viewport(), Qt::LeftButton, {},
+                          QPoint(5, window->sourceList->viewport()->height() - 3));
+        QVERIFY(!window->removeButton->isEnabled());
 
-        window->ListView1->selectAll();
-        window->SpeedButton2->click();
-        QCOMPARE(window->ListView1->topLevelItemCount(), 0);
-        QVERIFY(window->Panel14->isHidden());
+        window->sourceList->selectAll();
+        window->removeButton->click();
+        QCOMPARE(window->sourceList->topLevelItemCount(), 0);
+        QVERIFY(window->sourceListHint->isHidden());
     }
 
     void loadLastListTakesEveryLineAsItIs() {
         w->data.File(kSourceListFileName, "/gone/b\r\n/gone/a\r\n/gone/b\r\n");
-        window->Timer1Timer();
-        QVERIFY(window->Button1->isVisible());
-        window->Button1->click();
-        QCOMPARE(Rows(window->ListView1), (QStringList{"/gone/a", "/gone/b", "/gone/b"}));
-        QVERIFY(window->Panel14->isHidden());
+        window->onStartupTimer();
+        QVERIFY(window->loadLastListButton->isVisible());
+        window->loadLastListButton->click();
+        QCOMPARE(Rows(window->sourceList), (QStringList{"/gone/a", "/gone/b", "/gone/b"}));
+        QVERIFY(window->sourceListHint->isHidden());
     }
 
     void loadLastListWithoutItsFileOnlyEmptiesTheList() {
         w->AddSource("/x");
-        window->Button1Click();
-        QCOMPARE(window->ListView1->topLevelItemCount(), 0);
-        QVERIFY(!window->Panel14->isHidden());
+        window->onLoadLastListClicked();
+        QCOMPARE(window->sourceList->topLevelItemCount(), 0);
+        QVERIFY(!window->sourceListHint->isHidden());
     }
 
     void droppedFoldersAndFilesAreAddedAsTheButtonsAddThem() {
@@ -153,12 +154,12 @@ private slots:
         const std::string music = w->data.Folder("drop/Music");
         const std::string file = w->data.File("drop/notes.txt", "x");
         ClickFolder(music);
-        window->Panel14->show();
-        QVERIFY(Drop(window->ListView1->viewport(), {QUrl::fromLocalFile(QString::fromStdString(photos) + "/"),
+        window->sourceListHint->show();
+        QVERIFY(Drop(window->sourceList->viewport(), {QUrl::fromLocalFile(QString::fromStdString(photos) + "/"),
                                              QUrl::fromLocalFile(QString::fromStdString(music)),
                                              QUrl::fromLocalFile(QString::fromStdString(file))}));
         QCOMPARE(window->Options().SourceList, (std::vector<std::string>{music, file, photos}));
-        QVERIFY(window->Panel14->isHidden());
+        QVERIFY(window->sourceListHint->isHidden());
     }
 
     // Once, when the row is added, from the row's own bytes: a name that is not UTF-8 is still a folder.
@@ -168,9 +169,9 @@ private slots:
         const std::string file = w->data.File("icons/notes.txt", "x");
         window->AddSources({photos, latin1, file});
         const auto icon = [&](const std::string& path) {
-            for (int i = 0; i < window->ListView1->topLevelItemCount(); ++i)
-                if (TForm1::SourcePathOf(window->ListView1->topLevelItem(i)) == path)
-                    return window->ListView1->topLevelItem(i)->icon(0);
+            for (int i = 0; i < window->sourceList->topLevelItemCount(); ++i)
+                if (MainWindow::SourcePathOf(window->sourceList->topLevelItem(i)) == path)
+                    return window->sourceList->topLevelItem(i)->icon(0);
             return QIcon();
         };
         QVERIFY(!icon(photos).isNull());
@@ -182,20 +183,20 @@ private slots:
     void selectingAFolderSetsTextAndHintButNotTheRoot() {
         window->ClassifyEngine().StartPreviewTree();
         w->dialogs.Folders.push_back("/chosen/folder");
-        window->SpeedButton6->click();
-        QCOMPARE(window->ComboBox4->currentText(), QString("/chosen/folder"));
-        QCOMPARE(window->ComboBox4->toolTip(), QString("/chosen/folder"));
+        window->selectResultFolderButton->click();
+        QCOMPARE(window->resultLocation->currentText(), QString("/chosen/folder"));
+        QCOMPARE(window->resultLocation->toolTip(), QString("/chosen/folder"));
         QCOMPARE(w->dialogs.FolderTitles.back(), std::string("Select a folder to Save result"));
         QCOMPARE(window->ClassifyEngine().Preview().Text(PreviewTree::Root), std::string());
         window->PreviewModel().Flush();
         const QModelIndex root = window->PreviewModel().index(0, 0);
         QCOMPARE(root.data().toString(), QString(Messages::NoResultLocationRoot));
 
-        window->ComboBox4->setFocus();
-        window->ComboBox4->lineEdit()->end(false);
-        QTest::keyClicks(window->ComboBox4, "x");
+        window->resultLocation->setFocus();
+        window->resultLocation->lineEdit()->end(false);
+        QTest::keyClicks(window->resultLocation, "x");
         QCOMPARE(window->ClassifyEngine().Preview().Text(PreviewTree::Root), std::string("/chosen/folderx"));
-        QCOMPARE(window->ComboBox4->toolTip(), QString("/chosen/folderx"));
+        QCOMPARE(window->resultLocation->toolTip(), QString("/chosen/folderx"));
     }
 
     void typingRenamesTheRootWithItsFolderImage() {
@@ -203,64 +204,64 @@ private slots:
         window->PreviewModel().Flush();
         const QModelIndex root = window->PreviewModel().index(0, 0);
         const auto image = [&] { return window->PreviewModel().data(root, Qt::DecorationRole).value<QIcon>().cacheKey(); };
-        window->ComboBox4->setFocus();
-        QTest::keyClicks(window->ComboBox4, QString::fromStdString(w->data.Path()));
-        QCOMPARE(image(), window->ImageList2[ClosedFolderImage].cacheKey());
-        QTest::keyClicks(window->ComboBox4, "missing");
-        QCOMPARE(image(), window->ImageList2[MarkedFolderImage].cacheKey());
+        window->resultLocation->setFocus();
+        QTest::keyClicks(window->resultLocation, QString::fromStdString(w->data.Path()));
+        QCOMPARE(image(), window->resultTreeIcons[ClosedFolderImage].cacheKey());
+        QTest::keyClicks(window->resultLocation, "missing");
+        QCOMPARE(image(), window->resultTreeIcons[MarkedFolderImage].cacheKey());
         QCOMPARE(window->PreviewModel().data(root).toString(), QString::fromStdString(w->data.Path() + "missing"));
     }
 
     void typingWithoutAPreviewOnlySetsTheHint() {
-        window->ComboBox4->setFocus();
-        QTest::keyClicks(window->ComboBox4, "/out");
+        window->resultLocation->setFocus();
+        QTest::keyClicks(window->resultLocation, "/out");
         QVERIFY(!window->ClassifyEngine().Preview().HasNodes());
-        QCOMPARE(window->ComboBox4->toolTip(), QString("/out"));
+        QCOMPARE(window->resultLocation->toolTip(), QString("/out"));
     }
 
     void rememberedLocationReplacesItsCaseVariant() {
-        window->ComboBox4->addItems({"/data/out", "/e/x"});
+        window->resultLocation->addItems({"/data/out", "/e/x"});
         window->RememberResultLocation("/Data/Out");
-        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/Data/Out", "/e/x"}));
-        QCOMPARE(window->ComboBox4->currentText(), QString("/Data/Out"));
+        QCOMPARE(Entries(window->resultLocation), (QStringList{"/Data/Out", "/e/x"}));
+        QCOMPARE(window->resultLocation->currentText(), QString("/Data/Out"));
     }
 
     void deleteKeyRemovesTheSelectedHistoryEntryOnly() {
-        window->ComboBox4->addItems({"/a", "/e/x", "/c"});
-        window->ComboBox4->setCurrentIndex(1);
+        window->resultLocation->addItems({"/a", "/e/x", "/c"});
+        window->resultLocation->setCurrentIndex(1);
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        window->ComboBox4->setFocus();
+        window->resultLocation->setFocus();
         // The key goes where the keyboard focus is, as a pressed key does.
         const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
-        window->ComboBox4->lineEdit()->home(false);
+        window->resultLocation->lineEdit()->home(false);
         press(Qt::Key_Delete);
-        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/a", "/c"}));
+        QCOMPARE(Entries(window->resultLocation), (QStringList{"/a", "/c"}));
         // The key still acts on the text.
-        QCOMPARE(window->ComboBox4->currentText(), QString("e/x"));
+        QCOMPARE(window->resultLocation->currentText(), QString("e/x"));
         // A typed text selects no entry.
-        window->ComboBox4->setEditText("/typed");
+        window->resultLocation->setEditText("/typed");
         press(Qt::Key_Delete);
-        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/a", "/c"}));
+        QCOMPARE(Entries(window->resultLocation), (QStringList{"/a", "/c"}));
         press(Qt::Key_Return);
-        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/a", "/c"}));
+        QCOMPARE(Entries(window->resultLocation), (QStringList{"/a", "/c"}));
     }
 
     void deleteKeyInTheDropDownRemovesTheHighlightedEntry() {
-        window->ComboBox4->addItems({"/a", "/e/x", "/c"});
-        window->ComboBox4->setEditText("/kept");
-        window->ComboBox4->view()->setCurrentIndex(window->ComboBox4->model()->index(1, 0));
-        QTest::keyClick(window->ComboBox4->view(), Qt::Key_Delete);
-        QCOMPARE(Entries(window->ComboBox4), (QStringList{"/a", "/c"}));
-        QCOMPARE(window->ComboBox4->currentText(), QString("/kept"));
+        window->resultLocation->addItems({"/a", "/e/x", "/c"});
+        window->resultLocation->setEditText("/kept");
+        window->resultLocation->view()->setCurrentIndex(window->resultLocation->model()->index(1, 0));
+        QTest::keyClick(window->resultLocation->view(), Qt::Key_Delete);
+        QCOMPARE(Entries(window->resultLocation), (QStringList{"/a", "/c"}));
+        QCOMPARE(window->resultLocation->currentText(), QString("/kept"));
     }
 
     void openFolderOpensAnExistingFolderOnly() {
-        window->ComboBox4->setEditText(QString::fromStdString(w->data.Path()));
-        window->SpeedButton9->click();
+        window->resultLocation->setEditText(QString::fromStdString(w->data.Path()));
+        window->openResultFolderButton->click();
         QCOMPARE(w->shell.OpenedFolders, std::vector<std::string>{w->data.Path()});
-        window->ComboBox4->setEditText(QString::fromStdString(w->data.Path() + "nothing"));
-        window->SpeedButton9->click();
+        window->resultLocation->setEditText(QString::fromStdString(w->data.Path() + "nothing"));
+        window->openResultFolderButton->click();
         QCOMPARE(w->boxes.Texts(), std::vector<std::string>{"The result folder does not exist!"});
         QCOMPARE(w->shell.OpenedFolders.size(), std::size_t(1));
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Points the per-user settings and data locations into a fresh temporary folder for as long as the
 // object lives, so that no test reads or writes the settings of the person running it.

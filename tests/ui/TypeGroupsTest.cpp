@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The type groups: the normalisation of a confirmed list, the "Change file type" dialog, the group
 // buttons of the window with their immediate saving, and the entries of the type filter.
 #include "support/TestWindow.h"
-#include "ui/TForm6.h"
+#include "ui/FileTypesDialog.h"
 #include "ui/TypeGroups.h"
 
 #include <QCheckBox>
@@ -24,18 +25,18 @@ struct DialogSeen {
 };
 
 // Answers the dialog once it shows: types `text`, then closes it by `close`.
-void AnswerDialog(TForm6* dialog, const QString& text, std::function<void()> close, DialogSeen* seen = nullptr) {
+void AnswerDialog(FileTypesDialog* dialog, const QString& text, std::function<void()> close, DialogSeen* seen = nullptr) {
     QTimer::singleShot(0, dialog, [=] {
-        if (seen) *seen = {dialog->Label1->text(), dialog->Edit1->text()};
-        dialog->Edit1->setText(text);
+        if (seen) *seen = {dialog->typesLabel->text(), dialog->typesEdit->text()};
+        dialog->typesEdit->setText(text);
         close();
     });
 }
-void AnswerOk(TForm6* dialog, const QString& text, DialogSeen* seen = nullptr) {
-    AnswerDialog(dialog, text, [dialog] { dialog->Button1->click(); }, seen);
+void AnswerOk(FileTypesDialog* dialog, const QString& text, DialogSeen* seen = nullptr) {
+    AnswerDialog(dialog, text, [dialog] { dialog->okButton->click(); }, seen);
 }
-void AnswerCancel(TForm6* dialog, const QString& text) {
-    AnswerDialog(dialog, text, [dialog] { dialog->Button2->click(); });
+void AnswerCancel(FileTypesDialog* dialog, const QString& text) {
+    AnswerDialog(dialog, text, [dialog] { dialog->cancelButton->click(); });
 }
 
 } // namespace
@@ -44,11 +45,11 @@ class TypeGroupsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestWindow> w;
-    TForm1* window = nullptr;
+    MainWindow* window = nullptr;
 
     void ChooseFilterEntry(int entry) {
-        window->ComboBox1->setCurrentIndex(entry);
-        emit window->ComboBox1->activated(entry);
+        window->typeFilterGroup->setCurrentIndex(entry);
+        emit window->typeFilterGroup->activated(entry);
     }
 
 private slots:
@@ -68,7 +69,7 @@ private slots:
     }
 
     void dialogTellsOkFromEveryOtherWayOut() {
-        TForm6 dialog;
+        FileTypesDialog dialog;
         QString text = "mp3";
         AnswerOk(&dialog, "ogg");
         QVERIFY(dialog.EditText("Music files:", text));
@@ -78,13 +79,13 @@ private slots:
         QVERIFY(!dialog.EditText("Music files:", text));
         QCOMPARE(text, QString("ogg"));
 
-        AnswerDialog(&dialog, "flac", [&] { QTest::keyClick(dialog.Edit1, Qt::Key_Escape); });
+        AnswerDialog(&dialog, "flac", [&] { QTest::keyClick(dialog.typesEdit, Qt::Key_Escape); });
         QVERIFY(!dialog.EditText("Music files:", text));
         AnswerDialog(&dialog, "flac", [&] { dialog.close(); });
         QVERIFY(!dialog.EditText("Music files:", text));
         QCOMPARE(text, QString("ogg"));
 
-        AnswerDialog(&dialog, "opus", [&] { QTest::keyClick(dialog.Edit1, Qt::Key_Return); });
+        AnswerDialog(&dialog, "opus", [&] { QTest::keyClick(dialog.typesEdit, Qt::Key_Return); });
         QVERIFY(dialog.EditText("Music files:", text));
         QCOMPARE(text, QString("opus"));
         QCOMPARE(dialog.windowTitle(), QString("Change file type"));
@@ -92,81 +93,89 @@ private slots:
 
     void changeButtonEditsStoresAndLeavesTheFilterText() {
         DialogSeen seen;
-        AnswerOk(window->Form6, ".MP3;.WMA; .Ogg", &seen);
-        window->Button4->click();
+        AnswerOk(window->fileTypesDialog, ".MP3;.WMA; .Ogg", &seen);
+        window->GroupChangeButton(TypeGroup::Music)->click();
         QCOMPARE(seen.Label, QString("Music files:"));
         QCOMPARE(seen.Text, QString("mp3;wma;wav;mid;midi;ac3;ape;ram"));
-        QCOMPARE(window->CheckBox10->toolTip(), QString(".mp3;wma; .ogg"));
-        QCOMPARE(window->Options().MusicTypes, std::string(".mp3;wma; .ogg"));
+        QCOMPARE(window->GroupCheckBox(TypeGroup::Music)->toolTip(), QString(".mp3;wma; .ogg"));
+        QCOMPARE(window->Options().Group(TypeGroup::Music).Types, std::string(".mp3;wma; .ogg"));
         QCOMPARE(w->settings.Values["Music"], std::string(".mp3;wma; .ogg"));
         QCOMPARE(w->settings.OpenNow, 0);
         // Music is the chosen filter entry, yet its text stays until an entry is chosen again.
-        QCOMPARE(window->Edit1->text(), QString("mp3;wma;wav;mid;midi;ac3;ape;ram"));
+        QCOMPARE(window->typeFilterText->text(), QString("mp3;wma;wav;mid;midi;ac3;ape;ram"));
         ChooseFilterEntry(0);
-        QCOMPARE(window->Edit1->text(), QString(".mp3;wma; .ogg"));
+        QCOMPARE(window->typeFilterText->text(), QString(".mp3;wma; .ogg"));
     }
 
     void everyGroupUsesTheOneDialog() {
-        TForm6* dialog = window->Form6;
+        FileTypesDialog* dialog = window->fileTypesDialog;
         AnswerOk(dialog, "EXE");
-        window->Button7->click();
+        window->GroupChangeButton(TypeGroup::Program)->click();
         DialogSeen seen;
         AnswerOk(dialog, "", &seen);
-        window->Button8->click();
+        window->GroupChangeButton(TypeGroup::Document)->click();
         QCOMPARE(seen.Label, QString("Document file:"));
-        QCOMPARE(window->Form6, dialog);
-        QCOMPARE(window->findChildren<TForm6*>().size(), 1);
+        QCOMPARE(window->fileTypesDialog, dialog);
+        QCOMPARE(window->findChildren<FileTypesDialog*>().size(), 1);
         QCOMPARE(w->settings.Values["Program"], std::string("exe"));
         QCOMPARE(w->settings.Values["Document"], std::string());
-        QCOMPARE(window->Options().DocumentTypes, std::string());
+        QCOMPARE(window->Options().Group(TypeGroup::Document).Types, std::string());
     }
 
     void confirmingUnchangedRewritesTheListLowerCased() {
-        window->CheckBox7->setToolTip("BMP;Jpg");
+        // The archive group, which the design did not have, is stored under its own name.
+        window->SetGroupTypes(TypeGroup::Archive, "7Z;Tar");
         DialogSeen seen;
-        AnswerDialog(window->Form6, "", [&] { window->Form6->Edit1->setText(seen.Text); window->Form6->Button1->click(); },
-               &seen);
-        window->Button5->click();
-        QCOMPARE(w->settings.Values["Image"], std::string("bmp;jpg"));
-        QCOMPARE(window->CheckBox7->toolTip(), QString("bmp;jpg"));
+        AnswerDialog(
+            window->fileTypesDialog, "",
+            [&] {
+                window->fileTypesDialog->typesEdit->setText(seen.Text);
+                window->fileTypesDialog->okButton->click();
+            },
+            &seen);
+        window->GroupChangeButton(TypeGroup::Archive)->click();
+        QCOMPARE(seen.Label, QString("Archive files:"));
+        QCOMPARE(w->settings.Values["Archive"], std::string("7z;tar"));
+        QCOMPARE(window->Options().Group(TypeGroup::Archive).Types, std::string("7z;tar"));
+        QCOMPARE(window->GroupCheckBox(TypeGroup::Archive)->toolTip(), QString("7z;tar"));
     }
 
     void cancelChangesAndStoresNothing() {
-        AnswerCancel(window->Form6, "zzz");
-        window->Button6->click();
-        QCOMPARE(window->CheckBox6->toolTip(), QString("avi;mpg;mpeg;asf;wmv;rm;rmvb;mkv;vob"));
+        AnswerCancel(window->fileTypesDialog, "zzz");
+        window->GroupChangeButton(TypeGroup::Video)->click();
+        QCOMPARE(window->GroupCheckBox(TypeGroup::Video)->toolTip(), QString("avi;mpg;mpeg;asf;wmv;rm;rmvb;mkv;vob"));
         QVERIFY(w->settings.Values.empty());
         QCOMPARE(w->settings.OpenCount, 0);
     }
 
     void customFilesStartsEmptyAndKeepsWhatWasTyped() {
         ChooseFilterEntry(kCustomFilterEntry);
-        QCOMPARE(window->Edit1->text(), QString());
-        window->Edit1->setText("abc;def");
+        QCOMPARE(window->typeFilterText->text(), QString());
+        window->typeFilterText->setText("abc;def");
         ChooseFilterEntry(0);
-        QCOMPARE(window->Edit1->text(), QString("mp3;wma;wav;mid;midi;ac3;ape;ram"));
+        QCOMPARE(window->typeFilterText->text(), QString("mp3;wma;wav;mid;midi;ac3;ape;ram"));
         ChooseFilterEntry(kCustomFilterEntry);
-        QCOMPARE(window->Edit1->text(), QString("abc;def"));
+        QCOMPARE(window->typeFilterText->text(), QString("abc;def"));
         QCOMPARE(window->CustomTypeList(), std::string("abc;def"));
         QCOMPARE(window->Options().TypeFilterText, std::string("abc;def"));
     }
 
     void typingUnderAGroupEntryNeverChangesTheGroup() {
         ChooseFilterEntry(1);
-        window->Edit1->setText("typed");
+        window->typeFilterText->setText("typed");
         ChooseFilterEntry(0);
         ChooseFilterEntry(1);
-        QCOMPARE(window->Edit1->text(), QString("bmp;jpg;jpeg;gif;tif;tiff;png;psd;ico"));
+        QCOMPARE(window->typeFilterText->text(), QString("bmp;jpg;jpeg;gif;tif;tiff;png;psd;ico"));
         QVERIFY(window->CustomTypeList().empty());
     }
 
     void startShowsTheMusicListAndKeepsTheStoredCustomList() {
         w->settings.Values = {{"Music", "ogg"}, {"Customtype", "xyz"}};
-        window->Timer1Timer();
-        QCOMPARE(window->Edit1->text(), QString("ogg"));
-        QCOMPARE(window->ComboBox1->currentIndex(), 0);
+        window->onStartupTimer();
+        QCOMPARE(window->typeFilterText->text(), QString("ogg"));
+        QCOMPARE(window->typeFilterGroup->currentIndex(), 0);
         ChooseFilterEntry(kCustomFilterEntry);
-        QCOMPARE(window->Edit1->text(), QString("xyz"));
+        QCOMPARE(window->typeFilterText->text(), QString("xyz"));
     }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar driving the engine through the window: preview, run, undo, stop, a second command clicked
 // during the first, the close query, help, and what the engine shows back in the window.
 #include "support/TestWindow.h"
@@ -40,7 +41,7 @@ class WindowCommandsTest : public QObject {
     std::unique_ptr<TempDir> tree;
 
     QToolButton* Button(const char* name) const { return t->Find<QToolButton>(name); }
-    QString Status(int panel) const { return t->window->StatusPanels[static_cast<std::size_t>(panel)]->text(); }
+    QString Status(int panel) const { return t->window->statusPanels[static_cast<std::size_t>(panel)]->text(); }
     bool Asked(const std::string& text) const {
         const auto texts = t->boxes.Texts();
         return std::find(texts.begin(), texts.end(), text) != texts.end();
@@ -68,7 +69,7 @@ private slots:
     void init() {
         t = std::make_unique<TestWindow>();
         tree = std::make_unique<TempDir>();
-        t->window->Timer1Timer(); // "by file date"
+        t->window->onStartupTimer(); // "by file date"
     }
     void cleanup() {
         t.reset();
@@ -85,7 +86,7 @@ private slots:
         QCOMPARE(root.data().toString(), QString::fromLatin1(Messages::NoResultLocationRoot));
         QCOMPARE(model.rowCount(root), 1); // one day
         QCOMPARE(PreviewItems(), 3);
-        QVERIFY(t->window->TreeView2->isExpanded(root));
+        QVERIFY(t->window->previewTree->isExpanded(root));
         QVERIFY(!t->Find<QWidget>("Panel15")->isVisibleTo(t->window.get()));
         QCOMPARE(Status(0), QStringLiteral("Preview done."));
         QCOMPARE(Status(1), QStringLiteral("Files: 3, Categories: 1"));
@@ -271,7 +272,7 @@ private slots:
 
     void closingWhileIdleNeedsNoQuestion() {
         t->window->show();
-        QSignalSpy closing(t->window.get(), &TForm1::closing);
+        QSignalSpy closing(t->window.get(), &MainWindow::closing);
         Button("SpeedButton8")->click();
         QVERIFY(!t->window->isVisible());
         QCOMPARE(closing.size(), 1);
@@ -281,7 +282,7 @@ private slots:
     void closeQueryAnsweredNoLetsThePreviewFinish() {
         t->window->show();
         t->window->AddSources({SourceFolder(40)});
-        QSignalSpy closing(t->window.get(), &TForm1::closing);
+        QSignalSpy closing(t->window.get(), &MainWindow::closing);
         t->boxes.Answers = {Answer::No};
         DuringTheCommand([this] { t->window->close(); });
         Button("SpeedButton12")->click();
@@ -296,7 +297,7 @@ private slots:
         const std::string out = tree->Path() + "out";
         t->window->AddSources({SourceFolder(100)});
         t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
-        QSignalSpy closing(t->window.get(), &TForm1::closing);
+        QSignalSpy closing(t->window.get(), &MainWindow::closing);
         bool closedDuringTheRun = false;
         t->boxes.Answers = {Answer::Yes /* run now */, Answer::Yes /* stop and exit */};
         DuringTheCommand([&] {
@@ -327,9 +328,9 @@ private slots:
     void journalLeftByAnEarlierRunEnablesUndoAtStart() {
         TestWindow again;
         again.data.File("undo.udo", "Move Mode\r\n");
-        QVERIFY(!again.window->SpeedButton10->isEnabled());
-        again.window->Timer1Timer();
-        QVERIFY(again.window->SpeedButton10->isEnabled());
+        QVERIFY(!again.window->undoButton->isEnabled());
+        again.window->onStartupTimer();
+        QVERIFY(again.window->undoButton->isEnabled());
     }
 };
 

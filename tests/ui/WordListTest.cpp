@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word list with its file buttons and encodings, and the name fields that refuse the nine
 // characters.
 #include "support/TestWindow.h"
@@ -27,7 +28,7 @@ class WordListTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestWindow> w;
-    TForm1* window = nullptr;
+    MainWindow* window = nullptr;
 
     void Type(QLineEdit* field, const QString& text) {
         field->setFocus();
@@ -58,69 +59,69 @@ private slots:
     }
 
     void typedSlashFallsBackToTheLastAcceptedText() {
-        Type(window->Edit9, "ab/");
+        Type(window->subfolderName, "ab/");
         QCOMPARE(w->boxes.Texts(), std::vector<std::string>{kProhibited});
-        QCOMPARE(window->Edit9->text(), QString("ab"));
-        QCOMPARE(window->Edit9->cursorPosition(), 2);
-        QVERIFY(window->Edit9->hasFocus());
+        QCOMPARE(window->subfolderName->text(), QString("ab"));
+        QCOMPARE(window->subfolderName->cursorPosition(), 2);
+        QVERIFY(window->subfolderName->hasFocus());
         QCOMPARE(window->Options().SubfolderName, std::string("ab"));
     }
 
     void aSingleRefusedCharacterEmptiesTheField() {
-        Type(window->Edit9, "/");
-        QCOMPARE(window->Edit9->text(), QString());
+        Type(window->subfolderName, "/");
+        QCOMPARE(window->subfolderName->text(), QString());
         QCOMPARE(w->boxes.Shown.size(), std::size_t(1));
     }
 
     void pastedTextFallsBackToTheEmptyLastAcceptedText() {
-        window->Edit9->setText("x:y");
-        QCOMPARE(window->Edit9->text(), QString());
-        window->Edit9->setText("é:");
-        QCOMPARE(window->Edit9->text(), QString()); // two characters, back to the last accepted ""
+        window->subfolderName->setText("x:y");
+        QCOMPARE(window->subfolderName->text(), QString());
+        window->subfolderName->setText("é:");
+        QCOMPARE(window->subfolderName->text(), QString()); // two characters, back to the last accepted ""
         QCOMPARE(w->boxes.Shown.size(), std::size_t(2));
     }
 
     void eachFieldFallsBackToItsOwnText() {
-        window->Edit3->setText("Photos");
-        Type(window->Edit5, "a");
-        Type(window->Edit3, "?");
-        QCOMPARE(window->Edit3->text(), QString("Photos"));
-        QCOMPARE(window->Edit3->cursorPosition(), 6);
-        QCOMPARE(window->Edit5->text(), QString("a"));
+        window->otherGroup1Folder->setText("Photos");
+        Type(window->otherGroup2Folder, "a");
+        Type(window->otherGroup1Folder, "?");
+        QCOMPARE(window->otherGroup1Folder->text(), QString("Photos"));
+        QCOMPARE(window->otherGroup1Folder->cursorPosition(), 6);
+        QCOMPARE(window->otherGroup2Folder->text(), QString("a"));
     }
 
     void storedOtherGroupsPassThroughTheNameCheck() {
         w->settings.Values = {{"Othertype1", "Pics jpg"}, {"Othertype2", "a:b png"}};
-        window->Timer1Timer();
-        QCOMPARE(window->Edit3->text(), QString("Pics"));
-        QCOMPARE(window->Edit5->text(), QString());
-        QCOMPARE(window->Edit6->text(), QString("png"));
+        window->onStartupTimer();
+        QCOMPARE(window->otherGroup1Folder->text(), QString("Pics"));
+        QCOMPARE(window->otherGroup2Folder->text(), QString());
+        QCOMPARE(window->otherGroup2Types->text(), QString("png"));
         QCOMPARE(w->boxes.Texts(), std::vector<std::string>{kProhibited});
-        // "Pics" became Edit3's last accepted text.
-        Type(window->Edit3, "|");
-        QCOMPARE(window->Edit3->text(), QString("Pics"));
+        // "Pics" became otherGroup1Folder's last accepted text.
+        Type(window->otherGroup1Folder, "|");
+        QCOMPARE(window->otherGroup1Folder->text(), QString("Pics"));
     }
 
     void wordRadioButtonEnablesTheListAndFocusesIt() {
-        QVERIFY(!window->Memo1->isEnabled() && !window->Button2->isEnabled() && !window->Button3->isEnabled());
+        QVERIFY(!window->wordList->isEnabled() && !window->saveWordListButton->isEnabled() && !window->loadWordListButton->isEnabled());
         w->SelectEntry(QStringLiteral("by file name"));
-        QTest::mouseClick(window->RadioButton8, Qt::LeftButton, {}, QPoint(5, window->RadioButton8->height() / 2));
-        QVERIFY(window->RadioButton8->isChecked());
-        QVERIFY(window->Memo1->isEnabled() && window->Button2->isEnabled() && window->Button3->isEnabled());
-        QVERIFY(window->Memo1->hasFocus());
-        window->RadioButton6->click();
-        QVERIFY(!window->Memo1->isEnabled() && !window->Button2->isEnabled() && !window->Button3->isEnabled());
+        QTest::mouseClick(window->byWordList, Qt::LeftButton, {}, QPoint(5, window->byWordList->height() / 2));
+        QVERIFY(window->byWordList->isChecked());
+        QVERIFY(window->wordList->isEnabled() && window->saveWordListButton->isEnabled() && window->loadWordListButton->isEnabled());
+        QVERIFY(window->wordList->hasFocus());
+        window->byHeadLetters->click();
+        QVERIFY(!window->wordList->isEnabled() && !window->saveWordListButton->isEnabled() && !window->loadWordListButton->isEnabled());
     }
 
     void saveAsWithAnEmptyListShowsNoDialog() {
-        window->Button2Click();
+        window->onSaveWordListClicked();
         QCOMPARE(w->dialogs.Shown, 0);
     }
 
     void saveAsWritesPlainTextBeforeAnyLoadKeepingTheModeAndTheLinkOfAFile() {
-        window->Memo1->setPlainText("eins\nzwei");
+        window->wordList->setPlainText("eins\nzwei");
         w->dialogs.SavedFiles.push_back(w->data.Path() + "words.txt");
-        window->Button2Click();
+        window->onSaveWordListClicked();
         QCOMPARE(w->dialogs.SaveFilters, std::vector<std::string>{"Text File (*.txt)"});
         QCOMPARE(w->data.Read("words.txt"), std::string("eins\r\nzwei"));
 
@@ -129,9 +130,9 @@ private slots:
         const std::string link = w->data.Path() + "link.txt";
         QVERIFY(symlink("kept.txt", link.c_str()) == 0);
         w->dialogs.SavedFiles = {kept, link};
-        window->Button2Click();
-        window->Memo1->setPlainText("drei");
-        window->Button2Click();
+        window->onSaveWordListClicked();
+        window->wordList->setPlainText("drei");
+        window->onSaveWordListClicked();
         QCOMPARE(w->data.Read("kept.txt"), std::string("drei"));
         struct stat info;
         QVERIFY(lstat(link.c_str(), &info) == 0 && S_ISLNK(info.st_mode));
@@ -144,32 +145,32 @@ private slots:
         const std::string utf16 = w->data.File("le.txt", std::string("\xFF\xFE" "a\0\r\0\n\0\n\0b\0", 12));
         const std::string other = w->data.File("other.txt", "ignored");
         w->dialogs.OpenedFiles.push_back({utf16, other});
-        window->Button3Click();
-        QCOMPARE(window->Memo1->toPlainText(), QString("a\n\nb"));
+        window->onLoadWordListClicked();
+        QCOMPARE(window->wordList->toPlainText(), QString("a\n\nb"));
         QCOMPARE(window->WordListEncoding(), TextEncoding::Utf16LE);
         QCOMPARE(window->Options().Words, (std::vector<std::string>{"a", "", "b"}));
         w->dialogs.SavedFiles.push_back(w->data.Path() + "back.txt");
-        window->Button2Click();
+        window->onSaveWordListClicked();
         QCOMPARE(w->data.Read("back.txt"), std::string("\xFF\xFE" "a\0\r\0\n\0\r\0\n\0b\0", 14));
     }
 
     void aFileThatCannotBeOpenedLeavesTheList() {
-        window->Memo1->setPlainText("kept");
+        window->wordList->setPlainText("kept");
         w->dialogs.OpenedFiles.push_back({w->data.Path() + "missing.txt"});
-        window->Button3Click();
-        QCOMPARE(window->Memo1->toPlainText(), QString("kept"));
+        window->onLoadWordListClicked();
+        QCOMPARE(window->wordList->toPlainText(), QString("kept"));
         QCOMPARE(w->boxes.Shown.size(), std::size_t(1));
         QCOMPARE(w->boxes.Shown[0].Caption, std::string("Error"));
         w->dialogs.SavedFiles.push_back(w->data.Path() + "no/such/folder/x.txt");
-        window->Button2Click();
+        window->onSaveWordListClicked();
         QCOMPARE(w->boxes.Shown.size(), std::size_t(2));
     }
 
     void aWordListLoadedWithItsMarkIsSavedWithItAtClose() {
-        window->Timer1Timer();
+        window->onStartupTimer();
         const std::string file = w->data.File("marked.txt", kUtf8Mark + "Urlaub\r\nArbeit\r\n");
         w->dialogs.OpenedFiles.push_back({file});
-        window->Button3Click();
+        window->onLoadWordListClicked();
         window->close();
         QCOMPARE(w->data.Read(kWordListFileName), kUtf8Mark + "Urlaub\r\nArbeit");
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's start: the paths of its command line in the source list, and a second start handing its
 // paths to the open window, also when a crashed window left its socket behind.
 #include "TempHome.h"
@@ -70,32 +71,32 @@ private slots:
 
     void pathsOfTheCommandLineAreAddedOnceTheSettingsHaveLoaded() {
         TestWindow w;
-        TForm1& window = *w.window;
+        MainWindow& window = *w.window;
         const std::string a = folders.Folder("a"), b = folders.Folder("b");
         const std::string file = folders.File("c.txt"), missing = folders.Path() + "missing";
         std::ostringstream err;
         window.OpenPaths(*PathsToOpen({"varnolt", b, file, missing, a + "/", b}, err)); // as main() does
-        QCOMPARE(window.ListView1->topLevelItemCount(), 0);
+        QCOMPARE(window.sourceList->topLevelItemCount(), 0);
 
-        window.Timer1Timer();
+        window.onStartupTimer();
         const std::string base = folders.Path();
-        QCOMPARE(Rows(window.ListView1), (QStringList{QString::fromStdString(base + "a"),
+        QCOMPARE(Rows(window.sourceList), (QStringList{QString::fromStdString(base + "a"),
                                                       QString::fromStdString(base + "b"),
                                                       QString::fromStdString(file)}));
-        QVERIFY(window.Panel14->isHidden());
+        QVERIFY(window.sourceListHint->isHidden());
         QCOMPARE(w.boxes.Texts(),
                  std::vector<std::string>{"These do not exist and were not added to the list:\n" + missing});
         QCOMPARE(w.boxes.Shown.front().Caption, std::string(Messages::Information));
 
         window.OpenPaths({missing + "2"}); // nothing that exists: the list and the panel stay
-        QCOMPARE(window.ListView1->topLevelItemCount(), 3);
+        QCOMPARE(window.sourceList->topLevelItemCount(), 3);
         QCOMPARE(w.boxes.Shown.size(), std::size_t(2));
     }
 
     void aSecondStartHandsItsPathsToTheOpenWindowAndEnds() {
         TestWindow w;
-        TForm1& window = *w.window;
-        window.Timer1Timer();
+        MainWindow& window = *w.window;
+        window.onStartupTimer();
         window.show();
         window.showMinimized();
 
@@ -115,7 +116,7 @@ private slots:
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
 
-        QTRY_COMPARE(Rows(window.ListView1), QStringList{QString::fromStdString(handed)});
+        QTRY_COMPARE(Rows(window.sourceList), QStringList{QString::fromStdString(handed)});
         QCOMPARE(w.boxes.Texts(),
                  std::vector<std::string>{"These do not exist and were not added to the list:\n" + missing});
         QVERIFY(!(window.windowState() & Qt::WindowMinimized));

@@ -1,15 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures the main window after a preview of a small sample folder:
-// `varnolt_screenshot <file.png> [points]`, the font at that size when given, as a user's style sheet sets it.
+// `varnolt_screenshot <file.png> [points [method]]`, the font at that size when given (0: the desktop's), as a
+// user's style sheet sets it, and the panel of that method ("date", "name", "number", "type", "size") shown.
 // Run under Xvfb by `make screenshot`.
 #include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/ScriptedFileDialogs.h"
+#include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtMessagePump.h"
 #include "platform/qt/QtShell.h"
+#include "platform/qt/QtTranslator.h"
 #include "ui/FileIcons.h"
 #include "ui/PreviewTreeModel.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -58,11 +62,11 @@ bool MakeSampleFolder(const QString& folder) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: varnolt_screenshot <file.png> [points]\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: varnolt_screenshot <file.png> [points [method]]\n");
         return 2;
     }
-    if (argc == 3) application.setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(QString::fromLocal8Bit(argv[2])));
+    if (argc >= 3 && QString::fromLocal8Bit(argv[2]) != QLatin1String("0")) application.setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(QString::fromLocal8Bit(argv[2])));
     varnolt::UseFallbackIconTheme();
     QTemporaryDir temporary;
     const QString samples = temporary.path() + QStringLiteral("/Camera and downloads");
@@ -78,21 +82,31 @@ int main(int argc, char* argv[]) {
     varnolt::QtShell shell(QString{});
     varnolt::MemorySettingsStore settings;
     varnolt::ScriptedFileDialogs dialogs;
-    varnolt::TForm1 window(fs, boxes, pump, shell, settings, dialogs, QFile::encodeName(temporary.path() + "/data/").toStdString());
+    varnolt::LibraryEmbeddedDates dates;
+    varnolt::QtTranslator engineTexts;
+    varnolt::MainWindow window(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts,
+                               QFile::encodeName(temporary.path() + "/data/").toStdString());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     QTest::qWait(400); // the start-up step selects "by file date"
 
     // As "Folder" would: the row, and the invitation gone.
     window.AddSources({QFile::encodeName(samples).toStdString()});
-    window.Panel14->hide();
-    window.ComboBox4->setEditText(QStringLiteral("/home/user/Sorted"));
-    window.SpeedButton12->click();
+    window.sourceListHint->hide();
+    window.resultLocation->setEditText(QStringLiteral("/home/user/Sorted"));
+    window.previewButton->click();
     window.PreviewModel().Flush();
 
     // Open the first two categories so that items show.
     const QModelIndex root = window.PreviewModel().index(0, 0);
-    for (int row = 0; row < 2; ++row) window.TreeView2->expand(window.PreviewModel().index(row, 0, root));
+    for (int row = 0; row < 2; ++row) window.previewTree->expand(window.PreviewModel().index(row, 0, root));
+    // The preview is by date; then the panel asked for shows, with the preview still beside it.
+    if (argc == 4) {
+        const QTreeWidgetItem* classify = window.methodTree->topLevelItem(0);
+        for (int i = 0; i < classify->childCount(); ++i)
+            if (classify->child(i)->data(0, varnolt::MainWindow::MethodKeyRole).toString() == QLatin1String(argv[3]))
+                window.methodTree->setCurrentItem(classify->child(i));
+    }
     QTest::qWait(200);
 
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TestWindow.h"
 
 #include <QLocale>
@@ -5,20 +6,20 @@
 
 namespace varnolt {
 
-TestWindow::TestWindow() : window(std::make_unique<TForm1>(fs, boxes, pump, shell, settings, dialogs, data.Path())) {}
+TestWindow::TestWindow() : window(std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, data.Path())) {}
 
 void TestWindow::AddSource(const std::string& path) {
-    window->ListView1->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(path)}));
+    window->sourceList->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(path)}));
 }
 
 QTreeWidgetItem* TestWindow::Entry(const QString& caption) const {
-    const auto found = window->TreeView1->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    const auto found = window->methodTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
     if (found.size() != 1) qFatal("no single entry %s", qPrintable(caption));
     return found.first();
 }
 
 void TestWindow::SelectEntry(const QString& caption) const {
-    window->TreeView1->setCurrentItem(Entry(caption));
+    window->methodTree->setCurrentItem(Entry(caption));
 }
 
 QStringList Rows(const QTreeWidget* list) {

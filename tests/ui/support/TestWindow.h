@@ -1,14 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window over the real file system, with scripted message boxes, a recording shell and a fresh
 // data folder; events run through the real pump, as in the program.
+#include "platform/fakes/FakeEmbeddedDates.h"
 #include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/RecordingShell.h"
 #include "platform/fakes/ScriptedFileDialogs.h"
 #include "platform/fakes/ScriptedMessageBoxes.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtMessagePump.h"
+#include "platform/qt/QtTranslator.h"
 #include "support/TempDir.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -44,8 +47,10 @@ public:
     RecordingShell shell;
     MemorySettingsStore settings;
     ScriptedFileDialogs dialogs;
+    FakeEmbeddedDates dates;
+    QtTranslator engineTexts; // Qt's translation, as the program has it
     TempDir data;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // The captions of a list's rows, top to bottom.

@@ -1,4 +1,5 @@
-#include "engine/Text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/Utf8.h"
 
 #include <locale.h>
 #include <wctype.h>
@@ -149,80 +150,6 @@ std::string FirstCharacters(std::string_view text, std::size_t count) {
     std::size_t at = 0;
     for (std::size_t taken = 0; taken < count && at < text.size(); ++taken) at += SequenceLength(text, at, nullptr);
     return std::string(text.substr(0, at));
-}
-
-std::string WithTrailingSlash(std::string_view folder) {
-    std::string out(folder);
-    if (out.empty() || out.back() != '/') out += '/';
-    return out;
-}
-
-std::string PathIn(std::string_view folder, std::string_view name) {
-    std::string path;
-    path.reserve(folder.size() + 1 + name.size());
-    path.append(folder);
-    if (path.empty() || path.back() != '/') path += '/';
-    path.append(name);
-    return path;
-}
-
-std::string_view NameViewOf(std::string_view path) {
-    if (!path.empty() && path.back() == '/') path.remove_suffix(1);
-    const auto slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-std::string NameOf(std::string_view path) {
-    return std::string(NameViewOf(path));
-}
-
-std::string ExtensionOf(std::string_view path) {
-    const std::string_view name = NameViewOf(path);
-    const auto dot = name.rfind('.');
-    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
-}
-
-std::string WithoutExtension(std::string_view path) {
-    return std::string(path.substr(0, path.size() - ExtensionOf(path).size()));
-}
-
-std::string FolderPartOf(std::string_view path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
-}
-
-bool IsWebPage(std::string_view path) {
-    const std::string extension = LowerAsciiLetters(ExtensionOf(path));
-    return extension == ".htm" || extension == ".html";
-}
-
-bool ExtensionMatches(std::string_view e, std::string_view list) {
-    if (e.empty()) return false;
-    const std::string entry = ";" + std::string(e) + ";";
-    const std::string wrapped = ";" + std::string(list) + ";";
-    return wrapped.find(entry) != std::string::npos;
-}
-
-// Two memchr scans rather than find_first_of's test of every byte against the set: it runs twice for
-// every item.
-bool ContainsLineBreak(std::string_view text) {
-    return text.find('\n') != std::string_view::npos || text.find('\r') != std::string_view::npos;
-}
-
-std::string FillPlaceholders(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
-    std::string filled;
-    filled.reserve(pattern.size());
-    for (std::size_t at = 0; at < pattern.size(); ++at) {
-        const char next = at + 1 < pattern.size() ? pattern[at + 1] : '\0';
-        const auto number = static_cast<std::size_t>(next - '0');
-        if (pattern[at] == '%' && next >= '1' && next <= '9' && number <= arguments.size()) {
-            filled.append(arguments.begin()[number - 1]);
-            ++at;
-        } else {
-            filled.push_back(pattern[at]);
-        }
-    }
-    return filled;
 }
 
 } // namespace varnolt
