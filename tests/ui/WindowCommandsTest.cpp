@@ -203,13 +203,13 @@ private slots:
         QVERIFY(Button("SpeedButton10")->isEnabled());
         other.reset();
 
-        // A journal that cannot be written: nothing moves, and an Error box says why.
+        // A journal that cannot be locked (its data folder is gone): nothing moves, and an Error box says why.
         std::filesystem::remove_all(t->data.Path());
         t->boxes.Answers = {Answer::Yes};
         Button("SpeedButton1")->click();
         QVERIFY(tree->Exists("in/file0.txt"));
         QCOMPARE(t->boxes.Shown.back().Caption, std::string(Messages::Error));
-        QVERIFY(t->boxes.Shown.back().Text.ends_with("Nothing was moved."));
+        QVERIFY(t->boxes.Shown.back().Text.ends_with("Nothing was changed."));
     }
 
     void answeringYesToTheEndQuestionOpensTheResult() {
