@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <algorithm>
 #include <map>
 #include <set>
 #include <utility>
@@ -75,15 +76,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     run.engine.UndoLastRun();
 
+    const auto aboveASource = [&](const std::string& folder) {
+        return std::any_of(pairs.begin(), pairs.end(),
+                           [&](const auto& pair) { return pair.second.starts_with(folder + "/"); });
+    };
     for (const Change& change : run.fs.Changes) {
-        if (change.What == Change::MoveFile) {
+        if (change.What == Change::MoveFile || change.What == Change::MoveFolder) {
             Expect(pairs.count({change.From, change.To}) > 0, "a move that no journal pair names",
                    change.From + " -> " + change.To);
+        } else if (change.What == Change::MakeFolder) {
+            // Only the old folders of the pairs, made again where they are gone.
+            Expect(aboveASource(change.To), "the undo made a folder no pair needs", change.To);
         } else if (change.What != Change::DeleteFile && change.What != Change::RemoveFolder) {
             Fail("the undo made a change of a kind it never makes", change.To);
         }
     }
-    Expect(!run.fs.FileExists(journal), "the journal outlived its undo");
+    // What could not be put back stays in the journal, and only that, for a later undo.
+    if (run.fs.FileExists(journal)) {
+        Expect(run.host.UndoEnabled && !run.host.FailedItems.empty(), "the journal outlived its undo");
+        const auto left = DecodeTextFile(run.fs.Files[journal].Content).Lines;
+        for (std::size_t k = 1; 2 * k < left.size(); ++k)
+            Expect(pairs.count({Canonical(left[2 * k]), Canonical(left[2 * k - 1])}) > 0,
+                   "the journal kept a pair it did not have", left[2 * k]);
+    }
     Expect(!run.host.Ends.empty() && run.host.LastEnd().How == Outcome::Completed, "the undo did not complete");
     const CommandEnded& end = run.host.LastEnd();
     Expect(end.Placed + end.Failed == end.Total, "a journal pair is not accounted for",
