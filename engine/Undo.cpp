@@ -91,9 +91,16 @@ FsResult MoveBack(FileSystem& fs, const std::string& from, const std::string& to
     return FsResult::Failed(EEXIST);
 }
 
+// An undo cut short and started again meets the pairs it put back already: the item is at its old
+// place and gone from where the run put it.
+bool PutBackAlready(FileSystem& fs, const std::string& source, const std::string& destination) {
+    return !fs.EntryExists(destination) && fs.EntryExists(source);
+}
+
 FsResult RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination,
                      Step& step) {
     step = Step::Restore;
+    if (PutBackAlready(fs, source, destination)) return {};
     if (moveMode) return MoveBack(fs, destination, source);
     if (fs.FileExists(source)) {
         step = Step::Remove;

@@ -211,6 +211,20 @@ TEST_F(UndoTest, AnUnpairedLastLineIsIgnored) {
 }
 
 // The user tidied up after the run: removed the folder it emptied, and deleted a file from the result.
+// An undo cut short and started again: what it put back already counts as put back.
+TEST_F(UndoTest, PairsPutBackByAnEarlierUndoCountAsPutBack) {
+    tree.File("in/a.txt", "a");
+    tree.File("R/b.txt", "b");
+    tree.Folder("in");
+    WriteJournal({"Move Mode", tree / "in/a.txt", tree / "R/a.txt", tree / "in/b.txt", tree / "R/b.txt"});
+    engine.UndoLastRun();
+    EXPECT_EQ(tree.Read("in/a.txt"), "a");
+    EXPECT_EQ(tree.Read("in/b.txt"), "b");
+    EXPECT_TRUE(host.FailedItems.empty()) << host.Trouble();
+    EXPECT_EQ(host.LastEnd().Placed, 2);
+    ExpectFinished();
+}
+
 TEST_F(UndoTest, RemovedSourceFoldersAreMadeAgainAndFilesGoneFromTheResultAreNamed) {
     tree.File("R/a.txt", "a"); // its old folder is gone
     tree.File("R/b.txt", "b");
