@@ -10,7 +10,8 @@ namespace varnolt {
 inline std::string AbsolutePath(const std::string& path) {
     if (path.empty()) return path;
     std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
-    while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
+    while (absolute.size() > 1 && absolute.back() == '/')
+        absolute.pop_back();
     return absolute;
 }
 

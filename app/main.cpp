@@ -21,7 +21,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-
 #include <exception>
 #include <iostream>
 #include <string>
@@ -31,14 +30,15 @@ namespace {
 
 // An exception that escapes a handler is told to the user, and the program goes on.
 class VarnoltApplication : public QApplication {
-public:
+  public:
     using QApplication::QApplication;
 
     bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& error) {
-            varnolt::QtMessageBoxes().Show(error.what(), "Varnolt", varnolt::Buttons::Ok, varnolt::Icon::Error);
+            varnolt::QtMessageBoxes().Show(error.what(), "Varnolt", varnolt::Buttons::Ok,
+                                           varnolt::Icon::Error);
         }
         return false;
     }

@@ -14,14 +14,17 @@
 namespace bench {
 
 // Every corpus file begins with this line, which tells the verifier which file it is.
-inline std::string IdentityHeader(std::uint64_t id) { return "VNB " + std::to_string(id) + "\n"; }
+inline std::string IdentityHeader(std::uint64_t id) {
+    return "VNB " + std::to_string(id) + "\n";
+}
 inline constexpr std::size_t kIdentityHeaderMax = 32;
 
 inline bool ParseIdentityHeader(const char* bytes, std::size_t size, std::uint64_t& id) {
     if (size < 5 || bytes[0] != 'V' || bytes[1] != 'N' || bytes[2] != 'B' || bytes[3] != ' ') return false;
     id = 0;
     std::size_t i = 4;
-    for (; i < size && bytes[i] >= '0' && bytes[i] <= '9'; ++i) id = id * 10 + static_cast<unsigned>(bytes[i] - '0');
+    for (; i < size && bytes[i] >= '0' && bytes[i] <= '9'; ++i)
+        id = id * 10 + static_cast<unsigned>(bytes[i] - '0');
     return i > 4 && i < size && bytes[i] == '\n';
 }
 
@@ -35,7 +38,8 @@ struct ManifestEntry {
 // One entry a line: id, size, modification time and path, separated by tabs (no corpus name holds one).
 inline void WriteManifest(const std::string& path, const std::vector<ManifestEntry>& entries) {
     std::ofstream out(path, std::ios::binary);
-    for (const auto& e : entries) out << e.Id << '\t' << e.Size << '\t' << e.ModifyTime << '\t' << e.RelativePath << '\n';
+    for (const auto& e : entries)
+        out << e.Id << '\t' << e.Size << '\t' << e.ModifyTime << '\t' << e.RelativePath << '\n';
 }
 
 inline bool ReadManifest(const std::string& path, std::vector<ManifestEntry>& entries) {
@@ -59,8 +63,8 @@ inline std::string DayFolder(std::int64_t modifyTime, bool padded) {
     std::tm local{};
     localtime_r(&t, &local);
     char text[32];
-    std::snprintf(text, sizeof text, padded ? "%04d-%02d-%02d" : "%d-%d-%d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday);
+    std::snprintf(text, sizeof text, padded ? "%04d-%02d-%02d" : "%d-%d-%d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday);
     return text;
 }
 

@@ -34,8 +34,9 @@ std::string Numbered(const std::string& name, int n) {
 }
 
 class Sorter {
-public:
-    Sorter(bool copy, const std::string& result, FILE* journal) : copy_(copy), result_(result), journal_(journal) {
+  public:
+    Sorter(bool copy, const std::string& result, FILE* journal)
+        : copy_(copy), result_(result), journal_(journal) {
         resultFd_ = open(result.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (resultFd_ < 0) Die(result);
     }
@@ -56,7 +57,7 @@ public:
         closedir(dir);
     }
 
-private:
+  private:
     void Place(int dirFd, const std::string& folder, const std::string& name) {
         struct stat info;
         int sourceFd = -1;
@@ -141,7 +142,8 @@ int Undo(const char* journalPath) {
             continue;
         folders.insert(destination.substr(0, destination.rfind('/')));
     }
-    for (const auto& folder : folders) rmdir(folder.c_str());
+    for (const auto& folder : folders)
+        rmdir(folder.c_str());
     std::free(line);
     std::fclose(journal);
     return 0;
@@ -151,7 +153,8 @@ int Undo(const char* journalPath) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    if ((command == "move" || command == "copy") && argc == 5) return Sort(command == "copy", argv[2], argv[3], argv[4]);
+    if ((command == "move" || command == "copy") && argc == 5)
+        return Sort(command == "copy", argv[2], argv[3], argv[4]);
     if (command == "undo" && argc == 3) return Undo(argv[2]);
     std::cerr << "usage: floor_sort move|copy SOURCE RESULT JOURNAL\n       floor_sort undo JOURNAL\n";
     return 2;

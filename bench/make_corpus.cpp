@@ -25,7 +25,7 @@
 namespace {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed) : state_(seed) {}
     std::uint64_t Next() { // splitmix64: the same sequence on every platform
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
@@ -36,7 +36,7 @@ public:
     std::uint64_t Below(std::uint64_t n) { return Next() % n; }
     std::uint64_t Between(std::uint64_t low, std::uint64_t high) { return low + Below(high - low + 1); }
 
-private:
+  private:
     std::uint64_t state_;
 };
 
@@ -48,27 +48,35 @@ struct Kind {
 
 // Roughly what a home folder of photos, music, videos, documents and some code holds.
 const Kind kKinds[] = {
-    {"jpg", 220, "IMG_"},         {"JPG", 40, "DSC "},          {"png", 80, "Bildschirmfoto "},
-    {"heic", 40, "IMG_"},         {"gif", 15, "anim "},         {"mp3", 70, "Chanson – piste "},
-    {"flac", 20, "Track "},       {"m4a", 15, "Sprachmemo "},   {"wav", 10, "Aufnahme "},
-    {"mp4", 45, "VID_"},          {"mov", 25, "Clip "},         {"mkv", 8, "Film "},
-    {"avi", 7, "old video "},     {"pdf", 60, "Rechnung "},     {"docx", 40, "Résumé "},
-    {"doc", 15, "Brief an Müller "}, {"xlsx", 20, "Budget "},   {"pptx", 10, "Présentation "},
-    {"txt", 50, "notes "},        {"md", 20, "README "},        {"html", 10, "page "},
-    {"csv", 20, "export "},       {"json", 20, "config "},      {"zip", 20, "archive "},
-    {"tar.gz", 10, "backup "},    {"iso", 2, "disk "},          {"exe", 5, "setup "},
-    {"py", 25, "script "},        {"cpp", 12, "main "},         {"h", 10, "header "},
-    {"log", 20, "server "},       {"svg", 10, "icône "},        {"psd", 6, "Entwurf "},
+    {"jpg", 220, "IMG_"},           {"JPG", 40, "DSC "},
+    {"png", 80, "Bildschirmfoto "}, {"heic", 40, "IMG_"},
+    {"gif", 15, "anim "},           {"mp3", 70, "Chanson – piste "},
+    {"flac", 20, "Track "},         {"m4a", 15, "Sprachmemo "},
+    {"wav", 10, "Aufnahme "},       {"mp4", 45, "VID_"},
+    {"mov", 25, "Clip "},           {"mkv", 8, "Film "},
+    {"avi", 7, "old video "},       {"pdf", 60, "Rechnung "},
+    {"docx", 40, "Résumé "},        {"doc", 15, "Brief an Müller "},
+    {"xlsx", 20, "Budget "},        {"pptx", 10, "Présentation "},
+    {"txt", 50, "notes "},          {"md", 20, "README "},
+    {"html", 10, "page "},          {"csv", 20, "export "},
+    {"json", 20, "config "},        {"zip", 20, "archive "},
+    {"tar.gz", 10, "backup "},      {"iso", 2, "disk "},
+    {"exe", 5, "setup "},           {"py", 25, "script "},
+    {"cpp", 12, "main "},           {"h", 10, "header "},
+    {"log", 20, "server "},         {"svg", 10, "icône "},
+    {"psd", 6, "Entwurf "},
 };
 
 const char* const kFolderWords[] = {
-    "Photos",  "Urlaub 2019", "Été à Nice", "Документы", "家族の写真", "Work Projects", "Müller & Söhne",
-    "Señor García", "misc",   "Backup (old)", "Musik",   "Downloads",  "Überweisungen", "École",
+    "Photos",        "Urlaub 2019",    "Été à Nice",    "Документы", "家族の写真",
+    "Work Projects", "Müller & Söhne", "Señor García",  "misc",      "Backup (old)",
+    "Musik",         "Downloads",      "Überweisungen", "École",
 };
 
 const Kind& PickKind(Random& random) {
     int total = 0;
-    for (const auto& kind : kKinds) total += kind.Weight;
+    for (const auto& kind : kKinds)
+        total += kind.Weight;
     int pick = static_cast<int>(random.Below(static_cast<std::uint64_t>(total)));
     for (const auto& kind : kKinds) {
         if (pick < kind.Weight) return kind;
@@ -90,13 +98,15 @@ std::uint64_t PickSmallSize(Random& random) {
     std::exit(1);
 }
 
-void WriteFile(const std::string& path, std::uint64_t id, std::uint64_t size, bool sparse, std::int64_t mtime) {
+void WriteFile(const std::string& path, std::uint64_t id, std::uint64_t size, bool sparse,
+               std::int64_t mtime) {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) Die(path);
     std::string content = bench::IdentityHeader(id);
     if (!sparse) {
         content.reserve(size);
-        while (content.size() < size) content.push_back(static_cast<char>('a' + (content.size() * 7 + id) % 26));
+        while (content.size() < size)
+            content.push_back(static_cast<char>('a' + (content.size() * 7 + id) % 26));
         content.resize(size);
     }
     if (write(fd, content.data(), content.size()) != static_cast<ssize_t>(content.size())) Die(path);
@@ -108,9 +118,11 @@ void WriteFile(const std::string& path, std::uint64_t id, std::uint64_t size, bo
 
 } // namespace
 
-static int WriteOneDayCorpus(const std::string& root, const std::string& manifestPath, std::uint64_t count, bool oneName) {
+static int WriteOneDayCorpus(const std::string& root, const std::string& manifestPath, std::uint64_t count,
+                             bool oneName) {
     if (mkdir(root.c_str(), 0755) != 0) Die(root);
-    const std::int64_t noon = 1592222400; // 2020-06-15 12:00 UTC: the same day in every time zone but the farthest
+    const std::int64_t noon =
+        1592222400; // 2020-06-15 12:00 UTC: the same day in every time zone but the farthest
     std::vector<bench::ManifestEntry> manifest;
     for (std::uint64_t id = 0; id < count; ++id) {
         const std::string folder = "Camera " + std::to_string(id + 1) + "/";
@@ -130,7 +142,8 @@ int main(int argc, char** argv) {
     if ((mode == "--one-name" || mode == "--one-day") && argc == 5)
         return WriteOneDayCorpus(argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), mode == "--one-name");
     if (argc < 4) {
-        std::cerr << "usage: make_corpus DIR MANIFEST N [SEED] | make_corpus --one-name|--one-day DIR MANIFEST N\n";
+        std::cerr
+            << "usage: make_corpus DIR MANIFEST N [SEED] | make_corpus --one-name|--one-day DIR MANIFEST N\n";
         return 2;
     }
     const std::string root = std::string(argv[1]) + "/";
@@ -148,7 +161,8 @@ int main(int argc, char** argv) {
     const std::uint64_t folderCount = std::max<std::uint64_t>(1, count / 40);
     for (std::uint64_t i = 1; i < folderCount; ++i) {
         const Folder* parent = &folders[random.Below(folders.size())];
-        while (parent->Depth >= 5) parent = &folders[random.Below(folders.size())];
+        while (parent->Depth >= 5)
+            parent = &folders[random.Below(folders.size())];
         const auto& word = kFolderWords[random.Below(std::size(kFolderWords))];
         Folder folder{parent->Path + word + " " + std::to_string(i) + "/", parent->Depth + 1};
         if (mkdir((root + folder.Path).c_str(), 0755) != 0) Die(root + folder.Path);
@@ -174,6 +188,7 @@ int main(int argc, char** argv) {
         manifest.push_back({id, size, mtime, folder.Path + name});
     }
     bench::WriteManifest(manifestPath, manifest);
-    std::cout << count << " files in " << folders.size() << " folders, " << largeCount << " of them large and sparse\n";
+    std::cout << count << " files in " << folders.size() << " folders, " << largeCount
+              << " of them large and sparse\n";
     return 0;
 }

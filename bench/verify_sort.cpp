@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class Report {
-public:
+  public:
     void Fault(const std::string& text) {
         if (++faults_ <= 10) std::cerr << "verify_sort: " << text << '\n';
     }
@@ -38,11 +38,13 @@ public:
         return 0;
     }
 
-private:
+  private:
     int faults_ = 0;
 };
 
-std::string NameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+std::string NameOf(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
 
 std::string LowerExtension(const std::string& name) {
     std::string extension = name.substr(name.rfind('.') + 1);
@@ -107,7 +109,8 @@ std::vector<fs::path> RegularFilesBelow(const fs::path& root, std::size_t* folde
 }
 
 // Every file at its place in the corpus.
-void CheckInPlace(const std::vector<bench::ManifestEntry>& manifest, const std::string& source, Report& report) {
+void CheckInPlace(const std::vector<bench::ManifestEntry>& manifest, const std::string& source,
+                  Report& report) {
     for (const auto& entry : manifest) {
         FileFacts facts;
         if (!ReadFacts(source + entry.RelativePath, facts) || !Matches(facts, entry))
@@ -116,7 +119,7 @@ void CheckInPlace(const std::vector<bench::ManifestEntry>& manifest, const std::
 }
 
 class NumberedFolders {
-public:
+  public:
     explicit NumberedFolders(const std::string& spec) { // "MAX:NAME"
         max_ = std::stoul(spec.substr(0, spec.find(':')));
         name_ = spec.substr(spec.find(':') + 1);
@@ -135,14 +138,15 @@ public:
     void Check(Report& report) const {
         int expected = 0;
         for (const auto& [serial, count] : counts_) {
-            if (serial != expected++) report.Fault("numbered folder missing before serial " + std::to_string(serial));
+            if (serial != expected++)
+                report.Fault("numbered folder missing before serial " + std::to_string(serial));
             const bool last = serial == counts_.rbegin()->first;
             if (count > max_ || (!last && count != max_))
                 report.Fault("folder serial " + std::to_string(serial) + " holds " + std::to_string(count));
         }
     }
 
-private:
+  private:
     std::size_t max_ = 0;
     std::string name_;
     std::map<int, std::size_t> counts_;
@@ -153,7 +157,8 @@ int VerifyResult(const std::vector<bench::ManifestEntry>& manifest, std::string 
     Report report;
     if (source.back() != '/') source += '/';
     std::vector<const bench::ManifestEntry*> byId(manifest.size());
-    for (const auto& entry : manifest) byId.at(entry.Id) = &entry;
+    for (const auto& entry : manifest)
+        byId.at(entry.Id) = &entry;
     std::vector<bool> seen(manifest.size());
     std::optional<NumberedFolders> numbered;
     if (layout.starts_with("number:")) numbered.emplace(layout.substr(7));
@@ -169,15 +174,21 @@ int VerifyResult(const std::vector<bench::ManifestEntry>& manifest, std::string 
         const auto& entry = *byId[facts.Id];
         if (seen[facts.Id]) report.Fault("found twice: " + entry.RelativePath);
         seen[facts.Id] = true;
-        if (!Matches(facts, entry)) report.Fault("changed: " + relative + " (was " + entry.RelativePath + ")");
-        const std::string folder = relative.substr(0, relative.rfind('/') == std::string::npos ? 0 : relative.rfind('/'));
+        if (!Matches(facts, entry))
+            report.Fault("changed: " + relative + " (was " + entry.RelativePath + ")");
+        const std::string folder =
+            relative.substr(0, relative.rfind('/') == std::string::npos ? 0 : relative.rfind('/'));
         const std::string name = NameOf(entry.RelativePath);
         std::string expected;
-        if (layout == "date" || layout == "date-padded") expected = bench::DayFolder(entry.ModifyTime, layout != "date");
-        else if (layout == "type") expected = TypeFolder(name);
-        else if (layout == "size") expected = SizeFolder(entry.Size);
+        if (layout == "date" || layout == "date-padded")
+            expected = bench::DayFolder(entry.ModifyTime, layout != "date");
+        else if (layout == "type")
+            expected = TypeFolder(name);
+        else if (layout == "size")
+            expected = SizeFolder(entry.Size);
         if (numbered ? !numbered->Accept(folder) : folder != expected)
-            report.Fault("in the wrong folder: " + relative + (expected.empty() ? "" : ", expected " + expected));
+            report.Fault("in the wrong folder: " + relative +
+                         (expected.empty() ? "" : ", expected " + expected));
     }
     if (numbered) numbered->Check(report);
 
@@ -190,7 +201,8 @@ int VerifyResult(const std::vector<bench::ManifestEntry>& manifest, std::string 
         if (copy)
             CheckInPlace(manifest, source, report);
         else if (const auto left = RegularFilesBelow(source); !left.empty())
-            report.Fault(std::to_string(left.size()) + " files left in the source, e.g. " + left.front().string());
+            report.Fault(std::to_string(left.size()) + " files left in the source, e.g. " +
+                         left.front().string());
     }
     return report.Finish(manifest.size(), layout);
 }
@@ -199,7 +211,8 @@ int VerifyResult(const std::vector<bench::ManifestEntry>& manifest, std::string 
 int VerifyPreview(const std::vector<bench::ManifestEntry>& manifest, const std::string& treeFile) {
     Report report;
     std::unordered_map<std::string, const bench::ManifestEntry*> byName;
-    for (const auto& entry : manifest) byName[NameOf(entry.RelativePath)] = &entry;
+    for (const auto& entry : manifest)
+        byName[NameOf(entry.RelativePath)] = &entry;
     std::ifstream in(treeFile, std::ios::binary);
     std::string line, day;
     std::size_t items = 0, lines = 0;
@@ -211,11 +224,14 @@ int VerifyPreview(const std::vector<bench::ManifestEntry>& manifest, const std::
         if (indent != 4) continue;
         ++items;
         const auto found = byName.find(text);
-        if (found == byName.end()) report.Fault("unknown item: " + text);
-        else if (bench::DayFolder(found->second->ModifyTime, false) != day) report.Fault(text + " shown under " + day);
+        if (found == byName.end())
+            report.Fault("unknown item: " + text);
+        else if (bench::DayFolder(found->second->ModifyTime, false) != day)
+            report.Fault(text + " shown under " + day);
     }
     if (items != manifest.size())
-        report.Fault("the tree shows " + std::to_string(items) + " items of " + std::to_string(manifest.size()));
+        report.Fault("the tree shows " + std::to_string(items) + " items of " +
+                     std::to_string(manifest.size()));
     return report.Finish(items, "preview");
 }
 
@@ -225,7 +241,8 @@ int main(int argc, char** argv) {
     std::vector<bench::ManifestEntry> manifest;
     const bool preview = argc == 4 && std::string(argv[1]) == "preview";
     if (!preview && argc != 5 && argc != 6) {
-        std::cerr << "usage: verify_sort MANIFEST SOURCE RESULT LAYOUT [copy]\n       verify_sort preview MANIFEST TREEFILE\n";
+        std::cerr << "usage: verify_sort MANIFEST SOURCE RESULT LAYOUT [copy]\n       verify_sort preview "
+                     "MANIFEST TREEFILE\n";
         return 2;
     }
     const char* manifestPath = preview ? argv[2] : argv[1];

@@ -11,10 +11,14 @@ namespace varnolt {
 namespace {
 
 // An extension worth looking up: more than the bare dot.
-bool HasRealExtension(std::string_view extension) { return extension.size() > 1; }
+bool HasRealExtension(std::string_view extension) {
+    return extension.size() > 1;
+}
 
 // The extension without its dot, every letter lower-cased.
-std::string LoweredExtensionOf(std::string_view path) { return LowerAllLetters(ExtensionOf(path).substr(1)); }
+std::string LoweredExtensionOf(std::string_view path) {
+    return LowerAllLetters(ExtensionOf(path).substr(1));
+}
 
 struct OtherGroup {
     bool Enabled;
@@ -33,7 +37,8 @@ bool IsExcludedFile(const ClassifyOptions& options, std::string_view path) {
 }
 
 bool PassesTypeFilter(const ClassifyOptions& options, std::string_view path, bool isFile) {
-    if (!options.UseTypeFilter || options.MethodKey == Method::Type || options.TypeFilterText.empty()) return true;
+    if (!options.UseTypeFilter || options.MethodKey == Method::Type || options.TypeFilterText.empty())
+        return true;
     if (!isFile || !HasRealExtension(ExtensionOf(path))) return false;
     return ExtensionMatches(LoweredExtensionOf(path), LowerAsciiLetters(options.TypeFilterText));
 }

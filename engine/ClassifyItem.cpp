@@ -18,7 +18,8 @@ namespace {
 std::string NumberedCategory(const ClassifyOptions& options, RunState& state, FileSystem& fs) {
     const bool firstItem = state.ItemCount == 0;
     const bool opened =
-        AdvanceNumberedFolder(options.MaxFilesPerFolder, state.FolderFillCount, state.FolderSerial) || firstItem;
+        AdvanceNumberedFolder(options.MaxFilesPerFolder, state.FolderFillCount, state.FolderSerial) ||
+        firstItem;
     std::string name = NumberedFolderName(options.SubfolderName, state.FolderSerial);
     // Without a result location a preview has nothing to look in.
     if (!opened || options.ResultLocation.empty()) return name;
@@ -26,18 +27,23 @@ std::string NumberedCategory(const ClassifyOptions& options, RunState& state, Fi
         const std::string path = state.ResultRoot + candidate;
         return IsSafeCategory(candidate) && (fs.FolderExists(path) || fs.FileExists(path));
     };
-    while (taken(name)) name = NumberedFolderName(options.SubfolderName, ++state.FolderSerial);
+    while (taken(name))
+        name = NumberedFolderName(options.SubfolderName, ++state.FolderSerial);
     return name;
 }
 
 // The failure of an item that was reported where it happened.
-FsResult ReportedAlready() { return std::make_error_code(std::errc::operation_canceled); }
+FsResult ReportedAlready() {
+    return std::make_error_code(std::errc::operation_canceled);
+}
 
 } // namespace
 
 void Engine::Skip(const std::string& path, SkipReason why) {
-    if (why == SkipReason::NoCategory) ++tally_.NotPlaced;
-    else ++tally_.Excluded;
+    if (why == SkipReason::NoCategory)
+        ++tally_.NotPlaced;
+    else
+        ++tally_.Excluded;
     host_.Skipped({path, why});
 }
 
@@ -88,12 +94,15 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     // A plain file is tried at once, and its category folder seen to only when that fails: most files go
     // into a folder that an earlier one found or made. A folder or a saved page would make a missing
     // category folder itself, beyond the run's count and its clean-up.
-    FsResult placed = isFile && !IsWebPage(path) ? TransferItem(path, destination, readAsFile)
-                                                  : FsResult::Failed(ENOENT);
+    FsResult placed =
+        isFile && !IsWebPage(path) ? TransferItem(path, destination, readAsFile) : FsResult::Failed(ENOENT);
     if (!placed) placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
     if (!placed) {
         if (placed.Error() != ReportedAlready().Error())
-            Fail(path, !journalFailure_ ? Step::Journal : options_.MoveSourceFiles ? Step::Move : Step::Copy,
+            Fail(path,
+                 !journalFailure_           ? Step::Journal
+                 : options_.MoveSourceFiles ? Step::Move
+                                            : Step::Copy,
                  placed.Error(), destination);
         return;
     }
@@ -166,8 +175,9 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolde
             return {};
         }
         readAsFile = !info->IsFolder;
-        category = sized ? SizeCategory(info->Size, state_.SizeStepBytes, options_.SizeStep, options_.SizeUnit)
-                         : DateCategory(path, *info, options_, services_.Dates);
+        category = sized
+                       ? SizeCategory(info->Size, state_.SizeStepBytes, options_.SizeStep, options_.SizeUnit)
+                       : DateCategory(path, *info, options_, services_.Dates);
     }
     return IsSafeCategory(category) || category == kResultFolderItself ? category : std::string();
 }

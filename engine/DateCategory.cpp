@@ -8,8 +8,9 @@ namespace varnolt {
 
 namespace {
 
-constexpr std::array<const char*, 12> kMonthNames{"January", "February", "March",     "April",   "May",      "June",
-                                                  "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kMonthNames{"January",   "February", "March",    "April",
+                                                  "May",       "June",     "July",     "August",
+                                                  "September", "October",  "November", "December"};
 constexpr std::array<const char*, 7> kWeekdayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                    "Thursday", "Friday", "Saturday"};
 constexpr std::size_t kAbbreviationLength = 3;
@@ -23,7 +24,7 @@ std::string TableText(int n, const std::array<const char*, N>& names, const Clas
 }
 
 class PartJoiner {
-public:
+  public:
     explicit PartJoiner(bool nested) : separator_(nested ? '/' : '-') {}
     void Add(const std::string& part) {
         if (!text_.empty()) text_ += separator_;
@@ -31,7 +32,7 @@ public:
     }
     const std::string& Text() const { return text_; }
 
-private:
+  private:
     char separator_;
     std::string text_;
 };
@@ -40,7 +41,9 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr int kEarliestTakenYear = 1900;
 constexpr int kLatestTakenYear = 9999;
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -49,8 +52,8 @@ int DaysInMonth(int year, int month) {
 
 bool IsCalendarTime(const WrittenTime& t) {
     return t.Year >= kEarliestTakenYear && t.Year <= kLatestTakenYear && t.Month >= 1 && t.Month <= 12 &&
-           t.Day >= 1 && t.Day <= DaysInMonth(t.Year, t.Month) && t.Hour >= 0 && t.Hour < 24 && t.Minute >= 0 &&
-           t.Minute < 60 && t.Second >= 0 && t.Second < 60;
+           t.Day >= 1 && t.Day <= DaysInMonth(t.Year, t.Month) && t.Hour >= 0 && t.Hour < 24 &&
+           t.Minute >= 0 && t.Minute < 60 && t.Second >= 0 && t.Second < 60;
 }
 
 // Days since 1970-01-01 of a date of the proleptic Gregorian calendar.
@@ -85,9 +88,12 @@ LocalTime AsLocalTime(const WrittenTime& t) {
 
 FileTime ChosenFileTime(const ItemInfo& info, int timeKind) {
     switch (timeKind) {
-    case CreationTime: return info.CreationTime;
-    case LastAccessTime: return info.LastAccessTime;
-    default: return info.LastWriteTime;
+    case CreationTime:
+        return info.CreationTime;
+    case LastAccessTime:
+        return info.LastAccessTime;
+    default:
+        return info.LastWriteTime;
     }
 }
 
@@ -102,9 +108,13 @@ std::optional<LocalTime> ToLocalTime(FileTime time) {
                      parts.tm_hour, parts.tm_min,     parts.tm_sec};
 }
 
-std::string MonthText(int n, const ClassifyOptions& options) { return TableText(n, kMonthNames, options); }
+std::string MonthText(int n, const ClassifyOptions& options) {
+    return TableText(n, kMonthNames, options);
+}
 
-std::string WeekdayText(int n, const ClassifyOptions& options) { return TableText(n, kWeekdayNames, options); }
+std::string WeekdayText(int n, const ClassifyOptions& options) {
+    return TableText(n, kWeekdayNames, options);
+}
 
 std::string DateCategoryOf(const LocalTime& time, const ClassifyOptions& options) {
     PartJoiner category(options.GroupedSubfolders);

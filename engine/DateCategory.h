@@ -36,8 +36,8 @@ std::string WeekdayText(int n, const ClassifyOptions& options);
 // Empty when no part is selected.
 std::string DateCategoryOf(const LocalTime& time, const ClassifyOptions& options);
 // The date a photo or video says it was taken, in local calendar time: a wall clock as written, where it
-// was taken, or a UTC moment converted like a file time. Empty when it is not plausible: no calendar date, before
-// 1900, or more than a day after `now`.
+// was taken, or a UTC moment converted like a file time. Empty when it is not plausible: no calendar date,
+// before 1900, or more than a day after `now`.
 std::optional<LocalTime> TakenLocalTime(const TakenDate& taken, FileTime now);
 
 // The category of an item from its directory entry, or from the date it carries when `TimeKind` is

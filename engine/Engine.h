@@ -37,7 +37,7 @@ struct EngineServices {
 };
 
 class Engine : public ItemSink {
-public:
+  public:
     // `dataFolder` holds "undo.udo" and ends with "/". `options` are the front-end's; the engine never
     // writes them, and works on a normalised copy that it takes at a command's start.
     Engine(const ClassifyOptions& options, EngineServices services, std::string dataFolder);
@@ -59,7 +59,7 @@ public:
     void RunOrPreview(); // asks whether to run or only preview
     void Run();
     void PreviewCommand();
-    void Stop();    // asks first
+    void Stop(); // asks first
     void UndoLastRun();
     // Whether the window may close now; asks while a command walks its sources.
     bool CloseQuery();
@@ -74,17 +74,18 @@ public:
     void AddPreviewItem(const std::string& path, const std::string& category);
     // `sourceIsFile` when the caller has just found the source to be a file (following links); else the
     // transfer looks. On success, PlacedAt() names where the item went.
-    FsResult TransferItem(const std::string& source, const std::string& destination, bool sourceIsFile = false);
+    FsResult TransferItem(const std::string& source, const std::string& destination,
+                          bool sourceIsFile = false);
     const std::string& PlacedAt() const { return placedAt_; }
 
-private:
+  private:
     // The front-end's turns, after each of which a change to its options is taken in.
     class Turns : public MessagePump {
-    public:
+      public:
         explicit Turns(Engine& engine) : engine_(engine) {}
         void Pump() override;
 
-    private:
+      private:
         Engine& engine_;
     };
     void RunCommand(bool ask);
@@ -97,7 +98,8 @@ private:
     // Tells the host why the command ends; returns false so that a check can end with it.
     bool Refuse(Notice notice, std::optional<Field> focus = std::nullopt, std::string_view path = {},
                 std::error_code error = {});
-    bool Ask(Decision decision, std::string_view path = {}, std::error_code error = {}, std::int64_t count = 0);
+    bool Ask(Decision decision, std::string_view path = {}, std::error_code error = {},
+             std::int64_t count = 0);
     void Skip(const std::string& path, SkipReason why);
     void Fail(const std::string& path, Step step, std::error_code error, std::string_view destination = {});
     void BeginTally(CommandKind kind);

@@ -6,7 +6,7 @@ namespace varnolt {
 namespace {
 
 class Category final : public std::error_category {
-public:
+  public:
     const char* name() const noexcept override { return "varnolt"; }
     std::string message(int code) const override {
         switch (static_cast<EngineError>(code)) {

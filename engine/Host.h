@@ -17,7 +17,15 @@ struct ClassifyOptions;
 enum class CommandKind { Run, Preview, Undo };
 
 // The fields a refusal moves the focus to.
-enum class Field { ResultLocation, WordList, Other1Folder, Other1Types, Other2Folder, Other2Types, SubfolderName };
+enum class Field {
+    ResultLocation,
+    WordList,
+    Other1Folder,
+    Other1Types,
+    Other2Folder,
+    Other2Types,
+    SubfolderName
+};
 
 // The questions of a command; each is answered yes or no.
 enum class Decision {
@@ -51,10 +59,10 @@ enum class Notice {
     NoSubfolderName,
     BadSubfolderName,
     AnotherRunInProgress,
-    LockUnavailable,    // the data folder `Path` cannot be locked (`Error`)
-    JournalUnwritable,  // the journal cannot be started in `Path` (`Error`): nothing was changed
-    JournalIncomplete,  // the journal could not be completed in `Path` (`Error`)
-    JournalUnreadable,  // the journal `Path` cannot be read (`Error`)
+    LockUnavailable,   // the data folder `Path` cannot be locked (`Error`)
+    JournalUnwritable, // the journal cannot be started in `Path` (`Error`): nothing was changed
+    JournalIncomplete, // the journal could not be completed in `Path` (`Error`)
+    JournalUnreadable, // the journal `Path` cannot be read (`Error`)
     NothingToUndo,
 };
 
@@ -67,7 +75,7 @@ struct NoticeEvent {
 
 struct CommandStarted {
     CommandKind Kind;
-    bool Moving = true;            // a run or undo moves rather than copies
+    bool Moving = true;                  // a run or undo moves rather than copies
     std::optional<std::int64_t> Total{}; // the items ahead, when known
 };
 
@@ -105,9 +113,9 @@ enum class Step {
     MakeCategory, // its category folder
     Move,
     Copy,
-    Journal,  // the journal cannot take its line
-    Restore,  // an undo putting it back
-    Remove,   // an undo removing a copy
+    Journal, // the journal cannot take its line
+    Restore, // an undo putting it back
+    Remove,  // an undo removing a copy
 };
 
 struct ItemFailed {
@@ -134,14 +142,14 @@ enum class Outcome {
 struct CommandEnded {
     CommandKind Kind;
     Outcome How = Outcome::Completed;
-    std::int64_t Placed = 0;   // moved, copied, previewed, or put back by an undo
-    std::int64_t Excluded = 0; // left out by the user's own exclusions and filter
+    std::int64_t Placed = 0;    // moved, copied, previewed, or put back by an undo
+    std::int64_t Excluded = 0;  // left out by the user's own exclusions and filter
     std::int64_t NotPlaced = 0; // no category for them
     std::int64_t Failed = 0;
     std::int64_t Total = 0; // items handed over (an undo: the journal's pairs)
     std::int64_t NewCategories = 0;
-    bool LimitReached = false;     // a preview ended at its limit
-    std::string_view ResultLocation{}; // a run's, to remember
+    bool LimitReached = false;           // a preview ended at its limit
+    std::string_view ResultLocation{};   // a run's, to remember
     std::optional<bool> UndoAvailable{}; // whether Undo now has a journal to take back, when that changed
     bool Moving = true;
 
@@ -149,7 +157,7 @@ struct CommandEnded {
 };
 
 class EngineHost {
-public:
+  public:
     virtual ~EngineHost() = default;
     virtual bool Decide(const DecisionRequest& request) = 0;
     virtual void Notify(const NoticeEvent& notice) = 0;

@@ -12,7 +12,7 @@
 namespace varnolt {
 
 class KnownFolders {
-public:
+  public:
     bool Contains(std::string_view folder) const { return folders_.contains(Key(folder)); }
     void Add(std::string_view folder) {
         if (folders_.size() >= Capacity) folders_.clear();
@@ -35,7 +35,7 @@ public:
 
     static constexpr std::size_t Capacity = 65536;
 
-private:
+  private:
     std::string_view Key(std::string_view folder) const {
         return !root_.empty() && folder.starts_with(root_) ? folder.substr(root_.size()) : folder;
     }

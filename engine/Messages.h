@@ -38,7 +38,8 @@ inline constexpr const char* JournalUnreadable =
 // %1: the data folder; %2: the reason.
 inline constexpr const char* LockUnavailable = VARNOLT_TRANSLATE_NOOP(
     "varnolt::Messages", "The journal in %1 cannot be locked: %2. Nothing was changed.");
-inline constexpr const char* NothingToUndo = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "There is nothing to undo.");
+inline constexpr const char* NothingToUndo =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "There is nothing to undo.");
 inline constexpr const char* NoWordInList =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "No word in the list.");
 inline constexpr const char* NoOtherFolderName =
@@ -98,52 +99,76 @@ inline constexpr const char* RunDone =
 inline constexpr const char* UndoProgress = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Undo %1 of %2");
 
 // The report at a command's end. %1: items placed; %2: items not placed.
-inline constexpr const char* PlacedAndNot = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "%1 placed, %2 not placed");
+inline constexpr const char* PlacedAndNot =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "%1 placed, %2 not placed");
 // %1: items moved or copied so far.
 inline constexpr const char* RunStoppedMoving =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Stopped: %1 items moved");
 inline constexpr const char* RunStoppedCopying =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Stopped: %1 items copied");
 // %1: items shown so far.
-inline constexpr const char* PreviewStopped = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Preview stopped: %1 items");
+inline constexpr const char* PreviewStopped =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Preview stopped: %1 items");
 // %1: pairs put back; %2: all pairs; %3: pairs that could not be.
-inline constexpr const char* UndoIncomplete = VARNOLT_TRANSLATE_NOOP(
-    "varnolt::Messages", "Undo: %1 of %2 items put back; %3 could not be.");
+inline constexpr const char* UndoIncomplete =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Undo: %1 of %2 items put back; %3 could not be.");
 inline constexpr const char* ReportCaption = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Items not placed");
-inline constexpr const char* UndoReportCaption = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Items not put back");
+inline constexpr const char* UndoReportCaption =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Items not put back");
 // Why an item was not placed.
-inline constexpr const char* NoCategoryReason =
-    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "no category for it (no group holds its type, or no word matches)");
+inline constexpr const char* NoCategoryReason = VARNOLT_TRANSLATE_NOOP(
+    "varnolt::Messages", "no category for it (no group holds its type, or no word matches)");
 // What failed. %1: the system's reason.
-inline constexpr const char* ReadFactsFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be read: %1");
+inline constexpr const char* ReadFactsFailed =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be read: %1");
 inline constexpr const char* MakeCategoryFailed =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "its category folder cannot be made: %1");
 inline constexpr const char* MoveFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be moved: %1");
 inline constexpr const char* CopyFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be copied: %1");
-inline constexpr const char* JournalFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be journaled: %1");
-inline constexpr const char* RestoreFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be put back: %1");
-inline constexpr const char* RemoveFailed = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be removed: %1");
+inline constexpr const char* JournalFailed =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be journaled: %1");
+inline constexpr const char* RestoreFailed =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be put back: %1");
+inline constexpr const char* RemoveFailed =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be removed: %1");
 
 // The text of a notice, with %1 for its path and %2 for its reason where it has them.
 constexpr const char* NoticeText(Notice notice) {
     switch (notice) {
-    case Notice::NoSources: return NoSources;
-    case Notice::NoMethod: return NoMethod;
-    case Notice::NoResultLocation: return NoResultLocation;
-    case Notice::InvalidResultLocation: return InvalidResultLocation;
-    case Notice::NoWordInList: return NoWordInList;
-    case Notice::NoOtherFolderName: return NoOtherFolderName;
-    case Notice::BadOtherFolderName: return BadOtherFolderName;
-    case Notice::NoOtherTypes: return NoOtherTypes;
-    case Notice::NoTypeGroup: return NoTypeGroup;
-    case Notice::NoSubfolderName: return NoSubfolderName;
-    case Notice::BadSubfolderName: return BadSubfolderName;
-    case Notice::AnotherRunInProgress: return AnotherRunInProgress;
-    case Notice::LockUnavailable: return LockUnavailable;
-    case Notice::JournalUnwritable: return JournalUnwritable;
-    case Notice::JournalIncomplete: return JournalNotCompleted;
-    case Notice::JournalUnreadable: return JournalUnreadable;
-    case Notice::NothingToUndo: return NothingToUndo;
+    case Notice::NoSources:
+        return NoSources;
+    case Notice::NoMethod:
+        return NoMethod;
+    case Notice::NoResultLocation:
+        return NoResultLocation;
+    case Notice::InvalidResultLocation:
+        return InvalidResultLocation;
+    case Notice::NoWordInList:
+        return NoWordInList;
+    case Notice::NoOtherFolderName:
+        return NoOtherFolderName;
+    case Notice::BadOtherFolderName:
+        return BadOtherFolderName;
+    case Notice::NoOtherTypes:
+        return NoOtherTypes;
+    case Notice::NoTypeGroup:
+        return NoTypeGroup;
+    case Notice::NoSubfolderName:
+        return NoSubfolderName;
+    case Notice::BadSubfolderName:
+        return BadSubfolderName;
+    case Notice::AnotherRunInProgress:
+        return AnotherRunInProgress;
+    case Notice::LockUnavailable:
+        return LockUnavailable;
+    case Notice::JournalUnwritable:
+        return JournalUnwritable;
+    case Notice::JournalIncomplete:
+        return JournalNotCompleted;
+    case Notice::JournalUnreadable:
+        return JournalUnreadable;
+    case Notice::NothingToUndo:
+        return NothingToUndo;
     }
     return "";
 }
@@ -151,13 +176,20 @@ constexpr const char* NoticeText(Notice notice) {
 // The text of a failed step, with %1 for the reason.
 constexpr const char* StepFailureText(Step step) {
     switch (step) {
-    case Step::ReadFacts: return ReadFactsFailed;
-    case Step::MakeCategory: return MakeCategoryFailed;
-    case Step::Move: return MoveFailed;
-    case Step::Copy: return CopyFailed;
-    case Step::Journal: return JournalFailed;
-    case Step::Restore: return RestoreFailed;
-    case Step::Remove: return RemoveFailed;
+    case Step::ReadFacts:
+        return ReadFactsFailed;
+    case Step::MakeCategory:
+        return MakeCategoryFailed;
+    case Step::Move:
+        return MoveFailed;
+    case Step::Copy:
+        return CopyFailed;
+    case Step::Journal:
+        return JournalFailed;
+    case Step::Restore:
+        return RestoreFailed;
+    case Step::Remove:
+        return RemoveFailed;
     }
     return "";
 }

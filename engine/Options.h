@@ -42,7 +42,8 @@ using TypeGroupOptions = std::array<TypeGroupOption, kTypeGroupCount>;
 // Every group off, with its default list.
 inline TypeGroupOptions DefaultTypeGroupOptions() {
     TypeGroupOptions groups;
-    for (std::size_t i = 0; i < kTypeGroupCount; ++i) groups[i].Types = kTypeGroups[i].DefaultTypes;
+    for (std::size_t i = 0; i < kTypeGroupCount; ++i)
+        groups[i].Types = kTypeGroups[i].DefaultTypes;
     return groups;
 }
 

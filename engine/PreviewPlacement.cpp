@@ -30,7 +30,8 @@ void Engine::AddPreviewItem(const std::string& path, const std::string& category
 void Engine::PlaceInPreview(const std::string& path, const std::string& category, bool isFile) {
     // A run refuses such a name whatever the disk holds: the preview says so beforehand.
     if (ContainsLineBreak(path))
-        return Fail(path, options_.MoveSourceFiles ? Step::Move : Step::Copy, MakeError(EngineError::LineBreakInName));
+        return Fail(path, options_.MoveSourceFiles ? Step::Move : Step::Copy,
+                    MakeError(EngineError::LineBreakInName));
     // Without a result location the place is relative to it.
     const std::string root = options_.ResultLocation.empty() ? std::string() : state_.ResultRoot;
     const std::string folder = category == kResultFolderItself ? root : root + category;
@@ -43,7 +44,8 @@ void Engine::PlaceInPreview(const std::string& path, const std::string& category
 // Where a run started now would put the item: the name in its category folder, numbered on past what
 // is on disk and what earlier items of this preview are to take, as the run numbers.
 std::string Engine::PredictedDestination(const std::string& path, const std::string& folder, bool isFile) {
-    std::string destination = folder.empty() ? std::string(NameViewOf(path)) : PathIn(folder, NameViewOf(path));
+    std::string destination =
+        folder.empty() ? std::string(NameViewOf(path)) : PathIn(folder, NameViewOf(path));
     if (options_.ResultLocation.empty() || destination == path) return destination;
     FileSystem& fs = services_.Fs;
     const auto claimed = [this](const std::string& candidate) { return previewClaimed_.contains(candidate); };

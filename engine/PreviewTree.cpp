@@ -10,7 +10,8 @@ namespace {
 
 // Mixed well enough that the low bits, which pick the slot, depend on every bit of both parts.
 std::size_t HashOf(NodeId parent, std::string_view text) {
-    std::size_t h = std::hash<std::string_view>{}(text) ^ (static_cast<std::size_t>(parent) * 0x9E3779B97F4A7C15ull);
+    std::size_t h =
+        std::hash<std::string_view>{}(text) ^ (static_cast<std::size_t>(parent) * 0x9E3779B97F4A7C15ull);
     h ^= h >> 29;
     h *= 0xBF58476D1CE4E5B9ull;
     return h ^ (h >> 32);
@@ -30,7 +31,9 @@ void PreviewTree::AddRoot(const std::string& text) {
     if (view_) view_->NodeAppended(kNoNode, Root);
 }
 
-bool PreviewTree::HasNodes() const { return !nodes_.empty(); }
+bool PreviewTree::HasNodes() const {
+    return !nodes_.empty();
+}
 
 void PreviewTree::RenameRoot(const std::string& text) {
     if (!HasNodes()) return;
@@ -50,20 +53,33 @@ void PreviewTree::AddItemNode(NodeId parent, std::string_view text) {
     nodes_[FindOrAddChild(parent, text)].Item = true;
 }
 
-bool PreviewTree::IsItem(NodeId node) const { return At(node).Item; }
+bool PreviewTree::IsItem(NodeId node) const {
+    return At(node).Item;
+}
 
-std::size_t PreviewTree::NodeCount() const { return nodes_.size(); }
-const std::string& PreviewTree::Text(NodeId node) const { return At(node).Text; }
-NodeId PreviewTree::Parent(NodeId node) const { return At(node).Parent; }
+std::size_t PreviewTree::NodeCount() const {
+    return nodes_.size();
+}
+const std::string& PreviewTree::Text(NodeId node) const {
+    return At(node).Text;
+}
+NodeId PreviewTree::Parent(NodeId node) const {
+    return At(node).Parent;
+}
 
 int PreviewTree::Level(NodeId node) const {
     int level = 0;
-    for (NodeId up = At(node).Parent; up != kNoNode; up = nodes_[up].Parent) ++level;
+    for (NodeId up = At(node).Parent; up != kNoNode; up = nodes_[up].Parent)
+        ++level;
     return level;
 }
 
-std::size_t PreviewTree::ChildCount(NodeId node) const { return At(node).Children.size(); }
-NodeId PreviewTree::Child(NodeId node, std::size_t index) const { return At(node).Children.at(index); }
+std::size_t PreviewTree::ChildCount(NodeId node) const {
+    return At(node).Children.size();
+}
+NodeId PreviewTree::Child(NodeId node, std::size_t index) const {
+    return At(node).Children.at(index);
+}
 
 void PreviewTree::ExpandRoot() {
     if (view_) view_->RootExpanded();
@@ -100,7 +116,8 @@ const PreviewTree::Shard& PreviewTree::ShardOf(std::size_t hash) const {
     return index_[hash >> (std::numeric_limits<std::size_t>::digits - ShardBits)];
 }
 
-std::size_t PreviewTree::SlotOf(const Shard& shard, NodeId parent, std::string_view text, std::size_t hash) const {
+std::size_t PreviewTree::SlotOf(const Shard& shard, NodeId parent, std::string_view text,
+                                std::size_t hash) const {
     const std::size_t mask = shard.Slots.size() - 1;
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         const NodeId candidate = shard.Slots[slot];
@@ -114,7 +131,8 @@ std::size_t PreviewTree::SlotOf(const Shard& shard, NodeId parent, std::string_v
 std::size_t PreviewTree::FreeSlot(const Shard& shard, std::size_t hash) {
     const std::size_t mask = shard.Slots.size() - 1;
     std::size_t slot = hash & mask;
-    while (shard.Slots[slot] != kNoNode) slot = (slot + 1) & mask;
+    while (shard.Slots[slot] != kNoNode)
+        slot = (slot + 1) & mask;
     return slot;
 }
 

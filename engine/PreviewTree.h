@@ -20,17 +20,17 @@ inline constexpr NodeId kNoNode = std::numeric_limits<NodeId>::max();
 
 // The window's view of the tree; called as the tree changes.
 class PreviewTreeView {
-public:
+  public:
     virtual ~PreviewTreeView() = default;
-    virtual void TreeCleared() = 0;                         // every node removed
+    virtual void TreeCleared() = 0;                            // every node removed
     virtual void NodeAppended(NodeId parent, NodeId node) = 0; // parent is kNoNode for the root
-    virtual void RootExpanded() = 0;                        // the root's children shown; deeper nodes as they were
+    virtual void RootExpanded() = 0; // the root's children shown; deeper nodes as they were
     virtual void RootRenamed() = 0;
     virtual void Repaint() = 0;
 };
 
 class PreviewTree {
-public:
+  public:
     static constexpr NodeId Root = 0;
 
     void SetView(PreviewTreeView* view) { view_ = view; }
@@ -55,7 +55,7 @@ public:
     void ExpandRoot();
     void Repaint();
 
-private:
+  private:
     struct Node {
         std::string Text;
         NodeId Parent = kNoNode;

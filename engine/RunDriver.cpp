@@ -11,7 +11,7 @@ namespace {
 
 // Leaves the command in the state every way out must leave it: not a preview, not walking, idle.
 class CommandScope {
-public:
+  public:
     CommandScope(RunState& state, bool& running, bool& walking)
         : state_(state), running_(running), walking_(walking) {
         running_ = true;
@@ -24,7 +24,7 @@ public:
     CommandScope(const CommandScope&) = delete;
     CommandScope& operator=(const CommandScope&) = delete;
 
-private:
+  private:
     RunState& state_;
     bool& running_;
     bool& walking_;
@@ -32,7 +32,8 @@ private:
 
 std::int64_t SizeStepInBytes(std::int32_t step, int unit) {
     std::int64_t bytes = step;
-    for (int i = 0; i < std::clamp(unit, 0, 3); ++i) bytes *= 1024;
+    for (int i = 0; i < std::clamp(unit, 0, 3); ++i)
+        bytes *= 1024;
     return bytes;
 }
 
@@ -161,9 +162,8 @@ void Engine::RunCommand(bool ask) {
     journalFailure_ = {};
     if (state_.PreviewMode) {
         StartPreviewTree();
-    } else if (const FsResult begun = state_.UndoJournal.Begin(services_.Fs, dataFolder_,
-                                                                options_.MoveSourceFiles ? kMoveModeLine
-                                                                                         : kCopyModeLine);
+    } else if (const FsResult begun = state_.UndoJournal.Begin(
+                   services_.Fs, dataFolder_, options_.MoveSourceFiles ? kMoveModeLine : kCopyModeLine);
                !begun) {
         // Nothing may move that the journal cannot take back.
         Refuse(Notice::JournalUnwritable, std::nullopt, dataFolder_, begun.Error());
@@ -253,14 +253,16 @@ void Engine::WalkSources() {
     FileSystem& fs = services_.Fs;
     KeptOutFolders own;
     own.Add(fs, dataFolder_);
-    for (const std::string& folder : ownFolders_) own.Add(fs, folder);
+    for (const std::string& folder : ownFolders_)
+        own.Add(fs, folder);
     WalkContext context{fs, turns_, options_, state_.StopRequested, *this, own};
     // Unlike the program's own folders, the result location may be a source: a folder sorted in place.
     context.KeptOut.Add(fs, options_.ResultLocation);
     const auto result = fs.IdentifyFolder(options_.ResultLocation);
-    sortingInPlace_ = !state_.PreviewMode && result &&
-                      std::any_of(options_.SourceList.begin(), options_.SourceList.end(),
-                                  [&](const std::string& source) { return fs.IdentifyFolder(source) == result; });
+    sortingInPlace_ =
+        !state_.PreviewMode && result &&
+        std::any_of(options_.SourceList.begin(), options_.SourceList.end(),
+                    [&](const std::string& source) { return fs.IdentifyFolder(source) == result; });
     placedThisRun_.clear();
     // The list may change while events run between items: take each entry afresh.
     for (std::size_t index = 0; index < options_.SourceList.size() && !state_.StopRequested; ++index) {

@@ -14,8 +14,9 @@ namespace varnolt {
 
 namespace {
 
-std::string LineBytes(const std::string& line) { return line + "\r\n"; }
-
+std::string LineBytes(const std::string& line) {
+    return line + "\r\n";
+}
 
 // The whole lines of a side file and the last few of them. A power cut can leave the last line cut
 // short, and a cut path may name some other file. They end before the first zero byte too: the side
@@ -83,7 +84,8 @@ std::uint64_t EndOfDonePairs(FileSystem& fs, const SideFileLines& lines) {
     if ((lines.Count - 1) % 2 == 1) end = lines.Last[--last].Start;
     if (!lines.Moving) return end;
     const std::uint64_t pairs = (lines.Count - 1) / 2;
-    for (std::uint64_t checked = 0; checked < std::min<std::uint64_t>(pairs, kPairsInFlight) && last >= 2; ++checked) {
+    for (std::uint64_t checked = 0; checked < std::min<std::uint64_t>(pairs, kPairsInFlight) && last >= 2;
+         ++checked) {
         const auto& source = lines.Last[last - 2];
         if (!fs.EntryExists(source.Text)) break;
         end = source.Start;
@@ -152,7 +154,8 @@ FsResult RunJournal::AppendPair(const std::string& source, const std::string& de
 }
 
 void RunJournal::TakeBackPair() {
-    if (!sideFile_ || pairsToTakeBack_ == 0 || !sideFile_->TakeBack(lastPairSizes_[pairsToTakeBack_ - 1])) return;
+    if (!sideFile_ || pairsToTakeBack_ == 0 || !sideFile_->TakeBack(lastPairSizes_[pairsToTakeBack_ - 1]))
+        return;
     --pairsToTakeBack_;
     lineCount_ -= 2;
 }

@@ -31,7 +31,7 @@ bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& 
 // moment leaves every move made in the side file, and at most its last pairs (one item's) for a move that
 // may not have happened, which the recovery looks at.
 class RunJournal {
-public:
+  public:
     // Creates the side file `fileName` in `dataFolder` with the mode line, on the disk before the first move.
     FsResult Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine,
                    const char* fileName = kJournalInProgressFileName);
@@ -46,7 +46,7 @@ public:
     // Ends a journal that took no pair: the journal of the run before stays as it was.
     void Discard();
 
-private:
+  private:
     FileSystem* fs_ = nullptr;
     std::string dataFolder_;
     std::string sidePath_;

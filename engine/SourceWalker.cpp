@@ -15,7 +15,8 @@ namespace {
 void SortByName(std::vector<FolderEntry>& entries) {
     std::vector<std::string> folded;
     folded.reserve(entries.size());
-    for (const auto& entry : entries) folded.push_back(LowerAllLetters(entry.Name));
+    for (const auto& entry : entries)
+        folded.push_back(LowerAllLetters(entry.Name));
     std::vector<std::size_t> order(entries.size());
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
@@ -24,7 +25,8 @@ void SortByName(std::vector<FolderEntry>& entries) {
     });
     std::vector<FolderEntry> sorted;
     sorted.reserve(entries.size());
-    for (std::size_t index : order) sorted.push_back(std::move(entries[index]));
+    for (std::size_t index : order)
+        sorted.push_back(std::move(entries[index]));
     entries = std::move(sorted);
 }
 
@@ -32,11 +34,12 @@ void SortByName(std::vector<FolderEntry>& entries) {
 constexpr int kMaxHolderLevels = 2048;
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && LowerAsciiLetters(text.substr(text.size() - suffix.size())) == suffix;
+    return text.size() >= suffix.size() &&
+           LowerAsciiLetters(text.substr(text.size() - suffix.size())) == suffix;
 }
 
 class Walker {
-public:
+  public:
     explicit Walker(const WalkContext& context) : context_(context) {}
 
     void Walk(const std::string& folder, const std::optional<FolderIdentity>& identity) {
@@ -61,7 +64,7 @@ public:
         descent_.pop_back();
     }
 
-private:
+  private:
     static constexpr std::size_t kHeldFolderLevels = 128;
 
     void HandleEntry(const std::string& path, const FolderEntry& entry, ListedFolder* listed) {
@@ -75,7 +78,8 @@ private:
         }
         const auto identity = context_.Fs.IdentifyFolder(path);
         if (context_.KeptOut.IsKeptOut(identity)) return;
-        if ((options.IncludeFolderName || options.OnlyClassifySubfolder) && !context_.KeptOut.HoldsKeptOut(identity))
+        if ((options.IncludeFolderName || options.OnlyClassifySubfolder) &&
+            !context_.KeptOut.HoldsKeptOut(identity))
             context_.Sink.ClassifyItem(path, false, listed);
         // Read again: the options may have changed while the item was handled.
         if (options.IncludeSubfolders && !options.OnlyClassifySubfolder && !IsCompanionFolderName(entry.Name))

@@ -13,7 +13,7 @@ namespace varnolt {
 
 // Receives the items a walk finds.
 class ItemSink {
-public:
+  public:
     virtual ~ItemSink() = default;
     // `listedIn`, when given, is the open folder the item was listed in, for reading its facts.
     virtual void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) = 0;
@@ -24,13 +24,13 @@ public:
 // journal, its lock and the lists). Never entered nor handed over. The folders that hold one of them
 // are entered, but never handed over whole, since that would carry the kept-out folder along.
 class KeptOutFolders {
-public:
+  public:
     // Nothing happens for a folder that does not exist.
     void Add(FileSystem& fs, const std::string& folder);
     bool IsKeptOut(const std::optional<FolderIdentity>& folder) const;
     bool HoldsKeptOut(const std::optional<FolderIdentity>& folder) const;
 
-private:
+  private:
     std::vector<FolderIdentity> keptOut_;
     std::vector<FolderIdentity> holders_;
 };

@@ -66,10 +66,10 @@ std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
 }
 
 // The characters of the bytes 0x80 to 0x9F; the rest of the upper half is Latin-1.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kWindows1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                           0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // The byte of a character in Windows-1252, or -1.
 int Windows1252Byte(char32_t c) {
@@ -126,7 +126,8 @@ bool PieceLineReader::TellEncoding(std::string_view& bytes, bool atEnd) {
         head_ += bytes;
         return false;
     }
-    const std::size_t taken = std::min(bytes.size(), kUtf8Mark.size() - std::min(head_.size(), kUtf8Mark.size()));
+    const std::size_t taken =
+        std::min(bytes.size(), kUtf8Mark.size() - std::min(head_.size(), kUtf8Mark.size()));
     head_ += bytes.substr(0, taken);
     bytes.remove_prefix(taken);
     encodingKnown_ = true;
@@ -178,8 +179,10 @@ void PieceLineReader::FeedText(std::string_view text) {
             partial_.clear();
         }
         if (text[end] == '\r') {
-            if (end + 1 == text.size()) afterCr_ = true;
-            else if (text[end + 1] == '\n') ++end;
+            if (end + 1 == text.size())
+                afterCr_ = true;
+            else if (text[end + 1] == '\n')
+                ++end;
         }
     }
     partial_ += text.substr(start);

@@ -23,7 +23,7 @@ TextFileContent DecodeTextFile(std::string_view bytes);
 // The lines of a text file that comes in pieces, decoded and split as DecodeTextFile does the whole (which
 // reads through it): only the line in progress, and a character cut in two, are held between pieces.
 class PieceLineReader {
-public:
+  public:
     using LineSink = std::function<void(std::string_view)>;
     explicit PieceLineReader(LineSink line) : line_(std::move(line)) {}
     void Feed(std::string_view bytes);
@@ -32,7 +32,7 @@ public:
     // Known once the first bytes are in, or at Finish.
     TextEncoding Encoding() const { return encoding_; }
 
-private:
+  private:
     bool TellEncoding(std::string_view& bytes, bool atEnd);
     void FeedUtf16(std::string_view bytes, bool atEnd);
     void FeedText(std::string_view text);

@@ -33,7 +33,8 @@ std::optional<std::string> Engine::CompanionSuffixOf(const std::string& page) {
         if (!fs.FolderExists(stem + suffix)) continue;
         KeptOutFolders keptOut;
         keptOut.Add(fs, dataFolder_);
-        for (const std::string& folder : ownFolders_) keptOut.Add(fs, folder);
+        for (const std::string& folder : ownFolders_)
+            keptOut.Add(fs, folder);
         if (!options_.ResultLocation.empty()) keptOut.Add(fs, options_.ResultLocation);
         const auto identity = fs.IdentifyFolder(stem + suffix);
         if (keptOut.IsKeptOut(identity) || keptOut.HoldsKeptOut(identity)) return std::nullopt;
@@ -46,7 +47,8 @@ FsResult Engine::TransferItem(const std::string& source, const std::string& dest
     placedAt_ = destination;
     if (source == destination) return {};
     // The journal keeps one path per line; a path with a line break would pair the wrong lines on undo.
-    if (ContainsLineBreak(source) || ContainsLineBreak(destination)) return MakeError(EngineError::LineBreakInName);
+    if (ContainsLineBreak(source) || ContainsLineBreak(destination))
+        return MakeError(EngineError::LineBreakInName);
 
     FileSystem& fs = services_.Fs;
     // Found a file here, following links, the move need not look again before it tries.
@@ -67,8 +69,9 @@ FsResult Engine::TransferItem(const std::string& source, const std::string& dest
     std::int64_t& next = NextNumberToTry(destination, kFolderNumbering);
     const std::string target = FreeFolderName(destination, next);
     if (!NoteIntent(source, target)) return journalFailure_;
-    const FsResult transferred = options_.MoveSourceFiles ? fs.MoveFolder(source, destination, &placedAt_, &next)
-                                                          : fs.CopyFolder(source, destination, &placedAt_, &next);
+    const FsResult transferred = options_.MoveSourceFiles
+                                     ? fs.MoveFolder(source, destination, &placedAt_, &next)
+                                     : fs.CopyFolder(source, destination, &placedAt_, &next);
     if (!transferred || placedAt_ != target) state_.UndoJournal.TakeBackPair();
     if (!transferred) return transferred;
     if (placedAt_ != target && !NoteIntent(source, placedAt_)) return journalFailure_;
@@ -78,8 +81,11 @@ FsResult Engine::TransferItem(const std::string& source, const std::string& dest
 
 std::string Engine::FreeFolderName(const std::string& destination, std::int64_t& next,
                                    const std::function<bool(const std::string&)>& claimed) {
-    const auto numbered = [&] { return next == 1 ? destination : destination + " (" + std::to_string(next) + ")"; };
-    while ((claimed && claimed(numbered())) || services_.Fs.EntryExists(numbered())) ++next;
+    const auto numbered = [&] {
+        return next == 1 ? destination : destination + " (" + std::to_string(next) + ")";
+    };
+    while ((claimed && claimed(numbered())) || services_.Fs.EntryExists(numbered()))
+        ++next;
     return numbered();
 }
 
@@ -136,7 +142,8 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
     if (options_.MoveSourceFiles) {
         ShowActivity(companion);
         if (!NoteIntent(companion, companionTo)) return journalFailure_;
-        if (const FsResult moved = fs.MoveFolder(companion, companionTo, &companionAt); !moved || companionAt != companionTo) {
+        if (const FsResult moved = fs.MoveFolder(companion, companionTo, &companionAt);
+            !moved || companionAt != companionTo) {
             // Taken meanwhile, the folder went elsewhere: it comes back, and the page stays with it.
             if (moved) static_cast<void>(fs.MoveFolder(companionAt, companion));
             state_.UndoJournal.TakeBackPair();
@@ -187,7 +194,8 @@ std::string Engine::FirstFreeFileName(const std::string& destination, const std:
     if (!taken(destination)) return destination;
     std::int64_t& next = NextNumberToTry(destination, companionSuffix);
     std::string candidate = NumberedName(destination, next);
-    while (taken(candidate)) candidate = NumberedName(destination, ++next);
+    while (taken(candidate))
+        candidate = NumberedName(destination, ++next);
     return candidate;
 }
 

@@ -37,15 +37,20 @@ inline constexpr std::array<TypeGroupInfo, 6> kTypeGroups = {{
      "avi;mpg;mpeg;asf;wmv;rm;rmvb;mkv;vob", VARNOLT_TRANSLATE_NOOP("varnolt::MainWindow", "Vedio Files")},
     {TypeGroup::Program, "program", VARNOLT_TRANSLATE_NOOP("varnolt::MainWindow", "Program files"), "Program",
      "exe;rar;zip;iso;chm", VARNOLT_TRANSLATE_NOOP("varnolt::MainWindow", "Program Files")},
-    {TypeGroup::Document, "document", VARNOLT_TRANSLATE_NOOP("varnolt::MainWindow", "Document file"), "Document",
-     "txt;doc;pdf;xls;ppt;pps;htm;html;mht", VARNOLT_TRANSLATE_NOOP("varnolt::MainWindow", "Document Files")},
+    {TypeGroup::Document, "document", VARNOLT_TRANSLATE_NOOP("varnolt::MainWindow", "Document file"),
+     "Document", "txt;doc;pdf;xls;ppt;pps;htm;html;mht",
+     VARNOLT_TRANSLATE_NOOP("varnolt::MainWindow", "Document Files")},
     {TypeGroup::Archive, "archive", VARNOLT_TRANSLATE_NOOP("varnolt::MainWindow", "Archive files"), "Archive",
      "7z;tar;gz;bz2;xz;zst;tgz", VARNOLT_TRANSLATE_NOOP("varnolt::MainWindow", "Archive Files")},
 }};
 inline constexpr std::size_t kTypeGroupCount = kTypeGroups.size();
 
-constexpr std::size_t IndexOf(TypeGroup group) { return static_cast<std::size_t>(group); }
-constexpr const TypeGroupInfo& InfoOf(TypeGroup group) { return kTypeGroups[IndexOf(group)]; }
+constexpr std::size_t IndexOf(TypeGroup group) {
+    return static_cast<std::size_t>(group);
+}
+constexpr const TypeGroupInfo& InfoOf(TypeGroup group) {
+    return kTypeGroups[IndexOf(group)];
+}
 // The row whose key is `key`; nullptr when none is.
 const TypeGroupInfo* FindTypeGroup(std::string_view key);
 

@@ -2,8 +2,8 @@
 #include "engine/Engine.h"
 #include "engine/Errors.h"
 #include "engine/RunJournal.h"
-#include "engine/TextFile.h"
 #include "engine/Text.h"
+#include "engine/TextFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,13 +21,13 @@ namespace {
 
 // Holds the busy state for as long as an undo runs, on every way out.
 class UndoBusy {
-public:
+  public:
     explicit UndoBusy(RunState& state) : state_(state) { state_.UndoInProgress = true; }
     ~UndoBusy() { state_.UndoInProgress = false; }
     UndoBusy(const UndoBusy&) = delete;
     UndoBusy& operator=(const UndoBusy&) = delete;
 
-private:
+  private:
     RunState& state_;
 };
 
@@ -51,8 +51,8 @@ bool IsUntouchedCopy(FileSystem& fs, const std::string& source, const std::strin
     const auto original = fs.StampOf(source);
     const auto made = fs.StampOf(copy);
     return original && made && !original->IsFolder && !made->IsFolder &&
-           (original->Device != made->Device || original->Inode != made->Inode) && original->Size == made->Size &&
-           SameLastWriteTime(*original, *made);
+           (original->Device != made->Device || original->Inode != made->Inode) &&
+           original->Size == made->Size && SameLastWriteTime(*original, *made);
 }
 
 // Moving back never replaces: when something new stands at the old path, the moved file stays where it
@@ -238,7 +238,8 @@ FsResult Engine::RestorePairs(RunJournal& left) {
                 }
             }
             ++restored;
-            host_.Progress({CommandKind::Undo, static_cast<std::int64_t>(restored), static_cast<std::int64_t>(total), 0});
+            host_.Progress({CommandKind::Undo, static_cast<std::int64_t>(restored),
+                            static_cast<std::int64_t>(total), 0});
             std::string folder = FolderPartOf(destination);
             if (folders.size() == kEmptiedFoldersHeld && !folders.contains(folder)) removeEmptied();
             folders.insert(std::move(folder));

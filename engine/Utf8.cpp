@@ -8,7 +8,9 @@ namespace varnolt {
 
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 // Length of the UTF-8 sequence that starts at text[at], or 1 for a byte that starts no valid sequence.
 std::size_t SequenceLength(std::string_view text, std::size_t at, char32_t* codePoint) {
@@ -100,14 +102,17 @@ char32_t LowerCodePoint(char32_t c) {
 
 std::string Trim(std::string_view text) {
     std::size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
     return std::string(text.substr(begin, end - begin));
 }
 
 std::string TrimLeft(std::string_view text) {
     std::size_t begin = 0;
-    while (begin < text.size() && IsBlank(text[begin])) ++begin;
+    while (begin < text.size() && IsBlank(text[begin]))
+        ++begin;
     return std::string(text.substr(begin));
 }
 
@@ -142,13 +147,15 @@ std::string LowerAllLetters(std::string_view text) {
 
 std::size_t CharacterCount(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); at += SequenceLength(text, at, nullptr)) ++count;
+    for (std::size_t at = 0; at < text.size(); at += SequenceLength(text, at, nullptr))
+        ++count;
     return count;
 }
 
 std::string FirstCharacters(std::string_view text, std::size_t count) {
     std::size_t at = 0;
-    for (std::size_t taken = 0; taken < count && at < text.size(); ++taken) at += SequenceLength(text, at, nullptr);
+    for (std::size_t taken = 0; taken < count && at < text.size(); ++taken)
+        at += SequenceLength(text, at, nullptr);
     return std::string(text.substr(0, at));
 }
 

@@ -22,9 +22,11 @@ std::string WithCrLf(const std::string& text) {
 TextFileContent DecodeWordList(std::string_view bytes) {
     TextFileContent content = DecodeTextFile(bytes);
     const auto valid = [](const std::string& line) { return IsValidUtf8(line); };
-    if (content.Encoding != TextEncoding::Plain || std::all_of(content.Lines.begin(), content.Lines.end(), valid))
+    if (content.Encoding != TextEncoding::Plain ||
+        std::all_of(content.Lines.begin(), content.Lines.end(), valid))
         return content;
-    for (std::string& line : content.Lines) line = Windows1252ToUtf8(line);
+    for (std::string& line : content.Lines)
+        line = Windows1252ToUtf8(line);
     content.Encoding = TextEncoding::Windows1252;
     return content;
 }
@@ -33,7 +35,8 @@ TextFileContent DecodeWordList(std::string_view bytes) {
 
 bool SaveWordList(FileSystem& fs, const std::string& path, const std::string& text, TextEncoding encoding,
                   std::string& error) {
-    if (encoding == TextEncoding::Windows1252 && !FitsWindows1252(text)) encoding = TextEncoding::Utf8WithMark;
+    if (encoding == TextEncoding::Windows1252 && !FitsWindows1252(text))
+        encoding = TextEncoding::Utf8WithMark;
     return fs.ReplaceFile(path, EncodeText(WithCrLf(text), encoding), error);
 }
 

@@ -3,9 +3,8 @@
 // item must lie below the result location, level by level, and no file may be lost or doubled.
 #include "fuzz/support/FuzzEngine.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdint>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <map>
 #include <set>
 
@@ -41,7 +40,8 @@ void ChooseOptions(FuzzedDataProvider& input, ClassifyOptions& o) {
     o.TypeFilterText = input.ConsumeRandomLengthString(20);
     o.NameByWordList = input.ConsumeBool();
     o.HeadLetterCount = input.ConsumeIntegralInRange<std::int32_t>(-2, 300);
-    for (int i = input.ConsumeIntegralInRange(0, 4); i > 0; --i) o.Words.push_back(input.ConsumeRandomLengthString(12));
+    for (int i = input.ConsumeIntegralInRange(0, 4); i > 0; --i)
+        o.Words.push_back(input.ConsumeRandomLengthString(12));
     o.Group(TypeGroup::Music).Enabled = input.ConsumeBool();
     o.Group(TypeGroup::Image).Enabled = input.ConsumeBool();
     o.Group(TypeGroup::Document).Enabled = input.ConsumeBool();
@@ -135,8 +135,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "the run removed something it had not made", change.To);
             continue;
         }
-        const bool movedBack = change.What == Change::MoveFolder && foldersMoved.count({change.To, change.From}) > 0;
-        Expect(movedBack || InsideResult(change.To), "the run put something outside the result location", change.To);
+        const bool movedBack =
+            change.What == Change::MoveFolder && foldersMoved.count({change.To, change.From}) > 0;
+        Expect(movedBack || InsideResult(change.To), "the run put something outside the result location",
+               change.To);
         made.insert(change.To);
         if (change.What == Change::MoveFolder) foldersMoved.insert({change.From, change.To});
     }
@@ -151,10 +153,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every item handed over is accounted for once, and a placed one is where its event says.
     Expect(run.host.Ends.size() == 1, "the run did not end once");
     const CommandEnded& end = run.host.LastEnd();
-    Expect(end.Placed + end.Excluded + end.NotPlaced + end.Failed == end.Total, "an item is not accounted for",
-           std::to_string(end.Placed) + " + " + std::to_string(end.Excluded) + " + " + std::to_string(end.NotPlaced) +
-               " + " + std::to_string(end.Failed) + " != " + std::to_string(end.Total));
-    Expect(end.Placed == static_cast<std::int64_t>(run.host.PlacedItems.size()), "a placed item has no event");
+    Expect(end.Placed + end.Excluded + end.NotPlaced + end.Failed == end.Total,
+           "an item is not accounted for",
+           std::to_string(end.Placed) + " + " + std::to_string(end.Excluded) + " + " +
+               std::to_string(end.NotPlaced) + " + " + std::to_string(end.Failed) +
+               " != " + std::to_string(end.Total));
+    Expect(end.Placed == static_cast<std::int64_t>(run.host.PlacedItems.size()),
+           "a placed item has no event");
     for (const RecordedItem& item : run.host.PlacedItems)
         Expect(InsideResult(item.Destination) && run.fs.EntryExists(item.Destination),
                "an item is not where its event says", item.Path + " -> " + item.Destination);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own readers of MP4/QuickTime, Matroska and AVI dates, over any bytes as the head of a file
-// that may be far larger (PaddedFile): a date or none, never a crash, a hang or a read past the cap. They run in the
-// fuzzer's process, so that it steers by their branches.
+// that may be far larger (PaddedFile): a date or none, never a crash, a hang or a read past the cap. They run
+// in the fuzzer's process, so that it steers by their branches.
 #include "fuzz/support/TakenDateCheck.h"
 #include "platform/media/ContainerBoxes.h"
 

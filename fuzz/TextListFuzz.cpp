@@ -16,7 +16,8 @@ namespace {
 bool StartsWithMark(const std::vector<std::string>& lines) {
     if (lines.empty()) return false;
     const std::string& first = lines.front();
-    return first.starts_with("\xEF\xBB\xBF") || first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF");
+    return first.starts_with("\xEF\xBB\xBF") || first.starts_with("\xFF\xFE") ||
+           first.starts_with("\xFE\xFF");
 }
 
 void CheckRoundTrip(const std::vector<std::string>& lines, TextEncoding encoding) {
@@ -38,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What the user's words become: the first word found in a name is always one of the words.
     if (!content.Lines.empty()) {
         const std::string found = WordListCategory(bytes, content.Lines);
-        Expect(found.empty() || bytes.find(found) != std::string::npos, "a word that does not occur in the name");
+        Expect(found.empty() || bytes.find(found) != std::string::npos,
+               "a word that does not occur in the name");
     }
     // A leading mark in the first line is read as the file's own mark: such a file cannot round-trip plain.
     if (!StartsWithMark(content.Lines)) CheckRoundTrip(content.Lines, TextEncoding::Plain);

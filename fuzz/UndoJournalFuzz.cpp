@@ -6,9 +6,9 @@
 #include "engine/TextFile.h"
 #include "fuzz/support/FuzzEngine.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <algorithm>
 #include <map>
 #include <set>
 #include <utility>
@@ -31,7 +31,9 @@ void PlaceFiles(MemoryFileSystem& fs, const std::vector<std::string>& lines, std
         const std::string& path = lines[i];
         if (!path.starts_with('/') || path.ends_with('/') || path.find('\0') != std::string::npos) continue;
         const std::string key = Canonical(path);
-        if (key == "/" || key.starts_with(kDataFolder) || fs.FolderExists(key) || fs.FileExists(key) || UnderAFile(fs, key)) continue;
+        if (key == "/" || key.starts_with(kDataFolder) || fs.FolderExists(key) || fs.FileExists(key) ||
+            UnderAFile(fs, key))
+            continue;
         if (((std::hash<std::string>{}(key) >> (pattern % 8)) & 1) == 0) continue;
         const bool isDestination = i % 2 == 0;
         fs.AddFile(key, {isDestination ? Canonical(lines[i - 1]) : key, {}});
@@ -40,12 +42,14 @@ void PlaceFiles(MemoryFileSystem& fs, const std::vector<std::string>& lines, std
 
 bool CouldComeFromACopyingRun(const std::vector<std::string>& lines) {
     std::set<std::string> sources, destinations;
-    for (std::size_t k = 1; 2 * k < lines.size(); ++k) sources.insert(Canonical(lines[2 * k - 1]));
+    for (std::size_t k = 1; 2 * k < lines.size(); ++k)
+        sources.insert(Canonical(lines[2 * k - 1]));
     // A run never moves or copies the program's own files.
     for (const std::string& source : sources)
         if (source.starts_with(kDataFolder)) return false;
     for (std::size_t k = 1; 2 * k < lines.size(); ++k)
-        if (sources.count(Canonical(lines[2 * k])) || !destinations.insert(Canonical(lines[2 * k])).second) return false;
+        if (sources.count(Canonical(lines[2 * k])) || !destinations.insert(Canonical(lines[2 * k])).second)
+            return false;
     return true;
 }
 
@@ -99,11 +103,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Expect(pairs.count({Canonical(left[2 * k]), Canonical(left[2 * k - 1])}) > 0,
                    "the journal kept a pair it did not have", left[2 * k]);
     }
-    Expect(!run.host.Ends.empty() && run.host.LastEnd().How == Outcome::Completed, "the undo did not complete");
+    Expect(!run.host.Ends.empty() && run.host.LastEnd().How == Outcome::Completed,
+           "the undo did not complete");
     const CommandEnded& end = run.host.LastEnd();
     Expect(end.Placed + end.Failed == end.Total, "a journal pair is not accounted for",
-           std::to_string(end.Placed) + " + " + std::to_string(end.Failed) + " != " + std::to_string(end.Total));
+           std::to_string(end.Placed) + " + " + std::to_string(end.Failed) +
+               " != " + std::to_string(end.Total));
     const auto after = ContentCounts(run.fs, journal);
-    for (const auto& [content, count] : before) Expect(after.count(content) > 0, "a file's content is gone", content);
+    for (const auto& [content, count] : before)
+        Expect(after.count(content) > 0, "a file's content is gone", content);
     return 0;
 }

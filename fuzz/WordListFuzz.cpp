@@ -3,12 +3,11 @@
 // it was saved in, for every text a file can hold that way.
 #include "engine/Text.h"
 #include "engine/TextFile.h"
-#include "fuzz/support/FuzzEngine.h"
 #include "engine/WordListFile.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
+#include "fuzz/support/FuzzEngine.h"
 
 #include <cstdint>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <optional>
 
 using namespace varnolt;
@@ -17,7 +16,8 @@ using namespace varnolt::fuzz;
 namespace {
 
 bool StartsWithMark(const std::string& bytes) {
-    return bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    return bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
+           bytes.starts_with("\xFE\xFF");
 }
 
 // The encoding the list reads back in, or nothing when a file in that encoding cannot hold the text: a CR
@@ -52,9 +52,9 @@ std::optional<TextEncoding> ReadBack(const std::string& text, TextEncoding encod
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const auto encoding = input.PickValueInArray(
-        {TextEncoding::Plain, TextEncoding::Utf8WithMark, TextEncoding::Utf16LE, TextEncoding::Utf16BE,
-         TextEncoding::Windows1252});
+    const auto encoding =
+        input.PickValueInArray({TextEncoding::Plain, TextEncoding::Utf8WithMark, TextEncoding::Utf16LE,
+                                TextEncoding::Utf16BE, TextEncoding::Windows1252});
     const std::string text = input.ConsumeRemainingBytesAsString();
     MemoryFileSystem fs;
     fs.AddFolderWithParents(kDataFolder);

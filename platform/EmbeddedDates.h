@@ -27,7 +27,7 @@ struct TakenDate {
 };
 
 class EmbeddedDates {
-public:
+  public:
     virtual ~EmbeddedDates() = default;
     // Empty for a file of a type that carries no such date, one without it, or one that cannot be read.
     virtual std::optional<TakenDate> ReadTakenDate(const std::string& path) = 0;
@@ -35,7 +35,7 @@ public:
 
 // For a caller that never sorts by the date taken: every file is without one.
 class NoEmbeddedDates final : public EmbeddedDates {
-public:
+  public:
     std::optional<TakenDate> ReadTakenDate(const std::string&) override { return std::nullopt; }
     static NoEmbeddedDates& Instance() {
         static NoEmbeddedDates none;

@@ -8,7 +8,7 @@
 namespace varnolt {
 
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     // The chosen folder, or "".
     virtual std::string BrowseForFolder(const std::string& title) = 0;

@@ -17,7 +17,7 @@ namespace varnolt {
 
 // What a change to the file system came to: done, or the reason it was not. Tested like a bool.
 class FsResult {
-public:
+  public:
     FsResult() = default;
     FsResult(std::error_code error) : error_(error) {}
     // The failure `errnoValue` stands for; a failure that left errno at 0 still counts as one.
@@ -29,7 +29,7 @@ public:
     explicit operator bool() const { return !error_; }
     const std::error_code& Error() const { return error_; }
 
-private:
+  private:
     std::error_code error_;
 };
 
@@ -72,13 +72,13 @@ struct FileStamp {
 
 // An exclusive lock on one of the program's own files, held until this goes (or the process ends).
 class FileLock {
-public:
+  public:
     virtual ~FileLock() = default;
 };
 
 // A file of the program's own that grows line by line (the run journal).
 class AppendFile {
-public:
+  public:
     virtual ~AppendFile() = default;
     // Writes the bytes through to the kernel, so they survive a kill of the process. False when not all
     // of them could be written; some may have been.
@@ -93,14 +93,14 @@ public:
 // instead of by walking the whole path again. Renamed meanwhile, it still answers for its entries, which
 // does no harm to facts; moves always go by path, so that the journal names where a file really was.
 class ListedFolder {
-public:
+  public:
     virtual ~ListedFolder() = default;
     // ReadItemInfo for an entry of this folder, named by its whole path.
     virtual std::optional<ItemInfo> ReadItemInfo(const std::string& path) = 0;
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Following links.
@@ -128,7 +128,9 @@ public:
     virtual FsResult MoveFile(const std::string& from, const std::string& to) = 0;
     // MoveFile for an entry the caller has just found to be a file, following links: the move need not
     // look at it again before trying.
-    virtual FsResult MoveKnownFile(const std::string& from, const std::string& to) { return MoveFile(from, to); }
+    virtual FsResult MoveKnownFile(const std::string& from, const std::string& to) {
+        return MoveFile(from, to);
+    }
     // The file a link points to is copied; anything but a regular file (a fifo, a device) is refused.
     virtual FsResult CopyFile(const std::string& from, const std::string& to) = 0;
     // The whole folder ends up at `to`, or at the next free name "to (2)", "to (3)", ... when `to` is taken;
@@ -138,17 +140,18 @@ public:
     // `placedAt`, when given, receives the path the folder got, so that the journal names that place.
     // `nextNumber`, when given, is the first number to try (those below it were found taken earlier in
     // the same command), and is left past the number taken: N folders of one name cost N tries, not N²/2.
-    virtual FsResult MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
-                            std::int64_t* nextNumber = nullptr) = 0;
-    virtual FsResult CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
-                            std::int64_t* nextNumber = nullptr) = 0;
+    virtual FsResult MoveFolder(const std::string& from, const std::string& to,
+                                std::string* placedAt = nullptr, std::int64_t* nextNumber = nullptr) = 0;
+    virtual FsResult CopyFolder(const std::string& from, const std::string& to,
+                                std::string* placedAt = nullptr, std::int64_t* nextNumber = nullptr) = 0;
 
     // The program's own files (journal, lists). `error` receives a readable reason on failure.
     virtual std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) = 0;
     // The same bytes in pieces of at most a mebibyte, each handed to `piece` as it comes: a journal of
     // hundreds of megabytes is never held whole, and the caller may let the window have its turns
     // between pieces. A failure comes after the pieces before it.
-    virtual FsResult ReadInPieces(const std::string& path, const std::function<void(std::string_view)>& piece) = 0;
+    virtual FsResult ReadInPieces(const std::string& path,
+                                  const std::function<void(std::string_view)>& piece) = 0;
     // Writes a new file beside `path`, syncs it and renames it over `path`: never a truncated file. The
     // new file keeps the old one's permission bits; a symbolic link at `path` stays and the file it
     // points to is replaced. Other hard links to the old file keep the old content.

@@ -10,7 +10,7 @@ enum class Answer { Ok, Yes, No, Abort, Retry, Ignore };
 
 // Modal message boxes without an owner window.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual Answer Show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) = 0;
 };

@@ -6,7 +6,7 @@ namespace varnolt {
 // Lets every pending window event run, then returns. Long commands call it between items so that Stop
 // and the rest of the window stay responsive.
 class MessagePump {
-public:
+  public:
     virtual ~MessagePump() = default;
     virtual void Pump() = 0;
 };

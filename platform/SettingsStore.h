@@ -10,12 +10,12 @@ namespace varnolt {
 
 // A setting that cannot be read or written; its text is meant for the user.
 class SettingsError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class SettingsKey {
-public:
+  public:
     virtual ~SettingsKey() = default;
     virtual bool Exists(const std::string& name) = 0;
     // The text of the value, "" when it does not exist. Throws SettingsError when the value holds
@@ -27,7 +27,7 @@ public:
 };
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // Creates the store when it is missing.
     virtual std::unique_ptr<SettingsKey> Open() = 0;

@@ -6,7 +6,7 @@ namespace varnolt {
 
 // The desktop's services: the file manager and the browser. Failures are not reported.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual void OpenFolder(const std::string& folder) = 0;
     virtual void OpenHelpPage() = 0;

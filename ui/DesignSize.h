@@ -7,13 +7,12 @@
 #include <QScrollBar>
 #include <QSize>
 #include <QWidget>
-
 #include <algorithm>
 
 namespace varnolt {
 
 class DesignSizedPanel : public QWidget {
-public:
+  public:
     // A dimension of 0 in `design` follows the content alone.
     DesignSizedPanel(QSize design, QWidget* parent) : QWidget(parent), design_(design) {}
 
@@ -28,7 +27,7 @@ public:
     }
     QSize minimumSizeHint() const override { return QWidget::minimumSizeHint().expandedTo(design_); }
 
-private:
+  private:
     QSize design_;
 };
 
@@ -36,7 +35,7 @@ private:
 // decides the window's least height. It asks for its content's whole height and is as wide as the content,
 // with room for the scroll bar only while the bar shows: with room to spare it looks like the content alone.
 class VerticalScrollColumn : public QScrollArea {
-public:
+  public:
     explicit VerticalScrollColumn(QWidget* parent) : QScrollArea(parent) {
         setFrameShape(QFrame::NoFrame);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -58,7 +57,7 @@ public:
         return std::max(least.height(), wrapped);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // The scroll bar came or went, or the content needs another size (a font, a shown option).
         const QEvent::Type type = event->type();
@@ -67,7 +66,7 @@ protected:
         return QScrollArea::eventFilter(watched, event);
     }
 
-private:
+  private:
     // The content's width, and the scroll bar's while it shows (never before the column is first shown: its
     // height until then is not the one it gets).
     int Width() const {

@@ -47,7 +47,7 @@ void UseFallbackIconTheme() {
     for (const char* theme : {"Adwaita", "breeze", "gnome"}) {
         for (const QString& base : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
             if (QFileInfo::exists(QDir(base).filePath(QStringLiteral("icons/") + QLatin1String(theme) +
-                                                       QStringLiteral("/index.theme")))) {
+                                                      QStringLiteral("/index.theme")))) {
                 QIcon::setFallbackThemeName(QLatin1String(theme));
                 return;
             }

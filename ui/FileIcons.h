@@ -7,20 +7,19 @@
 #include <QIcon>
 #include <QMimeDatabase>
 #include <QString>
-
 #include <optional>
 
 namespace varnolt {
 
 class FileIcons {
-public:
+  public:
     QIcon ForFolder();
     // The icon of a type, from a bare file name whether or not such a file exists.
     QIcon ForFileName(const QString& name);
     // What the icon of a name is cached under; none for a name that is its own type.
     std::optional<QString> CacheKey(const QString& name) const;
 
-private:
+  private:
     QIcon ByType(const QString& name);
 
     QFileIconProvider provider_;

@@ -72,6 +72,8 @@ void FileTypesDialog::onOkClicked() {
     accept();
 }
 
-void FileTypesDialog::onCancelClicked() { reject(); }
+void FileTypesDialog::onCancelClicked() {
+    reject();
+}
 
 } // namespace varnolt

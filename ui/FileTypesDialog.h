@@ -12,7 +12,7 @@ namespace varnolt {
 class FileTypesDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit FileTypesDialog(QWidget* parent = nullptr);
 
     // Shows the dialog modally with `label` above `text`; true when it was closed with OK, and then
@@ -24,10 +24,10 @@ public:
     QPushButton* okButton;
     QPushButton* cancelButton;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void onShown();
     void onOkClicked();
     void onCancelClicked();

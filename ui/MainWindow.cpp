@@ -21,7 +21,6 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
-
 #include <algorithm>
 #include <utility>
 
@@ -29,7 +28,8 @@ namespace varnolt {
 
 namespace {
 
-constexpr const char* kFolderSizeRefused = QT_TRANSLATE_NOOP("varnolt::MainWindow", "Do not support folder size.");
+constexpr const char* kFolderSizeRefused =
+    QT_TRANSLATE_NOOP("varnolt::MainWindow", "Do not support folder size.");
 // What the status bar's panel 1 leaves to the size grip and its own minimum.
 constexpr int kStatusPanel1Reserve = 226;
 
@@ -120,7 +120,9 @@ void MainWindow::onByHourToggled() {
 }
 
 // "include second" goes with a shown "include minute" only.
-void MainWindow::onIncludeMinuteToggled() { includeSecond->setVisible(includeMinute->isChecked() && byHour->isChecked()); }
+void MainWindow::onIncludeMinuteToggled() {
+    includeSecond->setVisible(includeMinute->isChecked() && byHour->isChecked());
+}
 
 void MainWindow::onNumberMonthToggled() {
     if (numberMonth->isChecked()) abbrMonth->setChecked(false);
@@ -131,11 +133,13 @@ void MainWindow::onAbbrMonthToggled() {
 }
 
 void MainWindow::onOnlyClassifySubfolderToggled() {
-    if (onlyClassifySubfolder->isChecked() && MethodKey() == Method::Size) RefuseFolderSizeOption(onlyClassifySubfolder);
+    if (onlyClassifySubfolder->isChecked() && MethodKey() == Method::Size)
+        RefuseFolderSizeOption(onlyClassifySubfolder);
 }
 
 void MainWindow::onIncludeFolderNameToggled() {
-    if (includeFolderName->isChecked() && MethodKey() == Method::Size) RefuseFolderSizeOption(includeFolderName);
+    if (includeFolderName->isChecked() && MethodKey() == Method::Size)
+        RefuseFolderSizeOption(includeFolderName);
 }
 
 void MainWindow::RefuseFolderSizeOption(QCheckBox* box) {
@@ -158,9 +162,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Resize:
         // The status bar gets its new width after the window's own resize event.
-        if (watched == statusLine) FitStatusPanels();
-        else if (watched == sourceListHint || watched == sourceList->viewport()) CentreCaptionPanel(sourceListHint);
-        else if (watched == previewHint || watched == previewTree->viewport()) CentreCaptionPanel(previewHint);
+        if (watched == statusLine)
+            FitStatusPanels();
+        else if (watched == sourceListHint || watched == sourceList->viewport())
+            CentreCaptionPanel(sourceListHint);
+        else if (watched == previewHint || watched == previewTree->viewport())
+            CentreCaptionPanel(previewHint);
         break;
     default:
         break;
@@ -192,15 +199,21 @@ void MainWindow::onPreviewClicked() {
     RunCommand([this] { engine_.PreviewCommand(); });
 }
 
-void MainWindow::onStopClicked() { engine_.Stop(); }
+void MainWindow::onStopClicked() {
+    engine_.Stop();
+}
 
 void MainWindow::onUndoClicked() {
     RunCommand([this] { engine_.UndoLastRun(); });
 }
 
-void MainWindow::onHelpClicked() { shell_.OpenHelpPage(); }
+void MainWindow::onHelpClicked() {
+    shell_.OpenHelpPage();
+}
 
-void MainWindow::onCloseClicked() { close(); }
+void MainWindow::onCloseClicked() {
+    close();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (engine_.IsBusy()) {
@@ -213,7 +226,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::SetUndoEnabled(bool enabled) { undoButton->setEnabled(enabled); }
+void MainWindow::SetUndoEnabled(bool enabled) {
+    undoButton->setEnabled(enabled);
+}
 
 void MainWindow::FocusField(Field field) {
     QWidget* control = nullptr;

@@ -13,13 +13,13 @@
 // larger font makes it larger. The toolbar's tooltips add the button's Alt key ("Classify Now (Alt+R)").
 #include "engine/Engine.h"
 #include "engine/Options.h"
+#include "platform/EmbeddedDates.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessagePump.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
-#include "platform/EmbeddedDates.h"
 #include "platform/Translator.h"
 #include "ui/PersistedFields.h"
 #include "ui/TypeGroups.h"
@@ -65,18 +65,23 @@ class FileTypesDialog;
 class WindowFields;
 
 // The images of the result tree: the root and the category nodes.
-enum ResultTreeImage { OpenFolderImage = 0, MarkedFolderImage = 1, ClosedFolderImage = 2, UnknownFileImage = 3 };
+enum ResultTreeImage {
+    OpenFolderImage = 0,
+    MarkedFolderImage = 1,
+    ClosedFolderImage = 2,
+    UnknownFileImage = 3
+};
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // `dataFolder` holds the program's own files and ends with "/"; `settings` the values that outlive a
     // restart; `dates` reads the dates photos and videos carry; `engineTexts` puts the engine's texts in the
     // user's language.
     MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell, SettingsStore& settings,
-               FileDialogs& dialogs, EmbeddedDates& dates, Translator& engineTexts, const std::string& dataFolder,
-               QWidget* parent = nullptr);
+               FileDialogs& dialogs, EmbeddedDates& dates, Translator& engineTexts,
+               const std::string& dataFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The navigation tree's method entries hold their method key in this role; other entries have none.
@@ -211,11 +216,11 @@ public:
     std::vector<QIcon> navigationIcons;
     std::array<QIcon, 4> resultTreeIcons;
 
-signals:
+  signals:
     // The window has agreed to close and every command has ended: the moment to save what outlives it.
     void closing();
 
-public slots:
+  public slots:
     void onStartupTimer();
     void onRunClicked();
     void onPreviewClicked();
@@ -262,13 +267,13 @@ public slots:
     TextEncoding WordListEncoding() const { return wordListEncoding_; }
     void onClosing();
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Building, in MainWindowLayout.cpp and MainWindowPanels.cpp.
     void LoadImages();
     void BuildNavigationTree();

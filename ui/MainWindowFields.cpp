@@ -2,12 +2,12 @@
 // The type groups and the type filter, the word list with its file buttons, the name fields, and the
 // settings that outlive a restart.
 #include "engine/Messages.h"
+#include "engine/WordListFile.h"
+#include "ui/FileTypesDialog.h"
+#include "ui/MainWindow.h"
 #include "ui/NameChecks.h"
 #include "ui/SettingsLoader.h"
 #include "ui/SettingsSaver.h"
-#include "ui/MainWindow.h"
-#include "ui/FileTypesDialog.h"
-#include "engine/WordListFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,9 +22,12 @@ namespace varnolt {
 namespace {
 
 constexpr const char* kWordListSaveFilter = QT_TRANSLATE_NOOP("varnolt::MainWindow", "Text File (*.txt)");
-constexpr const char* kWordListOpenFilter = QT_TRANSLATE_NOOP("varnolt::MainWindow", "Text Files (*.txt);;All Files (*)");
+constexpr const char* kWordListOpenFilter =
+    QT_TRANSLATE_NOOP("varnolt::MainWindow", "Text Files (*.txt);;All Files (*)");
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // The word box's text as it was typed or loaded: toPlainText() would turn a no-break space into a
 // plain one.
@@ -40,7 +43,7 @@ std::string WordBoxText(const QPlainTextEdit* memo) {
 // The window's fields as the settings loader and saver see them: the controls themselves, read and
 // written at the moment the loader or the saver runs.
 class WindowFields : public PersistedFields {
-public:
+  public:
     explicit WindowFields(MainWindow& window) : w_(window) {}
 
     std::string GroupTypes(TypeGroup group) const override { return w_.options_.Group(group).Types; }
@@ -77,7 +80,7 @@ public:
     void EnableUndo() override { w_.SetUndoEnabled(true); }
     void ShowLoadLastList() override { w_.loadLastListButton->show(); }
 
-private:
+  private:
     MainWindow& w_;
 };
 
@@ -92,7 +95,8 @@ void MainWindow::ConnectFieldHandlers() {
     connect(byWordList, &QRadioButton::toggled, this, &MainWindow::onByWordListToggled);
     connect(saveWordListButton, &QPushButton::clicked, this, &MainWindow::onSaveWordListClicked);
     connect(loadWordListButton, &QPushButton::clicked, this, &MainWindow::onLoadWordListClicked);
-    for (QLineEdit* name : {subfolderName, otherGroup1Folder, otherGroup2Folder}) new NameFieldGuard(name, boxes_);
+    for (QLineEdit* name : {subfolderName, otherGroup1Folder, otherGroup2Folder})
+        new NameFieldGuard(name, boxes_);
 
     connect(this, &MainWindow::closing, this, &MainWindow::onClosing);
 }
@@ -113,7 +117,8 @@ void MainWindow::onTypeFilterGroupChosen(int entry) {
 }
 
 void MainWindow::onTypeFilterTextChanged() {
-    if (typeFilterGroup->currentIndex() == kCustomFilterEntry) customTypeList_ = typeFilterText->text().toStdString();
+    if (typeFilterGroup->currentIndex() == kCustomFilterEntry)
+        customTypeList_ = typeFilterText->text().toStdString();
 }
 
 void MainWindow::onByWordListToggled(bool byWords) {
@@ -150,11 +155,14 @@ void MainWindow::ShowWordList(const TextFileContent& content) {
 
 std::vector<std::string> MainWindow::ResultHistory() const {
     std::vector<std::string> history;
-    for (int i = 0; i < resultLocation->count(); ++i) history.push_back(resultLocation->itemText(i).toStdString());
+    for (int i = 0; i < resultLocation->count(); ++i)
+        history.push_back(resultLocation->itemText(i).toStdString());
     return history;
 }
 
-SettingsPlaces MainWindow::SettingsPlacesOfWindow() { return {settings_, fs_, boxes_, engine_.DataFolder()}; }
+SettingsPlaces MainWindow::SettingsPlacesOfWindow() {
+    return {settings_, fs_, boxes_, engine_.DataFolder()};
+}
 
 void MainWindow::LoadStoredSettings() {
     WindowFields fields(*this);

@@ -3,8 +3,8 @@
 // result tree, and the status bar. The option column is built in MainWindowPanels.cpp.
 #include "ui/DesignSize.h"
 #include "ui/FileIcons.h"
-#include "ui/PreviewTreeModel.h"
 #include "ui/MainWindow.h"
+#include "ui/PreviewTreeModel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,7 +36,9 @@
 #include <utility>
 
 // Resources of a static library must be pulled in by name, outside any namespace.
-static void InitVarnoltResources() { Q_INIT_RESOURCE(varnolt); }
+static void InitVarnoltResources() {
+    Q_INIT_RESOURCE(varnolt);
+}
 
 namespace varnolt {
 
@@ -71,7 +73,9 @@ const MethodEntry kMethodEntries[] = {
     {QT_TRANSLATE_NOOP("varnolt::MainWindow", "by file size"), Method::Size, "by-size"},
 };
 
-QIcon Glyph(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }
+QIcon Glyph(const char* name) {
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+}
 
 // The desktop's own icon where its theme has one; the window's glyph without a desktop theme.
 QIcon ThemedGlyph(const char* themeName, const char* glyph) {
@@ -82,7 +86,7 @@ QIcon ThemedGlyph(const char* themeName, const char* glyph) {
 
 // A toolbar button is at least as large as the design draws it, and larger when its caption needs more.
 class ToolbarButton : public QToolButton {
-public:
+  public:
     using QToolButton::QToolButton;
     QSize sizeHint() const override { return QToolButton::sizeHint().expandedTo(kToolButtonSize); }
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -90,12 +94,12 @@ public:
 
 // The navigation tree shows every entry whole, open or not, and is never narrower than the design.
 class NavigationTree : public QTreeWidget {
-public:
+  public:
     using QTreeWidget::QTreeWidget;
     QSize sizeHint() const override { return {EntriesSize().width(), QTreeWidget::sizeHint().height()}; }
     QSize minimumSizeHint() const override { return EntriesSize(); }
 
-private:
+  private:
     QSize EntriesSize() const {
         QStyleOptionViewItem option;
         initViewItemOption(&option);
@@ -105,7 +109,8 @@ private:
             const QModelIndex index = indexFromItem(*it);
             const QSize entry = itemDelegate()->sizeHint(option, index);
             int depth = 0;
-            for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) ++depth;
+            for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+                ++depth;
             width = std::max(width, entry.width() + depth * indentation());
             height += entry.height();
         }
@@ -147,24 +152,27 @@ struct ToolbarEntry {
     Qt::Key AltKey;
 };
 const ToolbarEntry kToolbar[] = {
-    {&MainWindow::runButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Run"), QT_TRANSLATE_NOOP("varnolt::MainWindow", "Classify Now"), "run",
-     "media-playback-start", true, Qt::Key_R},
-    {&MainWindow::stopButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Stop"), QT_TRANSLATE_NOOP("varnolt::MainWindow", "Stop"), "stop", "process-stop", false,
-     Qt::Key_S},
-    {&MainWindow::previewButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Preview"), QT_TRANSLATE_NOOP("varnolt::MainWindow", "Preview result"), "preview",
-     "document-print-preview", false, Qt::Key_P},
-    {&MainWindow::addFolderButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Folder"), QT_TRANSLATE_NOOP("varnolt::MainWindow", "Add a folder"), "add-folder",
-     "folder-new", true, Qt::Key_F},
-    {&MainWindow::addFilesButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Files"), QT_TRANSLATE_NOOP("varnolt::MainWindow", "Add files"), "add-files",
-     "document-open", false, Qt::Key_I},
-    {&MainWindow::removeButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Remove"), QT_TRANSLATE_NOOP("varnolt::MainWindow", "Delete"), "remove", "list-remove",
-     false, Qt::Key_E},
-    {&MainWindow::undoButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Undo"), QT_TRANSLATE_NOOP("varnolt::MainWindow", "Undo the last operation"), "undo",
-     "edit-undo", true, Qt::Key_U},
-    {&MainWindow::helpButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Help"), QT_TRANSLATE_NOOP("varnolt::MainWindow", "Read help "), "help",
-     "help-contents", false, Qt::Key_H},
-    {&MainWindow::closeButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Close"), QT_TRANSLATE_NOOP("varnolt::MainWindow", "Exit"), "close", "application-exit",
-     false, Qt::Key_C},
+    {&MainWindow::runButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Run"),
+     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Classify Now"), "run", "media-playback-start", true,
+     Qt::Key_R},
+    {&MainWindow::stopButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Stop"),
+     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Stop"), "stop", "process-stop", false, Qt::Key_S},
+    {&MainWindow::previewButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Preview"),
+     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Preview result"), "preview", "document-print-preview", false,
+     Qt::Key_P},
+    {&MainWindow::addFolderButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Folder"),
+     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Add a folder"), "add-folder", "folder-new", true, Qt::Key_F},
+    {&MainWindow::addFilesButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Files"),
+     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Add files"), "add-files", "document-open", false, Qt::Key_I},
+    {&MainWindow::removeButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Remove"),
+     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Delete"), "remove", "list-remove", false, Qt::Key_E},
+    {&MainWindow::undoButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Undo"),
+     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Undo the last operation"), "undo", "edit-undo", true,
+     Qt::Key_U},
+    {&MainWindow::helpButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Help"),
+     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Read help "), "help", "help-contents", false, Qt::Key_H},
+    {&MainWindow::closeButton, QT_TRANSLATE_NOOP("varnolt::MainWindow", "Close"),
+     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Exit"), "close", "application-exit", false, Qt::Key_C},
 };
 
 // A caption that lies over an empty list or tree, inviting the first step.
@@ -180,9 +188,9 @@ QFrame* NewCaptionPanel(QWidget* over, const QString& caption) {
 
 } // namespace
 
-MainWindow::MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell, SettingsStore& settings,
-                       FileDialogs& dialogs, EmbeddedDates& dates, Translator& engineTexts,
-                       const std::string& dataFolder, QWidget* parent)
+MainWindow::MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, Shell& shell,
+                       SettingsStore& settings, FileDialogs& dialogs, EmbeddedDates& dates,
+                       Translator& engineTexts, const std::string& dataFolder, QWidget* parent)
     : QMainWindow(parent), fs_(fs), boxes_(boxes), shell_(shell), settings_(settings), dialogs_(dialogs),
       host_(*this, boxes, engineTexts), engine_(options_, {fs, host_, pump, shell, dates}, dataFolder),
       fileIcons_(std::make_unique<FileIcons>()) {
@@ -336,11 +344,13 @@ void MainWindow::NameControls() {
         {typeFilterGroup, "ComboBox1"},
         {typeFilterText, "Edit1"},
     };
-    for (const auto& [control, id] : ids) control->setObjectName(QLatin1String(id));
+    for (const auto& [control, id] : ids)
+        control->setObjectName(QLatin1String(id));
     for (std::size_t i = 0; i < kTypeGroupCount; ++i) {
         const bool designed = i < std::size(kGroupIds);
         const QString key = QLatin1String(kTypeGroups[i].Key);
-        groupBoxes[i]->setObjectName(designed ? QLatin1String(kGroupIds[i].Box) : key + QStringLiteral("Group"));
+        groupBoxes[i]->setObjectName(designed ? QLatin1String(kGroupIds[i].Box)
+                                              : key + QStringLiteral("Group"));
         groupChangeButtons[i]->setObjectName(designed ? QLatin1String(kGroupIds[i].Change)
                                                       : key + QStringLiteral("Change"));
     }
@@ -348,7 +358,8 @@ void MainWindow::NameControls() {
 
 MainWindow::~MainWindow() {
     // The controls go after the window's own members: what they signal on the way out has no receiver.
-    for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
     // The tree the result view shows goes with the engine, before the view.
     previewTree->setModel(nullptr);
     engine_.Preview().SetView(nullptr);
@@ -358,7 +369,8 @@ void MainWindow::LoadImages() {
     navigationIcons.push_back(Glyph("classify"));
     for (const MethodEntry& entry : kMethodEntries)
         navigationIcons.push_back(Glyph(entry.Glyph));
-    resultTreeIcons = {Glyph("folder-open"), Glyph("folder-marked"), Glyph("folder-closed"), Glyph("file-unknown")};
+    resultTreeIcons = {Glyph("folder-open"), Glyph("folder-marked"), Glyph("folder-closed"),
+                       Glyph("file-unknown")};
 }
 
 // The design's size, or larger where the content needs it; and taller, as far as the screen allows, where

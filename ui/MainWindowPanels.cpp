@@ -35,9 +35,13 @@ QWidget* WithRows(QWidget* panel) {
     return panel;
 }
 
-QWidget* NewPanel(QWidget* parent) { return WithRows(new QWidget(parent)); }
+QWidget* NewPanel(QWidget* parent) {
+    return WithRows(new QWidget(parent));
+}
 
-QVBoxLayout* RowsOf(QWidget* panel) { return static_cast<QVBoxLayout*>(panel->layout()); }
+QVBoxLayout* RowsOf(QWidget* panel) {
+    return static_cast<QVBoxLayout*>(panel->layout());
+}
 
 QCheckBox* NewCheckBox(QWidget* panel, const QString& caption, bool checked, const QString& hint = {}) {
     auto* box = new QCheckBox(caption, panel);
@@ -54,7 +58,9 @@ QLabel* NewLabel(QWidget* panel, const QString& text, QWidget* names = nullptr, 
     return label;
 }
 
-QPushButton* NewButton(QWidget* panel, const QString& caption) { return new QPushButton(caption, panel); }
+QPushButton* NewButton(QWidget* panel, const QString& caption) {
+    return new QPushButton(caption, panel);
+}
 
 QLineEdit* NewEdit(QWidget* panel, const std::string& text = {}) {
     return new QLineEdit(QString::fromStdString(text), panel);
@@ -83,7 +89,8 @@ QHBoxLayout* AddRow(QWidget* panel, std::initializer_list<QWidget*> widgets, int
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
     if (indent > 0) row->addSpacing(indent);
-    for (QWidget* widget : widgets) row->addWidget(widget);
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
     RowsOf(panel)->addLayout(row);
     return row;
 }
@@ -122,13 +129,16 @@ void Bind(Engine& reader, QLineEdit* edit, std::string& field) {
     });
 }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 std::vector<std::string> LinesOf(const QPlainTextEdit* memo) {
     const QString text = memo->toPlainText();
     std::vector<std::string> lines;
     if (text.isEmpty()) return lines;
-    for (const QString& line : text.split(u'\n')) lines.push_back(line.toStdString());
+    for (const QString& line : text.split(u'\n'))
+        lines.push_back(line.toStdString());
     // A break after the last line adds no line.
     if (text.endsWith(u'\n')) lines.pop_back();
     return lines;
@@ -153,7 +163,8 @@ QWidget* MainWindow::BuildOptionColumn() {
     BuildSizePanel(defaults);
     BuildNumberPanel(defaults);
     noMethodPanel_ = new QWidget(methodPanels_);
-    for (QWidget* panel : {datePanel, namePanel, typePanel, sizePanel, numberPanel, noMethodPanel_}) methodPanels_->addWidget(panel);
+    for (QWidget* panel : {datePanel, namePanel, typePanel, sizePanel, numberPanel, noMethodPanel_})
+        methodPanels_->addWidget(panel);
     methodPanels_->setCurrentWidget(datePanel);
     // The method panel takes the height the general options leave, also when no method is shown.
     layout->addWidget(methodPanels_, 1);
@@ -170,20 +181,25 @@ void MainWindow::BuildDatePanel(const ClassifyOptions& d) {
     byWeek = NewCheckBox(datePanel, tr("by week"), d.ByWeek, tr("from Mon. to Sun."));
     byDay = NewCheckBox(datePanel, tr("by day"), d.ByDay, tr("from 1st to 31st"));
     byHour = NewCheckBox(datePanel, tr("by hour"), d.ByHour, tr("from 1st to 24th"));
-    for (QWidget* box : {byYear, byMonth, byWeek, byDay, byHour}) RowsOf(datePanel)->addWidget(box);
+    for (QWidget* box : {byYear, byMonth, byWeek, byDay, byHour})
+        RowsOf(datePanel)->addWidget(box);
     includeMinute = NewCheckBox(datePanel, tr("include minute"), d.IncludeMinute);
     includeSecond = NewCheckBox(datePanel, tr("include second"), d.IncludeSecond);
     AddRow(datePanel, {includeMinute}, kSubOptionIndent);
     AddRow(datePanel, {includeSecond}, kSubOptionIndent);
     onByHourToggled();
     timeKind = NewDropDownList(
-        datePanel, {tr("Creation Time"), tr("Last Access Time"), tr("Last Write Time"), tr("Date Taken")}, d.TimeKind);
+        datePanel, {tr("Creation Time"), tr("Last Access Time"), tr("Last Write Time"), tr("Date Taken")},
+        d.TimeKind);
     RowsOf(datePanel)->addWidget(NewLabel(datePanel, tr("Select a file time type: "), timeKind));
     RowsOf(datePanel)->addWidget(timeKind);
     groupedSubfolders = NewCheckBox(datePanel, tr("Grouped subfolders"), d.GroupedSubfolders);
-    numberMonth = NewCheckBox(datePanel, tr("Use number Month"), d.NumberMonth, tr("Use number of month and weekday"));
-    abbrMonth = NewCheckBox(datePanel, tr("Use Abbr. Month"), d.AbbrMonth, tr("Abbr. name of month and weekday"));
-    for (QWidget* box : {groupedSubfolders, numberMonth, abbrMonth}) RowsOf(datePanel)->addWidget(box);
+    numberMonth =
+        NewCheckBox(datePanel, tr("Use number Month"), d.NumberMonth, tr("Use number of month and weekday"));
+    abbrMonth =
+        NewCheckBox(datePanel, tr("Use Abbr. Month"), d.AbbrMonth, tr("Abbr. name of month and weekday"));
+    for (QWidget* box : {groupedSubfolders, numberMonth, abbrMonth})
+        RowsOf(datePanel)->addWidget(box);
     RowsOf(datePanel)->addStretch(1);
 }
 
@@ -254,9 +270,11 @@ void MainWindow::BuildSizePanel(const ClassifyOptions& d) {
 
 void MainWindow::BuildNumberPanel(const ClassifyOptions& d) {
     numberPanel = NewPanel(optionColumn);
-    maxFilesPerFolder = NewNumberBox(numberPanel, kMaxFilesPerFolderMin, kMaxFilesPerFolderMax, d.MaxFilesPerFolder);
-    RowsOf(numberPanel)->addWidget(
-        NewLabel(numberPanel, tr("Specify Max. files number in each subfolder: "), maxFilesPerFolder, true));
+    maxFilesPerFolder =
+        NewNumberBox(numberPanel, kMaxFilesPerFolderMin, kMaxFilesPerFolderMax, d.MaxFilesPerFolder);
+    RowsOf(numberPanel)
+        ->addWidget(NewLabel(numberPanel, tr("Specify Max. files number in each subfolder: "),
+                             maxFilesPerFolder, true));
     RowsOf(numberPanel)->addWidget(maxFilesPerFolder);
     subfolderName = NewEdit(numberPanel, d.SubfolderName);
     RowsOf(numberPanel)->addWidget(NewLabel(numberPanel, tr("Specify a subfolder name: "), subfolderName));
@@ -272,10 +290,11 @@ void MainWindow::BuildGeneralOptions(const ClassifyOptions& d) {
                                   tr("or Copy if dont select Move"));
     includeSubfolders = NewCheckBox(generalOptions, tr("Include subfolders"), d.IncludeSubfolders);
     includeFolderName = NewCheckBox(generalOptions, tr("Include folder name"), d.IncludeFolderName);
-    onlyClassifySubfolder = NewCheckBox(generalOptions, tr("Only classify subfolder"), d.OnlyClassifySubfolder);
+    onlyClassifySubfolder =
+        NewCheckBox(generalOptions, tr("Only classify subfolder"), d.OnlyClassifySubfolder);
     excludeShortcut = NewCheckBox(generalOptions, tr("Exclude shortcut"), d.ExcludeShortcut);
-    excludeFolderInfoFile = NewCheckBox(generalOptions, tr("Exclude folder info file"), d.ExcludeFolderInfoFile,
-                                        tr("The file is used for folder configure"));
+    excludeFolderInfoFile = NewCheckBox(generalOptions, tr("Exclude folder info file"),
+                                        d.ExcludeFolderInfoFile, tr("The file is used for folder configure"));
     excludeThumbFile = NewCheckBox(generalOptions, tr("Exclude pic thumb file"), d.ExcludeThumbFile);
     limitPreview = NewCheckBox(generalOptions, tr("Limit Preview number"), d.LimitPreview);
     for (QWidget* box : {moveSourceFiles, includeSubfolders, includeFolderName, onlyClassifySubfolder,
@@ -288,7 +307,8 @@ void MainWindow::BuildGeneralOptions(const ClassifyOptions& d) {
     RowsOf(generalOptions)->addWidget(useTypeFilter);
     // The predefined groups at their index, then the user's own list.
     QStringList filterEntries;
-    for (const TypeGroupInfo& group : kTypeGroups) filterEntries << tr(group.FilterEntry);
+    for (const TypeGroupInfo& group : kTypeGroups)
+        filterEntries << tr(group.FilterEntry);
     filterEntries << tr("Custom Files");
     typeFilterGroup = NewDropDownList(generalOptions, filterEntries, d.TypeFilterGroup);
     typeFilterGroup->setAccessibleName(tr("File type filter group"));
@@ -335,7 +355,8 @@ void MainWindow::BindOptions() {
     connect(wordList, &QPlainTextEdit::textChanged, this, &MainWindow::SyncWords);
 
     // The lists stay where they are, in the options: SetGroupTypes changes them.
-    for (std::size_t i = 0; i < kTypeGroupCount; ++i) Bind(engine_, groupBoxes[i], o.Groups[i].Enabled);
+    for (std::size_t i = 0; i < kTypeGroupCount; ++i)
+        Bind(engine_, groupBoxes[i], o.Groups[i].Enabled);
     Bind(engine_, otherGroup1, o.Other1Enabled);
     Bind(engine_, otherGroup1Folder, o.Other1Folder);
     Bind(engine_, otherGroup1Types, o.Other1Types);
@@ -363,11 +384,10 @@ void MainWindow::BindOptions() {
     Bind(engine_, subfolderName, o.SubfolderName);
 
     o.ResultLocation = resultLocation->currentText().toStdString();
-    connect(resultLocation, &QComboBox::editTextChanged, this,
-            [this](const QString& text) {
-                options_.ResultLocation = text.toStdString();
-                engine_.OptionsChanged();
-            });
+    connect(resultLocation, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        options_.ResultLocation = text.toStdString();
+        engine_.OptionsChanged();
+    });
     SyncSourceList();
     QAbstractItemModel* rows = sourceList->model();
     connect(rows, &QAbstractItemModel::rowsInserted, this, &MainWindow::SyncSourceList);
@@ -402,7 +422,8 @@ void MainWindow::ShowNormalisedOptions(const ClassifyOptions& normalised) {
         const QString text = QString::fromStdString(value);
         if (edit->text() != text) edit->setText(text);
     };
-    if (const QString location = QString::fromStdString(normalised.ResultLocation); resultLocation->currentText() != location)
+    if (const QString location = QString::fromStdString(normalised.ResultLocation);
+        resultLocation->currentText() != location)
         resultLocation->setEditText(location);
     show(otherGroup1Folder, normalised.Other1Folder);
     show(otherGroup1Types, normalised.Other1Types);
@@ -411,7 +432,8 @@ void MainWindow::ShowNormalisedOptions(const ClassifyOptions& normalised) {
     show(subfolderName, normalised.SubfolderName);
     if (LinesOf(wordList) != normalised.Words) {
         QStringList lines;
-        for (const std::string& word : normalised.Words) lines.push_back(QString::fromStdString(word));
+        for (const std::string& word : normalised.Words)
+            lines.push_back(QString::fromStdString(word));
         wordList->setPlainText(lines.join(u'\n'));
     }
 }

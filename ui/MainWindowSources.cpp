@@ -5,10 +5,10 @@
 #include "platform/qt/QtTranslator.h"
 #include "ui/DataFolder.h"
 #include "ui/FileIcons.h"
+#include "ui/MainWindow.h"
 #include "ui/PersistedFields.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/SourceListOrder.h"
-#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,7 +23,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
-
 #include <algorithm>
 #include <unordered_set>
 
@@ -32,14 +31,20 @@ namespace varnolt {
 namespace {
 
 constexpr const char* kAddFolderTitle = QT_TRANSLATE_NOOP("varnolt::MainWindow", "Add a folder to list");
-constexpr const char* kSelectResultTitle = QT_TRANSLATE_NOOP("varnolt::MainWindow", "Select a folder to Save result");
-constexpr const char* kResultFolderMissing = QT_TRANSLATE_NOOP("varnolt::MainWindow", "The result folder does not exist!");
+constexpr const char* kSelectResultTitle =
+    QT_TRANSLATE_NOOP("varnolt::MainWindow", "Select a folder to Save result");
+constexpr const char* kResultFolderMissing =
+    QT_TRANSLATE_NOOP("varnolt::MainWindow", "The result folder does not exist!");
 constexpr const char* kAnyFileFilter = QT_TRANSLATE_NOOP("varnolt::MainWindow", "All Files (*)");
 constexpr const char* kPathsLeftOut =
     QT_TRANSLATE_NOOP("varnolt::MainWindow", "These do not exist and were not added to the list:");
 
-QString Readable(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-std::string NativePath(const QString& text) { return QFile::encodeName(text).toStdString(); }
+QString Readable(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+std::string NativePath(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}
 
 QTreeWidgetItem* NewSourceRow(const std::string& path, const QIcon& icon) {
     auto* row = new QTreeWidgetItem({Readable(path)});
@@ -51,10 +56,10 @@ QTreeWidgetItem* NewSourceRow(const std::string& path, const QIcon& icon) {
 
 // Hands the source list's drops and clicks, and the location box's Delete key, to the window.
 class SourceListEvents : public QObject {
-public:
+  public:
     SourceListEvents(MainWindow& window, QObject* parent) : QObject(parent), window_(window) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::DragEnter:
@@ -71,7 +76,8 @@ protected:
             window_.onSourceListClicked();
             break;
         case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) window_.onResultLocationDeleteKey(watched);
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete)
+                window_.onResultLocationDeleteKey(watched);
             break;
         default:
             break;
@@ -79,7 +85,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     MainWindow& window_;
 };
 
@@ -92,7 +98,8 @@ void MainWindow::ConnectSourceList() {
     connect(addFilesAction, &QAction::triggered, this, &MainWindow::onAddFilesClicked);
     connect(removeButton, &QToolButton::clicked, this, &MainWindow::onRemoveClicked);
     connect(removeAction, &QAction::triggered, this, &MainWindow::onRemoveClicked);
-    connect(sourceList->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::onSourceSelectionChanged);
+    connect(sourceList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::onSourceSelectionChanged);
     connect(loadLastListButton, &QPushButton::clicked, this, &MainWindow::onLoadLastListClicked);
     connect(selectResultFolderButton, &QToolButton::clicked, this, &MainWindow::onSelectResultFolderClicked);
     connect(openResultFolderButton, &QToolButton::clicked, this, &MainWindow::onOpenResultFolderClicked);
@@ -118,7 +125,9 @@ QIcon MainWindow::SourceIcon(const std::string& path) {
     return fileIcons_->ForFileName(Readable(slash == std::string::npos ? path : path.substr(slash + 1)));
 }
 
-std::string MainWindow::BrowseForFolder(const std::string& title) { return dialogs_.BrowseForFolder(title); }
+std::string MainWindow::BrowseForFolder(const std::string& title) {
+    return dialogs_.BrowseForFolder(title);
+}
 
 void MainWindow::AddSources(const std::vector<std::string>& paths) {
     std::vector<std::string> rows = options_.SourceList;
@@ -177,7 +186,8 @@ void MainWindow::onSourceListDropped(QDropEvent* event) {
         if (!url.isLocalFile()) continue;
         std::string path = NativePath(url.toLocalFile());
         // A dragged folder may come with a trailing "/"; the Folder button gives none.
-        while (path.size() > 1 && path.back() == '/') path.pop_back();
+        while (path.size() > 1 && path.back() == '/')
+            path.pop_back();
         paths.push_back(std::move(path));
     }
     event->acceptProposedAction();
@@ -199,7 +209,9 @@ void MainWindow::onRemoveClicked() {
     SetRemoveEnabled(false);
 }
 
-void MainWindow::onSourceSelectionChanged() { SetRemoveEnabled(true); }
+void MainWindow::onSourceSelectionChanged() {
+    SetRemoveEnabled(true);
+}
 
 void MainWindow::onSourceListClicked() {
     if (sourceList->selectedItems().isEmpty()) SetRemoveEnabled(false);
@@ -221,7 +233,8 @@ void MainWindow::onLoadLastListClicked() {
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return CompareSourcePaths(a, b) < 0; });
     QList<QTreeWidgetItem*> rows;
-    for (const std::string& line : lines) rows.append(NewSourceRow(line, SourceIcon(line)));
+    for (const std::string& line : lines)
+        rows.append(NewSourceRow(line, SourceIcon(line)));
     sourceList->addTopLevelItems(rows);
     sourceListHint->hide();
 }

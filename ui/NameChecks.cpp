@@ -11,9 +11,10 @@
 namespace varnolt {
 
 const char* const kProhibitedNameCharacters = "\\/:*?\"<>|";
-const char* const kProhibitedNameMessage = QT_TRANSLATE_NOOP(
-    "varnolt::NameChecks", "You should remove one of following nine characters from input text, because they are "
-                           "prohibited in Windows filenames:  \\ / : * ? \" < > |");
+const char* const kProhibitedNameMessage =
+    QT_TRANSLATE_NOOP("varnolt::NameChecks",
+                      "You should remove one of following nine characters from input text, because they are "
+                      "prohibited in Windows filenames:  \\ / : * ? \" < > |");
 
 bool CheckNameText(const std::string& text, MessageBoxes& boxes) {
     if (text.find_first_of(kProhibitedNameCharacters) == std::string::npos) return true;

@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <string>
 
 class QLineEdit;
@@ -24,14 +23,14 @@ bool CheckNameText(const std::string& text, MessageBoxes& boxes);
 class NameFieldGuard : public QObject {
     Q_OBJECT
 
-public:
+  public:
     NameFieldGuard(QLineEdit* field, MessageBoxes& boxes);
     const QString& LastAccepted() const { return lastAccepted_; }
 
     // The field's change handler; runs on every change, the program's own included.
     void TextChanged();
 
-private:
+  private:
     QLineEdit* field_;
     MessageBoxes& boxes_;
     QString lastAccepted_;

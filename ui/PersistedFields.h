@@ -14,7 +14,7 @@
 namespace varnolt {
 
 class PersistedFields {
-public:
+  public:
     virtual ~PersistedFields() = default;
 
     virtual std::string GroupTypes(TypeGroup group) const = 0;

@@ -54,7 +54,8 @@ void PreviewTreeModel::MarkShown(NodeId node) {
         shown.Visible = true;
         // Most nodes shown are items: their own entry tells that, without a look into the tree.
         shown.Children = shown.HasChildren ? static_cast<std::uint32_t>(tree_.ChildCount(current)) : 0;
-        for (std::uint32_t i = 0; i < shown.Children; ++i) markPending_.push_back(tree_.Child(current, i));
+        for (std::uint32_t i = 0; i < shown.Children; ++i)
+            markPending_.push_back(tree_.Child(current, i));
     }
 }
 
@@ -63,7 +64,8 @@ void PreviewTreeModel::ShowWaitingChildren(NodeId parent) {
     const auto count = static_cast<std::uint32_t>(tree_.ChildCount(parent));
     if (count <= known) return;
     beginInsertRows(IndexOf(parent), static_cast<int>(known), static_cast<int>(count - 1));
-    for (std::uint32_t i = known; i < count; ++i) MarkShown(tree_.Child(parent, i));
+    for (std::uint32_t i = known; i < count; ++i)
+        MarkShown(tree_.Child(parent, i));
     shown_[parent].Children = count;
     endInsertRows();
 }
@@ -92,9 +94,13 @@ int PreviewTreeModel::rowCount(const QModelIndex& parent) const {
     return static_cast<int>(shown_[NodeOf(parent)].Children);
 }
 
-int PreviewTreeModel::columnCount(const QModelIndex&) const { return 1; }
+int PreviewTreeModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
 
-bool PreviewTreeModel::hasChildren(const QModelIndex& parent) const { return rowCount(parent) > 0; }
+bool PreviewTreeModel::hasChildren(const QModelIndex& parent) const {
+    return rowCount(parent) > 0;
+}
 
 QVariant PreviewTreeModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
@@ -142,7 +148,9 @@ void PreviewTreeModel::NodeAppended(NodeId parent, NodeId node) {
     }
 }
 
-void PreviewTreeModel::RootExpanded() { rootExpandWaiting_ = true; }
+void PreviewTreeModel::RootExpanded() {
+    rootExpandWaiting_ = true;
+}
 
 void PreviewTreeModel::RootRenamed() {
     if (rowCount() == 0) return;

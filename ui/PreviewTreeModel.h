@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QTimer>
-
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -20,7 +19,7 @@ namespace varnolt {
 class PreviewTreeModel : public QAbstractItemModel, public PreviewTreeView {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kBatchMilliseconds = 50;
 
     struct Icons {
@@ -52,11 +51,11 @@ public:
     void RootRenamed() override;
     void Repaint() override;
 
-signals:
+  signals:
     // The view should open the root (it is shown by then).
     void rootExpandRequested(const QModelIndex& root);
 
-private:
+  private:
     struct Shown {
         std::uint32_t Row = 0;      // place among its parent's children
         std::uint32_t Children = 0; // children the view knows of; valid once the node is shown
@@ -73,7 +72,7 @@ private:
 
     const PreviewTree& tree_;
     Icons icons_;
-    QIcon previewRoot_; // the root's image at the start of every preview
+    QIcon previewRoot_;        // the root's image at the start of every preview
     std::vector<Shown> shown_; // by NodeId
     std::vector<NodeId> dirtyParents_;
     std::vector<NodeId> markPending_; // MarkShown's nodes still to visit, kept to spare an allocation a node

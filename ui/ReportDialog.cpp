@@ -38,14 +38,16 @@ ReportDialog::ReportDialog(QWidget* parent) : QDialog(parent) {
     resize(720, 360);
 }
 
-void ReportDialog::ShowRows(const QString& caption, const QString& summary, const std::vector<ReportRow>& rows) {
+void ReportDialog::ShowRows(const QString& caption, const QString& summary,
+                            const std::vector<ReportRow>& rows) {
     setWindowTitle(caption);
     summary_->setText(summary);
     rows_->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows.size()));
     for (const ReportRow& row : rows)
-        items.push_back(new QTreeWidgetItem({QString::fromStdString(row.Path), QString::fromStdString(row.Reason)}));
+        items.push_back(
+            new QTreeWidgetItem({QString::fromStdString(row.Path), QString::fromStdString(row.Reason)}));
     rows_->addTopLevelItems(items);
     rows_->resizeColumnToContents(0);
     show();

@@ -2,8 +2,8 @@
 #include "ui/SettingsLoader.h"
 
 #include "engine/RunJournal.h"
-#include "ui/DataFolder.h"
 #include "engine/WordListFile.h"
+#include "ui/DataFolder.h"
 
 namespace varnolt {
 
@@ -11,7 +11,8 @@ namespace {
 
 void ReadGroupLists(SettingsKey& key, PersistedFields& fields) {
     for (const auto& group : kTypeGroups)
-        if (key.Exists(group.SettingsKey)) fields.SetGroupTypes(group.Group, key.ReadString(group.SettingsKey));
+        if (key.Exists(group.SettingsKey))
+            fields.SetGroupTypes(group.Group, key.ReadString(group.SettingsKey));
 }
 
 void ReadOtherGroups(SettingsKey& key, PersistedFields& fields) {
@@ -41,7 +42,8 @@ void ReadSettings(PersistedFields& fields, const SettingsPlaces& places, LoadedS
         // The filter starts on its first entry, the Music group.
         fields.SetTypeFilterText(fields.GroupTypes(TypeGroup::Music));
         ReadWordList(places, fields);
-        for (const std::string& entry : ReadStoredHistory(*key)) fields.AppendResultHistory(entry);
+        for (const std::string& entry : ReadStoredHistory(*key))
+            fields.AppendResultHistory(entry);
         loaded.History = true;
     }
     if (places.Fs.FileExists(places.DataFolder + kJournalFileName)) fields.EnableUndo();

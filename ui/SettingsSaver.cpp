@@ -3,10 +3,10 @@
 
 #include "engine/Messages.h"
 #include "engine/Text.h"
+#include "engine/WordListFile.h"
 #include "platform/qt/QtTranslator.h"
 #include "ui/DataFolder.h"
 #include "ui/SettingsLoader.h"
-#include "engine/WordListFile.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -42,7 +42,8 @@ void SaveOtherGroups(const PersistedFields& fields, SettingsStore& store) {
 }
 
 void SaveCustomTypeList(const PersistedFields& fields, SettingsStore& store) {
-    if (fields.TypeFilterGroup() == kCustomFilterEntry && fields.UseTypeFilter() && !fields.TypeFilterText().empty())
+    if (fields.TypeFilterGroup() == kCustomFilterEntry && fields.UseTypeFilter() &&
+        !fields.TypeFilterText().empty())
         WriteOrThrow(store, "Customtype", fields.TypeFilterText());
 }
 
@@ -72,7 +73,8 @@ void SaveSourceList(const PersistedFields& fields, const SettingsPlaces& places,
     if (paths.empty()) return;
     const std::string path = places.DataFolder + kSourceListFileName;
     std::string error;
-    WriteFileOrThrow(places.Fs.ReplaceFile(path, EncodeTextFile(paths, TextEncoding::Plain), error), path, error);
+    WriteFileOrThrow(places.Fs.ReplaceFile(path, EncodeTextFile(paths, TextEncoding::Plain), error), path,
+                     error);
 }
 
 // The window's entries and, when the start-up step did not get to read the stored ones, those behind
@@ -99,8 +101,10 @@ void SaveHistory(const PersistedFields& fields, SettingsStore& store, const Load
     const auto key = store.Open();
     const auto history = HistoryToStore(fields, *key, loaded);
     const int count = std::min<int>(static_cast<int>(history.size()), kStoredHistoryLength);
-    for (int i = 0; i < count; ++i) key->WriteString(HistoryValueName(i), history[static_cast<std::size_t>(i)]);
-    for (int i = count; key->Exists(HistoryValueName(i)); ++i) key->Delete(HistoryValueName(i));
+    for (int i = 0; i < count; ++i)
+        key->WriteString(HistoryValueName(i), history[static_cast<std::size_t>(i)]);
+    for (int i = count; key->Exists(HistoryValueName(i)); ++i)
+        key->Delete(HistoryValueName(i));
 }
 
 } // namespace
@@ -129,7 +133,8 @@ void SaveSettings(const PersistedFields& fields, const SettingsPlaces& places, c
     if (notKept.empty()) return;
     std::string text = SettingsText(
         QT_TRANSLATE_NOOP("varnolt::Settings", "Not everything could be kept for the next start."));
-    for (const std::string& line : notKept) text += "\n\n" + line;
+    for (const std::string& line : notKept)
+        text += "\n\n" + line;
     ReportSettingsError(places.Boxes, text);
 }
 
@@ -154,6 +159,8 @@ std::string CannotCreateFileText(const std::string& path, const std::string& err
                         {path, error});
 }
 
-std::string HistoryValueName(int index) { return "Folder" + std::to_string(index); }
+std::string HistoryValueName(int index) {
+    return "Folder" + std::to_string(index);
+}
 
 } // namespace varnolt

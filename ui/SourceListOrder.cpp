@@ -4,13 +4,14 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-
 #include <algorithm>
 
 namespace varnolt {
 
 namespace {
-QString Readable(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString Readable(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
 } // namespace
 
 int CompareSourcePaths(const std::string& a, const std::string& b) {

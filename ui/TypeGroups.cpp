@@ -3,7 +3,9 @@
 
 namespace varnolt {
 
-std::string JoinOtherGroup(const std::string& folder, const std::string& types) { return folder + " " + types; }
+std::string JoinOtherGroup(const std::string& folder, const std::string& types) {
+    return folder + " " + types;
+}
 
 OtherGroupText SplitOtherGroup(const std::string& stored) {
     const auto space = stored.find(' ');

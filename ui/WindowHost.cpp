@@ -3,9 +3,9 @@
 
 #include "engine/Messages.h"
 #include "engine/Text.h"
+#include "ui/MainWindow.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/ReportDialog.h"
-#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -44,11 +44,11 @@ bool WindowHost::Decide(const DecisionRequest& request) {
     case Decision::ConfirmStopAndExit:
         return Ask(ConfirmStopAndExit, Confirmation, Buttons::YesNo, Icon::Question, Answer::Yes);
     case Decision::RetryResultFolder:
-        return Ask(CannotCreateResultFolder, Information, Buttons::AbortRetryIgnore, Icon::Information, Answer::Retry,
-                   {request.Path});
+        return Ask(CannotCreateResultFolder, Information, Buttons::AbortRetryIgnore, Icon::Information,
+                   Answer::Retry, {request.Path});
     case Decision::ContinueWithoutCategory:
-        return boxes_.Show(Text(CannotCreateCategory, {request.Path}), Text(Error), Buttons::YesNo, Icon::Question) !=
-               Answer::No;
+        return boxes_.Show(Text(CannotCreateCategory, {request.Path}), Text(Error), Buttons::YesNo,
+                           Icon::Question) != Answer::No;
     case Decision::ConfirmUndo:
         return Ask(ConfirmUndo, UndoConfirmationCaption, Buttons::YesNo, Icon::Question, Answer::Yes);
     case Decision::OpenResult: {
@@ -90,8 +90,8 @@ void WindowHost::Notify(const NoticeEvent& notice) {
     default:
         break;
     }
-    boxes_.Show(Text(NoticeText(notice.Kind), {notice.Path, notice.Error.message()}), Text(caption), Buttons::Ok,
-                icon);
+    boxes_.Show(Text(NoticeText(notice.Kind), {notice.Path, notice.Error.message()}), Text(caption),
+                Buttons::Ok, icon);
     if (notice.Focus) window_.FocusField(*notice.Focus);
 }
 
@@ -141,7 +141,9 @@ void WindowHost::Progress(const ProgressEvent& progress) {
     }
 }
 
-void WindowHost::OptionsNormalised(const ClassifyOptions& options) { window_.ShowNormalisedOptions(options); }
+void WindowHost::OptionsNormalised(const ClassifyOptions& options) {
+    window_.ShowNormalisedOptions(options);
+}
 
 void WindowHost::Ended(const CommandEnded& end) {
     lastEnd_ = end;
@@ -158,9 +160,11 @@ void WindowHost::Ended(const CommandEnded& end) {
     case CommandKind::Run:
         window_.RememberResultLocation(std::string(end.ResultLocation));
         if (end.How == Outcome::Stopped)
-            SetStatus(0, Text(end.Moving ? Messages::RunStoppedMoving : Messages::RunStoppedCopying, {placed}));
+            SetStatus(0,
+                      Text(end.Moving ? Messages::RunStoppedMoving : Messages::RunStoppedCopying, {placed}));
         else
-            SetStatus(0, Text(Messages::RunDone, {std::to_string(window_.ClassifyEngine().State().TransferredCount)}));
+            SetStatus(0, Text(Messages::RunDone,
+                              {std::to_string(window_.ClassifyEngine().State().TransferredCount)}));
         if (!report_.empty()) {
             SetStatus(1, Text(Messages::PlacedAndNot, {placed, notPlaced}));
             ShowStatusTexts();
@@ -184,7 +188,8 @@ void WindowHost::Ended(const CommandEnded& end) {
             ShowStatusTexts();
             boxes_.Show(Text(Messages::UndoDone), Text(Messages::Information), Buttons::Ok, Icon::Question);
         } else {
-            SetStatus(1, Text(Messages::UndoIncomplete, {placed, std::to_string(end.Total), std::to_string(end.Failed)}));
+            SetStatus(1, Text(Messages::UndoIncomplete,
+                              {placed, std::to_string(end.Total), std::to_string(end.Failed)}));
             ShowStatusTexts();
             ShowReport(Messages::UndoReportCaption);
         }
@@ -194,8 +199,7 @@ void WindowHost::Ended(const CommandEnded& end) {
 
 void WindowHost::ShowReport(const char* caption) {
     if (!reportDialog_) reportDialog_ = new ReportDialog(&window_);
-    reportDialog_->ShowRows(QString::fromStdString(Text(caption)),
-                            window_.statusPanels[1]->text(), report_);
+    reportDialog_->ShowRows(QString::fromStdString(Text(caption)), window_.statusPanels[1]->text(), report_);
 }
 
 void WindowHost::SetStatus(int panel, std::string text) {

@@ -8,7 +8,6 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
-
 #include <array>
 #include <initializer_list>
 #include <string>
@@ -27,7 +26,7 @@ struct ReportRow {
 };
 
 class WindowHost final : public EngineHost {
-public:
+  public:
     WindowHost(MainWindow& window, MessageBoxes& boxes, Translator& texts);
     ~WindowHost() override;
 
@@ -47,7 +46,7 @@ public:
     const std::vector<ReportRow>& Report() const { return report_; }
     ReportDialog* ReportWindow() const { return reportDialog_; }
 
-private:
+  private:
     // A text of the engine's in the user's language, its placeholders filled.
     std::string Text(const char* english, std::initializer_list<std::string_view> arguments = {}) const;
     bool Ask(const char* text, const char* caption, Buttons buttons, Icon icon, Answer yes,

@@ -23,7 +23,9 @@ namespace {
 
 volatile std::sig_atomic_t interruptRequested = 0;
 
-void OnInterrupt(int) { interruptRequested = 1; }
+void OnInterrupt(int) {
+    interruptRequested = 1;
+}
 
 std::string HomeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home) return home;
@@ -80,7 +82,9 @@ std::string DefaultSettingsFolder() {
     return WithTrailingSlash(base) + "Quorvane/";
 }
 
-void RequestInterrupt() { interruptRequested = 1; }
+void RequestInterrupt() {
+    interruptRequested = 1;
+}
 
 void InstallInterruptHandler() {
     struct sigaction action = {};
@@ -90,7 +94,8 @@ void InstallInterruptHandler() {
     sigaction(SIGINT, &action, nullptr);
 }
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool live, Translator& texts) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool live,
+           Translator& texts) {
     Request request;
     if (auto exit = ParseCommandLine(args, request, out, err)) return *exit;
 

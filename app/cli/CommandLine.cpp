@@ -7,7 +7,6 @@
 #include "platform/posix/PosixFileSystem.h"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -20,11 +19,13 @@ namespace varnolt::cli {
 
 namespace {
 
-const std::vector<std::string> kMethods = {Method::Date, Method::Name, Method::Number, Method::Type, Method::Size};
+const std::vector<std::string> kMethods = {Method::Date, Method::Name, Method::Number, Method::Type,
+                                           Method::Size};
 // The keys of the predefined type groups, in the order of their table.
 const std::vector<std::string> kGroups = [] {
     std::vector<std::string> keys;
-    for (const TypeGroupInfo& group : kTypeGroups) keys.emplace_back(group.Key);
+    for (const TypeGroupInfo& group : kTypeGroups)
+        keys.emplace_back(group.Key);
     return keys;
 }();
 const std::vector<std::string> kTimeKinds = {"creation", "access", "write", "taken"}; // index = TimeKind
@@ -60,9 +61,8 @@ it, or an operation failed); 2 usage error; 130 interrupted.)";
 CLI::Validator WholeNumber(std::int32_t low, std::int32_t high) {
     return CLI::Validator(
         [low, high](std::string& text) -> std::string {
-            const std::string expected =
-                "a whole number from " + std::to_string(low) + " to " + std::to_string(high) + " is expected, not \"" +
-                text + "\"";
+            const std::string expected = "a whole number from " + std::to_string(low) + " to " +
+                                         std::to_string(high) + " is expected, not \"" + text + "\"";
             std::size_t end = 0;
             long long value = 0;
             try {
@@ -99,7 +99,8 @@ TypeGroupOption& GroupOption(ClassifyOptions& options, const std::string& key) {
 void SetDateParts(ClassifyOptions& options, const std::vector<std::string>& parts) {
     bool* flags[] = {&options.ByYear, &options.ByMonth,       &options.ByWeek,       &options.ByDay,
                      &options.ByHour, &options.IncludeMinute, &options.IncludeSecond};
-    for (std::size_t i = 0; i < kDateParts.size(); ++i) *flags[i] = Contains(parts, kDateParts[i]);
+    for (std::size_t i = 0; i < kDateParts.size(); ++i)
+        *flags[i] = Contains(parts, kDateParts[i]);
 }
 
 // With the window's reader, so that a list from Windows reads the same in both.
@@ -150,9 +151,13 @@ CLI::Option* OneWordEach(CLI::Option* option) {
 }
 
 // A comma-separated list of choices, the option repeatable.
-void AddChoiceList(CLI::App& app, const std::string& name, std::vector<std::string>& target, const std::string& help,
-                   const std::vector<std::string>& choices, const std::string& typeName) {
-    OneWordEach(app.add_option(name, target, help)->delimiter(',')->check(CLI::IsMember(choices))->type_name(typeName));
+void AddChoiceList(CLI::App& app, const std::string& name, std::vector<std::string>& target,
+                   const std::string& help, const std::vector<std::string>& choices,
+                   const std::string& typeName) {
+    OneWordEach(app.add_option(name, target, help)
+                    ->delimiter(',')
+                    ->check(CLI::IsMember(choices))
+                    ->type_name(typeName));
 }
 
 void DefineOptions(CLI::App& app, RawArguments& raw) {
@@ -161,20 +166,26 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.set_help_flag();
 
     const std::string commands = "Commands (exactly one)";
-    app.add_flag("--preview", raw.preview, "Print the preview tree; nothing on disk changes")->group(commands);
-    app.add_flag("--run", raw.run, "Classify: create the category folders and move or copy the items")->group(commands);
-    app.add_flag("--undo", raw.undo, "Undo the last run (from this program or from the window)")->group(commands);
+    app.add_flag("--preview", raw.preview, "Print the preview tree; nothing on disk changes")
+        ->group(commands);
+    app.add_flag("--run", raw.run, "Classify: create the category folders and move or copy the items")
+        ->group(commands);
+    app.add_flag("--undo", raw.undo, "Undo the last run (from this program or from the window)")
+        ->group(commands);
     app.set_help_flag("-h,--help", "Print this help message and exit");
     app.set_version_flag("--version", std::string("varnolt-cli ") + VARNOLT_VERSION);
 
     app.add_option("SOURCE", raw.sources, "Folders and files to classify");
     app.add_option("--to", raw.resultLocation, "The result location")->type_name("RESULT");
-    app.add_option("--method", raw.method, "Classification method (default date)")->check(CLI::IsMember(kMethods));
+    app.add_option("--method", raw.method, "Classification method (default date)")
+        ->check(CLI::IsMember(kMethods));
 
     app.add_flag("--copy", raw.copy, "Copy the items instead of moving them");
     app.add_flag("--include-subfolders", raw.includeSubfolders, "Descend into subfolders");
-    app.add_flag("--include-folder-name", raw.includeFolderName, "Classify every subfolder met as one item too");
-    app.add_flag("--only-subfolders", raw.onlySubfolders, "Classify only the direct subfolders of each source");
+    app.add_flag("--include-folder-name", raw.includeFolderName,
+                 "Classify every subfolder met as one item too");
+    app.add_flag("--only-subfolders", raw.onlySubfolders,
+                 "Classify only the direct subfolders of each source");
     app.add_flag("--no-exclude-shortcut", raw.keepShortcuts, "Classify .lnk files too");
     app.add_flag("--no-exclude-folder-info", raw.keepFolderInfo, "Classify desktop.ini files too");
     app.add_flag("--no-exclude-thumbs", raw.keepThumbs, "Classify Thumbs.db files too");
@@ -188,8 +199,10 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_option("--words", raw.wordsFile, "Method name: classify by the words of this file, one a line")
         ->type_name("FILE");
 
-    AddChoiceList(app, "--group", raw.groups, "Method type: enable these groups (repeatable)", kGroups, "GROUP,...");
-    OneWordEach(app.add_option("--group-list", raw.groupLists, "Method type: replace a group's extension list (repeatable)"))
+    AddChoiceList(app, "--group", raw.groups, "Method type: enable these groups (repeatable)", kGroups,
+                  "GROUP,...");
+    OneWordEach(app.add_option("--group-list", raw.groupLists,
+                               "Method type: replace a group's extension list (repeatable)"))
         ->type_name("NAME=LIST");
     app.add_option("--other1", raw.other1, "Method type: the first Other group")->type_name("FOLDER=LIST");
     app.add_option("--other2", raw.other2, "Method type: the second Other group")->type_name("FOLDER=LIST");
@@ -200,10 +213,12 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_option("--size-unit", raw.sizeUnit, "Method size: the unit (default KB)")
         ->check(CLI::IsMember(kSizeUnits));
 
-    app.add_option("--time", raw.timeKind, "Method date: which time (default write; taken: the date a photo or video carries inside)")
+    app.add_option("--time", raw.timeKind,
+                   "Method date: which time (default write; taken: the date a photo or video carries inside)")
         ->check(CLI::IsMember(kTimeKinds));
-    AddChoiceList(app, "--parts", raw.parts, "Method date: the parts of the date (default year,month,day; repeatable)",
-                  kDateParts, "PART,...");
+    AddChoiceList(app, "--parts", raw.parts,
+                  "Method date: the parts of the date (default year,month,day; repeatable)", kDateParts,
+                  "PART,...");
     app.add_flag("--grouped", raw.grouped, "Method date: nested folders instead of one joined name");
     app.add_flag("--month-names", raw.monthNames, "Method date: names of months and weekdays, not numbers");
     app.add_flag("--month-abbr", raw.monthAbbr, "Method date: abbreviated names (implies --month-names)");
@@ -221,8 +236,8 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_flag("--no", raw.no, "Answer No to the engine's questions")->excludes(yes);
 }
 
-bool MapOtherGroup(const std::optional<std::string>& argument, const char* option, bool& enabled, std::string& folder,
-                   std::string& types, std::string& error) {
+bool MapOtherGroup(const std::optional<std::string>& argument, const char* option, bool& enabled,
+                   std::string& folder, std::string& types, std::string& error) {
     if (!argument) return true;
     if (!SplitPair(*argument, true, folder, types)) {
         error = std::string(option) + ": expected FOLDER=LIST";
@@ -242,7 +257,8 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
     ClassifyOptions& o = request.Options;
 
     // The paths go into the journal, which an undo from any working folder must still understand.
-    for (const auto& source : raw.sources) o.SourceList.push_back(AbsolutePath(source));
+    for (const auto& source : raw.sources)
+        o.SourceList.push_back(AbsolutePath(source));
     SortSourceList(o.SourceList);
     o.ResultLocation = AbsolutePath(raw.resultLocation);
     o.MethodKey = raw.method;
@@ -269,12 +285,14 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
         o.NameByWordList = true;
     }
 
-    for (const auto& group : raw.groups) GroupOption(o, group).Enabled = true;
+    for (const auto& group : raw.groups)
+        GroupOption(o, group).Enabled = true;
     for (const auto& entry : raw.groupLists) {
         std::string name, list;
         if (!SplitPair(entry, false, name, list) || !Contains(kGroups, name)) {
             error = "--group-list: expected NAME=LIST with NAME one of";
-            for (std::size_t i = 0; i < kGroups.size(); ++i) error += (i == 0 ? " " : ", ") + kGroups[i];
+            for (std::size_t i = 0; i < kGroups.size(); ++i)
+                error += (i == 0 ? " " : ", ") + kGroups[i];
             return false;
         }
         // As the window's group editor stores a list.
@@ -308,8 +326,9 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
 
 std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Request& request, std::ostream& out,
                                     std::ostream& err) {
-    CLI::App app("Sorts many files at once into category folders, with a preview and an undo of the last run.",
-                 "varnolt-cli");
+    CLI::App app(
+        "Sorts many files at once into category folders, with a preview and an undo of the last run.",
+        "varnolt-cli");
     app.get_formatter()->column_width(34);
     RawArguments raw;
     DefineOptions(app, raw);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/Console.h"
 
-#include "engine/Messages.h"
 #include "app/cli/JsonPlan.h"
+#include "engine/Messages.h"
 #include "engine/Text.h"
 
 #include <ostream>
@@ -17,11 +17,14 @@ constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
 constexpr std::uint32_t kTurnsBetweenClockReads = 64;
 constexpr const char* kPrefix = "varnolt-cli: ";
 
-std::string Reason(const std::error_code& error) { return error.message(); }
+std::string Reason(const std::error_code& error) {
+    return error.message();
+}
 
 } // namespace
 
-ConsoleHost::ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live, Translator& texts)
+ConsoleHost::ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live,
+                         Translator& texts)
     : request_(request), out_(out), err_(err), live_(live), texts_(texts) {}
 
 std::string ConsoleHost::Text(const char* english, std::initializer_list<std::string_view> arguments) const {
@@ -95,16 +98,16 @@ void ConsoleHost::Progress(const ProgressEvent& progress) {
     if (!live_) return;
     switch (progress.Kind) {
     case CommandKind::Run:
-        progress_ = Text(Messages::RunProgress,
-                                     {std::to_string(progress.Done), std::to_string(progress.Categories)});
+        progress_ =
+            Text(Messages::RunProgress, {std::to_string(progress.Done), std::to_string(progress.Categories)});
         break;
     case CommandKind::Preview:
         progress_ = Text(Messages::PreviewProgress,
-                                     {std::to_string(progress.Done), std::to_string(progress.Categories)});
+                         {std::to_string(progress.Done), std::to_string(progress.Categories)});
         break;
     case CommandKind::Undo:
-        progress_ = Text(Messages::UndoProgress,
-                                     {std::to_string(progress.Done), std::to_string(progress.Total)});
+        progress_ =
+            Text(Messages::UndoProgress, {std::to_string(progress.Done), std::to_string(progress.Total)});
         break;
     }
 }
@@ -132,7 +135,7 @@ void ConsoleHost::Ended(const CommandEnded& end) {
             out_ << Text(Messages::UndoDone) << '\n';
         else
             out_ << Text(Messages::UndoIncomplete,
-                                     {placed, std::to_string(end.Total), std::to_string(end.Failed)})
+                         {placed, std::to_string(end.Total), std::to_string(end.Failed)})
                  << '\n';
         break;
     case CommandKind::Preview:

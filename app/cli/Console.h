@@ -20,7 +20,7 @@
 namespace varnolt::cli {
 
 class ConsoleHost : public EngineHost, public MessagePump {
-public:
+  public:
     // `live` draws a throttled progress line on `err`; `texts` gives every text in the user's language.
     ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live,
                 Translator& texts = EnglishTexts::Instance());
@@ -44,7 +44,7 @@ public:
     // 0 when every item handed over was placed or left out by the user's own choice; 1 otherwise.
     int ExitCode() const { return failed_ ? kExitRefused : kExitOk; }
 
-private:
+  private:
     using Clock = std::chrono::steady_clock;
     void Draw(Clock::time_point now);
     void NotPlaced(std::string_view path, const std::string& reason);
@@ -68,7 +68,7 @@ private:
 
 // There is no desktop to open folders in from here.
 class QuietShell : public Shell {
-public:
+  public:
     void OpenFolder(const std::string&) override {}
     void OpenHelpPage() override {}
 };

@@ -4,8 +4,6 @@
 #include "engine/Text.h"
 
 #include <cstdint>
-
-#include <cstdint>
 #include <string_view>
 
 namespace varnolt::cli {
@@ -71,32 +69,46 @@ void AppendNumberField(std::string& out, const char* name, std::int64_t value) {
 
 const char* SkipReasonName(SkipReason why) {
     switch (why) {
-    case SkipReason::Excluded: return "excluded";
-    case SkipReason::FilteredOut: return "filtered";
-    case SkipReason::NoCategory: return "no-category";
+    case SkipReason::Excluded:
+        return "excluded";
+    case SkipReason::FilteredOut:
+        return "filtered";
+    case SkipReason::NoCategory:
+        return "no-category";
     }
     return "";
 }
 
 const char* StepName(Step step) {
     switch (step) {
-    case Step::ReadFacts: return "read";
-    case Step::MakeCategory: return "make-category";
-    case Step::Move: return "move";
-    case Step::Copy: return "copy";
-    case Step::Journal: return "journal";
-    case Step::Restore: return "restore";
-    case Step::Remove: return "remove";
+    case Step::ReadFacts:
+        return "read";
+    case Step::MakeCategory:
+        return "make-category";
+    case Step::Move:
+        return "move";
+    case Step::Copy:
+        return "copy";
+    case Step::Journal:
+        return "journal";
+    case Step::Restore:
+        return "restore";
+    case Step::Remove:
+        return "remove";
     }
     return "";
 }
 
 const char* OutcomeName(Outcome how) {
     switch (how) {
-    case Outcome::Completed: return "completed";
-    case Outcome::Stopped: return "stopped";
-    case Outcome::Refused: return "refused";
-    case Outcome::Failed: return "failed";
+    case Outcome::Completed:
+        return "completed";
+    case Outcome::Stopped:
+        return "stopped";
+    case Outcome::Refused:
+        return "refused";
+    case Outcome::Failed:
+        return "failed";
     }
     return "";
 }

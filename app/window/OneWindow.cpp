@@ -7,7 +7,6 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
-
 #include <iostream>
 #include <memory>
 #include <utility>

@@ -4,7 +4,6 @@
 // start hands its paths to it and ends. Two windows would compete for one journal and one settings file.
 #include <QLocalServer>
 #include <QString>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,7 +16,7 @@ namespace varnolt {
 QString OneWindowSocketPath();
 
 class OneWindow {
-public:
+  public:
     enum class Start {
         First,      // no window was open: this start shows one, and takes the paths of later starts
         HandedOver, // the open window took the paths; this start ends
@@ -35,7 +34,7 @@ public:
     // The window is going: a later start opens a window of its own rather than hand it paths.
     void StopServing() { server_.close(); }
 
-private:
+  private:
     Start HandOver(QLocalSocket& socket, const std::vector<std::string>& paths);
     void Listen();
     void Accept();

@@ -28,7 +28,9 @@ varnolt-cli runs the same classification from a shell; see varnolt-cli --help.
 
 constexpr const char* kEndOfOptions = "--";
 
-bool IsOption(const std::string& word) { return word.size() > 1 && word.front() == '-'; }
+bool IsOption(const std::string& word) {
+    return word.size() > 1 && word.front() == '-';
+}
 
 } // namespace
 

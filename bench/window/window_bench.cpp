@@ -21,8 +21,8 @@
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtMessagePump.h"
 #include "platform/qt/QtTranslator.h"
-#include "ui/PreviewTreeModel.h"
 #include "ui/MainWindow.h"
+#include "ui/PreviewTreeModel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,7 +31,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>
-
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -68,14 +67,14 @@ qint64 ThreadCpuNanoseconds() {
 }
 
 class Stopwatch {
-public:
+  public:
     Stopwatch() : cpuStart_(std::clock()) { wall_.start(); }
     void Stop(Figures& figures) const {
         figures.WallSeconds = static_cast<double>(wall_.nsecsElapsed()) / 1e9;
         figures.CpuSeconds = static_cast<double>(std::clock() - cpuStart_) / CLOCKS_PER_SEC;
     }
 
-private:
+  private:
     QElapsedTimer wall_;
     std::clock_t cpuStart_;
 };
@@ -85,7 +84,7 @@ private:
 // click on Stop would wait; the first starts at the click, the last ends at the second turn after the
 // command returned, once the window has laid out and painted what the command left.
 class TurnRecorder {
-public:
+  public:
     explicit TurnRecorder(std::vector<Turn>& turns) : turns_(turns) {
         QObject::connect(&timer_, &QTimer::timeout, [this] { Record(); });
     }
@@ -99,12 +98,13 @@ public:
     void CommandReturned() {
         returned_ = sinceClick_.nsecsElapsed();
         const std::size_t before = turns_.size();
-        while (turns_.size() < before + 2) QCoreApplication::processEvents();
+        while (turns_.size() < before + 2)
+            QCoreApplication::processEvents();
         timer_.stop();
     }
     qint64 ReturnedAt() const { return returned_; }
 
-private:
+  private:
     void Record() { turns_.push_back({sinceClick_.nsecsElapsed(), ThreadCpuNanoseconds() - cpuAtClick_}); }
 
     std::vector<Turn>& turns_;
@@ -115,10 +115,12 @@ private:
 };
 
 // Depth first, two spaces a level: the layout varnolt-cli writes and verify_sort reads.
-void WriteModelTree(const QAbstractItemModel& model, const QModelIndex& parent, int depth, std::ostream& out) {
+void WriteModelTree(const QAbstractItemModel& model, const QModelIndex& parent, int depth,
+                    std::ostream& out) {
     for (int row = 0; row < model.rowCount(parent); ++row) {
         const QModelIndex node = model.index(row, 0, parent);
-        out << std::string(static_cast<std::size_t>(2 * depth), ' ') << node.data().toString().toStdString() << '\n';
+        out << std::string(static_cast<std::size_t>(2 * depth), ' ') << node.data().toString().toStdString()
+            << '\n';
         WriteModelTree(model, node, depth + 1, out);
     }
 }
@@ -150,7 +152,9 @@ Figures EnginePreview(const std::string& source, const std::string& result, cons
 
 // The toolbar button of each command the window runs.
 const std::map<std::string, QToolButton* MainWindow::*> kCommandButtons = {
-    {"preview", &MainWindow::previewButton}, {"run", &MainWindow::runButton}, {"run-taken", &MainWindow::runButton},
+    {"preview", &MainWindow::previewButton},
+    {"run", &MainWindow::runButton},
+    {"run-taken", &MainWindow::runButton},
     {"undo", &MainWindow::undoButton}};
 
 // The main window as the program shows it, set for the benchmark's sort, with every question answered Yes.
@@ -179,7 +183,8 @@ struct BenchWindow {
 
 // What the command showed, and the stretches at its two ends, for reading the figures.
 void DescribeCommand(const BenchWindow& bench, const std::vector<Turn>& turns, qint64 returned) {
-    for (const ShownMessage& message : bench.boxes.Shown) std::cerr << "message: " << message.Text << '\n';
+    for (const ShownMessage& message : bench.boxes.Shown)
+        std::cerr << "message: " << message.Text << '\n';
     std::cerr << "status: " << bench.window.statusPanels[0]->text().toStdString() << " / "
               << bench.window.statusPanels[1]->text().toStdString() << '\n';
     const auto inside = [returned](const Turn& turn) { return turn.At <= returned; };
@@ -211,15 +216,18 @@ struct Gap {
     double StartedAt = 0; // milliseconds after the click
 };
 
-double Milliseconds(qint64 nanoseconds) { return static_cast<double>(nanoseconds) / 1e6; }
+double Milliseconds(qint64 nanoseconds) {
+    return static_cast<double>(nanoseconds) / 1e6;
+}
 
 // The gaps between turns, longest first.
 std::vector<Gap> GapsBetween(const std::vector<Turn>& turns) {
     std::vector<Gap> gaps;
     for (std::size_t i = 1; i < turns.size(); ++i)
-        gaps.push_back({Milliseconds(turns[i].At - turns[i - 1].At), Milliseconds(turns[i].Cpu - turns[i - 1].Cpu),
-                        Milliseconds(turns[i - 1].At)});
-    std::sort(gaps.begin(), gaps.end(), [](const Gap& a, const Gap& b) { return a.Milliseconds > b.Milliseconds; });
+        gaps.push_back({Milliseconds(turns[i].At - turns[i - 1].At),
+                        Milliseconds(turns[i].Cpu - turns[i - 1].Cpu), Milliseconds(turns[i - 1].At)});
+    std::sort(gaps.begin(), gaps.end(),
+              [](const Gap& a, const Gap& b) { return a.Milliseconds > b.Milliseconds; });
     return gaps;
 }
 
@@ -230,8 +238,8 @@ std::string GapFigures(const std::vector<Turn>& turns) {
     if (gaps.empty()) return "- -";
     std::cerr << turns.size() << " turns; the longest gaps:";
     for (std::size_t i = 0; i < std::min<std::size_t>(gaps.size(), 5); ++i)
-        std::cerr << ' ' << gaps[i].Milliseconds << " ms (" << gaps[i].CpuMilliseconds << " ms on the processor) at "
-                  << gaps[i].StartedAt << " ms;";
+        std::cerr << ' ' << gaps[i].Milliseconds << " ms (" << gaps[i].CpuMilliseconds
+                  << " ms on the processor) at " << gaps[i].StartedAt << " ms;";
     std::cerr << '\n';
     const Gap& percentile99 = gaps[gaps.size() - (gaps.size() * 99 + 99) / 100];
     char text[64];
@@ -246,7 +254,8 @@ int main(int argc, char* argv[]) {
     std::cerr << std::fixed << std::setprecision(1); // milliseconds
     const std::string mode = argc == 6 ? argv[1] : "";
     if (mode != "engine-preview" && !kCommandButtons.contains(mode)) {
-        std::cerr << "usage: window_bench preview|engine-preview|run|run-taken|undo SOURCE RESULT DATA FIGURES\n";
+        std::cerr
+            << "usage: window_bench preview|engine-preview|run|run-taken|undo SOURCE RESULT DATA FIGURES\n";
         return 2;
     }
     std::string data = argv[4];

@@ -12,7 +12,9 @@ namespace varnolt::fuzz {
 namespace {
 
 // The memory file system does not tell reasons apart.
-FsResult Refused() { return FsResult::Failed(EPERM); }
+FsResult Refused() {
+    return FsResult::Failed(EPERM);
+}
 
 std::string ParentOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -21,7 +23,8 @@ std::string ParentOf(const std::string& path) {
 
 // "a/", "a/." and "a/.." name folders only, as on a real file system.
 bool CouldNameFile(const std::string& path) {
-    return !path.ends_with('/') && !path.ends_with("/.") && !path.ends_with("/..") && path != "." && path != "..";
+    return !path.ends_with('/') && !path.ends_with("/.") && !path.ends_with("/..") && path != "." &&
+           path != "..";
 }
 
 bool IsBelow(const std::string& path, const std::string& folder) {
@@ -31,7 +34,7 @@ bool IsBelow(const std::string& path, const std::string& folder) {
 
 // The journal side file: lines go straight into the file in memory.
 class MemoryAppendFile final : public AppendFile {
-public:
+  public:
     explicit MemoryAppendFile(std::string& content) : content_(content) {}
     FsResult Append(std::string_view bytes) override {
         content_ += bytes;
@@ -44,7 +47,7 @@ public:
         return {};
     }
 
-private:
+  private:
     std::string& content_;
 };
 
@@ -52,12 +55,14 @@ private:
 
 std::string Canonical(const std::string& path) {
     std::string out = std::filesystem::path(path).lexically_normal().string();
-    while (out.size() > 1 && out.back() == '/') out.pop_back();
+    while (out.size() > 1 && out.back() == '/')
+        out.pop_back();
     return out;
 }
 
 void MemoryFileSystem::AddFolderWithParents(const std::string& path) {
-    for (std::string folder = Canonical(path); folder != "/"; folder = ParentOf(folder)) Folders.insert(folder);
+    for (std::string folder = Canonical(path); folder != "/"; folder = ParentOf(folder))
+        Folders.insert(folder);
 }
 
 void MemoryFileSystem::AddFile(const std::string& path, MemoryFile file) {
@@ -72,7 +77,9 @@ std::vector<std::string> MemoryFileSystem::FilesBelow(const std::string& folder)
     return found;
 }
 
-bool MemoryFileSystem::Taken(const std::string& path) const { return Files.count(path) || Folders.count(path); }
+bool MemoryFileSystem::Taken(const std::string& path) const {
+    return Files.count(path) || Folders.count(path);
+}
 
 // Only absolute paths name anything, as for a process whose working folder is gone.
 bool MemoryFileSystem::HasParentFolder(const std::string& path) const {
@@ -85,7 +92,9 @@ bool MemoryFileSystem::CanPlaceFile(const std::string& from, const std::string& 
     return CouldNameFile(from) && CouldNameFile(to) && !Taken(target) && HasParentFolder(target);
 }
 
-bool MemoryFileSystem::FolderExists(const std::string& path) { return Folders.count(Canonical(path)) > 0; }
+bool MemoryFileSystem::FolderExists(const std::string& path) {
+    return Folders.count(Canonical(path)) > 0;
+}
 
 bool MemoryFileSystem::FileExists(const std::string& path) {
     return CouldNameFile(path) && Files.count(Canonical(path)) > 0;
@@ -114,17 +123,19 @@ std::optional<FileStamp> MemoryFileSystem::StampOf(const std::string& path) {
     return std::nullopt;
 }
 
-bool MemoryFileSystem::EntryExists(const std::string& path) { return Taken(Canonical(path)); }
+bool MemoryFileSystem::EntryExists(const std::string& path) {
+    return Taken(Canonical(path));
+}
 
 namespace {
 
 // Nothing is held open in memory: the facts come by path.
 class MemoryListedFolder final : public ListedFolder {
-public:
+  public:
     explicit MemoryListedFolder(MemoryFileSystem& fs) : fs_(fs) {}
     std::optional<ItemInfo> ReadItemInfo(const std::string& path) override { return fs_.ReadItemInfo(path); }
 
-private:
+  private:
     MemoryFileSystem& fs_;
 };
 
@@ -197,7 +208,8 @@ bool MemoryFileSystem::TransferFolder(const std::string& from, const std::string
     std::int64_t n = nextNumber ? std::max<std::int64_t>(*nextNumber, 1) : 1;
     std::string target = numbered(n);
     if (!Folders.count(source) || !HasParentFolder(target) || IsBelow(target, source)) return false;
-    while (Taken(target)) target = numbered(++n);
+    while (Taken(target))
+        target = numbered(++n);
     if (nextNumber) *nextNumber = n + 1;
     const auto rebase = [&](const std::string& path) { return target + path.substr(source.size()); };
     std::set<std::string> folders{source};
@@ -206,11 +218,15 @@ bool MemoryFileSystem::TransferFolder(const std::string& from, const std::string
     std::vector<std::string> files;
     for (const auto& [file, content] : Files)
         if (IsBelow(file, source)) files.push_back(file);
-    for (const std::string& folder : folders) Folders.insert(rebase(folder));
-    for (const std::string& file : files) Files[rebase(file)] = Files[file];
+    for (const std::string& folder : folders)
+        Folders.insert(rebase(folder));
+    for (const std::string& file : files)
+        Files[rebase(file)] = Files[file];
     if (move) {
-        for (const std::string& file : files) Files.erase(file);
-        for (const std::string& folder : folders) Folders.erase(folder);
+        for (const std::string& file : files)
+            Files.erase(file);
+        for (const std::string& folder : folders)
+            Folders.erase(folder);
     }
     Changes.push_back({move ? Change::MoveFolder : Change::CopyFolder, source, target});
     if (placedAt) *placedAt = target;
@@ -218,12 +234,12 @@ bool MemoryFileSystem::TransferFolder(const std::string& from, const std::string
 }
 
 FsResult MemoryFileSystem::MoveFolder(const std::string& from, const std::string& to, std::string* placedAt,
-                                  std::int64_t* nextNumber) {
+                                      std::int64_t* nextNumber) {
     return FsResult::FromErrno(TransferFolder(from, to, true, placedAt, nextNumber));
 }
 
 FsResult MemoryFileSystem::CopyFolder(const std::string& from, const std::string& to, std::string* placedAt,
-                                  std::int64_t* nextNumber) {
+                                      std::int64_t* nextNumber) {
     return FsResult::FromErrno(TransferFolder(from, to, false, placedAt, nextNumber));
 }
 
@@ -236,7 +252,8 @@ std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& pa
     return file->second.Content;
 }
 
-FsResult MemoryFileSystem::ReadInPieces(const std::string& path, const std::function<void(std::string_view)>& piece) {
+FsResult MemoryFileSystem::ReadInPieces(const std::string& path,
+                                        const std::function<void(std::string_view)>& piece) {
     std::string ignored;
     const auto content = ReadWholeFile(path, ignored);
     if (!content) return FsResult::Failed(ENOENT);
@@ -256,7 +273,8 @@ bool MemoryFileSystem::ReplaceFile(const std::string& path, std::string_view con
     return true;
 }
 
-std::unique_ptr<AppendFile> MemoryFileSystem::CreateAppendFile(const std::string& path, std::error_code& error) {
+std::unique_ptr<AppendFile> MemoryFileSystem::CreateAppendFile(const std::string& path,
+                                                               std::error_code& error) {
     if (!HasParentFolder(Canonical(path))) {
         error = std::make_error_code(std::errc::no_such_file_or_directory);
         return nullptr;
@@ -284,6 +302,8 @@ std::unique_ptr<FileLock> MemoryFileSystem::TryLock(const std::string&, bool& he
 }
 
 // Its copies are made whole in one step: none is ever left partial.
-FsResult MemoryFileSystem::RemoveLeftoverPartials(const std::string&) { return {}; }
+FsResult MemoryFileSystem::RemoveLeftoverPartials(const std::string&) {
+    return {};
+}
 
 } // namespace varnolt::fuzz

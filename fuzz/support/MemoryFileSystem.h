@@ -24,7 +24,7 @@ struct Change {
 };
 
 class MemoryFileSystem final : public FileSystem {
-public:
+  public:
     // Paths are absolute, "/" between levels, no trailing "/"; "/" itself always exists.
     std::map<std::string, MemoryFile> Files;
     std::set<std::string> Folders{"/"};
@@ -51,12 +51,13 @@ public:
     FsResult MoveFile(const std::string& from, const std::string& to) override;
     FsResult CopyFile(const std::string& from, const std::string& to) override;
     FsResult MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
-                    std::int64_t* nextNumber = nullptr) override;
+                        std::int64_t* nextNumber = nullptr) override;
     FsResult CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
-                    std::int64_t* nextNumber = nullptr) override;
+                        std::int64_t* nextNumber = nullptr) override;
 
     std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) override;
-    FsResult ReadInPieces(const std::string& path, const std::function<void(std::string_view)>& piece) override;
+    FsResult ReadInPieces(const std::string& path,
+                          const std::function<void(std::string_view)>& piece) override;
     bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) override;
     std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::error_code& error) override;
     FsResult ReplaceWith(const std::string& from, const std::string& to) override;
@@ -64,7 +65,7 @@ public:
                                       std::error_code& error) override;
     FsResult RemoveLeftoverPartials(const std::string& folder) override;
 
-private:
+  private:
     bool Taken(const std::string& path) const;
     bool HasParentFolder(const std::string& path) const;
     bool CanPlaceFile(const std::string& from, const std::string& to) const;

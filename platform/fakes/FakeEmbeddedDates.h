@@ -10,7 +10,7 @@ namespace varnolt {
 
 // Dates taken by path; every path asked for is recorded.
 class FakeEmbeddedDates : public EmbeddedDates {
-public:
+  public:
     std::map<std::string, TakenDate> Dates;
     std::vector<std::string> Asked;
 

@@ -8,7 +8,7 @@ namespace varnolt {
 
 // Counts the turns of the message pump; a test can act at a turn (press Stop, change an option).
 class FakePump : public MessagePump {
-public:
+  public:
     int Count = 0;
     std::function<void()> OnPump;
 

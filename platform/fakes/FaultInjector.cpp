@@ -11,7 +11,9 @@ namespace {
 // folder cross file systems does not apply to that one.
 bool IsPartialCopy(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    return std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1).starts_with(kPartialCopyPrefix);
+    return std::string_view(path)
+        .substr(slash == std::string::npos ? 0 : slash + 1)
+        .starts_with(kPartialCopyPrefix);
 }
 
 } // namespace

@@ -6,7 +6,7 @@ namespace varnolt {
 namespace {
 
 class MemoryKey : public SettingsKey {
-public:
+  public:
     explicit MemoryKey(MemorySettingsStore& store) : store_(store) {
         ++store_.OpenCount;
         ++store_.OpenNow;
@@ -34,12 +34,14 @@ public:
         store_.NonTextValues.erase(name);
     }
 
-private:
+  private:
     MemorySettingsStore& store_;
 };
 
 } // namespace
 
-std::unique_ptr<SettingsKey> MemorySettingsStore::Open() { return std::make_unique<MemoryKey>(*this); }
+std::unique_ptr<SettingsKey> MemorySettingsStore::Open() {
+    return std::make_unique<MemoryKey>(*this);
+}
 
 } // namespace varnolt

@@ -10,7 +10,7 @@
 namespace varnolt {
 
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     std::map<std::string, std::string> Values;
     // Names whose value is of another type than text; reading one throws.
     std::set<std::string> NonTextValues;

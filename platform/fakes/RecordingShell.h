@@ -8,7 +8,7 @@
 namespace varnolt {
 
 class RecordingShell : public Shell {
-public:
+  public:
     std::vector<std::string> OpenedFolders;
     int HelpPagesOpened = 0;
 

@@ -11,7 +11,7 @@
 namespace varnolt {
 
 class ScriptedFileDialogs : public FileDialogs {
-public:
+  public:
     // Next answers, first to last; when none is left the dialog is cancelled.
     std::deque<std::string> Folders;
     std::deque<std::vector<std::string>> OpenedFiles;

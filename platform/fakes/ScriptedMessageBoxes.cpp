@@ -17,8 +17,8 @@ Answer DefaultAnswer(Buttons buttons) {
 }
 } // namespace
 
-Answer ScriptedMessageBoxes::Show(const std::string& text, const std::string& caption, varnolt::Buttons buttons,
-                                  varnolt::Icon icon) {
+Answer ScriptedMessageBoxes::Show(const std::string& text, const std::string& caption,
+                                  varnolt::Buttons buttons, varnolt::Icon icon) {
     Shown.push_back({text, caption, buttons, icon});
     if (OnShow) OnShow(Shown.back());
     if (Answers.empty()) return DefaultAnswer(buttons);
@@ -29,7 +29,8 @@ Answer ScriptedMessageBoxes::Show(const std::string& text, const std::string& ca
 
 std::vector<std::string> ScriptedMessageBoxes::Texts() const {
     std::vector<std::string> texts;
-    for (const auto& message : Shown) texts.push_back(message.Text);
+    for (const auto& message : Shown)
+        texts.push_back(message.Text);
     return texts;
 }
 

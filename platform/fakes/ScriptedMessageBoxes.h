@@ -18,7 +18,7 @@ struct ShownMessage {
 };
 
 class ScriptedMessageBoxes : public MessageBoxes {
-public:
+  public:
     // Next answers, first to last. When none is left: Yes to a question, Ok, or Abort.
     std::deque<Answer> Answers;
     std::vector<ShownMessage> Shown;

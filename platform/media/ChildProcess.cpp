@@ -28,14 +28,18 @@ Answer ToAnswer(const std::optional<TakenDate>& taken) {
     Answer answer;
     if (!taken) return answer;
     const WrittenTime& t = taken->Time;
-    answer = {1, taken->IsUtc, {t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second}, taken->OffsetMinutes.has_value(),
+    answer = {1,
+              taken->IsUtc,
+              {t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second},
+              taken->OffsetMinutes.has_value(),
               taken->OffsetMinutes.value_or(0)};
     return answer;
 }
 
 std::optional<TakenDate> FromAnswer(const Answer& a) {
     if (!a.Found) return std::nullopt;
-    TakenDate taken{a.IsUtc != 0, {a.Fields[0], a.Fields[1], a.Fields[2], a.Fields[3], a.Fields[4], a.Fields[5]}, {}};
+    TakenDate taken{
+        a.IsUtc != 0, {a.Fields[0], a.Fields[1], a.Fields[2], a.Fields[3], a.Fields[4], a.Fields[5]}, {}};
     if (a.HasOffset) taken.OffsetMinutes = a.Offset;
     return taken;
 }
@@ -46,8 +50,8 @@ bool ReadAll(int fd, void* data, std::size_t size,
     auto* bytes = static_cast<char*>(data);
     for (std::size_t got = 0; got < size;) {
         if (deadline) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(*deadline - std::chrono::steady_clock::now());
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                *deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0) return false;
             pollfd ready{fd, POLLIN, 0};
             const int polled = ::poll(&ready, 1, static_cast<int>(left.count()));

@@ -3,13 +3,12 @@
 // Reads that a library may get stuck in, run in a child process where they cannot hold the program up.
 #include "platform/EmbeddedDates.h"
 
-#include <sys/types.h>
-
 #include <chrono>
 #include <functional>
 #include <mutex>
 #include <optional>
 #include <string_view>
+#include <sys/types.h>
 
 namespace varnolt::media {
 
@@ -24,7 +23,7 @@ struct ChildLimits {
 // request costs a round trip rather than a process. A child that runs out of time or crashes is ended and
 // its request has no answer; the next request starts a new one.
 class ChildReader {
-public:
+  public:
     using Read = std::function<std::optional<TakenDate>(std::string_view request)>;
     explicit ChildReader(Read read, ChildLimits limits = {});
     ~ChildReader();
@@ -34,7 +33,7 @@ public:
     // None when the child ran out of time, crashed, or could not be started.
     std::optional<TakenDate> Ask(std::string_view request);
 
-private:
+  private:
     bool Start();
     void End();
 

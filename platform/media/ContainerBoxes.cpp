@@ -15,8 +15,9 @@ namespace {
 
 // Counts what is read against the cap, so that a corrupt size cannot make the walk read on.
 class Reader {
-public:
-    Reader(const ReadAt& read, std::uint64_t fileSize, std::uint64_t cap) : read_(read), size_(fileSize), left_(cap) {}
+  public:
+    Reader(const ReadAt& read, std::uint64_t fileSize, std::uint64_t cap)
+        : read_(read), size_(fileSize), left_(cap) {}
     std::uint64_t Size() const { return size_; }
     // Exactly `count` bytes at `offset`, or false.
     bool Get(std::uint64_t offset, std::uint8_t* buffer, std::size_t count) {
@@ -30,7 +31,7 @@ public:
         return true;
     }
 
-private:
+  private:
     const ReadAt& read_;
     std::uint64_t size_;
     std::uint64_t left_;
@@ -38,7 +39,8 @@ private:
 
 std::uint64_t BigEndian(const std::uint8_t* bytes, std::size_t count) {
     std::uint64_t value = 0;
-    for (std::size_t i = 0; i < count; ++i) value = value << 8 | bytes[i];
+    for (std::size_t i = 0; i < count; ++i)
+        value = value << 8 | bytes[i];
     return value;
 }
 
@@ -102,7 +104,8 @@ std::optional<Box> BoxAt(Reader& file, std::uint64_t offset, std::uint64_t end) 
 }
 
 // The first box of `type` among those from `offset` to `end`.
-std::optional<Box> FindBox(Reader& file, std::uint64_t offset, std::uint64_t end, std::uint32_t type, int& steps) {
+std::optional<Box> FindBox(Reader& file, std::uint64_t offset, std::uint64_t end, std::uint32_t type,
+                           int& steps) {
     while (offset < end && steps++ < kMostSteps) {
         const std::optional<Box> box = BoxAt(file, offset, end);
         if (!box) return std::nullopt;
@@ -146,7 +149,8 @@ std::optional<TakenDate> AppleCreationDate(Reader& file, const Box& meta, int& s
     }
     if (index == 0) return std::nullopt;
     const std::optional<Box> item = FindBox(file, listBox->Content, listBox->End, index, steps);
-    const std::optional<Box> data = item ? FindBox(file, item->Content, item->End, FourCc("data"), steps) : std::nullopt;
+    const std::optional<Box> data =
+        item ? FindBox(file, item->Content, item->End, FourCc("data"), steps) : std::nullopt;
     const std::optional<std::vector<std::uint8_t>> value = data ? Content(file, *data) : std::nullopt;
     // Four bytes of type, four of locale, then the text.
     if (!value || value->size() <= 8) return std::nullopt;
@@ -176,7 +180,8 @@ bool VarInt(Reader& file, std::uint64_t& offset, bool keepMarker, std::uint64_t&
     std::uint8_t first = 0;
     if (!file.Get(offset, &first, 1) || first == 0) return false;
     std::size_t length = 1;
-    while (!(first & (0x80 >> (length - 1)))) ++length;
+    while (!(first & (0x80 >> (length - 1))))
+        ++length;
     if (length > 8) return false;
     std::array<std::uint8_t, 8> bytes{first};
     if (length > 1 && !file.Get(offset + 1, bytes.data() + 1, length - 1)) return false;
@@ -218,23 +223,30 @@ std::optional<Element> FindElement(Reader& file, std::uint64_t offset, std::uint
 }
 
 std::uint32_t LittleEndian(const std::uint8_t* bytes) {
-    return static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16) | static_cast<std::uint32_t>(bytes[3]) << 24;
+    return static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16) |
+           static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-bool IsFourCc(const std::uint8_t* bytes, std::string_view name) { return std::string_view(reinterpret_cast<const char*>(bytes), 4) == name; }
+bool IsFourCc(const std::uint8_t* bytes, std::string_view name) {
+    return std::string_view(reinterpret_cast<const char*>(bytes), 4) == name;
+}
 
 // "MON JUN 01 08:00:00 2015", as cameras write IDIT; other forms as dates are written elsewhere.
 std::optional<TakenDate> ParseAviDate(std::string_view text) {
     constexpr std::string_view kMonths = "JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC";
     std::string upper;
-    for (const char c : text) upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    for (const char c : text)
+        upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     const std::size_t space = upper.find(' ');
-    const std::size_t name = space == std::string::npos ? std::string::npos : kMonths.find(upper.substr(space + 1, 3));
-    if (name == std::string_view::npos || name % 3 != 0 || upper.size() < space + 4) return ParseTakenText(text);
+    const std::size_t name =
+        space == std::string::npos ? std::string::npos : kMonths.find(upper.substr(space + 1, 3));
+    if (name == std::string_view::npos || name % 3 != 0 || upper.size() < space + 4)
+        return ParseTakenText(text);
     // Day, time and year after the month's name, put in the order of the other forms.
     const std::string rest = upper.substr(space + 4);
     int day = 0, hour = 0, minute = 0, second = 0, year = 0;
-    if (std::sscanf(rest.c_str(), " %2d %2d:%2d:%2d %4d", &day, &hour, &minute, &second, &year) != 5) return std::nullopt;
+    if (std::sscanf(rest.c_str(), " %2d %2d:%2d:%2d %4d", &day, &hour, &minute, &second, &year) != 5)
+        return std::nullopt;
     return TakenDate{false, {year, static_cast<int>(name / 3) + 1, day, hour, minute, second}, std::nullopt};
 }
 
@@ -245,13 +257,15 @@ std::optional<std::string> AviText(Reader& file, std::string_view list, std::str
         if (!file.Get(offset, head.data(), 12)) return std::nullopt;
         const std::uint64_t end = offset + 8 + LittleEndian(head.data() + 4);
         if (IsFourCc(head.data(), "LIST") && IsFourCc(head.data() + 8, list)) {
-            for (std::uint64_t at = offset + 12; at + 8 <= std::min(end, file.Size()) && steps++ < kMostSteps;) {
+            for (std::uint64_t at = offset + 12;
+                 at + 8 <= std::min(end, file.Size()) && steps++ < kMostSteps;) {
                 if (!file.Get(at, head.data(), 8)) return std::nullopt;
                 const std::uint32_t size = LittleEndian(head.data() + 4);
                 if (IsFourCc(head.data(), id)) {
                     if (size > kMostMetadata) return std::nullopt;
                     std::string text(size, '\0');
-                    if (!file.Get(at + 8, reinterpret_cast<std::uint8_t*>(text.data()), size)) return std::nullopt;
+                    if (!file.Get(at + 8, reinterpret_cast<std::uint8_t*>(text.data()), size))
+                        return std::nullopt;
                     return text.substr(0, text.find('\0'));
                 }
                 at += 8 + size + (size & 1);
@@ -269,7 +283,8 @@ std::optional<std::string> AviText(Reader& file, std::string_view list, std::str
 std::optional<TakenDate> AviTakenDate(const ReadAt& read, std::uint64_t fileSize, std::uint64_t readCap) {
     Reader file(read, fileSize, readCap);
     std::array<std::uint8_t, 12> head{};
-    if (!file.Get(0, head.data(), 12) || !IsFourCc(head.data(), "RIFF") || !IsFourCc(head.data() + 8, "AVI ")) return std::nullopt;
+    if (!file.Get(0, head.data(), 12) || !IsFourCc(head.data(), "RIFF") || !IsFourCc(head.data() + 8, "AVI "))
+        return std::nullopt;
     int steps = 0;
     // The camera's IDIT in the header list, else the ICRD of the information list.
     for (const auto& [list, id] : {std::pair{"hdrl", "IDIT"}, std::pair{"INFO", "ICRD"}}) {
@@ -279,7 +294,8 @@ std::optional<TakenDate> AviTakenDate(const ReadAt& read, std::uint64_t fileSize
     return std::nullopt;
 }
 
-std::optional<TakenDate> QuickTimeTakenDate(const ReadAt& read, std::uint64_t fileSize, std::uint64_t readCap) {
+std::optional<TakenDate> QuickTimeTakenDate(const ReadAt& read, std::uint64_t fileSize,
+                                            std::uint64_t readCap) {
     Reader file(read, fileSize, readCap);
     int steps = 0;
     const std::optional<Box> movie = FindBox(file, 0, fileSize, FourCc("moov"), steps);
@@ -295,7 +311,8 @@ std::optional<TakenDate> QuickTimeTakenDate(const ReadAt& read, std::uint64_t fi
     return header ? MovieCreation(file, *header) : std::nullopt;
 }
 
-std::optional<TakenDate> MatroskaTakenDate(const ReadAt& read, std::uint64_t fileSize, std::uint64_t readCap) {
+std::optional<TakenDate> MatroskaTakenDate(const ReadAt& read, std::uint64_t fileSize,
+                                           std::uint64_t readCap) {
     constexpr std::uint64_t kEbml = 0x1A45DFA3, kSegment = 0x18538067, kInfo = 0x1549A966, kDateUtc = 0x4461;
     Reader file(read, fileSize, readCap);
     int steps = 0;
@@ -304,9 +321,11 @@ std::optional<TakenDate> MatroskaTakenDate(const ReadAt& read, std::uint64_t fil
     const std::optional<Element> segment = FindElement(file, header->End, fileSize, kSegment, steps);
     const std::optional<Element> info =
         segment ? FindElement(file, segment->Content, segment->End, kInfo, steps) : std::nullopt;
-    const std::optional<Element> date = info ? FindElement(file, info->Content, info->End, kDateUtc, steps) : std::nullopt;
+    const std::optional<Element> date =
+        info ? FindElement(file, info->Content, info->End, kDateUtc, steps) : std::nullopt;
     std::array<std::uint8_t, 8> bytes{};
-    if (!date || date->End - date->Content != 8 || !file.Get(date->Content, bytes.data(), 8)) return std::nullopt;
+    if (!date || date->End - date->Content != 8 || !file.Get(date->Content, bytes.data(), 8))
+        return std::nullopt;
     // Nanoseconds since 2001-01-01 UTC; zero is a date that was never set.
     const auto nanoseconds = static_cast<std::int64_t>(BigEndian(bytes.data(), 8));
     if (nanoseconds == 0) return std::nullopt;

@@ -7,7 +7,8 @@
 namespace varnolt::media {
 
 // An MP4 or QuickTime file's Apple capture date (moov/meta keys), else its movie header's creation time.
-std::optional<TakenDate> QuickTimeTakenDate(const ReadAt& read, std::uint64_t fileSize, std::uint64_t readCap);
+std::optional<TakenDate> QuickTimeTakenDate(const ReadAt& read, std::uint64_t fileSize,
+                                            std::uint64_t readCap);
 // An AVI file's IDIT (the camera's clock), else its ICRD.
 std::optional<TakenDate> AviTakenDate(const ReadAt& read, std::uint64_t fileSize, std::uint64_t readCap);
 // A Matroska or WebM file's segment DateUTC.

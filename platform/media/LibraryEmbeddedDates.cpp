@@ -4,17 +4,15 @@
 #include "platform/media/ChildProcess.h"
 #include "platform/media/TakenDateReaders.h"
 
-#include <exiv2/exiv2.hpp>
-
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <exiv2/exiv2.hpp>
+#include <fcntl.h>
 #include <string_view>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace varnolt {
@@ -23,16 +21,17 @@ namespace {
 
 enum class MediaKind { Other, Photo, Video };
 
-constexpr std::string_view kPhotoExtensions[] = {"jpg", "jpeg", "jpe", "tif", "tiff", "heic", "heif", "png",
-                                                 "webp", "cr2",  "cr3", "nef", "arw",  "dng",  "orf", "rw2", "raf"};
+constexpr std::string_view kPhotoExtensions[] = {"jpg",  "jpeg", "jpe",  "tif", "tiff", "heic",
+                                                 "heif", "png",  "webp", "cr2", "cr3",  "nef",
+                                                 "arw",  "dng",  "orf",  "rw2", "raf"};
 struct VideoType {
     std::string_view Extension;
     // The container library's parser for it.
     const char* Parser;
 };
-constexpr VideoType kVideoTypes[] = {{"mp4", "Mpeg4"}, {"mov", "Mpeg4"}, {"m4v", "Mpeg4"}, {"3gp", "Mpeg4"},
-                                     {"mkv", "Mk"},    {"webm", "Mk"},   {"avi", "Riff"},  {"mts", "MpegTs"},
-                                     {"m2ts", "MpegTs"}};
+constexpr VideoType kVideoTypes[] = {{"mp4", "Mpeg4"}, {"mov", "Mpeg4"},  {"m4v", "Mpeg4"},
+                                     {"3gp", "Mpeg4"}, {"mkv", "Mk"},     {"webm", "Mk"},
+                                     {"avi", "Riff"},  {"mts", "MpegTs"}, {"m2ts", "MpegTs"}};
 
 // What the child is asked: the kind's letter, then the path.
 constexpr char kPhotoRequest = 'P';
@@ -42,7 +41,8 @@ std::string LowerExtension(std::string_view path) {
     const auto dot = path.rfind('.');
     if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos) return {};
     std::string extension(path.substr(dot + 1));
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return extension;
 }
 
@@ -55,17 +55,20 @@ const VideoType* VideoTypeOf(std::string_view path) {
 
 MediaKind KindOf(std::string_view path) {
     const std::string extension = LowerExtension(path);
-    if (std::find(std::begin(kPhotoExtensions), std::end(kPhotoExtensions), extension) != std::end(kPhotoExtensions))
+    if (std::find(std::begin(kPhotoExtensions), std::end(kPhotoExtensions), extension) !=
+        std::end(kPhotoExtensions))
         return MediaKind::Photo;
     return VideoTypeOf(path) ? MediaKind::Video : MediaKind::Other;
 }
 
 class OpenFile {
-public:
+  public:
     // Without blocking: a fifo or a device that bears a photo's name is refused, not waited on.
-    explicit OpenFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)) {
+    explicit OpenFile(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)) {
         struct stat info {};
-        if (fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) size_ = static_cast<std::uint64_t>(info.st_size);
+        if (fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode))
+            size_ = static_cast<std::uint64_t>(info.st_size);
     }
     ~OpenFile() {
         if (fd_ >= 0) ::close(fd_);
@@ -86,24 +89,27 @@ public:
 
     // The first `length` bytes, mapped rather than read: a library touches only the pages it parses.
     class View {
-    public:
+      public:
         View(int fd, std::size_t length)
-            : length_(length), data_(length > 0 ? ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0) : MAP_FAILED) {}
+            : length_(length),
+              data_(length > 0 ? ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0) : MAP_FAILED) {}
         ~View() {
             if (data_ != MAP_FAILED) ::munmap(data_, length_);
         }
         View(const View&) = delete;
         View& operator=(const View&) = delete;
-        const std::uint8_t* Data() const { return data_ == MAP_FAILED ? nullptr : static_cast<const std::uint8_t*>(data_); }
+        const std::uint8_t* Data() const {
+            return data_ == MAP_FAILED ? nullptr : static_cast<const std::uint8_t*>(data_);
+        }
         std::size_t Size() const { return data_ == MAP_FAILED ? 0 : length_; }
 
-    private:
+      private:
         std::size_t length_;
         void* data_;
     };
     View Map(std::uint64_t cap) const { return View(fd_, static_cast<std::size_t>(std::min(size_, cap))); }
 
-private:
+  private:
     int fd_;
     std::uint64_t size_ = 0;
 };
@@ -119,9 +125,9 @@ std::optional<TakenDate> ReadInReader(std::string_view request) {
         return media::ExifTakenDate(view.Data(), view.Size());
     }
     const VideoType* type = VideoTypeOf(path);
-    return media::ContainerTakenDate(
-        [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t size) { return file.ReadAt(offset, buffer, size); },
-        file.Size(), media::kVideoReadCap, type ? type->Parser : nullptr);
+    return media::ContainerTakenDate([&](std::uint64_t offset, std::uint8_t* buffer,
+                                         std::size_t size) { return file.ReadAt(offset, buffer, size); },
+                                     file.Size(), media::kVideoReadCap, type ? type->Parser : nullptr);
 }
 
 // A sidecar beside the photo: "IMG_1234.CR2.xmp", else "IMG_1234.xmp".

@@ -13,12 +13,12 @@ class ChildReader;
 }
 
 class LibraryEmbeddedDates final : public EmbeddedDates {
-public:
+  public:
     LibraryEmbeddedDates();
     ~LibraryEmbeddedDates() override;
     std::optional<TakenDate> ReadTakenDate(const std::string& path) override;
 
-private:
+  private:
     // Videos and large raws, read one after another in one child process.
     std::unique_ptr<media::ChildReader> reader_;
 };

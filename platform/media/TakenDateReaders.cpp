@@ -4,14 +4,13 @@
 #include "platform/media/ContainerBoxes.h"
 
 #include <MediaInfo/MediaInfo.h>
-#include <exiv2/bmffimage.hpp>
-#include <exiv2/exiv2.hpp>
-#include <exiv2/webpimage.hpp>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstring>
+#include <exiv2/bmffimage.hpp>
+#include <exiv2/exiv2.hpp>
+#include <exiv2/webpimage.hpp>
 #include <memory>
 #include <string>
 #include <utility>
@@ -21,7 +20,9 @@ namespace varnolt::media {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 struct ExifDateTags {
     std::uint16_t Date;
@@ -30,8 +31,8 @@ struct ExifDateTags {
 };
 // DateTimeOriginal with OffsetTimeOriginal (TIFF/EP raws write it in the first image's folder), then
 // DateTimeDigitized with OffsetTimeDigitized.
-constexpr std::array<ExifDateTags, 3> kExifDates{{{0x9003, "Photo", 0x9011}, {0x9003, "Image", 0x9011},
-                                                  {0x9004, "Photo", 0x9012}}};
+constexpr std::array<ExifDateTags, 3> kExifDates{
+    {{0x9003, "Photo", 0x9011}, {0x9003, "Image", 0x9011}, {0x9004, "Photo", 0x9012}}};
 constexpr std::array<const char*, 3> kXmpDates{"Xmp.exif.DateTimeOriginal", "Xmp.xmp.CreateDate",
                                                "Xmp.photoshop.DateCreated"};
 
@@ -42,7 +43,9 @@ std::optional<std::string> ExifText(const Exiv2::ExifData& exif, std::uint16_t t
 }
 
 // Cameras without a set clock write zeros (or blanks, which do not parse).
-bool IsUnset(const WrittenTime& time) { return time.Year == 0 && time.Month == 0 && time.Day == 0; }
+bool IsUnset(const WrittenTime& time) {
+    return time.Year == 0 && time.Month == 0 && time.Day == 0;
+}
 
 std::optional<TakenDate> FirstXmpDate(const Exiv2::XmpData& xmp) {
     for (const char* key : kXmpDates) {
@@ -70,7 +73,8 @@ constexpr ZenLib::int64u kNoJump = static_cast<ZenLib::int64u>(-1);
 // MediaInfo's texts of a date are plain ASCII.
 std::string Narrow(const MediaInfoLib::String& text) {
     std::string narrow;
-    for (const auto c : text) narrow += c >= 0 && c < 0x80 ? static_cast<char>(c) : '?';
+    for (const auto c : text)
+        narrow += c >= 0 && c < 0x80 ? static_cast<char>(c) : '?';
     return narrow;
 }
 
@@ -107,7 +111,8 @@ std::optional<TakenDate> MdpmDate(const std::uint8_t* data, std::size_t size) {
     }
     const std::uint8_t* date = nullptr;
     const std::uint8_t* time = nullptr;
-    for (std::size_t entry = 1, n = 0; !bytes.empty() && n < bytes[0] && entry + 5 <= bytes.size(); entry += 5, ++n) {
+    for (std::size_t entry = 1, n = 0; !bytes.empty() && n < bytes[0] && entry + 5 <= bytes.size();
+         entry += 5, ++n) {
         if (bytes[entry] == kMdpmDate && !date) date = &bytes[entry + 1];
         if (bytes[entry] == kMdpmTime && !time) time = &bytes[entry + 1];
     }
@@ -122,16 +127,19 @@ std::optional<TakenDate> MdpmDate(const std::uint8_t* data, std::size_t size) {
     return taken;
 }
 
-std::optional<TakenDate> CamcorderTakenDate(const ReadAt& read, std::uint64_t fileSize, std::uint64_t budget) {
+std::optional<TakenDate> CamcorderTakenDate(const ReadAt& read, std::uint64_t fileSize,
+                                            std::uint64_t budget) {
     std::vector<std::uint8_t> buffer(kVideoChunk + kMdpmMark.size() + kMdpmLength);
     std::uint64_t offset = 0;
     while (budget > 0 && offset < fileSize) {
-        const std::size_t got = read(offset, buffer.data(), static_cast<std::size_t>(std::min<std::uint64_t>(
-                                                                buffer.size(), std::min(budget, fileSize - offset))));
+        const std::size_t got = read(offset, buffer.data(),
+                                     static_cast<std::size_t>(std::min<std::uint64_t>(
+                                         buffer.size(), std::min(budget, fileSize - offset))));
         if (got == 0) break;
         budget -= got;
         const std::uint8_t* end = buffer.data() + got;
-        const std::uint8_t* mark = std::search(static_cast<const std::uint8_t*>(buffer.data()), end, kMdpmMark.begin(), kMdpmMark.end());
+        const std::uint8_t* mark = std::search(static_cast<const std::uint8_t*>(buffer.data()), end,
+                                               kMdpmMark.begin(), kMdpmMark.end());
         if (mark != end) {
             const std::size_t at = static_cast<std::size_t>(mark - buffer.data());
             // Read again from the mark when its entries run past the buffer.
@@ -147,15 +155,19 @@ std::optional<TakenDate> CamcorderTakenDate(const ReadAt& read, std::uint64_t fi
     return std::nullopt;
 }
 
-bool IsTransportStream(const std::string& format) { return format == "MPEG-TS" || format == "BDAV"; }
+bool IsTransportStream(const std::string& format) {
+    return format == "MPEG-TS" || format == "BDAV";
+}
 
 // Feeds the library the container's header.
-void ReadHeader(MediaInfoLib::MediaInfo& info, const char* parser, const ReadAt& read, std::uint64_t fileSize) {
+void ReadHeader(MediaInfoLib::MediaInfo& info, const char* parser, const ReadAt& read,
+                std::uint64_t fileSize) {
     // Only the header: no frames are looked at, and no figure is made readable. A parser named up front
     // spares the library trying each of its formats on the bytes, which costs more than the reading.
     info.Option(__T("ParseSpeed"), __T("0"));
     info.Option(__T("ReadByHuman"), __T("0"));
-    if (parser) info.Option(__T("File_ForceParser"), MediaInfoLib::String(parser, parser + std::strlen(parser)));
+    if (parser)
+        info.Option(__T("File_ForceParser"), MediaInfoLib::String(parser, parser + std::strlen(parser)));
     info.Open_Buffer_Init(fileSize, 0);
     std::vector<std::uint8_t> buffer(kVideoChunk);
     for (std::uint64_t offset = 0;;) {
@@ -173,17 +185,17 @@ void ReadHeader(MediaInfoLib::MediaInfo& info, const char* parser, const ReadAt&
     info.Open_Buffer_Finalize();
 }
 
-
 struct JpegSegment {
     std::uint8_t Marker = 0;
-    std::size_t Payload = 0; // after its length
-    std::size_t Next = 0;    // where the next marker starts
+    std::size_t Payload = 0;                                         // after its length
+    std::size_t Next = 0;                                            // where the next marker starts
     bool IsLast() const { return Marker == 0xDA || Marker == 0xD9; } // the image data, or the end
 };
 
 // The JPEG segment whose marker is at `at` in the first `size` bytes; none when it is not a marker or the
 // bytes end first, `needed` then telling how many would do.
-std::optional<JpegSegment> JpegSegmentAt(const std::uint8_t* data, std::size_t size, std::size_t at, std::size_t& needed) {
+std::optional<JpegSegment> JpegSegmentAt(const std::uint8_t* data, std::size_t size, std::size_t at,
+                                         std::size_t& needed) {
     needed = at + 2;
     if (size < needed || data[at] != 0xFF) return std::nullopt;
     JpegSegment segment{data[at + 1], at + 2, at + 2};
@@ -203,7 +215,7 @@ std::optional<JpegSegment> JpegSegmentAt(const std::uint8_t* data, std::size_t s
 
 // The TIFF structure of an Exif block, read where it lies in memory.
 class ExifBlock {
-public:
+  public:
     ExifBlock(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     bool Valid() const {
         return size_ >= 8 && (std::memcmp(data_, "II*\0", 4) == 0 || std::memcmp(data_, "MM\0*", 4) == 0);
@@ -243,7 +255,7 @@ public:
         return text.substr(0, text.find('\0'));
     }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
 };
@@ -285,7 +297,8 @@ std::optional<TakenDate> JpegExifDate(const std::uint8_t* data, std::size_t size
 
 std::optional<TakenDate> ParseTakenText(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && !IsDigit(text[i])) ++i;
+    while (i < text.size() && !IsDigit(text[i]))
+        ++i;
     TakenDate taken{text.substr(0, i).find("UTC") != std::string_view::npos, {}, std::nullopt};
     std::array<int, 6> fields{};
     std::size_t found = 0;
@@ -293,13 +306,15 @@ std::optional<TakenDate> ParseTakenText(std::string_view text) {
         if (found > 0) {
             // One separator: within the date, between the date and the time, within the time.
             const std::string_view separators = found < 3 ? "-:/." : found == 3 ? " T" : ":";
-            if (i + 1 >= text.size() || separators.find(text[i]) == std::string_view::npos || !IsDigit(text[i + 1]))
+            if (i + 1 >= text.size() || separators.find(text[i]) == std::string_view::npos ||
+                !IsDigit(text[i + 1]))
                 break;
             ++i;
         }
         const std::size_t start = i;
         int value = 0;
-        for (; i < text.size() && IsDigit(text[i]) && i - start < 5; ++i) value = value * 10 + (text[i] - '0');
+        for (; i < text.size() && IsDigit(text[i]) && i - start < 5; ++i)
+            value = value * 10 + (text[i] - '0');
         // A year of four digits, the other fields of at most two.
         const std::size_t digits = i - start;
         if (found == 0 ? digits != 4 : digits == 0 || digits > 2) return std::nullopt;
@@ -309,9 +324,11 @@ std::optional<TakenDate> ParseTakenText(std::string_view text) {
     if (found < 3 || found == 4) return std::nullopt;
     taken.Time = {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
     if (i < text.size() && text[i] == '.')
-        for (++i; i < text.size() && IsDigit(text[i]);) ++i;
+        for (++i; i < text.size() && IsDigit(text[i]);)
+            ++i;
     std::string_view zone = text.substr(i);
-    while (!zone.empty() && zone.front() == ' ') zone.remove_prefix(1);
+    while (!zone.empty() && zone.front() == ' ')
+        zone.remove_prefix(1);
     if (zone.starts_with('Z') || zone.starts_with("UTC"))
         taken.IsUtc = true;
     else if (!taken.IsUtc)
@@ -320,15 +337,18 @@ std::optional<TakenDate> ParseTakenText(std::string_view text) {
 }
 
 std::optional<int> ParseZoneOffset(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\0'))
+        text.remove_suffix(1);
     if (text.size() < 3 || (text[0] != '+' && text[0] != '-') || !IsDigit(text[1]) || !IsDigit(text[2]))
         return std::nullopt;
     // Hours alone, or with minutes after a colon or none.
     std::string_view rest = text.substr(3);
     const bool colon = rest.starts_with(':');
     if (colon) rest.remove_prefix(1);
-    if ((colon || !rest.empty()) && (rest.size() != 2 || !IsDigit(rest[0]) || !IsDigit(rest[1]))) return std::nullopt;
+    if ((colon || !rest.empty()) && (rest.size() != 2 || !IsDigit(rest[0]) || !IsDigit(rest[1])))
+        return std::nullopt;
     const int hours = (text[1] - '0') * 10 + (text[2] - '0');
     const int minutes = rest.empty() ? 0 : (rest[0] - '0') * 10 + (rest[1] - '0');
     if (hours > 14 || minutes > 59) return std::nullopt;
@@ -382,7 +402,8 @@ bool ReadJpegHead(const ReadAt& read, std::uint64_t fileSize, std::vector<std::u
         if (count <= head.size()) return true;
         if (count > limit) return false;
         const std::size_t old = head.size();
-        head.resize(static_cast<std::size_t>(std::min<std::uint64_t>(std::max({count, old * 2, kFirstRead}), limit)));
+        head.resize(
+            static_cast<std::size_t>(std::min<std::uint64_t>(std::max({count, old * 2, kFirstRead}), limit)));
         head.resize(old + read(old, head.data() + old, head.size() - old));
         return count <= head.size();
     };
@@ -427,8 +448,10 @@ std::optional<TakenDate> ContainerTakenDate(const ReadAt& read, std::uint64_t fi
     };
     const std::string_view named = parser ? parser : "";
     using Quick = std::optional<TakenDate> (*)(const ReadAt&, std::uint64_t, std::uint64_t);
-    const Quick quick = named == "Mpeg4" ? QuickTimeTakenDate : named == "Mk" ? MatroskaTakenDate
-                                                      : named == "Riff" ? AviTakenDate : nullptr;
+    const Quick quick = named == "Mpeg4"  ? QuickTimeTakenDate
+                        : named == "Mk"   ? MatroskaTakenDate
+                        : named == "Riff" ? AviTakenDate
+                                          : nullptr;
     if (quick)
         if (std::optional<TakenDate> taken = quick(capped, fileSize, readCap); taken && !IsUnset(taken->Time))
             return taken;

@@ -42,7 +42,8 @@ bool IsTiffBased(const std::uint8_t* data, std::size_t size);
 // `parser` names the library's parser that the file's name calls for ("Mpeg4", "Mk", "Riff", "MpegTs"):
 // tried alone first, then every parser when it does not take the bytes.
 std::optional<TakenDate> ContainerTakenDate(const ReadAt& read, std::uint64_t fileSize,
-                                            std::uint64_t readCap = kVideoReadCap, const char* parser = nullptr);
+                                            std::uint64_t readCap = kVideoReadCap,
+                                            const char* parser = nullptr);
 
 // Sets up the libraries' tables once, so that each read (in a child process) does not.
 void PrepareReaders();

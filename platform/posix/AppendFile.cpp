@@ -20,7 +20,9 @@ bool KeepsReservedRoom(long kind) {
     return kind == EXT4_SUPER_MAGIC || kind == XFS_SUPER_MAGIC || kind == TMPFS_MAGIC;
 }
 
-std::size_t RoundUp(std::size_t value, std::size_t step) { return (value + step - 1) / step * step; }
+std::size_t RoundUp(std::size_t value, std::size_t step) {
+    return (value + step - 1) / step * step;
+}
 
 } // namespace
 
@@ -34,7 +36,9 @@ PosixAppendFile::~PosixAppendFile() {
     if (mapped_) EndMapping();
 }
 
-FsResult PosixAppendFile::Append(std::string_view bytes) { return FsResult::FromErrno(AppendBytes(bytes)); }
+FsResult PosixAppendFile::Append(std::string_view bytes) {
+    return FsResult::FromErrno(AppendBytes(bytes));
+}
 
 FsResult PosixAppendFile::Sync() {
     // The next append maps a window again.

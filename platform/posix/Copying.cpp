@@ -152,7 +152,9 @@ std::optional<pid_t> MakerOf(std::string_view name) {
     return pid;
 }
 
-bool IsAlive(pid_t pid) { return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM); }
+bool IsAlive(pid_t pid) {
+    return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
+}
 
 // The entry and, for a folder, everything in it, without following links. Our own folders may have got
 // the bits of a read-only original; they are opened to us first.
@@ -188,8 +190,8 @@ std::string PartialNameBeside(const std::string& to) {
     static std::atomic<unsigned> serial{0};
     const std::string folder = ParentOf(to);
     const std::string name = to.substr(to.rfind('/') + 1);
-    std::string partial = std::string(kPartialCopyPrefix) + std::to_string(::getpid()) + "-" +
-                          std::to_string(++serial) + "-";
+    std::string partial =
+        std::string(kPartialCopyPrefix) + std::to_string(::getpid()) + "-" + std::to_string(++serial) + "-";
     partial += name.substr(0, NAME_MAX > partial.size() ? NAME_MAX - partial.size() : 0);
     return to.find('/') == std::string::npos ? partial : (folder == "/" ? "/" : folder + "/") + partial;
 }
@@ -198,7 +200,8 @@ Naming NameFinishedCopy(SystemCalls& sys, const std::string& partial, const std:
     if (sys.RenameHidden(partial, to)) return Naming::Done;
     if (errno != EINVAL && errno != ENOSYS) return Naming::Failed;
     if (!sys.Link(partial, to))
-        return errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS ? Naming::Unsupported : Naming::Failed;
+        return errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS ? Naming::Unsupported
+                                                                        : Naming::Failed;
     // Should the hidden name stay, it is a second name of the whole copy: the clean-up takes it away.
     sys.Unlink(partial);
     return Naming::Done;

@@ -151,8 +151,8 @@ bool MoveLinkAcross(SystemCalls& sys, const std::string& from, const std::string
 // Gives the finished copy of a folder at `partial` the first free name from "Name (n)" on; `n` is left
 // at the number taken, or at the first one not found taken. Unsupported where renames cannot refuse a
 // taken name.
-posix::Naming NameFinishedTree(SystemCalls& sys, const std::string& partial, const std::string& target, int& n,
-                               std::string& placed) {
+posix::Naming NameFinishedTree(SystemCalls& sys, const std::string& partial, const std::string& target,
+                               int& n, std::string& placed) {
     for (; n <= LastFreeNameNumber; ++n) {
         const std::string candidate = posix::NumberedName(target, n);
         if (sys.RenameHidden(partial, candidate)) {
@@ -179,7 +179,8 @@ bool CopyTreeToFreeName(SystemCalls& sys, posix::TreeCopy& copy, const std::stri
     }
     const bool whole = copy.Copy(from, folder, partial) &&
                        (durability == Durability::Lazy || posix::SyncFileSystemOf(sys, partial));
-    const posix::Naming named = whole ? NameFinishedTree(sys, partial, target, n, placed) : posix::Naming::Failed;
+    const posix::Naming named =
+        whole ? NameFinishedTree(sys, partial, target, n, placed) : posix::Naming::Failed;
     if (named == posix::Naming::Done) return true;
     const int error = errno;
     copy.RemoveCopies(partial);
@@ -281,7 +282,8 @@ bool CopyWholeFolder(SystemCalls sys, const std::string& from, const std::string
 FsResult PosixFileSystem::MoveFile(const std::string& from, const std::string& to) {
     SystemCalls sys(hook_);
     struct stat entry;
-    return FsResult::FromErrno(LookAtFileToMove(sys, from, entry) && MoveFileEntry(sys, from, to, entry, true));
+    return FsResult::FromErrno(LookAtFileToMove(sys, from, entry) &&
+                               MoveFileEntry(sys, from, to, entry, true));
 }
 
 FsResult PosixFileSystem::MoveKnownFile(const std::string& from, const std::string& to) {

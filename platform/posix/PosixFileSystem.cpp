@@ -189,8 +189,11 @@ std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string&
 std::optional<FileStamp> PosixFileSystem::StampOf(const std::string& path) {
     struct stat info;
     if (!SystemCalls(hook_).Stat(path, info)) return std::nullopt;
-    return FileStamp{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-                     static_cast<std::uint64_t>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec,
+    return FileStamp{static_cast<std::uint64_t>(info.st_dev),
+                     static_cast<std::uint64_t>(info.st_ino),
+                     static_cast<std::uint64_t>(info.st_size),
+                     info.st_mtim.tv_sec,
+                     info.st_mtim.tv_nsec,
                      S_ISDIR(info.st_mode)};
 }
 
@@ -263,18 +266,21 @@ std::optional<std::string> PosixFileSystem::ReadWholeFile(const std::string& pat
     // Grown once for the whole file rather than step by step.
     if (struct stat info; sys.FileStat(fd.Get(), path, info) && S_ISREG(info.st_mode))
         content.reserve(static_cast<std::size_t>(info.st_size));
-    if (!ReadOpenFile(sys, fd, path, error, [&](std::string_view piece) { content += piece; })) return std::nullopt;
+    if (!ReadOpenFile(sys, fd, path, error, [&](std::string_view piece) { content += piece; }))
+        return std::nullopt;
     return content;
 }
 
-FsResult PosixFileSystem::ReadInPieces(const std::string& path, const std::function<void(std::string_view)>& piece) {
+FsResult PosixFileSystem::ReadInPieces(const std::string& path,
+                                       const std::function<void(std::string_view)>& piece) {
     SystemCalls sys(hook_);
     std::string ignored;
     const FileDescriptor fd = OpenOwnFile(sys, path, ignored);
     return FsResult::FromErrno(fd.IsOpen() && ReadOpenFile(sys, fd, path, ignored, piece));
 }
 
-bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_view content, std::string& error) {
+bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_view content,
+                                  std::string& error) {
     SystemCalls sys(hook_);
     const auto file = LinkedFile(sys, linkOrFile);
     std::optional<mode_t> mode;
@@ -289,8 +295,9 @@ bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_vie
         error = ErrorText(errno);
         return false;
     }
-    if ((mode && !sys.ChangeMode(fd.Get(), temporary, *mode)) || !sys.WriteAll(fd.Get(), temporary, content) ||
-        !sys.Sync(fd.Get(), temporary) || !fd.Close() || !sys.RenameReplacing(temporary, path)) {
+    if ((mode && !sys.ChangeMode(fd.Get(), temporary, *mode)) ||
+        !sys.WriteAll(fd.Get(), temporary, content) || !sys.Sync(fd.Get(), temporary) || !fd.Close() ||
+        !sys.RenameReplacing(temporary, path)) {
         error = ErrorText(errno);
         fd.Close();
         sys.Unlink(temporary);
@@ -304,7 +311,8 @@ bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_vie
     return true;
 }
 
-std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string& path, std::error_code& error) {
+std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string& path,
+                                                              std::error_code& error) {
     SystemCalls sys(hook_);
     // Readable too, for the mapping. Non-blocking: a fifo in the file's place must not wait for a reader.
     FileDescriptor fd = sys.Open(path, O_RDWR | O_CREAT | O_TRUNC | O_APPEND | O_NONBLOCK, NewFileMode);
@@ -335,7 +343,8 @@ std::unique_ptr<FileLock> PosixFileSystem::TryLock(const std::string& folder, bo
         return nullptr;
     }
     int result;
-    do result = ::flock(fd.Get(), LOCK_EX | LOCK_NB);
+    do
+        result = ::flock(fd.Get(), LOCK_EX | LOCK_NB);
     while (result == -1 && errno == EINTR);
     if (result == 0) return std::make_unique<PosixFileLock>(std::move(fd));
     heldElsewhere = errno == EWOULDBLOCK;

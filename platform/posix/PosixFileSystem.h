@@ -64,12 +64,13 @@ class PosixFileSystem final : public FileSystem {
     FsResult MoveKnownFile(const std::string& from, const std::string& to) override;
     FsResult CopyFile(const std::string& from, const std::string& to) override;
     FsResult MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
-                    std::int64_t* nextNumber = nullptr) override;
+                        std::int64_t* nextNumber = nullptr) override;
     FsResult CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
-                    std::int64_t* nextNumber = nullptr) override;
+                        std::int64_t* nextNumber = nullptr) override;
 
     std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) override;
-    FsResult ReadInPieces(const std::string& path, const std::function<void(std::string_view)>& piece) override;
+    FsResult ReadInPieces(const std::string& path,
+                          const std::function<void(std::string_view)>& piece) override;
     bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) override;
     std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::error_code& error) override;
     FsResult ReplaceWith(const std::string& from, const std::string& to) override;

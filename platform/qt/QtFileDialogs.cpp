@@ -9,7 +9,9 @@ namespace varnolt {
 
 namespace {
 
-std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 } // namespace
 
@@ -23,7 +25,8 @@ std::vector<std::string> QtFileDialogs::OpenFiles(const std::string& filter, boo
     dialog.setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     std::vector<std::string> chosen;
     if (dialog.exec() != QDialog::Accepted) return chosen;
-    for (const QString& file : dialog.selectedFiles()) chosen.push_back(NativePath(file));
+    for (const QString& file : dialog.selectedFiles())
+        chosen.push_back(NativePath(file));
     return chosen;
 }
 

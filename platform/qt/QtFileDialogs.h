@@ -6,7 +6,7 @@ namespace varnolt {
 
 // QFileDialog, modal and without an owner window.
 class QtFileDialogs : public FileDialogs {
-public:
+  public:
     std::string BrowseForFolder(const std::string& title) override;
     std::vector<std::string> OpenFiles(const std::string& filter, bool several) override;
     std::string SaveFile(const std::string& filter, const std::string& defaultSuffix) override;

@@ -6,7 +6,7 @@ namespace varnolt {
 
 // QMessageBox without a parent window, modal for the whole application.
 class QtMessageBoxes : public MessageBoxes {
-public:
+  public:
     Answer Show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
 };
 

@@ -11,12 +11,12 @@ namespace varnolt {
 // would cost more than the items. So the events run when a millisecond has passed since they last ran:
 // still far quicker than anyone can click Stop.
 class QtMessagePump : public MessagePump {
-public:
+  public:
     static constexpr qint64 kIntervalNanoseconds = 1'000'000;
 
     void Pump() override;
 
-private:
+  private:
     QElapsedTimer sinceLastRun_;
 };
 

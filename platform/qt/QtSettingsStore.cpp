@@ -6,14 +6,15 @@
 #include <QSettings>
 #include <QString>
 #include <QVariant>
-
 #include <sys/stat.h>
 
 namespace varnolt {
 
 namespace {
 
-QString Key(const std::string& name) { return QString::fromStdString(name); }
+QString Key(const std::string& name) {
+    return QString::fromStdString(name);
+}
 
 // Which file stands at a path: Qt saves by writing a new file and renaming it over the old one.
 struct FileIdentity {
@@ -30,7 +31,7 @@ struct FileIdentity {
 };
 
 class QtSettingsKey : public SettingsKey {
-public:
+  public:
     QtSettingsKey() : settings_("Quorvane", "Varnolt") {}
 
     bool Exists(const std::string& name) override { return settings_.contains(Key(name)); }
@@ -54,7 +55,7 @@ public:
 
     void Delete(const std::string& name) override { settings_.remove(Key(name)); }
 
-private:
+  private:
     // The status keeps the first error of this object for good, and a line Qt cannot parse (a "# note")
     // is such an error although the write goes through. So only an access error that this write raised
     // says it failed; after any other error the file tells, which Qt replaces on every successful save.
@@ -73,6 +74,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<SettingsKey> QtSettingsStore::Open() { return std::make_unique<QtSettingsKey>(); }
+std::unique_ptr<SettingsKey> QtSettingsStore::Open() {
+    return std::make_unique<QtSettingsKey>();
+}
 
 } // namespace varnolt

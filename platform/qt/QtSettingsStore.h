@@ -6,7 +6,7 @@ namespace varnolt {
 
 // QSettings of "Quorvane" / "Varnolt" in the native format (~/.config/Quorvane/Varnolt.conf).
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     std::unique_ptr<SettingsKey> Open() override;
 };
 

@@ -13,6 +13,8 @@ void QtShell::OpenFolder(const std::string& folder) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(folder))));
 }
 
-void QtShell::OpenHelpPage() { QDesktopServices::openUrl(QUrl::fromLocalFile(helpPage_)); }
+void QtShell::OpenHelpPage() {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(helpPage_));
+}
 
 } // namespace varnolt

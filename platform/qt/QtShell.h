@@ -8,13 +8,13 @@ namespace varnolt {
 
 // The desktop's file manager and browser, through QDesktopServices.
 class QtShell : public Shell {
-public:
+  public:
     explicit QtShell(QString helpPage) : helpPage_(std::move(helpPage)) {}
 
     void OpenFolder(const std::string& folder) override;
     void OpenHelpPage() override;
 
-private:
+  private:
     QString helpPage_;
 };
 

@@ -16,8 +16,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -47,7 +47,7 @@ void SetDay(const std::string& path, int year, int month, int day) {
 }
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     Outcome Cli(std::vector<std::string> args) {
         args.insert(args.begin(), {"varnolt-cli", "--data-dir", data.Path()});
         std::ostringstream out, err;
@@ -87,7 +87,8 @@ TEST_F(CliTest, PreviewPrintsTheTreeIndentedTwoSpacesALevel) {
 
 TEST_F(CliTest, PreviewOfNestedCategoriesWithoutAResultLocation) {
     MakeSmallTree();
-    const auto outcome = Cli({"--preview", "--method", "type", "--group", "music,image", "--every-type", Source()});
+    const auto outcome =
+        Cli({"--preview", "--method", "type", "--group", "music,image", "--every-type", Source()});
     EXPECT_EQ(outcome.Exit, kExitOk) << outcome.Err;
     EXPECT_EQ(outcome.Out, std::string(Messages::NoResultLocationRoot) + "\n"
                                                                          "  Music files\n"
@@ -107,11 +108,11 @@ TEST_F(CliTest, PreviewAsJsonPrintsOneObjectAnEventAndNothingElse) {
         return "{\"event\":\"placed\",\"source\":\"" + base + source + "\",\"category\":\"" + category +
                "\",\"destination\":\"" + Result() + "/" + category + "/" + name + "\"}\n";
     };
-    for (const auto& object : {line("A song.mp3", "2011-3-7", "A song.mp3"), line("b.txt", "2011-3-7", "b.txt"),
-                               line("deeper/Été.jpg", "2012-12-25", "Été.jpg"),
-                               std::string("\"source\":{\"base64\":\""),
-                               std::string("{\"event\":\"end\",\"outcome\":\"completed\",\"placed\":4,\"excluded\":0,"
-                                           "\"notPlaced\":0,\"failed\":0,\"total\":4}\n")})
+    for (const auto& object :
+         {line("A song.mp3", "2011-3-7", "A song.mp3"), line("b.txt", "2011-3-7", "b.txt"),
+          line("deeper/Été.jpg", "2012-12-25", "Été.jpg"), std::string("\"source\":{\"base64\":\""),
+          std::string("{\"event\":\"end\",\"outcome\":\"completed\",\"placed\":4,\"excluded\":0,"
+                      "\"notPlaced\":0,\"failed\":0,\"total\":4}\n")})
         EXPECT_NE(outcome.Out.find(object), std::string::npos) << object << " in\n" << outcome.Out;
     EXPECT_EQ(std::count(outcome.Out.begin(), outcome.Out.end(), '\n'), 5) << outcome.Out;
     EXPECT_EQ(outcome.Err, "");
@@ -123,14 +124,16 @@ TEST_F(CliTest, PreviewAsJsonPrintsOneObjectAnEventAndNothingElse) {
 }
 
 TEST(JsonPlan, EscapesWhatJsonMustAndWritesOtherBytesAsBase64) {
-    EXPECT_EQ(PlacedLine({"/in/say \"hi\"\\\t\x01.txt", "a/b", "/out/a/b/x"}),
-              "{\"event\":\"placed\",\"source\":\"/in/say \\\"hi\\\"\\\\\\t\\u0001.txt\",\"category\":\"a/b\","
-              "\"destination\":\"/out/a/b/x\"}\n");
+    EXPECT_EQ(
+        PlacedLine({"/in/say \"hi\"\\\t\x01.txt", "a/b", "/out/a/b/x"}),
+        "{\"event\":\"placed\",\"source\":\"/in/say \\\"hi\\\"\\\\\\t\\u0001.txt\",\"category\":\"a/b\","
+        "\"destination\":\"/out/a/b/x\"}\n");
     EXPECT_EQ(PlacedLine({"/in/caf\xE9.txt", "x", "/out/2011-3-7/caf\xE9.txt"}),
               "{\"event\":\"placed\",\"source\":{\"base64\":\"L2luL2NhZukudHh0\"},\"category\":\"x\","
               "\"destination\":{\"base64\":\"L291dC8yMDExLTMtNy9jYWbpLnR4dA==\"}}\n");
     EXPECT_EQ(PlacedLine({"xy", "\xED\xA0\x80", "Été"}), // a UTF-8 encoded surrogate is no valid UTF-8
-              "{\"event\":\"placed\",\"source\":\"xy\",\"category\":{\"base64\":\"7aCA\"},\"destination\":\"Été\"}\n");
+              "{\"event\":\"placed\",\"source\":\"xy\",\"category\":{\"base64\":\"7aCA\"},\"destination\":"
+              "\"Été\"}\n");
     EXPECT_EQ(FailedLine({"/in/a", Step::Move, std::make_error_code(std::errc::permission_denied), "/out/a"}),
               "{\"event\":\"failed\",\"source\":\"/in/a\",\"step\":\"move\",\"error\":\"Permission denied\","
               "\"destination\":\"/out/a\"}\n");
@@ -148,7 +151,7 @@ TEST_F(CliTest, EveryItemNotPlacedIsNamedAndTheRunFollowsThePreview) {
     out.File("result/Document file/a.txt", "already there");
     const bool locked = std::system(("chattr +i '" + tree.Path() + "locked' 2>/dev/null").c_str()) == 0;
     const std::vector<std::string> args = {"--method", "type", "--group", "document", "--include-subfolders",
-                                           Source(), "--to", Result()};
+                                           Source(),   "--to", Result()};
     const auto withArgs = [&](std::vector<std::string> first) {
         first.insert(first.end(), args.begin(), args.end());
         return first;
@@ -175,7 +178,8 @@ TEST_F(CliTest, EveryItemNotPlacedIsNamedAndTheRunFollowsThePreview) {
               std::string::npos)
         << run.Err;
     if (locked) {
-        EXPECT_NE(run.Err.find(prefix + "locked/a.txt: cannot be moved: Operation not permitted"), std::string::npos)
+        EXPECT_NE(run.Err.find(prefix + "locked/a.txt: cannot be moved: Operation not permitted"),
+                  std::string::npos)
             << run.Err;
         EXPECT_EQ(tree.Read("locked/a.txt"), "3");
         // The preview cannot know that the folder refuses: the item it placed is the one the run could not.
@@ -227,10 +231,12 @@ TEST_F(CliTest, RefusalsPrintTheEnginesTextAndExitWithOne) {
     EXPECT_EQ(missing.Err, "varnolt-cli: " + tree.Path() + "nothere: No such file or directory\n");
     EXPECT_TRUE(tree.Exists("b.txt"));
     EXPECT_EQ(data.Read(kJournalFileName), "Move Mode\r\n/a\r\n/b\r\n");
-    for (const auto& [option, value] : {std::pair{"--limit-preview", "abc"}, std::pair{"--head-letters", "3x"}}) {
+    for (const auto& [option, value] :
+         {std::pair{"--limit-preview", "abc"}, std::pair{"--head-letters", "3x"}}) {
         const auto usage = Cli({"--preview", option, value, Source()});
         EXPECT_EQ(usage.Exit, kExitUsage);
-        EXPECT_NE(usage.Err.find(std::string("varnolt-cli: ") + option + ": a whole number from"), std::string::npos)
+        EXPECT_NE(usage.Err.find(std::string("varnolt-cli: ") + option + ": a whole number from"),
+                  std::string::npos)
             << usage.Err;
     }
 }
@@ -275,7 +281,8 @@ TEST_F(CliTest, AnUndoAfterATidyUpFinishesOrSaysWhatIsLeft) {
     const auto first = Cli({"--undo"});
     EXPECT_EQ(first.Exit, kExitRefused);
     EXPECT_EQ(first.Out, "Undo: 2 of 3 items put back; 1 could not be.\n");
-    EXPECT_NE(first.Err.find("varnolt-cli: not put back: " + Result() + "/2011-3-7/b.txt: cannot be put back: File exists"),
+    EXPECT_NE(first.Err.find("varnolt-cli: not put back: " + Result() +
+                             "/2011-3-7/b.txt: cannot be put back: File exists"),
               std::string::npos)
         << first.Err;
     EXPECT_EQ(tree.Read("deeper/Été.jpg"), "c");
@@ -295,8 +302,9 @@ TEST_F(CliTest, ARunOrAnUndoWhileAnotherProcessHoldsTheJournalIsRefused) {
     data.File(kJournalFileName, "Move Mode\r\n");
     PosixFileSystem fs;
     const JournalLock other = TakeJournalLock(fs, data.Path());
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"--run", Source(), "--to", Result()},
-                                                 std::vector<std::string>{"--undo"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--run", Source(), "--to", Result()},
+          std::vector<std::string>{"--undo"}}) {
         const auto refused = Cli(args);
         EXPECT_EQ(refused.Exit, kExitRefused);
         EXPECT_EQ(refused.Err, "varnolt-cli: " + std::string(Messages::AnotherRunInProgress) + "\n");
@@ -322,8 +330,8 @@ TEST_F(CliTest, AHomeFolderRunIsUndoneWhole) {
     unsetenv("XDG_DATA_HOME");
     unsetenv("XDG_CONFIG_HOME");
     std::ostringstream out, err;
-    EXPECT_EQ(RunCli({"varnolt-cli", "--run", "--include-subfolders", home.Path(), "--to", home / "sorted"}, out, err,
-                     false),
+    EXPECT_EQ(RunCli({"varnolt-cli", "--run", "--include-subfolders", home.Path(), "--to", home / "sorted"},
+                     out, err, false),
               kExitOk)
         << err.str();
     EXPECT_EQ(home.Read(".local/share/Quorvane/Varnolt/Wordfilter.txt"), "words");
@@ -339,11 +347,12 @@ TEST_F(CliTest, ByDateTakenPhotosAndVideosGoToTheirDatesAndTheRestToTheirFileTim
     ASSERT_TRUE(MakeVideo(tree / "clip.mov", "2016-07-08T12:00:00Z"));
     ASSERT_TRUE(MakePhoto(tree / "scan.png"));
     tree.File("notes.txt", "n");
-    for (const char* name : {"holiday.jpg", "clip.mov", "scan.png", "notes.txt"}) SetDay(tree / name, 2024, 2, 2);
+    for (const char* name : {"holiday.jpg", "clip.mov", "scan.png", "notes.txt"})
+        SetDay(tree / name, 2024, 2, 2);
     const auto outcome = Cli({"--run", "--time", "taken", Source(), "--to", Result()});
     EXPECT_EQ(outcome.Exit, kExitOk) << outcome.Err;
-    for (const char* placed : {"result/2015-6-1/holiday.jpg", "result/2016-7-8/clip.mov", "result/2024-2-2/scan.png",
-                               "result/2024-2-2/notes.txt"})
+    for (const char* placed : {"result/2015-6-1/holiday.jpg", "result/2016-7-8/clip.mov",
+                               "result/2024-2-2/scan.png", "result/2024-2-2/notes.txt"})
         EXPECT_TRUE(out.Exists(placed)) << placed;
 }
 
@@ -380,12 +389,12 @@ TEST_F(CliTest, ACategoryFolderThatCannotBeMadeStopsTheRunUnlessTheUserSaysYes) 
 // Every text in another language, as a translation would give it: the decisions are typed, so that the
 // commands behave exactly as in English.
 class PseudoTexts final : public Translator {
-public:
+  public:
     std::string_view Translate(const char* english) override {
         return texts_.try_emplace(english, std::string("<<") + english + ">>").first->second;
     }
 
-private:
+  private:
     std::map<std::string, std::string, std::less<>> texts_;
 };
 
@@ -431,13 +440,16 @@ TEST(ConsoleHost, AnswersByPolicy) {
     Request sensible, no, yes;
     no.Answers = AnswerPolicy::No;
     yes.Answers = AnswerPolicy::Yes;
-    ConsoleHost sensibleHost(sensible, out, err, false), noHost(no, out, err, false), yesHost(yes, out, err, false);
+    ConsoleHost sensibleHost(sensible, out, err, false), noHost(no, out, err, false),
+        yesHost(yes, out, err, false);
     const struct {
         Decision Kind;
         bool Sensible, No, Yes;
     } cases[] = {
-        {Decision::RunOrPreview, true, true, true},   {Decision::ConfirmStop, true, true, true},
-        {Decision::ConfirmUndo, true, false, true},   {Decision::OpenResult, false, false, false},
+        {Decision::RunOrPreview, true, true, true},
+        {Decision::ConfirmStop, true, true, true},
+        {Decision::ConfirmUndo, true, false, true},
+        {Decision::OpenResult, false, false, false},
         {Decision::RetryResultFolder, false, false, false},
         {Decision::ContinueWithoutCategory, false, false, true},
     };
@@ -455,7 +467,8 @@ TEST(ConsoleHost, DrawsAThrottledLineOnlyWhenLive) {
     const Request request;
     ConsoleHost quiet(request, out, quietErr, false);
     ConsoleHost live(request, out, liveErr, true);
-    for (auto* host : {&quiet, &live}) host->Progress({CommandKind::Run, 10, 0, 2});
+    for (auto* host : {&quiet, &live})
+        host->Progress({CommandKind::Run, 10, 0, 2});
     std::this_thread::sleep_for(std::chrono::milliseconds(120));
     for (int i = 0; i < 256; ++i) {
         quiet.Pump();
@@ -466,7 +479,8 @@ TEST(ConsoleHost, DrawsAThrottledLineOnlyWhenLive) {
     EXPECT_NE(liveErr.str().find(" items/s"), std::string::npos);
 
     const auto drawn = liveErr.str().size();
-    for (int i = 0; i < 256; ++i) live.Pump(); // within 100 ms of the last line: nothing new
+    for (int i = 0; i < 256; ++i)
+        live.Pump(); // within 100 ms of the last line: nothing new
     EXPECT_EQ(liveErr.str().size(), drawn);
     live.ClearLine();
     EXPECT_EQ(liveErr.str().substr(drawn), "\r\033[K");

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/CommandLine.h"
-#include "support/TempDir.h"
 
-#include <gtest/gtest.h>
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -30,7 +30,9 @@ Parsed Parse(std::vector<std::string> args) {
     return parsed;
 }
 
-std::string Cwd() { return std::filesystem::current_path().string(); }
+std::string Cwd() {
+    return std::filesystem::current_path().string();
+}
 
 TEST(CommandLine, WithoutOptionsEveryFieldKeepsTheWindowsDefault) {
     const auto parsed = Parse({"--preview"});
@@ -52,7 +54,9 @@ TEST(CommandLine, WithoutOptionsEveryFieldKeepsTheWindowsDefault) {
     EXPECT_EQ(o.HeadLetterCount, defaults.HeadLetterCount);
     EXPECT_EQ(o.NameByWordList, defaults.NameByWordList);
     EXPECT_EQ(o.Group(TypeGroup::Image).Types, defaults.Group(TypeGroup::Image).Types);
-    EXPECT_FALSE(o.Group(TypeGroup::Music).Enabled || o.Group(TypeGroup::Image).Enabled || o.Group(TypeGroup::Video).Enabled || o.Group(TypeGroup::Program).Enabled || o.Group(TypeGroup::Document).Enabled);
+    EXPECT_FALSE(o.Group(TypeGroup::Music).Enabled || o.Group(TypeGroup::Image).Enabled ||
+                 o.Group(TypeGroup::Video).Enabled || o.Group(TypeGroup::Program).Enabled ||
+                 o.Group(TypeGroup::Document).Enabled);
     EXPECT_FALSE(o.Other1Enabled || o.Other2Enabled || o.EveryTypeFolder);
     EXPECT_EQ(o.SizeStep, defaults.SizeStep);
     EXPECT_EQ(o.SizeUnit, defaults.SizeUnit);
@@ -107,13 +111,16 @@ TEST(CommandLine, EachOptionSetsItsField) {
         {{"--head-letters", "100"}, [](const Request& r) { EXPECT_EQ(r.Options.HeadLetterCount, 100); }},
         {{"--group", "music,video", "--group", "document,archive"},
          [](const Request& r) {
-             for (TypeGroup on : {TypeGroup::Music, TypeGroup::Video, TypeGroup::Document, TypeGroup::Archive})
+             for (TypeGroup on :
+                  {TypeGroup::Music, TypeGroup::Video, TypeGroup::Document, TypeGroup::Archive})
                  EXPECT_TRUE(r.Options.Group(on).Enabled) << InfoOf(on).Key;
-             EXPECT_FALSE(r.Options.Group(TypeGroup::Image).Enabled || r.Options.Group(TypeGroup::Program).Enabled);
+             EXPECT_FALSE(r.Options.Group(TypeGroup::Image).Enabled ||
+                          r.Options.Group(TypeGroup::Program).Enabled);
          }},
         {{"--group-list", "image=JPG;.PNG;.gif", "--group-list", "program=Ä", "--group-list", "archive=RAR"},
          [](const Request& r) {
-             EXPECT_EQ(r.Options.Group(TypeGroup::Image).Types, "jpg;png;gif"); // as the window's group editor stores it
+             EXPECT_EQ(r.Options.Group(TypeGroup::Image).Types,
+                       "jpg;png;gif"); // as the window's group editor stores it
              EXPECT_EQ(r.Options.Group(TypeGroup::Program).Types, "ä");
              EXPECT_EQ(r.Options.Group(TypeGroup::Archive).Types, "rar");
              EXPECT_EQ(r.Options.Group(TypeGroup::Music).Types, InfoOf(TypeGroup::Music).DefaultTypes);
@@ -185,7 +192,9 @@ TEST(CommandLine, PathsBecomeAbsoluteAndSourcesSorted) {
 TEST(CommandLine, ListOptionsTakeOneWordEachAndLeaveTheSources) {
     const auto groups = [](const Request& r) {
         EXPECT_TRUE(r.Options.Group(TypeGroup::Music).Enabled && r.Options.Group(TypeGroup::Image).Enabled);
-        EXPECT_FALSE(r.Options.Group(TypeGroup::Video).Enabled || r.Options.Group(TypeGroup::Program).Enabled || r.Options.Group(TypeGroup::Document).Enabled);
+        EXPECT_FALSE(r.Options.Group(TypeGroup::Video).Enabled ||
+                     r.Options.Group(TypeGroup::Program).Enabled ||
+                     r.Options.Group(TypeGroup::Document).Enabled);
     };
     const auto parts = [](const Request& r) {
         EXPECT_TRUE(r.Options.ByYear && r.Options.ByMonth);
@@ -213,7 +222,8 @@ TEST(CommandLine, ListOptionsTakeOneWordEachAndLeaveTheSources) {
         const auto parsed = Parse(args);
         ASSERT_FALSE(parsed.Exit) << parsed.Err;
         mapping.Expect(parsed.Req);
-        EXPECT_EQ(parsed.Req.Options.SourceList, (std::vector<std::string>{Cwd() + "/more", Cwd() + "/pictures"}));
+        EXPECT_EQ(parsed.Req.Options.SourceList,
+                  (std::vector<std::string>{Cwd() + "/more", Cwd() + "/pictures"}));
     }
 }
 
@@ -267,8 +277,8 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhy) {
 TEST(CommandLine, HelpAndVersionExitWithZero) {
     const auto help = Parse({"--help"});
     EXPECT_EQ(help.Exit, kExitOk);
-    for (const char* option :
-         {"--preview", "--run", "--undo", "--to", "--method", "--data-dir", "--yes", "--no", "--json", "base64"})
+    for (const char* option : {"--preview", "--run", "--undo", "--to", "--method", "--data-dir", "--yes",
+                               "--no", "--json", "base64"})
         EXPECT_NE(help.Out.find(option), std::string::npos) << option;
 
     const auto version = Parse({"--version"});

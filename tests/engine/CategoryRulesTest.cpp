@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/CategoryRules.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 
 namespace varnolt {
 namespace {
@@ -35,13 +34,15 @@ TEST(ExclusionFilters, EachFilterOnlyWhenItsOptionIsSet) {
 }
 
 class TypeFilter : public ::testing::Test {
-protected:
+  protected:
     TypeFilter() {
         options.MethodKey = Method::Name;
         options.UseTypeFilter = true;
         options.TypeFilterText = "JPG;Png";
     }
-    bool Passes(std::string_view path, bool isFile = true) const { return PassesTypeFilter(options, path, isFile); }
+    bool Passes(std::string_view path, bool isFile = true) const {
+        return PassesTypeFilter(options, path, isFile);
+    }
     ClassifyOptions options;
 };
 
@@ -55,9 +56,9 @@ TEST_F(TypeFilter, ListedExtensionsPassInAnyCase) {
 }
 
 TEST_F(TypeFilter, ExtensionIsLoweredFullyButTheListOnlyFromAToZ) {
-    options.TypeFilterText = "\xC3\xA9xt"; // "éxt"
+    options.TypeFilterText = "\xC3\xA9xt";   // "éxt"
     EXPECT_TRUE(Passes("/in/a.\xC3\x89XT")); // ".ÉXT" lowers to "éxt"
-    options.TypeFilterText = "\xC3\x89XT"; // "ÉXT": only X and T are lowered in the list
+    options.TypeFilterText = "\xC3\x89XT";   // "ÉXT": only X and T are lowered in the list
     EXPECT_FALSE(Passes("/in/a.\xC3\xA9xt"));
 }
 
@@ -90,7 +91,7 @@ TEST(NameByHeadLetters, FirstCharactersOfTheBaseNameWithAsciiUpperCased) {
     EXPECT_EQ(NameCategory(options, "/in/.profile", true), "");
     EXPECT_EQ(NameCategory(options, "/in/photos", false), "PHO");
     EXPECT_EQ(NameCategory(options, "/in/a.b.c", false), "A.B"); // a folder's name is taken whole
-    EXPECT_EQ(NameCategory(options, "/in/x y.z", true), "X Y");   // nothing is skipped
+    EXPECT_EQ(NameCategory(options, "/in/x y.z", true), "X Y");  // nothing is skipped
     options.HeadLetterCount = 1;
     EXPECT_EQ(NameCategory(options, "/in/\xC3\xA9lan.doc", true), "\xC3\xA9"); // é stays é
     EXPECT_EQ(NameCategory(options, "/in/back\\slash.txt", true), "B");
@@ -108,7 +109,7 @@ TEST(NameByWordList, FirstListedWordThatOccursInTheBaseName) {
 }
 
 class TypeCategories : public ::testing::Test {
-protected:
+  protected:
     TypeCategories() { options.Group(TypeGroup::Music).Enabled = true; }
     ClassifyOptions options;
 };
@@ -143,7 +144,8 @@ TEST_F(TypeCategories, EarlierGroupWinsAndDisabledGroupsAreSkipped) {
 // The folders stay as earlier runs made them (the misspelt "Vedio" included); zip and rar stay programs
 // with the archive group on, as it comes after them.
 TEST_F(TypeCategories, EveryPredefinedGroupHasItsOwnFolder) {
-    for (TypeGroupOption& group : options.Groups) group.Enabled = true;
+    for (TypeGroupOption& group : options.Groups)
+        group.Enabled = true;
     EXPECT_EQ(TypeCategory(options, "/in/a.png"), "Image files");
     EXPECT_EQ(TypeCategory(options, "/in/a.mkv"), "Vedio files");
     EXPECT_EQ(TypeCategory(options, "/in/a.zip"), "Program files");

@@ -38,7 +38,7 @@ void SetFileTimes(const std::string& path, std::time_t access, std::time_t write
 }
 
 class ClassifyItemTest : public EngineFixture {
-protected:
+  protected:
     ClassifyItemTest() {
         out = tree.Folder("out");
         options.ResultLocation = out;
@@ -64,7 +64,8 @@ protected:
     // Every item shown in the preview, as the path it would have below the result location.
     Paths PreviewPaths() {
         Paths paths;
-        const std::function<void(NodeId, const std::string&)> collect = [&](NodeId node, const std::string& prefix) {
+        const std::function<void(NodeId, const std::string&)> collect = [&](NodeId node,
+                                                                            const std::string& prefix) {
             const PreviewTree& preview = engine.Preview();
             for (std::size_t i = 0; i < preview.ChildCount(node); ++i) {
                 const NodeId child = preview.Child(node, i);
@@ -102,11 +103,13 @@ protected:
         std::sort(placed.begin(), placed.end());
         EXPECT_EQ(placed, predicted) << "the preview's destinations";
         for (const RecordedItem& item : host.PlacedItems) {
-            const std::string below = item.Destination.substr(std::min(item.Destination.size(), out.size() + 1));
+            const std::string below =
+                item.Destination.substr(std::min(item.Destination.size(), out.size() + 1));
             EXPECT_TRUE(item.Destination.starts_with(out + "/") &&
-                        std::any_of(after.begin(), after.end(), [&](const std::string& file) {
-                            return file == below || file.starts_with(below + "/");
-                        }))
+                        std::any_of(after.begin(), after.end(),
+                                    [&](const std::string& file) {
+                                        return file == below || file.starts_with(below + "/");
+                                    }))
                 << item.Destination;
         }
         EXPECT_EQ(host.LastEnd().Placed, static_cast<std::int64_t>(placed.size()));
@@ -118,11 +121,13 @@ protected:
 TEST_F(ClassifyItemTest, FilteredItemsLeaveNoTrace) {
     options.MethodKey = Method::Name;
     BeginPreview();
-    for (const char* name : {"desktop.ini", "Thumbs.db", "A.LNK", "b.Lnk"}) engine.ClassifyItem(tree.File(name), true);
+    for (const char* name : {"desktop.ini", "Thumbs.db", "A.LNK", "b.Lnk"})
+        engine.ClassifyItem(tree.File(name), true);
     EXPECT_EQ(host.LastActivityPath, "");
     EXPECT_EQ(state().ItemCount, 0);
     ASSERT_EQ(host.SkippedItems.size(), 4u);
-    for (const RecordedItem& item : host.SkippedItems) EXPECT_EQ(item.Why, SkipReason::Excluded) << item.Path;
+    for (const RecordedItem& item : host.SkippedItems)
+        EXPECT_EQ(item.Why, SkipReason::Excluded) << item.Path;
     const std::string folder = tree.Folder("sub/desktop.ini"); // the filters look at files only
     engine.ClassifyItem(folder, false);
     EXPECT_EQ(host.LastActivityPath, folder);
@@ -214,7 +219,7 @@ TEST_F(ClassifyItemTest, ACategoryFolderRemovedDuringTheRunIsMadeAgainForTheNext
 
 // Commands through a file system whose calls a test makes fail.
 class GuardedRun : public ClassifyItemTest {
-protected:
+  protected:
     GuardedRun() : guarded(&faults), guardedEngine(options, {guarded, host, pump, shell}, data.Path()) {}
 
     FaultInjector faults;
@@ -230,13 +235,15 @@ TEST_F(GuardedRun, EveryItemNotPlacedIsNamedWithItsReason) {
     options.IncludeSubfolders = true;
     const std::string a = tree.File("in/a.txt", "1"), twin = tree.File("in/sub/a.txt", "2");
     const std::string odd = tree.File("in/c.xyz"), locked = tree.File("in/locked/d.txt");
-    faults.FailPathsContaining("/d.txt", EACCES, Syscall::Rename); // as from a folder without write permission
+    faults.FailPathsContaining("/d.txt", EACCES,
+                               Syscall::Rename); // as from a folder without write permission
     host.Answers = {false};
     guardedEngine.Run();
 
     const std::string category = out + "/Document file/";
     std::vector<std::pair<std::string, std::string>> placed;
-    for (const RecordedItem& item : host.PlacedItems) placed.emplace_back(item.Path, item.Destination);
+    for (const RecordedItem& item : host.PlacedItems)
+        placed.emplace_back(item.Path, item.Destination);
     std::sort(placed.begin(), placed.end());
     const bool subFirst = tree.Read("out/Document file/a.txt") == "2";
     EXPECT_EQ(placed, (std::vector<std::pair<std::string, std::string>>{
@@ -261,7 +268,7 @@ TEST_F(GuardedRun, EveryItemNotPlacedIsNamedWithItsReason) {
 }
 
 class FailedCategoryFolder : public GuardedRun {
-protected:
+  protected:
     FailedCategoryFolder() {
         options.MethodKey = Method::Name;
         options.SourceList = {tree.File("in/a1.txt"), tree.File("in/a2.txt"), tree.File("in/b1.txt")};
@@ -273,7 +280,6 @@ protected:
         host.Answers.push_back(false); // do not open the result location
         guardedEngine.Run();
     }
-
 };
 
 TEST_F(FailedCategoryFolder, NoStopsTheRunWithTheItemInPlace) {
@@ -290,10 +296,11 @@ TEST_F(FailedCategoryFolder, NoStopsTheRunWithTheItemInPlace) {
 
 TEST_F(FailedCategoryFolder, YesHandsTheItemOnAndTheNextItemAsksAgain) {
     RunAnswering({true, true});
-    EXPECT_EQ(host.Asked, (std::vector<Decision>{Decision::ContinueWithoutCategory, Decision::ContinueWithoutCategory,
-                                                 Decision::OpenResult}));
+    EXPECT_EQ(host.Asked, (std::vector<Decision>{Decision::ContinueWithoutCategory,
+                                                 Decision::ContinueWithoutCategory, Decision::OpenResult}));
     EXPECT_EQ(host.FailedPaths(), (Paths{tree / "in/a1.txt", tree / "in/a2.txt"}));
-    for (const RecordedItem& item : host.FailedItems) EXPECT_EQ(item.Where, Step::MakeCategory);
+    for (const RecordedItem& item : host.FailedItems)
+        EXPECT_EQ(item.Where, Step::MakeCategory);
     EXPECT_EQ(host.LastEnd().Placed, 1);
     EXPECT_EQ(host.LastEnd().Failed, 2);
     EXPECT_EQ(guardedEngine.State().ItemCount, 3); // handed to the transfer, whether or not it worked
@@ -340,7 +347,8 @@ TEST_F(ClassifyItemTest, NumberedFoldersPassOverNamesTakenBeforeTheRun) {
     options.SubfolderName = "Batch";
     tree.File("out/Batch/old.txt");
     tree.File("out/Batch (2)"); // a file takes the name as well
-    for (const char* name : {"a", "b", "c"}) tree.File(std::string("in/") + name);
+    for (const char* name : {"a", "b", "c"})
+        tree.File(std::string("in/") + name);
     ExpectPreviewAndRun({"Batch (1)/a", "Batch (1)/b", "Batch (3)/c"});
 }
 
@@ -352,7 +360,8 @@ TEST_F(ClassifyItemTest, OneNameFromManyFoldersIsNumberedAfreshInEachRun) {
         host.Answers = {false};
         engine.Run();
     };
-    for (const char* folder : {"in/1", "in/2", "in/3"}) tree.File(std::string(folder) + "/a.txt", folder);
+    for (const char* folder : {"in/1", "in/2", "in/3"})
+        tree.File(std::string(folder) + "/a.txt", folder);
     run();
     EXPECT_EQ(RunResult(), (Paths{"A/a(1).txt", "A/a(2).txt", "A/a.txt"}));
     std::filesystem::remove(out + "/A/a(1).txt");
@@ -484,7 +493,8 @@ TEST_F(ClassifyItemTest, OtherFolderNamesThatWouldEscapeOrCollapsePlaceNothing) 
         engine.ClassifyItem(tree.File("in/f.aaa"), true);
     }
     ASSERT_EQ(host.SkippedItems.size(), 5u);
-    for (const RecordedItem& item : host.SkippedItems) EXPECT_EQ(item.Why, SkipReason::NoCategory);
+    for (const RecordedItem& item : host.SkippedItems)
+        EXPECT_EQ(item.Why, SkipReason::NoCategory);
     options.Other1Folder = "back\\slash"; // an ordinary character in a name
     TakeOptions();
     engine.ClassifyItem(tree.File("in/f.aaa"), true);
@@ -519,7 +529,8 @@ TEST_P(EveryMethodOverARealTree, PreviewAndRunPlaceAlike) {
 }
 
 void AddFiles(TempDir& tree, std::initializer_list<const char*> names) {
-    for (const char* name : names) tree.File(std::string("in/") + name);
+    for (const char* name : names)
+        tree.File(std::string("in/") + name);
 }
 
 RealTreeCase GroupCase(TypeGroup group, const char* file) {
@@ -534,47 +545,49 @@ RealTreeCase GroupCase(TypeGroup group, const char* file) {
 
 INSTANTIATE_TEST_SUITE_P(
     Methods, EveryMethodOverARealTree,
-    testing::Values(
-        RealTreeCase{"Date",
-                     [](ClassifyOptions& o, TempDir& tree) {
-                         o.MethodKey = Method::Date;
-                         const std::time_t march = LocalTimeOf(2011, 3, 7), christmas = LocalTimeOf(2012, 12, 25);
-                         SetFileTimes(tree.File("in/a.txt"), march, march);
-                         SetFileTimes(tree.File("in/b.txt"), christmas, christmas);
-                     },
-                     {"2011-3-7/a.txt", "2012-12-25/b.txt"}},
-        RealTreeCase{"Name",
-                     [](ClassifyOptions& o, TempDir& tree) {
-                         o.MethodKey = Method::Name;
-                         AddFiles(tree, {"apple.txt", "Avocado.txt", "banana.txt"});
-                     },
-                     {"A/Avocado.txt", "A/apple.txt", "B/banana.txt"}},
-        RealTreeCase{"TwoGroups",
-                     [](ClassifyOptions& o, TempDir& tree) {
-                         o.MethodKey = Method::Type;
-                         o.Group(TypeGroup::Music).Enabled = o.Group(TypeGroup::Image).Enabled = true;
-                         AddFiles(tree, {"a.mp3", "b.JPG", "c.xyz"});
-                     },
-                     {"Image files/b.JPG", "Music files/a.mp3"}},
-        GroupCase(TypeGroup::Video, "v.mkv"), GroupCase(TypeGroup::Program, "setup.exe"),
-        GroupCase(TypeGroup::Document, "notes.txt"), GroupCase(TypeGroup::Archive, "backup.tar.gz"),
-        RealTreeCase{"Size",
-                     [](ClassifyOptions& o, TempDir& tree) {
-                         o.MethodKey = Method::Size;
-                         o.SizeStep = 1;
-                         o.SizeUnit = UnitKB;
-                         tree.File("in/empty");
-                         tree.File("in/larger", std::string(1500, 'x'));
-                     },
-                     {"0KB-1KB/empty", "1KB-2KB/larger"}},
-        RealTreeCase{"Number",
-                     [](ClassifyOptions& o, TempDir& tree) {
-                         o.MethodKey = Method::Number;
-                         o.MaxFilesPerFolder = 2;
-                         o.SubfolderName = "Batch";
-                         AddFiles(tree, {"a", "b", "c", "d", "e"});
-                     },
-                     {"Batch (1)/c", "Batch (1)/d", "Batch (2)/e", "Batch/a", "Batch/b"}}),
+    testing::Values(RealTreeCase{"Date",
+                                 [](ClassifyOptions& o, TempDir& tree) {
+                                     o.MethodKey = Method::Date;
+                                     const std::time_t march = LocalTimeOf(2011, 3, 7),
+                                                       christmas = LocalTimeOf(2012, 12, 25);
+                                     SetFileTimes(tree.File("in/a.txt"), march, march);
+                                     SetFileTimes(tree.File("in/b.txt"), christmas, christmas);
+                                 },
+                                 {"2011-3-7/a.txt", "2012-12-25/b.txt"}},
+                    RealTreeCase{"Name",
+                                 [](ClassifyOptions& o, TempDir& tree) {
+                                     o.MethodKey = Method::Name;
+                                     AddFiles(tree, {"apple.txt", "Avocado.txt", "banana.txt"});
+                                 },
+                                 {"A/Avocado.txt", "A/apple.txt", "B/banana.txt"}},
+                    RealTreeCase{"TwoGroups",
+                                 [](ClassifyOptions& o, TempDir& tree) {
+                                     o.MethodKey = Method::Type;
+                                     o.Group(TypeGroup::Music).Enabled = o.Group(TypeGroup::Image).Enabled =
+                                         true;
+                                     AddFiles(tree, {"a.mp3", "b.JPG", "c.xyz"});
+                                 },
+                                 {"Image files/b.JPG", "Music files/a.mp3"}},
+                    GroupCase(TypeGroup::Video, "v.mkv"), GroupCase(TypeGroup::Program, "setup.exe"),
+                    GroupCase(TypeGroup::Document, "notes.txt"),
+                    GroupCase(TypeGroup::Archive, "backup.tar.gz"),
+                    RealTreeCase{"Size",
+                                 [](ClassifyOptions& o, TempDir& tree) {
+                                     o.MethodKey = Method::Size;
+                                     o.SizeStep = 1;
+                                     o.SizeUnit = UnitKB;
+                                     tree.File("in/empty");
+                                     tree.File("in/larger", std::string(1500, 'x'));
+                                 },
+                                 {"0KB-1KB/empty", "1KB-2KB/larger"}},
+                    RealTreeCase{"Number",
+                                 [](ClassifyOptions& o, TempDir& tree) {
+                                     o.MethodKey = Method::Number;
+                                     o.MaxFilesPerFolder = 2;
+                                     o.SubfolderName = "Batch";
+                                     AddFiles(tree, {"a", "b", "c", "d", "e"});
+                                 },
+                                 {"Batch (1)/c", "Batch (1)/d", "Batch (2)/e", "Batch/a", "Batch/b"}}),
     [](const testing::TestParamInfo<RealTreeCase>& info) { return std::string(info.param.Name); });
 
 } // namespace

@@ -3,17 +3,15 @@
 #include "engine/TextFile.h"
 #include "support/EngineFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
-#include <thread>
-#include <vector>
-
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace varnolt {
 namespace {
@@ -22,11 +20,12 @@ constexpr int kFileCount = 3000;
 constexpr std::size_t kKillAfterPairs = 1000;
 
 class CrashJournalTest : public EngineFixture {
-protected:
+  protected:
     // Every file below `root`, keyed by its content (each content is unique).
     static std::map<std::string, std::string> FilesByContent(const TempDir& dir, const std::string& root) {
         std::map<std::string, std::string> files;
-        for (const std::string& relative : FilesBelow(dir / root)) files[dir.Read(root + "/" + relative)] = relative;
+        for (const std::string& relative : FilesBelow(dir / root))
+            files[dir.Read(root + "/" + relative)] = relative;
         return files;
     }
 
@@ -57,7 +56,8 @@ protected:
 
 TEST_F(CrashJournalTest, AKilledRunIsUndoneFileForFile) {
     for (int i = 0; i < kFileCount; ++i)
-        tree.File("in/d" + std::to_string(i % 7) + "/f" + std::to_string(i) + ".txt", "content " + std::to_string(i));
+        tree.File("in/d" + std::to_string(i % 7) + "/f" + std::to_string(i) + ".txt",
+                  "content " + std::to_string(i));
     const auto before = FilesByContent(tree, "in");
     options.SourceList = {tree / "in"};
     options.ResultLocation = tree / "out";
@@ -83,7 +83,8 @@ TEST_F(CrashJournalTest, AKilledRunIsUndoneFileForFile) {
     const auto left = FilesByContent(tree, "out");
     EXPECT_EQ(back.size() + left.size(), before.size());
     EXPECT_LE(left.size(), 1u);
-    for (const auto& [content, relative] : back) EXPECT_EQ(before.at(content), relative);
+    for (const auto& [content, relative] : back)
+        EXPECT_EQ(before.at(content), relative);
     EXPECT_FALSE(data.Exists(kJournalFileName));
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
 }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/DateCategory.h"
+
 #include "platform/fakes/FakeEmbeddedDates.h"
 #include "support/LocalZone.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <ctime>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 
@@ -22,7 +22,9 @@ struct DateCase {
     const char* Category;
 };
 
-void OnlyParts(ClassifyOptions& options) { options.ByYear = options.ByMonth = options.ByDay = false; }
+void OnlyParts(ClassifyOptions& options) {
+    options.ByYear = options.ByMonth = options.ByDay = false;
+}
 
 const DateCase kWorkedExamples[] = {
     {"defaults", [](ClassifyOptions&) {}, "2011-3-7"},
@@ -48,8 +50,8 @@ const DateCase kWorkedExamples[] = {
      },
      "2011/Mar/Mon/7"},
     {"hour", [](ClassifyOptions& o) { o.ByHour = true; }, "2011-3-7-14"},
-    {"hour, minute and second", [](ClassifyOptions& o) { o.ByHour = o.IncludeMinute = o.IncludeSecond = true; },
-     "2011-3-7-14-5-9"},
+    {"hour, minute and second",
+     [](ClassifyOptions& o) { o.ByHour = o.IncludeMinute = o.IncludeSecond = true; }, "2011-3-7-14-5-9"},
     {"second without minute", [](ClassifyOptions& o) { o.ByHour = o.IncludeSecond = true; }, "2011-3-7-14"},
     {"year and day",
      [](ClassifyOptions& o) {
@@ -177,7 +179,9 @@ TEST(DateCategory, EachFileTimeUsesTheOffsetInForceAtThatTime) {
     EXPECT_EQ(DateCategory("", info, options, NoEmbeddedDates::Instance()), "2011-7-16-0");
 }
 
-TakenDate Taken(bool utc, WrittenTime time, std::optional<int> offset = std::nullopt) { return {utc, time, offset}; }
+TakenDate Taken(bool utc, WrittenTime time, std::optional<int> offset = std::nullopt) {
+    return {utc, time, offset};
+}
 
 ClassifyOptions Hourly() {
     ClassifyOptions options;
@@ -221,7 +225,8 @@ TEST(DateCategory, ImplausibleDatesTakenAreNone) {
         {"ahead on the wall but not in its zone", Taken(false, {2024, 1, 2, 20, 0, 0}, 10 * 60), true},
         {"a UTC moment more than a day ahead", Taken(true, {2024, 1, 2, 12, 1, 0}), false},
     };
-    for (const auto& c : cases) EXPECT_EQ(TakenLocalTime(c.Date, now).has_value(), c.Plausible) << c.Description;
+    for (const auto& c : cases)
+        EXPECT_EQ(TakenLocalTime(c.Date, now).has_value(), c.Plausible) << c.Description;
 }
 
 TEST(DateCategory, DateTakenFallsBackToTheLastWriteTime) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/PreviewTree.h"
+
 #include "support/EngineFixture.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 #include <utility>
@@ -14,7 +14,7 @@ namespace {
 
 // Records what the window would be told.
 class RecordingTreeView : public PreviewTreeView {
-public:
+  public:
     std::vector<std::pair<NodeId, NodeId>> Appended;
     int Cleared = 0, Expanded = 0, Renamed = 0, Repaints = 0;
 
@@ -27,7 +27,8 @@ public:
 
 std::vector<std::string> ChildTexts(const PreviewTree& tree, NodeId node) {
     std::vector<std::string> texts;
-    for (std::size_t i = 0; i < tree.ChildCount(node); ++i) texts.push_back(tree.Text(tree.Child(node, i)));
+    for (std::size_t i = 0; i < tree.ChildCount(node); ++i)
+        texts.push_back(tree.Text(tree.Child(node, i)));
     return texts;
 }
 
@@ -41,7 +42,7 @@ NodeId ChildNamed(const PreviewTree& tree, NodeId node, const std::string& text)
 }
 
 class PreviewPlacementTest : public EngineFixture {
-protected:
+  protected:
     PreviewPlacementTest() {
         tree_().SetView(&treeView);
         tree_().AddRoot("R");
@@ -82,7 +83,8 @@ TEST_F(PreviewPlacementTest, LaterItemsReuseCategoriesAndKeepInsertionOrder) {
 TEST_F(PreviewPlacementTest, SameNameTwiceShowsOnceButCountsTwice) {
     engine.AddPreviewItem("/in/x/a.txt", "Docs");
     engine.AddPreviewItem("/in/y/a.txt", "Docs");
-    EXPECT_EQ(ChildTexts(tree_(), ChildNamed(tree_(), PreviewTree::Root, "Docs")), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(ChildTexts(tree_(), ChildNamed(tree_(), PreviewTree::Root, "Docs")),
+              std::vector<std::string>{"a.txt"});
     EXPECT_EQ(engine.State().FolderFillCount, 2);
     EXPECT_EQ(pump.Count, 2);
 }
@@ -90,7 +92,7 @@ TEST_F(PreviewPlacementTest, SameNameTwiceShowsOnceButCountsTwice) {
 TEST_F(PreviewPlacementTest, MatchingIsExactAndIgnoresTheKindOfNode) {
     engine.AddPreviewItem("/in/a.txt", "Docs");
     engine.AddPreviewItem("/in/b.txt", "docs");
-    engine.AddPreviewItem("/in/Docs", "2011"); // a folder item
+    engine.AddPreviewItem("/in/Docs", "2011");       // a folder item
     engine.AddPreviewItem("/in/c.txt", "2011/Docs"); // its node serves as the category
     engine.AddPreviewItem("/in/d.txt", "M/sub");
     engine.AddPreviewItem("/in/sub", "M"); // shown there already as a category
@@ -132,7 +134,8 @@ TEST(PreviewTree, TellsTheViewAboutEveryChangeInOrder) {
     tree.RenameRoot("ignored on an empty tree");
     EXPECT_EQ(view.Renamed, 1);
     tree.AddRoot("S");
-    EXPECT_EQ(tree.FindOrAddChild(PreviewTree::Root, "a"), 1u) << "nothing of the old tree may be found again";
+    EXPECT_EQ(tree.FindOrAddChild(PreviewTree::Root, "a"), 1u)
+        << "nothing of the old tree may be found again";
     EXPECT_EQ(tree.NodeCount(), 2u);
 }
 

@@ -4,10 +4,9 @@
 #include "engine/TextFile.h"
 #include "support/EngineFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <map>
 #include <random>
 #include <set>
@@ -20,25 +19,28 @@ namespace {
 
 // Names chosen to collide, to need numbering, to travel as web pages, to be filtered or refused.
 const std::vector<std::string> kNames = {
-    "a.txt",     "a(1).txt", "A.TXT",     "README",     "archive.tar.gz", "page.htm", "PAGE.HTML", "song.mp3",
-    "photo.jpg", ".hidden",  "Grüße.doc", "\xff\xfe.bin", "x y.pdf",      "b\\c.txt", "Thumbs.db", "link.lnk",
-    "two\nlines.txt"};
+    "a.txt",     "a(1).txt", "A.TXT",     "README",   "archive.tar.gz", "page.htm",
+    "PAGE.HTML", "song.mp3", "photo.jpg", ".hidden",  "Grüße.doc",      "\xff\xfe.bin",
+    "x y.pdf",   "b\\c.txt", "Thumbs.db", "link.lnk", "two\nlines.txt"};
 
-class RoundTripTest : public EngineFixture, public ::testing::WithParamInterface<std::tuple<const char*, bool>> {
-protected:
+class RoundTripTest : public EngineFixture,
+                      public ::testing::WithParamInterface<std::tuple<const char*, bool>> {
+  protected:
     // A random tree below `root`: files with unique contents, subfolders, companion folders.
     void MakeTree(std::mt19937& random, const std::string& root) {
         const int files = 20 + static_cast<int>(random() % 30);
         for (int i = 0; i < files; ++i) {
             std::string folder = root;
-            for (unsigned depth = random() % 3; depth > 0; --depth) folder += "/s" + std::to_string(random() % 3);
+            for (unsigned depth = random() % 3; depth > 0; --depth)
+                folder += "/s" + std::to_string(random() % 3);
             const std::string name = kNames[random() % kNames.size()];
             const std::string path = folder + "/" + name;
             if (tree.Exists(path)) continue;
             tree.File(path, std::to_string(i) + std::string(random() % 3000, 'x'));
             if (name.ends_with(".htm") || name.ends_with(".HTML")) {
                 const std::string stem = path.substr(0, path.rfind('.'));
-                tree.File(stem + (random() % 2 ? "_files" : ".files") + "/res" + std::to_string(i), "r" + std::to_string(i));
+                tree.File(stem + (random() % 2 ? "_files" : ".files") + "/res" + std::to_string(i),
+                          "r" + std::to_string(i));
             }
         }
     }
@@ -46,7 +48,8 @@ protected:
     std::map<std::string, std::string> Snapshot(const std::string& root) {
         std::map<std::string, std::string> files;
         if (!tree.Exists(root)) return files;
-        for (const std::string& relative : FilesBelow(tree / root)) files[root + "/" + relative] = tree.Read(root + "/" + relative);
+        for (const std::string& relative : FilesBelow(tree / root))
+            files[root + "/" + relative] = tree.Read(root + "/" + relative);
         return files;
     }
 
@@ -99,30 +102,34 @@ TEST_P(RoundTripTest, RunThenUndoPutsEveryFileBack) {
         const auto after = Snapshot(in);
         const auto left = Snapshot(out);
         std::multiset<std::string> leftContents;
-        for (const auto& [path, content] : left) leftContents.insert(content);
+        for (const auto& [path, content] : left)
+            leftContents.insert(content);
         std::multiset<std::string> stayingContents;
         for (const auto& [entryPath, content] : before) {
             const std::string& path = entryPath;
-            const bool inFolderItem = std::any_of(staying.begin(), staying.end(), [&](const std::string& source) {
-                return (tree / path).starts_with(source + "/");
-            });
+            const bool inFolderItem =
+                std::any_of(staying.begin(), staying.end(), [&](const std::string& source) {
+                    return (tree / path).starts_with(source + "/");
+                });
             if (inFolderItem) stayingContents.insert(content);
             const auto back = after.find(path);
             EXPECT_TRUE(back != after.end() && back->second == content) << path << " is back as it was";
         }
         // Nothing new below the sources, and below the result location only what stays on purpose.
-        for (const auto& [path, content] : after) EXPECT_EQ(before.count(path), 1u) << path << " was not there";
+        for (const auto& [path, content] : after)
+            EXPECT_EQ(before.count(path), 1u) << path << " was not there";
         for (const auto& [path, content] : left)
             EXPECT_EQ(stayingContents.count(content), 1u) << path << " was left behind";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMethod, RoundTripTest,
-                         ::testing::Combine(::testing::Values(Method::Date, Method::Name, Method::Number, Method::Type,
-                                                              Method::Size),
+                         ::testing::Combine(::testing::Values(Method::Date, Method::Name, Method::Number,
+                                                              Method::Type, Method::Size),
                                             ::testing::Bool()),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param)) + (std::get<1>(info.param) ? "Move" : "Copy");
+                             return std::string(std::get<0>(info.param)) +
+                                    (std::get<1>(info.param) ? "Move" : "Copy");
                          });
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/EngineFixture.h"
 #include "platform/fakes/FaultInjector.h"
+#include "support/EngineFixture.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,7 +14,7 @@ using Decisions = std::vector<Decision>;
 using Notices = std::vector<Notice>;
 
 class RunDriverTest : public EngineFixture {
-protected:
+  protected:
     RunDriverTest() {
         options.MethodKey = Method::Date;
         source = tree.Folder("in");
@@ -39,7 +39,8 @@ TEST_F(RunDriverTest, MissingSourcesOrMethodRefuseBeforeAnyQuestion) {
     EXPECT_EQ(host.Notices, (Notices{Notice::NoSources, Notice::NoMethod}));
     EXPECT_TRUE(host.Asked.empty());
     ASSERT_EQ(host.Ends.size(), 2u);
-    for (const RecordedEnd& end : host.Ends) EXPECT_EQ(end.End.How, Outcome::Refused);
+    for (const RecordedEnd& end : host.Ends)
+        EXPECT_EQ(end.End.How, Outcome::Refused);
     EXPECT_EQ(engine.State().ItemCount, 7); // nothing was reset
     EXPECT_FALSE(engine.State().PreviewMode);
 }
@@ -69,7 +70,8 @@ TEST_F(RunDriverTest, ResultLocationRefusalsMoveTheFocus) {
     engine.Run();
     EXPECT_EQ(host.Notices, (Notices{Notice::NoResultLocation, Notice::InvalidResultLocation,
                                      Notice::InvalidResultLocation}));
-    EXPECT_EQ(host.Focused, (std::vector<Field>{Field::ResultLocation, Field::ResultLocation, Field::ResultLocation}));
+    EXPECT_EQ(host.Focused,
+              (std::vector<Field>{Field::ResultLocation, Field::ResultLocation, Field::ResultLocation}));
     EXPECT_TRUE(host.Asked.empty()) << "a refused run offers no result location to open";
     EXPECT_FALSE(tree.Exists("a"));
 }
@@ -120,7 +122,8 @@ TEST_F(RunDriverTest, ResultLocationHeldByAFileAsksToRetry) {
         if (host.Asked.size() == 2) unlink(blocker.c_str()); // the second retry finds the way free
     };
     engine.Run();
-    EXPECT_EQ(host.Asked, (Decisions{Decision::RetryResultFolder, Decision::RetryResultFolder, Decision::OpenResult}));
+    EXPECT_EQ(host.Asked,
+              (Decisions{Decision::RetryResultFolder, Decision::RetryResultFolder, Decision::OpenResult}));
     EXPECT_TRUE(tree.Exists("out/"));
     EXPECT_TRUE(data.Exists(kJournalFileName));
     EXPECT_EQ(host.LastEnd().Placed, 1);
@@ -166,7 +169,8 @@ TEST_F(RunDriverTest, OtherGroupsAreCheckedInOrderAndNormalised) {
     options.Other2Folder = "Two";
     engine.PreviewCommand();
     EXPECT_EQ(host.Notices, (Notices{Notice::NoOtherFolderName, Notice::NoOtherTypes, Notice::NoOtherTypes}));
-    EXPECT_EQ(host.Focused, (std::vector<Field>{Field::Other1Folder, Field::Other1Types, Field::Other2Types}));
+    EXPECT_EQ(host.Focused,
+              (std::vector<Field>{Field::Other1Folder, Field::Other1Types, Field::Other2Types}));
     EXPECT_EQ(host.LastNormalised.Other1Folder, "My Stuff ");
     EXPECT_EQ(host.LastNormalised.Other1Types, "mp3;ogg ;\xC3\xA9xt");
 }
@@ -219,10 +223,12 @@ TEST_F(RunDriverTest, FolderNamesOfDotsAndBlanksAreRefused) {
     options.Other2Folder = "..";
     options.Other2Types = "txt";
     engine.PreviewCommand();
-    EXPECT_EQ(host.Notices, (Notices{Notice::BadSubfolderName, Notice::BadSubfolderName, Notice::BadSubfolderName,
-                                     Notice::BadSubfolderName, Notice::BadOtherFolderName}));
-    EXPECT_EQ(host.Focused, (std::vector<Field>{Field::SubfolderName, Field::SubfolderName, Field::SubfolderName,
-                                                Field::SubfolderName, Field::Other2Folder}));
+    EXPECT_EQ(host.Notices,
+              (Notices{Notice::BadSubfolderName, Notice::BadSubfolderName, Notice::BadSubfolderName,
+                       Notice::BadSubfolderName, Notice::BadOtherFolderName}));
+    EXPECT_EQ(host.Focused,
+              (std::vector<Field>{Field::SubfolderName, Field::SubfolderName, Field::SubfolderName,
+                                  Field::SubfolderName, Field::Other2Folder}));
     EXPECT_EQ(engine.State().ItemCount, 0);
     options.Other2Folder = "..txt";
     engine.PreviewCommand();
@@ -316,7 +322,8 @@ TEST_F(RunDriverTest, AfterARefusedPreviewRunAsksAgain) {
 }
 
 TEST_F(RunDriverTest, StopDuringTheWalkRunsTheEndSteps) {
-    for (int i = 0; i < 5; ++i) tree.File("in/f" + std::to_string(i) + ".txt", "data");
+    for (int i = 0; i < 5; ++i)
+        tree.File("in/f" + std::to_string(i) + ".txt", "data");
     bool asked = false;
     pump.OnPump = [&] {
         if (asked || engine.State().TransferredCount != 2) return;
@@ -341,7 +348,8 @@ TEST_F(RunDriverTest, StopDuringTheWalkRunsTheEndSteps) {
 // A change to the options while a preview walks applies to the items after the turn it was made in.
 TEST_F(RunDriverTest, OptionsChangedDuringAPreviewApplyToTheItemsAfterIt) {
     options.MethodKey = Method::Name;
-    for (const char* name : {"abc.txt", "bcd.txt", "cde.txt"}) tree.File(std::string("in/") + name);
+    for (const char* name : {"abc.txt", "bcd.txt", "cde.txt"})
+        tree.File(std::string("in/") + name);
     pump.OnPump = [&] {
         if (host.PlacedItems.size() != 1 || options.HeadLetterCount == 2) return;
         options.HeadLetterCount = 2;
@@ -350,7 +358,8 @@ TEST_F(RunDriverTest, OptionsChangedDuringAPreviewApplyToTheItemsAfterIt) {
     engine.PreviewCommand();
     ASSERT_EQ(host.PlacedItems.size(), 3u);
     EXPECT_EQ(host.PlacedItems[0].Category.size(), 1u) << host.PlacedItems[0].Category;
-    for (std::size_t i = 1; i < 3; ++i) EXPECT_EQ(host.PlacedItems[i].Category.size(), 2u) << host.PlacedItems[i].Category;
+    for (std::size_t i = 1; i < 3; ++i)
+        EXPECT_EQ(host.PlacedItems[i].Category.size(), 2u) << host.PlacedItems[i].Category;
     EXPECT_EQ(engine.Options().HeadLetterCount, 2);
 }
 

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/RunJournal.h"
+
 #include "platform/fakes/FaultInjector.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/TempDir.h"
 #include "tests/platform/FaultCampaign.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace varnolt {
 namespace {
 
 class RunJournalTest : public ::testing::Test {
-protected:
+  protected:
     TempDir data;
     PosixFileSystem fs;
     RunJournal journal;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SourceWalker.h"
+
 #include "platform/fakes/FakePump.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/TempDir.h"
@@ -11,7 +12,7 @@ namespace varnolt {
 namespace {
 
 class RecordingSink : public ItemSink {
-public:
+  public:
     std::vector<std::string> Items; // "F rel" for files, "D rel" for folders
     std::string Root;
     std::function<void(const std::string&)> OnItem;
@@ -23,7 +24,7 @@ public:
 };
 
 class SourceWalkerTest : public ::testing::Test {
-protected:
+  protected:
     SourceWalkerTest() {
         sink.Root = tree.Path();
         tree.File("b.txt");
@@ -72,7 +73,8 @@ TEST_F(SourceWalkerTest, SubfoldersPreOrderDepthFirstSkippingCompanionContent) {
 
 TEST_F(SourceWalkerTest, FolderNamesWithoutDescent) {
     options.IncludeFolderName = true;
-    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "D myfiles", "D page_files", "D Site.FILES", "D sub"}));
+    EXPECT_EQ(Walk(tree.Path()),
+              (Items{"F A.txt", "F b.txt", "D myfiles", "D page_files", "D Site.FILES", "D sub"}));
 }
 
 TEST_F(SourceWalkerTest, OnlySubfoldersIgnoresTheOtherOptions) {
@@ -86,7 +88,8 @@ TEST_F(SourceWalkerTest, StopEndsEveryLevelAtItsNextEntry) {
     sink.OnItem = [&](const std::string& path) {
         if (path.ends_with("deep.txt")) stop = true;
     };
-    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "F myfiles/kept.txt", "F sub/deeper/deep.txt"}));
+    EXPECT_EQ(Walk(tree.Path()),
+              (Items{"F A.txt", "F b.txt", "F myfiles/kept.txt", "F sub/deeper/deep.txt"}));
 }
 
 TEST_F(SourceWalkerTest, PumpRunsBeforeTheStopCheckAtEveryEntry) {
@@ -96,7 +99,8 @@ TEST_F(SourceWalkerTest, PumpRunsBeforeTheStopCheckAtEveryEntry) {
 
 TEST_F(SourceWalkerTest, OptionsChangedDuringTheWalkApplyToLaterEntries) {
     sink.OnItem = [&](const std::string&) { options.IncludeFolderName = true; };
-    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "D myfiles", "D page_files", "D Site.FILES", "D sub"}));
+    EXPECT_EQ(Walk(tree.Path()),
+              (Items{"F A.txt", "F b.txt", "D myfiles", "D page_files", "D Site.FILES", "D sub"}));
 }
 
 TEST_F(SourceWalkerTest, MissingOrUnreadableFoldersYieldNothing) {
@@ -118,8 +122,8 @@ TEST_F(SourceWalkerTest, LinksToFoldersBelowASourceAreLeftAlone) {
     options.IncludeSubfolders = true;
     EXPECT_EQ(Walk(tree / "sub"), sub);
     options.IncludeFolderName = true;
-    EXPECT_EQ(Walk(tree / "sub"), (Items{"D sub/deeper", "F sub/deeper/deep.txt", "F sub/deeper/inner-link.txt",
-                                         "F sub/inner.txt"}));
+    EXPECT_EQ(Walk(tree / "sub"), (Items{"D sub/deeper", "F sub/deeper/deep.txt",
+                                         "F sub/deeper/inner-link.txt", "F sub/inner.txt"}));
     options.OnlyClassifySubfolder = true;
     EXPECT_EQ(Walk(tree / "sub"), Items{"D sub/deeper"});
     options = {};
@@ -137,8 +141,8 @@ TEST_F(SourceWalkerTest, KeptOutFoldersAreNeitherEnteredNorHandedOverNorCarriedO
     ASSERT_EQ(symlink((tree / "sub/deeper").c_str(), (tree / "alias").c_str()), 0);
     context.KeptOut.Add(fs, tree / "alias");
     context.KeptOut.Add(fs, tree / "gone"); // nothing to keep out
-    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "D myfiles", "F myfiles/kept.txt", "D page_files",
-                                        "D Site.FILES", "F sub/inner.txt"}));
+    EXPECT_EQ(Walk(tree.Path()), (Items{"F A.txt", "F b.txt", "D myfiles", "F myfiles/kept.txt",
+                                        "D page_files", "D Site.FILES", "F sub/inner.txt"}));
     options.OnlyClassifySubfolder = true;
     EXPECT_EQ(Walk(tree.Path()), (Items{"D myfiles", "D page_files", "D Site.FILES"}));
     options.OnlyClassifySubfolder = false;

@@ -3,18 +3,17 @@
 #include "platform/fakes/FaultInjector.h"
 #include "support/EngineFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <map>
 #include <ostream>
 #include <set>
-#include <system_error>
-#include <utility>
 #include <string>
+#include <system_error>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace varnolt {
@@ -23,11 +22,12 @@ namespace {
 using Lines = std::vector<std::string>;
 
 class TransferTest : public EngineFixture {
-protected:
+  protected:
     TransferTest() { BeginJournal(); }
 
     void BeginJournal() {
-        engine.State().UndoJournal.Begin(fs, data.Path(), options.MoveSourceFiles ? kMoveModeLine : kCopyModeLine);
+        engine.State().UndoJournal.Begin(fs, data.Path(),
+                                         options.MoveSourceFiles ? kMoveModeLine : kCopyModeLine);
     }
     // The journal as a run would leave it, without its mode line.
     Lines JournalPairs() {
@@ -35,7 +35,8 @@ protected:
         const std::string bytes = data.Read(kJournalFileName);
         Lines lines = DecodeTextFile(bytes).Lines;
         std::string expected; // plain bytes, every line ended by CR LF
-        for (const std::string& line : lines) expected += line + "\r\n";
+        for (const std::string& line : lines)
+            expected += line + "\r\n";
         EXPECT_EQ(bytes, expected);
         lines.erase(lines.begin());
         return lines;
@@ -167,7 +168,8 @@ TEST_F(TransferTest, AWebPageTakesItsCompanionFolderAlongFirst) {
     EXPECT_EQ(tree.Read("R/Web/page_files/img.png"), "png");
     EXPECT_FALSE(tree.Exists("in/page_files"));
     ExpectCounts(2);
-    EXPECT_EQ(JournalPairs(), (Lines{tree / "in/page_files", tree / "R/Web/page_files", page, tree / "R/Web/page.htm"}));
+    EXPECT_EQ(JournalPairs(),
+              (Lines{tree / "in/page_files", tree / "R/Web/page_files", page, tree / "R/Web/page.htm"}));
 }
 
 // A companion folder that holds the data folder, another folder of the program's or the result
@@ -300,18 +302,21 @@ struct FaultCase {
     bool Move;
     bool AcrossDevices;
     std::vector<std::pair<std::string, std::string>> Files; // below "in/"
-    std::vector<std::string> Items;                          // what is handed to TransferItem
+    std::vector<std::string> Items;                         // what is handed to TransferItem
 };
 
-void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class InjectedFaultTest : public EngineFixture, public ::testing::WithParamInterface<FaultCase> {
-protected:
+  protected:
     using Contents = std::map<std::string, std::string>; // path below the tree -> content
 
     Contents Snapshot(const TempDir& dir, const std::string& root) {
         Contents files;
-        for (const std::string& relative : FilesBelow(dir / root)) files[root + relative] = dir.Read(root + relative);
+        for (const std::string& relative : FilesBelow(dir / root))
+            files[root + relative] = dir.Read(root + relative);
         return files;
     }
 
@@ -331,7 +336,8 @@ protected:
         const FaultCase& c = GetParam();
         TempDir dir;
         TempDir journalDir;
-        for (const auto& [path, content] : c.Files) dir.File("in/" + path, content);
+        for (const auto& [path, content] : c.Files)
+            dir.File("in/" + path, content);
         dir.File("R/Docs/a.txt", "old a");
         dir.File("R/Docs/F/old", "old F");
         const Contents in = Snapshot(dir, "in/");
@@ -345,13 +351,15 @@ protected:
         Engine e(options, {faulty, host, pump, shell}, journalDir.Path());
         // The journal itself is written without faults: only the transfer's calls count.
         e.State().UndoJournal.Begin(fs, journalDir.Path(), kMoveModeLine);
-        for (const std::string& item : c.Items) e.TransferItem(dir / ("in/" + item), dir / ("R/Docs/" + item));
+        for (const std::string& item : c.Items)
+            e.TransferItem(dir / ("in/" + item), dir / ("R/Docs/" + item));
         EXPECT_TRUE(e.State().UndoJournal.Save());
         const Lines journal = DecodeTextFile(journalDir.Read(kJournalFileName)).Lines;
         const int calls = injector.Total();
 
         std::vector<std::string> journaledSources;
-        for (std::size_t k = 1; k + 1 < journal.size(); k += 2) journaledSources.push_back(journal[k]);
+        for (std::size_t k = 1; k + 1 < journal.size(); k += 2)
+            journaledSources.push_back(journal[k]);
         const Contents inAfter = Snapshot(dir, "in/");
         Contents arrived = Snapshot(dir, "R/");
         for (const auto& [path, content] : r) {
@@ -359,11 +367,13 @@ protected:
             arrived.erase(path);
         }
         std::multiset<std::string> arrivedContents;
-        for (const auto& [path, content] : arrived) arrivedContents.insert(content);
+        for (const auto& [path, content] : arrived)
+            arrivedContents.insert(content);
         EXPECT_EQ(arrived.size(), arrivedContents.size()) << "nothing arrived twice";
         for (const auto& [item, files] : ItemsOf(dir, in)) {
             SCOPED_TRACE(item);
-            const bool journaled = std::find(journaledSources.begin(), journaledSources.end(), item) != journaledSources.end();
+            const bool journaled =
+                std::find(journaledSources.begin(), journaledSources.end(), item) != journaledSources.end();
             bool allArrived = true, noneArrived = true, allAtSource = true, noneAtSource = true;
             for (const auto& [path, content] : files) {
                 const bool arrivedOnce = arrivedContents.count(content) == 1;
@@ -457,8 +467,8 @@ TEST_F(TransferTest, ADanglingLinkIsATakenName) {
     EXPECT_EQ(tree.Read("R/page(1)_files/img.png"), "png");
     for (const char* link : {"R/a.txt", "R/page_files"})
         EXPECT_EQ(std::filesystem::read_symlink(tree / link), "nowhere") << link;
-    EXPECT_EQ(JournalPairs(), (Lines{a, tree / "R/a(1).txt", tree / "in/page_files", tree / "R/page(1)_files", page,
-                                     tree / "R/page(1).htm"}));
+    EXPECT_EQ(JournalPairs(), (Lines{a, tree / "R/a(1).txt", tree / "in/page_files", tree / "R/page(1)_files",
+                                     page, tree / "R/page(1).htm"}));
 }
 
 } // namespace

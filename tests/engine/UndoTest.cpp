@@ -3,11 +3,10 @@
 #include "platform/fakes/FaultInjector.h"
 #include "support/EngineFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,14 +18,14 @@ using Lines = std::vector<std::string>;
 using Decisions = std::vector<Decision>;
 
 class UndoTest : public EngineFixture {
-protected:
+  protected:
     UndoTest() {
         host.UndoEnabled = true;
         // The progress as the window would show it at each of its turns, from the first pair.
         pump.OnPump = [this] {
             if (!host.LastProgress) return;
-            const std::string shown = std::to_string(host.LastProgress->Done) + " of " +
-                                      std::to_string(host.LastProgress->Total);
+            const std::string shown =
+                std::to_string(host.LastProgress->Done) + " of " + std::to_string(host.LastProgress->Total);
             if (progress.empty() || progress.back() != shown) progress.push_back(shown);
         };
     }
@@ -149,7 +148,8 @@ TEST_F(UndoTest, CopyModeLeavesWhatIsNoLongerTheCopy) {
     std::filesystem::remove(tree / "in/linked");
     std::filesystem::create_symlink(tree / "R/linked", tree / "in/linked");
     // A FAT disk keeps even seconds: 12.5 s comes back as 12 s.
-    const auto onDisk = std::chrono::file_clock::from_sys(std::chrono::sys_seconds(std::chrono::seconds(1'700'000'012)));
+    const auto onDisk =
+        std::chrono::file_clock::from_sys(std::chrono::sys_seconds(std::chrono::seconds(1'700'000'012)));
     std::filesystem::last_write_time(tree / "in/coarse", onDisk + std::chrono::milliseconds(500));
     std::filesystem::last_write_time(tree / "R/coarse", onDisk);
     Lines journal{"Copy Mode"};
@@ -229,8 +229,8 @@ TEST_F(UndoTest, RemovedSourceFoldersAreMadeAgainAndFilesGoneFromTheResultAreNam
     tree.File("R/a.txt", "a"); // its old folder is gone
     tree.File("R/b.txt", "b");
     tree.Folder("in");
-    WriteJournal({"Move Mode", tree / "gone/deeper/a.txt", tree / "R/a.txt", tree / "in/c.txt", tree / "R/c.txt",
-                  tree / "in/b.txt", tree / "R/b.txt"});
+    WriteJournal({"Move Mode", tree / "gone/deeper/a.txt", tree / "R/a.txt", tree / "in/c.txt",
+                  tree / "R/c.txt", tree / "in/b.txt", tree / "R/b.txt"});
     engine.UndoLastRun();
     EXPECT_EQ(tree.Read("gone/deeper/a.txt"), "a");
     EXPECT_TRUE(tree.Exists("in/b.txt"));
@@ -243,7 +243,8 @@ TEST_F(UndoTest, RemovedSourceFoldersAreMadeAgainAndFilesGoneFromTheResultAreNam
 // Journals written by other programs: any byte-order mark, any line end, no break at the end.
 TEST_F(UndoTest, JournalsAreReadInEveryEncodingAndLineEnd) {
     const std::string name = "Grüße €.txt";
-    for (const TextEncoding encoding : {TextEncoding::Utf8WithMark, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+    for (const TextEncoding encoding :
+         {TextEncoding::Utf8WithMark, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
         SCOPED_TRACE(static_cast<int>(encoding));
         tree.File("R/" + name, "x");
         tree.Folder("in");
@@ -254,7 +255,8 @@ TEST_F(UndoTest, JournalsAreReadInEveryEncodingAndLineEnd) {
     }
     for (const std::string breakText : {"\r", "\n"}) {
         tree.File("R/" + name, "x");
-        data.File(kJournalFileName, "Copy Mode" + breakText + tree / ("in/" + name) + breakText + tree / ("R/" + name));
+        data.File(kJournalFileName,
+                  "Copy Mode" + breakText + tree / ("in/" + name) + breakText + tree / ("R/" + name));
         engine.UndoLastRun();
         EXPECT_EQ(tree.Read("in/" + name), "x") << "copy mode puts the copy back where the source is gone";
         std::filesystem::remove(tree / ("in/" + name));
@@ -303,7 +305,8 @@ TEST_F(UndoTest, AnUndoCutShortByAFailedReadCanBeStartedAgain) {
     tree.Folder("in");
     Lines journal = {"Move Mode", tree / "in/first.txt", tree / "R/first.txt"};
     for (int i = 0; journal.size() * 200 < 1536 * 1024; ++i)
-        for (int side = 0; side < 2; ++side) journal.push_back("/gone/" + std::string(200, 'x') + std::to_string(i));
+        for (int side = 0; side < 2; ++side)
+            journal.push_back("/gone/" + std::string(200, 'x') + std::to_string(i));
     journal.insert(journal.end(), {tree / "in/last.txt", tree / "R/last.txt"});
     WriteJournal(journal);
 
@@ -389,8 +392,8 @@ TEST_F(UndoTest, UndoAndRunNeverRunInsideEachOther) {
 TEST_F(UndoTest, AJournalLeftBehindByAnInterruptedRunIsUndone) {
     tree.File("R/a.txt", "a");
     tree.Folder("in");
-    data.File(kJournalInProgressFileName, EncodeTextFile({"Move Mode", tree / "in/a.txt", tree / "R/a.txt"},
-                                                         TextEncoding::Plain));
+    data.File(kJournalInProgressFileName,
+              EncodeTextFile({"Move Mode", tree / "in/a.txt", tree / "R/a.txt"}, TextEncoding::Plain));
     engine.UndoLastRun();
     EXPECT_TRUE(tree.Exists("in/a.txt"));
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
@@ -398,13 +401,14 @@ TEST_F(UndoTest, AJournalLeftBehindByAnInterruptedRunIsUndone) {
 }
 
 TEST_F(UndoTest, TheWindowGetsATurnForEveryPairAndEveryFolderRemoval) {
-    data.File(kJournalFileName, EncodeTextFile({"Move Mode", "/gone/a", "/gone/b", "/gone/c", "/gone/d", "/x/e",
-                                                "/other/f"},
-                                               TextEncoding::Plain));
+    data.File(kJournalFileName,
+              EncodeTextFile({"Move Mode", "/gone/a", "/gone/b", "/gone/c", "/gone/d", "/x/e", "/other/f"},
+                             TextEncoding::Plain));
     int turns = 0;
     pump.OnPump = [&] { ++turns; };
     engine.UndoLastRun();
-    EXPECT_EQ(turns, 2 + 3 + 2) << "one piece of journal read twice (the count, then the pairs), three pairs, two folders";
+    EXPECT_EQ(turns, 2 + 3 + 2)
+        << "one piece of journal read twice (the count, then the pairs), three pairs, two folders";
 }
 
 TEST_F(UndoTest, EmptiedFoldersInsideOneAnotherAreAllRemoved) {

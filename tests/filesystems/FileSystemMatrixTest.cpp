@@ -7,16 +7,15 @@
 #include "reliability/Rig.h"
 #include "reliability/Summary.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -74,15 +73,16 @@ bool HoldsFiles(const std::string& root) {
 // For the messages: the files below a folder.
 std::string Listing(const std::string& root) {
     std::string text;
-    for (const auto& [path, content] : reliability::TakeSnapshot({root})) text += "\n  " + path;
+    for (const auto& [path, content] : reliability::TakeSnapshot({root}))
+        text += "\n  " + path;
     return text;
 }
 
 enum class Direction { Onto, OffIt, Inside };
 
 const char* DirectionName(Direction direction) {
-    constexpr std::array<const char*, 3> names = {"from the build disk onto it", "from it onto the build disk",
-                                                  "inside it"};
+    constexpr std::array<const char*, 3> names = {"from the build disk onto it",
+                                                  "from it onto the build disk", "inside it"};
     return names[static_cast<std::size_t>(direction)];
 }
 
@@ -105,7 +105,8 @@ class FileSystemMatrix : public ::testing::TestWithParam<Kind> {
 
     // A fresh rig for a run by `method`, moving or copying, whose source and result folders (below
     // folders called `name`) lie where `direction` says.
-    std::unique_ptr<Rig> MakeRig(Direction direction, const char* method, bool move, const std::string& name) {
+    std::unique_ptr<Rig> MakeRig(Direction direction, const char* method, bool move,
+                                 const std::string& name) {
         auto rig = std::make_unique<Rig>();
         rig->options.MethodKey = method;
         rig->options.MoveSourceFiles = move;
@@ -176,7 +177,8 @@ class FileSystemMatrix : public ::testing::TestWithParam<Kind> {
 
     void Count(const Tally& tally) {
         figures.FilesLost += tally.FilesLost;
-        for (const std::string& problem : tally.Problems) ADD_FAILURE() << problem;
+        for (const std::string& problem : tally.Problems)
+            ADD_FAILURE() << problem;
     }
 
     std::vector<std::string> Roots() const { return {source, result}; }
@@ -213,11 +215,14 @@ TEST_P(FileSystemMatrix, EveryMethodMovesAndCopiesOntoOffAndInsideAndUndoes) {
     for (const Direction direction : directions)
         for (const char* method : {Method::Date, Method::Name, Method::Number, Method::Type, Method::Size})
             for (const bool move : {true, false}) {
-                SCOPED_TRACE(std::string(method) + (move ? ", moving " : ", copying ") + DirectionName(direction));
+                SCOPED_TRACE(std::string(method) + (move ? ", moving " : ", copying ") +
+                             DirectionName(direction));
                 auto rig = MakeRig(direction, method, move, "scenario " + std::to_string(++scenario));
                 rig->options.MaxFilesPerFolder = 3;
                 rig->options.SubfolderName = "Batch";
-                rig->options.Group(TypeGroup::Image).Enabled = rig->options.Group(TypeGroup::Music).Enabled = rig->options.Group(TypeGroup::Video).Enabled = rig->options.Group(TypeGroup::Document).Enabled = true;
+                rig->options.Group(TypeGroup::Image).Enabled = rig->options.Group(TypeGroup::Music).Enabled =
+                    rig->options.Group(TypeGroup::Video).Enabled =
+                        rig->options.Group(TypeGroup::Document).Enabled = true;
                 PlantTree();
                 RunAndUndo(*rig, [&](const Journal&) {
                     // Every file went: none is left behind by a move, each has its copy.
@@ -233,7 +238,8 @@ TEST_P(FileSystemMatrix, NamesThatDifferOnlyByCaseNeverReplaceOneAnother) {
     for (const char* method : {Method::Type, Method::Name})
         for (const bool move : {true, false}) {
             SCOPED_TRACE(std::string(method) + (move ? ", moving" : ", copying"));
-            auto rig = MakeRig(Direction::Onto, method, move, std::string(method) + (move ? " move" : " copy"));
+            auto rig =
+                MakeRig(Direction::Onto, method, move, std::string(method) + (move ? " move" : " copy"));
             rig->options.Group(TypeGroup::Document).Enabled = true;
             // Three files of one name but for its case: on a case-insensitive file system the later
             // ones get numbers, and the category folders "A" and "a" are one.
@@ -261,12 +267,14 @@ TEST_P(RefusingFileSystem, ANameItRefusesStaysUnjournaledAndLeavesNoEmptyFolder)
         auto rig = MakeRig(Direction::Onto, Method::Name, move, move ? "move" : "copy");
         std::vector<std::string> refused = {"a:b.txt", "what?.txt", "say \"hi\".txt", "star*.txt"};
         if (!Traits().TakesNonAsciiNames) refused.push_back("Ümlaut.txt");
-        for (const std::string& name : refused) Plant(name);
+        for (const std::string& name : refused)
+            Plant(name);
         Plant("fine.txt");
         RunAndUndo(*rig, [&](const Journal& journal) {
             ASSERT_EQ(journal.Pairs.size(), 1u);
             EXPECT_EQ(journal.Pairs[0].first, source + "/fine.txt");
-            for (const std::string& name : refused) EXPECT_TRUE(fs::exists(source + "/" + name)) << name;
+            for (const std::string& name : refused)
+                EXPECT_TRUE(fs::exists(source + "/" + name)) << name;
             for (const auto& entry : fs::recursive_directory_iterator(result))
                 EXPECT_FALSE(entry.is_directory() && fs::is_empty(entry.path()))
                     << "an empty category folder stayed: " << entry.path();
@@ -343,7 +351,8 @@ TEST_P(MountedFileSystem, AVolumeThatFillsUpMidRunTakesEachFileWhollyOrNotAtAll)
         auto rig = MakeRig(Direction::Onto, Method::Number, move, move ? "move" : "copy");
         rig->options.MaxFilesPerFolder = 4;
         rig->options.SubfolderName = "Batch";
-        for (int n = 1; n <= 24; ++n) Plant("part " + std::to_string(n) + ".bin", 256 * 1024);
+        for (int n = 1; n <= 24; ++n)
+            Plant("part " + std::to_string(n) + ".bin", 256 * 1024);
         FillUp(volume->Root(), 1024 * 1024);
         RunAndUndo(*rig, [&](const Journal& journal) {
             EXPECT_GT(journal.Pairs.size(), 0u) << "nothing fitted: " << rig->host.Trouble();
@@ -373,9 +382,11 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FileSystemMatrix,
                          KindName);
 
 INSTANTIATE_TEST_SUITE_P(Kinds, MountedFileSystem,
-                         ::testing::Values(Kind::Tmpfs, Kind::Btrfs, Kind::Xfs, Kind::Ntfs, Kind::Exfat, Kind::Fat),
+                         ::testing::Values(Kind::Tmpfs, Kind::Btrfs, Kind::Xfs, Kind::Ntfs, Kind::Exfat,
+                                           Kind::Fat),
                          KindName);
-INSTANTIATE_TEST_SUITE_P(Kinds, RefusingFileSystem, ::testing::Values(Kind::Ntfs, Kind::Exfat, Kind::Fat), KindName);
+INSTANTIATE_TEST_SUITE_P(Kinds, RefusingFileSystem, ::testing::Values(Kind::Ntfs, Kind::Exfat, Kind::Fat),
+                         KindName);
 INSTANTIATE_TEST_SUITE_P(Kinds, SmallFileSystem, ::testing::Values(Kind::Fat), KindName);
 
 } // namespace varnolt::filesystems

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <ftw.h>
 #include <filesystem>
+#include <ftw.h>
 #include <linux/loop.h>
 #include <sched.h>
 #include <sys/ioctl.h>
@@ -49,7 +49,8 @@ pid_t Spawn(const std::vector<std::string>& arguments, int deathSignal) {
     dup2(null, STDOUT_FILENO);
     dup2(null, STDERR_FILENO);
     std::vector<char*> argv;
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     execvp(argv[0], argv.data());
     _exit(127);
@@ -126,8 +127,7 @@ void RemoveLeftovers(const std::string& scratch) {
     closedir(dir);
 }
 
-namespace {
-} // namespace
+namespace {} // namespace
 
 const KindTraits& TraitsOf(Kind kind) {
     static const std::array<KindTraits, 7> traits = {{
@@ -136,7 +136,7 @@ const KindTraits& TraitsOf(Kind kind) {
         {"btrfs", false, Nanosecond, true},
         {"xfs", false, Nanosecond, true},
         {"NTFS", false, 100 * Nanosecond, true}, // case-sensitive as ntfs-3g makes its names
-        {"exFAT", true, Second, true},            // the FUSE driver keeps whole seconds
+        {"exFAT", true, Second, true},           // the FUSE driver keeps whole seconds
         {"FAT", true, 2 * Second, false},
     }};
     return traits[static_cast<std::size_t>(kind)];
@@ -148,7 +148,8 @@ std::string PrepareMounting() {
     if (access("/dev/fuse", R_OK | W_OK) != 0) return Reason("no FUSE (/dev/fuse)");
     // Mounts made from here on are seen by this process (and its FUSE drivers) only, and end with it.
     if (unshare(CLONE_NEWNS) != 0) return Reason("no mount namespace of our own");
-    if (mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return Reason("mounts cannot be made private");
+    if (mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        return Reason("mounts cannot be made private");
     return "";
 }
 

@@ -15,8 +15,8 @@ enum class Kind { BuildDisk, Tmpfs, Btrfs, Xfs, Ntfs, Exfat, Fat };
 struct KindTraits {
     const char* Name;
     bool CaseInsensitive;
-    std::int64_t TimeStepNs;  // how finely it keeps a last write time
-    bool TakesNonAsciiNames;  // the FUSE FAT driver refuses every name beyond ASCII
+    std::int64_t TimeStepNs; // how finely it keeps a last write time
+    bool TakesNonAsciiNames; // the FUSE FAT driver refuses every name beyond ASCII
 };
 const KindTraits& TraitsOf(Kind kind);
 
@@ -50,9 +50,9 @@ class Volume {
     void Unmount();
 
     Kind kind_;
-    std::string folder_;     // holds the mount point (and the image until it is attached)
+    std::string folder_; // holds the mount point (and the image until it is attached)
     std::string mountPoint_;
-    pid_t daemon_ = -1;      // the FUSE driver
+    pid_t daemon_ = -1; // the FUSE driver
     bool mounted_ = false;
     std::string problem_;
 };

@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSet>
-
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -22,6 +21,7 @@ int main(int argc, char* argv[]) {
     }
     QSet<QRgb> colours;
     for (int y = 0; y < picture.height() && colours.size() < 2; y += 7)
-        for (int x = 0; x < picture.width() && colours.size() < 2; x += 7) colours.insert(picture.pixel(x, y));
+        for (int x = 0; x < picture.width() && colours.size() < 2; x += 7)
+            colours.insert(picture.pixel(x, y));
     return colours.size() < 2 ? 1 : 0;
 }

@@ -8,14 +8,13 @@
 #include "support/MediaSamples.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,10 +40,12 @@ std::string Text(const std::optional<TakenDate>& taken) {
 using ContainerReader = std::optional<TakenDate> (*)(const media::ReadAt&, std::uint64_t, std::uint64_t);
 
 // A container reader over a whole file; `parser` as ContainerTakenDate takes it.
-std::optional<TakenDate> ReadVideo(const std::string& path, ContainerReader reader, const char* parser = nullptr) {
+std::optional<TakenDate> ReadVideo(const std::string& path, ContainerReader reader,
+                                   const char* parser = nullptr) {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-    const media::ReadAt read = [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t size) -> std::size_t {
+    const media::ReadAt read = [&](std::uint64_t offset, std::uint8_t* buffer,
+                                   std::size_t size) -> std::size_t {
         if (offset >= bytes.size()) return 0;
         const std::size_t count = std::min<std::size_t>(size, bytes.size() - offset);
         std::copy_n(bytes.data() + offset, count, buffer);
@@ -55,7 +56,7 @@ std::optional<TakenDate> ReadVideo(const std::string& path, ContainerReader read
 }
 
 class LibraryDatesTest : public ::testing::Test {
-protected:
+  protected:
     LibraryEmbeddedDates dates;
     TempDir dir;
 };
@@ -72,7 +73,9 @@ TEST_F(LibraryDatesTest, ReadsTheDateWhereverItIsWritten) {
     };
     const ContainerReader quickTime = media::QuickTimeTakenDate, matroska = media::MatroskaTakenDate,
                           avi = media::AviTakenDate;
-    const auto photo = [](std::string exif) { return [exif](const std::string& p) { return MakePhoto(p, exif); }; };
+    const auto photo = [](std::string exif) {
+        return [exif](const std::string& p) { return MakePhoto(p, exif); };
+    };
     const auto video = [](std::string utc, std::string options = "") {
         return [utc, options](const std::string& p) { return MakeVideo(p, utc, options); };
     };
@@ -85,12 +88,15 @@ TEST_F(LibraryDatesTest, ReadsTheDateWhereverItIsWritten) {
         {"a.tif", photo(kTaken), "wall 2015-6-1 12:34:56"},
         {"a.png", photo(kTaken), "wall 2015-6-1 12:34:56"},
         {"a.webp", photo(kTaken), "wall 2015-6-1 12:34:56"},
-        {"digitized.jpg", photo("-CreateDate='2014:01:02 03:04:05' -OffsetTimeDigitized=-05:30"), "wall 2014-1-2 3:4:5 -330"},
-        {"both.jpg", photo(std::string(kTaken) + " -CreateDate='2014:01:02 03:04:05' -OffsetTimeOriginal=+09:00"),
+        {"digitized.jpg", photo("-CreateDate='2014:01:02 03:04:05' -OffsetTimeDigitized=-05:30"),
+         "wall 2014-1-2 3:4:5 -330"},
+        {"both.jpg",
+         photo(std::string(kTaken) + " -CreateDate='2014:01:02 03:04:05' -OffsetTimeOriginal=+09:00"),
          "wall 2015-6-1 12:34:56 540"},
         {"ifd0.tif", photo("'-IFD0:DateTimeOriginal=2015:06:01 12:34:56'"), "wall 2015-6-1 12:34:56"},
         {"date-only.jpg", photo("'-DateTimeOriginal#=2015:06:01'"), "wall 2015-6-1 0:0:0"},
-        {"xmp-original.jpg", photo("'-XMP-exif:DateTimeOriginal=2015:06:01 08:00:00+09:00'"), "wall 2015-6-1 8:0:0 540"},
+        {"xmp-original.jpg", photo("'-XMP-exif:DateTimeOriginal=2015:06:01 08:00:00+09:00'"),
+         "wall 2015-6-1 8:0:0 540"},
         {"xmp-create.png", photo("'-XMP-xmp:CreateDate=2015:06:01 08:00:00Z'"), "UTC 2015-6-1 8:0:0"},
         {"xmp-photoshop.jpg", photo("'-XMP-photoshop:DateCreated=2015:06:01'"), "wall 2015-6-1 0:0:0"},
         {"far.tif", [](const std::string& p) { return MakeFarTiff(p, "2015:06:01 12:34:56", 40u << 20); },
@@ -100,20 +106,27 @@ TEST_F(LibraryDatesTest, ReadsTheDateWhereverItIsWritten) {
         {"a.m4v", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", quickTime},
         {"a.3gp", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", quickTime},
         // The capture time wins over the container's, which is the end of the recording.
-        {"iphone.mov", video("2015-06-01T10:00:09Z", apple + "2015-06-01T19:00:00+0900"), "wall 2015-6-1 19:0:0 540", quickTime},
+        {"iphone.mov", video("2015-06-01T10:00:09Z", apple + "2015-06-01T19:00:00+0900"),
+         "wall 2015-6-1 19:0:0 540", quickTime},
         {"a.mkv", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", matroska},
         {"a.webm", video("2015-06-01T10:00:00Z"), "UTC 2015-6-1 10:0:0", matroska},
         {"mkvmerge.mkv", [](const std::string& p) { return MakeMkvmergeVideo(p, "2015-06-01T10:00:00Z"); },
          "UTC 2015-6-1 10:0:0", matroska},
         {"icrd.avi", video("", "-metadata date=2015-06-01"), "wall 2015-6-1 0:0:0", avi},
-        {"idit.avi", [](const std::string& p) { return MakeAviWithChunk(p, "IDIT", "MON JUN 01 08:00:00 2015\n"); },
+        {"idit.avi",
+         [](const std::string& p) { return MakeAviWithChunk(p, "IDIT", "MON JUN 01 08:00:00 2015\n"); },
          "wall 2015-6-1 8:0:0", avi},
         // Named as another container: read all the same.
-        {"mp4.mkv", [](const std::string& p) {
-             return MakeVideo(p + ".mp4", "2015-06-01T10:00:00Z") && std::rename((p + ".mp4").c_str(), p.c_str()) == 0;
-         }, "UTC 2015-6-1 10:0:0", nullptr, true},
-        {"a.MTS", [&](const std::string& p) { return MakeCamcorderVideo(p, mdpm); }, "wall 2015-6-1 8:11:11 540", nullptr, true},
-        {"a.m2ts", [&](const std::string& p) { return MakeCamcorderVideo(p, mdpm); }, "wall 2015-6-1 8:11:11 540", nullptr, true},
+        {"mp4.mkv",
+         [](const std::string& p) {
+             return MakeVideo(p + ".mp4", "2015-06-01T10:00:00Z") &&
+                    std::rename((p + ".mp4").c_str(), p.c_str()) == 0;
+         },
+         "UTC 2015-6-1 10:0:0", nullptr, true},
+        {"a.MTS", [&](const std::string& p) { return MakeCamcorderVideo(p, mdpm); },
+         "wall 2015-6-1 8:11:11 540", nullptr, true},
+        {"a.m2ts", [&](const std::string& p) { return MakeCamcorderVideo(p, mdpm); },
+         "wall 2015-6-1 8:11:11 540", nullptr, true},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(c.Make(dir / c.Name)) << c.Name;
@@ -143,14 +156,17 @@ TEST_F(LibraryDatesTest, APhotoWithoutADateTakesItsSidecars) {
 // taken; a video with only its UTC moment is on New York's day.
 TEST_F(LibraryDatesTest, OneMomentInTokyoIsOneDayWhereverItIsSorted) {
     const LocalZone newYork("America/New_York");
-    ASSERT_TRUE(MakePhoto(dir / "tokyo.jpg", "'-DateTimeOriginal=2015:06:01 08:00:00' -OffsetTimeOriginal=+09:00"));
-    ASSERT_TRUE(MakeVideo(dir / "tokyo.mov", "2015-05-31T23:00:00Z",
-                          "-movflags use_metadata_tags -metadata com.apple.quicktime.creationdate=2015-06-01T08:00:00+0900"));
+    ASSERT_TRUE(
+        MakePhoto(dir / "tokyo.jpg", "'-DateTimeOriginal=2015:06:01 08:00:00' -OffsetTimeOriginal=+09:00"));
+    ASSERT_TRUE(MakeVideo(
+        dir / "tokyo.mov", "2015-05-31T23:00:00Z",
+        "-movflags use_metadata_tags -metadata com.apple.quicktime.creationdate=2015-06-01T08:00:00+0900"));
     ASSERT_TRUE(MakeVideo(dir / "utc.mp4", "2015-05-31T23:00:00Z"));
     ClassifyOptions byDay;
     const auto day = [&](const char* name) {
         const std::optional<TakenDate> taken = dates.ReadTakenDate(dir / name);
-        const std::optional<LocalTime> local = taken ? TakenLocalTime(*taken, std::time(nullptr)) : std::nullopt;
+        const std::optional<LocalTime> local =
+            taken ? TakenLocalTime(*taken, std::time(nullptr)) : std::nullopt;
         return local ? DateCategoryOf(*local, byDay) : "none";
     };
     EXPECT_EQ(day("tokyo.jpg"), "2015-6-1");
@@ -179,8 +195,9 @@ TEST_F(LibraryDatesTest, NoneFromFilesWithoutADateOrThatCannotBeRead) {
     dir.File("junk.xmp", "<x:xmpmeta");
     // Opening a fifo to read would wait for a writer.
     ASSERT_EQ(mkfifo((dir / "fifo.mov").c_str(), 0600), 0);
-    for (const char* name : {"plain.jpg", "zeros.jpg", "plain.mp4", "plain.mkv", "plain.mts", "dated.txt", "cut.jpg",
-                             "text.jpg", "empty.mov", "folder.jpg", "junk.jpg", "fifo.mov", "missing.jpg"})
+    for (const char* name :
+         {"plain.jpg", "zeros.jpg", "plain.mp4", "plain.mkv", "plain.mts", "dated.txt", "cut.jpg", "text.jpg",
+          "empty.mov", "folder.jpg", "junk.jpg", "fifo.mov", "missing.jpg"})
         EXPECT_FALSE(dates.ReadTakenDate(dir / name)) << name;
 }
 
@@ -195,7 +212,8 @@ TEST(TakenDateReaders, WrittenTimesAndZones) {
         {"2015-06-01T08:00:00Z", "UTC 2015-6-1 8:0:0"},
         {"2015-06-01T08:00:00+25:00", "wall 2015-6-1 8:0:0"},
     };
-    for (const auto& [text, expected] : texts) EXPECT_EQ(Text(media::ParseTakenText(text)), expected) << text;
+    for (const auto& [text, expected] : texts)
+        EXPECT_EQ(Text(media::ParseTakenText(text)), expected) << text;
     for (const char* bad : {"", "    :  :     :  :  ", "2015:06", "2015-06-01T08", "20150:06:01 12:34:56",
                             "15:06:01 12:34:56", "99999999999999999999"})
         EXPECT_FALSE(media::ParseTakenText(bad)) << bad;
@@ -209,10 +227,12 @@ TEST(TakenDateReaders, WrittenTimesAndZones) {
 TEST(TakenDateReaders, AVideoIsReadOnlyUpToItsCap) {
     // A header box that claims the whole file: the reader stops at its cap and finds nothing.
     std::string bytes(4u << 20, '\0');
-    const std::string head = std::string("\x00\x00\x00\x01", 4) + "mdat" + std::string("\x00\x00\x00\x01\x00\x00\x00\x00", 8);
+    const std::string head =
+        std::string("\x00\x00\x00\x01", 4) + "mdat" + std::string("\x00\x00\x00\x01\x00\x00\x00\x00", 8);
     bytes.replace(0, head.size(), head);
     std::uint64_t served = 0;
-    const media::ReadAt read = [&](std::uint64_t offset, std::uint8_t* buffer, std::size_t size) -> std::size_t {
+    const media::ReadAt read = [&](std::uint64_t offset, std::uint8_t* buffer,
+                                   std::size_t size) -> std::size_t {
         if (offset >= bytes.size()) return 0;
         const std::size_t count = std::min<std::size_t>(size, bytes.size() - offset);
         std::copy_n(bytes.data() + offset, count, buffer);

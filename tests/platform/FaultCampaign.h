@@ -20,7 +20,8 @@ inline const std::vector<int> ShortCampaignErrors = {ENOSPC, ENOENT};
 // calls before which `sound()` (say, "the destination is missing or whole") did not hold.
 class KillPointWatch final : public SyscallHook {
   public:
-    KillPointWatch(FaultInjector& faults, std::function<bool()> sound) : faults_(faults), sound_(std::move(sound)) {}
+    KillPointWatch(FaultInjector& faults, std::function<bool()> sound)
+        : faults_(faults), sound_(std::move(sound)) {}
     int Before(Syscall call, const std::string& path) override {
         if (!sound_()) ++Unsound;
         return faults_.Before(call, path);
@@ -45,7 +46,8 @@ inline std::string FailedCall(const FaultInjector& faults, int k, int error) {
 // A failed change names the errno of one of the calls made to fail, not one of a later clean-up.
 inline bool ReportsAnInjectedError(const FsResult& result, const FaultInjector& faults) {
     for (const auto& call : faults.Calls())
-        if (call.Error != 0 && result.Error() == std::error_code(call.Error, std::generic_category())) return true;
+        if (call.Error != 0 && result.Error() == std::error_code(call.Error, std::generic_category()))
+            return true;
     return false;
 }
 

@@ -172,7 +172,8 @@ TEST_F(FileQueriesTest, EveryCallPassesTheHook) {
     PosixFileSystem failing(&faults);
     EXPECT_FALSE(failing.FileExists(file));
     EXPECT_FALSE(failing.ReadItemInfo(file));
-    EXPECT_EQ(failing.DeleteFile(file).Error(), std::errc::permission_denied) << "the hook's errno is the reason";
+    EXPECT_EQ(failing.DeleteFile(file).Error(), std::errc::permission_denied)
+        << "the hook's errno is the reason";
     EXPECT_TRUE(dir.Exists("file.txt"));
     EXPECT_TRUE(failing.FolderExists(folder));
     EXPECT_EQ(faults.Count(Syscall::Stat), 3);

@@ -9,8 +9,8 @@
 
 #include <array>
 #include <cstring>
-#include <fstream>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/stat.h>
@@ -143,27 +143,30 @@ TEST_F(FileTransferTest, AKnownFileIsRenamedWithoutALookFirst) {
 }
 
 TEST_F(FileTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLeavesTheSourceWhole) {
-    for (const auto move : FileMoves) FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
-        TempDir tree;
-        const std::string from = tree.File("in/a.txt", "content");
-        tree.Folder("out");
-        const auto before = Snapshot(tree / "in");
-        CrossDevice(faults);
-        // Killed at any point, the final name holds nothing or the whole file.
-        testing::KillPointWatch watch(faults, [&] { return !tree.Exists("out/a.txt") || tree.Read("out/a.txt") == "content"; });
-        PosixFileSystem failing(&watch);
-        const FsResult moved = (failing.*move)(from, tree / "out/a.txt");
-        SCOPED_TRACE(describe());
-        EXPECT_EQ(watch.Unsound, 0) << "a fragment under the final name";
-        if (moved) {
-            EXPECT_FALSE(tree.Exists("in/a.txt"));
-            EXPECT_EQ(testing::Content(tree / "out"), (testing::TreeSnapshot{{"a.txt", before.at("a.txt")}}));
-        } else {
-            EXPECT_EQ(Snapshot(tree / "in"), before);
-            EXPECT_TRUE(testing::Content(tree / "out").empty()) << "the partial copy is removed";
-            EXPECT_TRUE(testing::ReportsAnInjectedError(moved, faults)) << moved.Error().message();
-        }
-    });
+    for (const auto move : FileMoves)
+        FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+            TempDir tree;
+            const std::string from = tree.File("in/a.txt", "content");
+            tree.Folder("out");
+            const auto before = Snapshot(tree / "in");
+            CrossDevice(faults);
+            // Killed at any point, the final name holds nothing or the whole file.
+            testing::KillPointWatch watch(
+                faults, [&] { return !tree.Exists("out/a.txt") || tree.Read("out/a.txt") == "content"; });
+            PosixFileSystem failing(&watch);
+            const FsResult moved = (failing.*move)(from, tree / "out/a.txt");
+            SCOPED_TRACE(describe());
+            EXPECT_EQ(watch.Unsound, 0) << "a fragment under the final name";
+            if (moved) {
+                EXPECT_FALSE(tree.Exists("in/a.txt"));
+                EXPECT_EQ(testing::Content(tree / "out"),
+                          (testing::TreeSnapshot{{"a.txt", before.at("a.txt")}}));
+            } else {
+                EXPECT_EQ(Snapshot(tree / "in"), before);
+                EXPECT_TRUE(testing::Content(tree / "out").empty()) << "the partial copy is removed";
+                EXPECT_TRUE(testing::ReportsAnInjectedError(moved, faults)) << moved.Error().message();
+            }
+        });
 }
 
 // What a killed copy leaves: a hidden file of its own, which the clean-up removes; those of a process
@@ -192,18 +195,19 @@ TEST_F(FileTransferTest, AMoveAcrossFileSystemsLeavesASourceThatChangedDuringThe
     // An editor saving while the copy is on its way to the disk: a longer file, or the same length.
     const std::array<std::pair<const char*, std::ios::openmode>, 2> saves{
         {{" and more", std::ios::app}, {"FIRST", std::ios::in | std::ios::out}}};
-    for (const auto move : FileMoves) for (const auto& [text, mode] : saves) {
-        TempDir tree;
-        const std::string from = tree.File("in/a.txt", "first");
-        tree.Folder("out");
-        FaultInjector faults;
-        CrossDevice(faults);
-        faults.RunBefore(Syscall::Sync, 1, [&] { std::fstream(from, mode) << text; });
-        PosixFileSystem crossing(&faults);
-        EXPECT_FALSE((crossing.*move)(from, tree / "out/a.txt")) << text;
-        EXPECT_EQ(tree.Read("in/a.txt"), mode & std::ios::app ? "first and more" : "FIRST");
-        EXPECT_FALSE(tree.Exists("out/a.txt")) << text;
-    }
+    for (const auto move : FileMoves)
+        for (const auto& [text, mode] : saves) {
+            TempDir tree;
+            const std::string from = tree.File("in/a.txt", "first");
+            tree.Folder("out");
+            FaultInjector faults;
+            CrossDevice(faults);
+            faults.RunBefore(Syscall::Sync, 1, [&] { std::fstream(from, mode) << text; });
+            PosixFileSystem crossing(&faults);
+            EXPECT_FALSE((crossing.*move)(from, tree / "out/a.txt")) << text;
+            EXPECT_EQ(tree.Read("in/a.txt"), mode & std::ios::app ? "first and more" : "FIRST");
+            EXPECT_FALSE(tree.Exists("out/a.txt")) << text;
+        }
 }
 
 // FAT, exFAT and FUSE file systems refuse permission bits or times in their own ways; the data counts.
@@ -215,7 +219,8 @@ TEST_F(FileTransferTest, ADestinationThatCannotHoldModeOrTimesStillGetsEveryByte
         tree.Folder("out");
         FaultInjector faults;
         CrossDevice(faults);
-        for (const Syscall call : {Syscall::Chmod, Syscall::Utimens}) faults.FailPathsContaining("/out/", error, call);
+        for (const Syscall call : {Syscall::Chmod, Syscall::Utimens})
+            faults.FailPathsContaining("/out/", error, call);
         PosixFileSystem limited(&faults);
         ASSERT_TRUE(limited.CopyFile(from, tree / "out/copy.txt"));
         ASSERT_TRUE(limited.MoveFile(from, tree / "out/a.txt"));
@@ -254,17 +259,18 @@ TEST_P(LimitedFileSystemTest, MovesWithoutReplacing) {
 }
 
 TEST_P(LimitedFileSystemTest, AnyFailingCallLeavesTheFileAtExactlyOnePlace) {
-    for (const auto move : FileMoves) FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
-        TempDir tree;
-        const std::string from = tree.File("in/a.txt", "content");
-        tree.Folder("out");
-        Limit(faults);
-        PosixFileSystem limited(&faults);
-        const bool moved((limited.*move)(from, tree / "out/a.txt"));
-        SCOPED_TRACE(describe());
-        EXPECT_NE(tree.Exists("in/a.txt"), tree.Exists("out/a.txt"));
-        EXPECT_EQ(moved, tree.Exists("out/a.txt"));
-    });
+    for (const auto move : FileMoves)
+        FailEachCallInTurn([&](FaultInjector& faults, auto describe) {
+            TempDir tree;
+            const std::string from = tree.File("in/a.txt", "content");
+            tree.Folder("out");
+            Limit(faults);
+            PosixFileSystem limited(&faults);
+            const bool moved((limited.*move)(from, tree / "out/a.txt"));
+            SCOPED_TRACE(describe());
+            EXPECT_NE(tree.Exists("in/a.txt"), tree.Exists("out/a.txt"));
+            EXPECT_EQ(moved, tree.Exists("out/a.txt"));
+        });
 }
 
 std::string HardLinkName(const ::testing::TestParamInfo<bool>& info) {
@@ -334,7 +340,8 @@ TEST_F(FileTransferTest, CopyFollowsALinkToItsFile) {
 TEST_F(FileTransferTest, CopyOfAFifoFailsAtOnceWithoutReadingIt) {
     const std::string fifo = dir / "in/pipe";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(testing::ResultWithoutBlockingOn(fifo, [&] { return static_cast<bool>(fs.CopyFile(fifo, dir / "out/pipe")); }));
+    EXPECT_FALSE(testing::ResultWithoutBlockingOn(
+        fifo, [&] { return static_cast<bool>(fs.CopyFile(fifo, dir / "out/pipe")); }));
     EXPECT_FALSE(dir.Exists("out/pipe"));
 }
 
@@ -373,7 +380,8 @@ TEST_P(CopyMethodTest, AnyFailingCallLeavesNoPartialCopy) {
         tree.Folder("out");
         const auto before = Snapshot(tree / "in");
         Restrict(faults, GetParam());
-        testing::KillPointWatch watch(faults, [&] { return !tree.Exists("out/a.txt") || tree.Read("out/a.txt") == "content"; });
+        testing::KillPointWatch watch(
+            faults, [&] { return !tree.Exists("out/a.txt") || tree.Read("out/a.txt") == "content"; });
         PosixFileSystem failing(&watch);
         const FsResult copied = failing.CopyFile(from, tree / "out/a.txt");
         SCOPED_TRACE(describe());

@@ -187,7 +187,8 @@ TEST_F(FolderTransferTest, AMoveAcrossFileSystemsLeavesAFolderWhoseFileChangedDu
     FaultInjector faults;
     CrossDevice(faults);
     // The tree is copied, then flushed once: a file of it saved in between makes the copy out of date.
-    faults.RunBefore(Syscall::Sync, 1, [&] { std::ofstream(dir / "in/Album/disc 1/notes.txt", std::ios::app) << "!"; });
+    faults.RunBefore(Syscall::Sync, 1,
+                     [&] { std::ofstream(dir / "in/Album/disc 1/notes.txt", std::ios::app) << "!"; });
     PosixFileSystem crossing(&faults);
     EXPECT_FALSE(crossing.MoveFolder(dir / "in/Album", dir / "out/Album"));
     EXPECT_EQ(dir.Read("in/Album/disc 1/notes.txt"), "notes!");

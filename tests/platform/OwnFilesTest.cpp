@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string_view>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
-#include <gtest/gtest.h>
 
 namespace varnolt {
 namespace {
@@ -52,7 +52,8 @@ TEST_F(OwnFilesTest, ReadWholeFileGivesEveryByteOrTheReason) {
     laterFaults.FailNth(Syscall::Read, 2, EIO);
     PosixFileSystem failingLater(&laterFaults);
     pieces.clear();
-    const FsResult read = failingLater.ReadInPieces(path, [&](std::string_view piece) { pieces.push_back(piece.size()); });
+    const FsResult read =
+        failingLater.ReadInPieces(path, [&](std::string_view piece) { pieces.push_back(piece.size()); });
     EXPECT_EQ(read.Error(), std::error_code(EIO, std::generic_category()));
     EXPECT_EQ(pieces, std::vector<std::size_t>{1 << 20}) << "the pieces before the failure";
 }
@@ -172,7 +173,9 @@ TEST_F(OwnFilesTest, ALockThatCannotBeHadSaysWhy) {
         FileSystem& Fs;
         std::string Folder;
         int Error;
-    } cases[] = {{fs, dir / "missing/", ENOENT}, {fs, file + "/", ENOTDIR}, {fs, file, ENOTDIR},
+    } cases[] = {{fs, dir / "missing/", ENOENT},
+                 {fs, file + "/", ENOTDIR},
+                 {fs, file, ENOTDIR},
                  {unreadable, dir.Path(), EACCES}};
     for (const auto& c : cases) {
         bool heldElsewhere = true;

@@ -6,12 +6,11 @@
 #include "reliability/Rig.h"
 #include "reliability/Summary.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
@@ -30,7 +29,7 @@ bool Present(const std::string& path) {
 }
 
 class BadInput : public ::testing::Test {
-protected:
+  protected:
     static void TearDownTestSuite() {
         ReportGroup("bad input", figures, skipped.empty() ? "" : "skipped: " + skipped);
     }
@@ -83,7 +82,8 @@ protected:
     std::size_t PreviewItems() {
         const PreviewTree& preview = rig.engine.Preview();
         std::size_t items = 0;
-        for (NodeId node = 0; node < preview.NodeCount(); ++node) items += preview.IsItem(node);
+        for (NodeId node = 0; node < preview.NodeCount(); ++node)
+            items += preview.IsItem(node);
         return items;
     }
 
@@ -95,13 +95,15 @@ protected:
         Count(ledger.CheckRun(rig.Files(), journal));
         rig.engine.UndoLastRun();
         EXPECT_TRUE(rig.UndoEnded());
-        Count(undoRestoresAll ? ledger.CheckUndone(rig.Files(), journal) : ledger.CheckPlaces(rig.Files(), journal));
+        Count(undoRestoresAll ? ledger.CheckUndone(rig.Files(), journal)
+                              : ledger.CheckPlaces(rig.Files(), journal));
     }
 
     void Count(const Tally& tally) {
         figures.FilesChecked += tally.FilesChecked;
         figures.FilesLost += tally.FilesLost;
-        for (const std::string& problem : tally.Problems) ADD_FAILURE() << problem;
+        for (const std::string& problem : tally.Problems)
+            ADD_FAILURE() << problem;
     }
 
     bool Journaled(const std::string& source) const {
@@ -126,7 +128,8 @@ TEST_F(BadInput, OddNamesArePlacedByteForByteOrLeftWhenTheJournalCannotHoldThem)
     const std::string longest = Plant("in/" + std::string(251, 'n') + ".txt", "255 bytes");
     const std::string longestAgain = Plant("in/sub/" + std::string(251, 'n') + ".txt", "255 bytes, again");
     const std::string folderInfo = Plant("in/desktop.ini", "folder info");
-    for (const char* odd : {"Desktop.ini", "DESKTOP.INI", "desktop.INI"}) Plant(std::string("in/odd/") + odd, odd);
+    for (const char* odd : {"Desktop.ini", "DESKTOP.INI", "desktop.INI"})
+        Plant(std::string("in/odd/") + odd, odd);
     rig.engine.Run();
     journal = ReadJournalOnDisk(rig.data.Path());
 
@@ -137,7 +140,8 @@ TEST_F(BadInput, OddNamesArePlacedByteForByteOrLeftWhenTheJournalCannotHoldThem)
         EXPECT_FALSE(Journaled(left)) << left;
     }
     // Placed, under the very bytes they had.
-    for (const std::string& placed : {invalid, dash, dashes, longest}) EXPECT_TRUE(Journaled(placed)) << placed;
+    for (const std::string& placed : {invalid, dash, dashes, longest})
+        EXPECT_TRUE(Journaled(placed)) << placed;
     EXPECT_TRUE(Present(rig.Result() + "/\xff/" + NameOf(invalid)));
     EXPECT_TRUE(Present(rig.Result() + "/-/-rf"));
     EXPECT_TRUE(Present(rig.Result() + "/D/Desktop.ini"));
@@ -183,7 +187,8 @@ TEST_F(BadInput, LinksToFilesMoveAsLinksLinksToFoldersAndDanglingOnesStay) {
     ledger.Fixed(rig.Source() + "/sub/cycle", "link:..");
 
     rig.engine.PreviewCommand();
-    EXPECT_EQ(PreviewItems(), 2u) << "the links to a file and to nowhere, nothing through the link to a folder";
+    EXPECT_EQ(PreviewItems(), 2u)
+        << "the links to a file and to nowhere, nothing through the link to a folder";
     rig.engine.Run();
     EXPECT_TRUE(rig.RunEnded());
     journal = ReadJournalOnDisk(rig.data.Path());
@@ -242,7 +247,8 @@ TEST_F(BadInput, ASourceFolderThatVanishesMidRunLeavesTheRestWhereItWent) {
     ledger.Fixed(away + "/c3.txt", "c3");
     // Someone moves the folder away once its first file has gone.
     rig.pump.OnPump = [&] {
-        if (Present(rig.Result() + "/C/c1.txt") && Present(rig.Source() + "/sub")) fs::rename(rig.Source() + "/sub", away);
+        if (Present(rig.Result() + "/C/c1.txt") && Present(rig.Source() + "/sub"))
+            fs::rename(rig.Source() + "/sub", away);
     };
     rig.engine.Run();
     EXPECT_TRUE(rig.RunEnded());
@@ -321,7 +327,8 @@ std::string OtherFileSystem(const std::string& tree, std::string& reason) {
     fs::create_directories(folder);
     if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
         mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16m") != 0) {
-        reason = std::string("no second file system, and mounting a tmpfs is not allowed: ") + std::strerror(errno);
+        reason = std::string("no second file system, and mounting a tmpfs is not allowed: ") +
+                 std::strerror(errno);
         return "";
     }
     return folder;

@@ -5,14 +5,13 @@
 #include "reliability/Rig.h"
 #include "reliability/Summary.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <memory>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -25,8 +24,8 @@ struct Scenario {
     bool AcrossFileSystems = false; // every rename of the user's files fails with EXDEV
     bool Undo = false;              // the faults hit the undo of a clean run
     std::string Name() const {
-        return (Undo ? "undo of " : "") + std::string(Move ? "move" : "copy") + (AcrossFileSystems ? " across" : "") +
-               " by " + Method;
+        return (Undo ? "undo of " : "") + std::string(Move ? "move" : "copy") +
+               (AcrossFileSystems ? " across" : "") + " by " + Method;
     }
 };
 
@@ -103,7 +102,7 @@ void Configure(ClassifyOptions& o, const Scenario& scenario, const Rig& rig) {
 }
 
 class Campaign {
-public:
+  public:
     GroupFigures Figures;
     Tally Total;
 
@@ -116,12 +115,13 @@ public:
         for (std::size_t i = 0; i < calls.size(); ++i) {
             const Syscall kind = calls[i].Kind;
             const int nth = ++nthOfKind[static_cast<int>(kind)];
-            for (int error : ErrorsFor(kind)) Try(scenario, {static_cast<int>(i) + 1, error, kind, nth, ""}, nullptr);
+            for (int error : ErrorsFor(kind))
+                Try(scenario, {static_cast<int>(i) + 1, error, kind, nth, ""}, nullptr);
             if (CanIntrude(kind, calls[i].Path)) Try(scenario, {0, 0, kind, nth, calls[i].Path}, nullptr);
         }
     }
 
-private:
+  private:
     // A destination that a command creates: something else may take its name at the last moment.
     static bool CanIntrude(Syscall kind, const std::string& path) {
         const bool creates = kind == Syscall::Rename || kind == Syscall::Link || kind == Syscall::MakeDir ||
@@ -132,7 +132,8 @@ private:
 
     // The intruder's path was recorded in another try's tree: the same place in this one.
     static std::string InThisTree(const std::string& path, const Rig& rig) {
-        const std::size_t start = path.find("/in/") != std::string::npos ? path.find("/in/") : path.find("/out/");
+        const std::size_t start =
+            path.find("/in/") != std::string::npos ? path.find("/in/") : path.find("/out/");
         return rig.tree.Path() + path.substr(start + 1);
     }
 
@@ -199,7 +200,8 @@ private:
     }
 
     void Record(Tally tally, const Scenario& scenario, const FaultPoint& point) {
-        for (std::string& problem : tally.Problems) problem += " in " + Describe(scenario, point);
+        for (std::string& problem : tally.Problems)
+            problem += " in " + Describe(scenario, point);
         Total.Add(tally);
     }
 };
@@ -207,9 +209,11 @@ private:
 TEST(FaultCampaign, EveryCallOfEveryScenarioFailedInTurnLosesNothing) {
     Campaign campaign;
     for (const char* method : {Method::Name, Method::Date, Method::Number, Method::Type, Method::Size})
-        for (bool move : {true, false}) campaign.Run({method, move});
+        for (bool move : {true, false})
+            campaign.Run({method, move});
     campaign.Run({Method::Name, true, true});
-    for (bool move : {true, false}) campaign.Run({Method::Name, move, false, true});
+    for (bool move : {true, false})
+        campaign.Run({Method::Name, move, false, true});
     campaign.Run({Method::Name, true, true, true});
 
     campaign.Figures.FilesChecked = campaign.Total.FilesChecked;
@@ -218,7 +222,8 @@ TEST(FaultCampaign, EveryCallOfEveryScenarioFailedInTurnLosesNothing) {
     EXPECT_EQ(campaign.Total.FilesLost, 0);
     EXPECT_GT(campaign.Figures.FaultPoints, 1000);
     const std::size_t shown = std::min<std::size_t>(campaign.Total.Problems.size(), 40);
-    for (std::size_t i = 0; i < shown; ++i) ADD_FAILURE() << campaign.Total.Problems[i];
+    for (std::size_t i = 0; i < shown; ++i)
+        ADD_FAILURE() << campaign.Total.Problems[i];
     EXPECT_EQ(campaign.Total.Problems.size(), 0u);
 }
 

@@ -6,9 +6,8 @@
 #include "platform/fakes/FaultInjector.h"
 #include "support/EngineFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 
 namespace varnolt {
 namespace {
@@ -53,7 +52,8 @@ TEST_F(JournalRegressionTest, AFolderMovedAcrossFileSystemsWhoseEmptyOriginalSta
 
 TEST_F(JournalRegressionTest, ADamagedCopyJournalThatPairsAFileWithItselfLeavesTheFile) {
     const std::string file = tree.File("in/a.txt", "the only one");
-    data.File(kJournalFileName, EncodeTextFile({kCopyModeLine, file, tree / "in/./a.txt"}, TextEncoding::Plain));
+    data.File(kJournalFileName,
+              EncodeTextFile({kCopyModeLine, file, tree / "in/./a.txt"}, TextEncoding::Plain));
     engine.UndoLastRun();
     EXPECT_EQ(tree.Read("in/a.txt"), "the only one");
 }

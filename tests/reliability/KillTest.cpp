@@ -8,14 +8,13 @@
 #include "reliability/Summary.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <random>
 #include <set>
@@ -24,8 +23,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -52,11 +51,14 @@ std::string ReadBytes(const fs::path& path) {
 }
 
 // The front-end beside this test program in the build tree.
-fs::path FrontEnd() { return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "app/cli/varnolt-cli"; }
+fs::path FrontEnd() {
+    return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "app/cli/varnolt-cli";
+}
 
 pid_t Start(const std::vector<std::string>& args) {
     std::vector<char*> argv;
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -91,7 +93,9 @@ int ExitStatus(pid_t pid) {
     return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-bool RunToEnd(pid_t pid) { return ExitStatus(pid) == 0; }
+bool RunToEnd(pid_t pid) {
+    return ExitStatus(pid) == 0;
+}
 
 bool StillRunning(pid_t pid) {
     int status = 0;
@@ -99,13 +103,14 @@ bool StillRunning(pid_t pid) {
 }
 
 class KillTest : public ::testing::Test {
-protected:
+  protected:
     KillTest() {
         for (int folder = 0; folder < kFolders; ++folder)
             for (int file = 0; file < kFilesPerFolder; ++file) {
                 const std::string relative =
                     "in/d" + std::to_string(folder) + "/f" + std::to_string(file) + ".txt";
-                originals[tree.Path() + relative] = "file " + std::to_string(folder) + "/" + std::to_string(file);
+                originals[tree.Path() + relative] =
+                    "file " + std::to_string(folder) + "/" + std::to_string(file);
             }
         for (const auto& [path, content] : originals) {
             fs::create_directories(fs::path(path).parent_path());
@@ -114,18 +119,33 @@ protected:
     }
 
     std::vector<std::string> RunArgs() const {
-        return {FrontEnd().string(), "--run", "--to", tree.Path() + "out", "--method", "number", "--max-files", "700",
-                "--subfolder-name", "Batch", "--include-subfolders", "--data-dir", data.Path(), "--yes",
+        return {FrontEnd().string(),
+                "--run",
+                "--to",
+                tree.Path() + "out",
+                "--method",
+                "number",
+                "--max-files",
+                "700",
+                "--subfolder-name",
+                "Batch",
+                "--include-subfolders",
+                "--data-dir",
+                data.Path(),
+                "--yes",
                 tree.Path() + "in"};
     }
-    std::vector<std::string> UndoArgs() const { return {FrontEnd().string(), "--undo", "--data-dir", data.Path(), "--yes"}; }
+    std::vector<std::string> UndoArgs() const {
+        return {FrontEnd().string(), "--undo", "--data-dir", data.Path(), "--yes"};
+    }
 
     // A little less than what the journal of a whole run comes to: each pair's two lines, with room for
     // the numbered folder's " (n)"; the kill points are drawn within it.
     std::uintmax_t JournalBytesAtMost() const {
         std::uintmax_t bytes = std::string(kMoveModeLine).size() + 2;
         for (const auto& [path, content] : originals)
-            bytes += path.size() + 2 + (tree.Path() + "out/Batch (nn)/" + fs::path(path).filename().string()).size() + 2;
+            bytes += path.size() + 2 +
+                     (tree.Path() + "out/Batch (nn)/" + fs::path(path).filename().string()).size() + 2;
         return bytes * 95 / 100;
     }
 
@@ -182,12 +202,14 @@ TEST_F(KillTest, ARunKilledAtRandomPointsIsUndoneWhole) {
         bool undone = false;
         if (round % 2 == 0 && fs::exists(data.Path() + kJournalInProgressFileName)) {
             const pid_t undo = Start(UndoArgs());
-            std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(1, 300)(random)));
+            std::this_thread::sleep_for(
+                std::chrono::milliseconds(std::uniform_int_distribution<int>(1, 300)(random)));
             kill(undo, SIGKILL);
             int status = 0;
             waitpid(undo, &status, 0);
             undone = (WIFEXITED(status) && WEXITSTATUS(status) == 0) ||
-                     (!fs::exists(data.Path() + kJournalFileName) && !fs::exists(data.Path() + kJournalInProgressFileName));
+                     (!fs::exists(data.Path() + kJournalFileName) &&
+                      !fs::exists(data.Path() + kJournalInProgressFileName));
         }
         if (!undone) {
             // A run killed before its first move was made leaves nothing to undo: the undo says so and
@@ -217,11 +239,12 @@ TEST_F(KillTest, WhileARunGoesOnNoOtherProcessTakesItsJournal) {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
 
     std::vector<std::string> secondRun = RunArgs();
-    secondRun[std::find(secondRun.begin(), secondRun.end(), "--to") - secondRun.begin() + 1] = tree.Path() + "second";
+    secondRun[std::find(secondRun.begin(), secondRun.end(), "--to") - secondRun.begin() + 1] =
+        tree.Path() + "second";
     const pid_t second = Start(secondRun);
     const pid_t undo = Start(UndoArgs());
-    const pid_t preview = Start({FrontEnd().string(), "--preview", "--include-subfolders", "--data-dir", data.Path(),
-                                 tree.Path() + "in", "--to", tree.Path() + "out"});
+    const pid_t preview = Start({FrontEnd().string(), "--preview", "--include-subfolders", "--data-dir",
+                                 data.Path(), tree.Path() + "in", "--to", tree.Path() + "out"});
     EXPECT_EQ(ExitStatus(second), 1) << "the second run is refused";
     EXPECT_EQ(ExitStatus(undo), 1) << "the undo is refused";
     const bool overlapped = StillRunning(first);
@@ -247,12 +270,14 @@ TEST_F(KillTest, WhileARunGoesOnNoOtherProcessTakesItsJournal) {
 // file back whole.
 TEST_F(KillTest, AKillDuringACopyAcrossFileSystemsLeavesNoFragmentUnderARealName) {
     if (!fs::exists(FrontEnd())) GTEST_SKIP() << "the headless front-end is not built: " << FrontEnd();
-    struct stat treeInfo {}, otherInfo {};
+    struct stat treeInfo {
+    }, otherInfo{};
     ::stat(tree.Path().c_str(), &treeInfo);
     std::string other;
     for (const char* candidate : {"/var/tmp", "/tmp", "/dev/shm"}) {
         std::string folder = std::string(candidate) + "/varnolt-kill-XXXXXX";
-        if (::stat(candidate, &otherInfo) == 0 && otherInfo.st_dev != treeInfo.st_dev && ::mkdtemp(folder.data())) {
+        if (::stat(candidate, &otherInfo) == 0 && otherInfo.st_dev != treeInfo.st_dev &&
+            ::mkdtemp(folder.data())) {
             other = folder;
             break;
         }
@@ -262,13 +287,16 @@ TEST_F(KillTest, AKillDuringACopyAcrossFileSystemsLeavesNoFragmentUnderARealName
     fs::remove_all(tree.Path() + "in");
     std::map<std::string, std::string> large;
     for (int file = 0; file < 24; ++file) {
-        const std::string path = tree.Path() + "in/d" + std::to_string(file % 3) + "/big" + std::to_string(file) + ".bin";
-        large[path] = "file " + std::to_string(file) + ":" + std::string(std::size_t{3} << 20, static_cast<char>('a' + file));
+        const std::string path =
+            tree.Path() + "in/d" + std::to_string(file % 3) + "/big" + std::to_string(file) + ".bin";
+        large[path] = "file " + std::to_string(file) + ":" +
+                      std::string(std::size_t{3} << 20, static_cast<char>('a' + file));
         fs::create_directories(fs::path(path).parent_path());
         std::ofstream(path, std::ios::binary) << large[path];
     }
     std::set<std::string> wholeContents;
-    for (const auto& [path, content] : large) wholeContents.insert(content);
+    for (const auto& [path, content] : large)
+        wholeContents.insert(content);
     std::vector<std::string> args = RunArgs();
     args[std::find(args.begin(), args.end(), "--to") - args.begin() + 1] = other + "/out";
     PosixFileSystem files;
@@ -302,16 +330,20 @@ TEST_F(KillTest, AKillDuringACopyAcrossFileSystemsLeavesNoFragmentUnderARealName
                     if (entry.path().filename().string().starts_with(kPartialCopyPrefix)) return true;
                 return false;
             };
-            while (StillRunning(child) && !copying()) std::this_thread::sleep_for(std::chrono::microseconds(100));
-            std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 3000)(random)));
+            while (StillRunning(child) && !copying())
+                std::this_thread::sleep_for(std::chrono::microseconds(100));
+            std::this_thread::sleep_for(
+                std::chrono::microseconds(std::uniform_int_distribution<int>(0, 3000)(random)));
             int status = 0;
-            if (kill(child, SIGKILL) == 0 && waitpid(child, &status, 0) == child && WIFSIGNALED(status)) ++kills;
+            if (kill(child, SIGKILL) == 0 && waitpid(child, &status, 0) == child && WIFSIGNALED(status))
+                ++kills;
             int fragments = 0;
             std::vector<std::string> partialFolders;
             look(tree.Path() + "in", fragments, partialFolders);
             look(other + "/out", fragments, partialFolders);
             partialsLeft += static_cast<int>(partialFolders.size());
-            for (const std::string& folder : partialFolders) EXPECT_TRUE(files.RemoveLeftoverPartials(folder)) << folder;
+            for (const std::string& folder : partialFolders)
+                EXPECT_TRUE(files.RemoveLeftoverPartials(folder)) << folder;
             std::vector<std::string> none;
             look(tree.Path() + "in", fragments, none);
             look(other + "/out", fragments, none);
@@ -338,8 +370,9 @@ TEST_F(KillTest, AKillDuringACopyAcrossFileSystemsLeavesNoFragmentUnderARealName
         ++figures.Scenarios;
     }
     EXPECT_GT(partialsLeft, 0) << "no kill landed during a copy: nothing was shown";
-    ReportGroup("kill tests", figures, std::to_string(kills) + " kills during copies across file systems, " +
-                                           std::to_string(partialsLeft) + " hidden partial copies cleaned up");
+    ReportGroup("kill tests", figures,
+                std::to_string(kills) + " kills during copies across file systems, " +
+                    std::to_string(partialsLeft) + " hidden partial copies cleaned up");
     std::error_code ignored;
     fs::remove_all(other, ignored);
 }

@@ -23,9 +23,11 @@ namespace {
 int OpenHolder(const std::string& path, const char*& name) {
     int folder = open(path.starts_with('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
     std::size_t start = 0;
-    for (std::size_t slash; folder >= 0 && (slash = path.find('/', start)) != std::string::npos; start = slash + 1) {
+    for (std::size_t slash; folder >= 0 && (slash = path.find('/', start)) != std::string::npos;
+         start = slash + 1) {
         if (slash == start) continue;
-        const int next = openat(folder, path.substr(start, slash - start).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        const int next =
+            openat(folder, path.substr(start, slash - start).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         close(folder);
         folder = next;
     }
@@ -40,7 +42,8 @@ std::string ReadBytes(const std::string& path) {
     if (folder >= 0) close(folder);
     std::string bytes;
     char buffer[65536];
-    for (ssize_t got; fd >= 0 && (got = read(fd, buffer, sizeof buffer)) > 0;) bytes.append(buffer, static_cast<std::size_t>(got));
+    for (ssize_t got; fd >= 0 && (got = read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, static_cast<std::size_t>(got));
     if (fd >= 0) close(fd);
     return bytes;
 }
@@ -61,7 +64,8 @@ bool IsNumberedVariant(const std::string& place, const std::string& folder) {
     if (place == folder) return true;
     if (!place.starts_with(folder + " (") || !place.ends_with(")")) return false;
     const std::string digits = place.substr(folder.size() + 2, place.size() - folder.size() - 3);
-    return !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !digits.empty() &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // A moved folder whose own removal failed may stay behind empty; anything else at a moved item's old
@@ -78,7 +82,8 @@ Snapshot TakeSnapshot(const std::vector<std::string>& roots) {
     for (const std::string& root : roots) {
         std::error_code error;
         if (!fs::exists(fs::symlink_status(root, error))) continue;
-        for (auto it = fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, error);
+        for (auto it =
+                 fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, error);
              it != fs::recursive_directory_iterator(); it.increment(error)) {
             // The type the listing gave: a look at the whole path fails below PATH_MAX's depth.
             if (it->is_symlink(error))
@@ -96,7 +101,8 @@ Journal ReadJournalOnDisk(const std::string& dataFolder) {
     const std::vector<std::string> lines = DecodeTextFile(ReadBytes(path)).Lines;
     Journal journal;
     journal.MoveMode = !lines.empty() && lines[0].find("Move") != std::string::npos;
-    for (std::size_t k = 1; 2 * k < lines.size(); ++k) journal.Pairs.push_back({lines[2 * k - 1], lines[2 * k]});
+    for (std::size_t k = 1; 2 * k < lines.size(); ++k)
+        journal.Pairs.push_back({lines[2 * k - 1], lines[2 * k]});
     return journal;
 }
 
@@ -106,9 +112,13 @@ void Tally::Add(const Tally& other) {
     Problems.insert(Problems.end(), other.Problems.begin(), other.Problems.end());
 }
 
-void Ledger::Original(const std::string& path, const std::string& content) { entries_.push_back({path, content, true}); }
+void Ledger::Original(const std::string& path, const std::string& content) {
+    entries_.push_back({path, content, true});
+}
 
-void Ledger::Fixed(const std::string& path, const std::string& content) { entries_.push_back({path, content, false}); }
+void Ledger::Fixed(const std::string& path, const std::string& content) {
+    entries_.push_back({path, content, false});
+}
 
 // The place of a moved or copied file: the journal's destination for it (unless only folders count), or
 // the same place below the destination of a folder that travelled with it, which may have taken a
@@ -119,7 +129,8 @@ bool Ledger::NamedByJournal(const std::string& original, const std::string& plac
         if (!foldersOnly && source == original && destination == place) return true;
         if (!original.starts_with(source + "/")) continue;
         const std::string inside = original.substr(source.size());
-        if (place.ends_with(inside) && IsNumberedVariant(place.substr(0, place.size() - inside.size()), destination))
+        if (place.ends_with(inside) &&
+            IsNumberedVariant(place.substr(0, place.size() - inside.size()), destination))
             return true;
     }
     return false;
@@ -135,7 +146,8 @@ std::vector<std::string> Ledger::PlacesOf(const Snapshot& now, const std::string
 Tally Ledger::Check(const Snapshot& now, const Journal& journal, bool undone) const {
     Tally tally;
     std::set<std::string> known;
-    for (const Entry& entry : entries_) known.insert(entry.Content);
+    for (const Entry& entry : entries_)
+        known.insert(entry.Content);
     for (const auto& [path, content] : now)
         if (!known.count(content)) tally.Problems.push_back("a file holds no file's whole content: " + path);
 
@@ -158,7 +170,9 @@ Tally Ledger::Check(const Snapshot& now, const Journal& journal, bool undone) co
     return tally;
 }
 
-Tally Ledger::CheckPlaces(const Snapshot& now, const Journal& journal) const { return Check(now, journal, false); }
+Tally Ledger::CheckPlaces(const Snapshot& now, const Journal& journal) const {
+    return Check(now, journal, false);
+}
 
 Tally Ledger::CheckRun(const Snapshot& now, const Journal& journal) const {
     Tally tally = CheckPlaces(now, journal);
@@ -173,6 +187,8 @@ Tally Ledger::CheckRun(const Snapshot& now, const Journal& journal) const {
     return tally;
 }
 
-Tally Ledger::CheckUndone(const Snapshot& now, const Journal& journal) const { return Check(now, journal, true); }
+Tally Ledger::CheckUndone(const Snapshot& now, const Journal& journal) const {
+    return Check(now, journal, true);
+}
 
 } // namespace varnolt::reliability

@@ -30,7 +30,7 @@ struct Tally {
 };
 
 class Ledger {
-public:
+  public:
     // A file of the user's: it may go where the journal says, never elsewhere, never twice (a copy
     // aside).
     void Original(const std::string& path, const std::string& content);
@@ -47,7 +47,7 @@ public:
     // alone; folder items stay where the run put them.
     Tally CheckUndone(const Snapshot& now, const Journal& journal) const;
 
-private:
+  private:
     struct Entry {
         std::string Path;
         std::string Content;

@@ -11,8 +11,12 @@ bool LastEndedIs(const RecordingHost& host, CommandKind kind) {
 
 } // namespace
 
-bool Rig::RunEnded() const { return !engine.IsBusy() && LastEndedIs(host, CommandKind::Run); }
+bool Rig::RunEnded() const {
+    return !engine.IsBusy() && LastEndedIs(host, CommandKind::Run);
+}
 
-bool Rig::UndoEnded() const { return !engine.IsBusy() && LastEndedIs(host, CommandKind::Undo); }
+bool Rig::UndoEnded() const {
+    return !engine.IsBusy() && LastEndedIs(host, CommandKind::Undo);
+}
 
 } // namespace varnolt::reliability

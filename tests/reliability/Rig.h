@@ -16,9 +16,11 @@
 namespace varnolt::reliability {
 
 class SwitchableHook final : public SyscallHook {
-public:
+  public:
     SyscallHook* Target = nullptr;
-    int Before(Syscall call, const std::string& path) override { return Target ? Target->Before(call, path) : 0; }
+    int Before(Syscall call, const std::string& path) override {
+        return Target ? Target->Before(call, path) : 0;
+    }
 };
 
 struct Rig {

@@ -10,9 +10,11 @@ namespace varnolt::reliability {
 namespace {
 
 void Report(const std::string& group, const std::string& figures, const std::string& note) {
-    const std::string line = "reliability: " + group + ": " + figures + (note.empty() ? "" : " (" + note + ")");
+    const std::string line =
+        "reliability: " + group + ": " + figures + (note.empty() ? "" : " (" + note + ")");
     std::cout << line << std::endl;
-    if (const char* file = std::getenv("VARNOLT_RELIABILITY_SUMMARY")) std::ofstream(file, std::ios::app) << line << "\n";
+    if (const char* file = std::getenv("VARNOLT_RELIABILITY_SUMMARY"))
+        std::ofstream(file, std::ios::app) << line << "\n";
 }
 
 } // namespace
@@ -27,8 +29,8 @@ void ReportGroup(const std::string& group, const GroupFigures& figures, const st
 
 void ReportFileSystems(const MountFigures& figures, const std::string& note) {
     Report("file systems",
-           std::to_string(figures.Mounted) + " mounted, " + std::to_string(figures.RoundTrips) + " round trips, " +
-               std::to_string(figures.FilesLost) + " files lost",
+           std::to_string(figures.Mounted) + " mounted, " + std::to_string(figures.RoundTrips) +
+               " round trips, " + std::to_string(figures.FilesLost) + " files lost",
            note);
 }
 

@@ -13,7 +13,7 @@
 namespace varnolt {
 
 class EngineFixture : public ::testing::Test {
-protected:
+  protected:
     EngineFixture() : engine(options, {fs, host, pump, shell}, data.Path()) {}
 
     // For a test that hands items to the engine without a command: a command is what takes the options

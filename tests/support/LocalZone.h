@@ -9,7 +9,7 @@
 namespace varnolt {
 
 class LocalZone {
-public:
+  public:
     explicit LocalZone(const char* zone) {
         if (const char* previous = std::getenv("TZ")) previous_ = previous;
         setenv("TZ", zone, 1);
@@ -25,7 +25,7 @@ public:
     LocalZone(const LocalZone&) = delete;
     LocalZone& operator=(const LocalZone&) = delete;
 
-private:
+  private:
     std::optional<std::string> previous_;
 };
 

@@ -12,11 +12,14 @@ namespace varnolt {
 
 namespace {
 
-bool Succeeds(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
+bool Succeeds(const std::string& command) {
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
 
 std::string Quoted(const std::string& text) {
     std::string quoted = "'";
-    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
@@ -26,12 +29,14 @@ std::string FfmpegVideo(const std::string& seconds) {
 }
 
 void PutLittle(std::string& bytes, std::size_t at, std::uint32_t value, int width) {
-    for (int i = 0; i < width; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+    for (int i = 0; i < width; ++i)
+        bytes[at + i] = static_cast<char>(value >> (8 * i));
 }
 
 std::uint32_t GetLittle(const std::string& bytes, std::size_t at) {
     std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
     return value;
 }
 
@@ -90,8 +95,9 @@ bool MakeVideo(const std::string& path, const std::string& creationTime, const s
 
 bool MakeMkvmergeVideo(const std::string& path, const std::string& dateUtc) {
     const std::string source = path + ".source.webm";
-    const bool made = MakeVideo(source) && Succeeds("mkvmerge -q -o " + Quoted(path) + " " + Quoted(source)) &&
-                      Succeeds("mkvpropedit -q " + Quoted(path) + " --edit info --set date=" + Quoted(dateUtc));
+    const bool made =
+        MakeVideo(source) && Succeeds("mkvmerge -q -o " + Quoted(path) + " " + Quoted(source)) &&
+        Succeeds("mkvpropedit -q " + Quoted(path) + " --edit info --set date=" + Quoted(dateUtc));
     std::remove(source.c_str());
     return made;
 }
@@ -104,7 +110,8 @@ bool MakeAviWithChunk(const std::string& path, const std::string& id, const std:
         bytes.assign(std::istreambuf_iterator<char>(in), {});
     }
     // "RIFF" size "AVI " "LIST" size "hdrl": the chunk goes at the end of the header list, both sizes grow.
-    if (bytes.size() < 24 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(12, 4, "LIST") != 0) return false;
+    if (bytes.size() < 24 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(12, 4, "LIST") != 0)
+        return false;
     std::string chunk = id + std::string(4, '\0') + text + '\0';
     if (chunk.size() % 2) chunk += '\0';
     PutLittle(chunk, 4, static_cast<std::uint32_t>(text.size() + 1), 4);
@@ -123,7 +130,8 @@ bool MakeCamcorderVideo(const std::string& path, const std::string& mdpmEntries)
     const bool bdav = path.size() > 5 && path.compare(path.size() - 5, 5, ".m2ts") == 0;
     return Succeeds(FfmpegVideo("1") + " -c:v libx264 -bsf:v " +
                     Quoted("filter_units=remove_types=6,h264_metadata=sei_user_data=17ee8c60-f84d-11d9-8cd6-"
-                           "0800200c9a66+MDPM" + count + mdpmEntries) +
+                           "0800200c9a66+MDPM" +
+                           count + mdpmEntries) +
                     " -f mpegts" + (bdav ? " -mpegts_m2ts_mode 1 " : " ") + Quoted(path));
 }
 

@@ -16,9 +16,11 @@ bool MakeSidecar(const std::string& path, const std::string& xmp);
 // the bytes before are a hole.
 bool MakeFarTiff(const std::string& path, const std::string& taken, std::uint64_t offset);
 
-// A tenth of a second of video in the container of the extension, with `creationTime` ("2015-06-01T10:00:00Z")
-// as the container's creation time, or none; `options` are more of ffmpeg's output options.
-bool MakeVideo(const std::string& path, const std::string& creationTime = "", const std::string& options = "");
+// A tenth of a second of video in the container of the extension, with `creationTime`
+// ("2015-06-01T10:00:00Z") as the container's creation time, or none; `options` are more of ffmpeg's output
+// options.
+bool MakeVideo(const std::string& path, const std::string& creationTime = "",
+               const std::string& options = "");
 // A Matroska file muxed by mkvmerge, its DateUTC set to `dateUtc` ("2015-06-01T10:00:00Z") by mkvpropedit.
 bool MakeMkvmergeVideo(const std::string& path, const std::string& dateUtc);
 // An AVI with a chunk `id` ("IDIT") of `text` added to its header list, as cameras write it.

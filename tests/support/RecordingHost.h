@@ -28,7 +28,7 @@ struct RecordedEnd {
 };
 
 class RecordingHost : public EngineHost {
-public:
+  public:
     // Next answers, first to last. When none is left: yes, but no to retrying a result folder.
     std::deque<bool> Answers;
     std::vector<Decision> Asked;
@@ -112,19 +112,22 @@ public:
         if (!FailedItems.empty()) {
             const RecordedItem& item = FailedItems.back();
             text += (text.empty() ? "" : "; ") + std::string("failed step ") +
-                    std::to_string(static_cast<int>(item.Where)) + " of " + item.Path + ": " + item.Error.message();
+                    std::to_string(static_cast<int>(item.Where)) + " of " + item.Path + ": " +
+                    item.Error.message();
         }
         return text;
     }
     // Where each placed item went (or a preview says it would go), in the order reported.
     std::vector<std::string> Destinations() const {
         std::vector<std::string> paths;
-        for (const auto& item : PlacedItems) paths.push_back(item.Destination);
+        for (const auto& item : PlacedItems)
+            paths.push_back(item.Destination);
         return paths;
     }
     std::vector<std::string> FailedPaths() const {
         std::vector<std::string> paths;
-        for (const auto& item : FailedItems) paths.push_back(item.Path);
+        for (const auto& item : FailedItems)
+            paths.push_back(item.Path);
         return paths;
     }
 };

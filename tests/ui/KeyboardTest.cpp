@@ -9,9 +9,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QKeySequence>
 #include <QSet>
 #include <QTest>
 #include <QToolButton>
@@ -24,7 +24,7 @@ class KeyboardTest : public QObject {
 
     std::unique_ptr<TestWindow> t;
 
-private slots:
+  private slots:
     void initTestCase() { UseTestLocale(); }
     void init() {
         t = std::make_unique<TestWindow>();
@@ -45,7 +45,8 @@ private slots:
             if (name == QLatin1String("TreeView1")) break;
             visited << name;
         }
-        QStringList expected = {"CheckBox15", "CheckBox3", "SpeedButton1", "ListView1", "ComboBox4", "TreeView2"};
+        QStringList expected = {"CheckBox15", "CheckBox3", "SpeedButton1",
+                                "ListView1",  "ComboBox4", "TreeView2"};
         qsizetype last = -1;
         for (const QString& name : expected) {
             const qsizetype at = visited.indexOf(name);
@@ -56,8 +57,9 @@ private slots:
 
     void everyButtonHasItsOwnAltKey() {
         QSet<QKeySequence> seen;
-        for (const char* name : {"SpeedButton1", "SpeedButton11", "SpeedButton12", "SpeedButton4", "SpeedButton7",
-                                 "SpeedButton2", "SpeedButton10", "SpeedButton13", "SpeedButton8"}) {
+        for (const char* name :
+             {"SpeedButton1", "SpeedButton11", "SpeedButton12", "SpeedButton4", "SpeedButton7",
+              "SpeedButton2", "SpeedButton10", "SpeedButton13", "SpeedButton8"}) {
             const QKeySequence key = t->Find<QToolButton>(name)->shortcut();
             QVERIFY2(key.count() == 1 && key[0].keyboardModifiers() == Qt::AltModifier, name);
             QVERIFY2(!seen.contains(key), name);
@@ -70,16 +72,18 @@ private slots:
         for (QWidget* control : t->window->findChildren<QWidget*>()) {
             if (control->window() != t->window.get()) continue;
             auto* tool = qobject_cast<QToolButton*>(control);
-            const bool input = qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractSpinBox*>(control) ||
+            const bool input = qobject_cast<QLineEdit*>(control) ||
+                               qobject_cast<QAbstractSpinBox*>(control) ||
                                qobject_cast<QComboBox*>(control) || qobject_cast<QPlainTextEdit*>(control) ||
                                qobject_cast<QAbstractItemView*>(control) || (tool && tool->text().isEmpty());
             // A box's own line edit and a drop-down's list are named by the box; a header reads its sections.
             if (!input || control->parentWidget()->inherits("QComboBox") ||
-                control->parentWidget()->inherits("QAbstractSpinBox") || control->inherits("QComboBoxListView") ||
-                control->inherits("QHeaderView"))
+                control->parentWidget()->inherits("QAbstractSpinBox") ||
+                control->inherits("QComboBoxListView") || control->inherits("QHeaderView"))
                 continue;
             QAccessibleInterface* readOut = QAccessible::queryAccessibleInterface(control);
-            if (!readOut || readOut->text(QAccessible::Name).trimmed().isEmpty()) nameless << control->objectName() + QLatin1Char(':') + control->metaObject()->className();
+            if (!readOut || readOut->text(QAccessible::Name).trimmed().isEmpty())
+                nameless << control->objectName() + QLatin1Char(':') + control->metaObject()->className();
         }
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
     }

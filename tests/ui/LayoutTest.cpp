@@ -24,10 +24,11 @@ using namespace varnolt;
 
 namespace {
 
-const char* const kMethodEntries[] = {"by file date", "by file name", "by file number", "by file type",
-                                      "by file size", "Auto-Classify Files"};
-const char* const kToolbar[] = {"SpeedButton1", "SpeedButton11", "SpeedButton12", "SpeedButton4", "SpeedButton7",
-                                "SpeedButton2", "SpeedButton10", "SpeedButton13", "SpeedButton8"};
+const char* const kMethodEntries[] = {"by file date", "by file name", "by file number",
+                                      "by file type", "by file size", "Auto-Classify Files"};
+const char* const kToolbar[] = {"SpeedButton1",  "SpeedButton11", "SpeedButton12",
+                                "SpeedButton4",  "SpeedButton7",  "SpeedButton2",
+                                "SpeedButton10", "SpeedButton13", "SpeedButton8"};
 
 // Cut by a parent that is too small for it. A column that scrolls shows all of its content, as far as the
 // scroll bar reaches (checked on its own).
@@ -47,8 +48,9 @@ bool CutByParent(const QWidget* control) {
 
 // What of `control` does not show: its text cut by its own size, or the control cut by a parent.
 QString Cut(const QWidget* control) {
-    const QString name = control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
-                                                         : control->objectName();
+    const QString name = control->objectName().isEmpty()
+                             ? QString::fromLatin1(control->metaObject()->className())
+                             : control->objectName();
     QSize need = control->sizeHint();
     if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractSpinBox*>(control) ||
         qobject_cast<const QPlainTextEdit*>(control))
@@ -88,13 +90,16 @@ class LayoutTest : public QObject {
         const QWidget* window = t->window.get();
         for (const QWidget* control : window->findChildren<QWidget*>()) {
             if (!control->isVisible() || control->window() != window) continue;
-            const bool text = qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QComboBox*>(control) ||
-                              qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractSpinBox*>(control);
+            const bool text =
+                qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QComboBox*>(control) ||
+                qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractSpinBox*>(control);
             const auto* label = qobject_cast<const QLabel*>(control);
             // The status panels show what a run says, elided by design.
-            const bool caption = label && !label->text().isEmpty() && !control->objectName().startsWith("StatusBar1");
+            const bool caption =
+                label && !label->text().isEmpty() && !control->objectName().startsWith("StatusBar1");
             if (!text && !caption) continue;
-            if (control->parentWidget()->inherits("QComboBox") || control->parentWidget()->inherits("QAbstractSpinBox"))
+            if (control->parentWidget()->inherits("QComboBox") ||
+                control->parentWidget()->inherits("QAbstractSpinBox"))
                 continue; // the box's own line edit
             if (const QString cut = Cut(control); !cut.isEmpty()) faults << cut;
         }
@@ -111,11 +116,13 @@ class LayoutTest : public QObject {
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* top = tree->topLevelItem(i);
             std::vector<const QTreeWidgetItem*> entries{top};
-            for (int c = 0; c < top->childCount(); ++c) entries.push_back(top->child(c));
+            for (int c = 0; c < top->childCount(); ++c)
+                entries.push_back(top->child(c));
             for (const QTreeWidgetItem* entry : entries) {
                 const QRect shown = tree->visualItemRect(entry);
                 const int need = QFontMetrics(tree->font()).horizontalAdvance(entry->text(0));
-                if (shown.right() > tree->viewport()->width() || shown.width() < need + tree->iconSize().width())
+                if (shown.right() > tree->viewport()->width() ||
+                    shown.width() < need + tree->iconSize().width())
                     faults << entry->text(0) + QStringLiteral(" is cut");
             }
         }
@@ -128,7 +135,8 @@ class LayoutTest : public QObject {
         int right = -1;
         for (const char* name : kToolbar) {
             const QWidget* button = t->Find<QWidget>(name);
-            if (button->x() <= right) faults << QLatin1String(name) + QStringLiteral(" overlaps its neighbour");
+            if (button->x() <= right)
+                faults << QLatin1String(name) + QStringLiteral(" overlaps its neighbour");
             right = button->geometry().right();
         }
         return faults;
@@ -142,17 +150,18 @@ class LayoutTest : public QObject {
                 t->window->byHour->setChecked(subOptions);
                 t->window->includeMinute->setChecked(subOptions);
                 const QStringList faults = Faults() + ToolbarFaults();
-                QVERIFY2(faults.isEmpty(), qPrintable(where + QStringLiteral(", ") + QLatin1String(entry) +
-                                                      QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
+                QVERIFY2(faults.isEmpty(),
+                         qPrintable(where + QStringLiteral(", ") + QLatin1String(entry) +
+                                    QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
             }
         }
     }
 
-private slots:
-  void initTestCase() {
-      UseTestLocale();
-      designFont_ = QApplication::font();
-  }
+  private slots:
+    void initTestCase() {
+        UseTestLocale();
+        designFont_ = QApplication::font();
+    }
     void cleanup() {
         t.reset();
         QApplication::setFont(designFont_);

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it is created: every control's caption, tooltip, default, range and state, and the options
 // that follow the controls. The sizes of the regions are in LayoutTest.
-#include "support/TestWindow.h"
-
 #include "engine/Options.h"
+#include "support/TestWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,13 +22,14 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
-
 #include <cmath>
 
 using namespace varnolt;
 
 namespace {
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 } // namespace
 
 class MainWindowDefaultsTest : public QObject {
@@ -37,7 +37,7 @@ class MainWindowDefaultsTest : public QObject {
 
     std::unique_ptr<TestWindow> t;
 
-private slots:
+  private slots:
     void initTestCase() { UseTestLocale(); }
     void init() { t = std::make_unique<TestWindow>(); }
     void cleanup() { t.reset(); }
@@ -88,8 +88,9 @@ private slots:
     // One row per group of the table, under the design's ids where the design had the group, and named
     // after its key where it did not.
     void typeGroupRowsFollowTheTable() {
-        const char* const ids[][2] = {{"CheckBox10", "Button4"}, {"CheckBox7", "Button5"}, {"CheckBox6", "Button6"},
-                                      {"CheckBox9", "Button7"},  {"CheckBox8", "Button8"}, {"archiveGroup", "archiveChange"}};
+        const char* const ids[][2] = {{"CheckBox10", "Button4"}, {"CheckBox7", "Button5"},
+                                      {"CheckBox6", "Button6"},  {"CheckBox9", "Button7"},
+                                      {"CheckBox8", "Button8"},  {"archiveGroup", "archiveChange"}};
         QCOMPARE(std::size(ids), kTypeGroupCount);
         const ClassifyOptions defaults;
         const ClassifyOptions& o = t->window->Options();
@@ -107,13 +108,21 @@ private slots:
     }
 
     void toolbarInOrder() {
-        const char* names[] = {"SpeedButton1", "SpeedButton11", "SpeedButton12", "SpeedButton4", "SpeedButton7",
-                               "SpeedButton2", "SpeedButton10", "SpeedButton13", "SpeedButton8"};
-        const char* captions[] = {"Run", "Stop", "Preview", "Folder", "Files", "Remove", "Undo", "Help", "Close"};
+        const char* names[] = {"SpeedButton1",  "SpeedButton11", "SpeedButton12",
+                               "SpeedButton4",  "SpeedButton7",  "SpeedButton2",
+                               "SpeedButton10", "SpeedButton13", "SpeedButton8"};
+        const char* captions[] = {"Run",    "Stop", "Preview", "Folder", "Files",
+                                  "Remove", "Undo", "Help",    "Close"};
         // The hint, and the Alt key that presses the button.
-        const char* hints[] = {"Classify Now (Alt+R)", "Stop (Alt+S)", "Preview result (Alt+P)", "Add a folder (Alt+F)",
-                               "Add files (Alt+I)", "Delete (Alt+E)", "Undo the last operation (Alt+U)",
-                               "Read help  (Alt+H)", "Exit (Alt+C)"};
+        const char* hints[] = {"Classify Now (Alt+R)",
+                               "Stop (Alt+S)",
+                               "Preview result (Alt+P)",
+                               "Add a folder (Alt+F)",
+                               "Add files (Alt+I)",
+                               "Delete (Alt+E)",
+                               "Undo the last operation (Alt+U)",
+                               "Read help  (Alt+H)",
+                               "Exit (Alt+C)"};
         const bool enabled[] = {true, false, true, true, true, false, false, true, true};
         const bool bold[] = {true, false, false, true, false, false, true, false, false};
         t->window->show();
@@ -139,7 +148,8 @@ private slots:
         QCOMPARE(tree->topLevelItemCount(), 2);
         const QTreeWidgetItem* classify = tree->topLevelItem(0);
         QCOMPARE(classify->text(0), QStringLiteral("Auto-Classify Files"));
-        const QStringList methods{"by file date", "by file name", "by file number", "by file type", "by file size"};
+        const QStringList methods{"by file date", "by file name", "by file number", "by file type",
+                                  "by file size"};
         QCOMPARE(classify->childCount(), methods.size());
         for (int i = 0; i < methods.size(); ++i) {
             QCOMPARE(classify->child(i)->text(0), methods[i]);
@@ -197,10 +207,13 @@ private slots:
     void dropDownLists_data() {
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<int>("selected");
-        QTest::newRow("ComboBox3") << QStringList{"Creation Time", "Last Access Time", "Last Write Time", "Date Taken"} << 2;
+        QTest::newRow("ComboBox3") << QStringList{"Creation Time", "Last Access Time", "Last Write Time",
+                                                  "Date Taken"}
+                                   << 2;
         QTest::newRow("ComboBox2") << QStringList{"byte", "KB", "MB", "GB"} << 1;
-        QTest::newRow("ComboBox1") << QStringList{"Music Files", "Image Files", "Vedio Files", "Program Files",
-                                                  "Document Files", "Archive Files", "Custom Files"}
+        QTest::newRow("ComboBox1") << QStringList{"Music Files",   "Image Files",    "Vedio Files",
+                                                  "Program Files", "Document Files", "Archive Files",
+                                                  "Custom Files"}
                                    << 0;
     }
 
@@ -209,7 +222,8 @@ private slots:
         QFETCH(int, selected);
         const auto* box = t->Find<QComboBox>(QTest::currentDataTag());
         QStringList shown;
-        for (int i = 0; i < box->count(); ++i) shown << box->itemText(i);
+        for (int i = 0; i < box->count(); ++i)
+            shown << box->itemText(i);
         QCOMPARE(shown, items);
         QCOMPARE(box->currentIndex(), selected);
         QVERIFY(!box->isEditable());
@@ -222,7 +236,8 @@ private slots:
         QVERIFY(!t->Find<QRadioButton>("RadioButton8")->isChecked());
         for (const char* edit : {"Edit3", "Edit4", "Edit5", "Edit6", "Edit9"})
             QVERIFY2(t->Find<QLineEdit>(edit)->text().isEmpty(), edit);
-        // The "Change file type" dialog has an typeFilterText of its own: take the one of the general options.
+        // The "Change file type" dialog has an typeFilterText of its own: take the one of the general
+        // options.
         auto* filterEdit = t->Find<QWidget>("Panel4")->findChild<QLineEdit*>(QStringLiteral("Edit1"));
         QVERIFY(filterEdit);
         QCOMPARE(filterEdit->toolTip(), QStringLiteral("Seperate each with ';'"));
@@ -249,7 +264,8 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 0);
         const auto* menu = t->Find<QMenu>("PopupMenu2");
         QStringList entries;
-        for (const QAction* action : menu->actions()) entries << action->text();
+        for (const QAction* action : menu->actions())
+            entries << action->text();
         QCOMPARE(entries, (QStringList{"Add Folder", "Delete", "Add Files"}));
         QVERIFY(!t->Find<QAction>("Delete1")->isEnabled());
 
@@ -272,12 +288,15 @@ private slots:
     // Blue on the list's own background, light or dark, and readable there (a contrast of 4.5 or more).
     void captionsAreBlueAndReadable() {
         const auto luminance = [](const QColor& c) {
-            const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
             return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
         };
         const QPalette light = QApplication::palette();
         QPalette dark = light;
-        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base}) dark.setColor(role, QColor(0x2a, 0x2a, 0x2e));
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+            dark.setColor(role, QColor(0x2a, 0x2a, 0x2e));
         dark.setColor(QPalette::WindowText, Qt::white);
         dark.setColor(QPalette::Text, Qt::white);
         for (const QPalette& palette : {light, dark}) {
@@ -286,10 +305,12 @@ private slots:
                 auto* caption = t->Find<QLabel>(name);
                 caption->ensurePolished();
                 const QColor text = caption->palette().color(QPalette::WindowText);
-                const QColor background = caption->parentWidget()->parentWidget()->palette().color(QPalette::Base);
+                const QColor background =
+                    caption->parentWidget()->parentWidget()->palette().color(QPalette::Base);
                 QVERIFY2(text.hue() >= 200 && text.hue() <= 240, qPrintable(text.name()));
                 const double a = luminance(text) + 0.05, b = luminance(background) + 0.05;
-                QVERIFY2(std::max(a, b) / std::min(a, b) >= 4.5, qPrintable(text.name() + " on " + background.name()));
+                QVERIFY2(std::max(a, b) / std::min(a, b) >= 4.5,
+                         qPrintable(text.name() + " on " + background.name()));
             }
         }
         QApplication::setPalette(light);
@@ -327,7 +348,8 @@ private slots:
         QCOMPARE(o.MaxFilesPerFolder, defaults.MaxFilesPerFolder);
         QCOMPARE(o.HeadLetterCount, defaults.HeadLetterCount);
         QCOMPARE(o.NameByWordList, defaults.NameByWordList);
-        for (std::size_t i = 0; i < kTypeGroupCount; ++i) QCOMPARE(Q(o.Groups[i].Types), Q(defaults.Groups[i].Types));
+        for (std::size_t i = 0; i < kTypeGroupCount; ++i)
+            QCOMPARE(Q(o.Groups[i].Types), Q(defaults.Groups[i].Types));
         QVERIFY(o.SourceList.empty());
         QVERIFY(o.Words.empty());
         QVERIFY(o.ResultLocation.empty());

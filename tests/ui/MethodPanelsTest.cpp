@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a method in the navigation tree, the option interlocks and the resize rule. Which region grows
 // on resize is in LayoutTest.
-#include "support/TestWindow.h"
-
 #include "engine/Messages.h"
+#include "support/TestWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +17,9 @@ using namespace varnolt;
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 const QStringList kMethodPanels{"Panel1", "Panel10", "Panel11", "Panel12", "Panel13"};
 const char* const kFolderSizeRefused = "Do not support folder size.";
@@ -41,18 +42,20 @@ class MethodPanelsTest : public QObject {
     bool TypeFilterShown() const {
         const QWidget* w = t->window.get();
         const bool box = t->Find<QWidget>("CheckBox28")->isVisibleTo(w);
-        if (t->Find<QWidget>("ComboBox1")->isVisibleTo(w) != box || t->Find<QWidget>("Edit1")->isVisibleTo(w) != box)
+        if (t->Find<QWidget>("ComboBox1")->isVisibleTo(w) != box ||
+            t->Find<QWidget>("Edit1")->isVisibleTo(w) != box)
             qFatal("the type-filter controls disagree");
         return box;
     }
     QCheckBox* Box(const char* name) const { return t->Find<QCheckBox>(name); }
     bool Shown(const char* name) const { return t->Find<QWidget>(name)->isVisibleTo(t->window.get()); }
     int FolderSizeRefusals() const {
-        return static_cast<int>(std::count_if(t->boxes.Shown.begin(), t->boxes.Shown.end(),
-                                              [](const ShownMessage& m) { return m.Text == kFolderSizeRefused; }));
+        return static_cast<int>(
+            std::count_if(t->boxes.Shown.begin(), t->boxes.Shown.end(),
+                          [](const ShownMessage& m) { return m.Text == kFolderSizeRefused; }));
     }
 
-private slots:
+  private slots:
     void initTestCase() { UseTestLocale(); }
     void init() { t = std::make_unique<TestWindow>(); }
     void cleanup() { t.reset(); }
@@ -72,11 +75,21 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("panel");
         QTest::addColumn<bool>("typeFilter");
-        QTest::newRow("date") << "by file date" << "date" << "Panel12" << true;
-        QTest::newRow("name") << "by file name" << "name" << "Panel1" << true;
-        QTest::newRow("number") << "by file number" << "number" << "Panel13" << true;
-        QTest::newRow("type") << "by file type" << "type" << "Panel10" << false;
-        QTest::newRow("size") << "by file size" << "size" << "Panel11" << true;
+        QTest::newRow("date") << "by file date"
+                              << "date"
+                              << "Panel12" << true;
+        QTest::newRow("name") << "by file name"
+                              << "name"
+                              << "Panel1" << true;
+        QTest::newRow("number") << "by file number"
+                                << "number"
+                                << "Panel13" << true;
+        QTest::newRow("type") << "by file type"
+                              << "type"
+                              << "Panel10" << false;
+        QTest::newRow("size") << "by file size"
+                              << "size"
+                              << "Panel11" << true;
     }
 
     void eachEntryShowsItsPanelAndSetsItsKey() {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The result tree's model over the engine's preview tree: nodes reach the view in batches, and the model
 // stays consistent for any view (checked by QAbstractItemModelTester at every change).
-#include "ui/FileIcons.h"
 #include "ui/PreviewTreeModel.h"
 
 #include "engine/PreviewTree.h"
+#include "ui/FileIcons.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -52,20 +52,19 @@ class PreviewTreeModelTest : public QObject {
     QModelIndex Root() const { return model->index(0, 0); }
     QString Text(const QModelIndex& index) const { return index.data().toString(); }
 
-private slots:
+  private slots:
     void init() {
         tree = std::make_unique<PreviewTree>();
         itemIconsAskedFor.clear();
         model = std::make_unique<PreviewTreeModel>(
             *tree,
-            PreviewTreeModel::Icons{Coloured(Qt::red), Coloured(Qt::yellow),
-                                    [this](const QString& name) {
+            PreviewTreeModel::Icons{Coloured(Qt::red), Coloured(Qt::yellow), [this](const QString& name) {
                                         itemIconsAskedFor << name;
                                         return Coloured(Qt::blue);
                                     }});
         tree->SetView(model.get());
-        tester = std::make_unique<QAbstractItemModelTester>(model.get(),
-                                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
     void cleanup() {
         tester.reset();
@@ -99,7 +98,8 @@ private slots:
         model->Flush();
         const QModelIndex docs = model->index(0, 0, Root());
         QSignalSpy inserted(model.get(), &QAbstractItemModel::rowsInserted);
-        for (int i = 0; i < 100; ++i) Place("Docs", "file" + std::to_string(i) + ".txt");
+        for (int i = 0; i < 100; ++i)
+            Place("Docs", "file" + std::to_string(i) + ".txt");
         Place("Music", "song.mp3");
         QCOMPARE(inserted.size(), 0);
         model->Flush();
@@ -196,9 +196,11 @@ private slots:
 
     void itemIconsAreCachedByTheWholeExtension() {
         FileIcons icons;
-        QCOMPARE(icons.CacheKey(QStringLiteral("backup.tar.gz")), std::optional<QString>(QStringLiteral("tar.gz")));
+        QCOMPARE(icons.CacheKey(QStringLiteral("backup.tar.gz")),
+                 std::optional<QString>(QStringLiteral("tar.gz")));
         QCOMPARE(icons.CacheKey(QStringLiteral("notes.GZ")), std::optional<QString>(QStringLiteral("gz")));
-        QCOMPARE(icons.CacheKey(QStringLiteral("scan.unknownext")), std::optional<QString>(QStringLiteral("unknownext")));
+        QCOMPARE(icons.CacheKey(QStringLiteral("scan.unknownext")),
+                 std::optional<QString>(QStringLiteral("unknownext")));
         for (const char* own : {"Makefile", "README", ".profile"})
             QVERIFY2(!icons.CacheKey(QLatin1String(own)), own);
         QVERIFY(!icons.ForFileName(QStringLiteral("Makefile")).isNull());

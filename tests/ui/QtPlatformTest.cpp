@@ -15,7 +15,6 @@
 #include <QThread>
 #include <QTimer>
 #include <QTranslator>
-
 #include <functional>
 
 using namespace varnolt;
@@ -37,7 +36,7 @@ void WhenTheBoxShows(std::function<void(QMessageBox&)> inspect, QMessageBox::Sta
 class QtPlatformTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void aQuestionShowsItsTextsAndReturnsTheAnswer() {
         bool seen = false;
         WhenTheBoxShows(
@@ -61,13 +60,14 @@ private slots:
     void abortRetryIgnoreDefaultsToRetry() {
         WhenTheBoxShows(
             [](QMessageBox& box) {
-                QCOMPARE(box.standardButtons(), QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+                QCOMPARE(box.standardButtons(),
+                         QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
                 QCOMPARE(box.defaultButton(), box.button(QMessageBox::Retry));
                 QCOMPARE(box.icon(), QMessageBox::Information);
             },
             QMessageBox::Ignore);
-        QVERIFY(QtMessageBoxes().Show("Can not create result folder:/x", "Information", Buttons::AbortRetryIgnore,
-                                      Icon::Information) == Answer::Ignore);
+        QVERIFY(QtMessageBoxes().Show("Can not create result folder:/x", "Information",
+                                      Buttons::AbortRetryIgnore, Icon::Information) == Answer::Ignore);
     }
 
     void textIsPlainAndErrorsUseTheCriticalIcon() {
@@ -88,7 +88,8 @@ private slots:
         struct German final : QTranslator {
             QString translate(const char* context, const char* source, const char*, int) const override {
                 const QString key = QString::fromUtf8(context) + u'|' + QString::fromUtf8(source);
-                if (key == QStringLiteral("varnolt::Messages|Undo %1 of %2")) return QStringLiteral("%2: %1 zurück");
+                if (key == QStringLiteral("varnolt::Messages|Undo %1 of %2"))
+                    return QStringLiteral("%2: %1 zurück");
                 if (key == QStringLiteral("varnolt::Settings|Cannot open file \"%1\". %2"))
                     return QStringLiteral("„%1“ nicht lesbar: %2");
                 return {};
@@ -117,7 +118,8 @@ private slots:
         QCOMPARE(turns, 1); // the first call runs what waits
         QElapsedTimer clock;
         clock.start();
-        for (int i = 0; i < 20000; ++i) pump.Pump();
+        for (int i = 0; i < 20000; ++i)
+            pump.Pump();
         const qint64 spent = clock.nsecsElapsed();
         QVERIFY2(turns - 1 <= spent / QtMessagePump::kIntervalNanoseconds + 1,
                  qPrintable(QStringLiteral("%1 turns in %2 ns").arg(turns).arg(spent)));

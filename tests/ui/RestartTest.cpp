@@ -14,16 +14,15 @@
 #include "ui/FileTypesDialog.h"
 
 #include <QCheckBox>
-#include <QSettings>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
-
 #include <filesystem>
 
 using namespace varnolt;
@@ -32,7 +31,8 @@ namespace {
 
 QStringList Entries(const QComboBox* box) {
     QStringList entries;
-    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    for (int i = 0; i < box->count(); ++i)
+        entries << box->itemText(i);
     return entries;
 }
 
@@ -66,12 +66,13 @@ class RestartTest : public QObject {
     }
 
     std::unique_ptr<MainWindow> Start() {
-        auto window = std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, dataFolder);
+        auto window = std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dates,
+                                                   engineTexts, dataFolder);
         window->onStartupTimer();
         return window;
     }
 
-private slots:
+  private slots:
     void initTestCase() { UseTestLocale(); }
     void init() {
         home = std::make_unique<TempHome>();
@@ -110,7 +111,10 @@ private slots:
             window->typeFilterText->setText("abc;xyz");
             window->useTypeFilter->setChecked(true);
             std::string error;
-            QVERIFY(fs.ReplaceFile(words, "\xEF\xBB\xBF" "Urlaub\r\nArbeit\r\n", error));
+            QVERIFY(fs.ReplaceFile(words,
+                                   "\xEF\xBB\xBF"
+                                   "Urlaub\r\nArbeit\r\n",
+                                   error));
             dialogs.OpenedFiles.push_back({words});
             window->loadWordListButton->setEnabled(true);
             window->loadWordListButton->click();
@@ -119,9 +123,11 @@ private slots:
                 dialogs.Folders.push_back(folder);
                 window->addFolderButton->click();
             }
-            for (int i = 11; i >= 0; --i) window->RememberResultLocation("/out/" + std::to_string(i));
+            for (int i = 11; i >= 0; --i)
+                window->RememberResultLocation("/out/" + std::to_string(i));
             // A run killed in its middle leaves its journal half-written.
-            QVERIFY(fs.ReplaceFile(dataFolder + kJournalInProgressFileName, "Move Mode\r\n/in/a\r\n/out/a\r\n", error));
+            QVERIFY(fs.ReplaceFile(dataFolder + kJournalInProgressFileName,
+                                   "Move Mode\r\n/in/a\r\n/out/a\r\n", error));
             window->close();
         }
         QVERIFY(boxes.Shown.empty());
@@ -130,7 +136,8 @@ private slots:
         QCOMPARE(window->GroupCheckBox(TypeGroup::Music)->toolTip(), QString("ogg;flac"));
         QCOMPARE(window->Options().Group(TypeGroup::Music).Types, std::string("ogg;flac"));
         QCOMPARE(window->GroupCheckBox(TypeGroup::Document)->toolTip(), QString("pdf"));
-        QCOMPARE(window->GroupCheckBox(TypeGroup::Image)->toolTip(), QString("bmp;jpg;jpeg;gif;tif;tiff;png;psd;ico"));
+        QCOMPARE(window->GroupCheckBox(TypeGroup::Image)->toolTip(),
+                 QString("bmp;jpg;jpeg;gif;tif;tiff;png;psd;ico"));
         // The space in the folder name moves its second word into the list.
         QCOMPARE(window->otherGroup1Folder->text(), QString("My"));
         QCOMPARE(window->otherGroup1Types->text(), QString("Pics jpg;png"));
@@ -145,7 +152,8 @@ private slots:
         QCOMPARE(window->WordListEncoding(), TextEncoding::Utf8WithMark);
         QCOMPARE(window->Options().Words, (std::vector<std::string>{"Urlaub", "Arbeit", "Familie"}));
         QStringList firstTen;
-        for (int i = 0; i < 10; ++i) firstTen << QString("/out/%1").arg(i);
+        for (int i = 0; i < 10; ++i)
+            firstTen << QString("/out/%1").arg(i);
         QCOMPARE(Entries(window->resultLocation), firstTen);
         QCOMPARE(window->resultLocation->currentText(), QString());
         QVERIFY(window->undoButton->isEnabled());
@@ -171,7 +179,8 @@ private slots:
         home->WriteSettingsFile("[General]\nImage=jpg, png\nFolder0=/out/a\nFolder1=/out/b\n");
         {
             const auto window = Start();
-            QCOMPARE(boxes.Texts(), std::vector<std::string>{"Invalid data type for 'Image' in " + home->SettingsFile()});
+            QCOMPARE(boxes.Texts(),
+                     std::vector<std::string>{"Invalid data type for 'Image' in " + home->SettingsFile()});
             window->RememberResultLocation("/out/new");
             window->close();
         }
@@ -213,7 +222,8 @@ private slots:
 
     void aWindowsWordListKeepsItsBytes() {
         std::string bytes = "Caf\xE9\r\nK\xF6ln\r\n";
-        for (int byte = 0x80; byte <= 0xFF; ++byte) bytes += static_cast<char>(byte);
+        for (int byte = 0x80; byte <= 0xFF; ++byte)
+            bytes += static_cast<char>(byte);
         std::string error;
         QVERIFY(fs.ReplaceFile(dataFolder + kWordListFileName, bytes, error));
         {
@@ -248,8 +258,9 @@ private slots:
         QVERIFY(window->close());
         QVERIFY(!window->isVisible());
         QCOMPARE(boxes.Shown.size(), std::size_t(1));
-        const std::vector<std::string> told = {"Other groups", "word list", kWordListFileName, "source list",
-                                               kSourceListFileName, "history", home->SettingsFile()};
+        const std::vector<std::string> told = {"Other groups",      "word list",         kWordListFileName,
+                                               "source list",       kSourceListFileName, "history",
+                                               home->SettingsFile()};
         for (const std::string& what : told)
             QVERIFY2(boxes.Shown[0].Text.find(what) != std::string::npos, what.c_str());
     }

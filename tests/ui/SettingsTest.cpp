@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings loader and saver over an in-memory store and a real temporary data folder, and the
 // QSettings store and the data folder against a temporary home.
+#include "TempHome.h"
 #include "engine/RunJournal.h"
 #include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/ScriptedMessageBoxes.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "support/TempDir.h"
-#include "TempHome.h"
 #include "ui/DataFolder.h"
 #include "ui/SettingsLoader.h"
 #include "ui/SettingsSaver.h"
@@ -15,7 +15,6 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTest>
-
 #include <array>
 #include <cstdio>
 #include <unistd.h>
@@ -38,7 +37,8 @@ struct Fields : PersistedFields {
     bool UndoEnabled = false, LoadLastListShown = false;
 
     Fields() {
-        for (const auto& group : kTypeGroups) Groups[static_cast<std::size_t>(group.Group)] = group.DefaultTypes;
+        for (const auto& group : kTypeGroups)
+            Groups[static_cast<std::size_t>(group.Group)] = group.DefaultTypes;
     }
 
     std::string GroupTypes(TypeGroup group) const override { return Groups[static_cast<std::size_t>(group)]; }
@@ -60,7 +60,8 @@ struct Fields : PersistedFields {
     TextEncoding WordListEncoding() const override { return Encoding; }
     void LoadWordList(const TextFileContent& content) override {
         Words.clear();
-        for (std::size_t i = 0; i < content.Lines.size(); ++i) Words += (i ? "\n" : "") + content.Lines[i];
+        for (std::size_t i = 0; i < content.Lines.size(); ++i)
+            Words += (i ? "\n" : "") + content.Lines[i];
         Encoding = content.Encoding;
     }
     std::vector<std::string> SourcePaths() const override { return Sources; }
@@ -97,7 +98,7 @@ class SettingsTest : public QObject {
         return fields;
     }
 
-private slots:
+  private slots:
     void init() {
         store = MemorySettingsStore();
         boxes = ScriptedMessageBoxes();
@@ -184,7 +185,8 @@ private slots:
 
     void twelveHistoryEntriesStoreTheFirstTen() {
         Fields fields;
-        for (int i = 0; i < 12; ++i) fields.History.push_back("/out/" + std::to_string(i));
+        for (int i = 0; i < 12; ++i)
+            fields.History.push_back("/out/" + std::to_string(i));
         Save(fields);
         const auto stored = StoredHistory(store);
         QCOMPARE(stored.size(), std::size_t(10));
@@ -194,7 +196,8 @@ private slots:
     }
 
     void threeHistoryEntriesDeleteTheStoredRest() {
-        for (int i = 0; i < 10; ++i) store.Values[HistoryValueName(i)] = "/old/" + std::to_string(i);
+        for (int i = 0; i < 10; ++i)
+            store.Values[HistoryValueName(i)] = "/old/" + std::to_string(i);
         Fields fields;
         fields.History = {"/a", "/b", "/c"};
         Save(fields);
@@ -207,7 +210,8 @@ private slots:
         QCOMPARE(store.Values["Folder3"], std::string("/d"));
 
         store.Values.clear();
-        for (int i = 0; i < 13; ++i) store.Values[HistoryValueName(i)] = "/h" + std::to_string(i);
+        for (int i = 0; i < 13; ++i)
+            store.Values[HistoryValueName(i)] = "/h" + std::to_string(i);
         QCOMPARE(Loaded().History.size(), std::size_t(10));
         QCOMPARE(StoredHistory(store).size(), std::size_t(10));
         QVERIFY(!store.Values.contains("Folder10") && !store.Values.contains("Folder12"));
@@ -239,7 +243,8 @@ private slots:
         // Entries of this session go before the unread ones, as if the history had been read.
         fields.History = {"/new", "/B"};
         Save(fields, loaded);
-        QCOMPARE(StoredHistory(store), (std::vector<std::string>{"Folder0=/new", "Folder1=/B", "Folder2=/a"}));
+        QCOMPARE(StoredHistory(store),
+                 (std::vector<std::string>{"Folder0=/new", "Folder1=/B", "Folder2=/a"}));
         QCOMPARE(boxes.Shown.size(), std::size_t(1));
 
         // A history that cannot be read is not replaced: the entries of this session are not kept then.
@@ -267,13 +272,15 @@ private slots:
     }
 
     void wordListKeepsTheEncodingItWasLoadedIn() {
-        data->File(kWordListFileName, "\xEF\xBB\xBF" "eins\r\nzwei\r\n");
+        data->File(kWordListFileName, "\xEF\xBB\xBF"
+                                      "eins\r\nzwei\r\n");
         Fields fields = Loaded();
         QCOMPARE(fields.Words, std::string("eins\nzwei"));
         QCOMPARE(fields.Encoding, TextEncoding::Utf8WithMark);
         fields.Words += "\ndrei";
         Save(fields);
-        QCOMPARE(data->Read(kWordListFileName), std::string("\xEF\xBB\xBF" "eins\r\nzwei\r\ndrei"));
+        QCOMPARE(data->Read(kWordListFileName), std::string("\xEF\xBB\xBF"
+                                                            "eins\r\nzwei\r\ndrei"));
     }
 
     void sourceListIsWrittenOneLinePerPathWithoutMarkAndWithoutPathsThatBreakTheLine() {

@@ -26,7 +26,8 @@ namespace {
 
 QStringList Entries(const QComboBox* box) {
     QStringList entries;
-    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    for (int i = 0; i < box->count(); ++i)
+        entries << box->itemText(i);
     return entries;
 }
 
@@ -55,7 +56,7 @@ class SourceListTest : public QObject {
         window->addFolderButton->click();
     }
 
-private slots:
+  private slots:
     void initTestCase() { UseTestLocale(); }
 
     void init() {
@@ -111,7 +112,8 @@ private slots:
     }
 
     void removeFollowsSelectionAndClicks() {
-        for (const char* folder : {"/r/1", "/r/2", "/r/3"}) ClickFolder(folder);
+        for (const char* folder : {"/r/1", "/r/2", "/r/3"})
+            ClickFolder(folder);
         QVERIFY(!window->removeButton->isEnabled() && !window->removeAction->isEnabled());
         window->sourceList->topLevelItem(0)->setSelected(true);
         window->sourceList->topLevelItem(2)->setSelected(true);
@@ -155,9 +157,10 @@ private slots:
         const std::string file = w->data.File("drop/notes.txt", "x");
         ClickFolder(music);
         window->sourceListHint->show();
-        QVERIFY(Drop(window->sourceList->viewport(), {QUrl::fromLocalFile(QString::fromStdString(photos) + "/"),
-                                             QUrl::fromLocalFile(QString::fromStdString(music)),
-                                             QUrl::fromLocalFile(QString::fromStdString(file))}));
+        QVERIFY(
+            Drop(window->sourceList->viewport(), {QUrl::fromLocalFile(QString::fromStdString(photos) + "/"),
+                                                  QUrl::fromLocalFile(QString::fromStdString(music)),
+                                                  QUrl::fromLocalFile(QString::fromStdString(file))}));
         QCOMPARE(window->Options().SourceList, (std::vector<std::string>{music, file, photos}));
         QVERIFY(window->sourceListHint->isHidden());
     }
@@ -203,13 +206,16 @@ private slots:
         window->ClassifyEngine().StartPreviewTree();
         window->PreviewModel().Flush();
         const QModelIndex root = window->PreviewModel().index(0, 0);
-        const auto image = [&] { return window->PreviewModel().data(root, Qt::DecorationRole).value<QIcon>().cacheKey(); };
+        const auto image = [&] {
+            return window->PreviewModel().data(root, Qt::DecorationRole).value<QIcon>().cacheKey();
+        };
         window->resultLocation->setFocus();
         QTest::keyClicks(window->resultLocation, QString::fromStdString(w->data.Path()));
         QCOMPARE(image(), window->resultTreeIcons[ClosedFolderImage].cacheKey());
         QTest::keyClicks(window->resultLocation, "missing");
         QCOMPARE(image(), window->resultTreeIcons[MarkedFolderImage].cacheKey());
-        QCOMPARE(window->PreviewModel().data(root).toString(), QString::fromStdString(w->data.Path() + "missing"));
+        QCOMPARE(window->PreviewModel().data(root).toString(),
+                 QString::fromStdString(w->data.Path() + "missing"));
     }
 
     void typingWithoutAPreviewOnlySetsTheHint() {

@@ -6,19 +6,19 @@
 
 #include <QSettings>
 #include <QString>
-
 #include <cstdlib>
 #include <string>
 
 namespace varnolt {
 
 class TempHome {
-public:
+  public:
     TempHome() : oldConfig_(Variable("XDG_CONFIG_HOME")), oldData_(Variable("XDG_DATA_HOME")) {
         setenv("XDG_CONFIG_HOME", ConfigFolder().c_str(), 1);
         setenv("XDG_DATA_HOME", DataLocation().c_str(), 1);
         // QSettings keeps the folder it found first; tell it about this one.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(ConfigFolder()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(ConfigFolder()));
     }
     ~TempHome() {
         Restore("XDG_CONFIG_HOME", oldConfig_);
@@ -33,9 +33,11 @@ public:
     std::string DataLocation() const { return dir_.Path() + "data/"; }
     // The settings file that QSettings("Quorvane", "Varnolt") uses here.
     std::string SettingsFile() const { return ConfigFolder() + "Quorvane/Varnolt.conf"; }
-    void WriteSettingsFile(const std::string& content) const { dir_.File("config/Quorvane/Varnolt.conf", content); }
+    void WriteSettingsFile(const std::string& content) const {
+        dir_.File("config/Quorvane/Varnolt.conf", content);
+    }
 
-private:
+  private:
     static std::string Variable(const char* name) {
         const char* value = std::getenv(name);
         return value ? value : "";

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The type groups: the normalisation of a confirmed list, the "Change file type" dialog, the group
 // buttons of the window with their immediate saving, and the entries of the type filter.
+#include "ui/TypeGroups.h"
+
 #include "support/TestWindow.h"
 #include "ui/FileTypesDialog.h"
-#include "ui/TypeGroups.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 
 using namespace varnolt;
@@ -25,7 +25,8 @@ struct DialogSeen {
 };
 
 // Answers the dialog once it shows: types `text`, then closes it by `close`.
-void AnswerDialog(FileTypesDialog* dialog, const QString& text, std::function<void()> close, DialogSeen* seen = nullptr) {
+void AnswerDialog(FileTypesDialog* dialog, const QString& text, std::function<void()> close,
+                  DialogSeen* seen = nullptr) {
     QTimer::singleShot(0, dialog, [=] {
         if (seen) *seen = {dialog->typesLabel->text(), dialog->typesEdit->text()};
         dialog->typesEdit->setText(text);
@@ -33,7 +34,8 @@ void AnswerDialog(FileTypesDialog* dialog, const QString& text, std::function<vo
     });
 }
 void AnswerOk(FileTypesDialog* dialog, const QString& text, DialogSeen* seen = nullptr) {
-    AnswerDialog(dialog, text, [dialog] { dialog->okButton->click(); }, seen);
+    AnswerDialog(
+        dialog, text, [dialog] { dialog->okButton->click(); }, seen);
 }
 void AnswerCancel(FileTypesDialog* dialog, const QString& text) {
     AnswerDialog(dialog, text, [dialog] { dialog->cancelButton->click(); });
@@ -52,7 +54,7 @@ class TypeGroupsTest : public QObject {
         emit window->typeFilterGroup->activated(entry);
     }
 
-private slots:
+  private slots:
     void initTestCase() { UseTestLocale(); }
     void init() {
         w = std::make_unique<TestWindow>();
@@ -143,7 +145,8 @@ private slots:
     void cancelChangesAndStoresNothing() {
         AnswerCancel(window->fileTypesDialog, "zzz");
         window->GroupChangeButton(TypeGroup::Video)->click();
-        QCOMPARE(window->GroupCheckBox(TypeGroup::Video)->toolTip(), QString("avi;mpg;mpeg;asf;wmv;rm;rmvb;mkv;vob"));
+        QCOMPARE(window->GroupCheckBox(TypeGroup::Video)->toolTip(),
+                 QString("avi;mpg;mpeg;asf;wmv;rm;rmvb;mkv;vob"));
         QVERIFY(w->settings.Values.empty());
         QCOMPARE(w->settings.OpenCount, 0);
     }

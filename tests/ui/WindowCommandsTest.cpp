@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar driving the engine through the window: preview, run, undo, stop, a second command clicked
 // during the first, the close query, help, and what the engine shows back in the window.
-#include "support/TestWindow.h"
-
 #include "engine/Messages.h"
 #include "engine/RunJournal.h"
 #include "engine/Text.h"
+#include "support/TestWindow.h"
 #include "ui/PreviewTreeModel.h"
 #include "ui/ReportDialog.h"
 
@@ -21,7 +20,6 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
-
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -30,7 +28,9 @@ using namespace varnolt;
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -41,27 +41,31 @@ class WindowCommandsTest : public QObject {
     std::unique_ptr<TempDir> tree;
 
     QToolButton* Button(const char* name) const { return t->Find<QToolButton>(name); }
-    QString Status(int panel) const { return t->window->statusPanels[static_cast<std::size_t>(panel)]->text(); }
+    QString Status(int panel) const {
+        return t->window->statusPanels[static_cast<std::size_t>(panel)]->text();
+    }
     bool Asked(const std::string& text) const {
         const auto texts = t->boxes.Texts();
         return std::find(texts.begin(), texts.end(), text) != texts.end();
     }
     // A source folder of `count` files.
     std::string SourceFolder(int count) {
-        for (int i = 0; i < count; ++i) tree->File("in/file" + std::to_string(i) + ".txt", "x");
+        for (int i = 0; i < count; ++i)
+            tree->File("in/file" + std::to_string(i) + ".txt", "x");
         return tree->Path() + "in";
     }
     int PreviewItems() const {
         const PreviewTreeModel& model = t->window->PreviewModel();
         int items = 0;
         const QModelIndex root = model.index(0, 0);
-        for (int c = 0; c < model.rowCount(root); ++c) items += model.rowCount(model.index(c, 0, root));
+        for (int c = 0; c < model.rowCount(root); ++c)
+            items += model.rowCount(model.index(c, 0, root));
         return items;
     }
     // Runs `action` at the first turn of the event loop inside the command that starts next.
     static void DuringTheCommand(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
 
-private slots:
+  private slots:
     void initTestCase() {
         UseTestLocale();
         QApplication::setQuitOnLastWindowClosed(false);
@@ -92,7 +96,7 @@ private slots:
         QCOMPARE(Status(1), QStringLiteral("Files: 3, Categories: 1"));
         QVERIFY(!Button("SpeedButton11")->isEnabled());
         QVERIFY(!Button("SpeedButton10")->isEnabled()); // a preview leaves no journal
-        QVERIFY(inserted.size() < 3 + 2);                // batched, not one insertion per node
+        QVERIFY(inserted.size() < 3 + 2);               // batched, not one insertion per node
         QVERIFY(tree->Exists("in/file0.txt"));
     }
 
@@ -195,15 +199,17 @@ private slots:
         t->boxes.Answers = {Answer::Yes, Answer::Yes};
         Button("SpeedButton1")->click();
         Button("SpeedButton10")->click();
-        QCOMPARE(t->boxes.Texts(), (std::vector<std::string>{Messages::RunOrPreview, Messages::AnotherRunInProgress,
-                                                              Messages::ConfirmUndo, Messages::AnotherRunInProgress}));
+        QCOMPARE(t->boxes.Texts(),
+                 (std::vector<std::string>{Messages::RunOrPreview, Messages::AnotherRunInProgress,
+                                           Messages::ConfirmUndo, Messages::AnotherRunInProgress}));
         QCOMPARE(t->boxes.Shown[1].Caption, std::string(Messages::Information));
         QVERIFY(tree->Exists("in/file0.txt"));
         QVERIFY(!tree->Exists("out"));
         QVERIFY(Button("SpeedButton10")->isEnabled());
         other.reset();
 
-        // A journal that cannot be locked (its data folder is gone): nothing moves, and an Error box says why.
+        // A journal that cannot be locked (its data folder is gone): nothing moves, and an Error box says
+        // why.
         std::filesystem::remove_all(t->data.Path());
         t->boxes.Answers = {Answer::Yes};
         Button("SpeedButton1")->click();

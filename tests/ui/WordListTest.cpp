@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The word list with its file buttons and encodings, and the name fields that refuse the nine
 // characters.
+#include "engine/WordListFile.h"
 #include "support/TestWindow.h"
 #include "ui/DataFolder.h"
 #include "ui/NameChecks.h"
-#include "engine/WordListFile.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,9 +18,9 @@ using namespace varnolt;
 
 namespace {
 const std::string kUtf8Mark = "\xEF\xBB\xBF";
-const std::string kProhibited =
-    "You should remove one of following nine characters from input text, because they are prohibited in Windows "
-    "filenames:  \\ / : * ? \" < > |";
+const std::string kProhibited = "You should remove one of following nine characters from input text, because "
+                                "they are prohibited in Windows "
+                                "filenames:  \\ / : * ? \" < > |";
 } // namespace
 
 class WordListTest : public QObject {
@@ -36,7 +35,7 @@ class WordListTest : public QObject {
         QTest::keyClicks(field, text);
     }
 
-private slots:
+  private slots:
     void initTestCase() { UseTestLocale(); }
     void init() {
         w = std::make_unique<TestWindow>();
@@ -48,7 +47,8 @@ private slots:
 
     void checkNameTextRefusesEachOfTheNineWithItsMessage() {
         ScriptedMessageBoxes boxes;
-        for (const char c : std::string("\\/:*?\"<>|")) QVERIFY(!CheckNameText(std::string("a") + c + "b", boxes));
+        for (const char c : std::string("\\/:*?\"<>|"))
+            QVERIFY(!CheckNameText(std::string("a") + c + "b", boxes));
         QCOMPARE(boxes.Shown.size(), std::size_t(9));
         QCOMPARE(boxes.Shown[0].Text, kProhibited);
         QCOMPARE(boxes.Shown[0].Caption, std::string("Information"));
@@ -103,14 +103,18 @@ private slots:
     }
 
     void wordRadioButtonEnablesTheListAndFocusesIt() {
-        QVERIFY(!window->wordList->isEnabled() && !window->saveWordListButton->isEnabled() && !window->loadWordListButton->isEnabled());
+        QVERIFY(!window->wordList->isEnabled() && !window->saveWordListButton->isEnabled() &&
+                !window->loadWordListButton->isEnabled());
         w->SelectEntry(QStringLiteral("by file name"));
-        QTest::mouseClick(window->byWordList, Qt::LeftButton, {}, QPoint(5, window->byWordList->height() / 2));
+        QTest::mouseClick(window->byWordList, Qt::LeftButton, {},
+                          QPoint(5, window->byWordList->height() / 2));
         QVERIFY(window->byWordList->isChecked());
-        QVERIFY(window->wordList->isEnabled() && window->saveWordListButton->isEnabled() && window->loadWordListButton->isEnabled());
+        QVERIFY(window->wordList->isEnabled() && window->saveWordListButton->isEnabled() &&
+                window->loadWordListButton->isEnabled());
         QVERIFY(window->wordList->hasFocus());
         window->byHeadLetters->click();
-        QVERIFY(!window->wordList->isEnabled() && !window->saveWordListButton->isEnabled() && !window->loadWordListButton->isEnabled());
+        QVERIFY(!window->wordList->isEnabled() && !window->saveWordListButton->isEnabled() &&
+                !window->loadWordListButton->isEnabled());
     }
 
     void saveAsWithAnEmptyListShowsNoDialog() {
@@ -142,7 +146,9 @@ private slots:
     }
 
     void loadTakesEveryLineAndTheEncodingOfTheFirstFile() {
-        const std::string utf16 = w->data.File("le.txt", std::string("\xFF\xFE" "a\0\r\0\n\0\n\0b\0", 12));
+        const std::string utf16 = w->data.File("le.txt", std::string("\xFF\xFE"
+                                                                     "a\0\r\0\n\0\n\0b\0",
+                                                                     12));
         const std::string other = w->data.File("other.txt", "ignored");
         w->dialogs.OpenedFiles.push_back({utf16, other});
         window->onLoadWordListClicked();
@@ -151,7 +157,9 @@ private slots:
         QCOMPARE(window->Options().Words, (std::vector<std::string>{"a", "", "b"}));
         w->dialogs.SavedFiles.push_back(w->data.Path() + "back.txt");
         window->onSaveWordListClicked();
-        QCOMPARE(w->data.Read("back.txt"), std::string("\xFF\xFE" "a\0\r\0\n\0\r\0\n\0b\0", 14));
+        QCOMPARE(w->data.Read("back.txt"), std::string("\xFF\xFE"
+                                                       "a\0\r\0\n\0\r\0\n\0b\0",
+                                                       14));
     }
 
     void aFileThatCannotBeOpenedLeavesTheList() {

@@ -14,7 +14,6 @@
 #include <QProcess>
 #include <QTest>
 #include <QTreeWidget>
-
 #include <filesystem>
 #include <sstream>
 #include <sys/socket.h>
@@ -41,15 +40,15 @@ void LeaveStaleSocket(const QString& path) {
 class WindowStartTest : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit WindowStartTest(std::string runtime) : runtime_(std::move(runtime)) {}
 
-private:
+  private:
     std::string runtime_;
     TempHome home;
     TempDir folders;
 
-private slots:
+  private slots:
     void initTestCase() {
         UseTestLocale();
         setenv("HOME", home.Path().c_str(), 1);
@@ -66,7 +65,8 @@ private slots:
         QVERIFY(paths);
         QCOMPARE(*paths, (std::vector<std::string>{cwd + "/b", "/a", cwd + "/-dash"}));
         QVERIFY(!PathsToOpen({"varnolt", "/a", "--colour"}, err));
-        QCOMPARE(err.str(), std::string("varnolt: unknown option --colour\nRun with --help for more information.\n"));
+        QCOMPARE(err.str(),
+                 std::string("varnolt: unknown option --colour\nRun with --help for more information.\n"));
     }
 
     void pathsOfTheCommandLineAreAddedOnceTheSettingsHaveLoaded() {
@@ -80,9 +80,9 @@ private slots:
 
         window.onStartupTimer();
         const std::string base = folders.Path();
-        QCOMPARE(Rows(window.sourceList), (QStringList{QString::fromStdString(base + "a"),
-                                                      QString::fromStdString(base + "b"),
-                                                      QString::fromStdString(file)}));
+        QCOMPARE(Rows(window.sourceList),
+                 (QStringList{QString::fromStdString(base + "a"), QString::fromStdString(base + "b"),
+                              QString::fromStdString(file)}));
         QVERIFY(window.sourceListHint->isHidden());
         QCOMPARE(w.boxes.Texts(),
                  std::vector<std::string>{"These do not exist and were not added to the list:\n" + missing});
@@ -110,7 +110,8 @@ private slots:
         const std::string handed = folders.Folder("handed"), missing = folders.Path() + "gone";
         QProcess second;
         second.setWorkingDirectory(QString::fromStdString(folders.Path()));
-        second.start(QStringLiteral(VARNOLT_WINDOW_PROGRAM), {QStringLiteral("handed"), QString::fromStdString(missing)});
+        second.start(QStringLiteral(VARNOLT_WINDOW_PROGRAM),
+                     {QStringLiteral("handed"), QString::fromStdString(missing)});
         // The window answers from its event loop, which QTRY runs.
         QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);

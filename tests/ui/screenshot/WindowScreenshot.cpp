@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures the main window after a preview of a small sample folder:
-// `varnolt_screenshot <file.png> [points [method]]`, the font at that size when given (0: the desktop's), as a
-// user's style sheet sets it, and the panel of that method ("date", "name", "number", "type", "size") shown.
-// Run under Xvfb by `make screenshot`.
+// `varnolt_screenshot <file.png> [points [method]]`, the font at that size when given (0: the desktop's), as
+// a user's style sheet sets it, and the panel of that method ("date", "name", "number", "type", "size")
+// shown. Run under Xvfb by `make screenshot`.
 #include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/ScriptedFileDialogs.h"
 #include "platform/media/LibraryEmbeddedDates.h"
@@ -12,8 +12,8 @@
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtTranslator.h"
 #include "ui/FileIcons.h"
-#include "ui/PreviewTreeModel.h"
 #include "ui/MainWindow.h"
+#include "ui/PreviewTreeModel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,7 +28,6 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
-
 #include <cstdio>
 
 namespace {
@@ -39,10 +38,10 @@ struct SampleFile {
 };
 
 constexpr SampleFile kSamples[] = {
-    {"beach.jpg", 2023, 6, 14},   {"sunset.png", 2023, 6, 14},   {"family.jpg", 2023, 6, 14},
-    {"song.mp3", 2023, 6, 15},    {"podcast.mp3", 2023, 6, 15},  {"report.pdf", 2024, 1, 2},
-    {"budget.xls", 2024, 1, 2},   {"notes.txt", 2024, 1, 2},     {"letter.doc", 2024, 1, 2},
-    {"setup.exe", 2024, 3, 7},    {"archive.zip", 2024, 3, 7},   {"movie.mkv", 2024, 3, 7},
+    {"beach.jpg", 2023, 6, 14}, {"sunset.png", 2023, 6, 14},  {"family.jpg", 2023, 6, 14},
+    {"song.mp3", 2023, 6, 15},  {"podcast.mp3", 2023, 6, 15}, {"report.pdf", 2024, 1, 2},
+    {"budget.xls", 2024, 1, 2}, {"notes.txt", 2024, 1, 2},    {"letter.doc", 2024, 1, 2},
+    {"setup.exe", 2024, 3, 7},  {"archive.zip", 2024, 3, 7},  {"movie.mkv", 2024, 3, 7},
 };
 
 bool MakeSampleFolder(const QString& folder) {
@@ -66,7 +65,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: varnolt_screenshot <file.png> [points [method]]\n");
         return 2;
     }
-    if (argc >= 3 && QString::fromLocal8Bit(argv[2]) != QLatin1String("0")) application.setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(QString::fromLocal8Bit(argv[2])));
+    if (argc >= 3 && QString::fromLocal8Bit(argv[2]) != QLatin1String("0"))
+        application.setStyleSheet(
+            QStringLiteral("* { font-size: %1pt; }").arg(QString::fromLocal8Bit(argv[2])));
     varnolt::UseFallbackIconTheme();
     QTemporaryDir temporary;
     const QString samples = temporary.path() + QStringLiteral("/Camera and downloads");
@@ -99,12 +100,14 @@ int main(int argc, char* argv[]) {
 
     // Open the first two categories so that items show.
     const QModelIndex root = window.PreviewModel().index(0, 0);
-    for (int row = 0; row < 2; ++row) window.previewTree->expand(window.PreviewModel().index(row, 0, root));
+    for (int row = 0; row < 2; ++row)
+        window.previewTree->expand(window.PreviewModel().index(row, 0, root));
     // The preview is by date; then the panel asked for shows, with the preview still beside it.
     if (argc == 4) {
         const QTreeWidgetItem* classify = window.methodTree->topLevelItem(0);
         for (int i = 0; i < classify->childCount(); ++i)
-            if (classify->child(i)->data(0, varnolt::MainWindow::MethodKeyRole).toString() == QLatin1String(argv[3]))
+            if (classify->child(i)->data(0, varnolt::MainWindow::MethodKeyRole).toString() ==
+                QLatin1String(argv[3]))
                 window.methodTree->setCurrentItem(classify->child(i));
     }
     QTest::qWait(200);

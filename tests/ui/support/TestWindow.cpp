@@ -6,7 +6,9 @@
 
 namespace varnolt {
 
-TestWindow::TestWindow() : window(std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts, data.Path())) {}
+TestWindow::TestWindow()
+    : window(std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dates, engineTexts,
+                                          data.Path())) {}
 
 void TestWindow::AddSource(const std::string& path) {
     window->sourceList->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(path)}));
@@ -24,10 +26,13 @@ void TestWindow::SelectEntry(const QString& caption) const {
 
 QStringList Rows(const QTreeWidget* list) {
     QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) rows << list->topLevelItem(i)->text(0);
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        rows << list->topLevelItem(i)->text(0);
     return rows;
 }
 
-void UseTestLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+void UseTestLocale() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 } // namespace varnolt

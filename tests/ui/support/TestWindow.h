@@ -15,7 +15,6 @@
 
 #include <QStringList>
 #include <QWidget>
-
 #include <memory>
 #include <string>
 
@@ -25,7 +24,7 @@ class QTreeWidgetItem;
 namespace varnolt {
 
 class TestWindow {
-public:
+  public:
     TestWindow();
 
     // The control of that object name; fails the test program when there is none.
