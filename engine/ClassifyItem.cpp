@@ -91,12 +91,15 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     const bool intoResultFolder = category == kResultFolderItself;
     const std::string folder = intoResultFolder ? state_.ResultRoot : state_.ResultRoot + category;
     const std::string destination = PathIn(folder, NameViewOf(path));
-    // A plain file is tried at once, and its category folder seen to only when that fails: most files go
-    // into a folder that an earlier one found or made. A folder or a saved page would make a missing
-    // category folder itself, beyond the run's count and its clean-up.
-    FsResult placed =
-        isFile && !IsWebPage(path) ? TransferItem(path, destination, readAsFile) : FsResult::Failed(ENOENT);
-    if (!placed) placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
+    // Plain files go in batches, whose pairs reach the disk together before their moves. A folder or a
+    // saved page goes alone, after the batch before it; it would make a missing category folder itself,
+    // beyond the run's count and its clean-up, so that is seen to first.
+    // A path with a line break fails there: the journal keeps one path per line.
+    if (isFile && !IsWebPage(path) && !ContainsLineBreak(path) && !ContainsLineBreak(destination) &&
+        (readAsFile || services_.Fs.FileExists(path)))
+        return PlanFile(path, category, folder, destination);
+    CarryOutBatch();
+    const FsResult placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
     if (!placed) {
         if (placed.Error() != ReportedAlready().Error())
             Fail(path,
@@ -115,17 +118,21 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
 // Sees to the category folder unless it is known to be there, then transfers the item. A category folder
 // that cannot be made fails the item here, where the user is asked whether to go on; the caller then
 // gets kReportedAlready.
+bool Engine::SeeToCategoryFolder(const std::string& path, const std::string& folder,
+                                 std::vector<std::string>& made) {
+    if (knownFolders_.Contains(folder)) return true;
+    const FsResult ready = EnsureCategoryFolder(folder, made);
+    if (ready) return true;
+    Fail(path, Step::MakeCategory, ready.Error(), folder);
+    RemoveEmptyFoldersMade(made, folder);
+    if (!Ask(Decision::ContinueWithoutCategory, folder, ready.Error())) state_.StopRequested = true;
+    return false;
+}
+
 FsResult Engine::PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
                                          const std::string& destination, bool readAsFile) {
     std::vector<std::string> made;
-    if (!knownFolders_.Contains(folder)) {
-        if (const FsResult ready = EnsureCategoryFolder(folder, made); !ready) {
-            Fail(path, Step::MakeCategory, ready.Error(), folder);
-            RemoveEmptyFoldersMade(made, folder);
-            if (!Ask(Decision::ContinueWithoutCategory, folder, ready.Error())) state_.StopRequested = true;
-            return ReportedAlready();
-        }
-    }
+    if (!SeeToCategoryFolder(path, folder, made)) return ReportedAlready();
     FsResult placed = TransferItem(path, destination, readAsFile);
     if (!placed && RemadeVanishedFolder(folder, made)) placed = TransferItem(path, destination, readAsFile);
     if (!placed) RemoveEmptyFoldersMade(made, folder);
@@ -188,6 +195,7 @@ std::string Engine::CategoryOf(const std::string& path, bool isFile, ListedFolde
 FsResult Engine::EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made) {
     FileSystem& fs = services_.Fs;
     if (fs.MakeFolder(folder)) {
+        madeThisRun_.insert(folder);
         if (sortingInPlace_) placedThisRun_.insert(folder);
         made.push_back(folder);
         ++state_.NewCategoryCount;
@@ -206,6 +214,7 @@ FsResult Engine::EnsureCategoryFolder(const std::string& folder, std::vector<std
             const FsResult result = fs.MakeFolder(level);
             madeLast = static_cast<bool>(result);
             if (madeLast) made.push_back(level);
+            if (madeLast && innermost) madeThisRun_.insert(level);
             if (madeLast && sortingInPlace_) placedThisRun_.insert(level);
             // Made by someone else in the meantime is as good as made.
             if (!madeLast && !fs.FolderExists(level)) return result;

@@ -70,7 +70,11 @@ class Engine : public ItemSink {
     // The steps of a command, reachable for the window and for tests.
     void StartPreviewTree();
     void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) override;
-    void ClassifyItem(const std::string& path, bool isFile) { ClassifyItem(path, isFile, nullptr); }
+    // One item on its own, carried out at once.
+    void ClassifyItem(const std::string& path, bool isFile) {
+        ClassifyItem(path, isFile, nullptr);
+        CarryOutBatch();
+    }
     void AddPreviewItem(const std::string& path, const std::string& category);
     // `sourceIsFile` when the caller has just found the source to be a file (following links); else the
     // transfer looks. On success, PlacedAt() names where the item went.
@@ -137,9 +141,19 @@ class Engine : public ItemSink {
     // The kind of memo entry for a whole folder: no companion suffix is "/".
     static constexpr std::string_view kFolderNumbering = "/";
     void RecordTransfer(const std::string& source, const std::string& placedAt);
-    // Puts the pair of a move about to be tried into the journal; false, with the run stopped, when the
-    // journal takes no more.
-    bool NoteIntent(const std::string& source, const std::string& destination);
+    // Puts the pair of a move about to be tried into the journal, on the disk unless `batched` (the
+    // batch is synced before its moves); false, with the run stopped, when the journal takes no more.
+    bool NoteIntent(const std::string& source, const std::string& destination, bool batched = false);
+    // A plain file of a run joins the batch of moves whose pairs go to the disk together.
+    void PlanFile(const std::string& path, const std::string& category, const std::string& folder,
+                  const std::string& destination);
+    // Syncs the batch's pairs, then moves its items; an item whose name was taken meanwhile gets the
+    // next free one in a batch of its own.
+    void CarryOutBatch();
+    // Sees to an item's category folder unless it is known to be there; false when it cannot be made,
+    // with the item failed and the user asked whether to go on.
+    bool SeeToCategoryFolder(const std::string& path, const std::string& folder,
+                             std::vector<std::string>& made);
     // The first of "destination", "destination (2)", ... from `next` on that is free.
     std::string FreeFolderName(const std::string& destination, std::int64_t& next,
                                const std::function<bool(const std::string&)>& claimed = {});
@@ -167,6 +181,20 @@ class Engine : public ItemSink {
     // it made, so that the walk that comes to them does not take them again.
     bool sortingInPlace_ = false;
     std::unordered_set<std::string> placedThisRun_;
+    struct PlannedFile {
+        std::string Source;
+        std::string Category;
+        std::string Folder;
+        std::string Destination;
+        RunJournal::PairMark Pair;
+        std::vector<std::string> Made; // the category levels made for it
+    };
+    std::vector<PlannedFile> batch_;
+    // The category folders this run made: a name in one is taken only by an item of the run, so that a
+    // file planned into it needs no look at the disk.
+    std::unordered_set<std::string> madeThisRun_;
+    // The destinations the batch gives out, so that its later items of the same name are numbered on.
+    std::unordered_set<std::string> batchClaimed_;
     // Why the journal took no more pairs in this run; empty while it takes them.
     FsResult journalFailure_;
     CommandEnded tally_{CommandKind::Run};

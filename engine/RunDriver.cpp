@@ -202,6 +202,7 @@ void Engine::ResetState() {
     knownFolders_.Clear();
     nextNumberToTry_.clear();
     previewClaimed_.clear();
+    madeThisRun_.clear();
 }
 
 bool Engine::PrepareResultFolder() {
@@ -270,9 +271,10 @@ void Engine::WalkSources() {
         if (fs.FolderExists(path)) {
             if (!own.IsKeptOut(fs.IdentifyFolder(path))) WalkSourceFolder(context, path);
         } else if (fs.FileExists(path) && !own.IsKeptOut(fs.IdentifyFolder(FolderPartOf(path)))) {
-            ClassifyItem(path, true);
+            ClassifyItem(path, true, nullptr);
         }
     }
+    CarryOutBatch();
 }
 
 void Engine::FinishRun(JournalLock& lock) {

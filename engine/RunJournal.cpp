@@ -9,6 +9,7 @@
 #include <deque>
 #include <future>
 #include <optional>
+#include <set>
 
 namespace varnolt {
 
@@ -33,8 +34,8 @@ struct SideFileLines {
     std::deque<Line> Last; // at most kPairsInFlight pairs and the line before them
 };
 
-// A move in flight at a kill is one item's: a file's pair, or a saved page's two.
-constexpr std::size_t kPairsInFlight = 2;
+// The moves in flight at a kill are a batch's, or a saved page's two pairs.
+constexpr std::size_t kPairsInFlight = kIntentsPerSync;
 
 std::optional<SideFileLines> ReadSideFileLines(FileSystem& fs, const std::string& path) {
     SideFileLines lines;
@@ -72,10 +73,10 @@ std::optional<SideFileLines> ReadSideFileLines(FileSystem& fs, const std::string
     return readAll ? std::optional(std::move(lines)) : std::nullopt;
 }
 
-// Where the journal of a side file ends: after its whole pairs, less those at its end whose move did not
-// happen (the pair was in before the move was tried). Only a source still in its place tells that: a
+// Where the journal of a side file ends: after its whole pairs, less those at its end whose moves did not
+// happen (the pairs were in before the moves were tried). Only a source still in its place tells that: a
 // look that fails for another reason keeps the pair, whose undo then fails harmlessly at worst. A copy's
-// pair may stay, since the undo removes only an untouched copy.
+// pair may stay, since the undo removes only an untouched copy. Blanked pairs are passed over.
 std::uint64_t EndOfDonePairs(FileSystem& fs, const SideFileLines& lines) {
     if (lines.Count == 0) return 0;
     std::uint64_t end = lines.End;
@@ -87,29 +88,47 @@ std::uint64_t EndOfDonePairs(FileSystem& fs, const SideFileLines& lines) {
     for (std::uint64_t checked = 0; checked < std::min<std::uint64_t>(pairs, kPairsInFlight) && last >= 2;
          ++checked) {
         const auto& source = lines.Last[last - 2];
-        if (!fs.EntryExists(source.Text)) break;
+        if (!IsBlankedLine(source.Text) && !fs.EntryExists(source.Text)) break;
         end = source.Start;
         last -= 2;
     }
     return end;
 }
 
-// The first `length` bytes of `from` in a new file `to`, synced.
-bool CopyStartSynced(FileSystem& fs, const std::string& from, const std::string& to, std::uint64_t length) {
+// The lines in the first `length` bytes of `from`, less blanked ones, in a new file `to`, synced.
+bool CopyPairsSynced(FileSystem& fs, const std::string& from, const std::string& to, std::uint64_t length) {
     std::error_code error;
     const auto copy = fs.CreateAppendFile(to, error);
     if (!copy) return false;
     std::uint64_t copied = 0;
     bool written = true;
+    std::string line;
+    const auto keep = [&](std::string_view bytes) {
+        written = written && (bytes.empty() || copy->Append(bytes));
+    };
     const FsResult read = fs.ReadInPieces(from, [&](std::string_view piece) {
-        const std::size_t take = std::min<std::uint64_t>(piece.size(), length - copied);
-        written = written && (take == 0 || copy->Append(piece.substr(0, take)));
-        copied += take;
+        piece = piece.substr(0, std::min<std::uint64_t>(piece.size(), length - copied));
+        copied += piece.size();
+        for (std::size_t at = 0; at < piece.size();) {
+            const auto lineBreak = piece.find('\n', at);
+            const std::size_t end = lineBreak == std::string_view::npos ? piece.size() : lineBreak + 1;
+            line.append(piece.substr(at, end - at));
+            at = end;
+            if (lineBreak == std::string_view::npos) break;
+            if (!IsBlankedLine(std::string_view(line).substr(0, line.size() - 1))) keep(line);
+            line.clear();
+        }
     });
+    keep(line);
     return read && written && copied == length && copy->Sync();
 }
 
 } // namespace
+
+bool IsBlankedLine(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return !line.empty() && line.find_first_not_of(' ') == std::string_view::npos;
+}
 
 bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& serve) {
     std::future<bool> done = std::async(std::launch::async, work);
@@ -135,6 +154,8 @@ FsResult RunJournal::Begin(FileSystem& fs, const std::string& dataFolder, const 
         return begun;
     }
     lineCount_ = 1;
+    appended_ = modeLine.size() + 2;
+    cancelled_ = 0;
     pairsToTakeBack_ = 0;
     return {};
 }
@@ -145,6 +166,8 @@ FsResult RunJournal::AppendPair(const std::string& source, const std::string& de
         sideFile_->Append(pairBytes_.assign(source).append("\r\n").append(destination).append("\r\n"));
     if (!appended) return appended;
     lineCount_ += 2;
+    lastPair_ = {appended_, pairBytes_.size(), source.size()};
+    appended_ += pairBytes_.size();
     if (pairsToTakeBack_ == lastPairSizes_.size()) {
         lastPairSizes_[0] = lastPairSizes_[1];
         --pairsToTakeBack_;
@@ -158,18 +181,44 @@ void RunJournal::TakeBackPair() {
         return;
     --pairsToTakeBack_;
     lineCount_ -= 2;
+    appended_ -= lastPairSizes_[pairsToTakeBack_];
+}
+
+FsResult RunJournal::SyncPairs() {
+    if (!sideFile_) return FsResult::Failed(EBADF);
+    return sideFile_->SyncWritten();
+}
+
+void RunJournal::CancelPair(PairMark pair) {
+    if (!sideFile_ || pair.Size < pair.SourceSize + 4) return;
+    // The line breaks stay, so that the side file keeps its pairs of lines.
+    std::string blanks(pair.Size, ' ');
+    blanks.replace(pair.SourceSize, 2, "\r\n");
+    blanks.replace(pair.Size - 2, 2, "\r\n");
+    if (sideFile_->Overwrite(pair.Offset, blanks)) ++cancelled_;
 }
 
 FsResult RunJournal::Save(const std::function<void()>& serve) {
     if (!fs_ || !sideFile_) return FsResult::Failed(EBADF);
     FsResult saved;
+    const std::string copyPath = dataFolder_ + kJournalRecoveryFileName;
     ServeWhile(
         [&] {
             saved = sideFile_->Sync();
+            sideFile_.reset();
+            // Blanked pairs stay out of the journal: a copy without them takes its place. Until then the
+            // side file is there for the recovery.
+            if (saved && cancelled_ > 0) {
+                if (!CopyPairsSynced(*fs_, sidePath_, copyPath, appended_)) {
+                    static_cast<void>(fs_->DeleteFile(copyPath));
+                    saved = FsResult::Failed(EIO);
+                } else if (saved = fs_->ReplaceWith(copyPath, sidePath_); !saved) {
+                    static_cast<void>(fs_->DeleteFile(copyPath));
+                }
+            }
             return static_cast<bool>(saved);
         },
         serve);
-    sideFile_.reset();
     if (saved) saved = fs_->ReplaceWith(sidePath_, dataFolder_ + kJournalFileName);
     lineCount_ = 0;
     return saved;
@@ -201,9 +250,12 @@ bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder) {
     const auto lines = ReadSideFileLines(fs, sidePath);
     if (!lines) return false;
     // A copy killed on its way leaves at most a hidden partial file beside where it was going.
+    std::set<std::string> folders;
     for (std::size_t line = 1; line < lines->Last.size(); ++line)
-        if (lines->Last[line].Start >= lines->ModeLineEnd)
-            static_cast<void>(fs.RemoveLeftoverPartials(FolderPartOf(lines->Last[line].Text)));
+        if (lines->Last[line].Start >= lines->ModeLineEnd && !IsBlankedLine(lines->Last[line].Text))
+            folders.insert(FolderPartOf(lines->Last[line].Text));
+    for (const std::string& folder : folders)
+        static_cast<void>(fs.RemoveLeftoverPartials(folder));
     const std::uint64_t end = EndOfDonePairs(fs, *lines);
     // No move was made: the journal of the run before stays the one to undo.
     if (end <= lines->ModeLineEnd) {
@@ -215,7 +267,7 @@ bool RecoverInterruptedJournal(FileSystem& fs, const std::string& dataFolder) {
     // every moment a side file or the journal holds the lines, so a crash here still leaves the run
     // undoable, and a side file left behind is recovered to the same journal at the next start.
     const std::string copyPath = dataFolder + kJournalRecoveryFileName;
-    if (!CopyStartSynced(fs, sidePath, copyPath, end) || !fs.ReplaceWith(copyPath, sidePath)) {
+    if (!CopyPairsSynced(fs, sidePath, copyPath, end) || !fs.ReplaceWith(copyPath, sidePath)) {
         static_cast<void>(fs.DeleteFile(copyPath));
         return false;
     }

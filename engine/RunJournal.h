@@ -27,18 +27,38 @@ inline constexpr const char* kCopyModeLine = "Copy Mode";
 // large journal).
 bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& serve);
 
-// Each pair goes in before its move is tried, and is taken back when the move fails: a kill at any
-// moment leaves every move made in the side file, and at most its last pairs (one item's) for a move that
-// may not have happened, which the recovery looks at.
+// The pairs of the moves about to be made are on the disk before the first of them: a run writes the
+// pairs of up to this many items, syncs them once, then moves the items. A power cut at any moment thus
+// leaves every move made in the journal; the pairs at its end whose moves did not happen are passed
+// over by the recovery.
+inline constexpr std::size_t kIntentsPerSync = 256;
+
+// Each pair goes in before its move is tried, and is taken back, or blanked, when the move fails: a kill
+// at any moment leaves every move made in the side file, and at most its last pairs (a batch of items)
+// for moves that may not have happened, which the recovery looks at.
 class RunJournal {
   public:
+    // Where a pair lies in the side file.
+    struct PairMark {
+        std::uint64_t Offset = 0;
+        std::size_t Size = 0;       // both lines with their breaks
+        std::size_t SourceSize = 0; // the source line without its break
+    };
+
     // Creates the side file `fileName` in `dataFolder` with the mode line, on the disk before the first move.
     FsResult Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine,
                    const char* fileName = kJournalInProgressFileName);
     // The pair of a move about to be tried.
     FsResult AppendPair(const std::string& source, const std::string& destination);
+    // The pair appended last.
+    PairMark LastPair() const { return lastPair_; }
+    // The pairs appended so far onto the disk, before the moves they describe.
+    FsResult SyncPairs();
     // The move of the last pair appended did not happen.
     void TakeBackPair();
+    // The move of an earlier pair did not happen: its lines become blanks, which the save and the
+    // recovery leave out.
+    void CancelPair(PairMark pair);
     bool IsEmpty() const { return lineCount_ <= 1; }
     // Makes the journal "undo.udo", replacing an earlier one. `serve` is called every few milliseconds
     // while the journal is synced to the disk, which can take long on a busy disk.
@@ -52,6 +72,9 @@ class RunJournal {
     std::string sidePath_;
     std::unique_ptr<AppendFile> sideFile_;
     std::int64_t lineCount_ = 0;
+    std::uint64_t appended_ = 0; // the bytes in the side file
+    std::size_t cancelled_ = 0;  // the pairs blanked
+    PairMark lastPair_;
     std::string pairBytes_; // kept between pairs, so that appending one allocates nothing
     // The sizes of the last pairs appended, for taking them back: a saved page's two at most.
     std::array<std::size_t, 2> lastPairSizes_{};
@@ -69,6 +92,9 @@ struct JournalLock {
     std::string Folder; // the folder locked, or that could not be
 };
 JournalLock TakeJournalLock(FileSystem& fs, const std::string& dataFolder);
+
+// Whether a line of a side file is a blanked pair's: a path is never blank.
+bool IsBlankedLine(std::string_view line);
 
 // A side file left behind by a crashed run becomes "undo.udo", so that the run can be undone. Only
 // while holding the journal lock: a side file is left behind only when its writer is gone.

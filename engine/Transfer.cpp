@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Engine.h"
 #include "engine/Errors.h"
+#include "engine/RunJournal.h"
 #include "engine/SourceWalker.h"
 #include "engine/Text.h"
 
@@ -89,8 +90,12 @@ std::string Engine::FreeFolderName(const std::string& destination, std::int64_t&
     return numbered();
 }
 
-bool Engine::NoteIntent(const std::string& source, const std::string& destination) {
-    const FsResult noted = state_.UndoJournal.AppendPair(source, destination);
+bool Engine::NoteIntent(const std::string& source, const std::string& destination, bool batched) {
+    FsResult noted = state_.UndoJournal.AppendPair(source, destination);
+    if (noted && !batched) {
+        noted = state_.UndoJournal.SyncPairs();
+        if (!noted) state_.UndoJournal.TakeBackPair();
+    }
     if (noted) return true;
     // Nothing more may move than the journal holds.
     journalFailure_ = noted;
@@ -101,6 +106,99 @@ bool Engine::NoteIntent(const std::string& source, const std::string& destinatio
 void Engine::RecordTransfer(const std::string&, const std::string&) {
     state_.TransferredCount += 1;
     state_.FolderFillCount += 1;
+}
+
+void Engine::PlanFile(const std::string& path, const std::string& category, const std::string& folder,
+                      const std::string& destination) {
+    PlannedFile planned{path, category, folder, destination, {}, {}};
+    if (!SeeToCategoryFolder(path, folder, planned.Made)) return;
+    const auto claimed = [this](const std::string& name) { return batchClaimed_.contains(name); };
+    // As the preview names it: in a folder of the user's, a name may be taken already.
+    if (!madeThisRun_.contains(folder) || claimed(destination))
+        planned.Destination = FirstFreeFileName(destination, {}, claimed);
+    if (!NoteIntent(path, planned.Destination, true)) {
+        RemoveEmptyFoldersMade(planned.Made, folder);
+        return Fail(path, Step::Journal, journalFailure_.Error(), planned.Destination);
+    }
+    planned.Pair = state_.UndoJournal.LastPair();
+    batchClaimed_.insert(planned.Destination);
+    if (sortingInPlace_) placedThisRun_.insert(planned.Destination);
+    // Numbered folders fill by the items given to them.
+    state_.FolderFillCount += 1;
+    batch_.push_back(std::move(planned));
+    if (batch_.size() >= kIntentsPerSync) CarryOutBatch();
+}
+
+void Engine::CarryOutBatch() {
+    FileSystem& fs = services_.Fs;
+    const auto claimed = [this](const std::string& name) { return batchClaimed_.contains(name); };
+    std::vector<PlannedFile> failed;
+    while (!batch_.empty()) {
+        FsResult synced;
+        ServeWhile(
+            [&] {
+                synced = state_.UndoJournal.SyncPairs();
+                return static_cast<bool>(synced);
+            },
+            [this] { services_.Pump.Pump(); });
+        if (!synced) {
+            journalFailure_ = synced;
+            state_.StopRequested = true;
+        }
+        std::vector<PlannedFile> again;
+        for (PlannedFile& item : batch_) {
+            // Stopped, the items not yet in hand stay where they are, as if never reached.
+            if (state_.StopRequested && synced) {
+                state_.UndoJournal.CancelPair(item.Pair);
+                --tally_.Total;
+                --state_.ItemCount;
+                continue;
+            }
+            if (!synced) {
+                state_.UndoJournal.CancelPair(item.Pair);
+                Fail(item.Source, Step::Journal, synced.Error(), item.Destination);
+                failed.push_back(std::move(item));
+                continue;
+            }
+            ShowActivity(item.Source);
+            const FsResult placed = options_.MoveSourceFiles ? fs.MoveKnownFile(item.Source, item.Destination)
+                                                             : fs.CopyFile(item.Source, item.Destination);
+            if (placed) {
+                state_.TransferredCount += 1;
+                ++tally_.Placed;
+                if (sortingInPlace_) placedThisRun_.insert(item.Destination);
+                host_.Placed({item.Source, item.Category, item.Destination, false, false});
+                ReportProgress();
+            } else {
+                state_.UndoJournal.CancelPair(item.Pair);
+                // Taken meanwhile, the name gives way to the next free one; a category folder removed
+                // meanwhile is made again.
+                const std::string tried = item.Destination;
+                batchClaimed_.erase(tried);
+                item.Destination = FirstFreeFileName(tried, {}, claimed);
+                const bool retry = item.Destination != tried || RemadeVanishedFolder(item.Folder, item.Made);
+                if (retry && NoteIntent(item.Source, item.Destination, true)) {
+                    item.Pair = state_.UndoJournal.LastPair();
+                    batchClaimed_.insert(item.Destination);
+                    if (sortingInPlace_) placedThisRun_.insert(item.Destination);
+                    again.push_back(std::move(item));
+                } else {
+                    Fail(item.Source,
+                         !journalFailure_           ? Step::Journal
+                         : options_.MoveSourceFiles ? Step::Move
+                                                    : Step::Copy,
+                         (!journalFailure_ ? journalFailure_ : placed).Error(), tried);
+                    failed.push_back(std::move(item));
+                }
+            }
+            turns_.Pump();
+        }
+        batch_ = std::move(again);
+    }
+    batchClaimed_.clear();
+    // An item that did not go in leaves no empty folder behind of those made for it.
+    for (const PlannedFile& item : failed)
+        RemoveEmptyFoldersMade(item.Made, item.Folder);
 }
 
 FsResult Engine::PlaceFile(const std::string& source, const std::string& destination) {

@@ -83,8 +83,13 @@ class AppendFile {
     // Writes the bytes through to the kernel, so they survive a kill of the process. False when not all
     // of them could be written; some may have been.
     virtual FsResult Append(std::string_view bytes) = 0;
-    // Forces everything appended so far onto the disk.
+    // Forces everything appended so far onto the disk, giving the file its true length.
     virtual FsResult Sync() = 0;
+    // Forces everything appended so far onto the disk and keeps the room reserved after it: the cheap
+    // sync of a file that goes on growing.
+    virtual FsResult SyncWritten() = 0;
+    // Writes `bytes` over some of those appended, from `offset` on.
+    virtual FsResult Overwrite(std::uint64_t offset, std::string_view bytes) = 0;
     // Takes back the last `size` bytes appended, so that the next append writes in their place.
     virtual FsResult TakeBack(std::size_t size) = 0;
 };

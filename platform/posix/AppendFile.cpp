@@ -45,6 +45,19 @@ FsResult PosixAppendFile::Sync() {
     return FsResult::FromErrno((!mapped_ || EndMapping()) && sys_.Sync(fd_.Get(), path_));
 }
 
+FsResult PosixAppendFile::SyncWritten() {
+    // The mapping's dirty pages are the file's pages in the page cache: fsync writes them too.
+    return FsResult::FromErrno(sys_.Sync(fd_.Get(), path_));
+}
+
+FsResult PosixAppendFile::Overwrite(std::uint64_t offset, std::string_view bytes) {
+    const auto start = static_cast<off_t>(offset);
+    if (start < 0 || start + static_cast<off_t>(bytes.size()) > length_) return FsResult::Failed(EINVAL);
+    if (mapped_ && window_ && start >= windowStart_)
+        return FsResult::FromErrno(sys_.WriteMapped(window_ + (start - windowStart_), path_, bytes));
+    return FsResult::FromErrno(sys_.WriteAllAt(fd_.Get(), path_, bytes, start));
+}
+
 bool PosixAppendFile::AppendBytes(std::string_view bytes) {
     if (mapped_ && !HasRoomFor(bytes.size()) && !MapRoomFor(bytes.size())) {
         // Written from here on, after the true end; a file that cannot get it back takes no more.
@@ -52,7 +65,7 @@ bool PosixAppendFile::AppendBytes(std::string_view bytes) {
         mapped_ = false;
     }
     if (mapped_ ? !sys_.WriteMapped(window_ + (length_ - windowStart_), path_, bytes)
-                : !sys_.WriteAll(fd_.Get(), path_, bytes))
+                : !sys_.WriteAllAt(fd_.Get(), path_, bytes, length_))
         return false;
     length_ += static_cast<off_t>(bytes.size());
     return true;

@@ -20,6 +20,8 @@ class PosixAppendFile final : public AppendFile {
 
     FsResult Append(std::string_view bytes) override;
     FsResult Sync() override;
+    FsResult SyncWritten() override;
+    FsResult Overwrite(std::uint64_t offset, std::string_view bytes) override;
     FsResult TakeBack(std::size_t size) override;
 
   private:

@@ -315,7 +315,8 @@ std::unique_ptr<AppendFile> PosixFileSystem::CreateAppendFile(const std::string&
                                                               std::error_code& error) {
     SystemCalls sys(hook_);
     // Readable too, for the mapping. Non-blocking: a fifo in the file's place must not wait for a reader.
-    FileDescriptor fd = sys.Open(path, O_RDWR | O_CREAT | O_TRUNC | O_APPEND | O_NONBLOCK, NewFileMode);
+    // Not O_APPEND, under which Linux writes every pwrite at the end: appends go at the known length.
+    FileDescriptor fd = sys.Open(path, O_RDWR | O_CREAT | O_TRUNC | O_NONBLOCK, NewFileMode);
     struct stat info;
     const bool opened = fd.IsOpen() && sys.FileStat(fd.Get(), path, info);
     if (!opened || !S_ISREG(info.st_mode)) {

@@ -291,6 +291,18 @@ bool SystemCalls::WriteAll(int fd, const std::string& path, std::string_view byt
     return true;
 }
 
+bool SystemCalls::WriteAllAt(int fd, const std::string& path, std::string_view bytes, off_t offset) {
+    while (!bytes.empty()) {
+        if (!Allowed(Syscall::Write, path)) return false;
+        const ssize_t written =
+            RetryOnInterrupt([&] { return ::pwrite(fd, bytes.data(), bytes.size(), offset); });
+        if (written < 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
 bool SystemCalls::Sync(int fd, const std::string& path) {
     return Allowed(Syscall::Sync, path) && Succeeds([&] { return ::fsync(fd); });
 }

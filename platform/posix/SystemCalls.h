@@ -73,6 +73,8 @@ class SystemCalls {
     long Read(int fd, const std::string& path, char* buffer, std::size_t size);
     // Writes every byte, going on after partial writes.
     bool WriteAll(int fd, const std::string& path, std::string_view bytes);
+    // WriteAll at `offset`, leaving the file position alone.
+    bool WriteAllAt(int fd, const std::string& path, std::string_view bytes, off_t offset);
     bool Sync(int fd, const std::string& path);
     // The file's size becomes `length`, its space reserved on the disk (fallocate), so that writing
     // into a mapping of it cannot run out of room.

@@ -101,8 +101,9 @@ Journal ReadJournalOnDisk(const std::string& dataFolder) {
     const std::vector<std::string> lines = DecodeTextFile(ReadBytes(path)).Lines;
     Journal journal;
     journal.MoveMode = !lines.empty() && lines[0].find("Move") != std::string::npos;
+    // A side file's blanked pairs are moves that did not happen.
     for (std::size_t k = 1; 2 * k < lines.size(); ++k)
-        journal.Pairs.push_back({lines[2 * k - 1], lines[2 * k]});
+        if (!IsBlankedLine(lines[2 * k - 1])) journal.Pairs.push_back({lines[2 * k - 1], lines[2 * k]});
     return journal;
 }
 
