@@ -27,6 +27,11 @@ void ReportGroup(const std::string& group, const GroupFigures& figures, const st
            note);
 }
 
+void ReportPowerCuts(std::int64_t points, std::int64_t filesLost) {
+    Report("power cuts", std::to_string(points) + " points, " + std::to_string(filesLost) + " files lost",
+           {});
+}
+
 void ReportFileSystems(const MountFigures& figures, const std::string& note) {
     Report("file systems",
            std::to_string(figures.Mounted) + " mounted, " + std::to_string(figures.RoundTrips) +

@@ -23,6 +23,9 @@ struct MountFigures {
     std::int64_t FilesLost = 0;
 };
 
+// The power cuts: how many points a cut was simulated at, and what the undo did not bring back.
+void ReportPowerCuts(std::int64_t points, std::int64_t filesLost);
+
 void ReportFileSystems(const MountFigures& figures, const std::string& note = {});
 
 } // namespace varnolt::reliability
