@@ -116,7 +116,8 @@ class Engine : public ItemSink {
     void FinishRun(JournalLock& lock);
     // A failure to read the journal to its end; the pairs before it stay restored. The pairs that could
     // not be restored go into `left`.
-    FsResult RestorePairs(RunJournal& left);
+    // `cutShort`: an undo before this one was killed, and may have left partial files at old paths.
+    FsResult RestorePairs(RunJournal& left, bool cutShort);
     std::optional<std::size_t> CountJournalLines(FsResult& result);
     // Empty when the item has no category: `failure` then tells a failed look at it from no category.
     std::string CategoryOf(const std::string& path, bool isFile, ListedFolder* listedIn, bool& readAsFile,
@@ -190,6 +191,7 @@ class Engine : public ItemSink {
         std::vector<std::string> Made; // the category levels made for it
     };
     std::vector<PlannedFile> batch_;
+    std::size_t batchLimit_ = kFirstIntentsPerSync;
     // The category folders this run made: a name in one is taken only by an item of the run, so that a
     // file planned into it needs no look at the disk.
     std::unordered_set<std::string> madeThisRun_;

@@ -203,6 +203,7 @@ void Engine::ResetState() {
     nextNumberToTry_.clear();
     previewClaimed_.clear();
     madeThisRun_.clear();
+    batchLimit_ = kFirstIntentsPerSync;
 }
 
 bool Engine::PrepareResultFolder() {

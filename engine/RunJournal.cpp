@@ -34,8 +34,8 @@ struct SideFileLines {
     std::deque<Line> Last; // at most kPairsInFlight pairs and the line before them
 };
 
-// The moves in flight at a kill are a batch's, or a saved page's two pairs.
-constexpr std::size_t kPairsInFlight = kIntentsPerSync;
+// The moves in flight at a kill are a batch's, with the pairs of its items that took another name.
+constexpr std::size_t kPairsInFlight = 2 * kIntentsPerSync;
 
 std::optional<SideFileLines> ReadSideFileLines(FileSystem& fs, const std::string& path) {
     SideFileLines lines;

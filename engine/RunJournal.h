@@ -19,6 +19,9 @@ inline constexpr const char* kJournalInProgressFileName = "undo.udo.partial";
 inline constexpr const char* kJournalRecoveryFileName = "undo.udo.recovered";
 // The pairs an undo could not restore, on their way to becoming the journal.
 inline constexpr const char* kJournalLeftFileName = "undo.udo.left";
+// There while an undo goes on: found at the start of the next one, it tells that an undo was cut short,
+// which may have left a copy's hidden partial file beside an old path.
+inline constexpr const char* kUndoInProgressFileName = "undo.udo.undoing";
 inline constexpr const char* kMoveModeLine = "Move Mode";
 inline constexpr const char* kCopyModeLine = "Copy Mode";
 
@@ -28,10 +31,12 @@ inline constexpr const char* kCopyModeLine = "Copy Mode";
 bool ServeWhile(const std::function<bool()>& work, const std::function<void()>& serve);
 
 // The pairs of the moves about to be made are on the disk before the first of them: a run writes the
-// pairs of up to this many items, syncs them once, then moves the items. A power cut at any moment thus
+// pairs of a batch of items, syncs them once, then moves the items. A power cut at any moment thus
 // leaves every move made in the journal; the pairs at its end whose moves did not happen are passed
-// over by the recovery.
-inline constexpr std::size_t kIntentsPerSync = 256;
+// over by the recovery. The batches grow from the first size to the last, so that a small run is
+// synced often and a large one pays for few syncs.
+inline constexpr std::size_t kFirstIntentsPerSync = 64;
+inline constexpr std::size_t kIntentsPerSync = 4096;
 
 // Each pair goes in before its move is tried, and is taken back, or blanked, when the move fails: a kill
 // at any moment leaves every move made in the side file, and at most its last pairs (a batch of items)

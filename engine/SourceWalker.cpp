@@ -72,6 +72,8 @@ class Walker {
         // A link to a folder is neither entered nor handed over: a run never takes what lies outside its
         // sources. A link to a file is an item like any file, and moves as the link itself.
         if (entry.IsLink && entry.IsFolder) return;
+        // A copy of this program's own, left by a killed run or undo until the next one removes it.
+        if (entry.Name.starts_with(kPartialCopyPrefix)) return;
         if (!entry.IsFolder) {
             if (!options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, true, listed);
             return;

@@ -5,6 +5,7 @@
 #include "engine/SourceWalker.h"
 #include "engine/Text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -126,7 +127,9 @@ void Engine::PlanFile(const std::string& path, const std::string& category, cons
     // Numbered folders fill by the items given to them.
     state_.FolderFillCount += 1;
     batch_.push_back(std::move(planned));
-    if (batch_.size() >= kIntentsPerSync) CarryOutBatch();
+    if (batch_.size() < batchLimit_) return;
+    CarryOutBatch();
+    batchLimit_ = std::min(2 * batchLimit_, kIntentsPerSync);
 }
 
 void Engine::CarryOutBatch() {

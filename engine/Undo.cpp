@@ -12,6 +12,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -152,7 +153,11 @@ void Engine::UndoLastRun() {
         // Busy from the first turn the window gets while the journal comes in.
         UndoBusy busy(state_);
         RunJournal left;
-        read = RestorePairs(left);
+        const std::string marker = dataFolder_ + kUndoInProgressFileName;
+        const bool cutShort = fs.EntryExists(marker);
+        std::string markerError;
+        static_cast<void>(fs.ReplaceFile(marker, {}, markerError));
+        read = RestorePairs(left, cutShort);
         // A journal that could not be read to its end stays, so that the undo can be started again; one
         // whose pairs did not all come back gives way to the pairs left, which a later undo finishes.
         if (!read) {
@@ -164,6 +169,7 @@ void Engine::UndoLastRun() {
             RemoveJournal(fs, JournalPath(), [this] { services_.Pump.Pump(); });
         }
     }
+    static_cast<void>(fs.DeleteFile(dataFolder_ + kUndoInProgressFileName));
     lock.Held.reset();
     if (!read) {
         Refuse(Notice::JournalUnreadable, std::nullopt, JournalPath(), read.Error());
@@ -188,7 +194,7 @@ std::optional<std::size_t> Engine::CountJournalLines(FsResult& result) {
 
 // The journal is read twice, a piece at a time: once for the count the progress shows, once to put the
 // pairs back; a journal of a million pairs is never held whole.
-FsResult Engine::RestorePairs(RunJournal& left) {
+FsResult Engine::RestorePairs(RunJournal& left, bool cutShort) {
     FileSystem& fs = services_.Fs;
     FsResult counted;
     const auto lineCount = CountJournalLines(counted);
@@ -213,6 +219,7 @@ FsResult Engine::RestorePairs(RunJournal& left) {
     bool leftBegun = false;
     FsResult leftWritable;
     std::string source;
+    std::unordered_set<std::string> partialsLookedFor;
     PieceLineReader lines([&](std::string_view line) {
         if (lineNumber++ == 0) {
             moveMode = line.find("Move") != std::string_view::npos;
@@ -224,6 +231,8 @@ FsResult Engine::RestorePairs(RunJournal& left) {
             source.assign(line);
         } else {
             const std::string destination(line);
+            if (cutShort && partialsLookedFor.insert(FolderPartOf(source)).second)
+                static_cast<void>(fs.RemoveLeftoverPartials(FolderPartOf(source)));
             Step step;
             if (const FsResult back = RestorePair(fs, moveMode, source, destination, step); back) {
                 ++tally_.Placed;

@@ -46,8 +46,8 @@ FsResult PosixAppendFile::Sync() {
 }
 
 FsResult PosixAppendFile::SyncWritten() {
-    // The mapping's dirty pages are the file's pages in the page cache: fsync writes them too.
-    return FsResult::FromErrno(sys_.Sync(fd_.Get(), path_));
+    // The mapping's dirty pages are the file's pages in the page cache: fdatasync writes them too.
+    return FsResult::FromErrno(sys_.SyncData(fd_.Get(), path_));
 }
 
 FsResult PosixAppendFile::Overwrite(std::uint64_t offset, std::string_view bytes) {

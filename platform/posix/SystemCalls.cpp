@@ -307,6 +307,10 @@ bool SystemCalls::Sync(int fd, const std::string& path) {
     return Allowed(Syscall::Sync, path) && Succeeds([&] { return ::fsync(fd); });
 }
 
+bool SystemCalls::SyncData(int fd, const std::string& path) {
+    return Allowed(Syscall::Sync, path) && Succeeds([&] { return ::fdatasync(fd); });
+}
+
 bool SystemCalls::Reserve(int fd, const std::string& path, off_t length) {
     return Allowed(Syscall::Reserve, path) && Succeeds([&] { return ::fallocate(fd, 0, 0, length); });
 }

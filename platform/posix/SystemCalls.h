@@ -76,6 +76,8 @@ class SystemCalls {
     // WriteAll at `offset`, leaving the file position alone.
     bool WriteAllAt(int fd, const std::string& path, std::string_view bytes, off_t offset);
     bool Sync(int fd, const std::string& path);
+    // Sync of the data, and of the metadata only as far as reading the data back needs it (fdatasync).
+    bool SyncData(int fd, const std::string& path);
     // The file's size becomes `length`, its space reserved on the disk (fallocate), so that writing
     // into a mapping of it cannot run out of room.
     bool Reserve(int fd, const std::string& path, off_t length);

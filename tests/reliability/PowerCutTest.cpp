@@ -66,8 +66,8 @@ class PowerCut final : public SyscallHook {
     std::vector<int> syncs_;
 };
 
-// More files than one batch of pairs, some of whose names are taken in the result already.
-constexpr int kFiles = static_cast<int>(kIntentsPerSync) + 44;
+// Enough files for batches of three sizes, some of whose names are taken in the result already.
+constexpr int kFiles = static_cast<int>(4 * kFirstIntentsPerSync) + 44;
 
 struct Outcome {
     std::int64_t Checked = 0;
@@ -125,7 +125,7 @@ TEST(PowerCut, AtEverySyncAndBetweenThemNoFileIsLostAndNothingStaysInTheResult) 
     for (const bool move : {true, false}) {
         PowerCut counting(0);
         CutAndUndo(move, false, 0, &counting);
-        ASSERT_GE(counting.Syncs().size(), 3u) << "the mode line and two batches are synced";
+        ASSERT_GE(counting.Syncs().size(), 4u) << "the mode line and three batches are synced";
         // Just before and just after every sync, and at evenly spread calls between them.
         std::set<int> cuts;
         for (const int sync : counting.Syncs())
