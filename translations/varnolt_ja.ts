@@ -650,7 +650,7 @@
     <message>
         <location line="+2"/>
         <source>Do you run it now? or click &apos;No&apos; to preview.</source>
-        <translation>今すぐ実行しますか? 先にプレビューするには「いいえ」をクリックしてください。</translation>
+        <translation>今すぐ実行しますか？先にプレビューするには「いいえ」をクリックしてください。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -739,32 +739,32 @@ You can check result to decide if UNDO now.
 Open the result location now?</source>
         <translation>分類が完了しました (%1 件)。
 結果を確認して、必要なら今すぐ元に戻せます。
-保存先を今すぐ開きますか?</translation>
+保存先を今すぐ開きますか？</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open the result location now?</source>
-        <translation>保存先を今すぐ開きますか?</translation>
+        <translation>保存先を今すぐ開きますか？</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Do you want to STOP the operation?</source>
-        <translation>操作を停止しますか?</translation>
+        <translation>操作を停止しますか？</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Do you want to STOP and EXIT?</source>
-        <translation>停止して終了しますか?</translation>
+        <translation>停止して終了しますか？</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can not create new folder: %1, continue?</source>
-        <translation>フォルダー %1 を作成できません。続行しますか?</translation>
+        <translation>フォルダー %1 を作成できません。続行しますか？</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do you want to UNDO the last operation ?</source>
-        <translation>最後の操作を元に戻しますか?</translation>
+        <translation>最後の操作を元に戻しますか？</translation>
     </message>
     <message>
         <location line="+2"/>
