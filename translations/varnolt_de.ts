@@ -115,7 +115,7 @@
     <message>
         <location line="+1"/>
         <source>by file number</source>
-        <translation>nach Anzahl</translation>
+        <translation>nach Dateianzahl</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -130,7 +130,7 @@
     <message>
         <location line="+82"/>
         <source>Run</source>
-        <translation>Ausführen</translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -207,7 +207,7 @@
     <message>
         <location line="+1"/>
         <source>Close</source>
-        <translation>Schließen</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -227,7 +227,7 @@
     <message>
         <location line="+1"/>
         <source>Auto-Classify Files</source>
-        <translation>Dateien automatisch sortieren</translation>
+        <translation>Automatisch sortieren</translation>
     </message>
     <message>
         <location line="+59"/>
@@ -392,17 +392,17 @@
     <message>
         <location line="+8"/>
         <source>by head letters of name</source>
-        <translation>nach den Anfangsbuchstaben</translation>
+        <translation>nach Anfangsbuchstaben</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number of letters: </source>
-        <translation>Anzahl der Buchstaben: </translation>
+        <translation>Buchstaben: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>by word of the below list </source>
-        <translation>nach einem Wort der Liste unten </translation>
+        <translation>nach Wörtern der Liste </translation>
     </message>
     <message>
         <location line="+4"/>
@@ -412,7 +412,7 @@
     <message>
         <location line="+4"/>
         <source>Save as</source>
-        <translation>Speichern unter</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -462,7 +462,7 @@
     <message>
         <location line="+2"/>
         <source>Classify to every type </source>
-        <translation>Jeder Dateityp für sich </translation>
+        <translation>Ein Ordner je Dateityp </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -527,7 +527,7 @@
     <message>
         <location line="+1"/>
         <source>Include subfolders</source>
-        <translation>Unterordner einbeziehen</translation>
+        <translation>Mit Unterordnern</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -542,12 +542,12 @@
     <message>
         <location line="+1"/>
         <source>Exclude shortcut</source>
-        <translation>Verknüpfungen auslassen</translation>
+        <translation>Ohne Verknüpfungen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exclude folder info file</source>
-        <translation>Ordnerinfodateien auslassen</translation>
+        <translation>Ohne Ordnerinfodateien</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -557,7 +557,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
-        <translation>Miniaturbilddateien auslassen</translation>
+        <translation>Ohne Miniaturbilder</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -77,7 +77,10 @@ class LayoutTest : public QObject {
     std::unique_ptr<TestWindow> t;
     QFont designFont_;
 
-    void Select(const char* entry) const { t->SelectEntry(QLatin1String(entry)); }
+    // By its English caption, in whatever language the window speaks.
+    void Select(const char* entry) const {
+        t->SelectEntry(QCoreApplication::translate("varnolt::MainWindow", entry));
+    }
     // The option column's scroll bar, coming or going, lays the window out again, in more than one round.
     static void Settle() {
         for (int round = 0; round < 4; ++round)
