@@ -29,42 +29,42 @@
     <message>
         <location filename="../engine/TypeGroups.h" line="+32"/>
         <source>Music files</source>
-        <translation>Archivos de música</translation>
+        <translation>Música</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Music Files</source>
-        <translation>Archivos de música</translation>
+        <translation>Música</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Image files</source>
-        <translation>Archivos de imagen</translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Image Files</source>
-        <translation>Archivos de imagen</translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vedio files</source>
-        <translation>Archivos de vídeo</translation>
+        <translation>Vídeos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vedio Files</source>
-        <translation>Archivos de vídeo</translation>
+        <translation>Vídeos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program files</source>
-        <translation>Archivos de programa</translation>
+        <translation>Programas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program Files</source>
-        <translation>Archivos de programa</translation>
+        <translation>Programas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -79,12 +79,12 @@
     <message>
         <location line="+1"/>
         <source>Archive files</source>
-        <translation>Archivos comprimidos</translation>
+        <translation>Comprimidos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Archive Files</source>
-        <translation>Archivos comprimidos</translation>
+        <translation>Comprimidos</translation>
     </message>
     <message>
         <location filename="../ui/MainWindow.cpp" line="+32"/>
@@ -227,7 +227,7 @@
     <message>
         <location line="+1"/>
         <source>Auto-Classify Files</source>
-        <translation>Clasificar archivos automáticamente</translation>
+        <translation>Clasificación automática</translation>
     </message>
     <message>
         <location line="+59"/>
@@ -392,7 +392,7 @@
     <message>
         <location line="+8"/>
         <source>by head letters of name</source>
-        <translation>por las primeras letras del nombre</translation>
+        <translation>por iniciales del nombre</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -402,7 +402,7 @@
     <message>
         <location line="+2"/>
         <source>by word of the below list </source>
-        <translation>por palabra de la lista de abajo </translation>
+        <translation>por palabras de la lista </translation>
     </message>
     <message>
         <location line="+4"/>
@@ -507,7 +507,7 @@
     <message>
         <location line="+4"/>
         <source>Specify a subfolder name: </source>
-        <translation>Nombre de las subcarpetas: </translation>
+        <translation>Nombre de subcarpeta: </translation>
     </message>
     <message>
         <location line="+8"/>
@@ -517,7 +517,7 @@
     <message>
         <location line="+1"/>
         <source>Move source files</source>
-        <translation>Mover los archivos de origen</translation>
+        <translation>Mover los originales</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -532,12 +532,12 @@
     <message>
         <location line="+1"/>
         <source>Include folder name</source>
-        <translation>Clasificar también las carpetas</translation>
+        <translation>Clasificar carpetas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Only classify subfolder</source>
-        <translation>Clasificar solo las subcarpetas</translation>
+        <translation>Solo subcarpetas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -547,7 +547,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude folder info file</source>
-        <translation>Excluir archivos de información de carpeta</translation>
+        <translation>Excluir info. de carpeta</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -557,7 +557,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
-        <translation>Excluir archivos de miniaturas</translation>
+        <translation>Excluir miniaturas</translation>
     </message>
     <message>
         <location line="+1"/>

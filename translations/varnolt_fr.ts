@@ -537,7 +537,7 @@
     <message>
         <location line="+2"/>
         <source>Only classify subfolder</source>
-        <translation>Classer seulement les sous-dossiers</translation>
+        <translation>Seulement les sous-dossiers</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -547,7 +547,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude folder info file</source>
-        <translation>Exclure les fichiers d’infos de dossier</translation>
+        <translation>Exclure les infos de dossier</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -557,7 +557,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
-        <translation>Exclure les fichiers de miniatures</translation>
+        <translation>Exclure les miniatures</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -537,7 +537,7 @@
     <message>
         <location line="+2"/>
         <source>Only classify subfolder</source>
-        <translation>Classifica solo le sottocartelle</translation>
+        <translation>Solo le sottocartelle</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -547,7 +547,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude folder info file</source>
-        <translation>Escludi i file di informazioni cartella</translation>
+        <translation>Escludi le info cartella</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -557,7 +557,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
-        <translation>Escludi i file delle miniature</translation>
+        <translation>Escludi le miniature</translation>
     </message>
     <message>
         <location line="+1"/>

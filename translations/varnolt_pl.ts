@@ -227,7 +227,7 @@
     <message>
         <location line="+1"/>
         <source>Auto-Classify Files</source>
-        <translation>Automatyczne sortowanie plików</translation>
+        <translation>Automatyczne sortowanie</translation>
     </message>
     <message>
         <location line="+59"/>
@@ -392,7 +392,7 @@
     <message>
         <location line="+8"/>
         <source>by head letters of name</source>
-        <translation>według pierwszych liter nazwy</translation>
+        <translation>według pierwszych liter</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -462,7 +462,7 @@
     <message>
         <location line="+2"/>
         <source>Classify to every type </source>
-        <translation>Osobny folder dla każdego typu </translation>
+        <translation>Folder dla każdego typu </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -547,7 +547,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude folder info file</source>
-        <translation>Pomijaj pliki informacji o folderze</translation>
+        <translation>Pomijaj informacje o folderze</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -29,42 +29,42 @@
     <message>
         <location filename="../engine/TypeGroups.h" line="+32"/>
         <source>Music files</source>
-        <translation>Arquivos de música</translation>
+        <translation>Música</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Music Files</source>
-        <translation>Arquivos de música</translation>
+        <translation>Música</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Image files</source>
-        <translation>Arquivos de imagem</translation>
+        <translation>Imagens</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Image Files</source>
-        <translation>Arquivos de imagem</translation>
+        <translation>Imagens</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vedio files</source>
-        <translation>Arquivos de vídeo</translation>
+        <translation>Vídeos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vedio Files</source>
-        <translation>Arquivos de vídeo</translation>
+        <translation>Vídeos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program files</source>
-        <translation>Arquivos de programa</translation>
+        <translation>Programas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Program Files</source>
-        <translation>Arquivos de programa</translation>
+        <translation>Programas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -79,12 +79,12 @@
     <message>
         <location line="+1"/>
         <source>Archive files</source>
-        <translation>Arquivos compactados</translation>
+        <translation>Compactados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Archive Files</source>
-        <translation>Arquivos compactados</translation>
+        <translation>Compactados</translation>
     </message>
     <message>
         <location filename="../ui/MainWindow.cpp" line="+32"/>
@@ -227,7 +227,7 @@
     <message>
         <location line="+1"/>
         <source>Auto-Classify Files</source>
-        <translation>Classificar arquivos automaticamente</translation>
+        <translation>Classificação automática</translation>
     </message>
     <message>
         <location line="+59"/>
@@ -392,7 +392,7 @@
     <message>
         <location line="+8"/>
         <source>by head letters of name</source>
-        <translation>pelas primeiras letras do nome</translation>
+        <translation>pelas iniciais do nome</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -402,7 +402,7 @@
     <message>
         <location line="+2"/>
         <source>by word of the below list </source>
-        <translation>por palavra da lista abaixo </translation>
+        <translation>por palavras da lista </translation>
     </message>
     <message>
         <location line="+4"/>
@@ -517,7 +517,7 @@
     <message>
         <location line="+1"/>
         <source>Move source files</source>
-        <translation>Mover os arquivos de origem</translation>
+        <translation>Mover os originais</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -532,12 +532,12 @@
     <message>
         <location line="+1"/>
         <source>Include folder name</source>
-        <translation>Classificar também as pastas</translation>
+        <translation>Classificar pastas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Only classify subfolder</source>
-        <translation>Classificar apenas as subpastas</translation>
+        <translation>Apenas subpastas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -547,7 +547,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude folder info file</source>
-        <translation>Excluir arquivos de informação de pasta</translation>
+        <translation>Excluir info. de pasta</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -557,7 +557,7 @@
     <message>
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
-        <translation>Excluir arquivos de miniaturas</translation>
+        <translation>Excluir miniaturas</translation>
     </message>
     <message>
         <location line="+1"/>

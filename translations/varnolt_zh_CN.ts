@@ -105,12 +105,12 @@
         <location filename="../ui/MainWindowLayout.cpp" line="+69"/>
         <location filename="../ui/MainWindowPanels.cpp" line="+179"/>
         <source>by file date</source>
-        <translation>按日期</translation>
+        <translation>按文件日期</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>by file name</source>
-        <translation>按名称</translation>
+        <translation>按文件名称</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -120,12 +120,12 @@
     <message>
         <location line="+1"/>
         <source>by file type</source>
-        <translation>按类型</translation>
+        <translation>按文件类型</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>by file size</source>
-        <translation>按大小</translation>
+        <translation>按文件大小</translation>
     </message>
     <message>
         <location line="+82"/>
