@@ -936,6 +936,31 @@ Zielort jetzt öffnen?</translation>
         <source>cannot create the data folder %1: %2</source>
         <translation>der Datenordner %1 kann nicht angelegt werden: %2</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Run with --help for more information.</source>
+        <translation>Mehr dazu mit --help.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exactly one of --preview, --run and --undo is needed</source>
+        <translation>genau eine der Optionen --preview, --run und --undo ist nötig</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot read the word list %1: %2</source>
+        <translation>die Wortliste %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: expected FOLDER=LIST</source>
+        <translation>%1: erwartet wird FOLDER=LIST</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--group-list: expected NAME=LIST with NAME one of %1</source>
+        <translation>--group-list: erwartet wird NAME=LIST, NAME eines von %1</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::NameChecks</name>

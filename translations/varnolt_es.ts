@@ -936,6 +936,31 @@ Revise el resultado: todavía puede DESHACERLO.
         <source>cannot create the data folder %1: %2</source>
         <translation>no se puede crear la carpeta de datos %1: %2</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Run with --help for more information.</source>
+        <translation>Ejecute con --help para más información.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exactly one of --preview, --run and --undo is needed</source>
+        <translation>se necesita exactamente una de --preview, --run y --undo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot read the word list %1: %2</source>
+        <translation>no se puede leer la lista de palabras %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: expected FOLDER=LIST</source>
+        <translation>%1: se esperaba FOLDER=LIST</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--group-list: expected NAME=LIST with NAME one of %1</source>
+        <translation>--group-list: se esperaba NAME=LIST, con NAME uno de %1</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::NameChecks</name>

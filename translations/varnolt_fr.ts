@@ -936,6 +936,31 @@ Ouvrir la destination maintenant&#xa0;?</translation>
         <source>cannot create the data folder %1: %2</source>
         <translation>impossible de créer le dossier de données %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Run with --help for more information.</source>
+        <translation>Lancez avec --help pour en savoir plus.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exactly one of --preview, --run and --undo is needed</source>
+        <translation>il faut exactement une des options --preview, --run et --undo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot read the word list %1: %2</source>
+        <translation>impossible de lire la liste de mots %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: expected FOLDER=LIST</source>
+        <translation>%1&#xa0;: attendu FOLDER=LIST</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--group-list: expected NAME=LIST with NAME one of %1</source>
+        <translation>--group-list&#xa0;: attendu NAME=LIST, où NAME est l’un de %1</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::NameChecks</name>

@@ -936,6 +936,31 @@ Aprire ora la destinazione?</translation>
         <source>cannot create the data folder %1: %2</source>
         <translation>impossibile creare la cartella dei dati %1: %2</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Run with --help for more information.</source>
+        <translation>Esegui con --help per maggiori informazioni.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exactly one of --preview, --run and --undo is needed</source>
+        <translation>serve esattamente una tra --preview, --run e --undo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot read the word list %1: %2</source>
+        <translation>impossibile leggere l’elenco di parole %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: expected FOLDER=LIST</source>
+        <translation>%1: atteso FOLDER=LIST</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--group-list: expected NAME=LIST with NAME one of %1</source>
+        <translation>--group-list: atteso NAME=LIST, con NAME uno tra %1</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::NameChecks</name>

@@ -936,6 +936,31 @@ Open the result location now?</source>
         <source>cannot create the data folder %1: %2</source>
         <translation>データフォルダー %1 を作成できません: %2</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Run with --help for more information.</source>
+        <translation>詳しくは --help を付けて実行してください。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exactly one of --preview, --run and --undo is needed</source>
+        <translation>--preview、--run、--undo のうちちょうど1つが必要です</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot read the word list %1: %2</source>
+        <translation>語のリスト %1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: expected FOLDER=LIST</source>
+        <translation>%1: FOLDER=LIST の形で指定してください</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--group-list: expected NAME=LIST with NAME one of %1</source>
+        <translation>--group-list: NAME=LIST の形で、NAME は %1 のいずれかです</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::NameChecks</name>

@@ -936,6 +936,31 @@ Otworzyć teraz lokalizację docelową?</translation>
         <source>cannot create the data folder %1: %2</source>
         <translation>nie można utworzyć folderu danych %1: %2</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Run with --help for more information.</source>
+        <translation>Uruchom z --help, aby dowiedzieć się więcej.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exactly one of --preview, --run and --undo is needed</source>
+        <translation>potrzebna jest dokładnie jedna z opcji --preview, --run i --undo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot read the word list %1: %2</source>
+        <translation>nie można odczytać listy słów %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: expected FOLDER=LIST</source>
+        <translation>%1: oczekiwano FOLDER=LIST</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--group-list: expected NAME=LIST with NAME one of %1</source>
+        <translation>--group-list: oczekiwano NAME=LIST, gdzie NAME to jedno z: %1</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::NameChecks</name>

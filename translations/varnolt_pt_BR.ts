@@ -936,6 +936,31 @@ Abrir o local de destino agora?</translation>
         <source>cannot create the data folder %1: %2</source>
         <translation>não é possível criar a pasta de dados %1: %2</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Run with --help for more information.</source>
+        <translation>Execute com --help para mais informações.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exactly one of --preview, --run and --undo is needed</source>
+        <translation>é preciso exatamente uma das opções --preview, --run e --undo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot read the word list %1: %2</source>
+        <translation>não é possível ler a lista de palavras %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: expected FOLDER=LIST</source>
+        <translation>%1: esperado FOLDER=LIST</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--group-list: expected NAME=LIST with NAME one of %1</source>
+        <translation>--group-list: esperado NAME=LIST, com NAME entre %1</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::NameChecks</name>

@@ -936,6 +936,31 @@ Open the result location now?</source>
         <source>cannot create the data folder %1: %2</source>
         <translation>无法创建数据文件夹 %1: %2</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Run with --help for more information.</source>
+        <translation>使用 --help 运行可查看更多信息。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exactly one of --preview, --run and --undo is needed</source>
+        <translation>需要且只能指定 --preview、--run 和 --undo 中的一个</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot read the word list %1: %2</source>
+        <translation>无法读取词列表 %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: expected FOLDER=LIST</source>
+        <translation>%1: 应为 FOLDER=LIST</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--group-list: expected NAME=LIST with NAME one of %1</source>
+        <translation>--group-list: 应为 NAME=LIST，NAME 为 %1 之一</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::NameChecks</name>

@@ -99,7 +99,7 @@ void InstallInterruptHandler() {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool live,
            Translator& texts) {
     Request request;
-    if (auto exit = ParseCommandLine(args, request, out, err)) return *exit;
+    if (auto exit = ParseCommandLine(args, request, out, err, texts)) return *exit;
 
     const std::string dataFolder =
         request.DataFolder.empty() ? DefaultDataFolder() : WithTrailingSlash(request.DataFolder);

@@ -20,4 +20,19 @@ inline constexpr const char* ItemsPerSecond = VARNOLT_TRANSLATE_NOOP("varnolt::M
 inline constexpr const char* DataFolderUnmade =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot create the data folder %1: %2");
 
+// Usage errors, after "varnolt-cli: " and before UsageHint.
+inline constexpr const char* UsageHint =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Run with --help for more information.");
+inline constexpr const char* OneCommandNeeded =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "exactly one of --preview, --run and --undo is needed");
+// %1: the file; %2: the reason.
+inline constexpr const char* WordListUnreadable =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot read the word list %1: %2");
+// %1: the option.
+inline constexpr const char* FolderListExpected =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "%1: expected FOLDER=LIST");
+// %1: the group names, comma-separated.
+inline constexpr const char* GroupListExpected =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "--group-list: expected NAME=LIST with NAME one of %1");
+
 } // namespace varnolt::cli::Texts
