@@ -432,7 +432,7 @@
     <message>
         <location line="+6"/>
         <source>Other:</source>
-        <translation>Andere:</translation>
+        <translation>Eigene:</translation>
     </message>
     <message>
         <location line="+2"/>
