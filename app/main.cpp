@@ -6,6 +6,7 @@
 #include "app/window/WindowArguments.h"
 #include "platform/media/LibraryEmbeddedDates.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/Translations.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtMessagePump.h"
@@ -59,6 +60,8 @@ int main(int argc, char* argv[]) {
     VarnoltApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Varnolt"));
+    varnolt::InstallTranslations(
+        varnolt::TranslationsFolder(QCoreApplication::applicationDirPath().toStdString()));
     // The bytes of argv, which Qt has cleared of its own options: a name need not be valid UTF-8.
     const auto paths = varnolt::PathsToOpen({argv, argv + argc}, std::cerr);
     if (!paths) return varnolt::kWindowExitUsage;

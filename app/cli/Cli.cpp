@@ -3,6 +3,7 @@
 
 #include "app/cli/CommandLine.h"
 #include "app/cli/Console.h"
+#include "app/cli/ConsoleTexts.h"
 #include "app/cli/JsonPlan.h"
 #include "engine/Engine.h"
 #include "engine/Text.h"
@@ -33,11 +34,12 @@ std::string HomeFolder() {
     return "/";
 }
 
-bool PrepareDataFolder(const std::string& folder, std::ostream& err) {
+bool PrepareDataFolder(const std::string& folder, std::ostream& err, Translator& texts) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (!error) return true;
-    err << "varnolt-cli: cannot create the data folder " << folder << ": " << error.message() << '\n';
+    err << "varnolt-cli: "
+        << FillPlaceholders(texts.Translate(Texts::DataFolderUnmade), {folder, error.message()}) << '\n';
     return false;
 }
 
@@ -97,11 +99,11 @@ void InstallInterruptHandler() {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool live,
            Translator& texts) {
     Request request;
-    if (auto exit = ParseCommandLine(args, request, out, err)) return *exit;
+    if (auto exit = ParseCommandLine(args, request, out, err, texts)) return *exit;
 
     const std::string dataFolder =
         request.DataFolder.empty() ? DefaultDataFolder() : WithTrailingSlash(request.DataFolder);
-    if (!PrepareDataFolder(dataFolder, err)) return kExitRefused;
+    if (!PrepareDataFolder(dataFolder, err, texts)) return kExitRefused;
 
     PosixFileSystem fs;
     ConsoleHost host(request, out, err, live, texts);

@@ -2,6 +2,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/AbsolutePath.h"
+#include "app/cli/ConsoleTexts.h"
 #include "engine/Text.h"
 #include "engine/WordListFile.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -104,11 +105,12 @@ void SetDateParts(ClassifyOptions& options, const std::vector<std::string>& part
 }
 
 // With the window's reader, so that a list from Windows reads the same in both.
-bool ReadWordList(const std::string& path, std::vector<std::string>& words, std::string& error) {
+bool ReadWordList(const std::string& path, std::vector<std::string>& words, std::string& error,
+                  Translator& texts) {
     PosixFileSystem fs;
     const auto list = LoadWordList(fs, path, error);
     if (!list) {
-        error = "cannot read the word list " + path + ": " + error;
+        error = FillPlaceholders(texts.Translate(Texts::WordListUnreadable), {path, error});
         return false;
     }
     words = list->Lines;
@@ -237,10 +239,10 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
 }
 
 bool MapOtherGroup(const std::optional<std::string>& argument, const char* option, bool& enabled,
-                   std::string& folder, std::string& types, std::string& error) {
+                   std::string& folder, std::string& types, std::string& error, Translator& texts) {
     if (!argument) return true;
     if (!SplitPair(*argument, true, folder, types)) {
-        error = std::string(option) + ": expected FOLDER=LIST";
+        error = FillPlaceholders(texts.Translate(Texts::FolderListExpected), {option});
         return false;
     }
     enabled = true;
@@ -248,9 +250,9 @@ bool MapOtherGroup(const std::optional<std::string>& argument, const char* optio
 }
 
 // Maps the arguments onto the request; false with `error` set when a value makes no sense.
-bool MapArguments(const RawArguments& raw, Request& request, std::string& error) {
+bool MapArguments(const RawArguments& raw, Request& request, std::string& error, Translator& texts) {
     if (int{raw.preview} + int{raw.run} + int{raw.undo} != 1) {
-        error = "exactly one of --preview, --run and --undo is needed";
+        error = texts.Translate(Texts::OneCommandNeeded);
         return false;
     }
     request.Action = raw.run ? Command::Run : raw.undo ? Command::Undo : Command::Preview;
@@ -281,7 +283,7 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
 
     if (raw.headLetters) o.HeadLetterCount = *raw.headLetters;
     if (raw.wordsFile) {
-        if (!ReadWordList(*raw.wordsFile, o.Words, error)) return false;
+        if (!ReadWordList(*raw.wordsFile, o.Words, error, texts)) return false;
         o.NameByWordList = true;
     }
 
@@ -290,16 +292,18 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
     for (const auto& entry : raw.groupLists) {
         std::string name, list;
         if (!SplitPair(entry, false, name, list) || !Contains(kGroups, name)) {
-            error = "--group-list: expected NAME=LIST with NAME one of";
-            for (std::size_t i = 0; i < kGroups.size(); ++i)
-                error += (i == 0 ? " " : ", ") + kGroups[i];
+            std::string names;
+            for (const std::string& key : kGroups)
+                names += (names.empty() ? "" : ", ") + key;
+            error = FillPlaceholders(texts.Translate(Texts::GroupListExpected), {names});
             return false;
         }
         // As the window's group editor stores a list.
         GroupOption(o, name).Types = NormaliseGroupTypes(list);
     }
-    if (!MapOtherGroup(raw.other1, "--other1", o.Other1Enabled, o.Other1Folder, o.Other1Types, error) ||
-        !MapOtherGroup(raw.other2, "--other2", o.Other2Enabled, o.Other2Folder, o.Other2Types, error))
+    if (!MapOtherGroup(raw.other1, "--other1", o.Other1Enabled, o.Other1Folder, o.Other1Types, error,
+                       texts) ||
+        !MapOtherGroup(raw.other2, "--other2", o.Other2Enabled, o.Other2Folder, o.Other2Types, error, texts))
         return false;
     o.EveryTypeFolder = raw.everyType;
 
@@ -325,7 +329,7 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error)
 } // namespace
 
 std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Request& request, std::ostream& out,
-                                    std::ostream& err) {
+                                    std::ostream& err, Translator& texts) {
     CLI::App app(
         "Sorts many files at once into category folders, with a preview and an undo of the last run.",
         "varnolt-cli");
@@ -342,13 +346,13 @@ std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Reques
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e, out, err);
     } catch (const CLI::ParseError& e) {
-        err << "varnolt-cli: " << e.what() << "\nRun with --help for more information.\n";
+        err << "varnolt-cli: " << e.what() << '\n' << texts.Translate(Texts::UsageHint) << '\n';
         return kExitUsage;
     }
 
     std::string error;
-    if (!MapArguments(raw, request, error)) {
-        err << "varnolt-cli: " << error << "\nRun with --help for more information.\n";
+    if (!MapArguments(raw, request, error, texts)) {
+        err << "varnolt-cli: " << error << '\n' << texts.Translate(Texts::UsageHint) << '\n';
         return kExitUsage;
     }
     return std::nullopt;

@@ -2,6 +2,7 @@
 #pragma once
 // The command line of varnolt-cli, mapped one to one onto ClassifyOptions.
 #include "engine/Options.h"
+#include "platform/Translator.h"
 
 #include <iosfwd>
 #include <optional>
@@ -29,9 +30,10 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitInterrupted = 130;
 
 // Fills `request` from the arguments (argv[0] included). Returns an exit code when the program should
-// end at once: after --help or --version (0) or a usage error (2); the texts go to `out` and `err`.
+// end at once: after --help or --version (0) or a usage error (2); the texts go to `out` and `err`, the
+// usage errors of the program's own in the language of `texts` (those of CLI11 and --help in English).
 std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Request& request, std::ostream& out,
-                                    std::ostream& err);
+                                    std::ostream& err, Translator& texts = EnglishTexts::Instance());
 
 // Locale-aware, case-sensitive order with ties broken by bytes: the order of the window's source list.
 void SortSourceList(std::vector<std::string>& sources);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/Console.h"
 
+#include "app/cli/ConsoleTexts.h"
 #include "app/cli/JsonPlan.h"
 #include "engine/Messages.h"
 #include "engine/Text.h"
@@ -52,7 +53,7 @@ bool ConsoleHost::Decide(const DecisionRequest& request) {
     case Decision::ContinueWithoutCategory: {
         const bool goOn = request_.Answers == AnswerPolicy::Yes;
         Complain(Text(Messages::CannotCreateCategory, {path}) + " (" + Reason(request.Error) + ") " +
-                 (goOn ? "Yes" : "No"));
+                 Text(goOn ? Texts::Yes : Texts::No));
         return goOn;
     }
     case Decision::ConfirmUndo:
@@ -70,15 +71,15 @@ void ConsoleHost::Placed(const ItemPlaced& item) {
     if (request_.Json) out_ << PlacedLine(item);
 }
 
-const char* ConsoleHost::NotPlacedVerb() const {
-    if (request_.Action == Command::Undo) return "not put back: ";
-    if (request_.Action == Command::Preview) return "not placed: ";
-    return moving_ ? "not moved: " : "not copied: ";
+const char* ConsoleHost::NotPlacedText() const {
+    if (request_.Action == Command::Undo) return Texts::NotPutBack;
+    if (request_.Action == Command::Preview) return Texts::NotPlaced;
+    return moving_ ? Texts::NotMoved : Texts::NotCopied;
 }
 
 void ConsoleHost::NotPlaced(std::string_view path, const std::string& reason) {
     ClearLine();
-    err_ << kPrefix << NotPlacedVerb() << path << ": " << reason << '\n';
+    err_ << kPrefix << Text(NotPlacedText(), {path, reason}) << '\n';
     failed_ = true;
 }
 
@@ -155,7 +156,9 @@ void ConsoleHost::Draw(Clock::time_point now) {
     lastDraw_ = now;
     const double seconds = std::chrono::duration<double>(now - start_).count();
     err_ << "\r\033[K" << progress_;
-    if (items_ > 0 && seconds > 0) err_ << ", " << static_cast<std::int64_t>(items_ / seconds) << " items/s";
+    if (items_ > 0 && seconds > 0)
+        err_ << ", "
+             << Text(Texts::ItemsPerSecond, {std::to_string(static_cast<std::int64_t>(items_ / seconds))});
     err_.flush();
     lineShown_ = true;
 }

@@ -48,7 +48,7 @@ class ConsoleHost : public EngineHost, public MessagePump {
     using Clock = std::chrono::steady_clock;
     void Draw(Clock::time_point now);
     void NotPlaced(std::string_view path, const std::string& reason);
-    const char* NotPlacedVerb() const;
+    const char* NotPlacedText() const;
     std::string Text(const char* english, std::initializer_list<std::string_view> arguments = {}) const;
 
     const Request& request_;

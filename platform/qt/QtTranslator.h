@@ -8,6 +8,11 @@
 
 namespace varnolt {
 
+// Installs in the application the translation of the first of the desktop's languages (QLocale's
+// uiLanguages) that `folder` holds, with Qt's own for its standard buttons; none when English comes
+// first. Returns the language installed, or an empty text.
+std::string InstallTranslations(const std::string& folder);
+
 // The engine's texts in the language of the translations installed in the application (English when
 // there are none).
 std::string TranslatedEngineText(const char* english);

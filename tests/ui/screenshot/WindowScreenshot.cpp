@@ -2,7 +2,7 @@
 // Pictures the main window after a preview of a small sample folder:
 // `varnolt_screenshot <file.png> [points [method]]`, the font at that size when given (0: the desktop's), as
 // a user's style sheet sets it, and the panel of that method ("date", "name", "number", "type", "size")
-// shown. Run under Xvfb by `make screenshot`.
+// shown, in the language LANGUAGE names. Run under Xvfb by `make screenshot`.
 #include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/ScriptedFileDialogs.h"
 #include "platform/media/LibraryEmbeddedDates.h"
@@ -69,6 +69,7 @@ int main(int argc, char* argv[]) {
         application.setStyleSheet(
             QStringLiteral("* { font-size: %1pt; }").arg(QString::fromLocal8Bit(argv[2])));
     varnolt::UseFallbackIconTheme();
+    varnolt::InstallTranslations(VARNOLT_TRANSLATIONS_DIR);
     QTemporaryDir temporary;
     const QString samples = temporary.path() + QStringLiteral("/Camera and downloads");
     if (!temporary.isValid() || !MakeSampleFolder(samples)) {
