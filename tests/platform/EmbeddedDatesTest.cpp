@@ -296,6 +296,9 @@ TEST(TakenDateReaders, WrittenTimesAndZones) {
     };
     for (const auto& [text, expected] : texts)
         EXPECT_EQ(Text(media::ParseTakenText(text)), expected) << text;
+    // In XMP and an Apple capture date, "Z" is the zone of a clock as written.
+    EXPECT_EQ(Text(media::ParseClockText("2015-06-01T08:00:00Z")), "wall 2015-6-1 8:0:0 0");
+    EXPECT_EQ(Text(media::ParseClockText("2015-06-01T08:00:00+0900")), "wall 2015-6-1 8:0:0 540");
     for (const char* bad : {"", "    :  :     :  :  ", "2015:06", "2015-06-01T08", "20150:06:01 12:34:56",
                             "15:06:01 12:34:56", "99999999999999999999"})
         EXPECT_FALSE(media::ParseTakenText(bad)) << bad;
