@@ -34,6 +34,8 @@ inline void CheckDate(const std::optional<TakenDate>& taken, const char* reader)
     const WrittenTime& t = taken->Time;
     for (const int field : {t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second})
         Expect(field >= 0 && field <= 9999, "a date field out of its digits", reader);
+    // A UTC moment is shown in the sorting machine's zone; a zone of its own would be a second rule.
+    Expect(!(taken->IsUtc && taken->OffsetMinutes), "a UTC moment with a zone", reader);
     if (taken->OffsetMinutes)
         Expect(std::abs(*taken->OffsetMinutes) <= 14 * 60 + 59, "a zone beyond 14 hours", reader);
 }

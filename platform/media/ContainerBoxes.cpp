@@ -154,7 +154,7 @@ std::optional<TakenDate> AppleCreationDate(Reader& file, const Box& meta, int& s
     const std::optional<std::vector<std::uint8_t>> value = data ? Content(file, *data) : std::nullopt;
     // Four bytes of type, four of locale, then the text.
     if (!value || value->size() <= 8) return std::nullopt;
-    return ParseTakenText({reinterpret_cast<const char*>(value->data() + 8), value->size() - 8});
+    return ParseClockText({reinterpret_cast<const char*>(value->data() + 8), value->size() - 8});
 }
 
 // Seconds from 1904-01-01 (QuickTime's epoch) to 1970-01-01, and from 1970 to 2001-01-01 (Matroska's).

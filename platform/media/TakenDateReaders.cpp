@@ -51,7 +51,7 @@ std::optional<TakenDate> FirstXmpDate(const Exiv2::XmpData& xmp) {
     for (const char* key : kXmpDates) {
         const auto found = xmp.findKey(Exiv2::XmpKey(key));
         if (found == xmp.end()) continue;
-        const std::optional<TakenDate> taken = ParseTakenText(found->toString());
+        const std::optional<TakenDate> taken = ParseClockText(found->toString());
         if (taken && !IsUnset(taken->Time)) return taken;
     }
     return std::nullopt;
@@ -78,11 +78,18 @@ std::string Narrow(const MediaInfoLib::String& text) {
     return narrow;
 }
 
+struct ContainerDate {
+    const MediaInfoLib::Char* Field;
+    std::optional<TakenDate> (*Parse)(std::string_view text);
+};
 // The Apple capture date (with its zone) first: the container's own date is the end of the recording, in UTC.
-constexpr std::array<const MediaInfoLib::Char*, 5> kContainerDates{
-    __T("com.apple.quicktime.creationdate"), __T("Encoded_Date"), __T("Tagged_Date"),
-    // AVI: IDIT, then ICRD.
-    __T("Mastered_Date"), __T("Recorded_Date")};
+constexpr std::array<ContainerDate, 5> kContainerDates{
+    {{__T("com.apple.quicktime.creationdate"), ParseClockText},
+     {__T("Encoded_Date"), ParseTakenText},
+     {__T("Tagged_Date"), ParseTakenText},
+     // AVI: IDIT, then ICRD.
+     {__T("Mastered_Date"), ParseTakenText},
+     {__T("Recorded_Date"), ParseTakenText}}};
 
 // AVCHD camcorders write the recording date into the H.264 stream's user data ("MDPM"), which the container
 // library does not report; the first within the read cap is taken.
@@ -336,6 +343,15 @@ std::optional<TakenDate> ParseTakenText(std::string_view text) {
     return taken;
 }
 
+std::optional<TakenDate> ParseClockText(std::string_view text) {
+    std::optional<TakenDate> taken = ParseTakenText(text);
+    if (taken && taken->IsUtc) {
+        taken->IsUtc = false;
+        taken->OffsetMinutes = 0;
+    }
+    return taken;
+}
+
 std::optional<int> ParseZoneOffset(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
@@ -463,9 +479,9 @@ std::optional<TakenDate> ContainerTakenDate(const ReadAt& read, std::uint64_t fi
             info = std::make_unique<MediaInfoLib::MediaInfo>();
             ReadHeader(*info, nullptr, capped, fileSize);
         }
-        for (const auto* field : kContainerDates) {
+        for (const ContainerDate& date : kContainerDates) {
             const std::optional<TakenDate> taken =
-                ParseTakenText(Narrow(info->Get(MediaInfoLib::Stream_General, 0, field)));
+                date.Parse(Narrow(info->Get(MediaInfoLib::Stream_General, 0, date.Field)));
             if (taken && !IsUnset(taken->Time)) return taken;
         }
         if (IsTransportStream(Narrow(info->Get(MediaInfoLib::Stream_General, 0, __T("Format")))))

@@ -52,6 +52,9 @@ void PrepareReaders();
 // "2015-06-01 10:00:00 UTC" or "UTC 2015-06-01 10:00:00" (containers), "2015:06:01" (midnight). A wall
 // clock, with its zone where the text has one, or a UTC moment. Empty without a whole date.
 std::optional<TakenDate> ParseTakenText(std::string_view text);
+// A date of XMP or an Apple capture date: as ParseTakenText, but its "Z" is the zone +00:00 of a clock as
+// written, like any other zone it could carry, not a moment to be shown in this machine's zone.
+std::optional<TakenDate> ParseClockText(std::string_view text);
 // "+02:00", "-0530", "+09": minutes east of UTC.
 std::optional<int> ParseZoneOffset(std::string_view text);
 

@@ -42,6 +42,40 @@ std::uint32_t GetLittle(const std::string& bytes, std::size_t at) {
 
 } // namespace
 
+std::string MissingTool(const std::vector<const char*>& tools) {
+    for (const char* tool : tools)
+        if (!Succeeds(std::string("command -v ") + tool)) return tool;
+    return {};
+}
+
+ExiftoolDates ReadExiftoolDates(const std::string& folder) {
+    ExiftoolDates dates;
+    FILE* out = ::popen(
+        ("exiftool -s -G1 -a -ee -time:all -api LargeFileSupport=1 " + Quoted(folder) + " 2>/dev/null")
+            .c_str(),
+        "r");
+    if (!out) return dates;
+    // "======== FOLDER/NAME", then a line "[Group] Tag : value" for each date of that file.
+    std::map<std::string, std::string>* file = nullptr;
+    for (char line[4096]; std::fgets(line, sizeof line, out);) {
+        std::string text(line);
+        if (!text.empty() && text.back() == '\n') text.pop_back();
+        if (text.starts_with("======== ")) {
+            file = &dates[text.substr(text.rfind('/') + 1)];
+            continue;
+        }
+        const std::size_t close = text.find(']'), colon = text.find(" : ");
+        if (!file || !text.starts_with('[') || close == std::string::npos || colon == std::string::npos)
+            continue;
+        std::string tag = text.substr(close + 1, colon - close - 1);
+        tag.erase(0, tag.find_first_not_of(' '));
+        tag.erase(tag.find_last_not_of(' ') + 1);
+        (*file)[text.substr(1, close - 1) + ":" + tag] = text.substr(colon + 3);
+    }
+    ::pclose(out);
+    return dates;
+}
+
 bool MakePhoto(const std::string& path, const std::string& exif) {
     if (!Succeeds("convert -size 16x16 xc:red " + Quoted(path))) return false;
     return exif.empty() || Succeeds("exiftool -q -overwrite_original " + exif + " " + Quoted(path));

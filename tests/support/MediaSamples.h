@@ -3,9 +3,14 @@
 // Small real photos and videos, made at test time with ImageMagick, exiftool, ffmpeg and mkvtoolnix. Each
 // returns false when a tool failed.
 #include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace varnolt {
+
+// The first of the tools that is not installed, or empty when all are.
+std::string MissingTool(const std::vector<const char*>& tools);
 
 // A 16 × 16 picture in the format of the extension; `exif` are exiftool assignments written into it, such
 // as "-DateTimeOriginal='2015:06:01 12:34:56'".
@@ -28,5 +33,10 @@ bool MakeAviWithChunk(const std::string& path, const std::string& id, const std:
 // A second of H.264 in an MPEG transport stream (".mts"; 192-byte packets for ".m2ts") whose frames carry
 // the camcorder user data "MDPM" with these entries (no zero byte: they pass through a command line).
 bool MakeCamcorderVideo(const std::string& path, const std::string& mdpmEntries);
+
+// The dates exiftool reads from each file of `folder` (embedded documents too), by file name, then by
+// "Group:Tag" ("ExifIFD:DateTimeOriginal", "Keys:CreationDate") as exiftool writes the value.
+using ExiftoolDates = std::map<std::string, std::map<std::string, std::string>>;
+ExiftoolDates ReadExiftoolDates(const std::string& folder);
 
 } // namespace varnolt
