@@ -89,15 +89,15 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     }
 
     const bool intoResultFolder = category == kResultFolderItself;
-    const std::string folder = intoResultFolder ? state_.ResultRoot : state_.ResultRoot + category;
-    const std::string destination = PathIn(folder, NameViewOf(path));
+    std::string folder = intoResultFolder ? state_.ResultRoot : state_.ResultRoot + category;
+    std::string destination = PathIn(folder, NameViewOf(path));
     // Plain files go in batches, whose pairs reach the disk together before their moves. A folder or a
     // saved page with its folder goes alone, after the batch before it; it would make a missing category
     // folder itself, beyond the run's count and its clean-up, so that is seen to first. A path with a line
     // break fails there: the journal keeps one path per line.
     if (isFile && !ContainsLineBreak(path) && !ContainsLineBreak(destination) &&
         (readAsFile || services_.Fs.FileExists(path)) && !(IsWebPage(path) && CompanionSuffixOf(path)))
-        return PlanFile(path, category, folder, destination);
+        return PlanFile(path, category, std::move(folder), std::move(destination));
     CarryOutBatch();
     const FsResult placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
     if (!placed) {

@@ -146,8 +146,7 @@ class Engine : public ItemSink {
     // batch is synced before its moves); false, with the run stopped, when the journal takes no more.
     bool NoteIntent(const std::string& source, const std::string& destination, bool batched = false);
     // A plain file of a run joins the batch of moves whose pairs go to the disk together.
-    void PlanFile(const std::string& path, const std::string& category, const std::string& folder,
-                  const std::string& destination);
+    void PlanFile(std::string path, std::string category, std::string folder, std::string destination);
     // Syncs the batch's pairs, then moves its items; an item whose name was taken meanwhile gets the
     // next free one in a batch of its own.
     void CarryOutBatch();

@@ -109,24 +109,30 @@ void Engine::RecordTransfer(const std::string&, const std::string&) {
     state_.FolderFillCount += 1;
 }
 
-void Engine::PlanFile(const std::string& path, const std::string& category, const std::string& folder,
-                      const std::string& destination) {
-    PlannedFile planned{path, category, folder, destination, {}, {}};
-    if (!SeeToCategoryFolder(path, folder, planned.Made)) return;
+void Engine::PlanFile(std::string path, std::string category, std::string folder, std::string destination) {
+    if (batch_.capacity() < batchLimit_) batch_.reserve(kIntentsPerSync);
+    PlannedFile& planned = batch_.emplace_back(
+        PlannedFile{std::move(path), std::move(category), std::move(folder), std::move(destination), {}, {}});
+    const auto drop = [this] { batch_.pop_back(); };
+    if (!SeeToCategoryFolder(planned.Source, planned.Folder, planned.Made)) return drop();
     const auto claimed = [this](const std::string& name) { return batchClaimed_.contains(name); };
-    // As the preview names it: in a folder of the user's, a name may be taken already.
-    if (!madeThisRun_.contains(folder) || claimed(destination))
-        planned.Destination = FirstFreeFileName(destination, {}, claimed);
-    if (!NoteIntent(path, planned.Destination, true)) {
-        RemoveEmptyFoldersMade(planned.Made, folder);
-        return Fail(path, Step::Journal, journalFailure_.Error(), planned.Destination);
+    // As the preview names it: in a folder of the user's, a name may be taken already; in one this run
+    // made, only by an earlier item of the batch.
+    const bool fresh = madeThisRun_.contains(planned.Folder);
+    if (!fresh || !batchClaimed_.insert(planned.Destination).second) {
+        planned.Destination = FirstFreeFileName(planned.Destination, {}, claimed);
+        batchClaimed_.insert(planned.Destination);
+    }
+    if (!NoteIntent(planned.Source, planned.Destination, true)) {
+        batchClaimed_.erase(planned.Destination);
+        RemoveEmptyFoldersMade(planned.Made, planned.Folder);
+        Fail(planned.Source, Step::Journal, journalFailure_.Error(), planned.Destination);
+        return drop();
     }
     planned.Pair = state_.UndoJournal.LastPair();
-    batchClaimed_.insert(planned.Destination);
     if (sortingInPlace_) placedThisRun_.insert(planned.Destination);
     // Numbered folders fill by the items given to them.
     state_.FolderFillCount += 1;
-    batch_.push_back(std::move(planned));
     if (batch_.size() < batchLimit_) return;
     CarryOutBatch();
     batchLimit_ = std::min(2 * batchLimit_, kIntentsPerSync);
