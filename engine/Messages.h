@@ -78,6 +78,9 @@ inline constexpr const char* ConfirmUndo =
 inline constexpr const char* UndoConfirmationCaption =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Undo Confirmation");
 inline constexpr const char* UndoDone = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Undo done.");
+// %1: the items put back.
+inline constexpr const char* UndoPutBack =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Undo done: %1 items put back.");
 
 inline constexpr const char* PreviewDone = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Preview done.");
 inline constexpr const char* NoResultLocationRoot =

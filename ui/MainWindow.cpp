@@ -230,6 +230,11 @@ void MainWindow::SetUndoEnabled(bool enabled) {
     undoButton->setEnabled(enabled);
 }
 
+void MainWindow::ClearResultTree() {
+    engine_.Preview().Clear();
+    previewHint->show();
+}
+
 void MainWindow::FocusField(Field field) {
     QWidget* control = nullptr;
     switch (field) {

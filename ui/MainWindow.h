@@ -98,6 +98,8 @@ class MainWindow : public QMainWindow {
 
     // What the engine's host changes in the window.
     void SetUndoEnabled(bool enabled);
+    // Empties the result tree and shows its invitation again.
+    void ClearResultTree();
     void FocusField(Field field);
     // The engine trimmed some option fields and the like; show them as it uses them.
     void ShowNormalisedOptions(const ClassifyOptions& normalised);

@@ -183,10 +183,14 @@ void WindowHost::Ended(const CommandEnded& end) {
     case CommandKind::Undo:
         if (busyCursor_) QApplication::restoreOverrideCursor();
         busyCursor_ = false;
+        // What the tree showed was predicted from the files as they were before the undo.
+        window_.ClearResultTree();
+        SetStatus(0, Text(Messages::UndoDone));
         if (end.Failed == 0) {
-            SetStatus(1, Text(Messages::UndoDone));
+            SetStatus(1, Text(Messages::UndoPutBack, {placed}));
             ShowStatusTexts();
-            boxes_.Show(Text(Messages::UndoDone), Text(Messages::Information), Buttons::Ok, Icon::Question);
+            boxes_.Show(Text(Messages::UndoPutBack, {placed}), Text(Messages::Information), Buttons::Ok,
+                        Icon::Information);
         } else {
             SetStatus(1, Text(Messages::UndoIncomplete,
                               {placed, std::to_string(end.Total), std::to_string(end.Failed)}));

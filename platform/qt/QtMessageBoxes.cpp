@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/QtMessageBoxes.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QString>
+#include <QStyle>
+#include <algorithm>
 
 namespace varnolt {
 
@@ -69,6 +75,18 @@ Answer FromQt(QMessageBox::StandardButton button, Buttons buttons) {
     return Answer::Ok;
 }
 
+// A box as narrow as a short text would have its title elided by the window manager ("Inf...ion"): the
+// box is kept as wide as the title with room for the title bar's icon and three buttons beside it.
+void KeepTitleWhole(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    const int titleBar = std::max(box.style()->pixelMetric(QStyle::PM_TitleBarHeight), metrics.height());
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 5 * titleBar;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 } // namespace
 
 Answer QtMessageBoxes::Show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
@@ -79,6 +97,7 @@ Answer QtMessageBoxes::Show(const std::string& text, const std::string& caption,
     box.setText(QString::fromStdString(text));
     box.setIcon(ToQt(icon));
     AddButtons(box, buttons);
+    KeepTitleWhole(box);
     box.exec();
     return FromQt(box.standardButton(box.clickedButton()), buttons);
 }

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -81,6 +82,19 @@ class QtPlatformTest : public QObject {
             QMessageBox::Ok);
         QVERIFY(QtMessageBoxes().Show("<b>not bold</b>\nsecond line", "Error", Buttons::Ok, Icon::Error) ==
                 Answer::Ok);
+    }
+
+    // A window manager elides a title wider than its box.
+    void aShortTextLeavesTheTitleWhole() {
+        const QString title = QStringLiteral("Information about the undo");
+        WhenTheBoxShows(
+            [&title](QMessageBox& box) {
+                const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+                QVERIFY2(box.width() > metrics.horizontalAdvance(title) + 3 * metrics.height(),
+                         qPrintable(QString::number(box.width())));
+            },
+            QMessageBox::Ok);
+        QtMessageBoxes().Show("x", title.toStdString(), Buttons::Ok, Icon::Information);
     }
 
     void engineAndSettingsTextsComeFromTheInstalledTranslation() {

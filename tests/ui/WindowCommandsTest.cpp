@@ -150,13 +150,22 @@ class WindowCommandsTest : public QObject {
         QVERIFY(t->shell.OpenedFolders.empty());
         // A run leaves the preview caption in place: only a preview hides it.
         QVERIFY(t->Find<QWidget>("Panel15")->isVisibleTo(t->window.get()));
+        Button("SpeedButton12")->click();
+        QCOMPARE(t->window->PreviewModel().rowCount(), 1);
 
         t->boxes.Answers = {Answer::Yes};
         Button("SpeedButton10")->click();
         QVERIFY(Asked(Messages::ConfirmUndo));
         QVERIFY(tree->Exists("in/file0.txt"));
         QVERIFY(tree->Exists("in/file1.txt"));
-        QCOMPARE(Status(1), QString::fromLatin1(Messages::UndoDone));
+        // The end says what came back, in an Information box; the tree predicted from before is gone.
+        QCOMPARE(Status(0), QString::fromLatin1(Messages::UndoDone));
+        QCOMPARE(Status(1), QStringLiteral("Undo done: 2 items put back."));
+        QCOMPARE(t->boxes.Shown.back().Text, Status(1).toStdString());
+        QCOMPARE(t->boxes.Shown.back().Caption, std::string(Messages::Information));
+        QVERIFY(t->boxes.Shown.back().Icon == Icon::Information);
+        QCOMPARE(t->window->PreviewModel().rowCount(), 0);
+        QVERIFY(t->Find<QWidget>("Panel15")->isVisibleTo(t->window.get()));
         QVERIFY(!Button("SpeedButton10")->isEnabled());
         QVERIFY(!t->data.Exists("undo.udo"));
         QVERIFY(QApplication::overrideCursor() == nullptr);
