@@ -777,6 +777,11 @@ Zielort jetzt öffnen?</translation>
         <translation>Rückgängig gemacht.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Undo done: %1 items put back.</source>
+        <translation>Rückgängig gemacht: %1 Objekte zurückgelegt.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Preview done.</source>
         <translation>Vorschau fertig.</translation>

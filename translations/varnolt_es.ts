@@ -777,6 +777,11 @@ Revise el resultado: todavía puede DESHACERLO.
         <translation>Deshecho.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Undo done: %1 items put back.</source>
+        <translation>Deshecho: %1 elementos devueltos a su sitio.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Preview done.</source>
         <translation>Vista previa terminada.</translation>

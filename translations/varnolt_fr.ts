@@ -777,6 +777,11 @@ Ouvrir la destination maintenant&#xa0;?</translation>
         <translation>Annulation terminée.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Undo done: %1 items put back.</source>
+        <translation>Annulation terminée&#xa0;: %1 éléments remis en place.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Preview done.</source>
         <translation>Aperçu terminé.</translation>

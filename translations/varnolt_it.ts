@@ -777,6 +777,11 @@ Aprire ora la destinazione?</translation>
         <translation>Annullamento completato.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Undo done: %1 items put back.</source>
+        <translation>Annullamento completato: %1 elementi rimessi al loro posto.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Preview done.</source>
         <translation>Anteprima completata.</translation>

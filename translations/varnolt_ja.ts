@@ -777,6 +777,11 @@ Open the result location now?</source>
         <translation>元に戻しました。</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Undo done: %1 items put back.</source>
+        <translation>元に戻しました: %1 個の項目を元の場所に戻しました。</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Preview done.</source>
         <translation>プレビューが完了しました。</translation>

@@ -777,6 +777,11 @@ Otworzyć teraz lokalizację docelową?</translation>
         <translation>Cofnięto.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Undo done: %1 items put back.</source>
+        <translation>Cofnięto: przywrócono elementy (%1).</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Preview done.</source>
         <translation>Podgląd gotowy.</translation>

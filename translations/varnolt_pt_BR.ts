@@ -777,6 +777,11 @@ Abrir o local de destino agora?</translation>
         <translation>Desfeito.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Undo done: %1 items put back.</source>
+        <translation>Desfeito: %1 itens devolvidos ao lugar.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Preview done.</source>
         <translation>Pré-visualização concluída.</translation>

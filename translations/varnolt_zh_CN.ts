@@ -777,6 +777,11 @@ Open the result location now?</source>
         <translation>撤销完成。</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Undo done: %1 items put back.</source>
+        <translation>撤销完成：已放回 %1 个项目。</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Preview done.</source>
         <translation>预览完成。</translation>

@@ -189,7 +189,7 @@ void WindowHost::Ended(const CommandEnded& end) {
         if (end.Failed == 0) {
             SetStatus(1, Text(Messages::UndoPutBack, {placed}));
             ShowStatusTexts();
-            boxes_.Show(Text(Messages::UndoPutBack, {placed}), Text(Messages::Information), Buttons::Ok,
+            boxes_.Show(Text(Messages::UndoDone), Text(Messages::Information), Buttons::Ok,
                         Icon::Information);
         } else {
             SetStatus(1, Text(Messages::UndoIncomplete,

@@ -41,6 +41,13 @@ class MemoryAppendFile final : public AppendFile {
         return {};
     }
     FsResult Sync() override { return {}; }
+    FsResult SyncWritten() override { return {}; }
+    FsResult Overwrite(std::uint64_t offset, std::string_view bytes) override {
+        if (offset > content_.size() || bytes.size() > content_.size() - offset)
+            return FsResult::Failed(EINVAL);
+        content_.replace(offset, bytes.size(), bytes);
+        return {};
+    }
     FsResult TakeBack(std::size_t size) override {
         if (size > content_.size()) return FsResult::Failed(EINVAL);
         content_.resize(content_.size() - size);

@@ -161,7 +161,7 @@ class WindowCommandsTest : public QObject {
         // The end says what came back, in an Information box; the tree predicted from before is gone.
         QCOMPARE(Status(0), QString::fromLatin1(Messages::UndoDone));
         QCOMPARE(Status(1), QStringLiteral("Undo done: 2 items put back."));
-        QCOMPARE(t->boxes.Shown.back().Text, Status(1).toStdString());
+        QCOMPARE(t->boxes.Shown.back().Text, std::string(Messages::UndoDone));
         QCOMPARE(t->boxes.Shown.back().Caption, std::string(Messages::Information));
         QVERIFY(t->boxes.Shown.back().Icon == Icon::Information);
         QCOMPARE(t->window->PreviewModel().rowCount(), 0);
