@@ -102,11 +102,7 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     const FsResult placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
     if (!placed) {
         if (placed.Error() != ReportedAlready().Error())
-            Fail(path,
-                 !journalFailure_           ? Step::Journal
-                 : options_.MoveSourceFiles ? Step::Move
-                                            : Step::Copy,
-                 placed.Error(), destination);
+            Fail(path, FailedStep(), placed.Error(), destination);
         return;
     }
     ++tally_.Placed;
@@ -115,9 +111,7 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     ReportProgress();
 }
 
-// Sees to the category folder unless it is known to be there, then transfers the item. A category folder
-// that cannot be made fails the item here, where the user is asked whether to go on; the caller then
-// gets kReportedAlready.
+// A category folder that cannot be made fails the item here, where the user is asked whether to go on.
 bool Engine::SeeToCategoryFolder(const std::string& path, const std::string& folder,
                                  std::vector<std::string>& made) {
     if (knownFolders_.Contains(folder)) return true;
@@ -129,6 +123,8 @@ bool Engine::SeeToCategoryFolder(const std::string& path, const std::string& fol
     return false;
 }
 
+// Sees to the category folder, then transfers the item; the caller gets kReportedAlready when the folder
+// could not be made.
 FsResult Engine::PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
                                          const std::string& destination, bool readAsFile) {
     std::vector<std::string> made;

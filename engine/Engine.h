@@ -133,6 +133,10 @@ class Engine : public ItemSink {
                                        const std::string& companionSuffix);
     // The folder of a saved page's resources, "page.files" before "page_files".
     std::optional<std::string> CompanionSuffixOf(const std::string& page);
+    // Moves or copies a file, as the run does, without the journal.
+    FsResult MoveOrCopyFile(const std::string& source, const std::string& destination);
+    // The step an item failed at: the journal's when it stopped taking pairs, else the transfer's.
+    Step FailedStep() const;
     // The source has just been found to be a file, following links.
     FsResult PlaceFile(const std::string& source, const std::string& destination);
     // `claimed` tells a name that an earlier item of a preview is to take.

@@ -110,7 +110,6 @@ void Engine::RecordTransfer(const std::string&, const std::string&) {
 }
 
 void Engine::PlanFile(std::string path, std::string category, std::string folder, std::string destination) {
-    if (batch_.capacity() < batchLimit_) batch_.reserve(kIntentsPerSync);
     PlannedFile& planned = batch_.emplace_back(
         PlannedFile{std::move(path), std::move(category), std::move(folder), std::move(destination), {}, {}});
     const auto drop = [this] { batch_.pop_back(); };
@@ -139,7 +138,6 @@ void Engine::PlanFile(std::string path, std::string category, std::string folder
 }
 
 void Engine::CarryOutBatch() {
-    FileSystem& fs = services_.Fs;
     const auto claimed = [this](const std::string& name) { return batchClaimed_.contains(name); };
     std::vector<PlannedFile> failed;
     while (!batch_.empty()) {
@@ -170,12 +168,10 @@ void Engine::CarryOutBatch() {
                 continue;
             }
             ShowActivity(item.Source);
-            const FsResult placed = options_.MoveSourceFiles ? fs.MoveKnownFile(item.Source, item.Destination)
-                                                             : fs.CopyFile(item.Source, item.Destination);
+            const FsResult placed = MoveOrCopyFile(item.Source, item.Destination);
             if (placed) {
                 state_.TransferredCount += 1;
                 ++tally_.Placed;
-                if (sortingInPlace_) placedThisRun_.insert(item.Destination);
                 host_.Placed({item.Source, item.Category, item.Destination, false, false});
                 ReportProgress();
             } else {
@@ -192,11 +188,8 @@ void Engine::CarryOutBatch() {
                     if (sortingInPlace_) placedThisRun_.insert(item.Destination);
                     again.push_back(std::move(item));
                 } else {
-                    Fail(item.Source,
-                         !journalFailure_           ? Step::Journal
-                         : options_.MoveSourceFiles ? Step::Move
-                                                    : Step::Copy,
-                         (!journalFailure_ ? journalFailure_ : placed).Error(), tried);
+                    Fail(item.Source, FailedStep(), (!journalFailure_ ? journalFailure_ : placed).Error(),
+                         tried);
                     failed.push_back(std::move(item));
                 }
             }
@@ -210,11 +203,19 @@ void Engine::CarryOutBatch() {
         RemoveEmptyFoldersMade(item.Made, item.Folder);
 }
 
-FsResult Engine::PlaceFile(const std::string& source, const std::string& destination) {
+FsResult Engine::MoveOrCopyFile(const std::string& source, const std::string& destination) {
     FileSystem& fs = services_.Fs;
+    return options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination)
+                                    : fs.CopyFile(source, destination);
+}
+
+Step Engine::FailedStep() const {
+    return !journalFailure_ ? Step::Journal : options_.MoveSourceFiles ? Step::Move : Step::Copy;
+}
+
+FsResult Engine::PlaceFile(const std::string& source, const std::string& destination) {
     if (!NoteIntent(source, destination)) return journalFailure_;
-    const FsResult placed =
-        options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination) : fs.CopyFile(source, destination);
+    const FsResult placed = MoveOrCopyFile(source, destination);
     if (!placed) state_.UndoJournal.TakeBackPair();
     return placed;
 }
