@@ -59,7 +59,8 @@ void Engine::ReportProgress() {
                             : state_.NewCategoryCount});
 }
 
-void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) {
+void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn,
+                          std::span<const std::string> sidecars) {
     if (state_.StopRequested) return;
     // This run's own: placed by it, or a category folder it made.
     if (sortingInPlace_ && placedThisRun_.contains(path)) return;
@@ -83,7 +84,7 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
             --tally_.Total;
             return;
         }
-        PlaceInPreview(path, category, isFile);
+        PlaceInPreview(path, category, isFile, sidecars);
         ReportProgress();
         return;
     }
@@ -92,14 +93,14 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     std::string folder = intoResultFolder ? state_.ResultRoot : state_.ResultRoot + category;
     std::string destination = PathIn(folder, NameViewOf(path));
     // Plain files go in batches, whose pairs reach the disk together before their moves. A folder or a
-    // saved page with its folder goes alone, after the batch before it; it would make a missing category
-    // folder itself, beyond the run's count and its clean-up, so that is seen to first. A path with a line
-    // break fails there: the journal keeps one path per line.
-    if (isFile && !ContainsLineBreak(path) && !ContainsLineBreak(destination) &&
+    // saved page with its folder, or a photo with its sidecars, goes alone, after the batch before it; it
+    // would make a missing category folder itself, beyond the run's count and its clean-up, so that is
+    // seen to first. A path with a line break fails there: the journal keeps one path per line.
+    if (isFile && sidecars.empty() && !ContainsLineBreak(path) && !ContainsLineBreak(destination) &&
         (readAsFile || services_.Fs.FileExists(path)) && !(IsWebPage(path) && CompanionSuffixOf(path)))
         return PlanFile(path, category, std::move(folder), std::move(destination));
     CarryOutBatch();
-    const FsResult placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
+    const FsResult placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile, sidecars);
     if (!placed) {
         if (placed.Error() != ReportedAlready().Error())
             Fail(path, FailedStep(), placed.Error(), destination);
@@ -108,6 +109,9 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     ++tally_.Placed;
     if (sortingInPlace_) placedThisRun_.insert(placedAt_);
     host_.Placed({path, category, placedAt_, !isFile && !readAsFile, false});
+    for (const std::string& sidecar : sidecars)
+        host_.Placed({sidecar, category, SidecarForm(NameViewOf(path), NameViewOf(sidecar)).Beside(placedAt_),
+                      false, false, path});
     ReportProgress();
 }
 
@@ -126,11 +130,13 @@ bool Engine::SeeToCategoryFolder(const std::string& path, const std::string& fol
 // Sees to the category folder, then transfers the item; the caller gets kReportedAlready when the folder
 // could not be made.
 FsResult Engine::PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
-                                         const std::string& destination, bool readAsFile) {
+                                         const std::string& destination, bool readAsFile,
+                                         std::span<const std::string> sidecars) {
     std::vector<std::string> made;
     if (!SeeToCategoryFolder(path, folder, made)) return ReportedAlready();
-    FsResult placed = TransferItem(path, destination, readAsFile);
-    if (!placed && RemadeVanishedFolder(folder, made)) placed = TransferItem(path, destination, readAsFile);
+    FsResult placed = TransferItem(path, destination, readAsFile, sidecars);
+    if (!placed && RemadeVanishedFolder(folder, made))
+        placed = TransferItem(path, destination, readAsFile, sidecars);
     if (!placed) RemoveEmptyFoldersMade(made, folder);
     return placed;
 }

@@ -9,6 +9,7 @@
 #include "engine/Options.h"
 #include "engine/PreviewTree.h"
 #include "engine/RunState.h"
+#include "engine/Sidecars.h"
 #include "engine/SourceWalker.h"
 #include "platform/EmbeddedDates.h"
 #include "platform/FileSystem.h"
@@ -19,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -69,17 +71,21 @@ class Engine : public ItemSink {
 
     // The steps of a command, reachable for the window and for tests.
     void StartPreviewTree();
-    void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) override;
+    void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn,
+                      std::span<const std::string> sidecars) override;
     // One item on its own, carried out at once.
-    void ClassifyItem(const std::string& path, bool isFile) {
-        ClassifyItem(path, isFile, nullptr);
+    void ClassifyItem(const std::string& path, bool isFile, std::span<const std::string> sidecars = {}) {
+        ClassifyItem(path, isFile, nullptr, sidecars);
         CarryOutBatch();
     }
-    void AddPreviewItem(const std::string& path, const std::string& category);
+    // `sidecars` hang below the item.
+    void AddPreviewItem(const std::string& path, const std::string& category,
+                        std::span<const std::string> sidecars = {});
     // `sourceIsFile` when the caller has just found the source to be a file (following links); else the
     // transfer looks. On success, PlacedAt() names where the item went.
+    // A file's `sidecars` go with it, under names made from the one it gets.
     FsResult TransferItem(const std::string& source, const std::string& destination,
-                          bool sourceIsFile = false);
+                          bool sourceIsFile = false, std::span<const std::string> sidecars = {});
     const std::string& PlacedAt() const { return placedAt_; }
 
   private:
@@ -108,8 +114,10 @@ class Engine : public ItemSink {
     void Fail(const std::string& path, Step step, std::error_code error, std::string_view destination = {});
     void BeginTally(CommandKind kind);
     void EndCommand(Outcome how);
-    void PlaceInPreview(const std::string& path, const std::string& category, bool isFile);
-    std::string PredictedDestination(const std::string& path, const std::string& folder, bool isFile);
+    void PlaceInPreview(const std::string& path, const std::string& category, bool isFile,
+                        std::span<const std::string> sidecars);
+    std::string PredictedDestination(const std::string& path, const std::string& folder, bool isFile,
+                                     std::span<const Companion> sidecars);
     // Takes the journal lock for a run or an undo; refuses when another process holds it.
     bool LockJournal(JournalLock& lock);
     void WalkSources();
@@ -125,25 +133,31 @@ class Engine : public ItemSink {
     // `made` receives each level that this call created, outer ones first.
     FsResult EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made);
     FsResult PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
-                                     const std::string& destination, bool readAsFile);
+                                     const std::string& destination, bool readAsFile,
+                                     std::span<const std::string> sidecars);
     bool RemadeVanishedFolder(const std::string& folder, std::vector<std::string>& made);
     void RemoveEmptyFoldersMade(const std::vector<std::string>& made, const std::string& folder);
     FsResult TransferFile(const std::string& source, const std::string& destination);
     FsResult TransferPageWithCompanion(const std::string& page, const std::string& destination,
                                        const std::string& companionSuffix);
+    FsResult TransferWithSidecars(const std::string& file, const std::string& destination,
+                                  std::span<const std::string> sidecars);
     // The folder of a saved page's resources, "page.files" before "page_files".
     std::optional<std::string> CompanionSuffixOf(const std::string& page);
+    // The sidecars of a file the user listed on its own, when the options keep them.
+    std::vector<std::string> SidecarsOfListedFile(const std::string& file);
     // Moves or copies a file, as the run does, without the journal.
     FsResult MoveOrCopyFile(const std::string& source, const std::string& destination);
     // The step an item failed at: the journal's when it stopped taking pairs, else the transfer's.
     Step FailedStep() const;
     // The source has just been found to be a file, following links.
     FsResult PlaceFile(const std::string& source, const std::string& destination);
-    // `claimed` tells a name that an earlier item of a preview is to take.
-    std::string FirstFreeFileName(const std::string& destination, const std::string& companionSuffix = {},
+    // `claimed` tells a name that an earlier item of a preview is to take; each of `companions` must
+    // find its name beside the file's free too.
+    std::string FirstFreeFileName(const std::string& destination, std::span<const Companion> companions = {},
                                   const std::function<bool(const std::string&)>& claimed = {});
     std::int64_t& NextNumberToTry(const std::string& destination, std::string_view kind);
-    // The kind of memo entry for a whole folder: no companion suffix is "/".
+    // The kind of memo entry for a whole folder: no companions' kind is "/".
     static constexpr std::string_view kFolderNumbering = "/";
     void RecordTransfer(const std::string& source, const std::string& placedAt);
     // Puts the pair of a move about to be tried into the journal, on the disk unless `batched` (the

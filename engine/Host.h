@@ -94,6 +94,7 @@ struct ItemPlaced {
     std::string_view Destination;
     bool IsFolder = false;
     bool Preview = false;
+    std::string_view GoesWith{}; // a sidecar's photo; empty for an item of its own
 };
 
 enum class SkipReason {

@@ -61,6 +61,8 @@ struct ClassifyOptions {
     bool ExcludeShortcut = true;
     bool ExcludeFolderInfoFile = true;
     bool ExcludeThumbFile = true;
+    // A photo's ".xmp" sidecar goes where the photo goes.
+    bool KeepSidecars = true;
     bool LimitPreview = false;
     std::int32_t PreviewLimit = 1000;
     bool UseTypeFilter = false;

@@ -8,7 +8,8 @@
 
 namespace varnolt {
 
-void Engine::AddPreviewItem(const std::string& path, const std::string& category) {
+void Engine::AddPreviewItem(const std::string& path, const std::string& category,
+                            std::span<const std::string> sidecars) {
     NodeId node = PreviewTree::Root;
     // The result location itself: the item hangs right below the root.
     if (category != kResultFolderItself) {
@@ -20,14 +21,17 @@ void Engine::AddPreviewItem(const std::string& path, const std::string& category
         }
         node = preview_.FindOrAddChild(node, rest);
     }
-    preview_.AddItemNode(node, NameOf(path));
+    const NodeId item = preview_.AddItemNode(node, NameOf(path));
+    for (const std::string& sidecar : sidecars)
+        preview_.AddItemNode(item, NameOf(sidecar));
     preview_.ExpandRoot();
     preview_.Repaint();
     turns_.Pump();
     state_.FolderFillCount += 1;
 }
 
-void Engine::PlaceInPreview(const std::string& path, const std::string& category, bool isFile) {
+void Engine::PlaceInPreview(const std::string& path, const std::string& category, bool isFile,
+                            std::span<const std::string> sidecars) {
     // A run refuses such a name whatever the disk holds: the preview says so beforehand.
     if (ContainsLineBreak(path))
         return Fail(path, options_.MoveSourceFiles ? Step::Move : Step::Copy,
@@ -35,15 +39,21 @@ void Engine::PlaceInPreview(const std::string& path, const std::string& category
     // Without a result location the place is relative to it.
     const std::string root = options_.ResultLocation.empty() ? std::string() : state_.ResultRoot;
     const std::string folder = category == kResultFolderItself ? root : root + category;
-    const std::string destination = PredictedDestination(path, folder, isFile);
+    std::vector<Companion> forms;
+    for (const std::string& sidecar : sidecars)
+        forms.push_back(SidecarForm(NameViewOf(path), NameViewOf(sidecar)));
+    const std::string destination = PredictedDestination(path, folder, isFile, forms);
     ++tally_.Placed;
     host_.Placed({path, category, destination, !isFile, true});
-    AddPreviewItem(path, category);
+    for (std::size_t i = 0; i < sidecars.size(); ++i)
+        host_.Placed({sidecars[i], category, forms[i].Beside(destination), false, true, path});
+    AddPreviewItem(path, category, sidecars);
 }
 
 // Where a run started now would put the item: the name in its category folder, numbered on past what
 // is on disk and what earlier items of this preview are to take, as the run numbers.
-std::string Engine::PredictedDestination(const std::string& path, const std::string& folder, bool isFile) {
+std::string Engine::PredictedDestination(const std::string& path, const std::string& folder, bool isFile,
+                                         std::span<const Companion> sidecars) {
     std::string destination =
         folder.empty() ? std::string(NameViewOf(path)) : PathIn(folder, NameViewOf(path));
     if (options_.ResultLocation.empty() || destination == path) return destination;
@@ -51,7 +61,11 @@ std::string Engine::PredictedDestination(const std::string& path, const std::str
     const auto claimed = [this](const std::string& candidate) { return previewClaimed_.contains(candidate); };
     if (isFile && fs.FileExists(path)) {
         const auto suffix = IsWebPage(path) ? CompanionSuffixOf(path) : std::nullopt;
-        destination = FirstFreeFileName(destination, suffix.value_or(""), claimed);
+        const Companion page{false, suffix.value_or("")};
+        destination = FirstFreeFileName(destination, suffix ? std::span<const Companion>(&page, 1) : sidecars,
+                                        claimed);
+        for (const Companion& sidecar : suffix ? std::span<const Companion>() : sidecars)
+            previewClaimed_.insert(sidecar.Beside(destination));
     } else {
         destination = FreeFolderName(destination, NextNumberToTry(destination, kFolderNumbering), claimed);
     }

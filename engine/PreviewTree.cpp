@@ -49,8 +49,10 @@ NodeId PreviewTree::FindOrAddChild(NodeId parent, std::string_view text) {
     return found != kNoNode ? found : Append(parent, text, hash);
 }
 
-void PreviewTree::AddItemNode(NodeId parent, std::string_view text) {
-    nodes_[FindOrAddChild(parent, text)].Item = true;
+NodeId PreviewTree::AddItemNode(NodeId parent, std::string_view text) {
+    const NodeId node = FindOrAddChild(parent, text);
+    nodes_[node].Item = true;
+    return node;
 }
 
 bool PreviewTree::IsItem(NodeId node) const {

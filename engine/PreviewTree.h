@@ -41,7 +41,7 @@ class PreviewTree {
     void RenameRoot(const std::string& text);
 
     NodeId FindOrAddChild(NodeId parent, std::string_view text);
-    void AddItemNode(NodeId parent, std::string_view text);
+    NodeId AddItemNode(NodeId parent, std::string_view text);
     // A node added as an item rather than as a category; items stand right below the root too, when
     // they go to the result location itself.
     bool IsItem(NodeId node) const;

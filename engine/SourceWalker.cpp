@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SourceWalker.h"
 
+#include "engine/Sidecars.h"
 #include "engine/Text.h"
 
 #include <algorithm>
@@ -55,11 +56,21 @@ class Walker {
         // so that a deep tree cannot use up the process's descriptors.
         if (descent_.size() >= kHeldFolderLevels) listed.reset();
         SortByName(entries);
+        const std::optional<SidecarPairing> sidecars =
+            context_.Options.KeepSidecars ? std::optional<SidecarPairing>(entries) : std::nullopt;
         descent_.push_back(*identity);
-        for (const auto& entry : entries) {
+        std::vector<std::string> sidecarPaths;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
             context_.Pump.Pump();
             if (context_.StopRequested) break;
-            HandleEntry(base + entry.Name, entry, listed.get());
+            sidecarPaths.clear();
+            if (sidecars) {
+                // A sidecar travels with its photo, not on its own.
+                if (sidecars->GoesWithAnother(i)) continue;
+                for (const std::string& name : sidecars->SidecarsOf(i))
+                    sidecarPaths.push_back(base + name);
+            }
+            HandleEntry(base + entries[i].Name, entries[i], listed.get(), sidecarPaths);
         }
         descent_.pop_back();
     }
@@ -67,7 +78,8 @@ class Walker {
   private:
     static constexpr std::size_t kHeldFolderLevels = 128;
 
-    void HandleEntry(const std::string& path, const FolderEntry& entry, ListedFolder* listed) {
+    void HandleEntry(const std::string& path, const FolderEntry& entry, ListedFolder* listed,
+                     std::span<const std::string> sidecars) {
         const ClassifyOptions& options = context_.Options;
         // A link to a folder is neither entered nor handed over: a run never takes what lies outside its
         // sources. A link to a file is an item like any file, and moves as the link itself.
@@ -75,14 +87,14 @@ class Walker {
         // A copy of this program's own, left by a killed run or undo until the next one removes it.
         if (entry.Name.starts_with(kPartialCopyPrefix)) return;
         if (!entry.IsFolder) {
-            if (!options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, true, listed);
+            if (!options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, true, listed, sidecars);
             return;
         }
         const auto identity = context_.Fs.IdentifyFolder(path);
         if (context_.KeptOut.IsKeptOut(identity)) return;
         if ((options.IncludeFolderName || options.OnlyClassifySubfolder) &&
             !context_.KeptOut.HoldsKeptOut(identity))
-            context_.Sink.ClassifyItem(path, false, listed);
+            context_.Sink.ClassifyItem(path, false, listed, {});
         // Read again: the options may have changed while the item was handled.
         if (options.IncludeSubfolders && !options.OnlyClassifySubfolder && !IsCompanionFolderName(entry.Name))
             Walk(path, identity);

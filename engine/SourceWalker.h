@@ -5,6 +5,7 @@
 #include "platform/MessagePump.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,9 @@ class ItemSink {
   public:
     virtual ~ItemSink() = default;
     // `listedIn`, when given, is the open folder the item was listed in, for reading its facts.
-    virtual void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) = 0;
+    // `sidecars`: the paths of the files that go with it (engine/Sidecars.h), when the options keep them.
+    virtual void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn,
+                              std::span<const std::string> sidecars) = 0;
 };
 
 // The folders a walk leaves alone, compared by identity: the result location, when it lies inside a

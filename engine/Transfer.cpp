@@ -45,7 +45,12 @@ std::optional<std::string> Engine::CompanionSuffixOf(const std::string& page) {
     return std::nullopt;
 }
 
-FsResult Engine::TransferItem(const std::string& source, const std::string& destination, bool sourceIsFile) {
+std::vector<std::string> Engine::SidecarsOfListedFile(const std::string& file) {
+    return options_.KeepSidecars ? SidecarsOnDisk(services_.Fs, file) : std::vector<std::string>();
+}
+
+FsResult Engine::TransferItem(const std::string& source, const std::string& destination, bool sourceIsFile,
+                              std::span<const std::string> sidecars) {
     placedAt_ = destination;
     if (source == destination) return {};
     // The journal keeps one path per line; a path with a line break would pair the wrong lines on undo.
@@ -59,6 +64,7 @@ FsResult Engine::TransferItem(const std::string& source, const std::string& dest
             if (const auto suffix = CompanionSuffixOf(source))
                 return TransferPageWithCompanion(source, destination, *suffix);
         }
+        if (!sidecars.empty()) return TransferWithSidecars(source, destination, sidecars);
         const FsResult placed = TransferFile(source, destination);
         if (placed) RecordTransfer(source, placedAt_);
         return placed;
@@ -241,7 +247,8 @@ FsResult Engine::TransferFile(const std::string& source, const std::string& dest
 FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::string& destination,
                                            const std::string& companionSuffix) {
     FileSystem& fs = services_.Fs;
-    const std::string placedAt = FirstFreeFileName(destination, companionSuffix);
+    const Companion folder{false, companionSuffix};
+    const std::string placedAt = FirstFreeFileName(destination, {&folder, 1});
     if (fs.FolderExists(placedAt)) return FsResult::Failed(EISDIR);
     const std::string companion = WithoutExtension(page) + companionSuffix;
     const std::string companionTo = WithoutExtension(placedAt) + companionSuffix;
@@ -288,19 +295,85 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
     return {};
 }
 
-// The destination itself, or the first of "a(1).txt", "a(2).txt", ... that is free. With a companion
-// suffix, the page's resource folder must find its name free beside it too. Numbers found taken earlier
+// A photo and its sidecars end up together, under names free for all ("IMG_1(1).CR2" with
+// "IMG_1(1).xmp"), or all stay. Their pairs reach the disk together before the first move; when one
+// cannot follow, those that went before it come back and their pairs are blanked. One that cannot come
+// back keeps its pair, so that the undo still brings it home.
+FsResult Engine::TransferWithSidecars(const std::string& file, const std::string& destination,
+                                      std::span<const std::string> sidecars) {
+    std::vector<Companion> forms;
+    for (const std::string& sidecar : sidecars)
+        forms.push_back(SidecarForm(NameViewOf(file), NameViewOf(sidecar)));
+    const std::string placedAt = FirstFreeFileName(destination, forms);
+    struct Move {
+        std::string From, To;
+        RunJournal::PairMark Pair;
+    };
+    std::vector<Move> moves{{file, placedAt, {}}};
+    for (std::size_t i = 0; i < sidecars.size(); ++i)
+        moves.push_back({sidecars[i], forms[i].Beside(placedAt), {}});
+    RunJournal& journal = state_.UndoJournal;
+    const auto cancel = [&](std::size_t first, std::size_t end) {
+        for (std::size_t i = first; i < end; ++i)
+            journal.CancelPair(moves[i].Pair);
+    };
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (!NoteIntent(moves[i].From, moves[i].To, true)) {
+            cancel(0, i);
+            return journalFailure_;
+        }
+        moves[i].Pair = journal.LastPair();
+    }
+    if (const FsResult synced = journal.SyncPairs(); !synced) {
+        cancel(0, moves.size());
+        journalFailure_ = synced;
+        state_.StopRequested = true;
+        return synced;
+    }
+    FileSystem& fs = services_.Fs;
+    // The sidecars count as placed, not as items of their own (a numbered folder fills by photos).
+    const auto record = [this](std::size_t i) {
+        if (i == 0) RecordTransfer({}, {});
+        else state_.TransferredCount += 1;
+    };
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        ShowActivity(moves[i].From);
+        const FsResult placed = MoveOrCopyFile(moves[i].From, moves[i].To);
+        if (placed) continue;
+        cancel(i, moves.size());
+        for (std::size_t back = i; back-- > 0;) {
+            const Move& went = moves[back];
+            const FsResult undone = options_.MoveSourceFiles ? fs.MoveKnownFile(went.To, went.From)
+                                                             : fs.DeleteFile(went.To);
+            if (undone) journal.CancelPair(went.Pair);
+            else record(back);
+        }
+        turns_.Pump();
+        return placed;
+    }
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        record(i);
+    placedAt_ = placedAt;
+    turns_.Pump();
+    return {};
+}
+
+// The destination itself, or the first of "a(1).txt", "a(2).txt", ... that is free. A page's resource
+// folder and a photo's sidecars must find their names free beside it too. Numbers found taken earlier
 // in this command are not tried again, so that N files of one name cost N tries, not N²/2; the memo only
 // skips names that were taken when tried, and is dropped whole when it grows too large.
-std::string Engine::FirstFreeFileName(const std::string& destination, const std::string& companionSuffix,
+std::string Engine::FirstFreeFileName(const std::string& destination, std::span<const Companion> companions,
                                       const std::function<bool(const std::string&)>& claimed) {
     FileSystem& fs = services_.Fs;
     const auto taken = [&](const std::string& candidate) {
         return (claimed && claimed(candidate)) || TakenByNonFolder(fs, candidate) ||
-               (!companionSuffix.empty() && fs.EntryExists(WithoutExtension(candidate) + companionSuffix));
+               std::any_of(companions.begin(), companions.end(), [&](const Companion& companion) {
+                   const std::string beside = companion.Beside(candidate);
+                   return (claimed && claimed(beside)) || fs.EntryExists(beside);
+               });
     };
     if (!taken(destination)) return destination;
-    std::int64_t& next = NextNumberToTry(destination, companionSuffix);
+    std::int64_t& next = NextNumberToTry(destination, CompanionKind(companions));
     std::string candidate = NumberedName(destination, next);
     while (taken(candidate))
         candidate = NumberedName(destination, ++next);

@@ -17,8 +17,12 @@ class RecordingSink : public ItemSink {
     std::string Root;
     std::function<void(const std::string&)> OnItem;
 
-    void ClassifyItem(const std::string& path, bool isFile, ListedFolder*) override {
-        Items.push_back((isFile ? "F " : "D ") + path.substr(Root.size()));
+    void ClassifyItem(const std::string& path, bool isFile, ListedFolder*,
+                      std::span<const std::string> sidecars) override {
+        std::string item = (isFile ? "F " : "D ") + path.substr(Root.size());
+        for (const std::string& sidecar : sidecars)
+            item += " + " + sidecar.substr(Root.size());
+        Items.push_back(std::move(item));
         if (OnItem) OnItem(path);
     }
 };
@@ -155,6 +159,20 @@ TEST_F(SourceWalkerTest, CompanionFolderNames) {
     EXPECT_TRUE(IsCompanionFolderName("x.Files"));
     EXPECT_FALSE(IsCompanionFolderName("myfiles"));
     EXPECT_FALSE(IsCompanionFolderName("files"));
+}
+
+// A sidecar goes with the file it describes, named after it whole or after its stem; without one it is
+// an item like any other, and so is every sidecar when the option is off.
+TEST_F(SourceWalkerTest, SidecarsGoWithTheirFiles) {
+    for (const char* name : {"p/IMG_1.CR2", "p/IMG_1.JPG", "p/IMG_1.xmp", "p/IMG_2.jpg", "p/IMG_2.jpg.XMP",
+                             "p/lonely.xmp", "p/notes", "p/notes.xmp", "p/.xmp"})
+        tree.File(name);
+    tree.Folder("p/folder.xmp");
+    const std::string folder = tree / "p";
+    EXPECT_EQ(Walk(folder), (Items{"F p/.xmp", "F p/IMG_1.CR2 + p/IMG_1.xmp", "F p/IMG_1.JPG",
+                                   "F p/IMG_2.jpg + p/IMG_2.jpg.XMP", "F p/lonely.xmp", "F p/notes + p/notes.xmp"}));
+    options.KeepSidecars = false;
+    EXPECT_EQ(Walk(folder).size(), 9u);
 }
 
 } // namespace
