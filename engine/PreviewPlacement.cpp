@@ -62,8 +62,8 @@ std::string Engine::PredictedDestination(const std::string& path, const std::str
     if (isFile && fs.FileExists(path)) {
         const auto suffix = IsWebPage(path) ? CompanionSuffixOf(path) : std::nullopt;
         const Companion page{false, suffix.value_or("")};
-        destination = FirstFreeFileName(destination, suffix ? std::span<const Companion>(&page, 1) : sidecars,
-                                        claimed);
+        destination =
+            FirstFreeFileName(destination, suffix ? std::span<const Companion>(&page, 1) : sidecars, claimed);
         for (const Companion& sidecar : suffix ? std::span<const Companion>() : sidecars)
             previewClaimed_.insert(sidecar.Beside(destination));
     } else {

@@ -37,7 +37,9 @@ Companion SidecarForm(std::string_view itemName, std::string_view sidecarName) {
 }
 
 SidecarPairing::SidecarPairing(const std::vector<FolderEntry>& entries) {
-    const auto isSidecar = [&](std::size_t i) { return !entries[i].IsFolder && IsSidecarName(entries[i].Name); };
+    const auto isSidecar = [&](std::size_t i) {
+        return !entries[i].IsFolder && IsSidecarName(entries[i].Name);
+    };
     bool any = false;
     for (std::size_t i = 0; i < entries.size() && !any; ++i)
         any = isSidecar(i);

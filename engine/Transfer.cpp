@@ -333,8 +333,10 @@ FsResult Engine::TransferWithSidecars(const std::string& file, const std::string
     FileSystem& fs = services_.Fs;
     // The sidecars count as placed, not as items of their own (a numbered folder fills by photos).
     const auto record = [this](std::size_t i) {
-        if (i == 0) RecordTransfer({}, {});
-        else state_.TransferredCount += 1;
+        if (i == 0)
+            RecordTransfer({}, {});
+        else
+            state_.TransferredCount += 1;
     };
     for (std::size_t i = 0; i < moves.size(); ++i) {
         ShowActivity(moves[i].From);
@@ -343,10 +345,12 @@ FsResult Engine::TransferWithSidecars(const std::string& file, const std::string
         cancel(i, moves.size());
         for (std::size_t back = i; back-- > 0;) {
             const Move& went = moves[back];
-            const FsResult undone = options_.MoveSourceFiles ? fs.MoveKnownFile(went.To, went.From)
-                                                             : fs.DeleteFile(went.To);
-            if (undone) journal.CancelPair(went.Pair);
-            else record(back);
+            const FsResult undone =
+                options_.MoveSourceFiles ? fs.MoveKnownFile(went.To, went.From) : fs.DeleteFile(went.To);
+            if (undone)
+                journal.CancelPair(went.Pair);
+            else
+                record(back);
         }
         turns_.Pump();
         return placed;

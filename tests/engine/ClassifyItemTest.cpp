@@ -70,10 +70,9 @@ class ClassifyItemTest : public EngineFixture {
             for (std::size_t i = 0; i < preview.ChildCount(node); ++i) {
                 const NodeId child = preview.Child(node, i);
                 const std::string path = prefix + preview.Text(child);
-                if (preview.ChildCount(child) == 0)
-                    paths.push_back(path);
-                else
-                    collect(child, path + "/");
+                // What goes with an item hangs below it, and lands beside it.
+                if (preview.IsItem(child)) paths.push_back(path);
+                collect(child, preview.IsItem(child) ? prefix : path + "/");
             }
         };
         collect(PreviewTree::Root, "");
@@ -112,7 +111,9 @@ class ClassifyItemTest : public EngineFixture {
                                     }))
                 << item.Destination;
         }
-        EXPECT_EQ(host.LastEnd().Placed, static_cast<std::int64_t>(placed.size()));
+        EXPECT_EQ(host.LastEnd().Placed,
+                  std::count_if(host.PlacedItems.begin(), host.PlacedItems.end(),
+                                [](const RecordedItem& item) { return item.GoesWith.empty(); }));
     }
 
     std::string out;
@@ -589,6 +590,31 @@ INSTANTIATE_TEST_SUITE_P(
                                  },
                                  {"Batch (1)/c", "Batch (1)/d", "Batch (2)/e", "Batch/a", "Batch/b"}}),
     [](const testing::TestParamInfo<RealTreeCase>& info) { return std::string(info.param.Name); });
+
+// A sidecar lands beside its photo, whatever the method gives the sidecar itself, and is reported as
+// going with it; one without a photo, or every one with the option off, is an item of its own.
+TEST_F(ClassifyItemTest, SidecarsGoWithTheirPhotos) {
+    options.MethodKey = Method::Type;
+    options.EveryTypeFolder = true;
+    for (const char* name :
+         {"in/IMG_1.CR2", "in/IMG_1.xmp", "in/IMG_2.jpg", "in/IMG_2.jpg.xmp", "in/lonely.xmp"})
+        tree.File(name, name);
+    ExpectPreviewAndRun(
+        {"cr2/IMG_1.CR2", "cr2/IMG_1.xmp", "jpg/IMG_2.jpg", "jpg/IMG_2.jpg.xmp", "xmp/lonely.xmp"});
+    EXPECT_EQ(tree.Read("out/cr2/IMG_1.xmp"), "in/IMG_1.xmp");
+    const auto sidecar =
+        std::find_if(host.PlacedItems.begin(), host.PlacedItems.end(),
+                     [](const RecordedItem& item) { return item.Path.ends_with("IMG_1.xmp"); });
+    ASSERT_NE(sidecar, host.PlacedItems.end());
+    EXPECT_EQ(sidecar->GoesWith, tree / "in/IMG_1.CR2");
+
+    options.KeepSidecars = false;
+    options.SourceList = {tree.Folder("in2")};
+    tree.File("in2/IMG_3.CR2");
+    tree.File("in2/IMG_3.xmp");
+    host.PlacedItems.clear();
+    ExpectPreviewAndRun({"cr2/IMG_3.CR2", "xmp/IMG_3.xmp"});
+}
 
 } // namespace
 } // namespace varnolt

@@ -17,11 +17,12 @@
 namespace varnolt {
 namespace {
 
-// Names chosen to collide, to need numbering, to travel as web pages, to be filtered or refused.
+// Names chosen to collide, to need numbering, to travel as web pages or sidecars, to be filtered or
+// refused.
 const std::vector<std::string> kNames = {
-    "a.txt",     "a(1).txt", "A.TXT",     "README",   "archive.tar.gz", "page.htm",
-    "PAGE.HTML", "song.mp3", "photo.jpg", ".hidden",  "Grüße.doc",      "\xff\xfe.bin",
-    "x y.pdf",   "b\\c.txt", "Thumbs.db", "link.lnk", "two\nlines.txt"};
+    "a.txt",     "a(1).txt",  "A.TXT",          "README",    "archive.tar.gz", "page.htm", "PAGE.HTML",
+    "song.mp3",  "photo.jpg", ".hidden",        "Grüße.doc", "\xff\xfe.bin",   "x y.pdf",  "b\\c.txt",
+    "Thumbs.db", "link.lnk",  "two\nlines.txt", "photo.xmp", "photo.jpg.XMP"};
 
 class RoundTripTest : public EngineFixture,
                       public ::testing::WithParamInterface<std::tuple<const char*, bool>> {

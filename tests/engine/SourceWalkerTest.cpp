@@ -169,8 +169,9 @@ TEST_F(SourceWalkerTest, SidecarsGoWithTheirFiles) {
         tree.File(name);
     tree.Folder("p/folder.xmp");
     const std::string folder = tree / "p";
-    EXPECT_EQ(Walk(folder), (Items{"F p/.xmp", "F p/IMG_1.CR2 + p/IMG_1.xmp", "F p/IMG_1.JPG",
-                                   "F p/IMG_2.jpg + p/IMG_2.jpg.XMP", "F p/lonely.xmp", "F p/notes + p/notes.xmp"}));
+    EXPECT_EQ(Walk(folder),
+              (Items{"F p/.xmp", "F p/IMG_1.CR2 + p/IMG_1.xmp", "F p/IMG_1.JPG",
+                     "F p/IMG_2.jpg + p/IMG_2.jpg.XMP", "F p/lonely.xmp", "F p/notes + p/notes.xmp"}));
     options.KeepSidecars = false;
     EXPECT_EQ(Walk(folder).size(), 9u);
 }

@@ -424,31 +424,71 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"CopyFolder", false, false, kFolderFiles, {"F"}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-// Moved or copied, a page and its resource folder end up together or both stay: when either part cannot
-// go, the other is taken back, and nothing is counted or journaled.
-TEST_F(TransferTest, APageAndItsCompanionTravelTogetherOrBothStay) {
+// Moved or copied, a page and its resource folder, or a photo and its sidecars, end up together or all
+// stay: when any part cannot go, the others are taken back, and nothing is counted or journaled.
+TEST_F(TransferTest, AnItemAndWhatGoesWithItTravelTogetherOrAllStay) {
+    struct Case {
+        const char* Item;
+        std::vector<std::string> With; // the files that go with it, "folder/file" for a companion folder
+        const char* Failing;
+    };
+    const Case cases[] = {
+        {"page.htm", {"page_files/img.png"}, "page_files"},
+        {"page.htm", {"page_files/img.png"}, "page.htm"},
+        {"IMG.CR2", {"IMG.xmp", "IMG.CR2.xmp"}, "IMG.CR2"},
+        {"IMG.CR2", {"IMG.xmp", "IMG.CR2.xmp"}, "IMG.xmp"},
+        {"IMG.CR2", {"IMG.xmp", "IMG.CR2.xmp"}, "IMG.CR2.xmp"},
+    };
+    int serial = 0;
     for (const bool move : {true, false}) {
-        for (const std::string failing : {"page_files", "page.htm"}) {
-            SCOPED_TRACE((move ? "move, " : "copy, ") + failing + " cannot arrive");
-            const std::string base = std::string(move ? "move-" : "copy-") + failing + "/";
-            const std::string page = tree.File(base + "page.htm", "p");
-            tree.File(base + "page_files/img.png", "png");
+        for (const Case& c : cases) {
+            SCOPED_TRACE((move ? "move, " : "copy, ") + std::string(c.Failing) + " cannot arrive");
+            const std::string base = "case" + std::to_string(++serial) + "/";
+            const std::string item = tree.File(base + c.Item, "item");
+            std::vector<std::string> sidecars;
+            for (const std::string& with : c.With) {
+                tree.File(base + with, with);
+                if (with.find('/') == std::string::npos) sidecars.push_back(tree / (base + with));
+            }
             const std::string web = tree.Folder(base + "R") + "/";
             FaultInjector injector;
-            injector.FailPathsContaining(web + failing, EACCES);
-            // A folder's copy grows under a hidden name first.
+            injector.FailPathsContaining(web + c.Failing, EACCES);
+            // A copy grows under a hidden name first.
             injector.FailPathsContaining(web + std::string(kPartialCopyPrefix), EACCES, Syscall::MakeDir);
             PosixFileSystem faulty(&injector);
             options.MoveSourceFiles = move;
             Engine e(options, {faulty, host, pump, shell}, data.Path());
             ASSERT_TRUE(e.State().UndoJournal.Begin(fs, data.Path(), kMoveModeLine));
-            EXPECT_EQ(e.TransferItem(page, web + "page.htm").Error(), std::errc::permission_denied);
-            EXPECT_EQ(tree.Read(base + "page.htm"), "p");
-            EXPECT_EQ(tree.Read(base + "page_files/img.png"), "png");
+            EXPECT_EQ(e.TransferItem(item, web + c.Item, false, sidecars).Error(),
+                      std::errc::permission_denied);
+            EXPECT_EQ(tree.Read(base + c.Item), "item");
+            for (const std::string& with : c.With)
+                EXPECT_EQ(tree.Read(base + with), with);
             EXPECT_EQ(FilesBelow(web), Lines{});
             EXPECT_EQ(e.State().TransferredCount, 0);
         }
     }
+}
+
+// A name taken by either part numbers both, for each way a sidecar is named; the journal holds a pair
+// for every file.
+TEST_F(TransferTest, APhotoAndItsSidecarTakeANameFreeForBoth) {
+    const std::string one = tree.File("in/IMG_1.CR2", "1");
+    const std::string oneSidecar = tree.File("in/IMG_1.xmp", "1x");
+    const std::string two = tree.File("in/IMG_2.jpg", "2");
+    const std::string twoSidecar = tree.File("in/IMG_2.jpg.XMP", "2x");
+    tree.File("R/IMG_1.xmp", "user's");
+    tree.File("R/IMG_2.jpg", "user's");
+    EXPECT_TRUE(engine.TransferItem(one, tree / "R/IMG_1.CR2", false, std::vector{oneSidecar}));
+    EXPECT_EQ(engine.PlacedAt(), tree / "R/IMG_1(1).CR2");
+    EXPECT_TRUE(engine.TransferItem(two, tree / "R/IMG_2.jpg", false, std::vector{twoSidecar}));
+    EXPECT_EQ(FilesBelow(tree / "R"), (Lines{"IMG_1(1).CR2", "IMG_1(1).xmp", "IMG_1.xmp", "IMG_2(1).jpg",
+                                             "IMG_2(1).jpg.XMP", "IMG_2.jpg"}));
+    EXPECT_EQ(tree.Read("R/IMG_1(1).xmp"), "1x");
+    EXPECT_EQ(tree.Read("R/IMG_2(1).jpg.XMP"), "2x");
+    EXPECT_EQ(JournalPairs(), (Lines{one, tree / "R/IMG_1(1).CR2", oneSidecar, tree / "R/IMG_1(1).xmp", two,
+                                     tree / "R/IMG_2(1).jpg", twoSidecar, tree / "R/IMG_2(1).jpg.XMP"}));
+    EXPECT_EQ(engine.State().TransferredCount, 4);
 }
 
 // Any entry holds a name, a link that leads nowhere included: the item takes the next number and the

@@ -17,6 +17,7 @@ struct RecordedItem {
     std::string Path;
     std::string Category;    // placed items
     std::string Destination; // placed and failed items
+    std::string GoesWith;    // a placed sidecar's photo
     SkipReason Why = SkipReason::NoCategory;
     Step Where = Step::Move;
     std::error_code Error;
@@ -76,6 +77,7 @@ class RecordingHost : public EngineHost {
         placed.Path = item.Source;
         placed.Category = item.Category;
         placed.Destination = item.Destination;
+        placed.GoesWith = item.GoesWith;
         PlacedItems.push_back(std::move(placed));
     }
     void Skipped(const ItemSkipped& item) override {
