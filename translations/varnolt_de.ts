@@ -180,12 +180,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location line="+317"/>
         <source>Delete</source>
         <translation>Aus der Liste entfernen</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="-316"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>Varnolt [ viele Dateien automatisch sortieren ]</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>Classification methods</source>
         <translation>Sortiermethoden</translation>
     </message>
@@ -558,6 +558,16 @@
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
         <translation>Ohne Miniaturbilder</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep sidecars with their photos</source>
+        <translation>XMP-Dateien mitnehmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A photo&apos;s .xmp file goes where the photo goes</source>
+        <translation>Die .xmp-Datei eines Fotos kommt dorthin, wo das Foto hinkommt</translation>
     </message>
     <message>
         <location line="+1"/>

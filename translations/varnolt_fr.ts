@@ -180,12 +180,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location line="+317"/>
         <source>Delete</source>
         <translation>Retirer de la liste</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="-316"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>Varnolt [ classer automatiquement de nombreux fichiers ]</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>Classification methods</source>
         <translation>Méthodes de classement</translation>
     </message>
@@ -558,6 +558,16 @@
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
         <translation>Exclure les miniatures</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep sidecars with their photos</source>
+        <translation>XMP avec leurs photos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A photo&apos;s .xmp file goes where the photo goes</source>
+        <translation>Le fichier .xmp d&apos;une photo va là où va la photo</translation>
     </message>
     <message>
         <location line="+1"/>

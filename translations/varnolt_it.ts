@@ -180,12 +180,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location line="+317"/>
         <source>Delete</source>
         <translation>Rimuovi dall’elenco</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="-316"/>
         <source>Undo</source>
         <translation>Annulla</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>Varnolt [ classifica automaticamente molti file ]</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>Classification methods</source>
         <translation>Metodi di classificazione</translation>
     </message>
@@ -558,6 +558,16 @@
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
         <translation>Escludi le miniature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep sidecars with their photos</source>
+        <translation>XMP insieme alle foto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A photo&apos;s .xmp file goes where the photo goes</source>
+        <translation>Il file .xmp di una foto va dove va la foto</translation>
     </message>
     <message>
         <location line="+1"/>

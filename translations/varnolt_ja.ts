@@ -180,12 +180,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location line="+317"/>
         <source>Delete</source>
         <translation>リストから削除</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="-316"/>
         <source>Undo</source>
         <translation>元に戻す</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>Varnolt [ 大量のファイルを自動で分類 ]</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>Classification methods</source>
         <translation>分類方法</translation>
     </message>
@@ -558,6 +558,16 @@
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
         <translation>サムネイルファイルを除外</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep sidecars with their photos</source>
+        <translation>サイドカーを写真と一緒に移す</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A photo&apos;s .xmp file goes where the photo goes</source>
+        <translation>写真の .xmp ファイルは写真と同じ場所へ移ります</translation>
     </message>
     <message>
         <location line="+1"/>

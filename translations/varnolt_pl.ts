@@ -180,12 +180,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location line="+317"/>
         <source>Delete</source>
         <translation>Usuń z listy</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="-316"/>
         <source>Undo</source>
         <translation>Cofnij</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>Varnolt [ automatyczne sortowanie wielu plików ]</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>Classification methods</source>
         <translation>Metody sortowania</translation>
     </message>
@@ -558,6 +558,16 @@
         <location line="+1"/>
         <source>Exclude pic thumb file</source>
         <translation>Pomijaj pliki miniatur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep sidecars with their photos</source>
+        <translation>XMP razem ze zdjęciami</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A photo&apos;s .xmp file goes where the photo goes</source>
+        <translation>Plik .xmp zdjęcia trafia tam, gdzie zdjęcie</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -201,6 +201,7 @@ class MainWindow : public QMainWindow {
     QCheckBox* excludeShortcut;
     QCheckBox* excludeFolderInfoFile;
     QCheckBox* excludeThumbFile;
+    QCheckBox* keepSidecars;
     QCheckBox* limitPreview;
     QSpinBox* previewLimit;
     QCheckBox* useTypeFilter;

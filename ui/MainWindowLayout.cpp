@@ -338,6 +338,7 @@ void MainWindow::NameControls() {
         {excludeShortcut, "CheckBox2"},
         {excludeFolderInfoFile, "CheckBox25"},
         {excludeThumbFile, "CheckBox26"},
+        {keepSidecars, "keepSidecars"},
         {limitPreview, "CheckBox27"},
         {previewLimit, "Edit10"},
         {useTypeFilter, "CheckBox28"},

@@ -285,6 +285,8 @@ void MainWindow::BuildNumberPanel(const ClassifyOptions& d) {
 void MainWindow::BuildGeneralOptions(const ClassifyOptions& d) {
     generalOptions = WithRows(new DesignSizedPanel({0, kGeneralOptionsHeight}, optionColumn));
     generalOptions->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // Rows a pixel closer than the method panels', so that the sidecars' row fits the design's height.
+    RowsOf(generalOptions)->setSpacing(1);
     RowsOf(generalOptions)->addWidget(NewLabel(generalOptions, tr("[More Options]")), 0, Qt::AlignHCenter);
     moveSourceFiles = NewCheckBox(generalOptions, tr("Move source files"), d.MoveSourceFiles,
                                   tr("or Copy if dont select Move"));
@@ -296,9 +298,12 @@ void MainWindow::BuildGeneralOptions(const ClassifyOptions& d) {
     excludeFolderInfoFile = NewCheckBox(generalOptions, tr("Exclude folder info file"),
                                         d.ExcludeFolderInfoFile, tr("The file is used for folder configure"));
     excludeThumbFile = NewCheckBox(generalOptions, tr("Exclude pic thumb file"), d.ExcludeThumbFile);
+    keepSidecars = NewCheckBox(generalOptions, tr("Keep sidecars with their photos"), d.KeepSidecars,
+                               tr("A photo's .xmp file goes where the photo goes"));
     limitPreview = NewCheckBox(generalOptions, tr("Limit Preview number"), d.LimitPreview);
-    for (QWidget* box : {moveSourceFiles, includeSubfolders, includeFolderName, onlyClassifySubfolder,
-                         excludeShortcut, excludeFolderInfoFile, excludeThumbFile, limitPreview})
+    for (QWidget* box :
+         {moveSourceFiles, includeSubfolders, includeFolderName, onlyClassifySubfolder, excludeShortcut,
+          excludeFolderInfoFile, excludeThumbFile, keepSidecars, limitPreview})
         RowsOf(generalOptions)->addWidget(box);
     previewLimit = NewNumberBox(generalOptions, kPreviewLimitMin, kPreviewLimitMax, d.PreviewLimit);
     previewLimit->setAccessibleName(tr("Preview limit"));
@@ -343,6 +348,7 @@ void MainWindow::BindOptions() {
     Bind(engine_, excludeShortcut, o.ExcludeShortcut);
     Bind(engine_, excludeFolderInfoFile, o.ExcludeFolderInfoFile);
     Bind(engine_, excludeThumbFile, o.ExcludeThumbFile);
+    Bind(engine_, keepSidecars, o.KeepSidecars);
     Bind(engine_, limitPreview, o.LimitPreview);
     Bind(engine_, previewLimit, o.PreviewLimit);
     Bind(engine_, useTypeFilter, o.UseTypeFilter);

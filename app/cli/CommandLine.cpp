@@ -125,7 +125,7 @@ struct RawArguments {
     std::string method = Method::Date;
     bool copy = false;
     bool includeSubfolders = false, includeFolderName = false, onlySubfolders = false;
-    bool keepShortcuts = false, keepFolderInfo = false, keepThumbs = false;
+    bool keepShortcuts = false, keepFolderInfo = false, keepThumbs = false, noSidecars = false;
     std::optional<std::int32_t> previewLimit;
     std::optional<std::string> typeFilter;
     std::optional<std::int32_t> headLetters;
@@ -191,6 +191,8 @@ void DefineOptions(CLI::App& app, RawArguments& raw) {
     app.add_flag("--no-exclude-shortcut", raw.keepShortcuts, "Classify .lnk files too");
     app.add_flag("--no-exclude-folder-info", raw.keepFolderInfo, "Classify desktop.ini files too");
     app.add_flag("--no-exclude-thumbs", raw.keepThumbs, "Classify Thumbs.db files too");
+    app.add_flag("--no-sidecars", raw.noSidecars,
+                 "Classify .xmp sidecars on their own rather than keep them with their photos");
     app.add_option("--limit-preview", raw.previewLimit, "A preview places at most N items")
         ->check(WholeNumber(kPreviewLimitMin, kPreviewLimitMax));
     app.add_option("--type-filter", raw.typeFilter, "Only files with these extensions (e.g. jpg;png)")
@@ -272,6 +274,7 @@ bool MapArguments(const RawArguments& raw, Request& request, std::string& error,
     o.ExcludeShortcut = !raw.keepShortcuts;
     o.ExcludeFolderInfoFile = !raw.keepFolderInfo;
     o.ExcludeThumbFile = !raw.keepThumbs;
+    o.KeepSidecars = !raw.noSidecars;
     if (raw.previewLimit) {
         o.LimitPreview = true;
         o.PreviewLimit = *raw.previewLimit;

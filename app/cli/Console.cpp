@@ -67,7 +67,7 @@ void ConsoleHost::Notify(const NoticeEvent& notice) {
 }
 
 void ConsoleHost::Placed(const ItemPlaced& item) {
-    ++items_;
+    if (item.GoesWith.empty()) ++items_;
     if (request_.Json) out_ << PlacedLine(item);
 }
 

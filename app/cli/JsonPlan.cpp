@@ -129,6 +129,10 @@ std::string PlacedLine(const ItemPlaced& item) {
     AppendField(line, "category", item.Category);
     line += ',';
     AppendField(line, "destination", item.Destination);
+    if (!item.GoesWith.empty()) {
+        line += ',';
+        AppendField(line, "with", item.GoesWith);
+    }
     line += "}\n";
     return line;
 }

@@ -55,7 +55,7 @@ _varnolt_cli() {
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "--help --version --preview --run --undo --json --to --method --copy
             --include-subfolders --include-folder-name --only-subfolders --no-exclude-shortcut
-            --no-exclude-folder-info --no-exclude-thumbs --limit-preview --type-filter --head-letters --words
+            --no-exclude-folder-info --no-exclude-thumbs --no-sidecars --limit-preview --type-filter --head-letters --words
             --group --group-list --other1 --other2 --every-type --size-step --size-unit --time --parts --grouped
             --month-names --month-abbr --max-files --subfolder-name --data-dir --yes --no" -- "$cur")
         return

@@ -16,6 +16,7 @@ complete -c varnolt-cli -l only-subfolders -d 'Classify only the direct subfolde
 complete -c varnolt-cli -l no-exclude-shortcut -d 'Classify .lnk files too'
 complete -c varnolt-cli -l no-exclude-folder-info -d 'Classify desktop.ini files too'
 complete -c varnolt-cli -l no-exclude-thumbs -d 'Classify Thumbs.db files too'
+complete -c varnolt-cli -l no-sidecars -d 'Classify .xmp sidecars on their own'
 complete -c varnolt-cli -l limit-preview -x -d 'A preview places at most N items'
 complete -c varnolt-cli -l type-filter -x -d 'Only files with these extensions (e.g. jpg;png)'
 complete -c varnolt-cli -l head-letters -x -d 'Method name: the number of head letters'

@@ -123,6 +123,20 @@ TEST_F(CliTest, PreviewAsJsonPrintsOneObjectAnEventAndNothingElse) {
                   "b.txt\",\"category\":\"2011-3-7\",\"destination\":\"2011-3-7/b.txt\"}\n");
 }
 
+// A sidecar's line names the photo it goes with, and the photo alone counts as an item; with
+// --no-sidecars the sidecar is an item of its own.
+TEST_F(CliTest, ASidecarGoesWithItsPhotoUnlessToldOtherwise) {
+    const std::string photo = tree.File("IMG_1.CR2");
+    tree.File("IMG_1.xmp");
+    const std::string with = "\"with\":\"" + photo + "\"}";
+    const auto kept = Cli({"--preview", "--json", Source(), "--to", Result()});
+    EXPECT_NE(kept.Out.find(with), std::string::npos) << kept.Out;
+    EXPECT_NE(kept.Out.find("\"placed\":1,"), std::string::npos) << kept.Out;
+    const auto alone = Cli({"--preview", "--json", "--no-sidecars", Source(), "--to", Result()});
+    EXPECT_EQ(alone.Out.find("\"with\""), std::string::npos) << alone.Out;
+    EXPECT_NE(alone.Out.find("\"placed\":2,"), std::string::npos) << alone.Out;
+}
+
 TEST(JsonPlan, EscapesWhatJsonMustAndWritesOtherBytesAsBase64) {
     EXPECT_EQ(
         PlacedLine({"/in/say \"hi\"\\\t\x01.txt", "a/b", "/out/a/b/x"}),

@@ -48,6 +48,7 @@ TEST(CommandLine, WithoutOptionsEveryFieldKeepsTheWindowsDefault) {
     EXPECT_EQ(o.ExcludeShortcut, defaults.ExcludeShortcut);
     EXPECT_EQ(o.ExcludeFolderInfoFile, defaults.ExcludeFolderInfoFile);
     EXPECT_EQ(o.ExcludeThumbFile, defaults.ExcludeThumbFile);
+    EXPECT_EQ(o.KeepSidecars, defaults.KeepSidecars);
     EXPECT_EQ(o.LimitPreview, defaults.LimitPreview);
     EXPECT_EQ(o.PreviewLimit, defaults.PreviewLimit);
     EXPECT_EQ(o.UseTypeFilter, defaults.UseTypeFilter);
@@ -92,8 +93,9 @@ TEST(CommandLine, EachOptionSetsItsField) {
              EXPECT_TRUE(r.Options.IncludeFolderName);
              EXPECT_TRUE(r.Options.OnlyClassifySubfolder);
          }},
-        {{"--no-exclude-shortcut", "--no-exclude-folder-info", "--no-exclude-thumbs"},
+        {{"--no-exclude-shortcut", "--no-exclude-folder-info", "--no-exclude-thumbs", "--no-sidecars"},
          [](const Request& r) {
+             EXPECT_FALSE(r.Options.KeepSidecars);
              EXPECT_FALSE(r.Options.ExcludeShortcut);
              EXPECT_FALSE(r.Options.ExcludeFolderInfoFile);
              EXPECT_FALSE(r.Options.ExcludeThumbFile);

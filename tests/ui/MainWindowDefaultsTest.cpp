@@ -71,6 +71,7 @@ class MainWindowDefaultsTest : public QObject {
             {"CheckBox2", &ClassifyOptions::ExcludeShortcut},
             {"CheckBox25", &ClassifyOptions::ExcludeFolderInfoFile},
             {"CheckBox26", &ClassifyOptions::ExcludeThumbFile},
+            {"keepSidecars", &ClassifyOptions::KeepSidecars},
             {"CheckBox27", &ClassifyOptions::LimitPreview},
             {"CheckBox28", &ClassifyOptions::UseTypeFilter},
         };
