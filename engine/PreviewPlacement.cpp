@@ -23,7 +23,7 @@ void Engine::AddPreviewItem(const std::string& path, const std::string& category
     }
     const NodeId item = preview_.AddItemNode(node, NameOf(path));
     for (const std::string& sidecar : sidecars)
-        preview_.AddItemNode(item, NameOf(sidecar));
+        preview_.AddCompanionNode(item, NameOf(sidecar));
     preview_.ExpandRoot();
     preview_.Repaint();
     turns_.Pump();

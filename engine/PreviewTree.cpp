@@ -27,7 +27,7 @@ void PreviewTree::Clear() {
 
 void PreviewTree::AddRoot(const std::string& text) {
     if (HasNodes()) Clear();
-    nodes_.push_back(Node{text, kNoNode, false, 0, {}});
+    nodes_.push_back(Node{text, kNoNode, false, 0, {}, false});
     if (view_) view_->NodeAppended(kNoNode, Root);
 }
 
@@ -55,8 +55,18 @@ NodeId PreviewTree::AddItemNode(NodeId parent, std::string_view text) {
     return node;
 }
 
+void PreviewTree::AddCompanionNode(NodeId parent, std::string_view text) {
+    const NodeId node = AddItemNode(parent, text);
+    nodes_[node].Companion = true;
+}
+
 bool PreviewTree::IsItem(NodeId node) const {
     return At(node).Item;
+}
+
+bool PreviewTree::IsFileItem(NodeId node) const {
+    const Node& shown = At(node);
+    return shown.Item && (shown.Children.empty() || nodes_[shown.Children.front()].Companion);
 }
 
 std::size_t PreviewTree::NodeCount() const {
@@ -102,7 +112,7 @@ NodeId PreviewTree::Append(NodeId parent, std::string_view text, std::size_t has
     // Keep each table at most three quarters full so that probes stay short.
     if ((shard.Count + 1) * 4 > shard.Slots.size() * 3) Grow(shard);
     const auto node = static_cast<NodeId>(nodes_.size());
-    nodes_.push_back(Node{std::string(text), parent, false, hash, {}});
+    nodes_.push_back(Node{std::string(text), parent, false, hash, {}, false});
     nodes_[parent].Children.push_back(node);
     shard.Slots[FreeSlot(shard, hash)] = node;
     ++shard.Count;

@@ -42,9 +42,13 @@ class PreviewTree {
 
     NodeId FindOrAddChild(NodeId parent, std::string_view text);
     NodeId AddItemNode(NodeId parent, std::string_view text);
+    // What goes with the item `parent` (a photo's sidecar), shown below it.
+    void AddCompanionNode(NodeId parent, std::string_view text);
     // A node added as an item rather than as a category; items stand right below the root too, when
     // they go to the result location itself.
     bool IsItem(NodeId node) const;
+    // An item whose children, if any, only go with it: a file, never a category.
+    bool IsFileItem(NodeId node) const;
 
     std::size_t NodeCount() const;
     const std::string& Text(NodeId node) const;
@@ -62,6 +66,7 @@ class PreviewTree {
         bool Item = false;
         std::size_t Hash = 0; // of (Parent, Text), kept so that growing the index need not hash again
         std::vector<NodeId> Children;
+        bool Companion = false; // goes with the item above it
     };
 
     // One part of the index: an open-addressing table keyed by (parent, text); kNoNode marks a free slot.

@@ -115,7 +115,7 @@ QVariant PreviewTreeModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
         if (node == PreviewTree::Root) return icons_.Root;
         // Nested category levels are folders too, though they sit where items sit.
-        if (!tree_.IsItem(node) || tree_.ChildCount(node) > 0) return icons_.Category;
+        if (!tree_.IsFileItem(node)) return icons_.Category;
         return icons_.Item(QString::fromStdString(tree_.Text(node)));
     default:
         return {};

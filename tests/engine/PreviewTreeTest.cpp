@@ -103,6 +103,13 @@ TEST_F(PreviewPlacementTest, MatchingIsExactAndIgnoresTheKindOfNode) {
     const NodeId m = ChildNamed(t, PreviewTree::Root, "M");
     EXPECT_EQ(ChildTexts(t, m), std::vector<std::string>{"sub"});
     EXPECT_EQ(ChildTexts(t, ChildNamed(t, m, "sub")), std::vector<std::string>{"d.txt"});
+    // A photo's sidecar hangs below it, and the photo stays a file; a folder item with items in it is
+    // shown as a category.
+    engine.AddPreviewItem("/in/IMG.CR2", "Docs", std::vector<std::string>{"/in/IMG.xmp"});
+    const NodeId photo = ChildNamed(t, ChildNamed(t, PreviewTree::Root, "Docs"), "IMG.CR2");
+    EXPECT_EQ(ChildTexts(t, photo), std::vector<std::string>{"IMG.xmp"});
+    EXPECT_TRUE(t.IsFileItem(photo));
+    EXPECT_FALSE(t.IsFileItem(folderItem));
 }
 
 TEST_F(PreviewPlacementTest, EmptyPartsBecomeNodesWithEmptyText) {

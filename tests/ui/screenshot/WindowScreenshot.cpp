@@ -38,10 +38,11 @@ struct SampleFile {
 };
 
 constexpr SampleFile kSamples[] = {
-    {"beach.jpg", 2023, 6, 14}, {"sunset.png", 2023, 6, 14},  {"family.jpg", 2023, 6, 14},
-    {"song.mp3", 2023, 6, 15},  {"podcast.mp3", 2023, 6, 15}, {"report.pdf", 2024, 1, 2},
-    {"budget.xls", 2024, 1, 2}, {"notes.txt", 2024, 1, 2},    {"letter.doc", 2024, 1, 2},
-    {"setup.exe", 2024, 3, 7},  {"archive.zip", 2024, 3, 7},  {"movie.mkv", 2024, 3, 7},
+    {"beach.jpg", 2023, 6, 14},  {"beach.xmp", 2023, 6, 14}, {"sunset.png", 2023, 6, 14},
+    {"family.jpg", 2023, 6, 14}, {"song.mp3", 2023, 6, 15},  {"podcast.mp3", 2023, 6, 15},
+    {"report.pdf", 2024, 1, 2},  {"budget.xls", 2024, 1, 2}, {"notes.txt", 2024, 1, 2},
+    {"letter.doc", 2024, 1, 2},  {"setup.exe", 2024, 3, 7},  {"archive.zip", 2024, 3, 7},
+    {"movie.mkv", 2024, 3, 7},
 };
 
 bool MakeSampleFolder(const QString& folder) {
