@@ -92,15 +92,15 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     const bool intoResultFolder = category == kResultFolderItself;
     std::string folder = intoResultFolder ? state_.ResultRoot : state_.ResultRoot + category;
     std::string destination = PathIn(folder, NameViewOf(path));
-    // Plain files go in batches, whose pairs reach the disk together before their moves. A folder or a
-    // saved page with its folder, or a photo with its sidecars, goes alone, after the batch before it; it
-    // would make a missing category folder itself, beyond the run's count and its clean-up, so that is
-    // seen to first. A path with a line break fails there: the journal keeps one path per line.
-    if (isFile && sidecars.empty() && !ContainsLineBreak(path) && !ContainsLineBreak(destination) &&
+    // Files, with their sidecars, go in batches, whose pairs reach the disk together before their moves.
+    // A folder or a saved page with its folder goes alone, after the batch before it; it would make a
+    // missing category folder itself, beyond the run's count and its clean-up, so that is seen to first.
+    // A path with a line break fails there: the journal keeps one path per line.
+    if (isFile && !ContainsLineBreak(path) && !ContainsLineBreak(destination) &&
         (readAsFile || services_.Fs.FileExists(path)) && !(IsWebPage(path) && CompanionSuffixOf(path)))
-        return PlanFile(path, category, std::move(folder), std::move(destination));
+        return PlanFile(path, category, std::move(folder), std::move(destination), sidecars);
     CarryOutBatch();
-    const FsResult placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile, sidecars);
+    const FsResult placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
     if (!placed) {
         if (placed.Error() != ReportedAlready().Error())
             Fail(path, FailedStep(), placed.Error(), destination);
@@ -109,9 +109,6 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     ++tally_.Placed;
     if (sortingInPlace_) placedThisRun_.insert(placedAt_);
     host_.Placed({path, category, placedAt_, !isFile && !readAsFile, false});
-    for (const std::string& sidecar : sidecars)
-        host_.Placed({sidecar, category, SidecarForm(NameViewOf(path), NameViewOf(sidecar)).Beside(placedAt_),
-                      false, false, path});
     ReportProgress();
 }
 
@@ -130,13 +127,11 @@ bool Engine::SeeToCategoryFolder(const std::string& path, const std::string& fol
 // Sees to the category folder, then transfers the item; the caller gets kReportedAlready when the folder
 // could not be made.
 FsResult Engine::PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
-                                         const std::string& destination, bool readAsFile,
-                                         std::span<const std::string> sidecars) {
+                                         const std::string& destination, bool readAsFile) {
     std::vector<std::string> made;
     if (!SeeToCategoryFolder(path, folder, made)) return ReportedAlready();
-    FsResult placed = TransferItem(path, destination, readAsFile, sidecars);
-    if (!placed && RemadeVanishedFolder(folder, made))
-        placed = TransferItem(path, destination, readAsFile, sidecars);
+    FsResult placed = TransferItem(path, destination, readAsFile);
+    if (!placed && RemadeVanishedFolder(folder, made)) placed = TransferItem(path, destination, readAsFile);
     if (!placed) RemoveEmptyFoldersMade(made, folder);
     return placed;
 }

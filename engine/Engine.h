@@ -133,8 +133,7 @@ class Engine : public ItemSink {
     // `made` receives each level that this call created, outer ones first.
     FsResult EnsureCategoryFolder(const std::string& folder, std::vector<std::string>& made);
     FsResult PlaceWithCategoryFolder(const std::string& path, const std::string& folder,
-                                     const std::string& destination, bool readAsFile,
-                                     std::span<const std::string> sidecars);
+                                     const std::string& destination, bool readAsFile);
     bool RemadeVanishedFolder(const std::string& folder, std::vector<std::string>& made);
     void RemoveEmptyFoldersMade(const std::vector<std::string>& made, const std::string& folder);
     FsResult TransferFile(const std::string& source, const std::string& destination);
@@ -164,7 +163,8 @@ class Engine : public ItemSink {
     // batch is synced before its moves); false, with the run stopped, when the journal takes no more.
     bool NoteIntent(const std::string& source, const std::string& destination, bool batched = false);
     // A plain file of a run joins the batch of moves whose pairs go to the disk together.
-    void PlanFile(std::string path, std::string category, std::string folder, std::string destination);
+    void PlanFile(std::string path, std::string category, std::string folder, std::string destination,
+                  std::span<const std::string> sidecars);
     // Syncs the batch's pairs, then moves its items; an item whose name was taken meanwhile gets the
     // next free one in a batch of its own.
     void CarryOutBatch();
@@ -206,7 +206,23 @@ class Engine : public ItemSink {
         std::string Destination;
         RunJournal::PairMark Pair;
         std::vector<std::string> Made; // the category levels made for it
+        // Its sidecars, with their names beside the file's and their pairs.
+        std::vector<std::string> Sidecars;
+        std::vector<Companion> Forms;
+        std::vector<RunJournal::PairMark> SidecarPairs;
+        std::string SidecarDestination(std::size_t i) const { return Forms[i].Beside(Destination); }
     };
+    // The pairs of a planned file and its sidecars; false, with none left in, when the journal takes no more.
+    bool NotePlannedIntents(PlannedFile& item);
+    void CancelPlannedPairs(const PlannedFile& item);
+    // Gives out (or takes back) the names of a planned file and its sidecars within the batch.
+    void ClaimPlannedNames(const PlannedFile& item, bool claim);
+    // Moves or copies a planned file, then its sidecars. When one cannot follow, those that went come
+    // back; the pairs of all that are not placed are blanked. `stuck`: one could not come back, and
+    // keeps its pair, so that the undo still brings it home.
+    FsResult MovePlanned(const PlannedFile& item, bool& stuck);
+    // The sidecars as placed, after the file's own event.
+    void ReportSidecarsPlaced(const PlannedFile& item);
     std::vector<PlannedFile> batch_;
     std::size_t batchLimit_ = kFirstIntentsPerSync;
     // The category folders this run made: a name in one is taken only by an item of the run, so that a

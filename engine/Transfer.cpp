@@ -115,32 +115,112 @@ void Engine::RecordTransfer(const std::string&, const std::string&) {
     state_.FolderFillCount += 1;
 }
 
-void Engine::PlanFile(std::string path, std::string category, std::string folder, std::string destination) {
-    PlannedFile& planned = batch_.emplace_back(
-        PlannedFile{std::move(path), std::move(category), std::move(folder), std::move(destination), {}, {}});
+void Engine::PlanFile(std::string path, std::string category, std::string folder, std::string destination,
+                      std::span<const std::string> sidecars) {
+    PlannedFile& planned =
+        batch_.emplace_back(PlannedFile{std::move(path),
+                                        std::move(category),
+                                        std::move(folder),
+                                        std::move(destination),
+                                        {},
+                                        {},
+                                        std::vector<std::string>(sidecars.begin(), sidecars.end()),
+                                        {},
+                                        {}});
+    for (const std::string& sidecar : planned.Sidecars)
+        planned.Forms.push_back(SidecarForm(NameViewOf(planned.Source), NameViewOf(sidecar)));
     const auto drop = [this] { batch_.pop_back(); };
     if (!SeeToCategoryFolder(planned.Source, planned.Folder, planned.Made)) return drop();
     const auto claimed = [this](const std::string& name) { return batchClaimed_.contains(name); };
     // As the preview names it: in a folder of the user's, a name may be taken already; in one this run
     // made, only by an earlier item of the batch.
     const bool fresh = madeThisRun_.contains(planned.Folder);
-    if (!fresh || !batchClaimed_.insert(planned.Destination).second) {
-        planned.Destination = FirstFreeFileName(planned.Destination, {}, claimed);
-        batchClaimed_.insert(planned.Destination);
-    }
-    if (!NoteIntent(planned.Source, planned.Destination, true)) {
-        batchClaimed_.erase(planned.Destination);
+    const bool claimedAlready =
+        claimed(planned.Destination) ||
+        std::any_of(planned.Forms.begin(), planned.Forms.end(),
+                    [&](const Companion& form) { return claimed(form.Beside(planned.Destination)); });
+    if (!fresh || claimedAlready)
+        planned.Destination = FirstFreeFileName(planned.Destination, planned.Forms, claimed);
+    if (!NotePlannedIntents(planned)) {
         RemoveEmptyFoldersMade(planned.Made, planned.Folder);
         Fail(planned.Source, Step::Journal, journalFailure_.Error(), planned.Destination);
         return drop();
     }
-    planned.Pair = state_.UndoJournal.LastPair();
-    if (sortingInPlace_) placedThisRun_.insert(planned.Destination);
+    ClaimPlannedNames(planned, true);
     // Numbered folders fill by the items given to them.
     state_.FolderFillCount += 1;
     if (batch_.size() < batchLimit_) return;
     CarryOutBatch();
     batchLimit_ = std::min(2 * batchLimit_, kIntentsPerSync);
+}
+
+bool Engine::NotePlannedIntents(PlannedFile& item) {
+    item.SidecarPairs.clear();
+    if (!NoteIntent(item.Source, item.Destination, true)) return false;
+    item.Pair = state_.UndoJournal.LastPair();
+    for (std::size_t i = 0; i < item.Sidecars.size(); ++i) {
+        if (!NoteIntent(item.Sidecars[i], item.SidecarDestination(i), true)) {
+            CancelPlannedPairs(item);
+            return false;
+        }
+        item.SidecarPairs.push_back(state_.UndoJournal.LastPair());
+    }
+    return true;
+}
+
+void Engine::CancelPlannedPairs(const PlannedFile& item) {
+    state_.UndoJournal.CancelPair(item.Pair);
+    for (const RunJournal::PairMark& pair : item.SidecarPairs)
+        state_.UndoJournal.CancelPair(pair);
+}
+
+void Engine::ClaimPlannedNames(const PlannedFile& item, bool claim) {
+    const auto mark = [&](const std::string& name) {
+        if (!claim) {
+            batchClaimed_.erase(name);
+            return;
+        }
+        batchClaimed_.insert(name);
+        if (sortingInPlace_) placedThisRun_.insert(name);
+    };
+    mark(item.Destination);
+    for (std::size_t i = 0; i < item.Sidecars.size(); ++i)
+        mark(item.SidecarDestination(i));
+}
+
+FsResult Engine::MovePlanned(const PlannedFile& item, bool& stuck) {
+    stuck = false;
+    RunJournal& journal = state_.UndoJournal;
+    ShowActivity(item.Source);
+    FsResult placed = MoveOrCopyFile(item.Source, item.Destination);
+    if (!placed) {
+        CancelPlannedPairs(item);
+        return placed;
+    }
+    for (std::size_t i = 0; i < item.Sidecars.size(); ++i) {
+        placed = MoveOrCopyFile(item.Sidecars[i], item.SidecarDestination(i));
+        if (placed) continue;
+        for (std::size_t later = i; later < item.Sidecars.size(); ++later)
+            journal.CancelPair(item.SidecarPairs[later]);
+        FileSystem& fs = services_.Fs;
+        const auto takeBack = [&](const std::string& from, const std::string& to, RunJournal::PairMark pair) {
+            if (options_.MoveSourceFiles ? fs.MoveKnownFile(to, from) : fs.DeleteFile(to))
+                journal.CancelPair(pair);
+            else
+                stuck = true;
+        };
+        for (std::size_t back = i; back-- > 0;)
+            takeBack(item.Sidecars[back], item.SidecarDestination(back), item.SidecarPairs[back]);
+        takeBack(item.Source, item.Destination, item.Pair);
+        return placed;
+    }
+    return placed;
+}
+
+void Engine::ReportSidecarsPlaced(const PlannedFile& item) {
+    for (std::size_t i = 0; i < item.Sidecars.size(); ++i)
+        host_.Placed(
+            {item.Sidecars[i], item.Category, item.SidecarDestination(i), false, false, item.Source});
 }
 
 void Engine::CarryOutBatch() {
@@ -162,36 +242,37 @@ void Engine::CarryOutBatch() {
         for (PlannedFile& item : batch_) {
             // Stopped, the items not yet in hand stay where they are, as if never reached.
             if (state_.StopRequested && synced) {
-                state_.UndoJournal.CancelPair(item.Pair);
+                CancelPlannedPairs(item);
                 --tally_.Total;
                 --state_.ItemCount;
                 continue;
             }
             if (!synced) {
-                state_.UndoJournal.CancelPair(item.Pair);
+                CancelPlannedPairs(item);
                 Fail(item.Source, Step::Journal, synced.Error(), item.Destination);
                 failed.push_back(std::move(item));
                 continue;
             }
-            ShowActivity(item.Source);
-            const FsResult placed = MoveOrCopyFile(item.Source, item.Destination);
+            bool stuck = false;
+            const FsResult placed = MovePlanned(item, stuck);
             if (placed) {
-                state_.TransferredCount += 1;
+                state_.TransferredCount += 1 + static_cast<std::int64_t>(item.Sidecars.size());
                 ++tally_.Placed;
                 host_.Placed({item.Source, item.Category, item.Destination, false, false});
+                ReportSidecarsPlaced(item);
                 ReportProgress();
             } else {
-                state_.UndoJournal.CancelPair(item.Pair);
+                // What could not come back stays journaled, for the undo.
+                if (stuck) state_.TransferredCount += 1;
                 // Taken meanwhile, the name gives way to the next free one; a category folder removed
                 // meanwhile is made again.
                 const std::string tried = item.Destination;
-                batchClaimed_.erase(tried);
-                item.Destination = FirstFreeFileName(tried, {}, claimed);
-                const bool retry = item.Destination != tried || RemadeVanishedFolder(item.Folder, item.Made);
-                if (retry && NoteIntent(item.Source, item.Destination, true)) {
-                    item.Pair = state_.UndoJournal.LastPair();
-                    batchClaimed_.insert(item.Destination);
-                    if (sortingInPlace_) placedThisRun_.insert(item.Destination);
+                ClaimPlannedNames(item, false);
+                item.Destination = FirstFreeFileName(tried, item.Forms, claimed);
+                const bool retry =
+                    !stuck && (item.Destination != tried || RemadeVanishedFolder(item.Folder, item.Made));
+                if (retry && NotePlannedIntents(item)) {
+                    ClaimPlannedNames(item, true);
                     again.push_back(std::move(item));
                 } else {
                     Fail(item.Source, FailedStep(), (!journalFailure_ ? journalFailure_ : placed).Error(),
@@ -296,70 +377,30 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
 }
 
 // A photo and its sidecars end up together, under names free for all ("IMG_1(1).CR2" with
-// "IMG_1(1).xmp"), or all stay. Their pairs reach the disk together before the first move; when one
-// cannot follow, those that went before it come back and their pairs are blanked. One that cannot come
-// back keeps its pair, so that the undo still brings it home.
+// "IMG_1(1).xmp"), or all stay, as in a batch of its own.
 FsResult Engine::TransferWithSidecars(const std::string& file, const std::string& destination,
                                       std::span<const std::string> sidecars) {
-    std::vector<Companion> forms;
+    PlannedFile item{file, {}, {}, {}, {}, {}, std::vector<std::string>(sidecars.begin(), sidecars.end()),
+                     {},   {}};
     for (const std::string& sidecar : sidecars)
-        forms.push_back(SidecarForm(NameViewOf(file), NameViewOf(sidecar)));
-    const std::string placedAt = FirstFreeFileName(destination, forms);
-    struct Move {
-        std::string From, To;
-        RunJournal::PairMark Pair;
-    };
-    std::vector<Move> moves{{file, placedAt, {}}};
-    for (std::size_t i = 0; i < sidecars.size(); ++i)
-        moves.push_back({sidecars[i], forms[i].Beside(placedAt), {}});
-    RunJournal& journal = state_.UndoJournal;
-    const auto cancel = [&](std::size_t first, std::size_t end) {
-        for (std::size_t i = first; i < end; ++i)
-            journal.CancelPair(moves[i].Pair);
-    };
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        if (!NoteIntent(moves[i].From, moves[i].To, true)) {
-            cancel(0, i);
-            return journalFailure_;
-        }
-        moves[i].Pair = journal.LastPair();
-    }
-    if (const FsResult synced = journal.SyncPairs(); !synced) {
-        cancel(0, moves.size());
+        item.Forms.push_back(SidecarForm(NameViewOf(file), NameViewOf(sidecar)));
+    item.Destination = FirstFreeFileName(destination, item.Forms);
+    if (!NotePlannedIntents(item)) return journalFailure_;
+    if (const FsResult synced = state_.UndoJournal.SyncPairs(); !synced) {
+        CancelPlannedPairs(item);
         journalFailure_ = synced;
         state_.StopRequested = true;
         return synced;
     }
-    FileSystem& fs = services_.Fs;
-    // The sidecars count as placed, not as items of their own (a numbered folder fills by photos).
-    const auto record = [this](std::size_t i) {
-        if (i == 0)
-            RecordTransfer({}, {});
-        else
-            state_.TransferredCount += 1;
-    };
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        ShowActivity(moves[i].From);
-        const FsResult placed = MoveOrCopyFile(moves[i].From, moves[i].To);
-        if (placed) continue;
-        cancel(i, moves.size());
-        for (std::size_t back = i; back-- > 0;) {
-            const Move& went = moves[back];
-            const FsResult undone =
-                options_.MoveSourceFiles ? fs.MoveKnownFile(went.To, went.From) : fs.DeleteFile(went.To);
-            if (undone)
-                journal.CancelPair(went.Pair);
-            else
-                record(back);
-        }
-        turns_.Pump();
-        return placed;
+    bool stuck = false;
+    const FsResult placed = MovePlanned(item, stuck);
+    if (placed || stuck) RecordTransfer(file, item.Destination);
+    if (placed) {
+        state_.TransferredCount += static_cast<std::int64_t>(sidecars.size());
+        placedAt_ = item.Destination;
     }
-    for (std::size_t i = 0; i < moves.size(); ++i)
-        record(i);
-    placedAt_ = placedAt;
     turns_.Pump();
-    return {};
+    return placed;
 }
 
 // The destination itself, or the first of "a(1).txt", "a(2).txt", ... that is free. A page's resource
