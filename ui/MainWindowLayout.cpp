@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -210,6 +211,7 @@ MainWindow::MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, S
     setCentralWidget(client);
     BuildStatusBar();
     NameControls();
+    BuildMenuBar();
     StyleCaptionPanels();
 
     BindOptions();
@@ -377,8 +379,9 @@ void MainWindow::LoadImages() {
 // the option column would otherwise scroll.
 QSize MainWindow::SizeAtStart() const {
     const QSize minimum = minimumSizeHint();
-    QSize size = kClientSizeAtStart.expandedTo(minimum);
-    // What the window has besides its columns: the status bar.
+    // The design's client area lies below the menu bar.
+    QSize size = (kClientSizeAtStart + QSize(0, menuBar()->sizeHint().height())).expandedTo(minimum);
+    // What the window has besides its columns: the menu bar and the status bar.
     const int besides = minimum.height() - centralWidget()->minimumSizeHint().height();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // Room for the title bar the window manager adds.

@@ -8,6 +8,7 @@
 #include "ui/PreviewTreeModel.h"
 #include "ui/ReportDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -307,17 +308,34 @@ class WindowCommandsTest : public QObject {
         QCOMPARE(closing.size(), 0);
     }
 
+    // The window's close box, Quit's key and the Close button's Alt key all ask the same question.
+    void closeQueryAnsweredYesStopsTheRunAndClosesAfterItsEnd_data() {
+        QTest::addColumn<QString>("keyName"); // none: the window's own close; "quit": Quit's key
+        QTest::newRow("close box") << QString();
+        QTest::newRow("quit") << QStringLiteral("quit");
+        QTest::newRow("close button") << QStringLiteral("Alt+C");
+    }
     void closeQueryAnsweredYesStopsTheRunAndClosesAfterItsEnd() {
+        QFETCH(QString, keyName);
+        const QKeySequence key = keyName == QLatin1String("quit") ? t->Find<QAction>("actionQuit")->shortcut()
+                                                                  : QKeySequence(keyName);
         t->window->show();
+        QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
         const std::string out = tree->Path() + "out";
         t->window->AddSources({SourceFolder(100)});
         t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
         QSignalSpy closing(t->window.get(), &MainWindow::closing);
         bool closedDuringTheRun = false;
         t->boxes.Answers = {Answer::Yes /* run now */, Answer::Yes /* stop and exit */};
+        const auto close = [&] {
+            if (key.isEmpty()) return void(t->window->close());
+            QTest::keySequence(t->window.get(), key);
+            // A button pressed by its key clicks a moment later.
+            QTest::qWait(250);
+        };
         DuringTheCommand([&] {
-            t->window->close();
-            t->window->close(); // asked once only
+            close();
+            close(); // asked once only
             closedDuringTheRun = !t->window->isVisible() || closing.size() > 0;
         });
         Button("SpeedButton1")->click();
