@@ -98,6 +98,9 @@ class MainWindow : public QMainWindow {
     // The path a source-list row stands for: its Qt::UserRole bytes when set (a name that is not UTF-8
     // survives there), else its text.
     static std::string SourcePathOf(const QTreeWidgetItem* row);
+    // Where a window that wants `wanted` goes on `area`: as large as the area allows but never below
+    // `least`, and moved onto it.
+    static QRect KeptOnScreen(const QRect& wanted, const QSize& least, const QRect& area);
 
     // What the engine's host changes in the window.
     void SetUndoEnabled(bool enabled);
@@ -342,6 +345,8 @@ class MainWindow : public QMainWindow {
     void ShowWordList(const TextFileContent& content);
     SettingsPlaces SettingsPlacesOfWindow();
     void LoadStoredSettings();
+    // The size, place and splitter of the last close, as the window is made.
+    void RestorePlace();
     friend class WindowFields;
 
     ClassifyOptions options_;

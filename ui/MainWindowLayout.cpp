@@ -227,6 +227,7 @@ MainWindow::MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, S
     centralWidget()->layout()->activate();
     splitter->setSizes({kSourceAreaHeight, splitter->height() - kSourceAreaHeight - splitter->handleWidth()});
     CentreOnScreen();
+    RestorePlace();
     startupTimer.setSingleShot(true);
     startupTimer.setInterval(300);
     connect(&startupTimer, &QTimer::timeout, this, &MainWindow::onStartupTimer);
