@@ -12,6 +12,7 @@ namespace varnolt::Messages {
 
 inline constexpr const char* Information = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Information");
 inline constexpr const char* Confirmation = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Confirmation");
+inline constexpr const char* Warning = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Warning");
 inline constexpr const char* Error = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Error");
 
 inline constexpr const char* NoSources =

@@ -33,6 +33,14 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A box's icon tells its kind as its caption does; a box that asks yes or no shows a question.
+bool IconMatchesItsKind(const ShownMessage& box) {
+    if (box.Caption == Messages::Error) return box.Icon == Icon::Error;
+    if (box.Caption == Messages::Warning) return box.Icon == Icon::Warning;
+    if (box.Buttons == Buttons::YesNo) return box.Icon == Icon::Question;
+    return box.Icon == Icon::Information;
+}
+
 } // namespace
 
 class WindowCommandsTest : public QObject {
@@ -77,6 +85,8 @@ class WindowCommandsTest : public QObject {
         t->window->onStartupTimer(); // "by file date"
     }
     void cleanup() {
+        for (const ShownMessage& box : t->boxes.Shown)
+            QVERIFY2(IconMatchesItsKind(box), box.Text.c_str());
         t.reset();
         tree.reset();
     }
@@ -351,6 +361,17 @@ class WindowCommandsTest : public QObject {
         QVERIFY(tree->Exists("in/file99.txt"));
         QVERIFY(!t->window->isVisible());
         QCOMPARE(closing.size(), 1);
+    }
+
+    // Every question and notice of the engine, whether or not a test above meets it.
+    void everyBoxShowsTheIconOfItsKind() {
+        for (int kind = 0; kind <= static_cast<int>(Decision::OpenResult); ++kind)
+            t->window->Host().Decide({static_cast<Decision>(kind), "/somewhere"});
+        for (int kind = 0; kind <= static_cast<int>(Notice::NothingToUndo); ++kind)
+            t->window->Host().Notify({static_cast<Notice>(kind), "/somewhere"});
+        QCOMPARE(t->boxes.Shown.size(), std::size_t(static_cast<int>(Decision::OpenResult) +
+                                                    static_cast<int>(Notice::NothingToUndo) + 2));
+        // The boxes' icons are checked after each test.
     }
 
     void helpOpensTheGuide() {
