@@ -41,6 +41,10 @@ inline constexpr const char* LockUnavailable = VARNOLT_TRANSLATE_NOOP(
     "varnolt::Messages", "The journal in %1 cannot be locked: %2. Nothing was changed.");
 inline constexpr const char* NothingToUndo =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "There is nothing to undo.");
+// %1: the folder.
+inline constexpr const char* FolderNotOpened = VARNOLT_TRANSLATE_NOOP(
+    "varnolt::Messages",
+    "The desktop could not open the folder %1. You can open it yourself in a file manager.");
 inline constexpr const char* NoWordInList =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "No word in the list.");
 inline constexpr const char* NoOtherFolderName =
@@ -173,6 +177,8 @@ constexpr const char* NoticeText(Notice notice) {
         return JournalUnreadable;
     case Notice::NothingToUndo:
         return NothingToUndo;
+    case Notice::FolderNotOpened:
+        return FolderNotOpened;
     }
     return "";
 }

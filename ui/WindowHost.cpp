@@ -79,6 +79,7 @@ void WindowHost::Notify(const NoticeEvent& notice) {
     case Notice::NoTypeGroup:
     case Notice::NoSubfolderName:
     case Notice::BadSubfolderName:
+    case Notice::FolderNotOpened:
         caption = Warning;
         icon = Icon::Warning;
         break;

@@ -367,16 +367,50 @@ class WindowCommandsTest : public QObject {
     void everyBoxShowsTheIconOfItsKind() {
         for (int kind = 0; kind <= static_cast<int>(Decision::OpenResult); ++kind)
             t->window->Host().Decide({static_cast<Decision>(kind), "/somewhere"});
-        for (int kind = 0; kind <= static_cast<int>(Notice::NothingToUndo); ++kind)
+        for (int kind = 0; kind <= static_cast<int>(Notice::FolderNotOpened); ++kind)
             t->window->Host().Notify({static_cast<Notice>(kind), "/somewhere"});
         QCOMPARE(t->boxes.Shown.size(), std::size_t(static_cast<int>(Decision::OpenResult) +
-                                                    static_cast<int>(Notice::NothingToUndo) + 2));
+                                                    static_cast<int>(Notice::FolderNotOpened) + 2));
         // The boxes' icons are checked after each test.
     }
 
     void helpOpensTheGuide() {
         Button("SpeedButton13")->click();
         QCOMPARE(t->shell.HelpPagesOpened, 1);
+    }
+
+    // A desktop without a program for the guide or the folder: a box names the path, to open it by hand.
+    void whatTheDesktopCannotOpenIsNamed_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("user guide") << "help";
+        QTest::newRow("open-folder button") << "button";
+        QTest::newRow("end of a run") << "run";
+    }
+    void whatTheDesktopCannotOpenIsNamed() {
+        QFETCH(QString, how);
+        const std::string out = tree->Path() + "out";
+        tree->Folder("out");
+        t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
+        t->shell.Fails = true;
+        std::string path = out;
+        if (how == QLatin1String("help")) {
+            Button("SpeedButton13")->click();
+            path = t->shell.HelpPage();
+        } else if (how == QLatin1String("button")) {
+            Button("SpeedButton9")->click();
+        } else {
+            t->window->AddSources({SourceFolder(1)});
+            t->boxes.Answers = {Answer::Yes /* run now */, Answer::Yes /* open the result */};
+            Button("SpeedButton1")->click();
+            QCOMPARE(t->shell.OpenedFolders, std::vector<std::string>{out});
+        }
+        QVERIFY(t->shell.HelpPagesOpened + t->shell.OpenedFolders.size() == 1);
+        const ShownMessage& told = t->boxes.Shown.back();
+        QVERIFY2(told.Text.find(path) != std::string::npos, told.Text.c_str());
+        QVERIFY(told.Icon == Icon::Warning);
+        QCOMPARE(std::count_if(t->boxes.Shown.begin(), t->boxes.Shown.end(),
+                               [](const ShownMessage& box) { return box.Icon == Icon::Warning; }),
+                 1);
     }
 
     void journalLeftByAnEarlierRunEnablesUndoAtStart() {
