@@ -64,6 +64,7 @@ enum class Notice {
     JournalIncomplete, // the journal could not be completed in `Path` (`Error`)
     JournalUnreadable, // the journal `Path` cannot be read (`Error`)
     NothingToUndo,
+    FolderNotOpened, // the desktop did not open the result folder `Path`
 };
 
 struct NoticeEvent {

@@ -12,6 +12,7 @@ namespace varnolt::Messages {
 
 inline constexpr const char* Information = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Information");
 inline constexpr const char* Confirmation = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Confirmation");
+inline constexpr const char* Warning = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Warning");
 inline constexpr const char* Error = VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "Error");
 
 inline constexpr const char* NoSources =
@@ -40,6 +41,10 @@ inline constexpr const char* LockUnavailable = VARNOLT_TRANSLATE_NOOP(
     "varnolt::Messages", "The journal in %1 cannot be locked: %2. Nothing was changed.");
 inline constexpr const char* NothingToUndo =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "There is nothing to undo.");
+// %1: the folder.
+inline constexpr const char* FolderNotOpened = VARNOLT_TRANSLATE_NOOP(
+    "varnolt::Messages",
+    "The desktop could not open the folder %1. You can open it yourself in a file manager.");
 inline constexpr const char* NoWordInList =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "No word in the list.");
 inline constexpr const char* NoOtherFolderName =
@@ -172,6 +177,8 @@ constexpr const char* NoticeText(Notice notice) {
         return JournalUnreadable;
     case Notice::NothingToUndo:
         return NothingToUndo;
+    case Notice::FolderNotOpened:
+        return FolderNotOpened;
     }
     return "";
 }

@@ -295,8 +295,9 @@ void Engine::FinishRun(JournalLock& lock) {
     turns_.Pump();
     tally_.ResultLocation = options_.ResultLocation;
     EndCommand(!saved ? Outcome::Failed : state_.StopRequested ? Outcome::Stopped : Outcome::Completed);
-    if (Ask(Decision::OpenResult, options_.ResultLocation, {}, state_.TransferredCount))
-        services_.Desktop.OpenFolder(options_.ResultLocation);
+    if (Ask(Decision::OpenResult, options_.ResultLocation, {}, state_.TransferredCount) &&
+        !services_.Desktop.OpenFolder(options_.ResultLocation))
+        Refuse(Notice::FolderNotOpened, std::nullopt, options_.ResultLocation);
 }
 
 } // namespace varnolt

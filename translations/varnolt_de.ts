@@ -92,7 +92,12 @@
         <translation>Nach Größe lassen sich keine Ordner sortieren.</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowFields.cpp" line="+24"/>
+        <location line="+1"/>
+        <source>The desktop could not open the user guide %1. You can open it yourself in a web browser.</source>
+        <translation>Der Desktop konnte das Benutzerhandbuch %1 nicht öffnen. Sie können es selbst in einem Webbrowser öffnen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/MainWindowFields.cpp" line="+31"/>
         <source>Text File (*.txt)</source>
         <translation>Textdatei (*.txt)</translation>
     </message>
@@ -102,7 +107,7 @@
         <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowLayout.cpp" line="+69"/>
+        <location filename="../ui/MainWindowLayout.cpp" line="+71"/>
         <location filename="../ui/MainWindowPanels.cpp" line="+179"/>
         <source>by file date</source>
         <translation>nach Dateidatum</translation>
@@ -180,12 +185,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+317"/>
+        <location line="+347"/>
         <source>Delete</source>
         <translation>Aus der Liste entfernen</translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-346"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -196,6 +201,7 @@
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../ui/MainWindowMenus.cpp" line="+97"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
@@ -215,12 +221,12 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+48"/>
         <source>Varnolt [ classify many files automatically ]</source>
         <translation>Varnolt [ viele Dateien automatisch sortieren ]</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+220"/>
         <source>Classification methods</source>
         <translation>Sortiermethoden</translation>
     </message>
@@ -230,7 +236,7 @@
         <translation>Automatisch sortieren</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+61"/>
         <source>Add folder and file to be classified</source>
         <translation>Zu sortierende Ordner und Dateien hinzufügen</translation>
     </message>
@@ -510,7 +516,7 @@
         <translation>Name der Unterordner: </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>[More Options]</source>
         <translation>[Weitere Optionen]</translation>
     </message>
@@ -575,7 +581,7 @@
         <translation>Vorschau begrenzen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Preview limit</source>
         <translation>Grenze der Vorschau</translation>
     </message>
@@ -629,6 +635,100 @@
         <source>These do not exist and were not added to the list:</source>
         <translation>Diese gibt es nicht; sie wurden nicht in die Liste aufgenommen:</translation>
     </message>
+    <message>
+        <location filename="../ui/MainWindowMenus.cpp" line="-23"/>
+        <source>More menus</source>
+        <translation>Weitere Menüs</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fi&amp;le</source>
+        <extracomment>The menus&apos; letters (&amp;) must not be R, S, P, F, I, E, U, H or C: Alt with those presses toolbar buttons.</extracomment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Add Folder...</source>
+        <translation>&amp;Ordner hinzufügen...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add &amp;Files...</source>
+        <translation>&amp;Dateien hinzufügen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load Last List</source>
+        <translation>&amp;Letzte Liste laden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S&amp;ort</source>
+        <translation>S&amp;ortieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Run</source>
+        <translation>&amp;Ausführen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Undo Last Run</source>
+        <translation>Letzten Lauf &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;User Guide</source>
+        <translation>Benutzer&amp;handbuch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;About Varnolt</source>
+        <translation>Ü&amp;ber Varnolt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Varnolt %1
+
+Sorts files into folders by their date, name, number, type or size.
+
+Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Varnolt %1
+
+Sortiert Dateien nach Datum, Name, Anzahl, Typ oder Größe in Ordner.
+
+Lizenz: GNU General Public License, Version 3 oder später (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>About Varnolt</source>
+        <translation>Über Varnolt</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::Messages</name>
@@ -641,6 +741,11 @@
         <location line="+1"/>
         <source>Confirmation</source>
         <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -704,6 +809,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>The desktop could not open the folder %1. You can open it yourself in a file manager.</source>
+        <translation>Der Desktop konnte den Ordner %1 nicht öffnen. Sie können ihn selbst in einem Dateimanager öffnen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>No word in the list.</source>
         <translation>Die Wortliste ist leer.</translation>
     </message>
@@ -1016,7 +1126,7 @@ Zielort jetzt öffnen?</translation>
         <translation>Die Quelle „%1“: Ihr Name enthält einen Zeilenumbruch.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>%1: %2</source>
         <extracomment>%1: the part of the settings (&quot;The word list&quot;); %2: why it was not kept</extracomment>
         <translation>%1: %2</translation>
@@ -1045,6 +1155,11 @@ Zielort jetzt öffnen?</translation>
         <location line="+2"/>
         <source>The history of result locations</source>
         <translation>Der Verlauf der Zielorte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The window&apos;s size and place</source>
+        <translation>Größe und Lage des Fensters</translation>
     </message>
     <message>
         <location line="+4"/>

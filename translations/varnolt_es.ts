@@ -92,7 +92,12 @@
         <translation>La clasificación por tamaño no admite carpetas.</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowFields.cpp" line="+24"/>
+        <location line="+1"/>
+        <source>The desktop could not open the user guide %1. You can open it yourself in a web browser.</source>
+        <translation>El escritorio no pudo abrir la guía del usuario %1. Puede abrirla usted mismo en un navegador web.</translation>
+    </message>
+    <message>
+        <location filename="../ui/MainWindowFields.cpp" line="+31"/>
         <source>Text File (*.txt)</source>
         <translation>Archivo de texto (*.txt)</translation>
     </message>
@@ -102,7 +107,7 @@
         <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowLayout.cpp" line="+69"/>
+        <location filename="../ui/MainWindowLayout.cpp" line="+71"/>
         <location filename="../ui/MainWindowPanels.cpp" line="+179"/>
         <source>by file date</source>
         <translation>por fecha</translation>
@@ -180,12 +185,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+317"/>
+        <location line="+347"/>
         <source>Delete</source>
         <translation>Quitar de la lista</translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-346"/>
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
@@ -196,6 +201,7 @@
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../ui/MainWindowMenus.cpp" line="+97"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
@@ -215,12 +221,12 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+48"/>
         <source>Varnolt [ classify many files automatically ]</source>
         <translation>Varnolt [ clasifica muchos archivos automáticamente ]</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+220"/>
         <source>Classification methods</source>
         <translation>Métodos de clasificación</translation>
     </message>
@@ -230,7 +236,7 @@
         <translation>Clasificación automática</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+61"/>
         <source>Add folder and file to be classified</source>
         <translation>Añada las carpetas y archivos que clasificar</translation>
     </message>
@@ -510,7 +516,7 @@
         <translation>Nombre de subcarpeta: </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>[More Options]</source>
         <translation>[Más opciones]</translation>
     </message>
@@ -575,7 +581,7 @@
         <translation>Limitar la vista previa</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Preview limit</source>
         <translation>Límite de la vista previa</translation>
     </message>
@@ -629,6 +635,100 @@
         <source>These do not exist and were not added to the list:</source>
         <translation>Estos elementos no existen y no se han añadido a la lista:</translation>
     </message>
+    <message>
+        <location filename="../ui/MainWindowMenus.cpp" line="-23"/>
+        <source>More menus</source>
+        <translation>Más menús</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fi&amp;le</source>
+        <extracomment>The menus&apos; letters (&amp;) must not be R, S, P, F, I, E, U, H or C: Alt with those presses toolbar buttons.</extracomment>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Add Folder...</source>
+        <translation>&amp;Añadir carpeta...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add &amp;Files...</source>
+        <translation>Añadir a&amp;rchivos...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load Last List</source>
+        <translation>&amp;Cargar la última lista</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S&amp;ort</source>
+        <translation>&amp;Ordenar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Run</source>
+        <translation>&amp;Ejecutar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Undo Last Run</source>
+        <translation>Des&amp;hacer la última ejecución</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guía del usuario</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;About Varnolt</source>
+        <translation>&amp;Acerca de Varnolt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>About &amp;Qt</source>
+        <translation>Acerca de &amp;Qt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Varnolt %1
+
+Sorts files into folders by their date, name, number, type or size.
+
+Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Varnolt %1
+
+Ordena archivos en carpetas según su fecha, nombre, número, tipo o tamaño.
+
+Licencia: GNU General Public License, versión 3 o posterior (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>About Varnolt</source>
+        <translation>Acerca de Varnolt</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::Messages</name>
@@ -641,6 +741,11 @@
         <location line="+1"/>
         <source>Confirmation</source>
         <translation>Confirmación</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -704,6 +809,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>The desktop could not open the folder %1. You can open it yourself in a file manager.</source>
+        <translation>El escritorio no pudo abrir la carpeta %1. Puede abrirla usted mismo en un gestor de archivos.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>No word in the list.</source>
         <translation>La lista de palabras está vacía.</translation>
     </message>
@@ -1016,7 +1126,7 @@ Revise el resultado: todavía puede DESHACERLO.
         <translation>El origen «%1»: su nombre contiene un salto de línea.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>%1: %2</source>
         <extracomment>%1: the part of the settings (&quot;The word list&quot;); %2: why it was not kept</extracomment>
         <translation>%1: %2</translation>
@@ -1045,6 +1155,11 @@ Revise el resultado: todavía puede DESHACERLO.
         <location line="+2"/>
         <source>The history of result locations</source>
         <translation>El historial de ubicaciones de destino</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The window&apos;s size and place</source>
+        <translation>El tamaño y la posición de la ventana</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -92,7 +92,12 @@
         <translation>Le tri par taille ne s’applique pas aux dossiers.</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowFields.cpp" line="+24"/>
+        <location line="+1"/>
+        <source>The desktop could not open the user guide %1. You can open it yourself in a web browser.</source>
+        <translation>Le bureau n&apos;a pas pu ouvrir le guide de l&apos;utilisateur %1. Vous pouvez l&apos;ouvrir vous-même dans un navigateur web.</translation>
+    </message>
+    <message>
+        <location filename="../ui/MainWindowFields.cpp" line="+31"/>
         <source>Text File (*.txt)</source>
         <translation>Fichier texte (*.txt)</translation>
     </message>
@@ -102,7 +107,7 @@
         <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowLayout.cpp" line="+69"/>
+        <location filename="../ui/MainWindowLayout.cpp" line="+71"/>
         <location filename="../ui/MainWindowPanels.cpp" line="+179"/>
         <source>by file date</source>
         <translation>par date</translation>
@@ -180,12 +185,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+317"/>
+        <location line="+347"/>
         <source>Delete</source>
         <translation>Retirer de la liste</translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-346"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
@@ -196,6 +201,7 @@
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../ui/MainWindowMenus.cpp" line="+97"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
@@ -215,12 +221,12 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+48"/>
         <source>Varnolt [ classify many files automatically ]</source>
         <translation>Varnolt [ classer automatiquement de nombreux fichiers ]</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+220"/>
         <source>Classification methods</source>
         <translation>Méthodes de classement</translation>
     </message>
@@ -230,7 +236,7 @@
         <translation>Classement automatique</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+61"/>
         <source>Add folder and file to be classified</source>
         <translation>Ajoutez les dossiers et fichiers à classer</translation>
     </message>
@@ -510,7 +516,7 @@
         <translation>Nom des sous-dossiers&#xa0;: </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>[More Options]</source>
         <translation>[Autres options]</translation>
     </message>
@@ -575,7 +581,7 @@
         <translation>Limiter l’aperçu</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Preview limit</source>
         <translation>Limite de l’aperçu</translation>
     </message>
@@ -629,6 +635,100 @@
         <source>These do not exist and were not added to the list:</source>
         <translation>Ces éléments n’existent pas et n’ont pas été ajoutés à la liste&#xa0;:</translation>
     </message>
+    <message>
+        <location filename="../ui/MainWindowMenus.cpp" line="-23"/>
+        <source>More menus</source>
+        <translation>Autres menus</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fi&amp;le</source>
+        <extracomment>The menus&apos; letters (&amp;) must not be R, S, P, F, I, E, U, H or C: Alt with those presses toolbar buttons.</extracomment>
+        <translation>Fichier (&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Add Folder...</source>
+        <translation>&amp;Ajouter un dossier...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add &amp;Files...</source>
+        <translation>Ajouter des &amp;fichiers...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load Last List</source>
+        <translation>&amp;Charger la dernière liste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S&amp;ort</source>
+        <translation>&amp;Trier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Preview</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Run</source>
+        <translation>&amp;Lancer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stop</source>
+        <translation>A&amp;rrêter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Undo Last Run</source>
+        <translation>Annuler la &amp;dernière exécution</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;About Varnolt</source>
+        <translation>À &amp;propos de Varnolt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>About &amp;Qt</source>
+        <translation>À propos de &amp;Qt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Varnolt %1
+
+Sorts files into folders by their date, name, number, type or size.
+
+Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Varnolt %1
+
+Trie les fichiers dans des dossiers selon leur date, leur nom, leur nombre, leur type ou leur taille.
+
+Licence : GNU General Public License, version 3 ou ultérieure (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>About Varnolt</source>
+        <translation>À propos de Varnolt</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::Messages</name>
@@ -641,6 +741,11 @@
         <location line="+1"/>
         <source>Confirmation</source>
         <translation>Confirmation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -704,6 +809,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>The desktop could not open the folder %1. You can open it yourself in a file manager.</source>
+        <translation>Le bureau n&apos;a pas pu ouvrir le dossier %1. Vous pouvez l&apos;ouvrir vous-même dans un gestionnaire de fichiers.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>No word in the list.</source>
         <translation>La liste de mots est vide.</translation>
     </message>
@@ -1016,7 +1126,7 @@ Ouvrir la destination maintenant&#xa0;?</translation>
         <translation>La source «&#xa0;%1&#xa0;»&#xa0;: son nom contient un saut de ligne.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>%1: %2</source>
         <extracomment>%1: the part of the settings (&quot;The word list&quot;); %2: why it was not kept</extracomment>
         <translation>%1&#xa0;: %2</translation>
@@ -1045,6 +1155,11 @@ Ouvrir la destination maintenant&#xa0;?</translation>
         <location line="+2"/>
         <source>The history of result locations</source>
         <translation>L’historique des destinations</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The window&apos;s size and place</source>
+        <translation>La taille et la position de la fenêtre</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -92,7 +92,12 @@
         <translation>L’ordinamento per dimensione non supporta le cartelle.</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowFields.cpp" line="+24"/>
+        <location line="+1"/>
+        <source>The desktop could not open the user guide %1. You can open it yourself in a web browser.</source>
+        <translation>Il desktop non ha potuto aprire la guida utente %1. Puoi aprirla tu stesso in un browser web.</translation>
+    </message>
+    <message>
+        <location filename="../ui/MainWindowFields.cpp" line="+31"/>
         <source>Text File (*.txt)</source>
         <translation>File di testo (*.txt)</translation>
     </message>
@@ -102,7 +107,7 @@
         <translation>File di testo (*.txt);;Tutti i file (*)</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowLayout.cpp" line="+69"/>
+        <location filename="../ui/MainWindowLayout.cpp" line="+71"/>
         <location filename="../ui/MainWindowPanels.cpp" line="+179"/>
         <source>by file date</source>
         <translation>per data</translation>
@@ -180,12 +185,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+317"/>
+        <location line="+347"/>
         <source>Delete</source>
         <translation>Rimuovi dall’elenco</translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-346"/>
         <source>Undo</source>
         <translation>Annulla</translation>
     </message>
@@ -196,6 +201,7 @@
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../ui/MainWindowMenus.cpp" line="+97"/>
         <source>Help</source>
         <translation>Guida</translation>
     </message>
@@ -215,12 +221,12 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+48"/>
         <source>Varnolt [ classify many files automatically ]</source>
         <translation>Varnolt [ classifica automaticamente molti file ]</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+220"/>
         <source>Classification methods</source>
         <translation>Metodi di classificazione</translation>
     </message>
@@ -230,7 +236,7 @@
         <translation>Classificazione automatica</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+61"/>
         <source>Add folder and file to be classified</source>
         <translation>Aggiungi le cartelle e i file da classificare</translation>
     </message>
@@ -510,7 +516,7 @@
         <translation>Nome delle sottocartelle: </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>[More Options]</source>
         <translation>[Altre opzioni]</translation>
     </message>
@@ -575,7 +581,7 @@
         <translation>Limita l’anteprima</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Preview limit</source>
         <translation>Limite dell’anteprima</translation>
     </message>
@@ -629,6 +635,100 @@
         <source>These do not exist and were not added to the list:</source>
         <translation>Questi elementi non esistono e non sono stati aggiunti all’elenco:</translation>
     </message>
+    <message>
+        <location filename="../ui/MainWindowMenus.cpp" line="-23"/>
+        <source>More menus</source>
+        <translation>Altri menu</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fi&amp;le</source>
+        <extracomment>The menus&apos; letters (&amp;) must not be R, S, P, F, I, E, U, H or C: Alt with those presses toolbar buttons.</extracomment>
+        <translation>Fi&amp;le</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Add Folder...</source>
+        <translation>&amp;Aggiungi cartella...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add &amp;Files...</source>
+        <translation>Aggiungi &amp;file...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load Last List</source>
+        <translation>&amp;Carica l&apos;ultimo elenco</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S&amp;ort</source>
+        <translation>&amp;Ordina</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Preview</source>
+        <translation>&amp;Anteprima</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Run</source>
+        <translation>A&amp;vvia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Undo Last Run</source>
+        <translation>Annulla l&apos;&amp;ultima esecuzione</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guida utente</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;About Varnolt</source>
+        <translation>&amp;Informazioni su Varnolt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>About &amp;Qt</source>
+        <translation>Informazioni su &amp;Qt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Varnolt %1
+
+Sorts files into folders by their date, name, number, type or size.
+
+Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Varnolt %1
+
+Ordina i file in cartelle secondo data, nome, numero, tipo o dimensione.
+
+Licenza: GNU General Public License, versione 3 o successiva (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>About Varnolt</source>
+        <translation>Informazioni su Varnolt</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::Messages</name>
@@ -641,6 +741,11 @@
         <location line="+1"/>
         <source>Confirmation</source>
         <translation>Conferma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warning</source>
+        <translation>Avviso</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -704,6 +809,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>The desktop could not open the folder %1. You can open it yourself in a file manager.</source>
+        <translation>Il desktop non ha potuto aprire la cartella %1. Puoi aprirla tu stesso in un file manager.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>No word in the list.</source>
         <translation>L’elenco di parole è vuoto.</translation>
     </message>
@@ -1016,7 +1126,7 @@ Aprire ora la destinazione?</translation>
         <translation>L’origine «%1»: il suo nome contiene un a capo.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>%1: %2</source>
         <extracomment>%1: the part of the settings (&quot;The word list&quot;); %2: why it was not kept</extracomment>
         <translation>%1: %2</translation>
@@ -1045,6 +1155,11 @@ Aprire ora la destinazione?</translation>
         <location line="+2"/>
         <source>The history of result locations</source>
         <translation>La cronologia delle destinazioni</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The window&apos;s size and place</source>
+        <translation>Le dimensioni e la posizione della finestra</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -92,7 +92,12 @@
         <translation>サイズ別の分類ではフォルダーを扱えません。</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowFields.cpp" line="+24"/>
+        <location line="+1"/>
+        <source>The desktop could not open the user guide %1. You can open it yourself in a web browser.</source>
+        <translation>デスクトップはユーザーガイド %1 を開けませんでした。Web ブラウザーで直接開いてください。</translation>
+    </message>
+    <message>
+        <location filename="../ui/MainWindowFields.cpp" line="+31"/>
         <source>Text File (*.txt)</source>
         <translation>テキストファイル (*.txt)</translation>
     </message>
@@ -102,7 +107,7 @@
         <translation>テキストファイル (*.txt);;すべてのファイル (*)</translation>
     </message>
     <message>
-        <location filename="../ui/MainWindowLayout.cpp" line="+69"/>
+        <location filename="../ui/MainWindowLayout.cpp" line="+71"/>
         <location filename="../ui/MainWindowPanels.cpp" line="+179"/>
         <source>by file date</source>
         <translation>日付別</translation>
@@ -180,12 +185,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+317"/>
+        <location line="+347"/>
         <source>Delete</source>
         <translation>リストから削除</translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-346"/>
         <source>Undo</source>
         <translation>元に戻す</translation>
     </message>
@@ -196,6 +201,7 @@
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../ui/MainWindowMenus.cpp" line="+97"/>
         <source>Help</source>
         <translation>ヘルプ</translation>
     </message>
@@ -215,12 +221,12 @@
         <translation>終了</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+48"/>
         <source>Varnolt [ classify many files automatically ]</source>
         <translation>Varnolt [ 大量のファイルを自動で分類 ]</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+220"/>
         <source>Classification methods</source>
         <translation>分類方法</translation>
     </message>
@@ -230,7 +236,7 @@
         <translation>ファイルの自動分類</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+61"/>
         <source>Add folder and file to be classified</source>
         <translation>分類するフォルダーとファイルを追加</translation>
     </message>
@@ -510,7 +516,7 @@
         <translation>サブフォルダー名: </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>[More Options]</source>
         <translation>[その他のオプション]</translation>
     </message>
@@ -575,7 +581,7 @@
         <translation>プレビュー件数を制限</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Preview limit</source>
         <translation>プレビューの上限</translation>
     </message>
@@ -629,6 +635,100 @@
         <source>These do not exist and were not added to the list:</source>
         <translation>次の項目は存在しないため、リストに追加されませんでした:</translation>
     </message>
+    <message>
+        <location filename="../ui/MainWindowMenus.cpp" line="-23"/>
+        <source>More menus</source>
+        <translation>その他のメニュー</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fi&amp;le</source>
+        <extracomment>The menus&apos; letters (&amp;) must not be R, S, P, F, I, E, U, H or C: Alt with those presses toolbar buttons.</extracomment>
+        <translation>ファイル(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Add Folder...</source>
+        <translation>フォルダーを追加(&amp;A)...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add &amp;Files...</source>
+        <translation>ファイルを追加(&amp;F)...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load Last List</source>
+        <translation>前回のリストを読み込む(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S&amp;ort</source>
+        <translation>分類(&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Preview</source>
+        <translation>プレビュー(&amp;P)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Run</source>
+        <translation>実行(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Undo Last Run</source>
+        <translation>前回の実行を元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;User Guide</source>
+        <translation>ユーザーガイド(&amp;U)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;About Varnolt</source>
+        <translation>Varnolt について(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>About &amp;Qt</source>
+        <translation>Qt について(&amp;Q)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Varnolt %1
+
+Sorts files into folders by their date, name, number, type or size.
+
+Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Varnolt %1
+
+ファイルを日付、名前、数、種類、サイズでフォルダーに分類します。
+
+ライセンス: GNU General Public License バージョン 3 以降 (GPL-3.0-or-later)。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>About Varnolt</source>
+        <translation>Varnolt について</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::Messages</name>
@@ -641,6 +741,11 @@
         <location line="+1"/>
         <source>Confirmation</source>
         <translation>確認</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -704,6 +809,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>The desktop could not open the folder %1. You can open it yourself in a file manager.</source>
+        <translation>デスクトップはフォルダー %1 を開けませんでした。ファイルマネージャーで直接開いてください。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>No word in the list.</source>
         <translation>語のリストが空です。</translation>
     </message>
@@ -1016,7 +1126,7 @@ Open the result location now?</source>
         <translation>ソース「%1」: 名前に改行が含まれています。</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>%1: %2</source>
         <extracomment>%1: the part of the settings (&quot;The word list&quot;); %2: why it was not kept</extracomment>
         <translation>%1: %2</translation>
@@ -1045,6 +1155,11 @@ Open the result location now?</source>
         <location line="+2"/>
         <source>The history of result locations</source>
         <translation>保存先の履歴</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The window&apos;s size and place</source>
+        <translation>ウィンドウのサイズと位置</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -30,6 +30,9 @@ namespace {
 
 constexpr const char* kFolderSizeRefused =
     QT_TRANSLATE_NOOP("varnolt::MainWindow", "Do not support folder size.");
+constexpr const char* kHelpPageNotOpened = QT_TRANSLATE_NOOP(
+    "varnolt::MainWindow",
+    "The desktop could not open the user guide %1. You can open it yourself in a web browser.");
 // What the status bar's panel 1 leaves to the size grip and its own minimum.
 constexpr int kStatusPanel1Reserve = 226;
 
@@ -208,7 +211,10 @@ void MainWindow::onUndoClicked() {
 }
 
 void MainWindow::onHelpClicked() {
-    shell_.OpenHelpPage();
+    if (shell_.OpenHelpPage()) return;
+    const QString page = QFile::decodeName(QByteArray::fromStdString(shell_.HelpPage()));
+    boxes_.Show(tr(kHelpPageNotOpened).arg(page).toStdString(), TranslatedEngineText(Messages::Warning),
+                Buttons::Ok, Icon::Warning);
 }
 
 void MainWindow::onCloseClicked() {

@@ -11,6 +11,7 @@
 // pixel sizes (tree 171 px wide, option column 172 px, general options 291 px high, toolbar buttons
 // 47 x 52 px, location bar 37 px) are what a region has at the design font and the least it ever has; a
 // larger font makes it larger. The toolbar's tooltips add the button's Alt key ("Classify Now (Alt+R)").
+// The menu bar (MainWindowMenus.cpp) offers the same commands with the desktop's standard keys.
 #include "engine/Engine.h"
 #include "engine/Options.h"
 #include "platform/EmbeddedDates.h"
@@ -27,6 +28,7 @@
 
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -35,6 +37,7 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -95,6 +98,9 @@ class MainWindow : public QMainWindow {
     // The path a source-list row stands for: its Qt::UserRole bytes when set (a name that is not UTF-8
     // survives there), else its text.
     static std::string SourcePathOf(const QTreeWidgetItem* row);
+    // Where a window that wants `wanted` goes on `area`: as large as the area allows but never below
+    // `least`, and moved onto it.
+    static QRect KeptOnScreen(const QRect& wanted, const QSize& least, const QRect& area);
 
     // What the engine's host changes in the window.
     void SetUndoEnabled(bool enabled);
@@ -231,6 +237,7 @@ class MainWindow : public QMainWindow {
     void onUndoClicked();
     void onHelpClicked();
     void onCloseClicked();
+    void onAboutTriggered();
 
     // Source list and result location, in MainWindowSources.cpp.
     std::string BrowseForFolder(const std::string& title);
@@ -294,6 +301,15 @@ class MainWindow : public QMainWindow {
     void BuildNumberPanel(const ClassifyOptions& defaults);
     void BuildGeneralOptions(const ClassifyOptions& defaults);
     void NameControls();
+    // The menu bar, in MainWindowMenus.cpp. An entry with a control presses it when triggered and is
+    // enabled while the control is.
+    void BuildMenuBar();
+    struct MenuKey {
+        QKeySequence::StandardKey Standard = QKeySequence::UnknownKey;
+        QKeySequence Otherwise; // where the platform has no key for Standard
+    };
+    QAction* AddMenuEntry(QMenu* menu, const QString& text, const char* name, MenuKey key,
+                          QAbstractButton* control);
     void BindOptions();
     void ConnectInterlocks();
     void ConnectCommands();
@@ -330,6 +346,8 @@ class MainWindow : public QMainWindow {
     void ShowWordList(const TextFileContent& content);
     SettingsPlaces SettingsPlacesOfWindow();
     void LoadStoredSettings();
+    // The size, place and splitter of the last close, as the window is made.
+    void RestorePlace();
     friend class WindowFields;
 
     ClassifyOptions options_;

@@ -11,11 +11,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStyle>
 #include <QTextDocument>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace varnolt {
 
@@ -79,6 +86,24 @@ class WindowFields : public PersistedFields {
 
     void EnableUndo() override { w_.SetUndoEnabled(true); }
     void ShowLoadLastList() override { w_.loadLastListButton->show(); }
+
+    WindowPlace Place() const override {
+        const QRect normal = w_.normalGeometry();
+        WindowPlace place;
+        place.Geometry = std::array<int, 4>{normal.x(), normal.y(), normal.width(), normal.height()};
+        place.Maximized = w_.isMaximized();
+        for (const int size : w_.splitter->sizes())
+            place.SplitterSizes.push_back(size);
+        place.MethodKey = w_.MethodKey();
+        return place;
+    }
+    void ShowMethod(const std::string& methodKey) override {
+        // A method this version does not know leaves the default one.
+        const QString key = Text(methodKey);
+        for (QTreeWidgetItemIterator it(w_.methodTree); *it; ++it)
+            if ((*it)->data(0, MainWindow::MethodKeyRole).toString() == key)
+                w_.methodTree->setCurrentItem(*it);
+    }
 
   private:
     MainWindow& w_;
@@ -167,6 +192,43 @@ SettingsPlaces MainWindow::SettingsPlacesOfWindow() {
 void MainWindow::LoadStoredSettings() {
     WindowFields fields(*this);
     loadedSettings_ = LoadSettings(fields, SettingsPlacesOfWindow());
+}
+
+void MainWindow::RestorePlace() {
+    WindowPlace place;
+    try {
+        place = ReadWindowPlace(*settings_.Open());
+    } catch (const SettingsError&) {
+        return; // the start-up step reads the group again and tells
+    }
+    if (place.Geometry) {
+        const auto& [x, y, width, height] = *place.Geometry;
+        const QRect wanted(x, y, width, height);
+        const QScreen* screen = QGuiApplication::screenAt(wanted.center());
+        if (!screen) screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            // Room above for the title bar the window manager adds.
+            const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            setGeometry(KeptOnScreen(wanted, minimumSizeHint(),
+                                     screen->availableGeometry().adjusted(0, titleBar, 0, 0)));
+        }
+    }
+    if (place.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
+    if (place.SplitterSizes.size() == 2 && place.SplitterSizes[0] > 0 && place.SplitterSizes[1] > 0) {
+        layout()->activate();
+        centralWidget()->layout()->activate();
+        splitter->setSizes({place.SplitterSizes[0], place.SplitterSizes[1]});
+    }
+}
+
+QRect MainWindow::KeptOnScreen(const QRect& wanted, const QSize& least, const QRect& area) {
+    QRect kept(wanted.topLeft(), wanted.size().boundedTo(area.size()).expandedTo(least));
+    // Where the window is larger than the area, its top left corner stays on it.
+    if (kept.right() > area.right()) kept.moveRight(area.right());
+    if (kept.bottom() > area.bottom()) kept.moveBottom(area.bottom());
+    if (kept.left() < area.left()) kept.moveLeft(area.left());
+    if (kept.top() < area.top()) kept.moveTop(area.top());
+    return kept;
 }
 
 void MainWindow::onClosing() {

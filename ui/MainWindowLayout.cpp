@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +34,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 // Resources of a static library must be pulled in by name, outside any namespace.
@@ -55,8 +57,8 @@ constexpr int kLocationButtonStep = 35;
 constexpr int kLocationBoxGap = 5;
 constexpr int kStatusPanel0Width = 750;
 constexpr int kCaptionPixelSize = 16;
-// A blue as light as a dark list needs to be read on.
-constexpr QRgb kBlueOnDark = 0xff8ab4f8;
+// The least contrast of a caption against what it lies on, as for readable text.
+constexpr double kCaptionContrast = 4.5;
 
 // The navigation tree's method entries, top to bottom. Each item keeps its method key, so that the
 // method does not depend on the (translated) caption.
@@ -175,6 +177,31 @@ const ToolbarEntry kToolbar[] = {
      QT_TRANSLATE_NOOP("varnolt::MainWindow", "Exit"), "close", "application-exit", false, Qt::Key_C},
 };
 
+// The relative luminance and the contrast of two colours, as the accessibility guidelines define them.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a) + 0.05, lb = Luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+// The colour made darker on a light background, or lighter on a dark one, until it reads there.
+QColor ReadableOn(const QColor& colour, const QColor& background) {
+    const bool lighter = Contrast(Qt::white, background) > Contrast(Qt::black, background);
+    QColor readable = colour.toHsl();
+    while (Contrast(readable, background) < kCaptionContrast) {
+        const int lightness = readable.lightness() + (lighter ? 4 : -4);
+        if (lightness < 0 || lightness > 255) return lighter ? QColor(Qt::white) : QColor(Qt::black);
+        readable.setHsl(readable.hslHue(), readable.hslSaturation(), lightness);
+    }
+    return readable.toRgb();
+}
+
 // A caption that lies over an empty list or tree, inviting the first step.
 QFrame* NewCaptionPanel(QWidget* over, const QString& caption) {
     auto* panel = new QFrame(over);
@@ -210,6 +237,7 @@ MainWindow::MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, S
     setCentralWidget(client);
     BuildStatusBar();
     NameControls();
+    BuildMenuBar();
     StyleCaptionPanels();
 
     BindOptions();
@@ -225,6 +253,7 @@ MainWindow::MainWindow(FileSystem& fs, MessageBoxes& boxes, MessagePump& pump, S
     centralWidget()->layout()->activate();
     splitter->setSizes({kSourceAreaHeight, splitter->height() - kSourceAreaHeight - splitter->handleWidth()});
     CentreOnScreen();
+    RestorePlace();
     startupTimer.setSingleShot(true);
     startupTimer.setInterval(300);
     connect(&startupTimer, &QTimer::timeout, this, &MainWindow::onStartupTimer);
@@ -378,8 +407,9 @@ void MainWindow::LoadImages() {
 // the option column would otherwise scroll.
 QSize MainWindow::SizeAtStart() const {
     const QSize minimum = minimumSizeHint();
-    QSize size = kClientSizeAtStart.expandedTo(minimum);
-    // What the window has besides its columns: the status bar.
+    // The design's client area lies below the menu bar.
+    QSize size = (kClientSizeAtStart + QSize(0, menuBar()->sizeHint().height())).expandedTo(minimum);
+    // What the window has besides its columns: the menu bar and the status bar.
     const int besides = minimum.height() - centralWidget()->minimumSizeHint().height();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // Room for the title bar the window manager adds.
@@ -420,7 +450,9 @@ void MainWindow::BuildNavigationTree() {
         entry->setIcon(0, navigationIcons[i + 1]);
         entry->setData(0, MethodKeyRole, QLatin1String(kMethodEntries[i].Key));
     }
-    new QTreeWidgetItem(methodTree, {QString(26, u'-')});
+    // A line between entries, not one to choose.
+    auto* separator = new QTreeWidgetItem(methodTree, {QString(26, u'-')});
+    separator->setFlags(Qt::NoItemFlags);
 }
 
 QWidget* MainWindow::BuildWorkArea() {
@@ -582,15 +614,17 @@ void MainWindow::BuildStatusBar() {
     statusLine->installEventFilter(this);
 }
 
-// The two invitations are blue and bold, 16 px at the design font and a third larger than the text at a
-// larger one. On a dark list the blue is a light one, so that it stays readable.
+// The two invitations are bold, 16 px at the design font and a third larger than the text at a larger
+// one, in the palette's link colour (a blue, mostly), made darker or lighter where it would not read on
+// the list.
 void MainWindow::StyleCaptionPanels() {
     const int textPixels = QFontInfo(font()).pixelSize();
     const int captionPixels = std::max(kCaptionPixelSize, (textPixels * 4 + 1) / 3);
     for (const QFrame* panel : {sourceListHint, previewHint}) {
         auto* caption = panel->findChild<QLabel*>(panel->objectName() + QStringLiteral("Caption"));
-        const QColor background = panel->parentWidget()->palette().color(QPalette::Base);
-        const QColor blue = background.lightness() < 128 ? QColor::fromRgb(kBlueOnDark) : QColor(Qt::blue);
+        // The window's own palette: at its change the lists below it have not taken the new one yet.
+        const QPalette& palette = this->palette();
+        const QColor blue = ReadableOn(palette.color(QPalette::Link), palette.color(QPalette::Base));
         QFont font = caption->font();
         font.setBold(true);
         font.setPixelSize(captionPixels);

@@ -247,9 +247,9 @@ void MainWindow::onSelectResultFolderClicked() {
 
 void MainWindow::onOpenResultFolderClicked() {
     const std::string location = NativePath(resultLocation->currentText());
-    if (fs_.FolderExists(location))
-        shell_.OpenFolder(location);
-    else
+    if (fs_.FolderExists(location)) {
+        if (!shell_.OpenFolder(location)) host_.Notify({Notice::FolderNotOpened, location});
+    } else
         boxes_.Show(tr(kResultFolderMissing).toStdString(), TranslatedEngineText(Messages::Information),
                     Buttons::Ok, Icon::Information);
 }

@@ -8,10 +8,21 @@
 #include "platform/SettingsStore.h"
 #include "ui/TypeGroups.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace varnolt {
+
+// The window as the user left it: its size and place on the desktop (unmaximised, without the frame),
+// whether it was maximised, the heights the splitter gave its two parts, and the method shown.
+struct WindowPlace {
+    std::optional<std::array<int, 4>> Geometry; // x, y, width, height
+    bool Maximized = false;
+    std::vector<int> SplitterSizes;
+    std::string MethodKey;
+};
 
 class PersistedFields {
   public:
@@ -41,6 +52,11 @@ class PersistedFields {
 
     virtual void EnableUndo() = 0;
     virtual void ShowLoadLastList() = 0;
+
+    // Size, place and splitter come back as the window is made (ReadWindowPlace); the method at the
+    // start-up step, after the default one.
+    virtual WindowPlace Place() const = 0;
+    virtual void ShowMethod(const std::string& methodKey) = 0;
 };
 
 // Where the settings live and whom to tell when they cannot be read or written.
@@ -67,6 +83,11 @@ std::string CannotOpenFileText(const std::string& path, const std::string& error
 std::string CannotCreateFileText(const std::string& path, const std::string& error);
 
 inline constexpr int kStoredHistoryLength = 10;
+// The window's place has a group of its own.
+inline constexpr const char* kWindowGeometryName = "Window/Geometry";
+inline constexpr const char* kWindowMaximizedName = "Window/Maximized";
+inline constexpr const char* kWindowSplitterName = "Window/Splitter";
+inline constexpr const char* kWindowMethodName = "Window/Method";
 std::string HistoryValueName(int index);
 
 } // namespace varnolt

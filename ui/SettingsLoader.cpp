@@ -5,6 +5,8 @@
 #include "engine/WordListFile.h"
 #include "ui/DataFolder.h"
 
+#include <charconv>
+
 namespace varnolt {
 
 namespace {
@@ -33,6 +35,22 @@ void ReadWordList(const SettingsPlaces& places, PersistedFields& fields) {
     fields.LoadWordList(*content);
 }
 
+// "12,-40,900,600": whole numbers between commas; nothing when any is not one.
+std::vector<int> ReadNumbers(SettingsKey& key, const std::string& name) {
+    const std::string text = key.ReadString(name);
+    std::vector<int> numbers;
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    while (at < end) {
+        int number = 0;
+        const auto [next, error] = std::from_chars(at, end, number);
+        if (error != std::errc() || (next != end && *next != ',')) return {};
+        numbers.push_back(number);
+        at = next == end ? end : next + 1;
+    }
+    return numbers;
+}
+
 void ReadSettings(PersistedFields& fields, const SettingsPlaces& places, LoadedSettings& loaded) {
     {
         const auto key = places.Store.Open();
@@ -45,6 +63,8 @@ void ReadSettings(PersistedFields& fields, const SettingsPlaces& places, LoadedS
         for (const std::string& entry : ReadStoredHistory(*key))
             fields.AppendResultHistory(entry);
         loaded.History = true;
+        if (const WindowPlace place = ReadWindowPlace(*key); !place.MethodKey.empty())
+            fields.ShowMethod(place.MethodKey);
     }
     if (places.Fs.FileExists(places.DataFolder + kJournalFileName)) fields.EnableUndo();
     if (places.Fs.FileExists(places.DataFolder + kSourceListFileName)) fields.ShowLoadLastList();
@@ -61,6 +81,17 @@ LoadedSettings LoadSettings(PersistedFields& fields, const SettingsPlaces& place
         ReportSettingsError(places.Boxes, error.what());
     }
     return loaded;
+}
+
+WindowPlace ReadWindowPlace(SettingsKey& key) {
+    WindowPlace place;
+    if (const auto geometry = ReadNumbers(key, kWindowGeometryName);
+        geometry.size() == 4 && geometry[2] > 0 && geometry[3] > 0)
+        place.Geometry = std::array<int, 4>{geometry[0], geometry[1], geometry[2], geometry[3]};
+    place.Maximized = key.ReadString(kWindowMaximizedName) == "true";
+    place.SplitterSizes = ReadNumbers(key, kWindowSplitterName);
+    place.MethodKey = key.ReadString(kWindowMethodName);
+    return place;
 }
 
 // Stops at the first missing index, so values after a gap stay as they are.

@@ -17,4 +17,8 @@ LoadedSettings LoadSettings(PersistedFields& fields, const SettingsPlaces& place
 // are deleted on the way. Throws SettingsError at a value that is not text.
 std::vector<std::string> ReadStoredHistory(SettingsKey& key);
 
+// The window's place, from the settings group of its own ("Window/..."); a value missing or not in its
+// form is left out. Throws SettingsError at a value that is not text.
+WindowPlace ReadWindowPlace(SettingsKey& key);
+
 } // namespace varnolt

@@ -107,6 +107,25 @@ void SaveHistory(const PersistedFields& fields, SettingsStore& store, const Load
         key->Delete(HistoryValueName(i));
 }
 
+std::string JoinNumbers(std::initializer_list<int> numbers) {
+    std::string text;
+    for (const int number : numbers)
+        text += (text.empty() ? "" : ",") + std::to_string(number);
+    return text;
+}
+
+void SaveWindowPlace(const WindowPlace& place, SettingsStore& store) {
+    const auto key = store.Open();
+    if (place.Geometry) {
+        const auto& [x, y, width, height] = *place.Geometry;
+        key->WriteString(kWindowGeometryName, JoinNumbers({x, y, width, height}));
+        key->WriteString(kWindowMaximizedName, place.Maximized ? "true" : "false");
+    }
+    if (place.SplitterSizes.size() == 2)
+        key->WriteString(kWindowSplitterName, JoinNumbers({place.SplitterSizes[0], place.SplitterSizes[1]}));
+    if (!place.MethodKey.empty()) key->WriteString(kWindowMethodName, place.MethodKey);
+}
+
 } // namespace
 
 void SaveSettings(const PersistedFields& fields, const SettingsPlaces& places, const LoadedSettings& loaded) {
@@ -130,6 +149,8 @@ void SaveSettings(const PersistedFields& fields, const SettingsPlaces& places, c
          [&] { SaveSourceList(fields, places, notKept); });
     save(QT_TRANSLATE_NOOP("varnolt::Settings", "The history of result locations"),
          [&] { SaveHistory(fields, places.Store, loaded); });
+    save(QT_TRANSLATE_NOOP("varnolt::Settings", "The window's size and place"),
+         [&] { SaveWindowPlace(fields.Place(), places.Store); });
     if (notKept.empty()) return;
     std::string text = SettingsText(
         QT_TRANSLATE_NOOP("varnolt::Settings", "Not everything could be kept for the next start."));

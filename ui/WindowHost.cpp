@@ -43,24 +43,25 @@ bool WindowHost::Decide(const DecisionRequest& request) {
         return Ask(ConfirmStop, Confirmation, Buttons::YesNo, Icon::Question, Answer::Yes);
     case Decision::ConfirmStopAndExit:
         return Ask(ConfirmStopAndExit, Confirmation, Buttons::YesNo, Icon::Question, Answer::Yes);
+    // A box's icon is its caption's: a question, a warning, an error; the end of a run asks a question.
     case Decision::RetryResultFolder:
-        return Ask(CannotCreateResultFolder, Information, Buttons::AbortRetryIgnore, Icon::Information,
-                   Answer::Retry, {request.Path});
+        return Ask(CannotCreateResultFolder, Error, Buttons::AbortRetryIgnore, Icon::Error, Answer::Retry,
+                   {request.Path});
     case Decision::ContinueWithoutCategory:
         return boxes_.Show(Text(CannotCreateCategory, {request.Path}), Text(Error), Buttons::YesNo,
-                           Icon::Question) != Answer::No;
+                           Icon::Error) != Answer::No;
     case Decision::ConfirmUndo:
         return Ask(ConfirmUndo, UndoConfirmationCaption, Buttons::YesNo, Icon::Question, Answer::Yes);
     case Decision::OpenResult: {
         // The window is closing: nothing is left to open it in.
         if (window_.IsClosing()) return false;
         if (lastEnd_.How != Outcome::Stopped)
-            return Ask(RunCompleted, Information, Buttons::YesNo, Icon::Information, Answer::Yes,
+            return Ask(RunCompleted, Information, Buttons::YesNo, Icon::Question, Answer::Yes,
                        {std::to_string(request.Count)});
         const std::string stopped =
             Text(lastEnd_.Moving ? RunStoppedMoving : RunStoppedCopying, {std::to_string(request.Count)});
         return boxes_.Show(stopped + "\n" + Text(OpenResultQuestion), Text(Information), Buttons::YesNo,
-                           Icon::Information) == Answer::Yes;
+                           Icon::Question) == Answer::Yes;
     }
     }
     return false;
@@ -78,6 +79,8 @@ void WindowHost::Notify(const NoticeEvent& notice) {
     case Notice::NoTypeGroup:
     case Notice::NoSubfolderName:
     case Notice::BadSubfolderName:
+    case Notice::FolderNotOpened:
+        caption = Warning;
         icon = Icon::Warning;
         break;
     case Notice::LockUnavailable:

@@ -69,8 +69,9 @@ class ConsoleHost : public EngineHost, public MessagePump {
 // There is no desktop to open folders in from here.
 class QuietShell : public Shell {
   public:
-    void OpenFolder(const std::string&) override {}
-    void OpenHelpPage() override {}
+    bool OpenFolder(const std::string&) override { return true; }
+    bool OpenHelpPage() override { return true; }
+    std::string HelpPage() const override { return {}; }
 };
 
 // One node a line, the root first, each level indented two spaces more than its parent.

@@ -11,9 +11,18 @@ class RecordingShell : public Shell {
   public:
     std::vector<std::string> OpenedFolders;
     int HelpPagesOpened = 0;
+    // The desktop has no program for folders or pages: every opening is asked for, and fails.
+    bool Fails = false;
 
-    void OpenFolder(const std::string& folder) override { OpenedFolders.push_back(folder); }
-    void OpenHelpPage() override { ++HelpPagesOpened; }
+    bool OpenFolder(const std::string& folder) override {
+        OpenedFolders.push_back(folder);
+        return !Fails;
+    }
+    bool OpenHelpPage() override {
+        ++HelpPagesOpened;
+        return !Fails;
+    }
+    std::string HelpPage() const override { return "/usr/share/varnolt/help/index.html"; }
 };
 
 } // namespace varnolt

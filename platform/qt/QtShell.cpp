@@ -8,13 +8,18 @@
 
 namespace varnolt {
 
-void QtShell::OpenFolder(const std::string& folder) {
+bool QtShell::OpenFolder(const std::string& folder) {
     // Paths are native bytes; decodeName keeps a name that is not UTF-8 reachable.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(folder))));
+    return QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(folder))));
 }
 
-void QtShell::OpenHelpPage() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpPage_));
+bool QtShell::OpenHelpPage() {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(helpPage_));
+}
+
+std::string QtShell::HelpPage() const {
+    return QFile::encodeName(helpPage_).toStdString();
 }
 
 } // namespace varnolt

@@ -11,8 +11,9 @@ class QtShell : public Shell {
   public:
     explicit QtShell(QString helpPage) : helpPage_(std::move(helpPage)) {}
 
-    void OpenFolder(const std::string& folder) override;
-    void OpenHelpPage() override;
+    bool OpenFolder(const std::string& folder) override;
+    bool OpenHelpPage() override;
+    std::string HelpPage() const override;
 
   private:
     QString helpPage_;

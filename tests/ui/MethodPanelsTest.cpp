@@ -107,7 +107,22 @@ class MethodPanelsTest : public QObject {
     void entriesWithoutAMethodHideEveryPanel_data() {
         QTest::addColumn<QString>("entry");
         QTest::newRow("top") << "Auto-Classify Files";
-        QTest::newRow("separator") << QString(26, u'-');
+    }
+
+    // The line below the methods is not an entry: a click or the keys leave the method as it was.
+    void theSeparatorLineCannotBeChosen() {
+        t->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t->window.get()));
+        Select(QStringLiteral("by file size"));
+        QTreeWidget* tree = t->window->methodTree;
+        QTreeWidgetItem* line = tree->topLevelItem(1);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(line).center());
+        QCOMPARE(t->window->MethodKey(), std::string(Method::Size));
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Down);
+        QTest::keyClick(tree, Qt::Key_End);
+        QVERIFY(tree->currentItem() != line);
+        QVERIFY(!line->isSelected());
     }
 
     void entriesWithoutAMethodHideEveryPanel() {

@@ -4,6 +4,7 @@
 #include "TempHome.h"
 #include "engine/RunJournal.h"
 #include "platform/fakes/FakePump.h"
+#include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/RecordingShell.h"
 #include "platform/fakes/ScriptedFileDialogs.h"
 #include "platform/fakes/ScriptedMessageBoxes.h"
@@ -15,10 +16,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QSplitter>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -65,9 +70,10 @@ class RestartTest : public QObject {
         return fs.ReadWholeFile(path, error).value_or("");
     }
 
-    std::unique_ptr<MainWindow> Start() {
-        auto window = std::make_unique<MainWindow>(fs, boxes, pump, shell, settings, dialogs, dates,
-                                                   engineTexts, dataFolder);
+    std::unique_ptr<MainWindow> Start() { return Start(settings); }
+    std::unique_ptr<MainWindow> Start(SettingsStore& store) {
+        auto window = std::make_unique<MainWindow>(fs, boxes, pump, shell, store, dialogs, dates, engineTexts,
+                                                   dataFolder);
         window->onStartupTimer();
         return window;
     }
@@ -263,6 +269,59 @@ class RestartTest : public QObject {
                                                home->SettingsFile()};
         for (const std::string& what : told)
             QVERIFY2(boxes.Shown[0].Text.find(what) != std::string::npos, what.c_str());
+    }
+
+    // Size, place, splitter and method come back; a place on a screen that is gone comes back on this one.
+    void theWindowComesBackWhereItWasLeft() {
+        MemorySettingsStore store;
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(area.width() >= 1024 && area.height() >= 768, "needs the test's screen of 1280 x 800");
+        QRect place;
+        QList<int> heights;
+        {
+            const auto window = Start(store);
+            window->methodTree->setCurrentItem(
+                window->methodTree->findItems("by file size", Qt::MatchExactly | Qt::MatchRecursive)
+                    .value(0));
+            place = QRect(area.topLeft() + QPoint(30, 60), window->size() + QSize(20, 10));
+            window->setGeometry(place);
+            window->layout()->activate();
+            const QList<int> sizes = window->splitter->sizes();
+            window->splitter->setSizes({sizes[0] + 40, sizes[1] - 40});
+            heights = window->splitter->sizes();
+            QVERIFY(window->close());
+        }
+        QVERIFY(boxes.Shown.empty());
+        {
+            const auto window = Start(store);
+            QCOMPARE(window->geometry(), place);
+            QCOMPARE(window->splitter->sizes(), heights);
+            QCOMPARE(window->MethodKey(), std::string(Method::Size));
+            window->move(area.right() + 400, area.bottom() + 300);
+            QVERIFY(window->close());
+        }
+        const auto window = Start(store);
+        QVERIFY2(area.contains(window->geometry()) || window->size().width() > area.width() ||
+                     window->size().height() > area.height(),
+                 qPrintable(QStringLiteral("%1,%2").arg(window->x()).arg(window->y())));
+        QVERIFY(area.contains(window->geometry().topLeft()));
+        QCOMPARE(window->size(), place.size().boundedTo(area.size()).expandedTo(window->minimumSizeHint()));
+    }
+
+    void keptOnScreen_data() {
+        QTest::addColumn<QRect>("wanted");
+        QTest::addColumn<QRect>("kept");
+        const QRect area(0, 30, 1280, 770); // a panel at the top
+        QTest::newRow("on the area") << QRect(100, 100, 900, 600) << QRect(100, 100, 900, 600);
+        QTest::newRow("past the right and bottom") << QRect(1000, 700, 900, 600) << QRect(380, 200, 900, 600);
+        QTest::newRow("above and left of it") << QRect(-500, -80, 900, 600) << QRect(0, 30, 900, 600);
+        QTest::newRow("larger than the area") << QRect(50, 50, 2000, 1000) << QRect(0, 30, 1280, 770);
+        QTest::newRow("below the least size") << QRect(10, 40, 300, 200) << QRect(10, 40, 640, 480);
+    }
+    void keptOnScreen() {
+        QFETCH(QRect, wanted);
+        QFETCH(QRect, kept);
+        QCOMPARE(MainWindow::KeptOnScreen(wanted, {640, 480}, QRect(0, 30, 1280, 770)), kept);
     }
 
     void emptyListsAtCloseKeepTheStoredOnes() {

@@ -35,6 +35,8 @@ struct Fields : PersistedFields {
     TextEncoding Encoding = TextEncoding::Plain;
     std::vector<std::string> Sources, History;
     bool UndoEnabled = false, LoadLastListShown = false;
+    WindowPlace Window;
+    std::string MethodShown;
 
     Fields() {
         for (const auto& group : kTypeGroups)
@@ -69,6 +71,8 @@ struct Fields : PersistedFields {
     void AppendResultHistory(const std::string& location) override { History.push_back(location); }
     void EnableUndo() override { UndoEnabled = true; }
     void ShowLoadLastList() override { LoadLastListShown = true; }
+    WindowPlace Place() const override { return Window; }
+    void ShowMethod(const std::string& methodKey) override { MethodShown = methodKey; }
 };
 
 std::vector<std::string> StoredHistory(const MemorySettingsStore& store) {
@@ -254,6 +258,51 @@ class SettingsTest : public QObject {
         QVERIFY(store.NonTextValues.contains("Folder1"));
         QCOMPARE(boxes.Shown.size(), std::size_t(2));
         QVERIFY(boxes.Shown[1].Text.find("history") != std::string::npos);
+    }
+
+    // The window's place has a group of its own and comes back whole; the other values stay as they were.
+    void theWindowsPlaceIsKeptInAGroupOfItsOwn() {
+        Fields fields;
+        Save(fields);
+        const auto without = store.Values;
+        fields.Window = {std::array<int, 4>{-12, 40, 900, 640}, true, {210, 330}, "size"};
+        Save(fields);
+        auto window = store.Values;
+        for (const auto& [name, value] : without)
+            QCOMPARE(window[name], value);
+        std::erase_if(window, [&](const auto& value) { return without.contains(value.first); });
+        QCOMPARE(window, (std::map<std::string, std::string>{{"Window/Geometry", "-12,40,900,640"},
+                                                             {"Window/Maximized", "true"},
+                                                             {"Window/Method", "size"},
+                                                             {"Window/Splitter", "210,330"}}));
+        const WindowPlace place = ReadWindowPlace(*store.Open());
+        QVERIFY(place.Geometry == fields.Window.Geometry);
+        QVERIFY(place.Maximized);
+        QCOMPARE(place.SplitterSizes, (std::vector<int>{210, 330}));
+        QCOMPARE(Loaded().MethodShown, std::string("size"));
+    }
+
+    // A hand-edited value not in its form is left out, the window keeps its own.
+    void aWindowPlaceNotInItsFormIsLeftOut_data() {
+        QTest::addColumn<QString>("geometry");
+        QTest::addColumn<QString>("splitter");
+        QTest::newRow("a word") << "12,40,wide,640"
+                                << "210,x";
+        QTest::newRow("too few") << "12,40,900"
+                                 << "210,";
+        QTest::newRow("no size") << "12,40,0,640"
+                                 << ",210,330";
+        QTest::newRow("past a number") << "12,40,900,640px"
+                                       << "210;330";
+    }
+    void aWindowPlaceNotInItsFormIsLeftOut() {
+        QFETCH(QString, geometry);
+        QFETCH(QString, splitter);
+        store.Values = {{"Window/Geometry", geometry.toStdString()},
+                        {"Window/Splitter", splitter.toStdString()}};
+        const WindowPlace place = ReadWindowPlace(*store.Open());
+        QVERIFY(!place.Geometry);
+        QVERIFY(place.SplitterSizes.size() != 2);
     }
 
     void journalAndSourceListFilesOfferUndoAndLoadLastList() {

@@ -8,6 +8,7 @@
 #include "ui/PreviewTreeModel.h"
 #include "ui/ReportDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +31,14 @@ namespace {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A box's icon tells its kind as its caption does; a box that asks yes or no shows a question.
+bool IconMatchesItsKind(const ShownMessage& box) {
+    if (box.Caption == Messages::Error) return box.Icon == Icon::Error;
+    if (box.Caption == Messages::Warning) return box.Icon == Icon::Warning;
+    if (box.Buttons == Buttons::YesNo) return box.Icon == Icon::Question;
+    return box.Icon == Icon::Information;
 }
 
 } // namespace
@@ -76,6 +85,8 @@ class WindowCommandsTest : public QObject {
         t->window->onStartupTimer(); // "by file date"
     }
     void cleanup() {
+        for (const ShownMessage& box : t->boxes.Shown)
+            QVERIFY2(IconMatchesItsKind(box), box.Text.c_str());
         t.reset();
         tree.reset();
     }
@@ -307,17 +318,34 @@ class WindowCommandsTest : public QObject {
         QCOMPARE(closing.size(), 0);
     }
 
+    // The window's close box, Quit's key and the Close button's Alt key all ask the same question.
+    void closeQueryAnsweredYesStopsTheRunAndClosesAfterItsEnd_data() {
+        QTest::addColumn<QString>("keyName"); // none: the window's own close; "quit": Quit's key
+        QTest::newRow("close box") << QString();
+        QTest::newRow("quit") << QStringLiteral("quit");
+        QTest::newRow("close button") << QStringLiteral("Alt+C");
+    }
     void closeQueryAnsweredYesStopsTheRunAndClosesAfterItsEnd() {
+        QFETCH(QString, keyName);
+        const QKeySequence key = keyName == QLatin1String("quit") ? t->Find<QAction>("actionQuit")->shortcut()
+                                                                  : QKeySequence(keyName);
         t->window->show();
+        QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
         const std::string out = tree->Path() + "out";
         t->window->AddSources({SourceFolder(100)});
         t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
         QSignalSpy closing(t->window.get(), &MainWindow::closing);
         bool closedDuringTheRun = false;
         t->boxes.Answers = {Answer::Yes /* run now */, Answer::Yes /* stop and exit */};
+        const auto close = [&] {
+            if (key.isEmpty()) return void(t->window->close());
+            QTest::keySequence(t->window.get(), key);
+            // A button pressed by its key clicks a moment later.
+            QTest::qWait(250);
+        };
         DuringTheCommand([&] {
-            t->window->close();
-            t->window->close(); // asked once only
+            close();
+            close(); // asked once only
             closedDuringTheRun = !t->window->isVisible() || closing.size() > 0;
         });
         Button("SpeedButton1")->click();
@@ -335,9 +363,54 @@ class WindowCommandsTest : public QObject {
         QCOMPARE(closing.size(), 1);
     }
 
+    // Every question and notice of the engine, whether or not a test above meets it.
+    void everyBoxShowsTheIconOfItsKind() {
+        for (int kind = 0; kind <= static_cast<int>(Decision::OpenResult); ++kind)
+            t->window->Host().Decide({static_cast<Decision>(kind), "/somewhere"});
+        for (int kind = 0; kind <= static_cast<int>(Notice::FolderNotOpened); ++kind)
+            t->window->Host().Notify({static_cast<Notice>(kind), "/somewhere"});
+        QCOMPARE(t->boxes.Shown.size(), std::size_t(static_cast<int>(Decision::OpenResult) +
+                                                    static_cast<int>(Notice::FolderNotOpened) + 2));
+        // The boxes' icons are checked after each test.
+    }
+
     void helpOpensTheGuide() {
         Button("SpeedButton13")->click();
         QCOMPARE(t->shell.HelpPagesOpened, 1);
+    }
+
+    // A desktop without a program for the guide or the folder: a box names the path, to open it by hand.
+    void whatTheDesktopCannotOpenIsNamed_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("user guide") << "help";
+        QTest::newRow("open-folder button") << "button";
+        QTest::newRow("end of a run") << "run";
+    }
+    void whatTheDesktopCannotOpenIsNamed() {
+        QFETCH(QString, how);
+        const std::string out = tree->Path() + "out";
+        tree->Folder("out");
+        t->Find<QComboBox>("ComboBox4")->setEditText(Q(out));
+        t->shell.Fails = true;
+        std::string path = out;
+        if (how == QLatin1String("help")) {
+            Button("SpeedButton13")->click();
+            path = t->shell.HelpPage();
+        } else if (how == QLatin1String("button")) {
+            Button("SpeedButton9")->click();
+        } else {
+            t->window->AddSources({SourceFolder(1)});
+            t->boxes.Answers = {Answer::Yes /* run now */, Answer::Yes /* open the result */};
+            Button("SpeedButton1")->click();
+            QCOMPARE(t->shell.OpenedFolders, std::vector<std::string>{out});
+        }
+        QVERIFY(t->shell.HelpPagesOpened + t->shell.OpenedFolders.size() == 1);
+        const ShownMessage& told = t->boxes.Shown.back();
+        QVERIFY2(told.Text.find(path) != std::string::npos, told.Text.c_str());
+        QVERIFY(told.Icon == Icon::Warning);
+        QCOMPARE(std::count_if(t->boxes.Shown.begin(), t->boxes.Shown.end(),
+                               [](const ShownMessage& box) { return box.Icon == Icon::Warning; }),
+                 1);
     }
 
     void journalLeftByAnEarlierRunEnablesUndoAtStart() {
