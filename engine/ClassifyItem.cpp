@@ -59,7 +59,7 @@ void Engine::ReportProgress() {
                             : state_.NewCategoryCount});
 }
 
-void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) {
+void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn, FolderIdentity entry) {
     if (state_.StopRequested) return;
     // This run's own: placed by it, or a category folder it made.
     if (sortingInPlace_ && placedThisRun_.contains(path)) return;
@@ -97,7 +97,7 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     // break fails there: the journal keeps one path per line.
     if (isFile && !ContainsLineBreak(path) && !ContainsLineBreak(destination) &&
         (readAsFile || services_.Fs.FileExists(path)) && !(IsWebPage(path) && CompanionSuffixOf(path)))
-        return PlanFile(path, category, std::move(folder), std::move(destination));
+        return PlanFile(path, category, std::move(folder), std::move(destination), entry);
     CarryOutBatch();
     const FsResult placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
     if (!placed) {

@@ -69,10 +69,11 @@ class Engine : public ItemSink {
 
     // The steps of a command, reachable for the window and for tests.
     void StartPreviewTree();
-    void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) override;
+    void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn,
+                      FolderIdentity entry) override;
     // One item on its own, carried out at once.
     void ClassifyItem(const std::string& path, bool isFile) {
-        ClassifyItem(path, isFile, nullptr);
+        ClassifyItem(path, isFile, nullptr, {});
         CarryOutBatch();
     }
     void AddPreviewItem(const std::string& path, const std::string& category);
@@ -133,8 +134,13 @@ class Engine : public ItemSink {
                                        const std::string& companionSuffix);
     // The folder of a saved page's resources, "page.files" before "page_files".
     std::optional<std::string> CompanionSuffixOf(const std::string& page);
-    // Moves or copies a file, as the run does, without the journal.
-    FsResult MoveOrCopyFile(const std::string& source, const std::string& destination);
+    // Moves or copies a file, as the run does, without the journal; `placed` tells whether it copied.
+    FsResult MoveOrCopyFile(const std::string& source, const std::string& destination, PlacedFile& placed);
+    // What the journal keeps of an item the run knows before its move: the listing's identity of a file
+    // that a rename keeps; nothing when copying, the copy being another file.
+    PlacedIdentity IdentityBeforeMove(const FolderIdentity& entry) const;
+    // The identity of the item of the pair `pair`, once placed at `placedAt`: a look there.
+    void NoteIdentityAt(RunJournal::PairMark pair, const std::string& placedAt);
     // The step an item failed at: the journal's when it stopped taking pairs, else the transfer's.
     Step FailedStep() const;
     // The source has just been found to be a file, following links.
@@ -148,9 +154,11 @@ class Engine : public ItemSink {
     void RecordTransfer(const std::string& source, const std::string& placedAt);
     // Puts the pair of a move about to be tried into the journal, on the disk unless `batched` (the
     // batch is synced before its moves); false, with the run stopped, when the journal takes no more.
-    bool NoteIntent(const std::string& source, const std::string& destination, bool batched = false);
+    bool NoteIntent(const std::string& source, const std::string& destination, bool batched = false,
+                    const PlacedIdentity& identity = {});
     // A plain file of a run joins the batch of moves whose pairs go to the disk together.
-    void PlanFile(std::string path, std::string category, std::string folder, std::string destination);
+    void PlanFile(std::string path, std::string category, std::string folder, std::string destination,
+                  FolderIdentity entry);
     // Syncs the batch's pairs, then moves its items; an item whose name was taken meanwhile gets the
     // next free one in a batch of its own.
     void CarryOutBatch();
@@ -192,6 +200,7 @@ class Engine : public ItemSink {
         std::string Destination;
         RunJournal::PairMark Pair;
         std::vector<std::string> Made; // the category levels made for it
+        FolderIdentity Entry;          // as the walk listed it
     };
     std::vector<PlannedFile> batch_;
     std::size_t batchLimit_ = kFirstIntentsPerSync;

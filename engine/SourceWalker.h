@@ -15,8 +15,10 @@ namespace varnolt {
 class ItemSink {
   public:
     virtual ~ItemSink() = default;
-    // `listedIn`, when given, is the open folder the item was listed in, for reading its facts.
-    virtual void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn) = 0;
+    // `listedIn`, when given, is the open folder the item was listed in, for reading its facts; `entry`,
+    // the file's identity as the listing gave it (its folder's device, its inode), zero when not known.
+    virtual void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn,
+                              FolderIdentity entry) = 0;
 };
 
 // The folders a walk leaves alone, compared by identity: the result location, when it lies inside a

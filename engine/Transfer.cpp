@@ -77,6 +77,7 @@ FsResult Engine::TransferItem(const std::string& source, const std::string& dest
     if (!transferred || placedAt_ != target) state_.UndoJournal.TakeBackPair();
     if (!transferred) return transferred;
     if (placedAt_ != target && !NoteIntent(source, placedAt_)) return journalFailure_;
+    NoteIdentityAt(state_.UndoJournal.LastPair(), placedAt_);
     RecordTransfer(source, placedAt_);
     return transferred;
 }
@@ -91,8 +92,9 @@ std::string Engine::FreeFolderName(const std::string& destination, std::int64_t&
     return numbered();
 }
 
-bool Engine::NoteIntent(const std::string& source, const std::string& destination, bool batched) {
-    FsResult noted = state_.UndoJournal.AppendPair(source, destination);
+bool Engine::NoteIntent(const std::string& source, const std::string& destination, bool batched,
+                        const PlacedIdentity& identity) {
+    FsResult noted = state_.UndoJournal.AppendPair(source, destination, identity);
     if (noted && !batched) {
         noted = state_.UndoJournal.SyncPairs();
         if (!noted) state_.UndoJournal.TakeBackPair();
@@ -104,14 +106,23 @@ bool Engine::NoteIntent(const std::string& source, const std::string& destinatio
     return false;
 }
 
+PlacedIdentity Engine::IdentityBeforeMove(const FolderIdentity& entry) const {
+    return options_.MoveSourceFiles ? PlacedIdentity::OfEntry(entry) : PlacedIdentity{};
+}
+
+void Engine::NoteIdentityAt(RunJournal::PairMark pair, const std::string& placedAt) {
+    state_.UndoJournal.NoteIdentity(pair, PlacedIdentity::OfStamp(services_.Fs.StampOf(placedAt)));
+}
+
 void Engine::RecordTransfer(const std::string&, const std::string&) {
     state_.TransferredCount += 1;
     state_.FolderFillCount += 1;
 }
 
-void Engine::PlanFile(std::string path, std::string category, std::string folder, std::string destination) {
-    PlannedFile& planned = batch_.emplace_back(
-        PlannedFile{std::move(path), std::move(category), std::move(folder), std::move(destination), {}, {}});
+void Engine::PlanFile(std::string path, std::string category, std::string folder, std::string destination,
+                      FolderIdentity entry) {
+    PlannedFile& planned = batch_.emplace_back(PlannedFile{std::move(path), std::move(category), std::move(folder),
+                                                           std::move(destination), {}, {}, entry});
     const auto drop = [this] { batch_.pop_back(); };
     if (!SeeToCategoryFolder(planned.Source, planned.Folder, planned.Made)) return drop();
     const auto claimed = [this](const std::string& name) { return batchClaimed_.contains(name); };
@@ -122,7 +133,7 @@ void Engine::PlanFile(std::string path, std::string category, std::string folder
         planned.Destination = FirstFreeFileName(planned.Destination, {}, claimed);
         batchClaimed_.insert(planned.Destination);
     }
-    if (!NoteIntent(planned.Source, planned.Destination, true)) {
+    if (!NoteIntent(planned.Source, planned.Destination, true, IdentityBeforeMove(planned.Entry))) {
         batchClaimed_.erase(planned.Destination);
         RemoveEmptyFoldersMade(planned.Made, planned.Folder);
         Fail(planned.Source, Step::Journal, journalFailure_.Error(), planned.Destination);
@@ -168,7 +179,9 @@ void Engine::CarryOutBatch() {
                 continue;
             }
             ShowActivity(item.Source);
-            const FsResult placed = MoveOrCopyFile(item.Source, item.Destination);
+            PlacedFile how;
+            const FsResult placed = MoveOrCopyFile(item.Source, item.Destination, how);
+            if (placed && how.Copied) state_.UndoJournal.NoteIdentity(item.Pair, PlacedIdentity::OfStamp(how.Copy));
             if (placed) {
                 state_.TransferredCount += 1;
                 ++tally_.Placed;
@@ -182,7 +195,7 @@ void Engine::CarryOutBatch() {
                 batchClaimed_.erase(tried);
                 item.Destination = FirstFreeFileName(tried, {}, claimed);
                 const bool retry = item.Destination != tried || RemadeVanishedFolder(item.Folder, item.Made);
-                if (retry && NoteIntent(item.Source, item.Destination, true)) {
+                if (retry && NoteIntent(item.Source, item.Destination, true, IdentityBeforeMove(item.Entry))) {
                     item.Pair = state_.UndoJournal.LastPair();
                     batchClaimed_.insert(item.Destination);
                     if (sortingInPlace_) placedThisRun_.insert(item.Destination);
@@ -203,10 +216,10 @@ void Engine::CarryOutBatch() {
         RemoveEmptyFoldersMade(item.Made, item.Folder);
 }
 
-FsResult Engine::MoveOrCopyFile(const std::string& source, const std::string& destination) {
+FsResult Engine::MoveOrCopyFile(const std::string& source, const std::string& destination, PlacedFile& placed) {
     FileSystem& fs = services_.Fs;
-    return options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination)
-                                    : fs.CopyFile(source, destination);
+    return options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination, &placed)
+                                    : fs.CopyFile(source, destination, &placed);
 }
 
 Step Engine::FailedStep() const {
@@ -215,8 +228,13 @@ Step Engine::FailedStep() const {
 
 FsResult Engine::PlaceFile(const std::string& source, const std::string& destination) {
     if (!NoteIntent(source, destination)) return journalFailure_;
-    const FsResult placed = MoveOrCopyFile(source, destination);
-    if (!placed) state_.UndoJournal.TakeBackPair();
+    const RunJournal::PairMark pair = state_.UndoJournal.LastPair();
+    PlacedFile how;
+    const FsResult placed = MoveOrCopyFile(source, destination, how);
+    if (!placed)
+        state_.UndoJournal.TakeBackPair();
+    else
+        NoteIdentityAt(pair, destination);
     return placed;
 }
 
@@ -250,6 +268,7 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
     if (options_.MoveSourceFiles) {
         ShowActivity(companion);
         if (!NoteIntent(companion, companionTo)) return journalFailure_;
+        const RunJournal::PairMark companionPair = state_.UndoJournal.LastPair();
         if (const FsResult moved = fs.MoveFolder(companion, companionTo, &companionAt);
             !moved || companionAt != companionTo) {
             // Taken meanwhile, the folder went elsewhere: it comes back, and the page stays with it.
@@ -262,6 +281,8 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
         if (!placed) {
             static_cast<void>(fs.MoveFolder(companionAt, companion));
             state_.UndoJournal.TakeBackPair();
+        } else {
+            NoteIdentityAt(companionPair, companionAt);
         }
     } else {
         ShowActivity(page);
@@ -269,11 +290,13 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
         ShowActivity(companion);
         const bool noted = NoteIntent(companion, companionTo);
         placed = noted ? fs.CopyFolder(companion, companionTo, &companionAt) : journalFailure_;
+        bool companionNoted = noted;
         if (placed && companionAt != companionTo) {
             // Taken meanwhile: the journal names where the copy went.
             state_.UndoJournal.TakeBackPair();
-            static_cast<void>(NoteIntent(companion, companionAt));
+            companionNoted = NoteIntent(companion, companionAt);
         }
+        if (placed && companionNoted) NoteIdentityAt(state_.UndoJournal.LastPair(), companionAt);
         if (!placed) {
             if (noted) state_.UndoJournal.TakeBackPair();
             static_cast<void>(fs.DeleteFile(placedAt));

@@ -17,7 +17,7 @@ class RecordingSink : public ItemSink {
     std::string Root;
     std::function<void(const std::string&)> OnItem;
 
-    void ClassifyItem(const std::string& path, bool isFile, ListedFolder*) override {
+    void ClassifyItem(const std::string& path, bool isFile, ListedFolder*, FolderIdentity) override {
         Items.push_back((isFile ? "F " : "D ") + path.substr(Root.size()));
         if (OnItem) OnItem(path);
     }
