@@ -25,7 +25,8 @@ std::string IdentitiesOf(const std::string& journal) {
 }
 
 // The companion file: a header that names the journal file it belongs to by its own device and inode
-// (which renames keep, and a copy of the journal does not), then a record per pair. Fixed sizes, so that
+// (which renames keep, and a copy of the journal does not) and, once the journal is whole, its size and
+// last write time (which a journal written anew in place does not keep), then a record per pair. Fixed sizes, so that
 // a record is overwritten in place; all zeros, as in the room reserved ahead, is an unknown identity.
 constexpr std::size_t kRecordSize = 40;
 constexpr std::string_view kIdentitiesMagic{"VNLTIDS1", 8};
@@ -57,14 +58,18 @@ std::string IdentitiesHeader(const FileStamp& journal) {
     header.replace(0, kIdentitiesMagic.size(), kIdentitiesMagic);
     PutNumber(header.data() + 8, journal.Device);
     PutNumber(header.data() + 16, journal.Inode);
+    PutNumber(header.data() + 24, journal.Size);
+    PutNumber(header.data() + 32, static_cast<std::uint64_t>(journal.LastWriteTime * 1'000'000'000 +
+                                                             journal.LastWriteNanoseconds));
     return header;
 }
 
-// Whether `header` names the journal file `journal` as it is now.
-bool IsHeaderOf(FileSystem& fs, std::string_view header, const std::string& journal) {
+// Whether `header` names the journal file `journal` as it is now; `whole`: a finished journal, by its
+// size and last write time too (a side file grows after its header is written).
+bool IsHeaderOf(FileSystem& fs, std::string_view header, const std::string& journal, bool whole) {
     const auto stamp = fs.StampOf(journal);
     return stamp && header.size() == kRecordSize && header.substr(0, kIdentitiesMagic.size()) == kIdentitiesMagic &&
-           NumberAt(header, 8) == stamp->Device && NumberAt(header, 16) == stamp->Inode;
+           header.substr(8) == std::string_view(IdentitiesHeader(*stamp)).substr(8, whole ? 32 : 16);
 }
 
 std::string RecordOf(const PlacedIdentity& identity) {
@@ -221,7 +226,7 @@ bool CopyIdentitiesSynced(FileSystem& fs, const std::string& from, const std::st
                           const std::string& to, const std::string& toJournal, const std::vector<bool>& kept) {
     std::string header;
     const auto target = fs.StampOf(toJournal);
-    if (!target || !fs.ReadPart(from, 0, kRecordSize, header) || !IsHeaderOf(fs, header, fromJournal))
+    if (!target || !fs.ReadPart(from, 0, kRecordSize, header) || !IsHeaderOf(fs, header, fromJournal, false))
         return false;
     std::error_code error;
     const auto copy = fs.CreateAppendFile(to, error);
@@ -283,7 +288,7 @@ bool IsAnotherItem(const PlacedIdentity& placed, const FileStamp& now, bool copi
 IdentityReader::IdentityReader(FileSystem& fs, const std::string& journalPath)
     : fs_(fs), path_(IdentitiesOf(journalPath)) {
     std::string header;
-    usable_ = fs_.ReadPart(path_, 0, kRecordSize, header) && IsHeaderOf(fs_, header, journalPath);
+    usable_ = fs_.ReadPart(path_, 0, kRecordSize, header) && IsHeaderOf(fs_, header, journalPath, true);
 }
 
 PlacedIdentity IdentityReader::Next() {
@@ -409,6 +414,9 @@ FsResult RunJournal::Save(const std::function<void()>& serve) {
         [&] {
             saved = sideFile_->Sync();
             sideFile_.reset();
+            // The journal is whole now: its header names it by its size and time too.
+            const auto whole = saved && cancelled_ == 0 ? fs_->StampOf(sidePath_) : std::nullopt;
+            if (identities_ && whole && !identities_->Overwrite(0, IdentitiesHeader(*whole))) identities_.reset();
             identified = identities_ && identities_->Sync();
             identities_.reset();
             // Blanked pairs stay out of the journal: a copy without them takes its place, and its

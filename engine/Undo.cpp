@@ -132,12 +132,12 @@ bool StillToUndo(FileSystem& fs, const FsResult& failure, const std::string& des
 // the window waits out on its turns. A journal of a piece or less goes at once.
 void RemoveJournal(FileSystem& fs, const std::string& path, const std::function<void()>& serve) {
     constexpr std::uint64_t kLargeJournalBytes = 1 << 20;
-    static_cast<void>(fs.DeleteFile(path + kIdentitiesSuffix));
     const auto info = fs.ReadItemInfo(path);
     if (info && info->Size > kLargeJournalBytes)
         ServeWhile([&] { return static_cast<bool>(fs.DeleteFile(path)); }, serve);
     else
         static_cast<void>(fs.DeleteFile(path));
+    static_cast<void>(fs.DeleteFile(path + kIdentitiesSuffix));
 }
 
 } // namespace
