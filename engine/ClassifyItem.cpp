@@ -59,7 +59,8 @@ void Engine::ReportProgress() {
                             : state_.NewCategoryCount});
 }
 
-void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn, FolderIdentity entry) {
+void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn,
+                          FolderIdentity entry) {
     if (state_.StopRequested) return;
     // This run's own: placed by it, or a category folder it made.
     if (sortingInPlace_ && placedThisRun_.contains(path)) return;

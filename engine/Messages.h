@@ -226,8 +226,9 @@ constexpr const char* EngineErrorText(EngineError error) {
 
 // The text of a reason of the engine's own; none for the system's, whose text the system gives.
 inline const char* ReasonText(const std::error_code& error) {
-    return error.category() == EngineErrorCategory() ? EngineErrorText(static_cast<EngineError>(error.value()))
-                                                     : nullptr;
+    return error.category() == EngineErrorCategory()
+               ? EngineErrorText(static_cast<EngineError>(error.value()))
+               : nullptr;
 }
 
 } // namespace varnolt::Messages

@@ -26,8 +26,8 @@ std::string IdentitiesOf(const std::string& journal) {
 
 // The companion file: a header that names the journal file it belongs to by its own device and inode
 // (which renames keep, and a copy of the journal does not) and, once the journal is whole, its size and
-// last write time (which a journal written anew in place does not keep), then a record per pair. Fixed sizes, so that
-// a record is overwritten in place; all zeros, as in the room reserved ahead, is an unknown identity.
+// last write time (which a journal written anew in place does not keep), then a record per pair. Fixed sizes,
+// so that a record is overwritten in place; all zeros, as in the room reserved ahead, is an unknown identity.
 constexpr std::size_t kRecordSize = 40;
 constexpr std::string_view kIdentitiesMagic{"VNLTIDS1", 8};
 
@@ -68,7 +68,8 @@ std::string IdentitiesHeader(const FileStamp& journal) {
 // size and last write time too (a side file grows after its header is written).
 bool IsHeaderOf(FileSystem& fs, std::string_view header, const std::string& journal, bool whole) {
     const auto stamp = fs.StampOf(journal);
-    return stamp && header.size() == kRecordSize && header.substr(0, kIdentitiesMagic.size()) == kIdentitiesMagic &&
+    return stamp && header.size() == kRecordSize &&
+           header.substr(0, kIdentitiesMagic.size()) == kIdentitiesMagic &&
            header.substr(8) == std::string_view(IdentitiesHeader(*stamp)).substr(8, whole ? 32 : 16);
 }
 
@@ -223,7 +224,8 @@ bool CopyPairsSynced(FileSystem& fs, const std::string& from, const std::string&
 // behind their pairs) is written unknown. False, with nothing at `to`, when `from` is not
 // `fromJournal`'s or cannot be copied.
 bool CopyIdentitiesSynced(FileSystem& fs, const std::string& from, const std::string& fromJournal,
-                          const std::string& to, const std::string& toJournal, const std::vector<bool>& kept) {
+                          const std::string& to, const std::string& toJournal,
+                          const std::vector<bool>& kept) {
     std::string header;
     const auto target = fs.StampOf(toJournal);
     if (!target || !fs.ReadPart(from, 0, kRecordSize, header) || !IsHeaderOf(fs, header, fromJournal, false))
@@ -416,7 +418,8 @@ FsResult RunJournal::Save(const std::function<void()>& serve) {
             sideFile_.reset();
             // The journal is whole now: its header names it by its size and time too.
             const auto whole = saved && cancelled_ == 0 ? fs_->StampOf(sidePath_) : std::nullopt;
-            if (identities_ && whole && !identities_->Overwrite(0, IdentitiesHeader(*whole))) identities_.reset();
+            if (identities_ && whole && !identities_->Overwrite(0, IdentitiesHeader(*whole)))
+                identities_.reset();
             identified = identities_ && identities_->Sync();
             identities_.reset();
             // Blanked pairs stay out of the journal: a copy without them takes its place, and its
@@ -428,8 +431,9 @@ FsResult RunJournal::Save(const std::function<void()>& serve) {
                     saved = FsResult::Failed(EIO);
                     return false;
                 }
-                identified = identified && CopyIdentitiesSynced(*fs_, sideIdentities, sidePath_,
-                                                                IdentitiesOf(copyPath), copyPath, kept) &&
+                identified = identified &&
+                             CopyIdentitiesSynced(*fs_, sideIdentities, sidePath_, IdentitiesOf(copyPath),
+                                                  copyPath, kept) &&
                              fs_->ReplaceWith(IdentitiesOf(copyPath), sideIdentities);
                 if (saved = fs_->ReplaceWith(copyPath, sidePath_); !saved)
                     static_cast<void>(fs_->DeleteFile(copyPath));

@@ -121,8 +121,8 @@ void Engine::RecordTransfer(const std::string&, const std::string&) {
 
 void Engine::PlanFile(std::string path, std::string category, std::string folder, std::string destination,
                       FolderIdentity entry) {
-    PlannedFile& planned = batch_.emplace_back(PlannedFile{std::move(path), std::move(category), std::move(folder),
-                                                           std::move(destination), {}, {}, entry});
+    PlannedFile& planned = batch_.emplace_back(PlannedFile{
+        std::move(path), std::move(category), std::move(folder), std::move(destination), {}, {}, entry});
     const auto drop = [this] { batch_.pop_back(); };
     if (!SeeToCategoryFolder(planned.Source, planned.Folder, planned.Made)) return drop();
     const auto claimed = [this](const std::string& name) { return batchClaimed_.contains(name); };
@@ -181,7 +181,8 @@ void Engine::CarryOutBatch() {
             ShowActivity(item.Source);
             PlacedFile how;
             const FsResult placed = MoveOrCopyFile(item.Source, item.Destination, how);
-            if (placed && how.Copied) state_.UndoJournal.NoteIdentity(item.Pair, PlacedIdentity::OfStamp(how.Copy));
+            if (placed && how.Copied)
+                state_.UndoJournal.NoteIdentity(item.Pair, PlacedIdentity::OfStamp(how.Copy));
             if (placed) {
                 state_.TransferredCount += 1;
                 ++tally_.Placed;
@@ -195,7 +196,8 @@ void Engine::CarryOutBatch() {
                 batchClaimed_.erase(tried);
                 item.Destination = FirstFreeFileName(tried, {}, claimed);
                 const bool retry = item.Destination != tried || RemadeVanishedFolder(item.Folder, item.Made);
-                if (retry && NoteIntent(item.Source, item.Destination, true, IdentityBeforeMove(item.Entry))) {
+                if (retry &&
+                    NoteIntent(item.Source, item.Destination, true, IdentityBeforeMove(item.Entry))) {
                     item.Pair = state_.UndoJournal.LastPair();
                     batchClaimed_.insert(item.Destination);
                     if (sortingInPlace_) placedThisRun_.insert(item.Destination);
@@ -216,7 +218,8 @@ void Engine::CarryOutBatch() {
         RemoveEmptyFoldersMade(item.Made, item.Folder);
 }
 
-FsResult Engine::MoveOrCopyFile(const std::string& source, const std::string& destination, PlacedFile& placed) {
+FsResult Engine::MoveOrCopyFile(const std::string& source, const std::string& destination,
+                                PlacedFile& placed) {
     FileSystem& fs = services_.Fs;
     return options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination, &placed)
                                     : fs.CopyFile(source, destination, &placed);

@@ -46,8 +46,8 @@ struct ItemInfo {
 
 struct FolderEntry {
     std::string Name;
-    bool IsFolder = false; // a folder, or a symbolic link to one
-    bool IsLink = false;   // the entry itself is a symbolic link, whatever it points to
+    bool IsFolder = false;   // a folder, or a symbolic link to one
+    bool IsLink = false;     // the entry itself is a symbolic link, whatever it points to
     std::uint64_t Inode = 0; // the entry's own inode number as the listing gives it; 0 when not known
 };
 
@@ -141,13 +141,15 @@ class FileSystem {
     virtual FsResult MoveFile(const std::string& from, const std::string& to) = 0;
     // MoveFile for an entry the caller has just found to be a file, following links: the move need not
     // look at it again before trying. `placed`, when given, tells whether the move had to copy.
-    virtual FsResult MoveKnownFile(const std::string& from, const std::string& to, PlacedFile* placed = nullptr) {
+    virtual FsResult MoveKnownFile(const std::string& from, const std::string& to,
+                                   PlacedFile* placed = nullptr) {
         static_cast<void>(placed);
         return MoveFile(from, to);
     }
     // The file a link points to is copied; anything but a regular file (a fifo, a device) is refused.
     // `placed`, when given, receives the copy's stamp.
-    virtual FsResult CopyFile(const std::string& from, const std::string& to, PlacedFile* placed = nullptr) = 0;
+    virtual FsResult CopyFile(const std::string& from, const std::string& to,
+                              PlacedFile* placed = nullptr) = 0;
     // The whole folder ends up at `to`, or at the next free name "to (2)", "to (3)", ... when `to` is taken;
     // missing folders above `to` are made. Links inside are copied as links; a link given as `from` moves
     // as the link and copies as the folder it points to. A folder never goes into itself. A failed copy

@@ -221,9 +221,12 @@ void TellCopied(PlacedFile* placed, const std::optional<struct stat>& made) {
     placed->Copied = true;
     placed->Copy.reset();
     if (made)
-        placed->Copy = FileStamp{static_cast<std::uint64_t>(made->st_dev), static_cast<std::uint64_t>(made->st_ino),
-                                 static_cast<std::uint64_t>(made->st_size), made->st_mtim.tv_sec,
-                                 made->st_mtim.tv_nsec, false};
+        placed->Copy = FileStamp{static_cast<std::uint64_t>(made->st_dev),
+                                 static_cast<std::uint64_t>(made->st_ino),
+                                 static_cast<std::uint64_t>(made->st_size),
+                                 made->st_mtim.tv_sec,
+                                 made->st_mtim.tv_nsec,
+                                 false};
 }
 
 // Makes `to` a copy of the entry `from` on another file system, on the disk before the source goes.
@@ -242,8 +245,8 @@ bool CopyForMove(SystemCalls& sys, const std::string& from, const struct stat& e
 
 // `entry` is what a look at `from` found just before: a source changed while it was copied stays, and
 // the copy goes.
-bool MoveFileAcross(SystemCalls& sys, const std::string& from, const struct stat& entry, const std::string& to,
-                    PlacedFile* placed) {
+bool MoveFileAcross(SystemCalls& sys, const std::string& from, const struct stat& entry,
+                    const std::string& to, PlacedFile* placed) {
     std::optional<struct stat> made;
     if (!CopyForMove(sys, from, entry, to, made)) return false;
     if (posix::StillAsSeen(sys, from, entry) && sys.Unlink(from)) {
@@ -261,8 +264,8 @@ bool LinkCannotWorkHere(int error) {
 
 // For file systems that cannot rename without replacing: a second name, then the first one removed;
 // where there are no hard links either, a copy.
-bool MoveFileByLink(SystemCalls& sys, const std::string& from, const struct stat& entry, const std::string& to,
-                    PlacedFile* placed) {
+bool MoveFileByLink(SystemCalls& sys, const std::string& from, const struct stat& entry,
+                    const std::string& to, PlacedFile* placed) {
     if (!sys.Link(from, to)) return LinkCannotWorkHere(errno) && MoveFileAcross(sys, from, entry, to, placed);
     if (sys.Unlink(from)) return true;
     TakeBack(sys, to);

@@ -61,7 +61,8 @@ class PosixFileSystem final : public FileSystem {
     FsResult DeleteFile(const std::string& path) override;
 
     FsResult MoveFile(const std::string& from, const std::string& to) override;
-    FsResult MoveKnownFile(const std::string& from, const std::string& to, PlacedFile* placed = nullptr) override;
+    FsResult MoveKnownFile(const std::string& from, const std::string& to,
+                           PlacedFile* placed = nullptr) override;
     FsResult CopyFile(const std::string& from, const std::string& to, PlacedFile* placed = nullptr) override;
     FsResult MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
                         std::int64_t* nextNumber = nullptr) override;
