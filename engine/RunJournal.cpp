@@ -70,7 +70,8 @@ bool IsHeaderOf(FileSystem& fs, std::string_view header, const std::string& jour
     const auto stamp = fs.StampOf(journal);
     return stamp && header.size() == kRecordSize &&
            header.substr(0, kIdentitiesMagic.size()) == kIdentitiesMagic &&
-           header.substr(8) == std::string_view(IdentitiesHeader(*stamp)).substr(8, whole ? 32 : 16);
+           header.substr(8, whole ? 32 : 16) ==
+               std::string_view(IdentitiesHeader(*stamp)).substr(8, whole ? 32 : 16);
 }
 
 std::string RecordOf(const PlacedIdentity& identity) {
