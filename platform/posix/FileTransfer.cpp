@@ -309,6 +309,7 @@ FsResult PosixFileSystem::MoveFile(const std::string& from, const std::string& t
 FsResult PosixFileSystem::MoveKnownFile(const std::string& from, const std::string& to, PlacedFile* placed) {
     SystemCalls sys(hook_);
     struct stat entry;
+    if (placed) *placed = {};
     return FsResult::FromErrno(MoveFileEntry(sys, from, to, entry, false, placed));
 }
 
