@@ -53,14 +53,19 @@ std::uint64_t RecordCheck(std::string_view record) {
     return hash & 0x00ffffffffffffffull;
 }
 
+// Nanoseconds since the epoch, wrapped for a time beyond what they hold; compared as they are kept.
+std::uint64_t PackedTime(const FileStamp& stamp) {
+    return static_cast<std::uint64_t>(stamp.LastWriteTime) * 1'000'000'000u +
+           static_cast<std::uint64_t>(stamp.LastWriteNanoseconds);
+}
+
 std::string IdentitiesHeader(const FileStamp& journal) {
     std::string header(kRecordSize, '\0');
     header.replace(0, kIdentitiesMagic.size(), kIdentitiesMagic);
     PutNumber(header.data() + 8, journal.Device);
     PutNumber(header.data() + 16, journal.Inode);
     PutNumber(header.data() + 24, journal.Size);
-    PutNumber(header.data() + 32, static_cast<std::uint64_t>(journal.LastWriteTime * 1'000'000'000 +
-                                                             journal.LastWriteNanoseconds));
+    PutNumber(header.data() + 32, PackedTime(journal));
     return header;
 }
 
@@ -81,8 +86,7 @@ std::string RecordOf(const PlacedIdentity& identity) {
     PutNumber(record.data() + 8, identity.Stamp.Device);
     PutNumber(record.data() + 16, identity.Stamp.Inode);
     PutNumber(record.data() + 24, identity.Stamp.Size);
-    PutNumber(record.data() + 32, static_cast<std::uint64_t>(identity.Stamp.LastWriteTime * 1'000'000'000 +
-                                                             identity.Stamp.LastWriteNanoseconds));
+    PutNumber(record.data() + 32, PackedTime(identity.Stamp));
     const std::uint64_t check = RecordCheck(record);
     for (int byte = 0; byte < 7; ++byte)
         record[1 + byte] = static_cast<char>((check >> (8 * byte)) & 0xff);
@@ -102,9 +106,9 @@ PlacedIdentity IdentityOf(std::string_view record) {
     identity.Stamp.Device = NumberAt(record, 8);
     identity.Stamp.Inode = NumberAt(record, 16);
     identity.Stamp.Size = NumberAt(record, 24);
-    const auto time = static_cast<std::int64_t>(NumberAt(record, 32));
-    identity.Stamp.LastWriteTime = time / 1'000'000'000;
-    identity.Stamp.LastWriteNanoseconds = time % 1'000'000'000;
+    const std::uint64_t time = NumberAt(record, 32);
+    identity.Stamp.LastWriteTime = static_cast<std::int64_t>(time / 1'000'000'000u);
+    identity.Stamp.LastWriteNanoseconds = static_cast<std::int64_t>(time % 1'000'000'000u);
     return identity;
 }
 
@@ -284,8 +288,7 @@ bool IsAnotherItem(const PlacedIdentity& placed, const FileStamp& now, bool copi
     if (placed.What == PlacedIdentity::Kind::Unknown || now.Device != placed.Stamp.Device) return false;
     if (now.Inode != placed.Stamp.Inode) return true;
     return copied && placed.What == PlacedIdentity::Kind::Stamp &&
-           (now.Size != placed.Stamp.Size || now.LastWriteTime != placed.Stamp.LastWriteTime ||
-            now.LastWriteNanoseconds != placed.Stamp.LastWriteNanoseconds);
+           (now.Size != placed.Stamp.Size || PackedTime(now) != PackedTime(placed.Stamp));
 }
 
 IdentityReader::IdentityReader(FileSystem& fs, const std::string& journalPath)
