@@ -59,7 +59,7 @@ void Engine::ReportProgress() {
                             : state_.NewCategoryCount});
 }
 
-void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn,
+void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn, FolderIdentity entry,
                           std::span<const std::string> sidecars) {
     if (state_.StopRequested) return;
     // This run's own: placed by it, or a category folder it made.
@@ -98,7 +98,7 @@ void Engine::ClassifyItem(const std::string& path, bool isFile, ListedFolder* li
     // A path with a line break fails there: the journal keeps one path per line.
     if (isFile && !ContainsLineBreak(path) && !ContainsLineBreak(destination) &&
         (readAsFile || services_.Fs.FileExists(path)) && !(IsWebPage(path) && CompanionSuffixOf(path)))
-        return PlanFile(path, category, std::move(folder), std::move(destination), sidecars);
+        return PlanFile(path, category, std::move(folder), std::move(destination), entry, sidecars);
     CarryOutBatch();
     const FsResult placed = PlaceWithCategoryFolder(path, folder, destination, readAsFile);
     if (!placed) {

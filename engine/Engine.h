@@ -71,11 +71,11 @@ class Engine : public ItemSink {
 
     // The steps of a command, reachable for the window and for tests.
     void StartPreviewTree();
-    void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn,
+    void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn, FolderIdentity entry,
                       std::span<const std::string> sidecars) override;
     // One item on its own, carried out at once.
     void ClassifyItem(const std::string& path, bool isFile, std::span<const std::string> sidecars = {}) {
-        ClassifyItem(path, isFile, nullptr, sidecars);
+        ClassifyItem(path, isFile, nullptr, {}, sidecars);
         CarryOutBatch();
     }
     // `sidecars` hang below the item.
@@ -145,8 +145,13 @@ class Engine : public ItemSink {
     std::optional<std::string> CompanionSuffixOf(const std::string& page);
     // The sidecars of a file the user listed on its own, when the options keep them.
     std::vector<std::string> SidecarsOfListedFile(const std::string& file);
-    // Moves or copies a file, as the run does, without the journal.
-    FsResult MoveOrCopyFile(const std::string& source, const std::string& destination);
+    // Moves or copies a file, as the run does, without the journal; `placed` tells whether it copied.
+    FsResult MoveOrCopyFile(const std::string& source, const std::string& destination, PlacedFile& placed);
+    // What the journal keeps of an item the run knows before its move: the listing's identity of a file
+    // that a rename keeps; nothing when copying, the copy being another file.
+    PlacedIdentity IdentityBeforeMove(const FolderIdentity& entry) const;
+    // The identity of the item of the pair `pair`, once placed at `placedAt`: a look there.
+    void NoteIdentityAt(RunJournal::PairMark pair, const std::string& placedAt);
     // The step an item failed at: the journal's when it stopped taking pairs, else the transfer's.
     Step FailedStep() const;
     // The source has just been found to be a file, following links.
@@ -161,10 +166,11 @@ class Engine : public ItemSink {
     void RecordTransfer(const std::string& source, const std::string& placedAt);
     // Puts the pair of a move about to be tried into the journal, on the disk unless `batched` (the
     // batch is synced before its moves); false, with the run stopped, when the journal takes no more.
-    bool NoteIntent(const std::string& source, const std::string& destination, bool batched = false);
+    bool NoteIntent(const std::string& source, const std::string& destination, bool batched = false,
+                    const PlacedIdentity& identity = {});
     // A plain file of a run joins the batch of moves whose pairs go to the disk together.
     void PlanFile(std::string path, std::string category, std::string folder, std::string destination,
-                  std::span<const std::string> sidecars);
+                  FolderIdentity entry, std::span<const std::string> sidecars);
     // Syncs the batch's pairs, then moves its items; an item whose name was taken meanwhile gets the
     // next free one in a batch of its own.
     void CarryOutBatch();
@@ -206,6 +212,7 @@ class Engine : public ItemSink {
         std::string Destination;
         RunJournal::PairMark Pair;
         std::vector<std::string> Made; // the category levels made for it
+        FolderIdentity Entry;          // as the walk listed it
         // Its sidecars, with their names beside the file's and their pairs.
         std::vector<std::string> Sidecars;
         std::vector<Companion> Forms;

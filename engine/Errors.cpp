@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Errors.h"
 
+#include "engine/Messages.h"
+
 namespace varnolt {
 
 namespace {
@@ -9,15 +11,8 @@ class Category final : public std::error_category {
   public:
     const char* name() const noexcept override { return "varnolt"; }
     std::string message(int code) const override {
-        switch (static_cast<EngineError>(code)) {
-        case EngineError::LineBreakInName:
-            return "the name holds a line break, which the journal cannot keep";
-        case EngineError::NotTheItemPlaced:
-            return "another file stands where the run put it";
-        case EngineError::CopiedFolderStays:
-            return "a copied folder stays where the run put it";
-        }
-        return "unknown error";
+        const char* text = Messages::EngineErrorText(static_cast<EngineError>(code));
+        return text ? text : "unknown error";
     }
 };
 

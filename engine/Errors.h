@@ -10,6 +10,7 @@ enum class EngineError {
     LineBreakInName = 1, // the journal keeps a path a line
     NotTheItemPlaced,    // an undo found another file at the place the run put its item
     CopiedFolderStays,   // an undo leaves a folder that a run copied
+    ReplacedSinceRun,    // an undo found another file than the item placed, by its identity
 };
 
 const std::error_category& EngineErrorCategory();

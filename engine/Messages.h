@@ -4,7 +4,10 @@
 // Each is marked for the translation template (lupdate reads VARNOLT_TRANSLATE_NOOP as
 // QT_TRANSLATE_NOOP); a front-end picks the text for a typed event, translates it and then fills its
 // placeholders. No front-end ever compares one.
+#include "engine/Errors.h"
 #include "engine/Host.h"
+
+#include <system_error>
 
 #define VARNOLT_TRANSLATE_NOOP(context, text) text
 
@@ -140,6 +143,16 @@ inline constexpr const char* RestoreFailed =
 inline constexpr const char* RemoveFailed =
     VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "cannot be removed: %1");
 
+// The engine's own reasons, for %1 of the texts above.
+inline constexpr const char* LineBreakInNameReason =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "the name holds a line break, which the journal cannot keep");
+inline constexpr const char* NotTheItemPlacedReason =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "another file stands where the run put it");
+inline constexpr const char* CopiedFolderStaysReason =
+    VARNOLT_TRANSLATE_NOOP("varnolt::Messages", "a copied folder stays where the run put it");
+inline constexpr const char* ReplacedSinceRunReason = VARNOLT_TRANSLATE_NOOP(
+    "varnolt::Messages", "the file there now is not the one the run put there; it stays");
+
 // The text of a notice, with %1 for its path and %2 for its reason where it has them.
 constexpr const char* NoticeText(Notice notice) {
     switch (notice) {
@@ -202,6 +215,27 @@ constexpr const char* StepFailureText(Step step) {
         return RemoveFailed;
     }
     return "";
+}
+
+constexpr const char* EngineErrorText(EngineError error) {
+    switch (error) {
+    case EngineError::LineBreakInName:
+        return LineBreakInNameReason;
+    case EngineError::NotTheItemPlaced:
+        return NotTheItemPlacedReason;
+    case EngineError::CopiedFolderStays:
+        return CopiedFolderStaysReason;
+    case EngineError::ReplacedSinceRun:
+        return ReplacedSinceRunReason;
+    }
+    return nullptr;
+}
+
+// The text of a reason of the engine's own; none for the system's, whose text the system gives.
+inline const char* ReasonText(const std::error_code& error) {
+    return error.category() == EngineErrorCategory()
+               ? EngineErrorText(static_cast<EngineError>(error.value()))
+               : nullptr;
 }
 
 } // namespace varnolt::Messages

@@ -272,7 +272,7 @@ void Engine::WalkSources() {
         if (fs.FolderExists(path)) {
             if (!own.IsKeptOut(fs.IdentifyFolder(path))) WalkSourceFolder(context, path);
         } else if (fs.FileExists(path) && !own.IsKeptOut(fs.IdentifyFolder(FolderPartOf(path)))) {
-            ClassifyItem(path, true, nullptr, SidecarsOfListedFile(path));
+            ClassifyItem(path, true, nullptr, {}, SidecarsOfListedFile(path));
         }
     }
     CarryOutBatch();

@@ -22,8 +22,46 @@ inline constexpr const char* kJournalLeftFileName = "undo.udo.left";
 // There while an undo goes on: found at the start of the next one, it tells that an undo was cut short,
 // which may have left a copy's hidden partial file beside an old path.
 inline constexpr const char* kUndoInProgressFileName = "undo.udo.undoing";
+// The companion of each of these files: the identities of the items its pairs placed, one record per
+// pair in the same order ("undo.udo.ids" beside "undo.udo").
+inline constexpr const char* kIdentitiesSuffix = ".ids";
 inline constexpr const char* kMoveModeLine = "Move Mode";
 inline constexpr const char* kCopyModeLine = "Copy Mode";
+
+// What the journal keeps of an item it placed, so that an undo takes back that item only, never a file
+// put at its name since: its file system and inode (a rename keeps the source's), and for a file the
+// transfer made anew its size and last write time too.
+struct PlacedIdentity {
+    enum class Kind : std::uint8_t { Unknown, Entry, Stamp };
+    Kind What = Kind::Unknown;
+    FileStamp Stamp; // Device and Inode; for a Stamp also Size and the last write time
+
+    static PlacedIdentity OfEntry(const FolderIdentity& entry);
+    static PlacedIdentity OfStamp(const std::optional<FileStamp>& stamp);
+};
+
+// Whether `now`, what stands at a pair's destination, is known to be another item than the one placed
+// there. Unknown, or on another file system than the one recorded (a device numbered anew), it cannot
+// be told: the undo goes on as without identities. `copied`: the item was a copy, which must also keep
+// its size and last write time.
+bool IsAnotherItem(const PlacedIdentity& placed, const FileStamp& now, bool copied);
+
+// The identities of a journal's pairs in turn, read a block at a time. A companion file that is
+// missing, damaged or another journal's gives Unknown for every pair.
+class IdentityReader {
+  public:
+    IdentityReader(FileSystem& fs, const std::string& journalPath);
+    PlacedIdentity Next();
+
+  private:
+    FileSystem& fs_;
+    std::string path_;
+    bool usable_ = false;
+    std::uint64_t next_ = 0; // the pair whose record comes next
+    std::uint64_t blockFirst_ = 0;
+    std::uint64_t end_ = UINT64_MAX; // the pairs with a record, once the file's end is met
+    std::string block_;
+};
 
 // Runs `work` on a thread of its own and calls `serve` every few milliseconds until it is done, so that
 // the window keeps its turns through a call that can take long (a sync on a busy disk, the removal of a
@@ -48,16 +86,21 @@ class RunJournal {
         std::uint64_t Offset = 0;
         std::size_t Size = 0;       // both lines with their breaks
         std::size_t SourceSize = 0; // the source line without its break
+        std::uint64_t Index = 0;    // the pair's place among all pairs, blanked ones included
     };
 
     // Creates the side file `fileName` in `dataFolder` with the mode line, on the disk before the first move.
     FsResult Begin(FileSystem& fs, const std::string& dataFolder, const std::string& modeLine,
                    const char* fileName = kJournalInProgressFileName);
-    // The pair of a move about to be tried.
-    FsResult AppendPair(const std::string& source, const std::string& destination);
+    // The pair of a move about to be tried, with the identity of the item when known before the move.
+    FsResult AppendPair(const std::string& source, const std::string& destination,
+                        const PlacedIdentity& identity = {});
+    // The identity of an item learnt once it is placed (a copy's), in place of what its pair took.
+    void NoteIdentity(PairMark pair, const PlacedIdentity& identity);
     // The pair appended last.
     PairMark LastPair() const { return lastPair_; }
-    // The pairs appended so far onto the disk, before the moves they describe.
+    // The pairs appended so far onto the disk, before the moves they describe, and the identities
+    // noted so far.
     FsResult SyncPairs();
     // The move of the last pair appended did not happen.
     void TakeBackPair();
@@ -80,6 +123,11 @@ class RunJournal {
     std::uint64_t appended_ = 0; // the bytes in the side file
     std::size_t cancelled_ = 0;  // the pairs blanked
     PairMark lastPair_;
+    // The companion file of identities; gone, with its file, after any failure to write it, so that the
+    // journal is saved without one rather than with records out of step.
+    std::unique_ptr<AppendFile> identities_;
+    std::uint64_t pairs_ = 0;
+    void DropIdentities();
     std::string pairBytes_; // kept between pairs, so that appending one allocates nothing
     // The sizes of the last pairs appended, for taking them back: a saved page's two at most.
     std::array<std::size_t, 2> lastPairSizes_{};

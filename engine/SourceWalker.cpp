@@ -70,7 +70,7 @@ class Walker {
                 for (const std::string& name : sidecars->SidecarsOf(i))
                     sidecarPaths.push_back(base + name);
             }
-            HandleEntry(base + entries[i].Name, entries[i], listed.get(), sidecarPaths);
+            HandleEntry(base + entries[i].Name, entries[i], listed.get(), identity->Device, sidecarPaths);
         }
         descent_.pop_back();
     }
@@ -79,7 +79,7 @@ class Walker {
     static constexpr std::size_t kHeldFolderLevels = 128;
 
     void HandleEntry(const std::string& path, const FolderEntry& entry, ListedFolder* listed,
-                     std::span<const std::string> sidecars) {
+                     std::uint64_t device, std::span<const std::string> sidecars) {
         const ClassifyOptions& options = context_.Options;
         // A link to a folder is neither entered nor handed over: a run never takes what lies outside its
         // sources. A link to a file is an item like any file, and moves as the link itself.
@@ -87,14 +87,17 @@ class Walker {
         // A copy of this program's own, left by a killed run or undo until the next one removes it.
         if (entry.Name.starts_with(kPartialCopyPrefix)) return;
         if (!entry.IsFolder) {
-            if (!options.OnlyClassifySubfolder) context_.Sink.ClassifyItem(path, true, listed, sidecars);
+            // A link's own inode, which a look at its name by the undo does not give.
+            const FolderIdentity identity{device, entry.IsLink ? 0 : entry.Inode};
+            if (!options.OnlyClassifySubfolder)
+                context_.Sink.ClassifyItem(path, true, listed, identity, sidecars);
             return;
         }
         const auto identity = context_.Fs.IdentifyFolder(path);
         if (context_.KeptOut.IsKeptOut(identity)) return;
         if ((options.IncludeFolderName || options.OnlyClassifySubfolder) &&
             !context_.KeptOut.HoldsKeptOut(identity))
-            context_.Sink.ClassifyItem(path, false, listed, {});
+            context_.Sink.ClassifyItem(path, false, listed, {}, {});
         // Read again: the options may have changed while the item was handled.
         if (options.IncludeSubfolders && !options.OnlyClassifySubfolder && !IsCompanionFolderName(entry.Name))
             Walk(path, identity);

@@ -16,10 +16,11 @@ namespace varnolt {
 class ItemSink {
   public:
     virtual ~ItemSink() = default;
-    // `listedIn`, when given, is the open folder the item was listed in, for reading its facts.
+    // `listedIn`, when given, is the open folder the item was listed in, for reading its facts; `entry`,
+    // the file's identity as the listing gave it (its folder's device, its inode), zero when not known.
     // `sidecars`: the paths of the files that go with it (engine/Sidecars.h), when the options keep them.
     virtual void ClassifyItem(const std::string& path, bool isFile, ListedFolder* listedIn,
-                              std::span<const std::string> sidecars) = 0;
+                              FolderIdentity entry, std::span<const std::string> sidecars) = 0;
 };
 
 // The folders a walk leaves alone, compared by identity: the result location, when it lies inside a

@@ -83,6 +83,7 @@ FsResult Engine::TransferItem(const std::string& source, const std::string& dest
     if (!transferred || placedAt_ != target) state_.UndoJournal.TakeBackPair();
     if (!transferred) return transferred;
     if (placedAt_ != target && !NoteIntent(source, placedAt_)) return journalFailure_;
+    NoteIdentityAt(state_.UndoJournal.LastPair(), placedAt_);
     RecordTransfer(source, placedAt_);
     return transferred;
 }
@@ -97,8 +98,9 @@ std::string Engine::FreeFolderName(const std::string& destination, std::int64_t&
     return numbered();
 }
 
-bool Engine::NoteIntent(const std::string& source, const std::string& destination, bool batched) {
-    FsResult noted = state_.UndoJournal.AppendPair(source, destination);
+bool Engine::NoteIntent(const std::string& source, const std::string& destination, bool batched,
+                        const PlacedIdentity& identity) {
+    FsResult noted = state_.UndoJournal.AppendPair(source, destination, identity);
     if (noted && !batched) {
         noted = state_.UndoJournal.SyncPairs();
         if (!noted) state_.UndoJournal.TakeBackPair();
@@ -110,13 +112,21 @@ bool Engine::NoteIntent(const std::string& source, const std::string& destinatio
     return false;
 }
 
+PlacedIdentity Engine::IdentityBeforeMove(const FolderIdentity& entry) const {
+    return options_.MoveSourceFiles ? PlacedIdentity::OfEntry(entry) : PlacedIdentity{};
+}
+
+void Engine::NoteIdentityAt(RunJournal::PairMark pair, const std::string& placedAt) {
+    state_.UndoJournal.NoteIdentity(pair, PlacedIdentity::OfStamp(services_.Fs.StampOf(placedAt)));
+}
+
 void Engine::RecordTransfer(const std::string&, const std::string&) {
     state_.TransferredCount += 1;
     state_.FolderFillCount += 1;
 }
 
 void Engine::PlanFile(std::string path, std::string category, std::string folder, std::string destination,
-                      std::span<const std::string> sidecars) {
+                      FolderIdentity entry, std::span<const std::string> sidecars) {
     PlannedFile& planned =
         batch_.emplace_back(PlannedFile{std::move(path),
                                         std::move(category),
@@ -124,6 +134,7 @@ void Engine::PlanFile(std::string path, std::string category, std::string folder
                                         std::move(destination),
                                         {},
                                         {},
+                                        entry,
                                         std::vector<std::string>(sidecars.begin(), sidecars.end()),
                                         {},
                                         {}});
@@ -156,7 +167,7 @@ void Engine::PlanFile(std::string path, std::string category, std::string folder
 
 bool Engine::NotePlannedIntents(PlannedFile& item) {
     item.SidecarPairs.clear();
-    if (!NoteIntent(item.Source, item.Destination, true)) return false;
+    if (!NoteIntent(item.Source, item.Destination, true, IdentityBeforeMove(item.Entry))) return false;
     item.Pair = state_.UndoJournal.LastPair();
     for (std::size_t i = 0; i < item.Sidecars.size(); ++i) {
         if (!NoteIntent(item.Sidecars[i], item.SidecarDestination(i), true)) {
@@ -191,14 +202,21 @@ void Engine::ClaimPlannedNames(const PlannedFile& item, bool claim) {
 FsResult Engine::MovePlanned(const PlannedFile& item, bool& stuck) {
     stuck = false;
     RunJournal& journal = state_.UndoJournal;
+    // A copy is another file than its source: its identity is known once it is made.
+    const auto place = [&](const std::string& from, const std::string& to, RunJournal::PairMark pair) {
+        PlacedFile how;
+        const FsResult placed = MoveOrCopyFile(from, to, how);
+        if (placed && how.Copied) journal.NoteIdentity(pair, PlacedIdentity::OfStamp(how.Copy));
+        return placed;
+    };
     ShowActivity(item.Source);
-    FsResult placed = MoveOrCopyFile(item.Source, item.Destination);
+    FsResult placed = place(item.Source, item.Destination, item.Pair);
     if (!placed) {
         CancelPlannedPairs(item);
         return placed;
     }
     for (std::size_t i = 0; i < item.Sidecars.size(); ++i) {
-        placed = MoveOrCopyFile(item.Sidecars[i], item.SidecarDestination(i));
+        placed = place(item.Sidecars[i], item.SidecarDestination(i), item.SidecarPairs[i]);
         if (placed) continue;
         for (std::size_t later = i; later < item.Sidecars.size(); ++later)
             journal.CancelPair(item.SidecarPairs[later]);
@@ -290,10 +308,11 @@ void Engine::CarryOutBatch() {
         RemoveEmptyFoldersMade(item.Made, item.Folder);
 }
 
-FsResult Engine::MoveOrCopyFile(const std::string& source, const std::string& destination) {
+FsResult Engine::MoveOrCopyFile(const std::string& source, const std::string& destination,
+                                PlacedFile& placed) {
     FileSystem& fs = services_.Fs;
-    return options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination)
-                                    : fs.CopyFile(source, destination);
+    return options_.MoveSourceFiles ? fs.MoveKnownFile(source, destination, &placed)
+                                    : fs.CopyFile(source, destination, &placed);
 }
 
 Step Engine::FailedStep() const {
@@ -302,8 +321,13 @@ Step Engine::FailedStep() const {
 
 FsResult Engine::PlaceFile(const std::string& source, const std::string& destination) {
     if (!NoteIntent(source, destination)) return journalFailure_;
-    const FsResult placed = MoveOrCopyFile(source, destination);
-    if (!placed) state_.UndoJournal.TakeBackPair();
+    const RunJournal::PairMark pair = state_.UndoJournal.LastPair();
+    PlacedFile how;
+    const FsResult placed = MoveOrCopyFile(source, destination, how);
+    if (!placed)
+        state_.UndoJournal.TakeBackPair();
+    else
+        NoteIdentityAt(pair, destination);
     return placed;
 }
 
@@ -338,6 +362,7 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
     if (options_.MoveSourceFiles) {
         ShowActivity(companion);
         if (!NoteIntent(companion, companionTo)) return journalFailure_;
+        const RunJournal::PairMark companionPair = state_.UndoJournal.LastPair();
         if (const FsResult moved = fs.MoveFolder(companion, companionTo, &companionAt);
             !moved || companionAt != companionTo) {
             // Taken meanwhile, the folder went elsewhere: it comes back, and the page stays with it.
@@ -350,6 +375,8 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
         if (!placed) {
             static_cast<void>(fs.MoveFolder(companionAt, companion));
             state_.UndoJournal.TakeBackPair();
+        } else {
+            NoteIdentityAt(companionPair, companionAt);
         }
     } else {
         ShowActivity(page);
@@ -357,11 +384,13 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
         ShowActivity(companion);
         const bool noted = NoteIntent(companion, companionTo);
         placed = noted ? fs.CopyFolder(companion, companionTo, &companionAt) : journalFailure_;
+        bool companionNoted = noted;
         if (placed && companionAt != companionTo) {
             // Taken meanwhile: the journal names where the copy went.
             state_.UndoJournal.TakeBackPair();
-            static_cast<void>(NoteIntent(companion, companionAt));
+            companionNoted = NoteIntent(companion, companionAt);
         }
+        if (placed && companionNoted) NoteIdentityAt(state_.UndoJournal.LastPair(), companionAt);
         if (!placed) {
             if (noted) state_.UndoJournal.TakeBackPair();
             static_cast<void>(fs.DeleteFile(placedAt));
@@ -380,7 +409,7 @@ FsResult Engine::TransferPageWithCompanion(const std::string& page, const std::s
 // "IMG_1(1).xmp"), or all stay, as in a batch of its own.
 FsResult Engine::TransferWithSidecars(const std::string& file, const std::string& destination,
                                       std::span<const std::string> sidecars) {
-    PlannedFile item{file, {}, {}, {}, {}, {}, std::vector<std::string>(sidecars.begin(), sidecars.end()),
+    PlannedFile item{file, {}, {}, {}, {}, {}, {}, std::vector<std::string>(sidecars.begin(), sidecars.end()),
                      {},   {}};
     for (const std::string& sidecar : sidecars)
         item.Forms.push_back(SidecarForm(NameViewOf(file), NameViewOf(sidecar)));

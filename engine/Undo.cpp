@@ -99,9 +99,17 @@ bool PutBackAlready(FileSystem& fs, const std::string& source, const std::string
 }
 
 FsResult RestorePair(FileSystem& fs, bool moveMode, const std::string& source, const std::string& destination,
-                     Step& step) {
+                     const PlacedIdentity& identity, Step& step) {
     step = Step::Restore;
     if (PutBackAlready(fs, source, destination)) return {};
+    // Only the item the run placed goes back: a file put at its name since stays where it is.
+    if (identity.What != PlacedIdentity::Kind::Unknown) {
+        const auto now = fs.StampOf(destination);
+        if (now && IsAnotherItem(identity, *now, !moveMode)) {
+            if (!moveMode && fs.FileExists(source)) step = Step::Remove;
+            return MakeError(EngineError::ReplacedSinceRun);
+        }
+    }
     if (moveMode) return MoveBack(fs, destination, source);
     if (fs.FileExists(source)) {
         step = Step::Remove;
@@ -129,6 +137,7 @@ void RemoveJournal(FileSystem& fs, const std::string& path, const std::function<
         ServeWhile([&] { return static_cast<bool>(fs.DeleteFile(path)); }, serve);
     else
         static_cast<void>(fs.DeleteFile(path));
+    static_cast<void>(fs.DeleteFile(path + kIdentitiesSuffix));
 }
 
 } // namespace
@@ -220,6 +229,7 @@ FsResult Engine::RestorePairs(RunJournal& left, bool cutShort) {
     FsResult leftWritable;
     std::string source;
     std::unordered_set<std::string> partialsLookedFor;
+    IdentityReader identities(fs, JournalPath());
     PieceLineReader lines([&](std::string_view line) {
         if (lineNumber++ == 0) {
             moveMode = line.find("Move") != std::string_view::npos;
@@ -234,7 +244,8 @@ FsResult Engine::RestorePairs(RunJournal& left, bool cutShort) {
             if (cutShort && partialsLookedFor.insert(FolderPartOf(source)).second)
                 static_cast<void>(fs.RemoveLeftoverPartials(FolderPartOf(source)));
             Step step;
-            if (const FsResult back = RestorePair(fs, moveMode, source, destination, step); back) {
+            const PlacedIdentity identity = identities.Next();
+            if (const FsResult back = RestorePair(fs, moveMode, source, destination, identity, step); back) {
                 ++tally_.Placed;
             } else {
                 Fail(destination, step, back.Error(), source);
@@ -243,7 +254,7 @@ FsResult Engine::RestorePairs(RunJournal& left, bool cutShort) {
                         leftWritable = left.Begin(fs, dataFolder_, moveMode ? kMoveModeLine : kCopyModeLine,
                                                   kJournalLeftFileName);
                     leftBegun = true;
-                    if (leftWritable) leftWritable = left.AppendPair(source, destination);
+                    if (leftWritable) leftWritable = left.AppendPair(source, destination, identity);
                 }
             }
             ++restored;

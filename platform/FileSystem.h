@@ -46,8 +46,9 @@ struct ItemInfo {
 
 struct FolderEntry {
     std::string Name;
-    bool IsFolder = false; // a folder, or a symbolic link to one
-    bool IsLink = false;   // the entry itself is a symbolic link, whatever it points to
+    bool IsFolder = false;   // a folder, or a symbolic link to one
+    bool IsLink = false;     // the entry itself is a symbolic link, whatever it points to
+    std::uint64_t Inode = 0; // the entry's own inode number as the listing gives it; 0 when not known
 };
 
 // The start of the hidden name under which a copy grows beside its destination until it is whole:
@@ -68,6 +69,13 @@ struct FileStamp {
     FileTime LastWriteTime = 0;
     std::int64_t LastWriteNanoseconds = 0; // within the second
     bool IsFolder = false;
+};
+
+// What a file transfer made at its destination, as far as the call knows it without another look.
+struct PlacedFile {
+    // A new file (a copy, or a move that had to copy); else the source's own entry under its new name.
+    bool Copied = false;
+    std::optional<FileStamp> Copy; // the new file's, when it could be read
 };
 
 // An exclusive lock on one of the program's own files, held until this goes (or the process ends).
@@ -132,12 +140,16 @@ class FileSystem {
     // the copy stays, and the copy goes); a symbolic link moves as the link itself, a folder not at all.
     virtual FsResult MoveFile(const std::string& from, const std::string& to) = 0;
     // MoveFile for an entry the caller has just found to be a file, following links: the move need not
-    // look at it again before trying.
-    virtual FsResult MoveKnownFile(const std::string& from, const std::string& to) {
+    // look at it again before trying. `placed`, when given, tells whether the move had to copy.
+    virtual FsResult MoveKnownFile(const std::string& from, const std::string& to,
+                                   PlacedFile* placed = nullptr) {
+        static_cast<void>(placed);
         return MoveFile(from, to);
     }
     // The file a link points to is copied; anything but a regular file (a fifo, a device) is refused.
-    virtual FsResult CopyFile(const std::string& from, const std::string& to) = 0;
+    // `placed`, when given, receives the copy's stamp.
+    virtual FsResult CopyFile(const std::string& from, const std::string& to,
+                              PlacedFile* placed = nullptr) = 0;
     // The whole folder ends up at `to`, or at the next free name "to (2)", "to (3)", ... when `to` is taken;
     // missing folders above `to` are made. Links inside are copied as links; a link given as `from` moves
     // as the link and copies as the folder it points to. A folder never goes into itself. A failed copy
@@ -157,6 +169,9 @@ class FileSystem {
     // between pieces. A failure comes after the pieces before it.
     virtual FsResult ReadInPieces(const std::string& path,
                                   const std::function<void(std::string_view)>& piece) = 0;
+    // Up to `size` bytes of the file from `offset` on, in place of what `bytes` held; fewer at its end.
+    virtual FsResult ReadPart(const std::string& path, std::uint64_t offset, std::size_t size,
+                              std::string& bytes) = 0;
     // Writes a new file beside `path`, syncs it and renames it over `path`: never a truncated file. The
     // new file keeps the old one's permission bits; a symbolic link at `path` stays and the file it
     // points to is replaced. Other hard links to the old file keep the old content.

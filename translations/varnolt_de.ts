@@ -733,7 +733,7 @@ Lizenz: GNU General Public License, Version 3 oder später (GPL-3.0-or-later).</
 <context>
     <name>varnolt::Messages</name>
     <message>
-        <location filename="../engine/Messages.h" line="+13"/>
+        <location filename="../engine/Messages.h" line="+16"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -1020,6 +1020,26 @@ Zielort jetzt öffnen?</translation>
         <location line="+2"/>
         <source>cannot be removed: %1</source>
         <translation>kann nicht entfernt werden: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the name holds a line break, which the journal cannot keep</source>
+        <translation>der Name enthält einen Zeilenumbruch, den das Journal nicht festhalten kann</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>another file stands where the run put it</source>
+        <translation>an der Stelle, an die der Lauf es gelegt hat, steht eine andere Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a copied folder stays where the run put it</source>
+        <translation>ein kopierter Ordner bleibt, wo der Lauf ihn hingelegt hat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file there now is not the one the run put there; it stays</source>
+        <translation>die Datei dort ist nicht die, die der Lauf dorthin gelegt hat; sie bleibt</translation>
     </message>
     <message>
         <location filename="../app/cli/ConsoleTexts.h" line="+10"/>

@@ -733,7 +733,7 @@ Licencia: GNU General Public License, versión 3 o posterior (GPL-3.0-or-later).
 <context>
     <name>varnolt::Messages</name>
     <message>
-        <location filename="../engine/Messages.h" line="+13"/>
+        <location filename="../engine/Messages.h" line="+16"/>
         <source>Information</source>
         <translation>Información</translation>
     </message>
@@ -1020,6 +1020,26 @@ Revise el resultado: todavía puede DESHACERLO.
         <location line="+2"/>
         <source>cannot be removed: %1</source>
         <translation>no se puede eliminar: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the name holds a line break, which the journal cannot keep</source>
+        <translation>el nombre contiene un salto de línea, que el registro no puede guardar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>another file stands where the run put it</source>
+        <translation>otro archivo ocupa el lugar donde la ejecución lo dejó</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a copied folder stays where the run put it</source>
+        <translation>una carpeta copiada se queda donde la ejecución la dejó</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file there now is not the one the run put there; it stays</source>
+        <translation>el archivo que hay ahí no es el que dejó la ejecución; se queda</translation>
     </message>
     <message>
         <location filename="../app/cli/ConsoleTexts.h" line="+10"/>

@@ -733,7 +733,7 @@ Licence : GNU General Public License, version 3 ou ultérieure (GPL-3.0-or-later
 <context>
     <name>varnolt::Messages</name>
     <message>
-        <location filename="../engine/Messages.h" line="+13"/>
+        <location filename="../engine/Messages.h" line="+16"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -1020,6 +1020,26 @@ Ouvrir la destination maintenant&#xa0;?</translation>
         <location line="+2"/>
         <source>cannot be removed: %1</source>
         <translation>impossible de le supprimer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the name holds a line break, which the journal cannot keep</source>
+        <translation>le nom contient un saut de ligne, que le journal ne peut pas conserver</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>another file stands where the run put it</source>
+        <translation>un autre fichier se trouve là où l’exécution l’a mis</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a copied folder stays where the run put it</source>
+        <translation>un dossier copié reste là où l’exécution l’a mis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file there now is not the one the run put there; it stays</source>
+        <translation>le fichier qui s’y trouve n’est pas celui que l’exécution y a mis, il reste</translation>
     </message>
     <message>
         <location filename="../app/cli/ConsoleTexts.h" line="+10"/>

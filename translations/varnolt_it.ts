@@ -733,7 +733,7 @@ Licenza: GNU General Public License, versione 3 o successiva (GPL-3.0-or-later).
 <context>
     <name>varnolt::Messages</name>
     <message>
-        <location filename="../engine/Messages.h" line="+13"/>
+        <location filename="../engine/Messages.h" line="+16"/>
         <source>Information</source>
         <translation>Informazioni</translation>
     </message>
@@ -1020,6 +1020,26 @@ Aprire ora la destinazione?</translation>
         <location line="+2"/>
         <source>cannot be removed: %1</source>
         <translation>impossibile rimuoverlo: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the name holds a line break, which the journal cannot keep</source>
+        <translation>il nome contiene un a capo, che il registro non può conservare</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>another file stands where the run put it</source>
+        <translation>un altro file si trova dove l’esecuzione l’aveva messo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a copied folder stays where the run put it</source>
+        <translation>una cartella copiata resta dove l’esecuzione l’ha messa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file there now is not the one the run put there; it stays</source>
+        <translation>il file che c’è ora non è quello messo dall’esecuzione; resta lì</translation>
     </message>
     <message>
         <location filename="../app/cli/ConsoleTexts.h" line="+10"/>

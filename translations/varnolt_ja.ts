@@ -733,7 +733,7 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</sou
 <context>
     <name>varnolt::Messages</name>
     <message>
-        <location filename="../engine/Messages.h" line="+13"/>
+        <location filename="../engine/Messages.h" line="+16"/>
         <source>Information</source>
         <translation>情報</translation>
     </message>
@@ -1020,6 +1020,26 @@ Open the result location now?</source>
         <location line="+2"/>
         <source>cannot be removed: %1</source>
         <translation>削除できません: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the name holds a line break, which the journal cannot keep</source>
+        <translation>名前に改行が含まれており、操作記録に残せません</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>another file stands where the run put it</source>
+        <translation>実行で置いた場所に別のファイルがあります</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a copied folder stays where the run put it</source>
+        <translation>コピーしたフォルダーは実行で置いた場所に残ります</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file there now is not the one the run put there; it stays</source>
+        <translation>そこにあるのは実行で置いたファイルではないため、そのまま残します</translation>
     </message>
     <message>
         <location filename="../app/cli/ConsoleTexts.h" line="+10"/>

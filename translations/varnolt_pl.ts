@@ -733,7 +733,7 @@ Licencja: GNU General Public License, wersja 3 lub późniejsza (GPL-3.0-or-late
 <context>
     <name>varnolt::Messages</name>
     <message>
-        <location filename="../engine/Messages.h" line="+13"/>
+        <location filename="../engine/Messages.h" line="+16"/>
         <source>Information</source>
         <translation>Informacja</translation>
     </message>
@@ -1020,6 +1020,26 @@ Otworzyć teraz lokalizację docelową?</translation>
         <location line="+2"/>
         <source>cannot be removed: %1</source>
         <translation>nie można usunąć: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the name holds a line break, which the journal cannot keep</source>
+        <translation>nazwa zawiera znak nowego wiersza, którego dziennik nie może przechować</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>another file stands where the run put it</source>
+        <translation>w miejscu, w którym przebieg go umieścił, jest inny plik</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a copied folder stays where the run put it</source>
+        <translation>skopiowany folder zostaje tam, gdzie przebieg go umieścił</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file there now is not the one the run put there; it stays</source>
+        <translation>plik, który tam teraz jest, nie jest tym, który umieścił przebieg; zostaje</translation>
     </message>
     <message>
         <location filename="../app/cli/ConsoleTexts.h" line="+10"/>

@@ -733,7 +733,7 @@ Licença: GNU General Public License, versão 3 ou posterior (GPL-3.0-or-later).
 <context>
     <name>varnolt::Messages</name>
     <message>
-        <location filename="../engine/Messages.h" line="+13"/>
+        <location filename="../engine/Messages.h" line="+16"/>
         <source>Information</source>
         <translation>Informação</translation>
     </message>
@@ -1020,6 +1020,26 @@ Abrir o local de destino agora?</translation>
         <location line="+2"/>
         <source>cannot be removed: %1</source>
         <translation>não pode ser removido: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the name holds a line break, which the journal cannot keep</source>
+        <translation>o nome contém uma quebra de linha, que o registro não consegue guardar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>another file stands where the run put it</source>
+        <translation>outro arquivo está onde a execução o colocou</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a copied folder stays where the run put it</source>
+        <translation>uma pasta copiada fica onde a execução a colocou</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file there now is not the one the run put there; it stays</source>
+        <translation>o arquivo que está lá agora não é o que a execução colocou; ele fica</translation>
     </message>
     <message>
         <location filename="../app/cli/ConsoleTexts.h" line="+10"/>

@@ -733,7 +733,7 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</sou
 <context>
     <name>varnolt::Messages</name>
     <message>
-        <location filename="../engine/Messages.h" line="+13"/>
+        <location filename="../engine/Messages.h" line="+16"/>
         <source>Information</source>
         <translation>信息</translation>
     </message>
@@ -1020,6 +1020,26 @@ Open the result location now?</source>
         <location line="+2"/>
         <source>cannot be removed: %1</source>
         <translation>无法删除: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the name holds a line break, which the journal cannot keep</source>
+        <translation>名称中含有换行符，操作日志无法记录</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>another file stands where the run put it</source>
+        <translation>运行放置它的位置上现在是另一个文件</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a copied folder stays where the run put it</source>
+        <translation>复制的文件夹留在运行放置它的位置</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file there now is not the one the run put there; it stays</source>
+        <translation>那里现在的文件不是运行放置的那个，保留不动</translation>
     </message>
     <message>
         <location filename="../app/cli/ConsoleTexts.h" line="+10"/>

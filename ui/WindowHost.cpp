@@ -126,7 +126,9 @@ void WindowHost::Skipped(const ItemSkipped& item) {
 }
 
 void WindowHost::Failed(const ItemFailed& item) {
-    AddToReport(item.Path, Text(Messages::StepFailureText(item.Where), {item.Error.message()}));
+    const char* reason = Messages::ReasonText(item.Error);
+    AddToReport(item.Path,
+                Text(Messages::StepFailureText(item.Where), {reason ? Text(reason) : item.Error.message()}));
 }
 
 void WindowHost::Progress(const ProgressEvent& progress) {

@@ -18,11 +18,12 @@ constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
 constexpr std::uint32_t kTurnsBetweenClockReads = 64;
 constexpr const char* kPrefix = "varnolt-cli: ";
 
-std::string Reason(const std::error_code& error) {
-    return error.message();
-}
-
 } // namespace
+
+std::string ConsoleHost::Reason(const std::error_code& error) const {
+    const char* text = Messages::ReasonText(error);
+    return text ? Text(text) : error.message();
+}
 
 ConsoleHost::ConsoleHost(const Request& request, std::ostream& out, std::ostream& err, bool live,
                          Translator& texts)

@@ -50,6 +50,8 @@ class ConsoleHost : public EngineHost, public MessagePump {
     void NotPlaced(std::string_view path, const std::string& reason);
     const char* NotPlacedText() const;
     std::string Text(const char* english, std::initializer_list<std::string_view> arguments = {}) const;
+    // The reason of a failure as the user reads it: the engine's own translated, else the system's.
+    std::string Reason(const std::error_code& error) const;
 
     const Request& request_;
     std::ostream& out_;

@@ -197,12 +197,13 @@ FsResult MemoryFileSystem::MoveFile(const std::string& from, const std::string& 
     return {};
 }
 
-FsResult MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) {
+FsResult MemoryFileSystem::CopyFile(const std::string& from, const std::string& to, PlacedFile* placed) {
     const std::string source = Canonical(from), target = Canonical(to);
     const auto file = Files.find(source);
     if (file == Files.end() || !CanPlaceFile(from, to)) return Refused();
     Files[target] = file->second;
     Changes.push_back({Change::CopyFile, source, target});
+    if (placed) *placed = {true, StampOf(target)};
     return {};
 }
 
@@ -268,6 +269,15 @@ FsResult MemoryFileSystem::ReadInPieces(const std::string& path,
     constexpr std::size_t PieceSize = 7;
     for (std::size_t at = 0; at < content->size(); at += PieceSize)
         piece(std::string_view(*content).substr(at, PieceSize));
+    return {};
+}
+
+FsResult MemoryFileSystem::ReadPart(const std::string& path, std::uint64_t offset, std::size_t size,
+                                    std::string& bytes) {
+    const auto file = Files.find(Canonical(path));
+    if (file == Files.end()) return FsResult::Failed(ENOENT);
+    const std::string& content = file->second.Content;
+    bytes = offset < content.size() ? content.substr(offset, size) : std::string();
     return {};
 }
 

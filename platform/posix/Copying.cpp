@@ -89,12 +89,27 @@ bool ApplyAttributes(SystemCalls& sys, int fd, const std::string& path, mode_t m
            (sys.SetTimes(fd, path, times) || CannotHoldAttributes(errno));
 }
 
+// The copy as its file system keeps it, once its times are set: what tells it from a file put in its
+// place later. Only wanted, not needed: a look that fails leaves it unknown.
+void StampCopy(SystemCalls& sys, const FileDescriptor& to, const std::string& toPath,
+               std::optional<struct stat>* made) {
+    if (!made) return;
+    struct stat info;
+    if (sys.FileStat(to.Get(), toPath, info))
+        *made = info;
+    else
+        made->reset();
+}
+
 bool FillCopy(SystemCalls& sys, int from, const std::string& fromPath, const struct stat& info,
-              FileDescriptor& to, const std::string& toPath, Durability durability) {
+              FileDescriptor& to, const std::string& toPath, Durability durability,
+              std::optional<struct stat>* made) {
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
-    return CopyData(sys, from, fromPath, info.st_size, to.Get(), toPath) &&
-           ApplyAttributes(sys, to.Get(), toPath, info.st_mode & PermissionBits, times) &&
-           (durability == Durability::Lazy || sys.Sync(to.Get(), toPath)) && to.Close();
+    if (!CopyData(sys, from, fromPath, info.st_size, to.Get(), toPath) ||
+        !ApplyAttributes(sys, to.Get(), toPath, info.st_mode & PermissionBits, times))
+        return false;
+    StampCopy(sys, to, toPath, made);
+    return (durability == Durability::Lazy || sys.Sync(to.Get(), toPath)) && to.Close();
 }
 
 } // namespace
@@ -104,7 +119,8 @@ namespace {
 // Where the file system can neither rename without replacing nor link, the copy is made at its own
 // name (`direct`): created exclusively as ever, only not hidden while it grows.
 bool CopyRegularFileAs(SystemCalls& sys, const std::string& from, const struct stat& expected,
-                       const std::string& to, Durability durability, bool direct) {
+                       const std::string& to, Durability durability, bool direct,
+                       std::optional<struct stat>* made) {
     // Non-blocking, so that a fifo put in the file's place meanwhile cannot hold the open; the check
     // after it refuses anything but the regular file that was looked at.
     FileDescriptor source = sys.Open(from, O_RDONLY | O_NONBLOCK | O_NOCTTY);
@@ -132,14 +148,14 @@ bool CopyRegularFileAs(SystemCalls& sys, const std::string& from, const struct s
     }
     if (!target.IsOpen()) return false;
     Naming named = Naming::Failed;
-    if (FillCopy(sys, source.Get(), from, info, target, created, durability))
+    if (FillCopy(sys, source.Get(), from, info, target, created, durability, made))
         named = direct ? Naming::Done : NameFinishedCopy(sys, created, to);
     if (named == Naming::Done) return true;
     const int error = errno;
     target.Close();
     sys.Unlink(created);
     errno = error;
-    return named == Naming::Unsupported && CopyRegularFileAs(sys, from, expected, to, durability, true);
+    return named == Naming::Unsupported && CopyRegularFileAs(sys, from, expected, to, durability, true, made);
 }
 
 // The process that made a partial copy, from its name; nullopt when the name does not tell.
@@ -182,8 +198,9 @@ bool RemoveTree(SystemCalls& sys, const std::string& path) {
 } // namespace
 
 bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct stat& expected,
-                     const std::string& to, Durability durability, bool inHiddenFolder) {
-    return CopyRegularFileAs(sys, from, expected, to, durability, inHiddenFolder);
+                     const std::string& to, Durability durability, bool inHiddenFolder,
+                     std::optional<struct stat>* made) {
+    return CopyRegularFileAs(sys, from, expected, to, durability, inHiddenFolder, made);
 }
 
 std::string PartialNameBeside(const std::string& to) {

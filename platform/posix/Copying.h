@@ -3,6 +3,7 @@
 // Copying files, links and whole folders so that a failure leaves nothing behind at the destination.
 #include "platform/posix/SystemCalls.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,11 @@ enum class Durability { Lazy, Synced };
 // `to` (PartialNameBeside), created exclusively, and takes the name `to` only once it is whole, without
 // replacing anything there: a process killed meanwhile leaves no fragment under a real name. A failure
 // on the way removes the hidden file again. `inHiddenFolder`: `to` lies in a folder copy that is hidden
-// itself until whole, and the file is made at its own name.
+// itself until whole, and the file is made at its own name. `made`, when given, receives the copy's
+// stat, or nothing when that look fails (the copy does not).
 bool CopyRegularFile(SystemCalls& sys, const std::string& from, const struct stat& expected,
-                     const std::string& to, Durability durability, bool inHiddenFolder = false);
+                     const std::string& to, Durability durability, bool inHiddenFolder = false,
+                     std::optional<struct stat>* made = nullptr);
 
 // A name in the folder of `to`, made of kPartialCopyPrefix, this process's id, a serial new with every
 // call and the name of `to` (cut to fit): for a copy of `to` while it grows.

@@ -215,14 +215,29 @@ bool MoveTreeAcross(SystemCalls& sys, const std::string& from, const struct stat
     return removedAny;
 }
 
+// What a copy made, for the caller of a transfer that asked.
+void TellCopied(PlacedFile* placed, const std::optional<struct stat>& made) {
+    if (!placed) return;
+    placed->Copied = true;
+    placed->Copy.reset();
+    if (made)
+        placed->Copy = FileStamp{static_cast<std::uint64_t>(made->st_dev),
+                                 static_cast<std::uint64_t>(made->st_ino),
+                                 static_cast<std::uint64_t>(made->st_size),
+                                 made->st_mtim.tv_sec,
+                                 made->st_mtim.tv_nsec,
+                                 false};
+}
+
 // Makes `to` a copy of the entry `from` on another file system, on the disk before the source goes.
-bool CopyForMove(SystemCalls& sys, const std::string& from, const struct stat& entry, const std::string& to) {
+bool CopyForMove(SystemCalls& sys, const std::string& from, const struct stat& entry, const std::string& to,
+                 std::optional<struct stat>& made) {
     if (S_ISLNK(entry.st_mode)) return posix::CopySymbolicLink(sys, from, to);
     if (!S_ISREG(entry.st_mode)) {
         errno = EXDEV; // a fifo, socket or device has no content to carry over
         return false;
     }
-    if (!posix::CopyRegularFile(sys, from, entry, to, Durability::Synced)) return false;
+    if (!posix::CopyRegularFile(sys, from, entry, to, Durability::Synced, false, &made)) return false;
     if (posix::SyncFolder(sys, posix::ParentOf(to))) return true;
     TakeBack(sys, to);
     return false;
@@ -231,9 +246,13 @@ bool CopyForMove(SystemCalls& sys, const std::string& from, const struct stat& e
 // `entry` is what a look at `from` found just before: a source changed while it was copied stays, and
 // the copy goes.
 bool MoveFileAcross(SystemCalls& sys, const std::string& from, const struct stat& entry,
-                    const std::string& to) {
-    if (!CopyForMove(sys, from, entry, to)) return false;
-    if (posix::StillAsSeen(sys, from, entry) && sys.Unlink(from)) return true;
+                    const std::string& to, PlacedFile* placed) {
+    std::optional<struct stat> made;
+    if (!CopyForMove(sys, from, entry, to, made)) return false;
+    if (posix::StillAsSeen(sys, from, entry) && sys.Unlink(from)) {
+        TellCopied(placed, made);
+        return true;
+    }
     TakeBack(sys, to);
     return false;
 }
@@ -246,8 +265,8 @@ bool LinkCannotWorkHere(int error) {
 // For file systems that cannot rename without replacing: a second name, then the first one removed;
 // where there are no hard links either, a copy.
 bool MoveFileByLink(SystemCalls& sys, const std::string& from, const struct stat& entry,
-                    const std::string& to) {
-    if (!sys.Link(from, to)) return LinkCannotWorkHere(errno) && MoveFileAcross(sys, from, entry, to);
+                    const std::string& to, PlacedFile* placed) {
+    if (!sys.Link(from, to)) return LinkCannotWorkHere(errno) && MoveFileAcross(sys, from, entry, to, placed);
     if (sys.Unlink(from)) return true;
     TakeBack(sys, to);
     return false;
@@ -263,15 +282,16 @@ bool LookAtFileToMove(SystemCalls& sys, const std::string& from, struct stat& en
 
 // `looked` when `entry` holds the source already; else it is looked at only when the rename cannot do.
 bool MoveFileEntry(SystemCalls& sys, const std::string& from, const std::string& to, struct stat& entry,
-                   bool looked) {
+                   bool looked, PlacedFile* placed = nullptr) {
     if (sys.RenameNoReplace(from, to)) return true;
     const int error = errno;
     if (error != EXDEV && error != EINVAL && error != ENOSYS) return false;
     if (!looked && !LookAtFileToMove(sys, from, entry)) return false;
-    return error == EXDEV ? MoveFileAcross(sys, from, entry, to) : MoveFileByLink(sys, from, entry, to);
+    return error == EXDEV ? MoveFileAcross(sys, from, entry, to, placed)
+                          : MoveFileByLink(sys, from, entry, to, placed);
 }
 
-bool CopyOneFile(SystemCalls sys, const std::string& from, const std::string& to);
+bool CopyOneFile(SystemCalls sys, const std::string& from, const std::string& to, PlacedFile* placed);
 bool MoveWholeFolder(SystemCalls sys, const std::string& from, const std::string& to, std::string* placedAt,
                      std::int64_t* nextNumber);
 bool CopyWholeFolder(SystemCalls sys, const std::string& from, const std::string& to, std::string* placedAt,
@@ -286,14 +306,15 @@ FsResult PosixFileSystem::MoveFile(const std::string& from, const std::string& t
                                MoveFileEntry(sys, from, to, entry, true));
 }
 
-FsResult PosixFileSystem::MoveKnownFile(const std::string& from, const std::string& to) {
+FsResult PosixFileSystem::MoveKnownFile(const std::string& from, const std::string& to, PlacedFile* placed) {
     SystemCalls sys(hook_);
     struct stat entry;
-    return FsResult::FromErrno(MoveFileEntry(sys, from, to, entry, false));
+    if (placed) *placed = {};
+    return FsResult::FromErrno(MoveFileEntry(sys, from, to, entry, false, placed));
 }
 
-FsResult PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
-    return FsResult::FromErrno(CopyOneFile(SystemCalls(hook_), from, to));
+FsResult PosixFileSystem::CopyFile(const std::string& from, const std::string& to, PlacedFile* placed) {
+    return FsResult::FromErrno(CopyOneFile(SystemCalls(hook_), from, to, placed));
 }
 
 FsResult PosixFileSystem::RemoveLeftoverPartials(const std::string& folder) {
@@ -313,14 +334,18 @@ FsResult PosixFileSystem::CopyFolder(const std::string& from, const std::string&
 
 namespace {
 
-bool CopyOneFile(SystemCalls sys, const std::string& from, const std::string& to) {
+bool CopyOneFile(SystemCalls sys, const std::string& from, const std::string& to, PlacedFile* placed) {
     struct stat info;
     if (!sys.Stat(from, info)) return false;
     if (!S_ISREG(info.st_mode)) {
         errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         return false;
     }
-    return posix::CopyRegularFile(sys, from, info, to, Durability::Lazy);
+    std::optional<struct stat> made;
+    if (!posix::CopyRegularFile(sys, from, info, to, Durability::Lazy, false, placed ? &made : nullptr))
+        return false;
+    TellCopied(placed, made);
+    return true;
 }
 
 bool MoveWholeFolder(SystemCalls sys, const std::string& from, const std::string& to, std::string* placedAt,

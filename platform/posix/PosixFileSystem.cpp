@@ -100,8 +100,9 @@ class PosixListedFolder final : public ListedFolder {
 
 // What the entry `name` at `path` of a listing is: a folder (following a link to where it points), a
 // link. Looked at only where the listing's type does not tell.
-FolderEntry ListedEntry(SystemCalls& sys, std::string name, const std::string& path, unsigned char type) {
-    FolderEntry entry{std::move(name), type == DT_DIR, type == DT_LNK};
+FolderEntry ListedEntry(SystemCalls& sys, std::string name, const std::string& path, unsigned char type,
+                        ino_t inode) {
+    FolderEntry entry{std::move(name), type == DT_DIR, type == DT_LNK, static_cast<std::uint64_t>(inode)};
     struct stat info;
     if (type == DT_UNKNOWN && sys.LinkStat(path, info)) {
         entry.IsLink = S_ISLNK(info.st_mode);
@@ -213,7 +214,7 @@ std::unique_ptr<ListedFolder> PosixFileSystem::ListFolder(const std::string& pat
         std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
         const std::string full = base + name;
-        entries.push_back(ListedEntry(sys, std::move(name), full, entry->d_type));
+        entries.push_back(ListedEntry(sys, std::move(name), full, entry->d_type, entry->d_ino));
     }
     if (errno != 0) return nullptr;
     return std::make_unique<PosixListedFolder>(sys, std::move(dir), std::move(base));
@@ -277,6 +278,25 @@ FsResult PosixFileSystem::ReadInPieces(const std::string& path,
     std::string ignored;
     const FileDescriptor fd = OpenOwnFile(sys, path, ignored);
     return FsResult::FromErrno(fd.IsOpen() && ReadOpenFile(sys, fd, path, ignored, piece));
+}
+
+FsResult PosixFileSystem::ReadPart(const std::string& path, std::uint64_t offset, std::size_t size,
+                                   std::string& bytes) {
+    SystemCalls sys(hook_);
+    std::string ignored;
+    const FileDescriptor fd = OpenOwnFile(sys, path, ignored);
+    if (!fd.IsOpen()) return FsResult::FromErrno(false);
+    bytes.resize(size);
+    std::size_t got = 0;
+    while (got < size) {
+        const long part =
+            sys.ReadAt(fd.Get(), path, bytes.data() + got, size - got, static_cast<off_t>(offset + got));
+        if (part < 0) return FsResult::FromErrno(false);
+        if (part == 0) break;
+        got += static_cast<std::size_t>(part);
+    }
+    bytes.resize(got);
+    return {};
 }
 
 bool PosixFileSystem::ReplaceFile(const std::string& linkOrFile, std::string_view content,

@@ -61,8 +61,9 @@ class PosixFileSystem final : public FileSystem {
     FsResult DeleteFile(const std::string& path) override;
 
     FsResult MoveFile(const std::string& from, const std::string& to) override;
-    FsResult MoveKnownFile(const std::string& from, const std::string& to) override;
-    FsResult CopyFile(const std::string& from, const std::string& to) override;
+    FsResult MoveKnownFile(const std::string& from, const std::string& to,
+                           PlacedFile* placed = nullptr) override;
+    FsResult CopyFile(const std::string& from, const std::string& to, PlacedFile* placed = nullptr) override;
     FsResult MoveFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
                         std::int64_t* nextNumber = nullptr) override;
     FsResult CopyFolder(const std::string& from, const std::string& to, std::string* placedAt = nullptr,
@@ -71,6 +72,8 @@ class PosixFileSystem final : public FileSystem {
     std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) override;
     FsResult ReadInPieces(const std::string& path,
                           const std::function<void(std::string_view)>& piece) override;
+    FsResult ReadPart(const std::string& path, std::uint64_t offset, std::size_t size,
+                      std::string& bytes) override;
     bool ReplaceFile(const std::string& path, std::string_view content, std::string& error) override;
     std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path, std::error_code& error) override;
     FsResult ReplaceWith(const std::string& from, const std::string& to) override;

@@ -281,6 +281,11 @@ long SystemCalls::Read(int fd, const std::string& path, char* buffer, std::size_
     return RetryOnInterrupt([&] { return ::read(fd, buffer, size); });
 }
 
+long SystemCalls::ReadAt(int fd, const std::string& path, char* buffer, std::size_t size, off_t offset) {
+    if (!Allowed(Syscall::Read, path)) return -1;
+    return RetryOnInterrupt([&] { return ::pread(fd, buffer, size, offset); });
+}
+
 bool SystemCalls::WriteAll(int fd, const std::string& path, std::string_view bytes) {
     while (!bytes.empty()) {
         if (!Allowed(Syscall::Write, path)) return false;

@@ -71,6 +71,8 @@ class SystemCalls {
     FileDescriptor Open(const std::string& path, int flags, mode_t mode = 0);
     // The count of bytes read (0 at the end), or -1.
     long Read(int fd, const std::string& path, char* buffer, std::size_t size);
+    // Read at `offset`, leaving the file position alone.
+    long ReadAt(int fd, const std::string& path, char* buffer, std::size_t size, off_t offset);
     // Writes every byte, going on after partial writes.
     bool WriteAll(int fd, const std::string& path, std::string_view bytes);
     // WriteAll at `offset`, leaving the file position alone.

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A run killed half way must still be undoable: the journal reaches the disk as the run goes.
+#include "engine/Errors.h"
 #include "engine/TextFile.h"
 #include "support/EngineFixture.h"
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -73,20 +75,27 @@ TEST_F(CrashJournalTest, AKilledRunIsUndoneFileForFile) {
     EXPECT_LT(moved, static_cast<std::size_t>(kFileCount));
     EXPECT_LE(moved, journaled) << "a move is journaled before it is made";
     EXPECT_LE(journaled - moved, kIntentsPerSync) << "at most a batch is journaled ahead of its moves";
+    // The user renames a file of theirs over one the run placed: the journal recovered from the side
+    // file still knows the item it placed there, and leaves the user's file.
+    const std::string replaced = "out/" + FilesBelow(tree / "out").front();
+    std::filesystem::rename(tree.File("users.txt", "the user's"), tree / replaced);
 
     engine.UndoLastRun();
     ASSERT_FALSE(host.Ends.empty());
     EXPECT_EQ(host.LastEnd().Kind, CommandKind::Undo);
     EXPECT_EQ(host.LastEnd().How, Outcome::Completed);
 
-    // No file lost or doubled, every one back.
+    // No file lost or doubled, every one back but the one the user replaced.
     const auto back = FilesByContent(tree, "in");
     const auto left = FilesByContent(tree, "out");
-    EXPECT_EQ(back.size() + left.size(), before.size());
-    EXPECT_EQ(left.size(), 0u);
+    EXPECT_EQ(back.size() + 1, before.size());
+    EXPECT_EQ(left, (std::map<std::string, std::string>{{"the user's", replaced.substr(4)}}));
     for (const auto& [content, relative] : back)
         EXPECT_EQ(before.at(content), relative);
-    EXPECT_FALSE(data.Exists(kJournalFileName));
+    ASSERT_EQ(host.FailedItems.size(), 1u);
+    EXPECT_EQ(host.FailedItems[0].Path, tree / replaced);
+    EXPECT_EQ(host.FailedItems[0].Error, MakeError(EngineError::ReplacedSinceRun));
+    EXPECT_EQ(DecodeTextFile(data.Read(kJournalFileName)).Lines.size(), 3u) << "its pair stays";
     EXPECT_FALSE(data.Exists(kJournalInProgressFileName));
 }
 

@@ -287,7 +287,7 @@ TEST_F(RunDriverTest, AHomeFolderHoldingTheProgramsOwnFilesIsSortedAndUndone) {
     options.IncludeSubfolders = true;
     homeEngine.Run();
     EXPECT_EQ(FilesBelow(tree / "home/.local/share/Quorvane"),
-              (Texts{"Varnolt/Wordfilter.txt", "Varnolt/undo.udo"}));
+              (Texts{"Varnolt/Wordfilter.txt", "Varnolt/undo.udo", "Varnolt/undo.udo.ids"}));
     EXPECT_EQ(tree.Read("home/.config/Quorvane/Varnolt.conf"), "[General]");
     EXPECT_EQ(FilesBelow(home + "/sorted"), (Texts{"A/a.jpg", "N/notes.txt", "T/tool"}));
     homeEngine.UndoLastRun();

@@ -17,7 +17,7 @@ class RecordingSink : public ItemSink {
     std::string Root;
     std::function<void(const std::string&)> OnItem;
 
-    void ClassifyItem(const std::string& path, bool isFile, ListedFolder*,
+    void ClassifyItem(const std::string& path, bool isFile, ListedFolder*, FolderIdentity,
                       std::span<const std::string> sidecars) override {
         std::string item = (isFile ? "F " : "D ") + path.substr(Root.size());
         for (const std::string& sidecar : sidecars)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/Errors.h"
 #include "engine/TextFile.h"
 #include "platform/fakes/FaultInjector.h"
 #include "support/EngineFixture.h"
@@ -6,6 +7,8 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
@@ -397,6 +400,85 @@ TEST_F(UndoTest, UndoAndRunNeverRunInsideEachOther) {
     EXPECT_EQ(host.Asked, Decisions{Decision::ConfirmUndo}) << "no run while undoing";
     ASSERT_EQ(host.Ends.size(), 1u);
     EXPECT_EQ(host.LastEnd().Kind, CommandKind::Undo);
+}
+
+// Only what the run placed goes back: the journal keeps each item's identity beside it. A file the user
+// put at a placed name later (the placed one moved away first, or renamed over it), or a copy replaced by
+// an equal copy, stays where it is, is named, and keeps its pair for a later undo, which leaves it too.
+// Edited in place, an item is still the one placed. A journal without identities, an older program's,
+// undoes as before.
+TEST_F(UndoTest, OnlyWhatTheRunPlacedGoesBack) {
+    namespace fs = std::filesystem;
+    const auto write = [](const std::string& path, const std::string& content) {
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    };
+    struct Case {
+        const char* Name;
+        bool Copying;
+        std::function<void(const std::string& placed)> Afterwards;
+        bool GoesBack;
+    };
+    const std::vector<Case> cases{
+        {"moved away, a new file at its name", false,
+         [&](const std::string& placed) {
+             fs::rename(placed, placed + ".kept");
+             write(placed, "the user's");
+         },
+         false},
+        {"renamed over", false,
+         [&](const std::string& placed) { fs::rename(write(placed + ".new", "the user's"), placed); }, false},
+        {"edited in place", false,
+         [&](const std::string& placed) { std::ofstream(placed, std::ios::app) << ", edited"; }, true},
+        {"journal without identities", false,
+         [&](const std::string&) { fs::remove(data / (std::string(kJournalFileName) + kIdentitiesSuffix)); },
+         true},
+        {"copy replaced by an equal copy", true,
+         [&](const std::string& placed) {
+             const std::string twin = write(placed + ".twin", "a");
+             fs::last_write_time(twin, fs::last_write_time(placed));
+             fs::rename(twin, placed);
+         },
+         false},
+    };
+    for (std::size_t index = 0; index < cases.size(); ++index) {
+        const Case& test = cases[index];
+        SCOPED_TRACE(test.Name);
+        const std::string in = "in" + std::to_string(index);
+        const std::string placed = "R" + std::to_string(index) + "/txt/a.txt";
+        tree.File(in + "/a.txt", "a");
+        tree.File(in + "/b.txt", "b");
+        options.SourceList = {tree / in};
+        options.ResultLocation = tree / ("R" + std::to_string(index));
+        options.MethodKey = Method::Type;
+        options.EveryTypeFolder = true;
+        options.MoveSourceFiles = !test.Copying;
+        host = RecordingHost();
+        host.Answers = {false}; // do not open the result location
+        engine.Run();
+        ASSERT_TRUE(tree.Exists(placed)) << host.Trouble();
+        test.Afterwards(tree / placed);
+        const std::string content = tree.Read(placed);
+
+        for (int undo = 0; undo < (test.GoesBack ? 1 : 2); ++undo) {
+            SCOPED_TRACE("undo " + std::to_string(undo + 1));
+            host.FailedItems.clear();
+            engine.UndoLastRun();
+            EXPECT_EQ(tree.Read(in + "/b.txt"), "b");
+            if (test.GoesBack) {
+                EXPECT_EQ(tree.Read(in + "/a.txt"), content);
+                EXPECT_FALSE(tree.Exists(placed));
+                EXPECT_TRUE(host.FailedItems.empty()) << host.Trouble();
+                continue;
+            }
+            EXPECT_EQ(tree.Read(placed), content);
+            EXPECT_EQ(tree.Exists(in + "/a.txt"), test.Copying) << "only a copy's source is there";
+            ASSERT_EQ(host.FailedItems.size(), 1u);
+            EXPECT_EQ(host.FailedItems[0].Path, tree / placed);
+            EXPECT_EQ(host.FailedItems[0].Error, MakeError(EngineError::ReplacedSinceRun));
+            ExpectLeft({test.Copying ? "Copy Mode" : "Move Mode", tree / (in + "/a.txt"), tree / placed});
+        }
+    }
 }
 
 TEST_F(UndoTest, AJournalLeftBehindByAnInterruptedRunIsUndone) {

@@ -72,11 +72,14 @@ TEST_F(FileTransferTest, NeitherMoveNorCopyReplacesAFileAFolderOrALink) {
     dir.Folder("out/album");
     ::symlink((dir / "out/elsewhere").c_str(), (dir / "out/dangling").c_str());
     const auto before = testing::Content(dir / "out");
-    for (const auto transfer : {&PosixFileSystem::MoveFile, &PosixFileSystem::CopyFile}) {
-        EXPECT_FALSE((fs.*transfer)(source, dir / "out/photo.jpg"));
-        EXPECT_FALSE((fs.*transfer)(source, dir / "out/album"));
+    for (const bool moving : {true, false}) {
+        const auto transfer = [&](const std::string& to) {
+            return moving ? fs.MoveFile(source, to) : fs.CopyFile(source, to);
+        };
+        EXPECT_FALSE(transfer(dir / "out/photo.jpg"));
+        EXPECT_FALSE(transfer(dir / "out/album"));
         // Not even through the link to where it points.
-        EXPECT_FALSE((fs.*transfer)(source, dir / "out/dangling"));
+        EXPECT_FALSE(transfer(dir / "out/dangling"));
     }
     EXPECT_EQ(testing::Content(dir / "out"), before);
     EXPECT_EQ(Snapshot(dir / "in"), original);
@@ -130,12 +133,22 @@ TEST_F(FileTransferTest, MoveToAnotherRealFileSystem) {
 
 // Both moves of a file: the one that looks at its source first, and the one for a file the caller has
 // just looked at, which looks only when the rename cannot do.
-constexpr std::array FileMoves{&PosixFileSystem::MoveFile, &PosixFileSystem::MoveKnownFile};
+// The second tells whether it had to copy.
+using FileMove = FsResult (*)(PosixFileSystem&, const std::string&, const std::string&, PlacedFile*);
+const std::array<FileMove, 2> FileMoves{
+    [](PosixFileSystem& fs, const std::string& from, const std::string& to, PlacedFile*) {
+        return fs.MoveFile(from, to);
+    },
+    [](PosixFileSystem& fs, const std::string& from, const std::string& to, PlacedFile* placed) {
+        return fs.MoveKnownFile(from, to, placed);
+    }};
 
 TEST_F(FileTransferTest, AKnownFileIsRenamedWithoutALookFirst) {
     FaultInjector counting;
     PosixFileSystem watched(&counting);
-    ASSERT_TRUE(watched.MoveKnownFile(source, dir / "out/photo.jpg"));
+    PlacedFile placed{true, FileStamp{}};
+    ASSERT_TRUE(watched.MoveKnownFile(source, dir / "out/photo.jpg", &placed));
+    EXPECT_FALSE(placed.Copied) << "the source's own entry under its new name";
     ExpectMovedIntact();
     EXPECT_EQ(counting.Count(Syscall::Stat), 0);
     EXPECT_FALSE(watched.MoveKnownFile(dir / "in/gone.jpg", dir / "out/gone.jpg"));
@@ -154,10 +167,18 @@ TEST_F(FileTransferTest, AnyFailingCallOfAMoveAcrossFileSystemsLeavesTheSourceWh
             testing::KillPointWatch watch(
                 faults, [&] { return !tree.Exists("out/a.txt") || tree.Read("out/a.txt") == "content"; });
             PosixFileSystem failing(&watch);
-            const FsResult moved = (failing.*move)(from, tree / "out/a.txt");
+            PlacedFile placed;
+            const FsResult moved = move(failing, from, tree / "out/a.txt", &placed);
             SCOPED_TRACE(describe());
             EXPECT_EQ(watch.Unsound, 0) << "a fragment under the final name";
             if (moved) {
+                // The copy's stamp, unless the look at it was the call that failed.
+                if (move == FileMoves[1]) {
+                    EXPECT_TRUE(placed.Copied);
+                    if (placed.Copy) {
+                        EXPECT_EQ(placed.Copy->Inode, fs.StampOf(tree / "out/a.txt")->Inode);
+                    }
+                }
                 EXPECT_FALSE(tree.Exists("in/a.txt"));
                 EXPECT_EQ(testing::Content(tree / "out"),
                           (testing::TreeSnapshot{{"a.txt", before.at("a.txt")}}));
@@ -204,7 +225,7 @@ TEST_F(FileTransferTest, AMoveAcrossFileSystemsLeavesASourceThatChangedDuringThe
             CrossDevice(faults);
             faults.RunBefore(Syscall::Sync, 1, [&] { std::fstream(from, mode) << text; });
             PosixFileSystem crossing(&faults);
-            EXPECT_FALSE((crossing.*move)(from, tree / "out/a.txt")) << text;
+            EXPECT_FALSE(move(crossing, from, tree / "out/a.txt", nullptr)) << text;
             EXPECT_EQ(tree.Read("in/a.txt"), mode & std::ios::app ? "first and more" : "FIRST");
             EXPECT_FALSE(tree.Exists("out/a.txt")) << text;
         }
@@ -266,7 +287,7 @@ TEST_P(LimitedFileSystemTest, AnyFailingCallLeavesTheFileAtExactlyOnePlace) {
             tree.Folder("out");
             Limit(faults);
             PosixFileSystem limited(&faults);
-            const bool moved((limited.*move)(from, tree / "out/a.txt"));
+            const bool moved(move(limited, from, tree / "out/a.txt", nullptr));
             SCOPED_TRACE(describe());
             EXPECT_NE(tree.Exists("in/a.txt"), tree.Exists("out/a.txt"));
             EXPECT_EQ(moved, tree.Exists("out/a.txt"));
