@@ -243,9 +243,14 @@ FsResult Engine::RestorePairs(RunJournal& left, bool cutShort) {
             const std::string destination(line);
             if (cutShort && partialsLookedFor.insert(FolderPartOf(source)).second)
                 static_cast<void>(fs.RemoveLeftoverPartials(FolderPartOf(source)));
-            Step step;
+            Step step = Step::Restore;
             const PlacedIdentity identity = identities.Next();
-            if (const FsResult back = RestorePair(fs, moveMode, source, destination, identity, step); back) {
+            // A run never places into the program's own folder nor takes from it: a journal that names a
+            // file there is not a run's, and the file stays as it is.
+            const bool ownFile = source.starts_with(dataFolder_) || destination.starts_with(dataFolder_);
+            if (const FsResult back = ownFile ? FsResult(MakeError(EngineError::NotTheItemPlaced))
+                                              : RestorePair(fs, moveMode, source, destination, identity, step);
+                back) {
                 ++tally_.Placed;
             } else {
                 Fail(destination, step, back.Error(), source);
