@@ -248,8 +248,9 @@ FsResult Engine::RestorePairs(RunJournal& left, bool cutShort) {
             // A run never places into the program's own folder nor takes from it: a journal that names a
             // file there is not a run's, and the file stays as it is.
             const bool ownFile = source.starts_with(dataFolder_) || destination.starts_with(dataFolder_);
-            if (const FsResult back = ownFile ? FsResult(MakeError(EngineError::NotTheItemPlaced))
-                                              : RestorePair(fs, moveMode, source, destination, identity, step);
+            if (const FsResult back = ownFile
+                                          ? FsResult(MakeError(EngineError::NotTheItemPlaced))
+                                          : RestorePair(fs, moveMode, source, destination, identity, step);
                 back) {
                 ++tally_.Placed;
             } else {
